@@ -1,0 +1,43 @@
+#pragma once
+// The Sun from the Earth's mean J2000 Keplerian elements; the Ascendant from sidereal time and obliquity.
+
+#include "engine/time_scales.h"
+
+namespace quorvane {
+
+struct EarthOrbit {
+    double SemiMajorAxis;      // AU
+    double Eccentricity;
+    double PerihelionLongitude;  // radians, not folded
+    double MeanLongitude;        // radians, folded into 0..2pi
+};
+
+// Days from 2000 January 1, 12:00; every fourth year is a leap year (exact 1900-03-01 .. 2100-02-28).
+double DayNumberJ2000(int year, int month, int day, int hour, int minute);
+EarthOrbit EarthElements(double T);
+double WrapTwoPi(double x);
+// True anomaly in 0..2pi; the Newton iteration stops at 1e-12 rad or after a bounded number of steps.
+double SolveKepler(double M, double e);
+// Angle of the point (x, y) in -pi..pi; (0, x<0) gives pi.
+double QuadrantAtan(double y, double x);
+
+// The Sun's geocentric longitude in degrees (0..360) for d days from J2000.0.
+double SunLongitude(double d);
+// The Sun at the birth instant: the civil date and time shifted by calendar arithmetic.
+int ComputeSunDegree(const BirthData& birth, ZoneOffset zone);
+
+// The ecliptic longitude rising in the east, in degrees 0..360 (excluding 360).
+double AscendantLongitude(const BirthMoment& moment);
+int ComputeAscendantDegree(const BirthMoment& moment);
+
+struct WholeDegrees {
+    int Sun = 0;
+    int Moon = 0;
+    int Ascendant = 0;
+    friend bool operator==(const WholeDegrees&, const WholeDegrees&) = default;
+};
+
+// The three whole degrees of one birth, all at the same instant.
+WholeDegrees ComputeWholeDegrees(const BirthData& birth, ZoneOffset zone);
+
+}  // namespace quorvane

@@ -1,0 +1,34 @@
+#pragma once
+// One reading's birth details, as the birth-data form hands them to the engine.
+
+#include <cstdint>
+#include <string>
+
+namespace quorvane {
+
+struct BirthData {
+    std::string Name;               // as typed, not trimmed; enters no computation
+    std::int16_t Month = 1;         // 1..12
+    std::int16_t Day = 1;           // 1..31
+    std::int16_t Year = 1901;       // 1901..2050
+    std::int16_t Hour = 0;          // local clock, 0..23
+    std::int16_t Minute = 0;        // 0..59
+    std::int16_t ZoneHoursMagnitude = 0;    // |ZoneHours|
+    std::int16_t ZoneMinutesMagnitude = 0;  // |ZoneMinutes|
+    std::int16_t LongitudeDegrees = 0;      // 0..179
+    std::int16_t LongitudeMinutes = 0;      // 0..59
+    std::int16_t LatitudeDegrees = 0;       // 0..89
+    std::int16_t LatitudeMinutes = 0;       // 0..59
+    bool IsEast = true;
+    bool IsSouth = false;
+    bool IsDaylightSaving = false;
+};
+
+// A zone row's offset, positive WEST of Greenwich: Universal Time = local + hours + minutes / 60.
+struct ZoneOffset {
+    std::int16_t Hours = 0;
+    std::int16_t Minutes = 0;
+    friend bool operator==(const ZoneOffset&, const ZoneOffset&) = default;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,66 @@
+#pragma once
+// The reading command: from the form's values to the four galactic signs.
+
+#include <optional>
+#include <string>
+
+#include "engine/sun_ascendant.h"
+#include "galactic/galactic_signs.h"
+#include "reading/birth_data.h"
+#include "reading/input_rules.h"
+
+namespace quorvane {
+
+struct GalacticReading {
+    const GalacticSign* AscendantSign = nullptr;
+    const GalacticSign* DescendantSign = nullptr;
+    const GalacticSign* MoonSign = nullptr;
+    const GalacticSign* SunSign = nullptr;
+    MoonPhase Phase = MoonPhase::Waning;
+    // Not shown on the reading form; kept for the command line and for checking.
+    WholeDegrees Degrees;
+    CivilDateTime UniversalTime;
+};
+
+// From the birth date alone; only whether the year list position is at most 99 matters.
+MoonPhase ComputeMoonPhase(int day, int month, int year, int yearListPosition);
+
+// One whole reading of validated birth details.
+GalacticReading MakeGalacticReading(const BirthData& birth, ZoneOffset zone, int yearListPosition);
+
+// Everything the birth-data form holds that a reading reads.
+struct BirthFormValues {
+    std::string Name;
+    std::string LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes;
+    int MonthPosition = 0;       // 0 = January
+    int DayPosition = 0;         // 0 = day 1
+    int YearPosition = 0;        // 0 = 1901
+    int Year = 1901;             // the selected year's text
+    int Hour = 0, Minute = 0;    // the selected hour and minute texts
+    int ZoneIndex = 29;          // -1 when nothing is selected
+    bool IsEast = true, IsSouth = false, IsDaylightSaving = false;
+};
+
+BirthFormTexts TextsOf(const BirthFormValues& form);
+
+// The little state that lives between readings: the last zone offset (reused when no zone row is
+// selected) and the last reading.
+class ReadingSession {
+public:
+    struct Outcome {
+        ValidationResult Validation;            // !Ok: show its message, nothing else happens
+        std::optional<GalacticReading> Reading;  // set when Validation.Ok
+    };
+
+    Outcome Read(const BirthFormValues& form);
+
+    const std::optional<GalacticReading>& LastReading() const { return last_; }
+    const BirthData& LastBirthData() const { return birth_; }
+
+private:
+    std::optional<ZoneOffset> zone_;  // unset until a row has been read; then counts as 0 h 0 min
+    BirthData birth_;
+    std::optional<GalacticReading> last_;
+};
+
+}  // namespace quorvane

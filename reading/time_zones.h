@@ -1,0 +1,27 @@
+#pragma once
+// The 71 named time zones of the zone list, in list order.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "reading/birth_data.h"
+
+namespace quorvane {
+
+struct TimeZoneRow {
+    std::string_view DisplayString;  // shown only, never parsed
+    std::int16_t Hours;              // positive west of Greenwich
+    std::int16_t Minutes;            // 0 or 30 in magnitude, same sign as Hours
+};
+
+inline constexpr int kTimeZoneCount = 71;
+inline constexpr int kDefaultTimeZoneIndex = 29;  // "Greenwich Mean Time,GMT,0.0"
+
+const std::array<TimeZoneRow, kTimeZoneCount>& TimeZoneTable();
+
+// The offset of zone row `index`; nothing for an index outside 0..70 (the caller keeps its last offset).
+std::optional<ZoneOffset> Zone_Calculation(int index);
+
+}  // namespace quorvane
