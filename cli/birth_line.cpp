@@ -1,0 +1,278 @@
+#include "cli/birth_line.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+#include "reading/input_rules.h"
+#include "reading/time_zones.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+
+bool AllDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// Digits only, and few enough of them to fit an int.
+std::optional<int> Number(std::string_view s, std::size_t maxDigits) {
+    if (!AllDigits(s) || s.size() > maxDigits) return std::nullopt;
+    int value = 0;
+    std::from_chars(s.data(), s.data() + s.size(), value);
+    return value;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    return s;
+}
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string_view Text(const GalacticSign* sign, std::string_view GalacticSign::*field) {
+    return sign ? sign->*field : std::string_view{};
+}
+
+struct Frame {
+    std::string_view Caption;
+    const GalacticSign* Sign;
+};
+
+std::array<Frame, 4> FramesOf(const GalacticReading& r) {
+    return {{{"Galactic Ascendant", r.AscendantSign},
+             {"Galactic Descendant", r.DescendantSign},
+             {"Galactic Moon Sign", r.MoonSign},
+             {"Galactic Sun Sign", r.SunSign}}};
+}
+
+}  // namespace
+
+std::optional<Date> ParseDate(std::string_view text) {
+    text = Trim(text);
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    const auto y = Number(text.substr(0, 4), 4), m = Number(text.substr(5, 2), 2), d = Number(text.substr(8, 2), 2);
+    if (!y || !m || !d || *m < 1 || *m > 12 || *d < 1 || *d > 31) return std::nullopt;
+    return Date{*y, *m, *d};
+}
+
+std::optional<Time> ParseTime(std::string_view text) {
+    text = Trim(text);
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const auto h = Number(text.substr(0, colon), 2), m = Number(text.substr(colon + 1), 2);
+    if (!h || !m || *h > 23 || *m > 59) return std::nullopt;
+    return Time{*h, *m};
+}
+
+std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative) {
+    text = Trim(text);
+    const auto letter = text.find_first_not_of("0123456789");
+    if (letter == std::string_view::npos || letter == 0) return std::nullopt;
+    const char hemisphere = static_cast<char>(std::toupper(static_cast<unsigned char>(text[letter])));
+    if (hemisphere != positive && hemisphere != negative) return std::nullopt;
+    const std::string_view degrees = text.substr(0, letter), minutes = text.substr(letter + 1);
+    // Few digits are enough for any real coordinate; longer runs are malformed, not out of range.
+    if (degrees.size() > 3 || !AllDigits(minutes) || minutes.size() > 2) return std::nullopt;
+    return Coordinate{std::string(degrees), std::string(minutes), hemisphere == negative};
+}
+
+std::optional<bool> ParseFlag(std::string_view text) {
+    const std::string t = Lower(Trim(text));
+    if (t == "1" || t == "true" || t == "yes") return true;
+    if (t == "0" || t == "false" || t == "no" || t.empty()) return false;
+    return std::nullopt;
+}
+
+std::vector<std::string> ParseCsvLine(std::string_view line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                fields.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                fields.back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else if (c != '\r' && c != '\n') {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+ReadingOrError ReadBirth(const BirthText& birth) {
+    // The name is taken as the name field would take it when typed: small letters become capitals and
+    // anything but letters and blanks is refused.
+    std::string name;
+    for (unsigned char c : birth.Name) {
+        const KeyVerdict verdict = FilterNameKey(c);
+        if (verdict.Code == 0 || c == '\r' || c == '\b') return std::string(msg::OnlyLetters);
+        name += static_cast<char>(verdict.Code);
+    }
+    const auto date = ParseDate(birth.Date);
+    if (!date) return std::string("date: expected YYYY-MM-DD");
+    if (date->Year < kFirstYear || date->Year > kLastYear) return std::string("date: year must be 1901 to 2050");
+    const auto time = ParseTime(birth.Time);
+    if (!time) return std::string("time: expected HH:MM, 00:00 to 23:59");
+    const std::string_view zoneText = Trim(birth.Zone);
+    const auto zone = Number(zoneText, 2);
+    if (!zone || *zone >= kTimeZoneCount) return std::string("zone: expected a row number 0 to 70 (see --zones)");
+    const auto dst = ParseFlag(birth.Dst);
+    if (!dst) return std::string("dst: expected 0 or 1");
+    const auto lat = ParseCoordinate(birth.Latitude, 'N', 'S');
+    if (!lat) return std::string("latitude: expected degrees, N or S, minutes (e.g. 40N42)");
+    const auto lon = ParseCoordinate(birth.Longitude, 'E', 'W');
+    if (!lon) return std::string("longitude: expected degrees, E or W, minutes (e.g. 74W00)");
+
+    BirthFormValues form;
+    form.Name = name;
+    form.LongitudeDegrees = lon->Degrees;
+    form.LongitudeMinutes = lon->Minutes;
+    form.LatitudeDegrees = lat->Degrees;
+    form.LatitudeMinutes = lat->Minutes;
+    form.MonthPosition = date->Month - 1;
+    form.DayPosition = date->Day - 1;
+    form.Year = date->Year;
+    form.YearPosition = date->Year - kFirstYear;
+    form.Hour = time->Hour;
+    form.Minute = time->Minute;
+    form.ZoneIndex = *zone;
+    form.IsEast = !lon->Negative;
+    form.IsSouth = lat->Negative;
+    form.IsDaylightSaving = *dst;
+
+    ReadingSession session;
+    ReadingSession::Outcome outcome = session.Read(form);
+    if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
+    return NamedReading{std::move(name), *outcome.Reading, *zone};
+}
+
+ReadingOrError ReadCsvBirth(std::string_view line) {
+    const std::vector<std::string> f = ParseCsvLine(line);
+    if (f.size() != 7) return std::string("expected 7 columns: name,date,time,zone,dst,lat,lon");
+    return ReadBirth({f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
+}
+
+std::string FormatIsoMinute(const CivilDateTime& t) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute);
+    return buffer;
+}
+
+std::string FormatText(const NamedReading& reading) {
+    const GalacticReading& r = reading.Reading;
+    std::string out = "Galactic astrology reading for " + reading.Name + "\n";
+    out += "Born " + FormatIsoMinute(r.UniversalTime) + " (Universal Time), zone " +
+           std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString) + "\n";
+    out += "Sun " + std::to_string(r.Degrees.Sun) + "\xC2\xB0, Moon " + std::to_string(r.Degrees.Moon) +
+           "\xC2\xB0, Ascendant " + std::to_string(r.Degrees.Ascendant) + "\xC2\xB0, " +
+           std::string(MoonPhaseText(r.Phase)) + "\n";
+    for (const Frame& frame : FramesOf(r)) {
+        out += "\n" + std::string(frame.Caption) + ": " + std::string(Text(frame.Sign, &GalacticSign::Name)) + "\n";
+        out += "  Ruling Planet: " + std::string(Text(frame.Sign, &GalacticSign::RulingPlanet)) + "\n";
+        out += "  Constellation: " + std::string(Text(frame.Sign, &GalacticSign::Constellation)) + "\n";
+        out += "  Keywords:      " + std::string(Text(frame.Sign, &GalacticSign::Keywords)) + "\n";
+        out += "  Characterstics: " + std::string(Text(frame.Sign, &GalacticSign::Description)) + "\n";
+    }
+    return out;
+}
+
+namespace {
+
+// JSON string with the escapes a reader needs; the texts here are the program's own or checked names.
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void AppendMember(std::string& out, std::string_view key, std::string_view value) {
+    out += ",\"";
+    out += key;
+    out += "\":";
+    AppendJsonString(out, value);
+}
+
+void AppendMember(std::string& out, std::string_view key, int value) {
+    out += ",\"";
+    out += key;
+    out += "\":";
+    out += std::to_string(value);
+}
+
+}  // namespace
+
+// Written directly rather than through a JSON document: a batch writes hundreds of thousands of these.
+std::string FormatJson(const NamedReading& reading, bool withFrames) {
+    const GalacticReading& r = reading.Reading;
+    std::string out = "{\"name\":";
+    out.reserve(320);
+    AppendJsonString(out, reading.Name);
+    AppendMember(out, "universalTime", FormatIsoMinute(r.UniversalTime));
+    AppendMember(out, "sunDegree", r.Degrees.Sun);
+    AppendMember(out, "moonDegree", r.Degrees.Moon);
+    AppendMember(out, "ascendantDegree", r.Degrees.Ascendant);
+    AppendMember(out, "moonPhase", MoonPhaseText(r.Phase));
+    AppendMember(out, "ascendant", Text(r.AscendantSign, &GalacticSign::Name));
+    AppendMember(out, "descendant", Text(r.DescendantSign, &GalacticSign::Name));
+    AppendMember(out, "moonSign", Text(r.MoonSign, &GalacticSign::Name));
+    AppendMember(out, "sunSign", Text(r.SunSign, &GalacticSign::Name));
+    if (withFrames) {
+        nlohmann::ordered_json frames = nlohmann::ordered_json::array();
+        for (const Frame& frame : FramesOf(r)) {
+            frames.push_back({{"frame", frame.Caption},
+                              {"sign", Text(frame.Sign, &GalacticSign::Name)},
+                              {"rulingPlanet", Text(frame.Sign, &GalacticSign::RulingPlanet)},
+                              {"constellation", Text(frame.Sign, &GalacticSign::Constellation)},
+                              {"keywords", Text(frame.Sign, &GalacticSign::Keywords)},
+                              {"description", Text(frame.Sign, &GalacticSign::Description)}});
+        }
+        out += ",\"frames\":";
+        out += frames.dump();
+    }
+    out += '}';
+    return out;
+}
+
+std::string FormatJsonError(long line, std::string_view message) {
+    nlohmann::ordered_json j;
+    j["line"] = line;
+    j["error"] = message;
+    return j.dump();
+}
+
+}  // namespace quorvane::cli

@@ -1,0 +1,60 @@
+#pragma once
+// Births given as text (command-line options or one CSV line) turned into readings, and readings into
+// text or JSON. No Qt here.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "reading/reading_driver.h"
+
+namespace quorvane::cli {
+
+struct Date { int Year = 0, Month = 0, Day = 0; };
+struct Time { int Hour = 0, Minute = 0; };
+
+// A coordinate in the astrologers' form: degrees, hemisphere letter, minutes ("40N42", "74w00").
+struct Coordinate {
+    std::string Degrees;   // digits as given
+    std::string Minutes;
+    bool Negative = false;  // South or West
+};
+
+std::optional<Date> ParseDate(std::string_view text);    // YYYY-MM-DD
+std::optional<Time> ParseTime(std::string_view text);    // HH:MM, 0..23 and 0..59
+// positive/negative are the two hemisphere letters (N/S or E/W), either case.
+std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative);
+std::optional<bool> ParseFlag(std::string_view text);    // 0/1, true/false, yes/no
+// Splits one CSV line; double quotes may enclose a field ("" inside is one quote).
+std::vector<std::string> ParseCsvLine(std::string_view line);
+
+// One birth as text, before any checking.
+struct BirthText {
+    std::string Name, Date, Time, Zone, Dst, Latitude, Longitude;
+};
+
+struct NamedReading {
+    std::string Name;
+    GalacticReading Reading;
+    int ZoneIndex = 0;
+};
+
+// A reading, or the message that refused the birth: the program's own validation texts for what the form
+// would refuse, and a short plain message naming the field for what the form cannot even express.
+using ReadingOrError = std::variant<NamedReading, std::string>;
+
+ReadingOrError ReadBirth(const BirthText& birth);
+// One CSV line with the columns name,date,time,zone,dst,lat,lon.
+ReadingOrError ReadCsvBirth(std::string_view line);
+
+std::string FormatIsoMinute(const CivilDateTime& t);  // 1985-06-15T07:30Z
+
+// A single reading as plain text: the four frames with all their texts.
+std::string FormatText(const NamedReading& reading);
+// A single reading as one JSON object (with the frames' full texts when withFrames).
+std::string FormatJson(const NamedReading& reading, bool withFrames);
+std::string FormatJsonError(long line, std::string_view message);
+
+}  // namespace quorvane::cli
