@@ -1,0 +1,87 @@
+// One whole reading against a general-purpose ephemeris doing the same three points for the same births.
+
+#include <benchmark/benchmark.h>
+#include <swephexp.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "births.h"
+#include "reading/reading_driver.h"
+
+namespace {
+
+// Counts every heap allocation so that the reading's loop can prove it makes none.
+std::atomic<long long> g_allocations{0};
+
+using quorvane::bench::MakeValidatedBirths;
+using quorvane::bench::ValidatedBirth;
+
+constexpr int kBirthCount = 1024;  // a power of two: the cycling index is a mask
+
+const std::vector<ValidatedBirth>& Births() {
+    static const std::vector<ValidatedBirth> births = MakeValidatedBirths(kBirthCount);
+    return births;
+}
+
+void BM_Reading(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    const long long allocationsBefore = g_allocations.load();
+    for (auto _ : state) {
+        const ValidatedBirth& b = births[i++ & (kBirthCount - 1)];
+        quorvane::GalacticReading reading = quorvane::MakeGalacticReading(b.Birth, b.Zone, b.YearListPosition);
+        benchmark::DoNotOptimize(reading);
+    }
+    state.counters["allocs_per_reading"] = benchmark::Counter(
+        static_cast<double>(g_allocations.load() - allocationsBefore), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_Reading);
+
+// The same instant as the reading: local clock moved by the zone row, one hour back under daylight saving.
+double UniversalJulianDay(const ValidatedBirth& b) {
+    const double hours = b.Birth.Hour + b.Birth.Minute / 60.0 + b.Zone.Hours + b.Zone.Minutes / 60.0 -
+                         (b.Birth.IsDaylightSaving ? 1.0 : 0.0);
+    return swe_julday(b.Birth.Year, b.Birth.Month, b.Birth.Day, hours, SE_GREG_CAL);
+}
+
+void BM_SwissEphemerisTriple(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    char error[AS_MAXCH];
+    for (auto _ : state) {
+        const ValidatedBirth& b = births[i++ & (kBirthCount - 1)];
+        const double jd = UniversalJulianDay(b);
+        double sun[6], moon[6], cusps[13], ascmc[10];
+        swe_calc_ut(jd, SE_SUN, SEFLG_MOSEPH, sun, error);
+        swe_calc_ut(jd, SE_MOON, SEFLG_MOSEPH, moon, error);
+        const double latitude = (b.Birth.LatitudeDegrees + b.Birth.LatitudeMinutes / 60.0) * (b.Birth.IsSouth ? -1 : 1);
+        const double longitude = (b.Birth.LongitudeDegrees + b.Birth.LongitudeMinutes / 60.0) * (b.Birth.IsEast ? 1 : -1);
+        // Equal houses: the cheapest house system, the Ascendant is the same in all of them.
+        swe_houses_ex(jd, SEFLG_MOSEPH, latitude, longitude, 'E', cusps, ascmc);
+        const int degrees[3] = {static_cast<int>(sun[0]), static_cast<int>(moon[0]), static_cast<int>(ascmc[0])};
+        benchmark::DoNotOptimize(degrees);
+    }
+}
+BENCHMARK(BM_SwissEphemerisTriple);
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+int main(int argc, char** argv) {
+    Births();  // built before any timing
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    swe_close();
+    return 0;
+}
