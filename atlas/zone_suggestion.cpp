@@ -1,0 +1,178 @@
+#include "atlas/zone_suggestion.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "reading/time_zones.h"
+
+namespace quorvane {
+namespace {
+
+// The abbreviation between the first and second comma of a display string, blanks trimmed.
+std::string_view RowAbbreviation(int row) {
+    const std::string_view text = TimeZoneTable()[static_cast<std::size_t>(row)].DisplayString;
+    const auto first = text.find(',');
+    const auto second = text.find(',', first + 1);
+    std::string_view abbr = text.substr(first + 1, second - first - 1);
+    while (abbr.starts_with(' ')) abbr.remove_prefix(1);
+    while (abbr.ends_with(' ')) abbr.remove_suffix(1);
+    return abbr;
+}
+
+bool IsDaylightRow(int row) {
+    const std::string_view text = TimeZoneTable()[static_cast<std::size_t>(row)].DisplayString;
+    for (std::string_view word : {"Daylight", "Summer", "War"})
+        if (text.find(word) != std::string_view::npos) return true;
+    return false;
+}
+
+// The first row with this offset, preferring the given abbreviation, then rows of the wanted kind
+// (daylight or standard).
+std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbreviation, bool daylightKind) {
+    std::optional<int> byAbbreviation, byKind, any;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        if (RowOffsetSeconds(row) != secondsEast) continue;
+        if (!byAbbreviation && !preferredAbbreviation.empty() && RowAbbreviation(row) == preferredAbbreviation)
+            byAbbreviation = row;
+        if (!byKind && IsDaylightRow(row) == daylightKind) byKind = row;
+        if (!any) any = row;
+    }
+    return byAbbreviation ? byAbbreviation : byKind ? byKind : any;
+}
+
+int NearestRow(int secondsEast) {
+    int best = kDefaultTimeZoneIndex;
+    int bestDistance = -1;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        const int distance = std::abs(RowOffsetSeconds(row) - secondsEast);
+        const bool better = bestDistance < 0 || distance < bestDistance ||
+                            (distance == bestDistance && IsDaylightRow(best) && !IsDaylightRow(row));
+        if (better) {
+            best = row;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+// The abbreviation the place used for standard time around this instant: taken from the change back
+// to standard time, or from the period before daylight time began.
+std::string StandardAbbreviation(const QTimeZone& zone, const QDateTime& instant, int standardOffset) {
+    const auto usable = [&](const QTimeZone::OffsetData& d) {
+        return d.atUtc.isValid() && d.daylightTimeOffset == 0 && d.offsetFromUtc == standardOffset;
+    };
+    const QTimeZone::OffsetData next = zone.nextTransition(instant);
+    if (usable(next)) return next.abbreviation.toStdString();
+    const QTimeZone::OffsetData began = zone.previousTransition(instant);
+    if (began.atUtc.isValid()) {
+        const QTimeZone::OffsetData before = zone.previousTransition(began.atUtc);
+        if (usable(before)) return before.abbreviation.toStdString();
+    }
+    return {};
+}
+
+const char* MonthAbbreviation(int month) {
+    static constexpr std::array<const char*, 12> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return month >= 1 && month <= 12 ? names[static_cast<std::size_t>(month - 1)] : "?";
+}
+
+enum class ClockReading { Single, Repeated, Skipped };
+
+// A local clock time may name no instant (clocks went forward) or two (clocks went back). Each offset
+// in force a day either side is tried; the earlier of two instants is taken, and a skipped time is read
+// with the offset from before the change.
+int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockReading& reading) {
+    const int before = zone.offsetFromUtc(clockAsUtc.addSecs(-86400));
+    const int after = zone.offsetFromUtc(clockAsUtc.addSecs(86400));
+    std::vector<int> fitting;
+    for (int offset : {before, after})
+        if (zone.offsetFromUtc(clockAsUtc.addSecs(-offset)) == offset &&
+            (fitting.empty() || fitting.front() != offset))
+            fitting.push_back(offset);
+    if (fitting.empty()) {
+        reading = ClockReading::Skipped;
+        return before;
+    }
+    reading = fitting.size() > 1 ? ClockReading::Repeated : ClockReading::Single;
+    return std::max(fitting.front(), fitting.back());
+}
+
+}  // namespace
+
+int RowOffsetSeconds(int row) {
+    const TimeZoneRow& r = TimeZoneTable()[static_cast<std::size_t>(row)];
+    return -(r.Hours * 3600 + r.Minutes * 60);
+}
+
+std::string UtcOffsetText(int secondsEast) {
+    const int magnitude = std::abs(secondsEast);
+    const int h = magnitude / 3600, m = magnitude / 60 % 60, s = magnitude % 60;
+    char text[32];
+    if (s != 0)
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d:%02d", secondsEast < 0 ? '-' : '+', h, m, s);
+    else if (m != 0)
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d", secondsEast < 0 ? '-' : '+', h, m);
+    else
+        std::snprintf(text, sizeof text, "UTC%c%d", secondsEast < 0 ? '-' : '+', h);
+    return text;
+}
+
+ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName) {
+    ZoneSuggestion s;
+    char when[48];
+    std::snprintf(when, sizeof when, "%d %s %d %02d:%02d", localClock.Day, MonthAbbreviation(localClock.Month),
+                  localClock.Year, localClock.Hour, localClock.Minute);
+    const std::string lead = std::string(placeName) + " on " + when + ": ";
+
+    const QTimeZone zone(QByteArray(zoneId.data(), static_cast<qsizetype>(zoneId.size())));
+    const QDate date(localClock.Year, localClock.Month, localClock.Day);
+    const QTime time(localClock.Hour, localClock.Minute);
+    if (!zone.isValid() || !date.isValid() || !time.isValid()) {
+        s.Description = lead + "no time-zone data for " + std::string(zoneId);
+        return s;
+    }
+    s.Known = true;
+
+    const QDateTime clockAsUtc(date, time, QTimeZone::utc());
+    ClockReading reading = ClockReading::Single;
+    const int offset = OffsetForClock(zone, clockAsUtc, reading);
+    const QTimeZone::OffsetData data = zone.offsetData(clockAsUtc.addSecs(-offset));
+    s.OffsetSeconds = data.offsetFromUtc;
+    s.DaylightTime = data.daylightTimeOffset != 0;
+    s.Abbreviation = data.abbreviation.toStdString();
+    s.OffsetText = UtcOffsetText(s.OffsetSeconds);
+
+    std::optional<int> row;
+    for (int r = 0; r < kTimeZoneCount && !row; ++r)
+        if (RowOffsetSeconds(r) == s.OffsetSeconds && RowAbbreviation(r) == s.Abbreviation) row = r;
+    if (!row && s.DaylightTime && s.OffsetSeconds - data.standardTimeOffset == 3600) {
+        row = RowWithOffset(data.standardTimeOffset,
+                            StandardAbbreviation(zone, clockAsUtc.addSecs(-offset), data.standardTimeOffset),
+                            false);
+        s.DaylightSaving = row.has_value();
+    }
+    if (!row) row = RowWithOffset(s.OffsetSeconds, {}, s.DaylightTime);
+    s.Exact = row.has_value();
+    s.Row = row ? *row : NearestRow(s.OffsetSeconds);
+
+    s.Description = lead + s.OffsetText + (s.DaylightTime ? ", daylight saving time" : ", standard time");
+    if (reading == ClockReading::Repeated)
+        s.Description += " (this clock time came twice as clocks went back; the first is taken)";
+    else if (reading == ClockReading::Skipped)
+        s.Description += " (no such clock time: clocks went forward past it)";
+    if (!s.Exact) {
+        s.Description += "; no zone in the list has this offset, the nearest is ";
+        s.Description += TimeZoneTable()[static_cast<std::size_t>(s.Row)].DisplayString;
+    }
+    return s;
+}
+
+}  // namespace quorvane

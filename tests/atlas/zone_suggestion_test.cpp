@@ -1,0 +1,114 @@
+#include "atlas/zone_suggestion.h"
+
+#include <gtest/gtest.h>
+
+#include "reading/time_zones.h"
+
+namespace quorvane {
+namespace {
+
+// The Universal Time the reading will use when the suggestion is applied.
+CivilDateTime UniversalAfterApplying(const ZoneSuggestion& s, const CivilDateTime& local) {
+    BirthData birth;
+    birth.Year = static_cast<std::int16_t>(local.Year);
+    birth.Month = static_cast<std::int16_t>(local.Month);
+    birth.Day = static_cast<std::int16_t>(local.Day);
+    birth.Hour = static_cast<std::int16_t>(local.Hour);
+    birth.Minute = static_cast<std::int16_t>(local.Minute);
+    birth.IsDaylightSaving = s.DaylightSaving;
+    const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(s.Row)];
+    return UniversalDateTime(birth, ZoneOffset{row.Hours, row.Minutes});
+}
+
+struct Case {
+    const char* Zone;
+    CivilDateTime Local;
+    int Row;
+    bool Tick;
+    CivilDateTime Universal;
+};
+
+void ExpectSuggestion(const Case& c) {
+    SCOPED_TRACE(std::string(c.Zone) + " " + std::to_string(c.Local.Year) + "-" + std::to_string(c.Local.Month) +
+                 "-" + std::to_string(c.Local.Day));
+    const ZoneSuggestion s = SuggestZone(c.Zone, c.Local, "Here");
+    ASSERT_TRUE(s.Known);
+    EXPECT_TRUE(s.Exact);
+    EXPECT_EQ(s.Row, c.Row) << TimeZoneTable()[static_cast<std::size_t>(s.Row)].DisplayString;
+    EXPECT_EQ(s.DaylightSaving, c.Tick);
+    EXPECT_EQ(UniversalAfterApplying(s, c.Local), c.Universal);
+}
+
+TEST(SuggestZone, MadridAcrossTheMarch1985Change) {
+    ExpectSuggestion({"Europe/Madrid", {1985, 3, 10, 8, 30}, 20, false, {1985, 3, 10, 7, 30}});
+    ExpectSuggestion({"Europe/Madrid", {1985, 3, 30, 12, 0}, 20, false, {1985, 3, 30, 11, 0}});
+    // CEST has no row of its own: CET with the box ticked.
+    ExpectSuggestion({"Europe/Madrid", {1985, 3, 31, 12, 0}, 20, true, {1985, 3, 31, 10, 0}});
+    const ZoneSuggestion s = SuggestZone("Europe/Madrid", {1985, 3, 10, 8, 30}, "Madrid");
+    EXPECT_EQ(s.Description, "Madrid on 10 Mar 1985 08:30: UTC+1, standard time");
+    EXPECT_EQ(SuggestZone("Europe/Madrid", {1985, 3, 31, 12, 0}, "Madrid").Description,
+              "Madrid on 31 Mar 1985 12:00: UTC+2, daylight saving time");
+}
+
+TEST(SuggestZone, ClockTimesAtTheChangeAreFlagged) {
+    const ZoneSuggestion skipped = SuggestZone("Europe/Madrid", {1985, 3, 31, 2, 30}, "Madrid");
+    EXPECT_NE(skipped.Description.find("no such clock time"), std::string::npos) << skipped.Description;
+    // 02:30 on 29 Sep 1985 came twice; the first, still in summer time, is taken.
+    const ZoneSuggestion repeated = SuggestZone("Europe/Madrid", {1985, 9, 29, 2, 30}, "Madrid");
+    EXPECT_NE(repeated.Description.find("came twice"), std::string::npos) << repeated.Description;
+    EXPECT_EQ(repeated.OffsetSeconds, 7200);
+    EXPECT_TRUE(repeated.DaylightSaving);
+}
+
+TEST(SuggestZone, BritishSummerAndDoubleSummerTime) {
+    ExpectSuggestion({"Europe/London", {1990, 7, 14, 15, 45}, 16, false, {1990, 7, 14, 14, 45}});
+    ExpectSuggestion({"Europe/London", {1990, 1, 14, 15, 45}, 29, false, {1990, 1, 14, 15, 45}});
+    ExpectSuggestion({"Europe/London", {1941, 6, 1, 12, 0}, 15, false, {1941, 6, 1, 10, 0}});
+    // British Standard Time: a year of +1 that was not daylight saving.
+    ExpectSuggestion({"Europe/London", {1968, 12, 1, 12, 0}, 16, false, {1968, 12, 1, 11, 0}});
+}
+
+TEST(SuggestZone, AmericanWarAndDaylightTime) {
+    ExpectSuggestion({"America/New_York", {1945, 7, 1, 12, 0}, 28, false, {1945, 7, 1, 16, 0}});
+    ExpectSuggestion({"America/New_York", {1985, 7, 1, 23, 30}, 24, false, {1985, 7, 2, 3, 30}});
+    ExpectSuggestion({"America/Los_Angeles", {1985, 12, 31, 23, 30}, 54, false, {1986, 1, 1, 7, 30}});
+    // Newfoundland Daylight Time has no row: Newfoundland Standard with the box.
+    ExpectSuggestion({"America/St_Johns", {1990, 7, 1, 12, 0}, 50, true, {1990, 7, 1, 14, 30}});
+}
+
+TEST(SuggestZone, OffsetWithoutItsAbbreviationTakesAStandardRow) {
+    ExpectSuggestion({"Europe/Moscow", {2015, 6, 1, 12, 0}, 12, false, {2015, 6, 1, 9, 0}});
+    ExpectSuggestion({"Australia/Adelaide", {1990, 1, 10, 12, 0}, 5, false, {1990, 1, 10, 1, 30}});
+}
+
+TEST(SuggestZone, OffsetsNoRowHasAreNotExact) {
+    const ZoneSuggestion kolkata = SuggestZone("Asia/Kolkata", {1901, 1, 1, 12, 0}, "Kolkata");
+    ASSERT_TRUE(kolkata.Known);
+    EXPECT_FALSE(kolkata.Exact);
+    EXPECT_EQ(kolkata.OffsetText, "UTC+5:21:10");
+    EXPECT_EQ(kolkata.Row, 34);
+    EXPECT_EQ(kolkata.Description,
+              "Kolkata on 1 Jan 1901 12:00: UTC+5:21:10, standard time; no zone in the list has this offset, "
+              "the nearest is Indian Time, IST, +5.3");
+
+    const ZoneSuggestion kathmandu = SuggestZone("Asia/Kathmandu", {1990, 1, 1, 12, 0}, "Kathmandu");
+    EXPECT_FALSE(kathmandu.Exact);
+    EXPECT_EQ(kathmandu.OffsetText, "UTC+5:45");
+}
+
+TEST(SuggestZone, UnknownZone) {
+    const ZoneSuggestion s = SuggestZone("Mars/Olympus_Mons", {1990, 1, 1, 12, 0}, "Olympus");
+    EXPECT_FALSE(s.Known);
+    EXPECT_EQ(s.Row, -1);
+    EXPECT_NE(s.Description.find("no time-zone data"), std::string::npos);
+}
+
+TEST(UtcOffsetText, WholeHoursMinutesAndSeconds) {
+    EXPECT_EQ(UtcOffsetText(0), "UTC+0");
+    EXPECT_EQ(UtcOffsetText(-14400), "UTC-4");
+    EXPECT_EQ(UtcOffsetText(-12600), "UTC-3:30");
+    EXPECT_EQ(UtcOffsetText(561), "UTC+0:09:21");
+}
+
+}  // namespace
+}  // namespace quorvane
