@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/moon.h"
+#include "engine/sun_ascendant.h"
+
+namespace quorvane {
+namespace {
+
+BirthData Birth(int year, int month, int day, int hour, int minute) {
+    BirthData b;
+    b.Year = static_cast<std::int16_t>(year);
+    b.Month = static_cast<std::int16_t>(month);
+    b.Day = static_cast<std::int16_t>(day);
+    b.Hour = static_cast<std::int16_t>(hour);
+    b.Minute = static_cast<std::int16_t>(minute);
+    return b;
+}
+
+TEST(JulianDayNumber, AlmanacDates) {
+    EXPECT_EQ(JulianDayNumber(1, 1, 2000), 2451545);
+    EXPECT_EQ(JulianDayNumber(2, 29, 2000), 2451604);
+    EXPECT_EQ(JulianDayNumber(3, 1, 2000), 2451605);
+    EXPECT_EQ(JulianDayNumber(12, 31, 1999), 2451544);
+    EXPECT_EQ(JulianDayNumber(7, 4, 1976), 2442964);
+    EXPECT_EQ(JulianDayNumber(1, 1, 1901), 2415386);
+    EXPECT_EQ(JulianDayNumber(12, 31, 2050), 2470172);
+}
+
+TEST(JulianDayNumber, CalendarSwitchAndOverflowingDays) {
+    EXPECT_EQ(JulianDayNumber(10, 4, 1582), 2299160) << "last Julian-calendar day";
+    EXPECT_EQ(JulianDayNumber(10, 16, 1582), 2299162);
+    EXPECT_EQ(JulianDayNumber(4, 31, 2000), JulianDayNumber(5, 1, 2000));
+    EXPECT_EQ(JulianDayNumber(4, 31, 2000), 2451666);
+    EXPECT_EQ(JulianDayNumber(2, 29, 1900), 2415080);
+    EXPECT_EQ(JulianDayNumber(3, 1, 1900), 2415080);
+}
+
+TEST(NormalizeDegrees, FoldsWholeTurnsAndKeepsBothEnds) {
+    EXPECT_EQ(NormalizeDegrees(-10), 350);
+    EXPECT_EQ(NormalizeDegrees(725), 5);
+    EXPECT_EQ(NormalizeDegrees(360), 360);
+    EXPECT_EQ(NormalizeDegrees(0), 0);
+    EXPECT_EQ(NormalizeDegrees(720), 360) << "subtracting while above 360 stops at 360";
+    EXPECT_EQ(NormalizeDegrees(-720), 0);
+    EXPECT_FALSE(std::signbit(NormalizeDegrees(-720)));
+    // Many revolutions, as the Moon's mean longitude has: the same value as turn-by-turn subtraction.
+    double slow = 481485.123456789;
+    while (slow > 360) slow -= 360;
+    EXPECT_EQ(NormalizeDegrees(481485.123456789), slow);
+    double slowNegative = -481485.987654321;
+    while (slowNegative < 0) slowNegative += 360;
+    EXPECT_EQ(NormalizeDegrees(-481485.987654321), slowNegative);
+}
+
+TEST(WholeDegree, FloorsAndRefusesNonFinite) {
+    EXPECT_EQ(WholeDegree(359.9), 359);
+    EXPECT_EQ(WholeDegree(0.0), 0);
+    EXPECT_EQ(WholeDegree(360.0), 360);
+    EXPECT_EQ(WholeDegree(std::nan("")), 0);
+    EXPECT_EQ(WholeDegree(INFINITY), 0);
+}
+
+TEST(BirthMoment, OneInstantFromTheZoneRowsOwnSign) {
+    BirthData b = Birth(2000, 1, 1, 1, 0);
+    b.IsEast = true;
+    BirthMoment m = ComputeBirthMoment(b, {-5, -30});  // Indian Time
+    EXPECT_DOUBLE_EQ(m.UniversalHours, -4.5) << "the civil date is not moved back";
+    EXPECT_DOUBLE_EQ(m.JulianDate, m.JulianDayNumber - 0.6875);
+
+    b = Birth(1985, 6, 15, 10, 0);
+    b.LongitudeDegrees = 74;
+    b.IsEast = false;
+    b.IsDaylightSaving = true;
+    m = ComputeBirthMoment(b, {5, 0});  // Eastern Standard Time with daylight saving
+    EXPECT_DOUBLE_EQ(m.ZoneOffsetHours, 4);
+    EXPECT_DOUBLE_EQ(m.UniversalHours, 14);
+    EXPECT_DOUBLE_EQ(m.SignedLongitude, 74);
+
+    // A zone east of Greenwich with a west longitude (Spain on CET, a place at 0 deg with "East"): the
+    // zone's own direction counts, not the hemisphere.
+    b = Birth(1985, 3, 10, 10, 0);
+    b.IsEast = false;
+    EXPECT_DOUBLE_EQ(ComputeBirthMoment(b, {-3, 0}).UniversalHours, 7);
+    b.IsEast = true;
+    b.LongitudeDegrees = 0;
+    EXPECT_DOUBLE_EQ(ComputeBirthMoment(b, {-1, 0}).UniversalHours, 9);
+
+    // Greenwich with daylight saving is one hour earlier in either hemisphere.
+    b = Birth(2000, 1, 1, 10, 0);
+    for (bool east : {true, false}) {
+        b.IsEast = east;
+        b.IsDaylightSaving = true;
+        EXPECT_DOUBLE_EQ(ComputeBirthMoment(b, {0, 0}).UniversalHours, 9);
+    }
+}
+
+TEST(BirthMoment, SignedCoordinatesAndCenturies) {
+    BirthData b = Birth(2000, 1, 1, 12, 0);
+    b.LatitudeDegrees = 33;
+    b.LatitudeMinutes = 54;
+    b.LongitudeDegrees = 151;
+    b.LongitudeMinutes = 12;
+    b.IsSouth = true;
+    b.IsEast = true;
+    const BirthMoment m = ComputeBirthMoment(b, {0, 0});
+    EXPECT_DOUBLE_EQ(m.SignedLatitude, -33.9);
+    EXPECT_DOUBLE_EQ(m.SignedLongitude, -151.2);
+    EXPECT_DOUBLE_EQ(m.JulianDate, 2451545.0);
+    EXPECT_DOUBLE_EQ(m.JulianCenturies, 0.0);
+}
+
+TEST(UniversalDateTime, CalendarRollsOver) {
+    BirthData b = Birth(1999, 12, 31, 23, 30);
+    EXPECT_EQ(UniversalDateTime(b, {8, 0}), (CivilDateTime{2000, 1, 1, 7, 30})) << "PST across the year end";
+    b = Birth(1984, 12, 31, 22, 0);
+    EXPECT_EQ(UniversalDateTime(b, {5, 0}), (CivilDateTime{1985, 1, 1, 3, 0}));
+    b = Birth(2000, 3, 1, 2, 0);
+    EXPECT_EQ(UniversalDateTime(b, {-5, -30}), (CivilDateTime{2000, 2, 29, 20, 30})) << "back into a leap day";
+    b = Birth(1990, 7, 14, 0, 30);
+    b.IsDaylightSaving = true;
+    EXPECT_EQ(UniversalDateTime(b, {0, 0}), (CivilDateTime{1990, 7, 13, 23, 30}));
+    b = Birth(1985, 3, 10, 10, 0);
+    EXPECT_EQ(UniversalDateTime(b, {-3, 0}), (CivilDateTime{1985, 3, 10, 7, 0}));
+}
+
+TEST(Moon, AlmanacLongitudes) {
+    EXPECT_NEAR(MoonLongitude(0.0), 223.3161, 5e-5);
+    EXPECT_NEAR(MoonLongitude(-0.0772210815), 133.1581, 5e-5);
+    // Far from 2000 the mean longitude is thousands of turns large; the result is still folded.
+    for (double T : {-0.99, 0.5, 0.51}) {
+        const double lon = MoonLongitude(T);
+        EXPECT_GE(lon, 0.0);
+        EXPECT_LE(lon, 360.0);
+    }
+}
+
+TEST(Moon, WholeDegreeAtBirthAndDaylightSaving) {
+    BirthData b = Birth(2000, 1, 1, 12, 0);
+    b.IsEast = false;
+    EXPECT_EQ(ComputeMoonDegree(ComputeBirthMoment(b, {0, 0})), 223);
+    b.IsDaylightSaving = true;
+    const BirthMoment m = ComputeBirthMoment(b, {0, 0});
+    EXPECT_NEAR(MoonLongitude(m.JulianCenturies), 222.8, 0.1);
+    EXPECT_EQ(ComputeMoonDegree(m), 222);
+}
+
+TEST(Sun, AlmanacLongitudes) {
+    EXPECT_DOUBLE_EQ(DayNumberJ2000(2000, 1, 1, 12, 0), 0.0);
+    EXPECT_DOUBLE_EQ(DayNumberJ2000(1980, 6, 21, 0, 0), -7133.5);
+    EXPECT_DOUBLE_EQ(DayNumberJ2000(2010, 9, 23, 3, 0), 3917.625);
+    EXPECT_NEAR(SunLongitude(DayNumberJ2000(2000, 1, 1, 12, 0)), 280.3796, 5e-5);
+    EXPECT_NEAR(SunLongitude(DayNumberJ2000(1990, 3, 21, 12, 0)), 0.7503, 5e-5);
+    EXPECT_NEAR(SunLongitude(DayNumberJ2000(2010, 9, 23, 3, 0)), 179.8417, 5e-5);
+    EXPECT_NEAR(SunLongitude(DayNumberJ2000(1950, 12, 22, 18, 30)), 271.0438, 5e-5);
+}
+
+TEST(Sun, DegreeTakesTheSameInstantAsTheMoon) {
+    EXPECT_EQ(ComputeSunDegree(Birth(2000, 1, 1, 12, 0), {0, 0}), 280);
+    EXPECT_EQ(ComputeSunDegree(Birth(1990, 3, 21, 12, 0), {0, 0}), 0);
+    EXPECT_EQ(ComputeSunDegree(Birth(2010, 9, 23, 3, 0), {0, 0}), 179);
+    // 23:30 local on 22 Dec 1950 in Eastern Standard Time is 04:30 UT on the 23rd.
+    EXPECT_EQ(ComputeSunDegree(Birth(1950, 12, 22, 13, 30), {5, 0}), 271);
+    // The Sun reaches 180 degrees at about 06:56 UT on 23 Sep 2010. Daylight saving moves the Sun's
+    // instant too: 07:30 on the clock with it is 06:30 UT, still before the crossing.
+    BirthData b = Birth(2010, 9, 23, 7, 30);
+    EXPECT_EQ(ComputeSunDegree(b, {0, 0}), 180);
+    b.IsDaylightSaving = true;
+    EXPECT_EQ(ComputeSunDegree(b, {0, 0}), 179);
+    // 08:30 CET is 07:30 UT wherever the birthplace lies.
+    b = Birth(2010, 9, 23, 8, 30);
+    b.IsEast = false;
+    EXPECT_EQ(ComputeSunDegree(b, {-1, 0}), 180);
+    b = Birth(2010, 9, 23, 6, 30);
+    EXPECT_EQ(ComputeSunDegree(b, {-1, 0}), 179);
+}
+
+TEST(Angles, WrapAndQuadrants) {
+    EXPECT_NEAR(WrapTwoPi(-0.5), TwoPi - 0.5, 1e-12);
+    EXPECT_EQ(WrapTwoPi(TwoPi), 0.0);
+    EXPECT_NEAR(WrapTwoPi(3 * TwoPi + 1.0), 1.0, 1e-9);
+    EXPECT_NEAR(QuadrantAtan(1, -1), 3 * Pi / 4, 1e-12);
+    EXPECT_NEAR(QuadrantAtan(-1, -1), -3 * Pi / 4, 1e-12);
+    EXPECT_NEAR(QuadrantAtan(1, 0), Pi / 2, 1e-12);
+    EXPECT_NEAR(QuadrantAtan(-1, 0), -Pi / 2, 1e-12);
+    EXPECT_EQ(QuadrantAtan(0, 0), 0.0);
+    EXPECT_EQ(QuadrantAtan(0, -1), Pi) << "the negative x-axis is a half turn, not 0";
+    EXPECT_NEAR(QuadrantAtan(1, 1), Pi / 4, 1e-12);
+}
+
+TEST(Kepler, SolvesAndAlwaysStops) {
+    for (double M : {0.0, 0.3, 1.0, 3.0, 5.5}) {
+        const double e = 0.0167;
+        const double nu = SolveKepler(M, e);
+        ASSERT_GE(nu, 0.0);
+        ASSERT_LT(nu, TwoPi);
+        // Back from the true anomaly to the mean anomaly.
+        const double E = 2 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(nu / 2));
+        EXPECT_NEAR(WrapTwoPi(E - e * std::sin(E)), WrapTwoPi(M), 1e-10) << "M=" << M;
+    }
+    // Input that never settles within the tolerance must still return (a hang fails by timeout).
+    EXPECT_TRUE(std::isnan(SolveKepler(1.0, std::nan(""))));
+    const double nearlyParabolic = SolveKepler(3.0, 0.999999);
+    EXPECT_GE(nearlyParabolic, 0.0);
+    EXPECT_LT(nearlyParabolic, TwoPi);
+}
+
+TEST(Ascendant, AlmanacCases) {
+    BirthMoment m;
+    m.JulianDayNumber = JulianDayNumber(1, 1, 2000);
+    m.UniversalHours = 12;
+    m.SignedLatitude = 51.5;
+    m.SignedLongitude = 0;
+    EXPECT_NEAR(AscendantLongitude(m), 24.2979, 5e-5);
+    EXPECT_EQ(ComputeAscendantDegree(m), 24);
+
+    m.JulianDayNumber = JulianDayNumber(6, 15, 1985);
+    m.UniversalHours = 7.5;
+    m.SignedLatitude = 40.7;
+    m.SignedLongitude = 74.0;
+    EXPECT_NEAR(AscendantLongitude(m), 50.6028, 5e-5);
+    m.SignedLatitude = -33.9;
+    m.SignedLongitude = -151.2;
+    EXPECT_NEAR(AscendantLongitude(m), 273.7864, 5e-5);
+    EXPECT_EQ(ComputeAscendantDegree(m), 273);
+}
+
+TEST(WholeDegrees, MadridOnCentralEuropeanTime) {
+    // 40N25 3W42, CET, 1985-03-10 08:30: 07:30 UT. Taking the zone's direction from the west longitude
+    // would put the birth at 09:30 UT and the Ascendant near 56 degrees.
+    BirthData b = Birth(1985, 3, 10, 8, 30);
+    b.LatitudeDegrees = 40;
+    b.LatitudeMinutes = 25;
+    b.LongitudeDegrees = 3;
+    b.LongitudeMinutes = 42;
+    b.IsEast = false;
+    EXPECT_EQ(ComputeWholeDegrees(b, {-1, 0}).Ascendant, 11);
+}
+
+TEST(WholeDegrees, DaylightSavingTurnsTheAscendantNotTheDate) {
+    BirthData b = Birth(1985, 6, 15, 8, 30);
+    b.LatitudeDegrees = 40;
+    b.LongitudeDegrees = 74;
+    b.IsEast = false;
+    const WholeDegrees standard = ComputeWholeDegrees(b, {4, 0});  // EDT row, box clear
+    b.IsDaylightSaving = true;
+    const WholeDegrees ticked = ComputeWholeDegrees(b, {5, 0});    // EST row, box ticked: same instant
+    EXPECT_EQ(standard, ticked);
+    const WholeDegrees hourLater = ComputeWholeDegrees(b, {4, 0});
+    EXPECT_NE(standard.Ascendant, hourLater.Ascendant) << "an hour turns the sky by about 15 degrees";
+}
+
+}  // namespace
+}  // namespace quorvane
