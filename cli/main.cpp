@@ -2,10 +2,15 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
 
+#include "atlas/atlas.h"
+#include "atlas/coordinates.h"
+#include "atlas/zone_suggestion.h"
 #include "cli/birth_line.h"
 #include "reading/time_zones.h"
 
@@ -50,6 +55,82 @@ int RunBatch() {
     return refused ? kExitRefused : 0;
 }
 
+std::string CoordinateText(const DegreesMinutes& dm) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d%c%02d", dm.Degrees, dm.Hemisphere, dm.Minutes);
+    return text;
+}
+
+// A birthplace from the atlas: its coordinates, and unless a zone row was given, the row and
+// daylight-saving flag the tz database calls for at the birth date and time.
+struct PlaceChoice {
+    const Place* Town = nullptr;
+    std::optional<ZoneSuggestion> Suggestion;
+};
+
+// Fills the coordinates (and zone, when not given) of `birth`; on failure prints why and returns nothing.
+std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, BirthText& birth) {
+    const PlaceResolution found = ResolvePlace(Atlas::Builtin(), query);
+    if (found.Result != PlaceResolution::Outcome::Found) {
+        std::cerr << "quorvane-cli: --place \"" << query << "\" "
+                  << (found.Result == PlaceResolution::Outcome::Ambiguous
+                          ? "fits several places; add the state or country, e.g. \"City, State, Country\""
+                          : "matches no place in the atlas")
+                  << "\n";
+        if (!found.Candidates.empty()) std::cerr << (found.Result == PlaceResolution::Outcome::Ambiguous ? "candidates:\n" : "did you mean:\n");
+        for (const Place* p : found.Candidates) std::cerr << "  " << DescribePlace(*p) << "\n";
+        return std::nullopt;
+    }
+    PlaceChoice choice{found.Chosen, std::nullopt};
+    birth.Latitude = CoordinateText(LatitudeToDegreesMinutes(found.Chosen->Latitude));
+    birth.Longitude = CoordinateText(LongitudeToDegreesMinutes(found.Chosen->Longitude));
+    if (zoneGiven) return choice;
+
+    const auto date = ParseDate(birth.Date);
+    const auto time = ParseTime(birth.Time);
+    if (!date || !time) return choice;  // the reading itself names the malformed field
+    const ZoneSuggestion s = SuggestZone(found.Chosen->TimeZoneId, {date->Year, date->Month, date->Day, time->Hour, time->Minute},
+                                         found.Chosen->City);
+    if (!s.Known) {
+        std::cerr << "quorvane-cli: " << s.Description << "; give --zone (and --dst)\n";
+        return std::nullopt;
+    }
+    if (!s.Exact) std::cerr << "quorvane-cli: note: " << s.Description << "\n";
+    birth.Zone = std::to_string(s.Row);
+    birth.Dst = s.DaylightSaving ? "1" : "0";
+    choice.Suggestion = s;
+    return choice;
+}
+
+std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth) {
+    const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(std::stoi(birth.Zone))];
+    std::string out = "Place: " + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
+                      choice.Town->TimeZoneId + ")\n";
+    out += "Zone: " + std::string(row.DisplayString) + (birth.Dst == "1" ? " with daylight saving" : "") +
+           (choice.Suggestion ? " (from " + choice.Suggestion->Description + ")" : " (as given)") + "\n";
+    return out;
+}
+
+std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& choice, const BirthText& birth) {
+    nlohmann::ordered_json j = nlohmann::ordered_json::parse(readingJson);
+    const Place& p = *choice.Town;
+    j["place"] = {{"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
+                  {"latitude", p.Latitude}, {"longitude", p.Longitude}, {"lat", birth.Latitude},
+                  {"lon", birth.Longitude}, {"timeZone", p.TimeZoneId}};
+    const int row = std::stoi(birth.Zone);
+    nlohmann::ordered_json zone = {{"row", row},
+                                   {"name", TimeZoneTable()[static_cast<std::size_t>(row)].DisplayString},
+                                   {"dst", birth.Dst == "1"},
+                                   {"suggested", choice.Suggestion.has_value()}};
+    if (choice.Suggestion) {
+        zone["exact"] = choice.Suggestion->Exact;
+        zone["utcOffset"] = choice.Suggestion->OffsetText;
+        zone["note"] = choice.Suggestion->Description;
+    }
+    j["zone"] = zone;
+    return j.dump();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +147,12 @@ int main(int argc, char** argv) {
     app.add_flag("--dst", dst, "Daylight saving time was in force");
     app.add_option("--lat", birth.Latitude, "Latitude: degrees, N or S, minutes (e.g. 40N42)");
     app.add_option("--lon", birth.Longitude, "Longitude: degrees, E or W, minutes (e.g. 74W00)");
+    std::string placeQuery;
+    app.add_option("--place", placeQuery,
+                   "Birthplace \"City[, State][, Country]\" from the built-in atlas, instead of --lat/--lon; "
+                   "without --zone the zone row and daylight saving come from the time-zone database")
+        ->excludes("--lat")
+        ->excludes("--lon");
     app.add_flag("--json", json, "Print JSON instead of text");
     app.add_flag("--batch", batch, "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
     app.add_flag("--zones", zones, "List the time-zone rows with their numbers");
@@ -85,20 +172,36 @@ int main(int argc, char** argv) {
     }
     if (batch) return RunBatch();
 
+    const bool byPlace = app.count("--place") > 0;
+    if (byPlace && dst && app.count("--zone") == 0) {
+        std::cerr << "quorvane-cli: --dst needs --zone; with --place alone the daylight-saving flag is worked out\n";
+        return kExitUsage;
+    }
     for (const auto* option : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
-        if (app.count(option) == 0) {
+        const bool placeGives = byPlace && std::string_view(option) != "--name" && std::string_view(option) != "--date" &&
+                                std::string_view(option) != "--time";
+        if (app.count(option) == 0 && !placeGives) {
             std::cerr << "quorvane-cli: " << option << " is required (or use --batch, --zones, --help)\n";
             return kExitUsage;
         }
     }
     birth.Zone = std::to_string(zone);
     birth.Dst = dst ? "1" : "0";
+    std::optional<PlaceChoice> place;
+    if (byPlace) {
+        place = ApplyPlace(placeQuery, app.count("--zone") > 0, birth);
+        if (!place) return kExitUsage;
+    }
     const ReadingOrError result = ReadBirth(birth);
     if (const auto* error = std::get_if<std::string>(&result)) {
         std::cerr << "quorvane-cli: " << *error << "\n";
         return kExitRefused;
     }
     const NamedReading& reading = std::get<NamedReading>(result);
-    std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading));
+    if (place)
+        std::cout << (json ? WithPlaceJson(FormatJson(reading, true), *place, birth) + "\n"
+                           : PlaceLines(*place, birth) + "\n" + FormatText(reading));
+    else
+        std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading));
     return 0;
 }
