@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/birth_line.h"
+
+namespace quorvane::cli {
+namespace {
+
+TEST(CliParsing, DatesTimesAndFlags) {
+    const auto d = ParseDate("1985-06-15");
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->Year, 1985);
+    EXPECT_EQ(d->Month, 6);
+    EXPECT_EQ(d->Day, 15);
+    for (const char* bad : {"1985-6-15", "1985/06/15", "1985-13-01", "1985-00-10", "1985-01-32", "85-06-15", "", "1985-06-1x"})
+        EXPECT_FALSE(ParseDate(bad)) << bad;
+    const auto t = ParseTime("07:30");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Hour, 7);
+    EXPECT_EQ(t->Minute, 30);
+    EXPECT_TRUE(ParseTime("7:05"));
+    for (const char* bad : {"24:00", "12:60", "1230", "12:", ":30", "-1:00", "12:3x"}) EXPECT_FALSE(ParseTime(bad)) << bad;
+    EXPECT_EQ(ParseFlag("1"), true);
+    EXPECT_EQ(ParseFlag("0"), false);
+    EXPECT_EQ(ParseFlag("TRUE"), true);
+    EXPECT_FALSE(ParseFlag("2"));
+}
+
+TEST(CliParsing, Coordinates) {
+    auto c = ParseCoordinate("40N42", 'N', 'S');
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->Degrees, "40");
+    EXPECT_EQ(c->Minutes, "42");
+    EXPECT_FALSE(c->Negative);
+    c = ParseCoordinate("74w00", 'E', 'W');
+    ASSERT_TRUE(c);
+    EXPECT_TRUE(c->Negative) << "letter in either case";
+    EXPECT_TRUE(ParseCoordinate("151E12", 'E', 'W'));
+    for (const char* bad : {"40N", "N42", "40X42", "40N4.2", "40.5N00", "40E42", "-40N42", "1234N00", "40N123", ""})
+        EXPECT_FALSE(ParseCoordinate(bad, 'N', 'S')) << bad;
+}
+
+TEST(CliParsing, CsvFields) {
+    EXPECT_EQ(ParseCsvLine("a,b,,c\r"), (std::vector<std::string>{"a", "b", "", "c"}));
+    EXPECT_EQ(ParseCsvLine("\"SMITH, JO\",x"), (std::vector<std::string>{"SMITH, JO", "x"}));
+    EXPECT_EQ(ParseCsvLine("\"a\"\"b\""), (std::vector<std::string>{"a\"b"}));
+}
+
+std::string ErrorOf(const ReadingOrError& r) {
+    const auto* e = std::get_if<std::string>(&r);
+    return e ? *e : "<reading>";
+}
+
+TEST(CliReading, MessagesNameTheProblem) {
+    EXPECT_EQ(ErrorOf(ReadCsvBirth("ASHA,1985-06-15,07:30,29,0,40N42,180W00")),
+              "Please Enter Value Between 0 And 179 in the Degree of Longitude");
+    EXPECT_EQ(ErrorOf(ReadCsvBirth("ASHA,1985-06-15,07:30,29,0,40N60,74W00")),
+              "Please Enter Value Between 0 And 59 in the  Minute of Latitude");
+    EXPECT_EQ(ErrorOf(ReadCsvBirth("   ,1985-06-15,07:30,29,0,40N42,74W00")), "Please Enter Name");
+    EXPECT_EQ(ErrorOf(ReadCsvBirth("O'HARA,1985-06-15,07:30,29,0,40N42,74W00")), "Please Enter only Letters");
+    EXPECT_EQ(ErrorOf(ReadCsvBirth("ASHA,1985-04-31,07:30,29,0,40N42,74W00")), "Please Enter Correct Date Or Month !");
+    EXPECT_EQ(ErrorOf(ReadCsvBirth("ASHA,1900-06-15,07:30,29,0,40N42,74W00")), "date: year must be 1901 to 2050");
+    EXPECT_EQ(ErrorOf(ReadCsvBirth("ASHA,2051-01-01,07:30,29,0,40N42,74W00")), "date: year must be 1901 to 2050");
+    EXPECT_NE(ErrorOf(ReadCsvBirth("ASHA,1985-06-15,07:30,71,0,40N42,74W00")).find("zone"), std::string::npos);
+    EXPECT_NE(ErrorOf(ReadCsvBirth("ASHA,1985-06-15,7h30,29,0,40N42,74W00")).find("time"), std::string::npos);
+    EXPECT_NE(ErrorOf(ReadCsvBirth("ASHA,1985-06-15,07:30,29,0,40N42")).find("7 columns"), std::string::npos);
+}
+
+TEST(CliReading, JsonOfOneReading) {
+    const auto r = ReadCsvBirth("asha,1985-06-15,07:30,29,0,40N42,74W00");
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(r)) << ErrorOf(r);
+    const auto j = nlohmann::json::parse(FormatJson(std::get<NamedReading>(r), false));
+    EXPECT_EQ(j.size(), 10u);
+    EXPECT_EQ(j["name"], "ASHA");
+    EXPECT_EQ(j["universalTime"], "1985-06-15T07:30Z");
+    EXPECT_EQ(j["sunDegree"], 84);
+    EXPECT_EQ(j["moonDegree"], 48);
+    EXPECT_EQ(j["ascendantDegree"], 50);
+    EXPECT_EQ(j["moonPhase"], "Waning Moon");
+    EXPECT_EQ(j["ascendant"], "Protect");
+    EXPECT_EQ(j["descendant"], "Trade");
+    EXPECT_EQ(j["moonSign"], "Protect");
+    EXPECT_EQ(j["sunSign"], "Art");
+
+    const auto full = nlohmann::json::parse(FormatJson(std::get<NamedReading>(r), true));
+    ASSERT_EQ(full["frames"].size(), 4u);
+    EXPECT_EQ(full["frames"][3]["frame"], "Galactic Sun Sign");
+    EXPECT_EQ(full["frames"][3]["rulingPlanet"], "Earth");
+    EXPECT_EQ(full["frames"][3]["description"].get<std::string>().size(), 485u) << "trailing blanks kept";
+}
+
+TEST(CliReading, DaylightSavingAndEastZones) {
+    // 10:00 in Baghdad time with a west longitude is 07:00 UT; GMT with daylight saving at 10:00 is 09:00.
+    auto ut = [](std::string_view line) {
+        const auto r = ReadCsvBirth(line);
+        return std::holds_alternative<NamedReading>(r)
+                   ? FormatIsoMinute(std::get<NamedReading>(r).Reading.UniversalTime)
+                   : std::get<std::string>(r);
+    };
+    EXPECT_EQ(ut("A,1985-03-10,10:00,12,0,40N25,3W42"), "1985-03-10T07:00Z");
+    EXPECT_EQ(ut("A,1985-03-10,10:00,29,1,51N30,0E00"), "1985-03-10T09:00Z");
+    EXPECT_EQ(ut("A,1999-12-31,23:30,54,0,34N03,118W15"), "2000-01-01T07:30Z");
+}
+
+TEST(CliJson, EscapesWhatItWrites) {
+    const auto r = std::get<NamedReading>(ReadCsvBirth("ASHA,1985-06-15,07:30,29,0,40N42,74W00"));
+    NamedReading odd = r;
+    odd.Name = "A\"B\\C\n";
+    EXPECT_EQ(nlohmann::json::parse(FormatJson(odd, false))["name"], "A\"B\\C\n");
+    EXPECT_EQ(nlohmann::json::parse(FormatJsonError(3, "bad \"x\""))["error"], "bad \"x\"");
+}
+
+}  // namespace
+}  // namespace quorvane::cli
