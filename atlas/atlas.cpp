@@ -4,8 +4,10 @@
 #include <geonames.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <tuple>
 
 namespace quorvane {
@@ -87,11 +89,31 @@ std::vector<Place> ReadLibraryCities() {
     return places;
 }
 
+// Most names are plain ASCII: fold those without the Unicode round trip, which would triple the load time.
+std::optional<std::string> FoldAscii(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    bool pendingBlank = false;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x80) return std::nullopt;
+        if (c == '\'' || c == '`') continue;
+        if (!std::isalnum(u)) {
+            pendingBlank = !out.empty();
+            continue;
+        }
+        if (pendingBlank) out += ' ';
+        pendingBlank = false;
+        out += static_cast<char>(std::tolower(u));
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string FoldForSearch(std::string_view text) {
+    if (auto ascii = FoldAscii(text)) return *std::move(ascii);
     std::string out;
-    if (text.empty()) return out;
     // Decompose so that accents become separate marks, then drop the marks; case folding turns ß into ss.
     gchar* decomposed = g_utf8_normalize(text.data(), static_cast<gssize>(text.size()), G_NORMALIZE_NFD);
     if (!decomposed) return out;  // not valid UTF-8
