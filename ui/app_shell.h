@@ -1,0 +1,64 @@
+#pragma once
+// What sits around the working forms: the one reading session, message boxes, web pages, the
+// coordinate finder, the About box, quitting and the single-instance rule at start-up.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "reading/reading_driver.h"
+#include "ui/services.h"
+
+class QWidget;
+
+namespace quorvane {
+
+class SingleInstance;
+
+class AppShell : public QObject {
+    Q_OBJECT
+public:
+    using FinderFactory = std::function<std::unique_ptr<CoordinateFinder>()>;
+
+    AppShell();
+    ~AppShell() override;
+
+    // Injection points; the defaults are real message boxes, the desktop browser, a web search and
+    // leaving the event loop.
+    void SetMessageSink(MessageSink& sink) { messages_ = &sink; }
+    void SetWebOpener(WebOpener& opener) { web_ = &opener; }
+    void SetCoordinateFinderFactory(FinderFactory factory) { finderFactory_ = std::move(factory); }
+    void SetQuitHook(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    ReadingSession& Session() { return session_; }
+    WebOpener& Web() { return *web_; }
+
+    void ShowMessage(const QString& text, MessageIcon icon, QWidget* parent);
+    void ShowMessage(const UserMessage& message, QWidget* parent);
+    void OpenWebPage(const QString& key);
+    // A fresh finder for each request; nothing when none can be made.
+    std::unique_ptr<CoordinateFinder> MakeCoordinateFinder();
+    // The About box, modal over `parent`; returns when it has been closed.
+    void ShowAbout(QWidget* parent);
+
+    // Unloads every open window, each through its own close handling, then ends the run.
+    void QuitApplication();
+    bool Quitting() const { return quitting_; }
+
+    // Start-up: true when another copy already runs; the user has then been told and the run ends.
+    bool RefuseSecondInstance(SingleInstance& instance);
+
+private:
+    ReadingSession session_;
+    BoxMessageSink boxMessages_;
+    DesktopWebOpener desktopWeb_;
+    MessageSink* messages_ = &boxMessages_;
+    WebOpener* web_ = &desktopWeb_;
+    FinderFactory finderFactory_;
+    std::function<void()> quit_;
+    bool quitting_ = false;
+};
+
+}  // namespace quorvane

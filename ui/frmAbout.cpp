@@ -1,0 +1,43 @@
+#include "ui/frmAbout.h"
+
+#include "ui/app_shell.h"
+#include "ui/look.h"
+#include "ui_frmAbout.h"
+
+namespace quorvane {
+
+frmAbout::frmAbout(AppShell& shell, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), shell_(shell) {
+    ui->setupUi(this);
+    ApplyUiFont(this);
+    setModal(true);
+    setFixedSize(size());
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    Form_Load();
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::Form_Load() {
+    const QString title = QStringLiteral("Quorvane v1.35");
+    setWindowTitle(title);
+    ui->Label2->setText(title);
+    ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/hicolor/48x48/apps/quorvane.png")));
+    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + WebPageUrl(page::Home).toString());
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::lblHomePage_Click() {
+    shell_.OpenWebPage(page::Home);
+}
+
+void frmAbout::lblCoBrand_Click() {
+    shell_.OpenWebPage(page::FullyBranded);
+}
+
+}  // namespace quorvane

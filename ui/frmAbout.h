@@ -1,0 +1,30 @@
+#pragma once
+// The About box: product title, a line about the product, and two links.
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui { class frmAbout; }
+
+namespace quorvane {
+
+class AppShell;
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    frmAbout(AppShell& shell, QWidget* parent);
+    ~frmAbout() override;
+
+public slots:
+    void Form_Load();
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCoBrand_Click();
+
+private:
+    std::unique_ptr<Ui::frmAbout> ui;
+    AppShell& shell_;
+};
+
+}  // namespace quorvane

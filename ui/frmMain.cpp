@@ -1,0 +1,219 @@
+#include "ui/frmMain.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "reading/time_zones.h"
+#include "ui/app_shell.h"
+#include "ui/frmDisplay.h"
+#include "ui/look.h"
+#include "ui_frmMain.h"
+
+namespace quorvane {
+
+namespace {
+
+const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                               "July",    "August",   "September", "October", "November", "December"};
+
+void AddNumbers(QComboBox* list, int first, int last) {
+    for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+}
+
+// The character a key press types, as the filters see it; nothing for keys that only move the
+// caret or the focus (arrows, Home, Delete, Tab ...).
+std::optional<std::uint16_t> TypedCode(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return std::nullopt;
+    default: break;
+    }
+    // Control letters arrive as their control codes: Ctrl+C is 3, Ctrl+V is 22.
+    if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return static_cast<std::uint16_t>(key.key() - Qt::Key_A + 1);
+    const QString text = key.text();
+    if (text.isEmpty() || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return std::nullopt;
+    return text.at(0).unicode();
+}
+
+}  // namespace
+
+frmMain::frmMain(AppShell& shell)
+    : WorkingForm(shell), ui(std::make_unique<Ui::frmMain>()) {
+    ui->setupUi(this);
+    ApplyUiFont(this);
+    ui->optLat->setId(ui->optLat_0, 0);
+    ui->optLat->setId(ui->optLat_1, 1);
+    ui->optLong->setId(ui->optLong_0, 0);
+    ui->optLong->setId(ui->optLong_1, 1);
+    const QList<QAction*> separators = [this] {
+        QList<QAction*> found;
+        for (QAction* action : ui->mnuHelp->actions())
+            if (action->isSeparator()) found.push_back(action);
+        return found;
+    }();
+    for (int i = 0; i < separators.size(); ++i) separators[i]->setObjectName(QStringLiteral("mnuHelp%1").arg(i + 1));
+
+    ui->centralwidget->setFixedSize(436, 465);
+    setFixedSize(436, 465 + ui->menubar->sizeHint().height());
+
+    for (QLineEdit* field : {ui->txtName, ui->txtLonD, ui->txtLonM, ui->txtLatD, ui->txtLatM})
+        field->installEventFilter(this);
+
+    connect(ui->cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    connect(ui->mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
+    connect(ui->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    ConnectSharedCommands(*ui);
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    delete display_.data();
+}
+
+frmDisplay* frmMain::ReadingForm() const { return display_.data(); }
+
+void frmMain::Form_Load() {
+    setWindowTitle(QStringLiteral("Quorvane v1.35"));
+    for (const char* month : kMonths) ui->cboMonth->addItem(QString::fromLatin1(month));
+    for (const TimeZoneRow& row : TimeZoneTable()) ui->cmbTimeZone->addItem(ToQString(row.DisplayString));
+    AddNumbers(ui->cboDate, 1, 31);
+    AddNumbers(ui->cboYear, 1901, 2050);
+    AddNumbers(ui->cboHH, 0, 23);
+    AddNumbers(ui->cboMM, 0, 59);
+    AddNumbers(ui->cboSS, 0, 59);
+    for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboSS})
+        list->setCurrentIndex(0);
+    ui->cmbTimeZone->setCurrentIndex(kDefaultTimeZoneIndex);
+}
+
+BirthFormValues frmMain::CollectBirthForm() const {
+    BirthFormValues form;
+    form.Name = ui->txtName->text().toStdString();
+    form.LongitudeDegrees = ui->txtLonD->text().toStdString();
+    form.LongitudeMinutes = ui->txtLonM->text().toStdString();
+    form.LatitudeDegrees = ui->txtLatD->text().toStdString();
+    form.LatitudeMinutes = ui->txtLatM->text().toStdString();
+    form.MonthPosition = ui->cboMonth->currentIndex();
+    form.DayPosition = ui->cboDate->currentIndex();
+    form.YearPosition = ui->cboYear->currentIndex();
+    form.Year = ui->cboYear->currentText().toInt();
+    form.Hour = ui->cboHH->currentText().toInt();
+    form.Minute = ui->cboMM->currentText().toInt();
+    form.ZoneIndex = ui->cmbTimeZone->currentIndex();
+    form.IsEast = ui->optLong_0->isChecked();
+    form.IsSouth = ui->optLat_1->isChecked();
+    form.IsDaylightSaving = ui->chkDST->isChecked();
+    return form;
+}
+
+QWidget* frmMain::FieldWidget(FormField field) const {
+    switch (field) {
+    case FormField::Name: return ui->txtName;
+    case FormField::LongitudeDegrees: return ui->txtLonD;
+    case FormField::LongitudeMinutes: return ui->txtLonM;
+    case FormField::LatitudeDegrees: return ui->txtLatD;
+    case FormField::LatitudeMinutes: return ui->txtLatM;
+    case FormField::None: break;
+    }
+    return nullptr;
+}
+
+void frmMain::cmdRashi_Click() {
+    const ReadingSession::Outcome outcome = shell_.Session().Read(CollectBirthForm());
+    if (!outcome.Validation.Ok) {
+        shell_.ShowMessage(outcome.Validation.Message, this);
+        if (QWidget* field = FieldWidget(outcome.Validation.Focus)) field->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (outcome.Reading) ShowReading(*outcome.Reading);
+}
+
+void frmMain::mnuNext_Click() { cmdRashi_Click(); }
+
+void frmMain::ShowReading(const GalacticReading& reading) {
+    if (!display_) {
+        display_ = new frmDisplay(shell_, this);
+        // Back unloads the reading form; the next reading loads a fresh one.
+        connect(display_, &frmDisplay::Unloaded, this, [this] { display_ = nullptr; });
+    }
+    display_->ShowReading(reading, IMGSymbol);
+}
+
+void frmMain::cmdBrowser_Click() {
+    const struct {
+        QLineEdit* Field;
+        const char* Message;
+    } required[] = {{ui->txtMCity, "Please Enter City"},
+                    {ui->txtMState, "Please Enter State"},
+                    {ui->txtMCountry, "Please Enter Country"}};
+    for (const auto& [field, message] : required) {
+        if (field->text().isEmpty()) {
+            shell_.ShowMessage(QString::fromLatin1(message), MessageIcon::Information, this);
+            field->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    const QString phrase = ui->txtMCity->text() + u' ' + ui->txtMState->text() + u' ' + ui->txtMCountry->text() +
+                           QStringLiteral(" Latitude Longitude");
+    if (std::unique_ptr<CoordinateFinder> finder = shell_.MakeCoordinateFinder())
+        finder->FindCoordinates(phrase, WebPageUrl(page::Home));
+}
+
+void frmMain::DigitFilter(std::uint16_t& KeyAscii) {
+    const KeyVerdict verdict = FilterCoordinateKey(KeyAscii);
+    if (verdict.Message) shell_.ShowMessage(*verdict.Message, this);
+    KeyAscii = verdict.Code;
+}
+
+void frmMain::txtName_KeyPress(std::uint16_t& KeyAscii) {
+    const KeyVerdict verdict = FilterNameKey(KeyAscii);
+    if (verdict.Message) shell_.ShowMessage(*verdict.Message, this);
+    KeyAscii = verdict.Code;
+}
+
+void frmMain::txtLonD_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
+void frmMain::txtLonM_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
+void frmMain::txtLatD_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
+void frmMain::txtLatM_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
+
+frmMain::KeyPressHandler frmMain::KeyPressHandlerOf(QObject* field) const {
+    if (field == ui->txtName) return &frmMain::txtName_KeyPress;
+    if (field == ui->txtLonD) return &frmMain::txtLonD_KeyPress;
+    if (field == ui->txtLonM) return &frmMain::txtLonM_KeyPress;
+    if (field == ui->txtLatD) return &frmMain::txtLatD_KeyPress;
+    if (field == ui->txtLatM) return &frmMain::txtLatM_KeyPress;
+    return nullptr;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    const KeyPressHandler handler = KeyPressHandlerOf(watched);
+    const std::optional<std::uint16_t> typed = TypedCode(*static_cast<QKeyEvent*>(event));
+    if (!handler || !typed) return QMainWindow::eventFilter(watched, event);
+    std::uint16_t code = *typed;
+    (this->*handler)(code);
+    if (code == 0) return true;
+    if (code != *typed) {
+        // The filter changed the character (a small letter made a capital): type that instead.
+        static_cast<QLineEdit*>(watched)->insert(QString(QChar(code)));
+        return true;
+    }
+    return false;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!shell_.Quitting()) shell_.QuitApplication();
+}
+
+void frmMain::mnuExit_Click() { close(); }
+
+}  // namespace quorvane

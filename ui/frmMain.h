@@ -1,0 +1,62 @@
+#pragma once
+// The birth-data form: the user's birth details, the coordinate finder and the reading command.
+
+#include <QPointer>
+#include <cstdint>
+#include <memory>
+
+#include "reading/reading_driver.h"
+#include "ui/working_form.h"
+#include "ui/sign_pictures.h"
+
+namespace Ui { class frmMain; }
+class QLineEdit;
+
+namespace quorvane {
+
+class frmDisplay;
+
+class frmMain : public WorkingForm {
+    Q_OBJECT
+public:
+    explicit frmMain(AppShell& shell);
+    ~frmMain() override;
+
+    // What stands on the form, as the reading reads it.
+    BirthFormValues CollectBirthForm() const;
+    // The reading form while one is loaded.
+    frmDisplay* ReadingForm() const;
+    const SignPictures& Pictures() const { return IMGSymbol; }
+
+public slots:
+    void Form_Load();
+    void cmdRashi_Click();
+    void mnuNext_Click();
+    void cmdBrowser_Click();
+    void mnuExit_Click();
+
+    // Key filters: each gets the typed character's code and may set it to 0 (drop the key) or
+    // replace it.
+    void txtName_KeyPress(std::uint16_t& KeyAscii);
+    void txtLonD_KeyPress(std::uint16_t& KeyAscii);
+    void txtLonM_KeyPress(std::uint16_t& KeyAscii);
+    void txtLatD_KeyPress(std::uint16_t& KeyAscii);
+    void txtLatM_KeyPress(std::uint16_t& KeyAscii);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using KeyPressHandler = void (frmMain::*)(std::uint16_t&);
+    KeyPressHandler KeyPressHandlerOf(QObject* field) const;
+    void DigitFilter(std::uint16_t& KeyAscii);
+    QWidget* FieldWidget(FormField field) const;
+    void ShowReading(const GalacticReading& reading);
+
+    std::unique_ptr<Ui::frmMain> ui;
+    SignPictures IMGSymbol;
+    QPointer<frmDisplay> display_;
+};
+
+}  // namespace quorvane

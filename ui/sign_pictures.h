@@ -1,0 +1,30 @@
+#pragma once
+// IMGSymbol: the twelve sign pictures, in the order of their keys, each filed under its sign's name.
+
+#include <QPixmap>
+#include <QString>
+#include <QVector>
+
+namespace quorvane {
+
+class SignPictures {
+public:
+    struct Image {
+        QString Key;
+        QPixmap Picture;
+    };
+
+    static constexpr int kWidth = 22;
+    static constexpr int kHeight = 26;
+
+    SignPictures();
+
+    const QVector<Image>& Images() const { return images_; }
+    // The picture a frame shows before its first reading.
+    static QPixmap Placeholder();
+
+private:
+    QVector<Image> images_;
+};
+
+}  // namespace quorvane

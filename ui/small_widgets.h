@@ -1,0 +1,32 @@
+#pragma once
+// Two small widgets the forms need that Qt does not have as such.
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorvane {
+
+// A label that acts as a link: hand pointer, and a click reports itself.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A button whose caption wraps onto several lines when it is too long for one.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit WrapButton(QWidget* parent = nullptr) : QPushButton(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace quorvane
