@@ -24,7 +24,7 @@ bool InRange(std::string_view text, int bound) {
 }
 
 // February of a year divisible by four has 29 days; there is no century rule, which is exact for 1901..2099.
-bool FebruaryTooLong(int year, int day) {
+bool FebruaryTooLong(int year, long long day) {
     return year % 4 == 0 ? day > 29 : day > 28;
 }
 
@@ -44,7 +44,11 @@ KeyVerdict FilterNameKey(std::uint16_t code) {
 
 std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
     text = TrimBlanks(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    // One sign at most: "+-0" is not a number.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') return std::nullopt;
+    }
     if (text.empty()) return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -70,8 +74,9 @@ ValidationResult ValidateBirthData(const BirthFormTexts& form) {
     if (!InRange(form.LatitudeMinutes, 59))
         return fail(msg::LatitudeMinutes, MessageIcon::Error, FormField::LatitudeMinutes);
 
-    const int month = form.MonthPosition + 1;
-    const int day = form.DayPosition + 1;
+    // Wide enough that no list position, however wild, overflows.
+    const long long month = form.MonthPosition + 1LL;
+    const long long day = form.DayPosition + 1LL;
     if (month == 2 && FebruaryTooLong(form.Year, day))
         return fail(msg::FebruaryDate, MessageIcon::Information, FormField::None);
     if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31)

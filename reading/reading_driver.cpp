@@ -50,8 +50,8 @@ ReadingSession::Outcome ReadingSession::Read(const BirthFormValues& form) {
 
     BirthData birth;
     birth.Name = form.Name;
-    birth.Month = static_cast<std::int16_t>(form.MonthPosition + 1);
-    birth.Day = static_cast<std::int16_t>(form.DayPosition + 1);
+    birth.Month = static_cast<std::int16_t>(form.MonthPosition + 1LL);
+    birth.Day = static_cast<std::int16_t>(form.DayPosition + 1LL);
     birth.Year = static_cast<std::int16_t>(form.Year);
     birth.Hour = static_cast<std::int16_t>(form.Hour);
     birth.Minute = static_cast<std::int16_t>(form.Minute);
