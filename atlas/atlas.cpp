@@ -168,12 +168,45 @@ bool EquallyGood(const PlaceMatch& a, const PlaceMatch& b) {
     return a.ExactName == b.ExactName && a.QualifierScore == b.QualifierScore;
 }
 
+namespace {
+
+// The city list names towns in English; people often type the local name of a large town instead.
+struct LocalName {
+    std::string_view Local, English, CountryCode;
+};
+constexpr LocalName kLocalNames[] = {
+    {"München", "Munich", "DE"},      {"Köln", "Cologne", "DE"},        {"Nürnberg", "Nuremberg", "DE"},
+    {"Wien", "Vienna", "AT"},         {"Praha", "Prague", "CZ"},        {"Warszawa", "Warsaw", "PL"},
+    {"Roma", "Rome", "IT"},           {"Milano", "Milan", "IT"},        {"Napoli", "Naples", "IT"},
+    {"Torino", "Turin", "IT"},        {"Firenze", "Florence", "IT"},    {"Venezia", "Venice", "IT"},
+    {"Genova", "Genoa", "IT"},        {"Lisboa", "Lisbon", "PT"},       {"Sevilla", "Seville", "ES"},
+    {"Bruxelles", "Brussels", "BE"},  {"Brussel", "Brussels", "BE"},    {"Antwerpen", "Antwerp", "BE"},
+    {"Genève", "Geneva", "CH"},       {"København", "Copenhagen", "DK"}, {"Göteborg", "Gothenburg", "SE"},
+    {"Moskva", "Moscow", "RU"},       {"Sankt-Peterburg", "Saint Petersburg", "RU"},
+    {"Kyiv", "Kiev", "UA"},           {"Athina", "Athens", "GR"},       {"Bucuresti", "Bucharest", "RO"},
+    {"Beograd", "Belgrade", "RS"},    {"Den Haag", "The Hague", "NL"},  {"'s-Gravenhage", "The Hague", "NL"},
+    {"Kraków", "Krakow", "PL"},       {"Al Qahirah", "Cairo", "EG"},    {"Mumbai", "Bombay", "IN"},
+};
+
+}  // namespace
+
 Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {
     byName_.reserve(places_.size());
     for (std::uint32_t i = 0; i < places_.size(); ++i) {
         const Place& p = places_[i];
         byName_.push_back({FoldForSearch(p.City), FoldForSearch(p.State), FoldForSearch(p.Country),
                            FoldForSearch(p.CountryCode), i});
+    }
+    const std::size_t englishEntries = byName_.size();
+    for (const LocalName& alias : kLocalNames) {
+        const std::string english = FoldForSearch(alias.English), code = FoldForSearch(alias.CountryCode);
+        for (std::size_t e = 0; e < englishEntries; ++e) {
+            if (byName_[e].Name == english && byName_[e].Code == code) {
+                Entry local = byName_[e];
+                local.Name = FoldForSearch(alias.Local);
+                if (local.Name != english) byName_.push_back(std::move(local));
+            }
+        }
     }
     std::sort(byName_.begin(), byName_.end(),
               [](const Entry& a, const Entry& b) { return std::tie(a.Name, a.Index) < std::tie(b.Name, b.Index); });
@@ -222,6 +255,13 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
     std::sort(matches.begin(), matches.end(), [](const PlaceMatch& a, const PlaceMatch& b) {
         return std::tuple(a.ExactName, a.QualifierScore, a.Town->Population) >
                std::tuple(b.ExactName, b.QualifierScore, b.Town->Population);
+    });
+    // A town found under both its English and its local name is listed once, by its better match.
+    std::vector<const Place*> seen;
+    std::erase_if(matches, [&](const PlaceMatch& m) {
+        if (std::find(seen.begin(), seen.end(), m.Town) != seen.end()) return true;
+        seen.push_back(m.Town);
+        return false;
     });
     if (matches.size() > limit) matches.resize(limit);
     return matches;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorvane {
 namespace {
 
@@ -128,6 +130,17 @@ TEST(BuiltinAtlas, FindsAccentedAndQualifiedNames) {
     ASSERT_FALSE(zurich.empty());
     EXPECT_EQ(zurich.front().Town->CountryCode, "CH");
     EXPECT_EQ(zurich.front().Town->TimeZoneId, "Europe/Zurich");
+
+    // The list names Munich in English; its local name finds it too, and only once under a prefix.
+    for (const char* local : {"München", "munchen", "MUNCHEN, Germany"}) {
+        const auto munich = atlas.Find(local);
+        ASSERT_FALSE(munich.empty()) << local;
+        EXPECT_EQ(munich.front().Town->City, "Munich") << local;
+        EXPECT_TRUE(munich.front().ExactName) << local;
+    }
+    const auto mun = atlas.Find("mun", 200);
+    EXPECT_EQ(std::count_if(mun.begin(), mun.end(), [](const PlaceMatch& m) { return m.Town->City == "Munich"; }), 1);
+    EXPECT_EQ(atlas.Find("Wien, Austria").front().Town->City, "Vienna");
 
     const auto saoPaulo = atlas.Find("sao paulo, brazil");
     ASSERT_FALSE(saoPaulo.empty());
