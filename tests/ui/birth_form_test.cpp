@@ -1,0 +1,352 @@
+// The birth-data form driven through its widgets: opening state, key filters, validation and the
+// coordinate finder, web commands and quitting.
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include "reading/time_zones.h"
+#include "ui/frmMain.h"
+#include "ui/small_widgets.h"
+#include "ui_test_support.h"
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+namespace {
+
+class RecordingFinder final : public CoordinateFinder {
+public:
+    explicit RecordingFinder(QStringList& calls) : calls_(calls) {}
+    void FindCoordinates(const QString& phrase, const QUrl& home) override {
+        calls_ << phrase << QUrlQuery(home).queryItemValue(QStringLiteral("page"));
+    }
+
+private:
+    QStringList& calls_;
+};
+
+QStringList MenuTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+}  // namespace
+
+class BirthFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestShell> t;
+    std::unique_ptr<frmMain> form;
+
+    QVector<ShownMessage>& Messages() { return t->messages.shown; }
+
+    void FillValidBirth() {
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        Type(form.get(), "txtLonD", QStringLiteral("73"));
+        Type(form.get(), "txtLonM", QStringLiteral("51"));
+        Type(form.get(), "txtLatD", QStringLiteral("18"));
+        Type(form.get(), "txtLatM", QStringLiteral("31"));
+    }
+
+    QWidget* Focused() const { return QApplication::focusWidget(); }
+
+private slots:
+    void init() {
+        t = std::make_unique<TestShell>();
+        form = OpenBirthForm(*t);
+    }
+    void cleanup() {
+        form.reset();
+        t.reset();
+    }
+
+    void opensWithListsPresetAndFieldsEmpty() {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Quorvane v1.35"));
+        QCOMPARE(form->centralWidget()->size(), QSize(436, 465));
+        const struct {
+            const char* list;
+            int count;
+            const char* first;
+            const char* last;
+        } lists[] = {{"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"},
+                     {"cboYear", 150, "1901", "2050"},       {"cboHH", 24, "0", "23"},
+                     {"cboMM", 60, "0", "59"},               {"cboSS", 60, "0", "59"}};
+        for (const auto& l : lists) {
+            auto* combo = Child<QComboBox>(form.get(), l.list);
+            QCOMPARE(combo->count(), l.count);
+            QCOMPARE(combo->itemText(0), QString::fromLatin1(l.first));
+            QCOMPARE(combo->itemText(l.count - 1), QString::fromLatin1(l.last));
+            QCOMPARE(combo->currentIndex(), 0);
+            QVERIFY2(!combo->isEditable(), l.list);
+        }
+        QCOMPARE(Child<QComboBox>(form.get(), "cboMonth")->itemText(8), QStringLiteral("September"));
+        auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
+        QCOMPARE(zones->count(), 71);
+        QVERIFY(!zones->isEditable());
+        QCOMPARE(zones->currentIndex(), 29);
+        QCOMPARE(zones->currentText(), QStringLiteral("Greenwich Mean Time,GMT,0.0"));
+        QCOMPARE(zones->itemText(34), QStringLiteral("Indian Time, IST, +5.3"));
+
+        QVERIFY(Child<QRadioButton>(form.get(), "optLong_0")->isChecked());
+        QCOMPARE(Child<QRadioButton>(form.get(), "optLong_0")->text(), QStringLiteral("East"));
+        QVERIFY(Child<QRadioButton>(form.get(), "optLat_0")->isChecked());
+        QCOMPARE(Child<QRadioButton>(form.get(), "optLat_1")->text(), QStringLiteral("South"));
+        QCOMPARE(Child<QButtonGroup>(form.get(), "optLat")->checkedId(), 0);
+        QCOMPARE(Child<QButtonGroup>(form.get(), "optLong")->checkedId(), 0);
+        QVERIFY(!Child<QCheckBox>(form.get(), "chkDST")->isChecked());
+        for (const char* field : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM", "txtMCity", "txtMState",
+                                  "txtMCountry"})
+            QVERIFY2(Child<QLineEdit>(form.get(), field)->text().isEmpty(), field);
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtLonD")->maxLength(), 3);
+        for (const char* field : {"txtLonM", "txtLatD", "txtLatM"})
+            QCOMPARE(Child<QLineEdit>(form.get(), field)->maxLength(), 2);
+        QCOMPARE(Child<QPushButton>(form.get(), "cmdBrowser")->text(),
+                 QStringLiteral("Click Here To Find Latitude && Longitude"));
+        QCOMPARE(Child<QPushButton>(form.get(), "cmdRashi")->text(), QStringLiteral("Get My Galactic Astrology Reading"));
+    }
+
+    void menusInOrderWithMakeMoneySwitchedOff() {
+        QStringList bar;
+        for (const QAction* action : form->menuBar()->actions()) bar << action->text();
+        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(MenuTexts(Child<QMenu>(form.get(), "mnuFile")),
+                 (QStringList{"Get My Galactic Astrology Reading", "E&xit"}));
+        QCOMPARE(MenuTexts(Child<QMenu>(form.get(), "mnuHelp")),
+                 (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                              "&About Software"}));
+        auto* mkmoney = Child<QAction>(form.get(), "mkmoney");
+        QVERIFY(!mkmoney->isEnabled());
+        mkmoney->trigger();  // a switched-off command does not fire
+        QVERIFY(t->web.opened.isEmpty());
+    }
+
+    void coordinateFieldsTakeDigitsAndBackspaceOnly() {
+        auto* lonD = Child<QLineEdit>(form.get(), "txtLonD");
+        lonD->setFocus();
+        QTest::keyClicks(lonD, QStringLiteral("12"));
+        QTest::keyClick(lonD, Qt::Key_Backspace);
+        QCOMPARE(lonD->text(), QStringLiteral("1"));
+        QVERIFY(Messages().isEmpty());
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+        struct {
+            const char* what;
+            std::function<void()> press;
+        } refused[] = {
+            {"Enter", [&] { QTest::keyClick(lonD, Qt::Key_Return); }},
+            {"minus", [&] { QTest::keyClick(lonD, '-'); }},
+            {"decimal point", [&] { QTest::keyClick(lonD, '.'); }},
+            {"letter", [&] { QTest::keyClick(lonD, 'a'); }},
+            {"Ctrl+V", [&] { QTest::keyClick(lonD, Qt::Key_V, Qt::ControlModifier); }},
+        };
+        for (auto& key : refused) {
+            Messages().clear();
+            key.press();
+            QCOMPARE(Messages(), (QVector<ShownMessage>{{"Only Numbers Are Accepted", MessageIcon::Error}}));
+            QVERIFY2(lonD->text() == QStringLiteral("1"), key.what);
+        }
+        // Each of the four fields runs the same filter.
+        for (const char* field : {"txtLonM", "txtLatD", "txtLatM"}) {
+            Messages().clear();
+            Type(form.get(), field, QStringLiteral("4-"));
+            QCOMPARE(Child<QLineEdit>(form.get(), field)->text(), QStringLiteral("4"));
+            QCOMPARE(Messages().size(), 1);
+        }
+    }
+
+    void coordinateFieldsStopAtTheirLength() {
+        Type(form.get(), "txtLonD", QStringLiteral("1234"));
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtLonD")->text(), QStringLiteral("123"));
+        for (const char* field : {"txtLonM", "txtLatD", "txtLatM"}) {
+            Type(form.get(), field, QStringLiteral("567"));
+            QCOMPARE(Child<QLineEdit>(form.get(), field)->text(), QStringLiteral("56"));
+        }
+        QVERIFY(Messages().isEmpty());
+    }
+
+    void nameTurnsSmallLettersIntoCapitalsAndRefusesTheRest() {
+        auto* name = Child<QLineEdit>(form.get(), "txtName");
+        Type(form.get(), "txtName", QStringLiteral("mary ann"));
+        QCOMPARE(name->text(), QStringLiteral("MARY ANN"));
+        QVERIFY(Messages().isEmpty());
+        for (QChar refused : {QChar(u'\''), QChar(u'-'), QChar(u'7'), QChar(u'\u00e9')}) {
+            Messages().clear();
+            QTest::sendKeyEvent(QTest::Press, name, Qt::Key_unknown, QString(refused), Qt::NoModifier);
+            QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter only Letters", MessageIcon::Information}}));
+        }
+        QCOMPARE(name->text(), QStringLiteral("MARY ANN"));
+        // No length limit on the name.
+        Type(form.get(), "txtName", QString(40, u'x'));
+        QCOMPARE(name->text().size(), 48);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(name->text().size(), 47);
+    }
+
+    void validationReportsTheFirstFaultAndMovesTheFocus() {
+        // The menu command runs the same reading and, unlike a click on the button, leaves the focus.
+        auto press = [&] {
+            Messages().clear();
+            Child<QAction>(form.get(), "mnuNext")->trigger();
+        };
+        Type(form.get(), "txtName", QStringLiteral("   "));
+        Child<QLineEdit>(form.get(), "txtMCity")->setFocus();
+        press();
+        QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter Name", MessageIcon::Error}}));
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtName"));
+
+        // Every coordinate empty: longitude comes before latitude, degrees before minutes.
+        Type(form.get(), "txtName", QStringLiteral("x"));
+        press();
+        QCOMPARE(Messages().value(0).Text,
+                 QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude"));
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtLonD"));
+        Type(form.get(), "txtLonD", QStringLiteral("180"));
+        press();
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtLonD"));
+        Child<QLineEdit>(form.get(), "txtLonD")->setText(QStringLiteral("179"));
+        press();
+        QCOMPARE(Messages().value(0).Text,
+                 QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude"));
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtLonM"));
+        Type(form.get(), "txtLonM", QStringLiteral("59"));
+        press();
+        QCOMPARE(Messages().value(0).Text,
+                 QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude"));
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtLatD"));
+        Type(form.get(), "txtLatD", QStringLiteral("00"));
+        Type(form.get(), "txtLatM", QStringLiteral("60"));
+        press();
+        QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter Value Between 0 And 59 in the  Minute of Latitude",
+                                                      MessageIcon::Error}}));
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtLatM"));
+        Child<QLineEdit>(form.get(), "txtLatM")->setText(QStringLiteral("0"));
+
+        // Date faults keep the focus where it was.
+        Pick(form.get(), "cboMonth", QStringLiteral("February"));
+        Pick(form.get(), "cboDate", QStringLiteral("29"));
+        Pick(form.get(), "cboYear", QStringLiteral("1901"));
+        Child<QLineEdit>(form.get(), "txtMState")->setFocus();
+        press();
+        QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter Correct Date Or Month!", MessageIcon::Information}}));
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtMState"));
+        Pick(form.get(), "cboMonth", QStringLiteral("November"));
+        Pick(form.get(), "cboDate", QStringLiteral("31"));
+        press();
+        QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter Correct Date Or Month !", MessageIcon::Information}}));
+        QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtMState"));
+        QVERIFY(!form->ReadingForm());
+
+        Pick(form.get(), "cboDate", QStringLiteral("30"));
+        press();
+        QVERIFY(Messages().isEmpty());
+        QVERIFY(form->ReadingForm());
+    }
+
+    void formValuesReachTheReadingAsShown() {
+        FillValidBirth();
+        Pick(form.get(), "cboMonth", QStringLiteral("June"));
+        Pick(form.get(), "cboDate", QStringLiteral("15"));
+        Pick(form.get(), "cboYear", QStringLiteral("1985"));
+        Pick(form.get(), "cboHH", QStringLiteral("7"));
+        Pick(form.get(), "cboMM", QStringLiteral("30"));
+        Pick(form.get(), "cboSS", QStringLiteral("45"));
+        Child<QComboBox>(form.get(), "cmbTimeZone")->setCurrentIndex(34);
+        QTest::mouseClick(Child<QRadioButton>(form.get(), "optLat_1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QRadioButton>(form.get(), "optLong_1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QCheckBox>(form.get(), "chkDST"), Qt::LeftButton);
+        const BirthFormValues v = form->CollectBirthForm();
+        QCOMPARE(v.Name, std::string("ASHA"));
+        QCOMPARE(v.LongitudeDegrees, std::string("73"));
+        QCOMPARE(v.LatitudeMinutes, std::string("31"));
+        QCOMPARE(v.MonthPosition, 5);
+        QCOMPARE(v.DayPosition, 14);
+        QCOMPARE(v.YearPosition, 84);
+        QCOMPARE(v.Year, 1985);
+        QCOMPARE(v.Hour, 7);
+        QCOMPARE(v.Minute, 30);
+        QCOMPARE(v.ZoneIndex, 34);
+        QVERIFY(v.IsSouth);
+        QVERIFY(!v.IsEast);
+        QVERIFY(v.IsDaylightSaving);
+    }
+
+    void coordinateFinderAsksForCityStateCountryThenSearches() {
+        QStringList calls;
+        t->shell.SetCoordinateFinderFactory([&calls] { return std::make_unique<RecordingFinder>(calls); });
+        auto* browse = Child<QPushButton>(form.get(), "cmdBrowser");
+        const struct {
+            const char* type;  // field typed into before the click, or nullptr
+            const char* text;
+            const char* message;
+            const char* focus;
+        } steps[] = {{nullptr, "", "Please Enter City", "txtMCity"},
+                     {"txtMCity", "Pune", "Please Enter State", "txtMState"},
+                     {"txtMState", "Maharashtra", "Please Enter Country", "txtMCountry"}};
+        for (const auto& step : steps) {
+            if (step.type) Type(form.get(), step.type, QString::fromLatin1(step.text));
+            Messages().clear();
+            Child<QLineEdit>(form.get(), "txtName")->setFocus();
+            QTest::mouseClick(browse, Qt::LeftButton);
+            QCOMPARE(Messages(), (QVector<ShownMessage>{{step.message, MessageIcon::Information}}));
+            QCOMPARE(Focused(), Child<QWidget>(form.get(), step.focus));
+        }
+        QVERIFY(calls.isEmpty());
+        Type(form.get(), "txtMCountry", QStringLiteral("India"));
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QCOMPARE(calls, (QStringList{"Pune Maharashtra India Latitude Longitude", "home-page"}));
+        QVERIFY(Child<QLineEdit>(form.get(), "txtLatD")->text().isEmpty());
+    }
+
+    void defaultFinderSearchesTheWebWithThePhraseEncoded() {
+        Type(form.get(), "txtMCity", QStringLiteral("St. John's"));
+        Type(form.get(), "txtMState", QStringLiteral("NL&x=1"));
+        Type(form.get(), "txtMCountry", QStringLiteral(" "));  // blanks count as filled
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+        QVERIFY(Messages().isEmpty());
+        QCOMPARE(t->web.opened.size(), 1);
+        const QByteArray encoded = t->web.opened[0].toEncoded();
+        QVERIFY2(!encoded.contains(' ') && !encoded.contains("&x=1") && !encoded.contains('\''), encoded);
+        QCOMPARE(QUrl::fromPercentEncoding(encoded.mid(encoded.indexOf('=') + 1)),
+                 QStringLiteral("St. John's NL&x=1   Latitude Longitude"));
+    }
+
+    void webCommandsOpenTheirPageKeys() {
+        for (const WebCommand& command : kWebCommands) {
+            t->web.opened.clear();
+            Trigger(form.get(), command.Control);
+            QCOMPARE(t->web.Keys(), QStringList{QString::fromLatin1(command.Key)});
+            QCOMPARE(t->web.opened[0].toString(),
+                     QStringLiteral("https://quorvane.example/page.php?page=") + command.Key);
+        }
+        // The co-brand label lies in front of the other one, so a click on the spot reaches it.
+        t->web.opened.clear();
+        auto* front = Child<LinkLabel>(form.get(), "lblCobrand");
+        QWidget* strip = front->parentWidget();
+        QTest::mouseClick(strip->childAt(front->geometry().center()), Qt::LeftButton);
+        QCOMPARE(t->web.Keys(), QStringList{"co-brand"});
+        QVERIFY(Messages().isEmpty());
+    }
+
+    void exitFromMenuOrCloseBoxEndsTheRun() {
+        Child<QAction>(form.get(), "mnuExit")->trigger();
+        QCOMPARE(t->quits, 1);
+        QVERIFY(!form->isVisible());
+
+        cleanup();
+        init();
+        form->close();
+        QCOMPARE(t->quits, 1);
+        QVERIFY(!form->isVisible());
+    }
+};
+
+QTEST_MAIN(BirthFormTest)
+#include "birth_form_test.moc"

@@ -1,0 +1,319 @@
+// A reading typed into the birth-data form and shown on the reading form; Back, Exit and About.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "reading/time_zones.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui/small_widgets.h"
+#include "ui_test_support.h"
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+namespace {
+
+struct Birth {
+    QString Name, Month, Day, Year, Hour, Minute;
+    int Zone;
+    QString LatD, LatM, LonD, LonM;
+    bool South, West;
+};
+
+// The frames in the order a reading fills them, by the names of their widgets.
+const char* const kFrames[] = {"Ascendant", "Descendant", "MoonSign", "SunSign"};
+
+QString Field(const frmDisplay* form, const char* prefix, const char* frame, const char* suffix) {
+    const QString name = QString::fromLatin1(prefix) + QLatin1String("Galactic") + QLatin1String(frame) +
+                         QLatin1String(suffix);
+    if (auto* text = form->findChild<QPlainTextEdit*>(name)) return text->toPlainText();
+    auto* label = form->findChild<QLabel*>(name);
+    if (!label) qFatal("no field %s", qPrintable(name));
+    return label->text();
+}
+
+QImage Picture(const frmDisplay* form, const char* frame) {
+    return Child<QLabel>(form, qPrintable(QStringLiteral("picGalactic%1").arg(QLatin1String(frame))))
+        ->pixmap()
+        .toImage();
+}
+
+}  // namespace
+
+class ReadingFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestShell> t;
+    std::unique_ptr<frmMain> form;
+
+    void Enter(const Birth& b) {
+        for (const char* field : {"txtName", "txtLatD", "txtLatM", "txtLonD", "txtLonM"})
+            Child<QLineEdit>(form.get(), field)->clear();
+        Type(form.get(), "txtName", b.Name);
+        Pick(form.get(), "cboMonth", b.Month);
+        Pick(form.get(), "cboDate", b.Day);
+        Pick(form.get(), "cboYear", b.Year);
+        Pick(form.get(), "cboHH", b.Hour);
+        Pick(form.get(), "cboMM", b.Minute);
+        Child<QComboBox>(form.get(), "cmbTimeZone")->setCurrentIndex(b.Zone);
+        Type(form.get(), "txtLatD", b.LatD);
+        Type(form.get(), "txtLatM", b.LatM);
+        Type(form.get(), "txtLonD", b.LonD);
+        Type(form.get(), "txtLonM", b.LonM);
+        QTest::mouseClick(Child<QRadioButton>(form.get(), b.South ? "optLat_1" : "optLat_0"), Qt::LeftButton);
+        QTest::mouseClick(Child<QRadioButton>(form.get(), b.West ? "optLong_1" : "optLong_0"), Qt::LeftButton);
+    }
+
+    frmDisplay* Read(const Birth& b) {
+        Enter(b);
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        if (!t->messages.shown.isEmpty()) qWarning("message: %s", qPrintable(t->messages.shown.last().Text));
+        return form->ReadingForm();
+    }
+
+    // The signs the core gives for what stands on the form.
+    GalacticReading CoreReading() {
+        const BirthFormValues values = form->CollectBirthForm();
+        BirthData birth;
+        birth.Month = static_cast<std::int16_t>(values.MonthPosition + 1);
+        birth.Day = static_cast<std::int16_t>(values.DayPosition + 1);
+        birth.Year = static_cast<std::int16_t>(values.Year);
+        birth.Hour = static_cast<std::int16_t>(values.Hour);
+        birth.Minute = static_cast<std::int16_t>(values.Minute);
+        const ZoneOffset zone = *Zone_Calculation(values.ZoneIndex);
+        birth.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(zone.Hours));
+        birth.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(zone.Minutes));
+        birth.LongitudeDegrees = static_cast<std::int16_t>(std::stoi(values.LongitudeDegrees));
+        birth.LongitudeMinutes = static_cast<std::int16_t>(std::stoi(values.LongitudeMinutes));
+        birth.LatitudeDegrees = static_cast<std::int16_t>(std::stoi(values.LatitudeDegrees));
+        birth.LatitudeMinutes = static_cast<std::int16_t>(std::stoi(values.LatitudeMinutes));
+        birth.IsEast = values.IsEast;
+        birth.IsSouth = values.IsSouth;
+        birth.IsDaylightSaving = values.IsDaylightSaving;
+        return MakeGalacticReading(birth, zone, values.YearPosition);
+    }
+
+    void CheckShows(const frmDisplay* display, const GalacticReading& r) {
+        const GalacticSign* signs[] = {r.AscendantSign, r.DescendantSign, r.MoonSign, r.SunSign};
+        for (int i = 0; i < 4; ++i) {
+            const GalacticSign& s = *signs[i];
+            QCOMPARE(Field(display, "lbl", kFrames[i], ""), ToQString(s.Name));
+            QCOMPARE(Field(display, "lbl", kFrames[i], "Keywords"), ToQString(s.Keywords));
+            QCOMPARE(Field(display, "txt", kFrames[i], "Desc"), ToQString(s.Description));
+            QCOMPARE(Field(display, "lbl", kFrames[i], "RulingPlanet"), ToQString(s.RulingPlanet));
+            QCOMPARE(Field(display, "lbl", kFrames[i], "Constellation"), ToQString(s.Constellation));
+            const auto& images = form->Pictures().Images();
+            const auto match = std::find_if(images.begin(), images.end(),
+                                            [&](const SignPictures::Image& image) { return image.Key == ToQString(s.Name); });
+            QVERIFY(match != images.end());
+            QCOMPARE(Picture(display, kFrames[i]), match->Picture.toImage());
+        }
+    }
+
+    QStringList ShownNames(const frmDisplay* display) {
+        QStringList names;
+        for (const char* frame : kFrames) names << Field(display, "lbl", frame, "");
+        return names;
+    }
+
+    // 1 January 2000, 12:00 GMT at 51 30 N, 0 0 E: Sun 280, Moon 223, Ascendant 24, waning Moon
+    // (y 0, s 4, t 0). Ascendant frame: opposite of the Moon, 43, Trade. Descendant: the Moon, 223,
+    // Protect. Moon Sign: opposite of the Ascendant, 204, Teach. Sun Sign: opposite of 280, 100, Heal.
+    const Birth kLondon{"ASHA", "January", "1", "2000", "12", "0", 29, "51", "30", "0", "0", false, false};
+    // 15 June 1985, 07:30 GMT at 33 54 S, 151 12 E: Sun 84, Moon 48, Ascendant 273, waning Moon
+    // (y 85, g 9, s 30, t 26). Frames: 228 Protect, 48 Trade, 93 Heal, 264 Art.
+    const Birth kSydney{"RAVI", "June", "15", "1985", "7", "30", 29, "33", "54", "151", "12", true, false};
+
+private slots:
+    void init() {
+        t = std::make_unique<TestShell>();
+        form = OpenBirthForm(*t);
+    }
+    void cleanup() {
+        form.reset();
+        t.reset();
+    }
+
+    void readingShowsTheFourSignsWorkedOutByHand() {
+        const frmDisplay* display = Read(kLondon);
+        QVERIFY(display);
+        QCOMPARE(ShownNames(display), (QStringList{"Trade", "Protect", "Teach", "Heal"}));
+        QCOMPARE(Field(display, "lbl", "SunSign", "RulingPlanet"), QString());  // Heal has none
+        QCOMPARE(Field(display, "lbl", "MoonSign", "Constellation"), QStringLiteral("Crux"));
+        CheckShows(display, CoreReading());
+        QVERIFY(display->isVisible());
+        QVERIFY(!form->isVisible());
+        QCOMPARE(display->windowTitle(), QStringLiteral("Quorvane v1.35"));
+        QCOMPARE(display->centralWidget()->size(), QSize(770, 537));
+    }
+
+    void backKeepsEveryEntryAndTheNextReadingReplacesEveryField() {
+        frmDisplay* first = Read(kLondon);
+        QVERIFY(first);
+        const QPointer<frmDisplay> firstForm(first);
+        QTest::mouseClick(Child<QPushButton>(first, "cmdOK"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(firstForm.isNull());
+        QVERIFY(form->isVisible());
+        QCOMPARE(t->quits, 0);
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtLatD")->text(), QStringLiteral("51"));
+        QCOMPARE(Child<QComboBox>(form.get(), "cboYear")->currentText(), QStringLiteral("2000"));
+
+        const frmDisplay* second = Read(kSydney);
+        QVERIFY(second);
+        QCOMPARE(ShownNames(second), (QStringList{"Protect", "Trade", "Heal", "Art"}));
+        CheckShows(second, CoreReading());
+        QCOMPARE(second->windowTitle(), QStringLiteral("Quorvane v1.35"));
+
+        // Back from the File menu, then one field changed: every field follows the new reading.
+        Child<QAction>(const_cast<frmDisplay*>(second), "mnuFileBack")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form->ReadingForm());
+        Pick(form.get(), "cboHH", QStringLiteral("19"));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm());
+        CheckShows(form->ReadingForm(), CoreReading());
+    }
+
+    void failedValidationLeavesTheReadingFormAlone() {
+        Birth noName = kLondon;
+        noName.Name = QStringLiteral(" ");
+        QVERIFY(!Read(noName));
+        QCOMPARE(t->messages.shown.size(), 1);
+        QVERIFY(form->isVisible());
+    }
+
+    void readingFormLayoutTextsAndMenus() {
+        frmDisplay* display = Read(kLondon);
+        QVERIFY(display);
+        const struct {
+            const char* frame;
+            const char* caption;
+            QRect geometry;
+        } frames[] = {{"Frame3", "Galactic Sun Sign", {8, 8, 369, 209}},
+                      {"Frame4", "Galactic Ascendant", {384, 8, 377, 209}},
+                      {"Frame6", "Galactic Moon Sign", {8, 224, 369, 209}},
+                      {"Frame7", "Galactic Descendant", {384, 224, 377, 209}}};
+        for (const auto& f : frames) {
+            auto* box = Child<QGroupBox>(display, f.frame);
+            QCOMPARE(box->title(), QString::fromLatin1(f.caption));
+            QCOMPARE(box->geometry(), f.geometry);
+            QStringList headings;
+            for (QLabel* label : box->findChildren<QLabel*>())
+                if (label->font().underline()) headings << label->text();
+            QCOMPARE(headings, (QStringList{f.caption, "Ruling Planet", "Constellation", "Keywords", "Characterstics"}));
+        }
+        for (const char* frame : kFrames) {
+            auto* desc = Child<QPlainTextEdit>(display, qPrintable(QStringLiteral("txtGalactic%1Desc").arg(QLatin1String(frame))));
+            QVERIFY(desc->isReadOnly());
+            QCOMPARE(desc->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            QCOMPARE(Child<QLabel>(display, qPrintable(QStringLiteral("lblGalactic%1").arg(QLatin1String(frame))))
+                         ->font().pointSizeF(), 9.75);
+        }
+        QStringList bar;
+        for (const QAction* action : display->menuBar()->actions()) bar << action->text();
+        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QStringList file, help;
+        for (const QAction* a : Child<QMenu>(display, "mnuFile")->actions()) file << a->text();
+        for (const QAction* a : Child<QMenu>(display, "mnuHelp")->actions()) help << (a->isSeparator() ? "-" : a->text());
+        QCOMPARE(file, (QStringList{"&Back", "E&xit"}));
+        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-", "&Check for Software Update", "-",
+                                    "&About Software"}));
+        QVERIFY(!Child<QAction>(display, "mkmoney")->isEnabled());
+        QCOMPARE(Child<QPushButton>(display, "cmdOK")->text(), QStringLiteral("&Back"));
+        QCOMPARE(Child<QPushButton>(display, "cmdExit")->text(), QStringLiteral("&Exit"));
+    }
+
+    void exitEndsTheRunFromButtonMenuCloseBoxAndKeys() {
+        const std::function<void(frmDisplay*)> exits[] = {
+            [](frmDisplay* d) { QTest::mouseClick(Child<QPushButton>(d, "cmdExit"), Qt::LeftButton); },
+            [](frmDisplay* d) { Child<QAction>(d, "mnuExit")->trigger(); },
+            [](frmDisplay* d) { d->close(); },
+            [](frmDisplay* d) { QTest::keyClick(d, Qt::Key_Escape); },
+            [](frmDisplay* d) { QTest::keyClick(d, Qt::Key_Return); },
+        };
+        for (const auto& exit : exits) {
+            cleanup();
+            init();
+            frmDisplay* display = Read(kLondon);
+            QVERIFY(display);
+            QVERIFY(QTest::qWaitForWindowActive(display));
+            exit(display);
+            QCOMPARE(t->quits, 1);
+            QVERIFY(!form->isVisible());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!form->ReadingForm());
+        }
+        // Enter on the Back button presses Back, not Exit.
+        cleanup();
+        init();
+        frmDisplay* display = Read(kLondon);
+        QVERIFY(QTest::qWaitForWindowActive(display));
+        auto* back = Child<QPushButton>(display, "cmdOK");
+        back->setFocus();
+        QTest::keyClick(back, Qt::Key_Return);
+        QCOMPARE(t->quits, 0);
+        QVERIFY(form->isVisible());
+    }
+
+    void aboutBoxIsModalEachTime() {
+        frmDisplay* display = Read(kLondon);
+        QWidget* owners[] = {display, display, form.get()};
+        int shown = 0;
+        for (QWidget* owner : owners) {
+            if (owner == form.get()) {
+                QTest::mouseClick(Child<QPushButton>(display, "cmdOK"), Qt::LeftButton);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            QPointer<QDialog> seen;
+            QTimer::singleShot(0, this, [&] {
+                seen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (!seen) return;
+                QCOMPARE(seen->objectName(), QStringLiteral("frmAbout"));
+                QCOMPARE(seen->parentWidget(), owner);
+                QCOMPARE(seen->windowTitle(), QStringLiteral("Quorvane v1.35"));
+                QCOMPARE(Child<QLabel>(seen, "Label2")->text(), QStringLiteral("Quorvane v1.35"));
+                QVERIFY(Child<QLabel>(seen, "Label3")->text().startsWith(QStringLiteral("Home Business Opportunity.")));
+                QVERIFY(!Child<QLabel>(seen, "picIcon")->pixmap().isNull());
+                emit Child<LinkLabel>(seen, "lblHomePage")->clicked();
+                emit Child<LinkLabel>(seen, "lblCoBrand")->clicked();
+                ++shown;
+                QTest::mouseClick(Child<QPushButton>(seen, "cmdOK"), Qt::LeftButton);
+            });
+            Child<QAction>(owner, "mnuAbout")->trigger();  // returns when the box has closed
+            QVERIFY(seen.isNull());  // each box is gone once closed
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+        QCOMPARE(shown, 3);
+        QCOMPARE(t->web.Keys(), (QStringList{"home-page", "fully-branded", "home-page", "fully-branded", "home-page",
+                                             "fully-branded"}));
+    }
+
+    void readingFormWebCommandsOpenTheirPageKeys() {
+        frmDisplay* display = Read(kLondon);
+        for (const WebCommand& command : kWebCommands) {
+            t->web.opened.clear();
+            Trigger(display, command.Control);
+            QCOMPARE(t->web.Keys(), QStringList{QString::fromLatin1(command.Key)});
+        }
+        // Here the full-branding label lies in front.
+        t->web.opened.clear();
+        auto* front = Child<LinkLabel>(display, "lblFullBrand");
+        QTest::mouseClick(front->parentWidget()->childAt(front->geometry().center()), Qt::LeftButton);
+        QCOMPARE(t->web.Keys(), QStringList{"fully-branded"});
+        QVERIFY(display->isVisible());
+    }
+};
+
+QTEST_MAIN(ReadingFormTest)
+#include "reading_form_test.moc"

@@ -1,0 +1,91 @@
+// One running copy: a second start is refused with its message, a crashed copy's lock does not block.
+
+#include <QDir>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+#include "ui/single_instance.h"
+#include "ui_test_support.h"
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void secondStartIsRefusedOnceAndTheFirstKeepsRunning() {
+        QTemporaryDir dir;
+        TestShell first, second;
+        SingleInstance running(dir.path());
+        QVERIFY(!first.shell.RefuseSecondInstance(running));
+        QSignalSpy knocked(&running, &SingleInstance::activationRequested);
+
+        SingleInstance another(dir.path());
+        QVERIFY(second.shell.RefuseSecondInstance(another));
+        QCOMPARE(second.messages.shown,
+                 (QVector<ShownMessage>{{"Application is already running", MessageIcon::Information}}));
+        QCOMPARE(second.quits, 1);
+        QVERIFY(knocked.wait(2000));  // the running copy hears of the attempt
+
+        QVERIFY(first.messages.shown.isEmpty());
+        QCOMPARE(first.quits, 0);
+        QVERIFY(running.TryBecomePrimary());  // still holds the lock
+    }
+
+    void lockIsFreeAgainAfterAnOrderlyEnd() {
+        QTemporaryDir dir;
+        { SingleInstance first(dir.path()); QVERIFY(first.TryBecomePrimary()); }
+        SingleInstance next(dir.path());
+        QVERIFY(next.TryBecomePrimary());
+    }
+
+    void copyInAnotherProcessBlocksUntilItCrashes() {
+        QTemporaryDir dir;
+        QProcess holder;
+        holder.start(QStringLiteral(LOCK_HOLDER), {dir.path()});
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+
+        {
+            SingleInstance second(dir.path());
+            QVERIFY(!second.TryBecomePrimary());
+        }
+        // Age alone must not make a live copy's lock stale.
+        QFile lockFile(QDir(dir.path()).filePath(QStringLiteral("quorvane.lock")));
+        QVERIFY(lockFile.open(QIODevice::Append));
+        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+        lockFile.close();
+        {
+            SingleInstance second(dir.path());
+            QVERIFY(!second.TryBecomePrimary());
+        }
+
+        holder.kill();  // no clean-up runs: lock file and socket file stay behind
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("quorvane.lock"))));
+
+        SingleInstance after(dir.path());
+        QVERIFY(after.TryBecomePrimary());
+        QLocalSocket probe;  // and it answers on the socket the crashed copy left
+        probe.connectToServer(after.ServerPath());
+        QVERIFY(probe.waitForConnected(2000));
+    }
+
+    void unwritableLockFolderFallsBackOnTheSocket() {
+        if (geteuid() == 0) QSKIP("permissions do not bind root");
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        SingleInstance lonely(dir.path());
+        QVERIFY(lonely.TryBecomePrimary());
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+};
+
+QTEST_MAIN(SingleInstanceTest)
+#include "single_instance_test.moc"
