@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "atlas/ui/place_finder_dialog.h"
 #include "ui/frmAbout.h"
 #include "ui/single_instance.h"
 
@@ -28,6 +29,17 @@ void AppShell::OpenWebPage(const QString& key) {
 
 std::unique_ptr<CoordinateFinder> AppShell::MakeCoordinateFinder() {
     return finderFactory_ ? finderFactory_() : nullptr;
+}
+
+PlacePick AppShell::PickPlace(const QString& query, QWidget* parent) {
+    if (placePicker_) return placePicker_(query, parent);
+    // The atlas is read here, on the first search, never at start-up.
+    PlaceFinderDialog dialog(query, parent);
+    switch (dialog.exec()) {
+    case QDialog::Accepted: return {PlacePick::Outcome::Use, dialog.chosenPlace()};
+    case PlaceFinderDialog::WebSearch: return {PlacePick::Outcome::WebSearch, std::nullopt};
+    default: return {};
+    }
 }
 
 void AppShell::ShowAbout(QWidget* parent) {

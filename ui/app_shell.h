@@ -7,6 +7,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "atlas/atlas.h"
 
 #include "reading/reading_driver.h"
 #include "ui/services.h"
@@ -17,10 +20,17 @@ namespace quorvane {
 
 class SingleInstance;
 
+// What the user made of the birthplace finder: a place to use, a wish to search the web instead, or nothing.
+struct PlacePick {
+    enum class Outcome { Cancelled, Use, WebSearch } Result = Outcome::Cancelled;
+    std::optional<Place> Chosen;
+};
+
 class AppShell : public QObject {
     Q_OBJECT
 public:
     using FinderFactory = std::function<std::unique_ptr<CoordinateFinder>()>;
+    using PlacePicker = std::function<PlacePick(const QString& query, QWidget* parent)>;
 
     AppShell();
     ~AppShell() override;
@@ -30,6 +40,7 @@ public:
     void SetMessageSink(MessageSink& sink) { messages_ = &sink; }
     void SetWebOpener(WebOpener& opener) { web_ = &opener; }
     void SetCoordinateFinderFactory(FinderFactory factory) { finderFactory_ = std::move(factory); }
+    void SetPlacePicker(PlacePicker picker) { placePicker_ = std::move(picker); }
     void SetQuitHook(std::function<void()> quit) { quit_ = std::move(quit); }
 
     ReadingSession& Session() { return session_; }
@@ -40,6 +51,8 @@ public:
     void OpenWebPage(const QString& key);
     // A fresh finder for each request; nothing when none can be made.
     std::unique_ptr<CoordinateFinder> MakeCoordinateFinder();
+    // The offline birthplace finder, modal over `parent`, searching for "City, State, Country".
+    PlacePick PickPlace(const QString& query, QWidget* parent);
     // The About box, modal over `parent`; returns when it has been closed.
     void ShowAbout(QWidget* parent);
 
@@ -57,6 +70,7 @@ private:
     MessageSink* messages_ = &boxMessages_;
     WebOpener* web_ = &desktopWeb_;
     FinderFactory finderFactory_;
+    PlacePicker placePicker_;
     std::function<void()> quit_;
     bool quitting_ = false;
 };

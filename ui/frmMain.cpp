@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "atlas/coordinates.h"
+#include "atlas/ui/place_finder_dialog.h"
+#include "atlas/ui/zone_suggestion_line.h"
 #include "reading/time_zones.h"
 #include "ui/app_shell.h"
 #include "ui/frmDisplay.h"
@@ -13,6 +16,8 @@
 namespace quorvane {
 
 namespace {
+
+constexpr int kZoneBand = 48;  // px: room for three lines of suggestion text
 
 const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
                                "July",    "August",   "September", "October", "November", "December"};
@@ -68,6 +73,7 @@ frmMain::frmMain(AppShell& shell)
 
     connect(ui->cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
     connect(ui->mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
+    SetupZoneSuggestion();
     connect(ui->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     ConnectSharedCommands(*ui);
@@ -163,8 +169,61 @@ void frmMain::cmdBrowser_Click() {
     }
     const QString phrase = ui->txtMCity->text() + u' ' + ui->txtMState->text() + u' ' + ui->txtMCountry->text() +
                            QStringLiteral(" Latitude Longitude");
-    if (std::unique_ptr<CoordinateFinder> finder = shell_.MakeCoordinateFinder())
-        finder->FindCoordinates(phrase, WebPageUrl(page::Home));
+    const PlacePick pick = shell_.PickPlace(
+        PlaceFinderDialog::QueryOf(ui->txtMCity->text(), ui->txtMState->text(), ui->txtMCountry->text()), this);
+    if (pick.Result == PlacePick::Outcome::Use && pick.Chosen) {
+        UsePlace(*pick.Chosen);
+    } else if (pick.Result == PlacePick::Outcome::WebSearch) {
+        if (std::unique_ptr<CoordinateFinder> finder = shell_.MakeCoordinateFinder())
+            finder->FindCoordinates(phrase, WebPageUrl(page::Home));
+    }
+}
+
+void frmMain::UsePlace(const Place& place) {
+    const DegreesMinutes lat = LatitudeToDegreesMinutes(place.Latitude);
+    const DegreesMinutes lon = LongitudeToDegreesMinutes(place.Longitude);
+    ui->txtLatD->setText(QString::number(lat.Degrees));
+    ui->txtLatM->setText(QString::number(lat.Minutes));
+    (lat.Hemisphere == 'S' ? ui->optLat_1 : ui->optLat_0)->setChecked(true);
+    ui->txtLonD->setText(QString::number(lon.Degrees));
+    ui->txtLonM->setText(QString::number(lon.Minutes));
+    (lon.Hemisphere == 'W' ? ui->optLong_1 : ui->optLong_0)->setChecked(true);
+    // The place's zone is only remembered: the zone list and the box change when the user applies it.
+    zoneLine_->setPlace(QString::fromStdString(place.City), QString::fromStdString(place.TimeZoneId));
+}
+
+void frmMain::SetupZoneSuggestion() {
+    zoneLine_ = new ZoneSuggestionLine(ui->Frame1);
+    zoneLine_->setObjectName(QStringLiteral("zoneSuggestion"));
+    const QRect zone = ui->fraZone->geometry();
+    zoneLine_->setGeometry(zone.x(), zone.bottom() + 3, zone.width(), kZoneBand - 4);
+    zoneLine_->installEventFilter(this);
+    for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM, ui->cmbTimeZone})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::UpdateZoneSuggestion);
+    connect(ui->chkDST, &QCheckBox::toggled, this, &frmMain::UpdateZoneSuggestion);
+    connect(zoneLine_, &ZoneSuggestionLine::applyRequested, this, [this](int row, bool daylightSaving) {
+        ui->cmbTimeZone->setCurrentIndex(row);
+        ui->chkDST->setChecked(daylightSaving);
+    });
+}
+
+void frmMain::UpdateZoneSuggestion() {
+    const BirthFormValues form = CollectBirthForm();
+    zoneLine_->setLocalTime(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour, form.Minute);
+    zoneLine_->setCurrentZone(form.ZoneIndex, form.IsDaylightSaving);
+}
+
+void frmMain::SetZoneBand(bool open) {
+    if (open == zoneBandOpen_) return;
+    zoneBandOpen_ = open;
+    const int dy = open ? kZoneBand : -kZoneBand;
+    const int zoneBottom = ui->fraZone->geometry().bottom();
+    for (QWidget* child : ui->Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != zoneLine_ && child->y() > zoneBottom) child->move(child->x(), child->y() + dy);
+    ui->Frame1->resize(ui->Frame1->width(), ui->Frame1->height() + dy);
+    ui->Frame5->move(ui->Frame5->x(), ui->Frame5->y() + dy);
+    ui->centralwidget->setFixedSize(ui->centralwidget->width(), ui->centralwidget->height() + dy);
+    setFixedSize(width(), height() + dy);
 }
 
 void frmMain::DigitFilter(std::uint16_t& KeyAscii) {
@@ -194,6 +253,12 @@ frmMain::KeyPressHandler frmMain::KeyPressHandlerOf(QObject* field) const {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == zoneLine_) {
+        // The form is as designed until a birthplace has been chosen; then it grows by the suggestion line.
+        if (event->type() == QEvent::ShowToParent) SetZoneBand(true);
+        if (event->type() == QEvent::HideToParent) SetZoneBand(false);
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     const KeyPressHandler handler = KeyPressHandlerOf(watched);
     const std::optional<std::uint16_t> typed = TypedCode(*static_cast<QKeyEvent*>(event));

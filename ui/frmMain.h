@@ -15,6 +15,8 @@ class QLineEdit;
 namespace quorvane {
 
 class frmDisplay;
+class ZoneSuggestionLine;
+struct Place;
 
 class frmMain : public WorkingForm {
     Q_OBJECT
@@ -53,10 +55,17 @@ private:
     void DigitFilter(std::uint16_t& KeyAscii);
     QWidget* FieldWidget(FormField field) const;
     void ShowReading(const GalacticReading& reading);
+    void UsePlace(const Place& place);
+    void SetupZoneSuggestion();
+    void UpdateZoneSuggestion();
+    // Opens (or closes) a band under the zone box for the suggestion line, moving what lies below.
+    void SetZoneBand(bool open);
 
     std::unique_ptr<Ui::frmMain> ui;
     SignPictures IMGSymbol;
     QPointer<frmDisplay> display_;
+    ZoneSuggestionLine* zoneLine_ = nullptr;
+    bool zoneBandOpen_ = false;
 };
 
 }  // namespace quorvane

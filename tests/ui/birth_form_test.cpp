@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "atlas/ui/zone_suggestion_line.h"
 #include "reading/time_zones.h"
 #include "ui/frmMain.h"
 #include "ui/small_widgets.h"
@@ -316,6 +317,77 @@ private slots:
         QVERIFY2(!encoded.contains(' ') && !encoded.contains("&x=1") && !encoded.contains('\''), encoded);
         QCOMPARE(QUrl::fromPercentEncoding(encoded.mid(encoded.indexOf('=') + 1)),
                  QStringLiteral("St. John's NL&x=1   Latitude Longitude"));
+    }
+
+    void atlasPlaceFillsCoordinatesAndSuggestsTheZoneOnlyOnApply() {
+        Type(form.get(), "txtMCity", QStringLiteral("Madrid"));
+        Type(form.get(), "txtMState", QStringLiteral(" "));
+        Type(form.get(), "txtMCountry", QStringLiteral("Spain"));
+        Pick(form.get(), "cboMonth", QStringLiteral("March"));
+        Pick(form.get(), "cboDate", QStringLiteral("10"));
+        Pick(form.get(), "cboYear", QStringLiteral("1985"));
+        Pick(form.get(), "cboHH", QStringLiteral("8"));
+        Pick(form.get(), "cboMM", QStringLiteral("30"));
+        Place madrid;
+        madrid.City = "Madrid";
+        madrid.Country = "Spain";
+        madrid.Latitude = 40.4165;    // 40 deg 24.99 min: rounds up to 25
+        madrid.Longitude = -3.70256;  // 3 deg 42.15 min west
+        madrid.TimeZoneId = "Europe/Madrid";
+        t->pick = {PlacePick::Outcome::Use, madrid};
+        const int heightBefore = form->height();
+
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+        QCOMPARE(t->placeQueries, QStringList{"Madrid, Spain"});
+        QVERIFY(t->web.opened.isEmpty());
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtLatD")->text(), QStringLiteral("40"));
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtLatM")->text(), QStringLiteral("25"));
+        QVERIFY(Child<QRadioButton>(form.get(), "optLat_0")->isChecked());
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtLonD")->text(), QStringLiteral("3"));
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtLonM")->text(), QStringLiteral("42"));
+        QVERIFY(Child<QRadioButton>(form.get(), "optLong_1")->isChecked());
+
+        // The suggestion appears under the zone box; nothing in the zone changes until Apply.
+        auto* line = Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion");
+        QVERIFY(line->isVisible());
+        QVERIFY2(line->text().startsWith(QStringLiteral("Madrid on 10 Mar 1985 08:30: UTC+1")), qPrintable(line->text()));
+        QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->currentIndex(), 29);
+        QVERIFY(form->height() > heightBefore);
+        const QRect zone = Child<QWidget>(form.get(), "fraZone")->geometry();
+        QVERIFY(Child<QWidget>(form.get(), "Frame3")->geometry().top() > line->geometry().bottom());
+        QVERIFY(line->geometry().top() > zone.bottom());
+
+        auto* apply = line->findChild<QPushButton*>();
+        QVERIFY(apply && apply->isEnabled());
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->currentText(),
+                 QStringLiteral("Central European Time,CET,+1.0"));
+        QVERIFY(!Child<QCheckBox>(form.get(), "chkDST")->isChecked());
+        QVERIFY(!apply->isEnabled());
+
+        // 10 July: summer time in Madrid (UTC+2). Applied, 09:30 on the clock is 07:30 UT.
+        Pick(form.get(), "cboMonth", QStringLiteral("July"));
+        QVERIFY(apply->isEnabled());
+        QTest::mouseClick(apply, Qt::LeftButton);
+        Pick(form.get(), "cboHH", QStringLiteral("9"));
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        const auto outcome = t->shell.Session().Read(form->CollectBirthForm());
+        QVERIFY(outcome.Reading);
+        QCOMPARE(outcome.Reading->UniversalTime.Hour * 60 + outcome.Reading->UniversalTime.Minute, 7 * 60 + 30);
+    }
+
+    void atlasWebSearchAndCancel() {
+        Type(form.get(), "txtMCity", QStringLiteral("Nowhere"));
+        Type(form.get(), "txtMState", QStringLiteral("X"));
+        Type(form.get(), "txtMCountry", QStringLiteral("Y"));
+        t->pick = {};
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+        QVERIFY(t->web.opened.isEmpty());
+        QVERIFY(Child<QLineEdit>(form.get(), "txtLatD")->text().isEmpty());
+        QVERIFY(!Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion")->isVisible());
+        t->pick = {PlacePick::Outcome::WebSearch, std::nullopt};
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+        QCOMPARE(t->web.opened.size(), 1);
     }
 
     void webCommandsOpenTheirPageKeys() {

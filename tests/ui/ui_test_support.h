@@ -45,9 +45,17 @@ struct TestShell {
         shell.SetMessageSink(messages);
         shell.SetWebOpener(web);
         shell.SetQuitHook([this] { ++quits; });
+        // In place of the modal birthplace finder: records the query and answers with `pick`
+        // (by default the user asks for the web search).
+        shell.SetPlacePicker([this](const QString& query, QWidget*) {
+            placeQueries << query;
+            return pick;
+        });
     }
     RecordingMessages messages;
     RecordingWeb web;
+    QStringList placeQueries;
+    PlacePick pick{PlacePick::Outcome::WebSearch, std::nullopt};
     AppShell shell;
     int quits = 0;
 };
