@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# The built program on a virtual X server, driven by real key and mouse events: a birth typed in, the
+# reading button, the reading window, Back; a second start refused while the first runs; Exit; and a
+# start after the running copy was killed with -9. Pictures of each step go to the artifacts folder.
+# Usage: real_window_test.sh <quorvane binary> <artifacts folder>   (run under xvfb-run)
+set -euo pipefail
+app=$1
+artifacts=$2
+mkdir -p "$artifacts"
+rm -f "$artifacts"/*.png "$artifacts/program.log"
+runtime=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; import -window root "$artifacts/failure.png" 2>/dev/null || true; exit 1; }
+
+start() {  # starts a copy; its pid in $started
+  QUORVANE_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb "$app" >>"$artifacts/program.log" 2>&1 &
+  started=$!
+  pids+=("$started")
+}
+
+# The id of a visible window captioned "Quorvane v1.35" of width $1 (of process $2 when given).
+wait_for_window() {
+  for _ in $(seq 150); do
+    for id in $(xdotool search --onlyvisible ${2:+--pid "$2"} --name '^Quorvane v1\.35$' 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$id")"
+      if [ "$WIDTH" = "$1" ]; then echo "$id"; return 0; fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_gone() {  # process $1 ends within five seconds
+  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  return 1
+}
+
+shoot() {  # window id, file name: the screen cut to that window
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  sleep 0.3
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$artifacts/$2"
+}
+
+click() {  # window id, x, y in the window's client area below the menu bar ($menu high)
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove "$((X + $2))" "$((Y + menu + $3))" click 1
+  sleep 0.3
+}
+
+key() { xdotool key --delay 50 "$@"; sleep 0.1; }
+type_text() { xdotool type --delay 50 "$1"; sleep 0.1; }
+
+# 1. A birth typed in, the reading, Back.
+start; first=$started
+main=$(wait_for_window 436 "$first") || fail "the birth-data form did not appear"
+xdotool windowfocus --sync "$main"
+menu=$(( $(xdotool getwindowgeometry --shell "$main" | sed -n 's/^HEIGHT=//p') - 465 ))
+shoot "$main" 01-birth-form.png
+click "$main" 200 105; type_text "asha"
+key Tab; type_text "Jun"; key Tab; type_text "15"; key Tab; type_text "1985"
+key Tab; type_text "7"; key Tab; type_text "30"; key Tab; key Tab
+key Tab; type_text "Ind"
+key Tab; type_text "18"; key Tab; type_text "31"; key Tab
+key Tab; type_text "73"; key Tab; type_text "51"
+shoot "$main" 02-birth-typed.png
+click "$main" 216 388   # the reading button
+reading=$(wait_for_window 770 "$first") || fail "the reading window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$reading")"
+[ "$HEIGHT" -ge 537 ] || fail "the reading window is ${WIDTH}x${HEIGHT}, not 770 wide and 537 high below its menu"
+xdotool search --onlyvisible --pid "$first" --name '^Quorvane v1\.35$' | grep -qx "$main" &&
+  fail "the birth-data form stayed visible beside the reading"
+shoot "$reading" 03-reading.png
+reading_menu=$((HEIGHT - 537))
+menu_saved=$menu; menu=$reading_menu
+click "$reading" 626 511  # Back
+menu=$menu_saved
+main=$(wait_for_window 436 "$first") || fail "Back did not bring the birth-data form back"
+shoot "$main" 04-back.png
+
+# 2. A second start while the first runs: refused, and one copy stays.
+start; second=$started
+refusal=""
+for _ in $(seq 100); do
+  # The message box is captioned with the application's name alone.
+  refusal=$(xdotool search --onlyvisible --pid "$second" --name '^Quorvane$' 2>/dev/null | head -1) &&
+    [ -n "$refusal" ] && break
+  sleep 0.1
+done
+[ -n "$refusal" ] || fail "the second start showed no message"
+sleep 0.3
+import -window root "$artifacts/05-second-start.png"
+# Its one button, OK, sits in the box's lower right corner.
+eval "$(xdotool getwindowgeometry --shell "$refusal")"
+xdotool mousemove "$((X + WIDTH - 52))" "$((Y + HEIGHT - 23))" click 1
+wait_gone "$second" || fail "the second copy did not end after its message"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended when the second started"
+
+# 3. Exit from the reading window ends the program.
+xdotool windowfocus --sync "$main"
+click "$main" 216 388
+reading=$(wait_for_window 770 "$first") || fail "the second reading did not appear"
+menu=$reading_menu
+click "$reading" 714 511  # Exit
+menu=$menu_saved
+wait_gone "$first" || fail "Exit did not end the program"
+
+# 4. A copy killed with -9 leaves its lock behind; the next start must still come up.
+start; killed=$started
+wait_for_window 436 "$killed" >/dev/null || fail "the program did not start again after Exit"
+kill -9 "$killed"; wait "$killed" 2>/dev/null || true
+start; after=$started
+main=$(wait_for_window 436 "$after") || fail "no start after kill -9 of the running copy"
+shoot "$main" 06-after-kill.png
+kill "$after"
+echo "PASS: reading, Back, refused second start, Exit, start after kill -9 (pictures in $artifacts)"
