@@ -3,6 +3,7 @@
 #include <QStyleFactory>
 
 #include "ui/app_shell.h"
+#include "ui/first_paint.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/single_instance.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
         shown->raise();
         shown->activateWindow();
     });
+    quorvane::ExitAfterFirstPaint::InstallIfAsked(&form);
     form.show();
     return QApplication::exec();
 }
