@@ -78,7 +78,7 @@ TEST(SweepTest, EveryCivilDayAtSeveralClockTimes) {
         birth.Month = static_cast<std::int16_t>(unsigned(ymd.month()));
         birth.Day = static_cast<std::int16_t>(unsigned(ymd.day()));
         // The place wanders over the whole globe, its extremes included, as the days go by.
-        const int n = static_cast<int>(day.time_since_epoch().count() & 0x7fffffff);
+        const int n = static_cast<int>((day - sys_days{year_month_day{std::chrono::year{kFirstYear}, January, 1d}}).count());
         birth.LatitudeDegrees = static_cast<std::int16_t>(n % 90);
         birth.LatitudeMinutes = static_cast<std::int16_t>((n * 7) % 60);
         birth.LongitudeDegrees = static_cast<std::int16_t>((n * 13) % 180);
