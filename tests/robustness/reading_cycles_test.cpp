@@ -100,7 +100,9 @@ private slots:
             // Back must have destroyed every reading form, not only hidden it.
             QCOMPARE(QApplication::topLevelWidgets().size(), baseWindows);
             qInfo("resident memory growth over 1000 cycles: %ld KiB", growth / 1024);
+#ifndef QUORVANE_LEAK_CHECKER
             QVERIFY2(growth < 1024 * 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth / 1024)));
+#endif
         }
         QCOMPARE(messages.Count, 0);
         QVERIFY(!quit);
