@@ -1,6 +1,8 @@
-// The yardstick for start-up: an empty main window of the birth-data form's size, nothing else.
+// The yardstick for start-up: an empty main window of the birth-data form's size, nothing else
+// (or one line of text).
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 
 #include "ui/first_paint.h"
@@ -9,7 +11,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Quorvane v1.35"));
-    window.setCentralWidget(new QWidget);
+    // With QUORVANE_BARE_WITH_TEXT=1 the window shows one line of text, so that it pays for loading the
+    // system's fonts as every window with words on it does.
+    if (qEnvironmentVariableIntValue("QUORVANE_BARE_WITH_TEXT") == 1)
+        window.setCentralWidget(new QLabel(QStringLiteral("Know your Galactic sign")));
+    else
+        window.setCentralWidget(new QWidget);
     window.setFixedSize(436, 465);
     quorvane::ExitAfterFirstPaint::InstallIfAsked(&window);
     window.show();

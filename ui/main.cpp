@@ -22,7 +22,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
     QApplication::setDesktopFileName(QStringLiteral("io.quorvane.Quorvane"));
-    QApplication::setWindowIcon(ApplicationIcon());
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     // The run ends through QuitApplication only, not when a window happens to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -37,6 +36,8 @@ int main(int argc, char* argv[]) {
         shown->raise();
         shown->activateWindow();
     });
+    // Decoding the icon's sizes takes longer than building the form: the window shows first.
+    quorvane::AfterFirstPaint::Install(&form, [] { QApplication::setWindowIcon(ApplicationIcon()); });
     quorvane::ExitAfterFirstPaint::InstallIfAsked(&form);
     form.show();
     return QApplication::exec();

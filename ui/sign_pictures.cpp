@@ -21,11 +21,14 @@ QPixmap Render(const QString& resource) {
 }
 }  // namespace
 
-SignPictures::SignPictures() {
-    for (std::string_view key : GalacticPictureKeys()) {
-        const QString name = ToQString(key);
-        images_.push_back({name, Render(QStringLiteral(":/signs/%1.svg").arg(name))});
+const QVector<SignPictures::Image>& SignPictures::Images() const {
+    if (images_.isEmpty()) {
+        for (std::string_view key : GalacticPictureKeys()) {
+            const QString name = ToQString(key);
+            images_.push_back({name, Render(QStringLiteral(":/signs/%1.svg").arg(name))});
+        }
     }
+    return images_;
 }
 
 QPixmap SignPictures::Placeholder() {

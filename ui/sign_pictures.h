@@ -17,14 +17,13 @@ public:
     static constexpr int kWidth = 22;
     static constexpr int kHeight = 26;
 
-    SignPictures();
-
-    const QVector<Image>& Images() const { return images_; }
+    // Rendered on first use: the pictures are needed for the first reading, not for the first paint.
+    const QVector<Image>& Images() const;
     // The picture a frame shows before its first reading.
     static QPixmap Placeholder();
 
 private:
-    QVector<Image> images_;
+    mutable QVector<Image> images_;
 };
 
 }  // namespace quorvane
