@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 
 namespace quorvane {
 namespace {
@@ -197,15 +198,17 @@ Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {
         byName_.push_back({FoldForSearch(p.City), FoldForSearch(p.State), FoldForSearch(p.Country),
                            FoldForSearch(p.CountryCode), i});
     }
+    // One pass over the towns, looking each name up among the few English names that have a local one.
+    std::unordered_multimap<std::string, const LocalName*> localNames;
+    for (const LocalName& alias : kLocalNames) localNames.emplace(FoldForSearch(alias.English), &alias);
     const std::size_t englishEntries = byName_.size();
-    for (const LocalName& alias : kLocalNames) {
-        const std::string english = FoldForSearch(alias.English), code = FoldForSearch(alias.CountryCode);
-        for (std::size_t e = 0; e < englishEntries; ++e) {
-            if (byName_[e].Name == english && byName_[e].Code == code) {
-                Entry local = byName_[e];
-                local.Name = FoldForSearch(alias.Local);
-                if (local.Name != english) byName_.push_back(std::move(local));
-            }
+    for (std::size_t e = 0; e < englishEntries; ++e) {
+        const auto [first, last] = localNames.equal_range(byName_[e].Name);
+        for (auto it = first; it != last; ++it) {
+            if (byName_[e].Code != FoldForSearch(it->second->CountryCode)) continue;
+            Entry local = byName_[e];
+            local.Name = FoldForSearch(it->second->Local);
+            byName_.push_back(std::move(local));
         }
     }
     std::sort(byName_.begin(), byName_.end(),
