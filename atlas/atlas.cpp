@@ -1,6 +1,8 @@
 // Kept free of Qt: geonames.h brings in GLib, whose `signals` collides with Qt's keyword.
 #include "atlas/atlas.h"
 
+#include "common/text.h"
+
 #include <geonames.h>
 
 #include <algorithm>
@@ -32,13 +34,6 @@ std::string_view PlainLetter(gunichar c) {
 
 bool IsCombiningMark(gunichar c) {
     return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1DC0 && c <= 0x1DFF);
-}
-
-std::string Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t\r\n");
-    return std::string(s.substr(first, last - first + 1));
 }
 
 // 3: the whole field; 2: whole words inside it ("west bengal" in "state of west bengal");
@@ -148,7 +143,7 @@ PlaceQuery ParsePlaceQuery(std::string_view text) {
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = text.find(',', start);
-        parts.push_back(Trimmed(text.substr(start, comma == std::string_view::npos ? comma : comma - start)));
+        parts.push_back(std::string(Trim(text.substr(start, comma == std::string_view::npos ? comma : comma - start))));
         if (comma == std::string_view::npos) break;
         start = comma + 1;
     }

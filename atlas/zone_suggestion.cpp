@@ -15,23 +15,10 @@
 namespace quorvane {
 namespace {
 
-// The abbreviation between the first and second comma of a display string, blanks trimmed.
-std::string_view RowAbbreviation(int row) {
-    const std::string_view text = TimeZoneTable()[static_cast<std::size_t>(row)].DisplayString;
-    const auto first = text.find(',');
-    const auto second = text.find(',', first + 1);
-    std::string_view abbr = text.substr(first + 1, second - first - 1);
-    while (abbr.starts_with(' ')) abbr.remove_prefix(1);
-    while (abbr.ends_with(' ')) abbr.remove_suffix(1);
-    return abbr;
-}
+std::string_view RowAbbreviation(int row) { return TimeZoneTable()[static_cast<std::size_t>(row)].Abbreviation; }
 
-bool IsDaylightRow(int row) {
-    const std::string_view text = TimeZoneTable()[static_cast<std::size_t>(row)].DisplayString;
-    for (std::string_view word : {"Daylight", "Summer", "War"})
-        if (text.find(word) != std::string_view::npos) return true;
-    return false;
-}
+// Summer and war time both put the clock ahead of the zone's standard time.
+bool IsDaylightRow(int row) { return TimeZoneTable()[static_cast<std::size_t>(row)].Kind != ZoneKind::Standard; }
 
 // The first row with this offset, preferring the given abbreviation, then rows of the wanted kind
 // (daylight or standard).

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/time_scales.h"
+#include "common/civil_date_time.h"
 
 namespace quorvane {
 

@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include "common/version.h"
 #include "ui/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quorvane v1.35"));
+    window.setWindowTitle(QString::fromUtf8(quorvane::kProductTitle));
     // With QUORVANE_BARE_WITH_TEXT=1 the window shows one line of text, so that it pays for loading the
     // system's fonts as every window with words on it does.
     if (qEnvironmentVariableIntValue("QUORVANE_BARE_WITH_TEXT") == 1)

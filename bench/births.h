@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "reading/birth_data.h"
+#include "common/birth_data.h"
 
 namespace quorvane::bench {
 

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/text.h"
 #include "reading/input_rules.h"
 #include "reading/time_zones.h"
 
@@ -14,8 +15,6 @@ namespace quorvane::cli {
 
 namespace {
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 
 bool AllDigits(std::string_view s) {
     if (s.empty()) return false;
@@ -30,12 +29,6 @@ std::optional<int> Number(std::string_view s, std::size_t maxDigits) {
     int value = 0;
     std::from_chars(s.data(), s.data() + s.size(), value);
     return value;
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
 }
 
 std::string Lower(std::string_view s) {
@@ -134,7 +127,7 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     }
     const auto date = ParseDate(birth.Date);
     if (!date) return std::string("date: expected YYYY-MM-DD");
-    if (date->Year < kFirstYear || date->Year > kLastYear) return std::string("date: year must be 1901 to 2050");
+    if (date->Year < kFirstYear || date->Year > kLastYear) return "date: year must be " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
     const auto time = ParseTime(birth.Time);
     if (!time) return std::string("time: expected HH:MM, 00:00 to 23:59");
     const std::string_view zoneText = Trim(birth.Zone);
@@ -195,7 +188,7 @@ std::string FormatText(const NamedReading& reading) {
         out += "  Ruling Planet: " + std::string(Text(frame.Sign, &GalacticSign::RulingPlanet)) + "\n";
         out += "  Constellation: " + std::string(Text(frame.Sign, &GalacticSign::Constellation)) + "\n";
         out += "  Keywords:      " + std::string(Text(frame.Sign, &GalacticSign::Keywords)) + "\n";
-        out += "  Characterstics: " + std::string(Text(frame.Sign, &GalacticSign::Description)) + "\n";
+        out += "  Characteristics: " + std::string(Text(frame.Sign, &GalacticSign::Description)) + "\n";
     }
     return out;
 }

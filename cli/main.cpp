@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "atlas/atlas.h"
+#include "common/version.h"
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
 #include "cli/birth_line.h"
@@ -21,6 +22,9 @@ using namespace quorvane::cli;
 
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
+
+// The options that describe one birth, given on the command line rather than in a batch.
+constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--dst", "--lat", "--lon", "--place"};
 
 void ListZones() {
     const auto& table = TimeZoneTable();
@@ -141,9 +145,11 @@ int main(int argc, char** argv) {
     int zone = -1;
     bool dst = false, json = false, batch = false, zones = false;
     app.add_option("--name", birth.Name, "Name (letters and blanks)");
-    app.add_option("--date", birth.Date, "Birth date, YYYY-MM-DD (1901 to 2050)");
+    app.add_option("--date", birth.Date,
+                   "Birth date, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")");
     app.add_option("--time", birth.Time, "Local clock time of birth, HH:MM");
-    app.add_option("--zone", zone, "Time-zone row, 0 to 70 (see --zones)")->check(CLI::Range(0, 70));
+    app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
+        ->check(CLI::Range(0, kLastTimeZoneIndex));
     app.add_flag("--dst", dst, "Daylight saving time was in force");
     app.add_option("--lat", birth.Latitude, "Latitude: degrees, N or S, minutes (e.g. 40N42)");
     app.add_option("--lon", birth.Longitude, "Longitude: degrees, E or W, minutes (e.g. 74W00)");
@@ -156,21 +162,28 @@ int main(int argc, char** argv) {
     app.add_flag("--json", json, "Print JSON instead of text");
     app.add_flag("--batch", batch, "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
     app.add_flag("--zones", zones, "List the time-zone rows with their numbers");
+    app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return kExitUsage;
+        // --help and --version end here too, with their own success.
+        return app.exit(e) == 0 ? 0 : kExitUsage;
     }
 
     if (zones) {
         ListZones();
         return 0;
     }
-    if (batch) return RunBatch();
+    if (batch) {
+        // A batch takes every birth from standard input: an option of a single reading would be ignored.
+        for (const auto* option : kSingleReadingOptions)
+            if (app.count(option) > 0) {
+                std::cerr << "quorvane-cli: " << option << " cannot be used with --batch (each line gives its own birth)\n";
+                return kExitUsage;
+            }
+        return RunBatch();
+    }
 
     const bool byPlace = app.count("--place") > 0;
     if (byPlace && dst && app.count("--zone") == 0) {

@@ -1,6 +1,7 @@
 #pragma once
 // The Sun from the Earth's mean J2000 Keplerian elements; the Ascendant from sidereal time and obliquity.
 
+#include "common/whole_degrees.h"
 #include "engine/time_scales.h"
 
 namespace quorvane {
@@ -29,13 +30,6 @@ int ComputeSunDegree(const BirthData& birth, ZoneOffset zone);
 // The ecliptic longitude rising in the east, in degrees 0..360 (excluding 360).
 double AscendantLongitude(const BirthMoment& moment);
 int ComputeAscendantDegree(const BirthMoment& moment);
-
-struct WholeDegrees {
-    int Sun = 0;
-    int Moon = 0;
-    int Ascendant = 0;
-    friend bool operator==(const WholeDegrees&, const WholeDegrees&) = default;
-};
 
 // The three whole degrees of one birth, all at the same instant.
 WholeDegrees ComputeWholeDegrees(const BirthData& birth, ZoneOffset zone);

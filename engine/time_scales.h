@@ -1,7 +1,8 @@
 #pragma once
 // The birth instant on the astronomical time scale, and the folding of angles.
 
-#include "reading/birth_data.h"
+#include "common/birth_data.h"
+#include "common/civil_date_time.h"
 
 namespace quorvane {
 
@@ -28,11 +29,6 @@ double JulianDayNumber(int month, int day, int year);
 // offset, one hour earlier under daylight saving. The zone's direction is the row's own, never the
 // birthplace's hemisphere.
 BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone);
-
-struct CivilDateTime {
-    int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0;
-    friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
-};
 
 // The birth instant as a Universal date and time (proleptic Gregorian; midnight, month and year roll over).
 CivilDateTime UniversalDateTime(const BirthData& birth, ZoneOffset zone);

@@ -1,5 +1,7 @@
 #include "reading/input_rules.h"
 
+#include "common/text.h"
+
 #include <charconv>
 #include <limits>
 
@@ -10,13 +12,6 @@ namespace {
 constexpr std::uint16_t kBackspace = 8;
 constexpr std::uint16_t kEnter = 13;
 constexpr std::uint16_t kBlank = 32;
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 bool InRange(std::string_view text, int bound) {
     const auto value = ParseWholeNumber(text);
@@ -43,7 +38,7 @@ KeyVerdict FilterNameKey(std::uint16_t code) {
 }
 
 std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trim(text, " ");
     // One sign at most: "+-0" is not a number.
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
@@ -62,7 +57,7 @@ ValidationResult ValidateBirthData(const BirthFormTexts& form) {
     auto fail = [](std::string_view text, MessageIcon icon, FormField focus) {
         return ValidationResult{false, UserMessage{text, icon}, focus};
     };
-    if (TrimBlanks(form.Name).empty()) return fail(msg::EnterName, MessageIcon::Error, FormField::Name);
+    if (Trim(form.Name, " ").empty()) return fail(msg::EnterName, MessageIcon::Error, FormField::Name);
     // Longitude before latitude, degrees before minutes. Coordinates must be whole numbers: text pasted in
     // such as "12a" or "7.5" is refused with the field's range message rather than read by its leading digits.
     if (!InRange(form.LongitudeDegrees, 179))

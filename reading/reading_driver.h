@@ -6,7 +6,7 @@
 
 #include "engine/sun_ascendant.h"
 #include "galactic/galactic_signs.h"
-#include "reading/birth_data.h"
+#include "common/birth_data.h"
 #include "reading/input_rules.h"
 
 namespace quorvane {

@@ -6,17 +6,23 @@
 #include <optional>
 #include <string_view>
 
-#include "reading/birth_data.h"
+#include "common/birth_data.h"
 
 namespace quorvane {
 
+// Whether a row names a zone's standard time, its summer (daylight) time or its war time.
+enum class ZoneKind { Standard, Daylight, War };
+
 struct TimeZoneRow {
     std::string_view DisplayString;  // shown only, never parsed
+    std::string_view Abbreviation;   // the row's own, as its display string shows it
+    ZoneKind Kind;
     std::int16_t Hours;              // positive west of Greenwich
     std::int16_t Minutes;            // 0 or 30 in magnitude, same sign as Hours
 };
 
 inline constexpr int kTimeZoneCount = 71;
+inline constexpr int kLastTimeZoneIndex = kTimeZoneCount - 1;
 inline constexpr int kDefaultTimeZoneIndex = 29;  // "Greenwich Mean Time,GMT,0.0"
 
 const std::array<TimeZoneRow, kTimeZoneCount>& TimeZoneTable();

@@ -1,5 +1,6 @@
 #include "ui/frmAbout.h"
 
+#include "common/version.h"
 #include "ui/app_shell.h"
 #include "ui/look.h"
 #include "ui_frmAbout.h"
@@ -21,7 +22,7 @@ frmAbout::frmAbout(AppShell& shell, QWidget* parent)
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load() {
-    const QString title = QStringLiteral("Quorvane v1.35");
+    const QString title = QString::fromUtf8(kProductTitle);
     setWindowTitle(title);
     ui->Label2->setText(title);
     ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/hicolor/48x48/apps/quorvane.png")));

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QShortcut>
 
+#include "common/version.h"
 #include "ui/app_shell.h"
 #include "ui/look.h"
 #include "ui/sign_pictures.h"
@@ -66,7 +67,7 @@ frmDisplay::frmDisplay(AppShell& shell, QWidget* birthForm)
 frmDisplay::~frmDisplay() = default;
 
 void frmDisplay::Form_Load() {
-    setWindowTitle(QStringLiteral("Quorvane v1.35"));
+    setWindowTitle(QString::fromUtf8(kProductTitle));
 }
 
 void frmDisplay::ShowReading(const GalacticReading& reading, const SignPictures& IMGSymbol) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "common/version.h"
 #include "atlas/coordinates.h"
 #include "atlas/ui/place_finder_dialog.h"
 #include "atlas/ui/zone_suggestion_line.h"
@@ -87,11 +88,11 @@ frmMain::~frmMain() {
 frmDisplay* frmMain::ReadingForm() const { return display_.data(); }
 
 void frmMain::Form_Load() {
-    setWindowTitle(QStringLiteral("Quorvane v1.35"));
+    setWindowTitle(QString::fromUtf8(kProductTitle));
     for (const char* month : kMonths) ui->cboMonth->addItem(QString::fromLatin1(month));
     for (const TimeZoneRow& row : TimeZoneTable()) ui->cmbTimeZone->addItem(ToQString(row.DisplayString));
     AddNumbers(ui->cboDate, 1, 31);
-    AddNumbers(ui->cboYear, 1901, 2050);
+    AddNumbers(ui->cboYear, kFirstYear, kLastYear);
     AddNumbers(ui->cboHH, 0, 23);
     AddNumbers(ui->cboMM, 0, 59);
     AddNumbers(ui->cboSS, 0, 59);

@@ -76,8 +76,6 @@ QString PlaceFinderDialog::QueryOf(const QString& city, const QString& state, co
     return parts.join(QStringLiteral(", "));
 }
 
-QString PlaceFinderDialog::query() const { return search_->text(); }
-
 QString PlaceFinderDialog::LatitudeText(double latitude) {
     return DegreesMinutesText(LatitudeToDegreesMinutes(latitude));
 }

@@ -30,7 +30,6 @@ public:
     static QString QueryOf(const QString& city, const QString& state, const QString& country);
 
     std::optional<Place> chosenPlace() const { return chosen_; }
-    QString query() const;
 
     // "40°25'N", "3°42'W": as the coordinate fields will hold them.
     static QString LatitudeText(double latitude);

@@ -31,12 +31,6 @@ void ZoneSuggestionLine::setPlace(const QString& placeName, const QString& timeZ
     refresh();
 }
 
-void ZoneSuggestionLine::clearPlace() {
-    placeName_.clear();
-    zoneId_.clear();
-    refresh();
-}
-
 void ZoneSuggestionLine::setLocalTime(int year, int month, int day, int hour, int minute) {
     clock_ = {year, month, day, hour, minute};
     refresh();

@@ -22,7 +22,6 @@ public:
 
     // The place chosen in the finder; the line stays hidden until there is one.
     void setPlace(const QString& placeName, const QString& timeZoneId);
-    void clearPlace();
     // The birth date and local clock time as entered; an impossible date (31 February) shows no advice.
     void setLocalTime(int year, int month, int day, int hour, int minute);
     // The zone row and box as the form holds them; "Apply" is offered only when they differ.

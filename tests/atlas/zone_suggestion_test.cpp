@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/time_scales.h"
 #include "reading/time_zones.h"
 
 namespace quorvane {

@@ -143,12 +143,34 @@ TEST(ZoneTable, RowsAndOffsets) {
     EXPECT_FALSE(Zone_Calculation(71));
     // Each row's numbers are its shown offset negated (row 34 aside), and the rows are in the order a sorted list shows (case ignored).
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (i > 0) EXPECT_LT(Folded(t[i - 1].DisplayString), Folded(t[i].DisplayString)) << i;
+        if (i > 0) {
+            EXPECT_LT(Folded(t[i - 1].DisplayString), Folded(t[i].DisplayString)) << i;
+        }
         if (i == 34) continue;
         const std::string_view s = t[i].DisplayString;
         const double shown = std::stod(std::string(s.substr(s.rfind(',') + 1)));
         EXPECT_DOUBLE_EQ(-(t[i].Hours + t[i].Minutes / 60.0), shown) << s;
     }
+}
+
+// The abbreviation and kind are data of their own; they must agree with what the row shows.
+TEST(ZoneTable, AbbreviationAndKindAgreeWithTheDisplayString) {
+    int standard = 0, daylight = 0, war = 0;
+    for (const TimeZoneRow& row : TimeZoneTable()) {
+        const std::string_view s = row.DisplayString;
+        const auto first = s.find(','), second = s.find(',', first + 1);
+        std::string_view shown = s.substr(first + 1, second - first - 1);
+        while (shown.starts_with(' ')) shown.remove_prefix(1);
+        EXPECT_EQ(row.Abbreviation, shown) << s;
+        const bool saysWar = s.find("War") != std::string_view::npos;
+        const bool saysSummer = s.find("Daylight") != std::string_view::npos || s.find("Summer") != std::string_view::npos;
+        const ZoneKind expected = saysWar ? ZoneKind::War : saysSummer ? ZoneKind::Daylight : ZoneKind::Standard;
+        EXPECT_EQ(row.Kind, expected) << s;
+        (row.Kind == ZoneKind::Standard ? standard : row.Kind == ZoneKind::War ? war : daylight)++;
+    }
+    EXPECT_EQ(war, 9);
+    EXPECT_EQ(daylight, 19);
+    EXPECT_EQ(standard, 43);
 }
 
 TEST(MoonPhase, DateTable) {

@@ -314,7 +314,7 @@ private slots:
         QVERIFY(Messages().isEmpty());
         QCOMPARE(t->web.opened.size(), 1);
         const QByteArray encoded = t->web.opened[0].toEncoded();
-        QVERIFY2(!encoded.contains(' ') && !encoded.contains("&x=1") && !encoded.contains('\''), encoded);
+        QVERIFY2(!encoded.contains(' ') && !encoded.contains("&x=1") && !encoded.contains('\''), encoded.constData());
         QCOMPARE(QUrl::fromPercentEncoding(encoded.mid(encoded.indexOf('=') + 1)),
                  QStringLiteral("St. John's NL&x=1   Latitude Longitude"));
     }

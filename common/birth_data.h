@@ -6,6 +6,10 @@
 
 namespace quorvane {
 
+// The years the date lists offer and a reading accepts.
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kLastYear = 2050;
+
 struct BirthData {
     std::string Name;               // as typed, not trimmed; enters no computation
     std::int16_t Month = 1;         // 1..12
