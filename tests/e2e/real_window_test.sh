@@ -56,21 +56,40 @@ click() {  # window id, x, y in the window's client area below the menu bar ($me
 key() { xdotool key --delay 50 "$@"; sleep 0.1; }
 type_text() { xdotool type --delay 50 "$1"; sleep 0.1; }
 
+# The reading window of process $1, or a clear failure: when the form refused the birth with a message
+# box, a click or a Tab reached another field than the one meant ($2 says which way the fields were reached).
+expect_reading() {
+  local id box
+  if id=$(wait_for_window 770 "$1"); then echo "$id"; return 0; fi
+  box=$(xdotool search --onlyvisible --pid "$1" --name '^Quorvane$' 2>/dev/null | head -1 || true)
+  [ -n "$box" ] && fail "$2: the form answered with a message box instead of a reading: a field was not reached where the test typed"
+  fail "$2: the reading window did not appear"
+}
+
+# The birth of ASHA, typed field by field in the form's Tab order, starting in the name field.
+type_birth() {
+  type_text "asha"
+  key Tab; type_text "Jun"; key Tab; type_text "15"; key Tab; type_text "1985"
+  key Tab; type_text "7"; key Tab; type_text "30"; key Tab; key Tab
+  key Tab; type_text "Ind"
+  key Tab; type_text "18"; key Tab; type_text "31"; key Tab
+  key Tab; type_text "73"; key Tab; type_text "51"
+}
+
 # 1. A birth typed in, the reading, Back.
 start; first=$started
 main=$(wait_for_window 436 "$first") || fail "the birth-data form did not appear"
 xdotool windowfocus --sync "$main"
 menu=$(( $(xdotool getwindowgeometry --shell "$main" | sed -n 's/^HEIGHT=//p') - 465 ))
 shoot "$main" 01-birth-form.png
-click "$main" 200 105; type_text "asha"
-key Tab; type_text "Jun"; key Tab; type_text "15"; key Tab; type_text "1985"
-key Tab; type_text "7"; key Tab; type_text "30"; key Tab; key Tab
-key Tab; type_text "Ind"
-key Tab; type_text "18"; key Tab; type_text "31"; key Tab
-key Tab; type_text "73"; key Tab; type_text "51"
+# The name field has the focus at start: move it away first, so that only a click that really lands in
+# the name field brings it back.
+key shift+Tab
+click "$main" 200 105   # the name field
+type_birth
 shoot "$main" 02-birth-typed.png
 click "$main" 216 388   # the reading button
-reading=$(wait_for_window 770 "$first") || fail "the reading window did not appear"
+reading=$(expect_reading "$first" "mouse (name field at 200,105, reading button at 216,388)")
 eval "$(xdotool getwindowgeometry --shell "$reading")"
 [ "$HEIGHT" -ge 537 ] || fail "the reading window is ${WIDTH}x${HEIGHT}, not 770 wide and 537 high below its menu"
 xdotool search --onlyvisible --pid "$first" --name '^Quorvane v1\.35$' | grep -qx "$main" &&
@@ -117,5 +136,14 @@ kill -9 "$killed"; wait "$killed" 2>/dev/null || true
 start; after=$started
 main=$(wait_for_window 436 "$after") || fail "no start after kill -9 of the running copy"
 shoot "$main" 06-after-kill.png
-kill "$after"
-echo "PASS: reading, Back, refused second start, Exit, start after kill -9 (pictures in $artifacts)"
+
+# 5. The same birth by keyboard alone: the name field has the focus at start, Tab reaches every other
+# field, File > Get My Galactic Astrology Reading by Alt+F and Enter, and Alt+E is the reading's Exit.
+xdotool windowfocus --sync "$main"
+type_birth
+key alt+f; key Return
+reading=$(expect_reading "$after" "keyboard (Tab order from the name field, Alt+F Enter)")
+shoot "$reading" 07-keyboard-reading.png
+key alt+e
+wait_gone "$after" || fail "Alt+E on the reading window did not end the program"
+echo "PASS: reading by mouse and by keyboard, Back, refused second start, Exit, start after kill -9 (pictures in $artifacts)"
