@@ -3,17 +3,15 @@
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
-#include <atomic>
 #include <cstdlib>
-#include <new>
 
+#include "bench/allocation_counter.h"
 #include "births.h"
 #include "reading/reading_driver.h"
 
 namespace {
 
 // Counts every heap allocation so that the reading's loop can prove it makes none.
-std::atomic<long long> g_allocations{0};
 
 using quorvane::bench::MakeValidatedBirths;
 using quorvane::bench::ValidatedBirth;
@@ -28,14 +26,14 @@ const std::vector<ValidatedBirth>& Births() {
 void BM_Reading(benchmark::State& state) {
     const auto& births = Births();
     std::size_t i = 0;
-    const long long allocationsBefore = g_allocations.load();
+    const long long allocationsBefore = quorvane::HeapAllocationCount();
     for (auto _ : state) {
         const ValidatedBirth& b = births[i++ & (kBirthCount - 1)];
         quorvane::GalacticReading reading = quorvane::MakeGalacticReading(b.Birth, b.Zone, b.YearListPosition);
         benchmark::DoNotOptimize(reading);
     }
     state.counters["allocs_per_reading"] = benchmark::Counter(
-        static_cast<double>(g_allocations.load() - allocationsBefore), benchmark::Counter::kAvgIterations);
+        static_cast<double>(quorvane::HeapAllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_Reading);
 
@@ -67,14 +65,6 @@ void BM_SwissEphemerisTriple(benchmark::State& state) {
 BENCHMARK(BM_SwissEphemerisTriple);
 
 }  // namespace
-
-void* operator new(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 int main(int argc, char** argv) {
     Births();  // built before any timing

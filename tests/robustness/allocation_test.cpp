@@ -2,24 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "bench/allocation_counter.h"
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace quorvane {
 namespace {
@@ -35,13 +20,13 @@ TEST(AllocationTest, AReadingAllocatesNothing) {
     birth.LatitudeDegrees = 40;
     birth.LongitudeDegrees = 74;
     birth.IsEast = false;
-    const long before = g_allocations.load();
+    const long before = HeapAllocationCount();
     int checksum = 0;
     for (int zone = 0; zone < kTimeZoneCount; ++zone) {
         const GalacticReading r = MakeGalacticReading(birth, *Zone_Calculation(zone), 84);
         checksum += r.Degrees.Sun + r.Degrees.Moon + r.Degrees.Ascendant;
     }
-    EXPECT_EQ(g_allocations.load() - before, 0);
+    EXPECT_EQ(HeapAllocationCount() - before, 0);
     EXPECT_GT(checksum, 0);
 }
 
