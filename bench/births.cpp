@@ -25,7 +25,7 @@ std::vector<ValidatedBirth> MakeValidatedBirths(int count, unsigned seed) {
         form.MonthPosition = pick(0, 11);
         form.DayPosition = pick(0, 30);
         form.YearPosition = pick(0, 149);
-        form.Year = 1901 + form.YearPosition;
+        form.Year = kFirstYear + form.YearPosition;
         form.Hour = pick(0, 23);
         form.Minute = pick(0, 59);
         form.ZoneIndex = pick(0, kTimeZoneCount - 1);

@@ -14,7 +14,7 @@ struct BirthData {
     std::string Name;               // as typed, not trimmed; enters no computation
     std::int16_t Month = 1;         // 1..12
     std::int16_t Day = 1;           // 1..31
-    std::int16_t Year = 1901;       // 1901..2050
+    std::int16_t Year = kFirstYear; // kFirstYear..kLastYear
     std::int16_t Hour = 0;          // local clock, 0..23
     std::int16_t Minute = 0;        // 0..59
     std::int16_t ZoneHoursMagnitude = 0;    // |ZoneHours|

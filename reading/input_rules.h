@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/birth_data.h"
+
 namespace quorvane {
 
 enum class MessageIcon { Error, Information };
@@ -51,7 +53,7 @@ struct BirthFormTexts {
     std::string_view LatitudeMinutes;
     int MonthPosition = 0;   // 0 = January
     int DayPosition = 0;     // 0 = day 1
-    int Year = 1901;         // the selected year's text as a number
+    int Year = kFirstYear;   // the selected year's text as a number
 };
 
 struct ValidationResult {

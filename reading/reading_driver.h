@@ -35,7 +35,7 @@ struct BirthFormValues {
     int MonthPosition = 0;       // 0 = January
     int DayPosition = 0;         // 0 = day 1
     int YearPosition = 0;        // 0 = 1901
-    int Year = 1901;             // the selected year's text
+    int Year = kFirstYear;       // the selected year's text
     int Hour = 0, Minute = 0;    // the selected hour and minute texts
     int ZoneIndex = 29;          // -1 when nothing is selected
     bool IsEast = true, IsSouth = false, IsDaylightSaving = false;

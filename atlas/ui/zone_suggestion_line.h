@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "atlas/zone_suggestion.h"
+#include "common/birth_data.h"
 
 class QLabel;
 class QPushButton;
@@ -39,7 +40,7 @@ private:
     QLabel* label_;
     QPushButton* apply_;
     QString placeName_, zoneId_;
-    CivilDateTime clock_{1901, 1, 1, 0, 0};
+    CivilDateTime clock_{kFirstYear, 1, 1, 0, 0};
     int currentRow_ = -1;
     bool currentDst_ = false;
     std::optional<ZoneSuggestion> suggestion_;
