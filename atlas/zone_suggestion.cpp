@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "reading/time_zones.h"
+#include "reading/zone_regions.h"
 
 namespace quorvane {
 namespace {
@@ -20,9 +21,10 @@ std::string_view RowAbbreviation(int row) { return TimeZoneTable()[static_cast<s
 // Summer and war time both put the clock ahead of the zone's standard time.
 bool IsDaylightRow(int row) { return TimeZoneTable()[static_cast<std::size_t>(row)].Kind != ZoneKind::Standard; }
 
-// The first row with this offset, preferring the given abbreviation, then rows of the wanted kind
-// (daylight or standard).
-std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbreviation, bool daylightKind) {
+// The first row with this offset, preferring the given abbreviation, then the row named for the place's
+// region, then rows of the wanted kind (daylight or standard).
+std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbreviation, bool daylightKind,
+                                 std::string_view zoneId) {
     std::optional<int> byAbbreviation, byKind, any;
     for (int row = 0; row < kTimeZoneCount; ++row) {
         if (RowOffsetSeconds(row) != secondsEast) continue;
@@ -31,7 +33,9 @@ std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbr
         if (!byKind && IsDaylightRow(row) == daylightKind) byKind = row;
         if (!any) any = row;
     }
-    return byAbbreviation ? byAbbreviation : byKind ? byKind : any;
+    if (byAbbreviation) return byAbbreviation;
+    if (const auto regional = RegionalZoneRow({}, {}, zoneId, secondsEast, daylightKind)) return regional;
+    return byKind ? byKind : any;
 }
 
 int NearestRow(int secondsEast) {
@@ -143,10 +147,10 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
     if (!row && s.DaylightTime && s.OffsetSeconds - data.standardTimeOffset == 3600) {
         row = RowWithOffset(data.standardTimeOffset,
                             StandardAbbreviation(zone, clockAsUtc.addSecs(-offset), data.standardTimeOffset),
-                            false);
+                            false, zoneId);
         s.DaylightSaving = row.has_value();
     }
-    if (!row) row = RowWithOffset(s.OffsetSeconds, {}, s.DaylightTime);
+    if (!row) row = RowWithOffset(s.OffsetSeconds, {}, s.DaylightTime, zoneId);
     s.Exact = row.has_value();
     s.Row = row ? *row : NearestRow(s.OffsetSeconds);
 

@@ -113,3 +113,71 @@ TEST(UtcOffsetText, WholeHoursMinutesAndSeconds) {
 
 }  // namespace
 }  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+int RowNamed(std::string_view abbreviation, int secondsEast) {
+    for (int r = 0; r < kTimeZoneCount; ++r)
+        if (TimeZoneTable()[static_cast<std::size_t>(r)].Abbreviation == abbreviation && RowOffsetSeconds(r) == secondsEast)
+            return r;
+    ADD_FAILURE() << "no row " << abbreviation;
+    return -1;
+}
+
+// Where several rows share the offset in force, the row is the one a person born there knows, and the
+// Universal Time it gives is still the clock's own.
+TEST(SuggestZone, TheRowOfThePlacesRegion) {
+    struct RegionCase {
+        const char* Zone;
+        CivilDateTime Local;
+        const char* Row;
+        int RowSecondsEast;
+        bool Tick;
+    };
+    const RegionCase cases[] = {
+        {"Asia/Shanghai", {1985, 1, 15, 12, 0}, "CCT", 8 * 3600, false},       // not Australian Western
+        {"Asia/Shanghai", {1988, 7, 15, 12, 0}, "CCT", 8 * 3600, true},        // China's summer time
+        {"Asia/Hong_Kong", {1990, 1, 15, 12, 0}, "CCT", 8 * 3600, false},
+        {"Asia/Macau", {1990, 1, 15, 12, 0}, "CCT", 8 * 3600, false},
+        {"Asia/Taipei", {1990, 1, 15, 12, 0}, "CCT", 8 * 3600, false},
+        {"Pacific/Auckland", {1985, 7, 15, 12, 0}, "NZT", 12 * 3600, false},   // not Int'l Date Line East
+        {"Pacific/Auckland", {1985, 1, 15, 12, 0}, "NZT", 12 * 3600, true},
+        {"Asia/Jakarta", {1955, 1, 15, 12, 0}, "JT", 7 * 3600 + 1800, false},
+        {"Pacific/Honolulu", {1985, 1, 15, 12, 0}, "AHST", -10 * 3600, false},
+        {"Pacific/Honolulu", {1935, 1, 15, 12, 0}, "HST", -10 * 3600 - 1800, false},
+        {"America/Anchorage", {1985, 1, 15, 12, 0}, "YST", -9 * 3600, false},
+        {"America/Anchorage", {1975, 1, 15, 12, 0}, "AHST", -10 * 3600, false},
+        {"America/Whitehorse", {1950, 1, 15, 12, 0}, "YST", -9 * 3600, false},
+        {"America/Nome", {1975, 1, 15, 12, 0}, "NT", -11 * 3600, false},
+        {"Asia/Kolkata", {1985, 1, 15, 12, 0}, "IST", 5 * 3600 + 1800, false},
+        {"Asia/Tehran", {1985, 1, 15, 12, 0}, "IT", 3 * 3600 + 1800, false},
+        {"Asia/Tokyo", {1985, 1, 15, 12, 0}, "JST", 9 * 3600, false},
+        {"Pacific/Guam", {1985, 1, 15, 12, 0}, "GST", 10 * 3600, false},       // not Australian Eastern
+        {"America/St_Johns", {1985, 1, 15, 12, 0}, "NST", -3 * 3600 - 1800, false},
+        {"Atlantic/Azores", {1960, 1, 15, 12, 0}, "AT", -2 * 3600, false},  // the islands kept -2 until 1966
+        {"America/Sao_Paulo", {1985, 7, 15, 12, 0}, "BZT2", -3 * 3600, false},
+        {"Australia/Adelaide", {1985, 7, 15, 12, 0}, "ACST", 9 * 3600 + 1800, false},
+        {"Australia/Sydney", {1985, 7, 15, 12, 0}, "AEST", 10 * 3600, false},
+        {"Australia/Perth", {1985, 7, 15, 12, 0}, "AWST", 8 * 3600, false},
+        {"Europe/London", {1985, 7, 15, 12, 0}, "BST", 3600, false},
+        {"Europe/Samara", {1985, 1, 15, 12, 0}, "USZ3", 4 * 3600, false},      // not Baghdad or Moscow's neighbours
+        {"Asia/Yekaterinburg", {1985, 1, 15, 12, 0}, "USZ4", 5 * 3600, false},
+        {"Asia/Magadan", {1985, 1, 15, 12, 0}, "UZ10", 11 * 3600, false},
+        {"America/Halifax", {1985, 1, 15, 12, 0}, "AST", -4 * 3600, false},
+        {"America/Chicago", {1985, 1, 15, 12, 0}, "CST", -6 * 3600, false},
+        {"America/Los_Angeles", {1985, 7, 15, 12, 0}, "PDT", -7 * 3600, false},
+    };
+    for (const RegionCase& c : cases) {
+        SCOPED_TRACE(c.Zone + std::string(" ") + std::to_string(c.Local.Year) + "-" + std::to_string(c.Local.Month));
+        const ZoneSuggestion s = SuggestZone(c.Zone, c.Local, "Here");
+        ASSERT_TRUE(s.Known);
+        EXPECT_TRUE(s.Exact);
+        EXPECT_EQ(s.Row, RowNamed(c.Row, c.RowSecondsEast)) << TimeZoneTable()[static_cast<std::size_t>(s.Row)].DisplayString;
+        EXPECT_EQ(s.DaylightSaving, c.Tick);
+        EXPECT_EQ(RowOffsetSeconds(s.Row) + (s.DaylightSaving ? 3600 : 0), s.OffsetSeconds) << "the clock's own offset";
+    }
+}
+
+}  // namespace
+}  // namespace quorvane
