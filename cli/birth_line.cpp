@@ -1,6 +1,7 @@
 #include "cli/birth_line.h"
 
 #include <array>
+#include <cmath>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -230,6 +231,19 @@ void AppendMember(std::string& out, std::string_view key, int value) {
 }  // namespace
 
 // Written directly rather than through a JSON document: a batch writes hundreds of thousands of these.
+// Four decimals, folded into 0 <= x < 360 after rounding (359.99996 would otherwise print as 360.0000).
+static void AppendLongitude(std::string& out, std::string_view key, double degrees) {
+    double rounded = std::round(degrees * 10000.0) / 10000.0;
+    if (rounded >= 360.0) rounded -= 360.0;
+    if (!(rounded >= 0.0)) rounded = 0.0;
+    char text[24];
+    std::snprintf(text, sizeof text, "%.4f", rounded);
+    out += ",\"";
+    out += key;
+    out += "\":";
+    out += text;
+}
+
 std::string FormatJson(const NamedReading& reading, bool withFrames) {
     const GalacticReading& r = reading.Reading;
     std::string out = "{\"name\":";
@@ -239,6 +253,9 @@ std::string FormatJson(const NamedReading& reading, bool withFrames) {
     AppendMember(out, "sunDegree", r.Degrees.Sun);
     AppendMember(out, "moonDegree", r.Degrees.Moon);
     AppendMember(out, "ascendantDegree", r.Degrees.Ascendant);
+    AppendLongitude(out, "sunLongitude", r.SunLongitude);
+    AppendLongitude(out, "moonLongitude", r.MoonLongitude);
+    AppendLongitude(out, "ascendantLongitude", r.AscendantLongitude);
     AppendMember(out, "moonPhase", MoonPhaseText(r.Phase));
     AppendMember(out, "ascendant", Text(r.AscendantSign, &GalacticSign::Name));
     AppendMember(out, "descendant", Text(r.DescendantSign, &GalacticSign::Name));

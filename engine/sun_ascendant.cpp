@@ -95,6 +95,17 @@ double AscendantLongitude(const BirthMoment& moment) {
 
 int ComputeAscendantDegree(const BirthMoment& moment) { return WholeDegree(AscendantLongitude(moment)); }
 
+ExactLongitudes ComputeLongitudes(const BirthData& birth, ZoneOffset zone) {
+    const BirthMoment moment = ComputeBirthMoment(birth, zone);
+    const CivilDateTime ut = UniversalDateTime(birth, zone);
+    return {SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute)),
+            MoonLongitude(moment.JulianCenturies), AscendantLongitude(moment)};
+}
+
+WholeDegrees WholeDegreesOf(const ExactLongitudes& longitudes) {
+    return {WholeDegree(longitudes.Sun), WholeDegree(longitudes.Moon), WholeDegree(longitudes.Ascendant)};
+}
+
 WholeDegrees ComputeWholeDegrees(const BirthData& birth, ZoneOffset zone) {
     const BirthMoment moment = ComputeBirthMoment(birth, zone);
     return {ComputeSunDegree(birth, zone), ComputeMoonDegree(moment), ComputeAscendantDegree(moment)};

@@ -31,7 +31,16 @@ int ComputeSunDegree(const BirthData& birth, ZoneOffset zone);
 double AscendantLongitude(const BirthMoment& moment);
 int ComputeAscendantDegree(const BirthMoment& moment);
 
+// The three longitudes of one birth in degrees, all at the same instant; the whole degrees are their floors.
+struct ExactLongitudes {
+    double Sun = 0.0;
+    double Moon = 0.0;
+    double Ascendant = 0.0;
+};
+ExactLongitudes ComputeLongitudes(const BirthData& birth, ZoneOffset zone);
+
 // The three whole degrees of one birth, all at the same instant.
 WholeDegrees ComputeWholeDegrees(const BirthData& birth, ZoneOffset zone);
+WholeDegrees WholeDegreesOf(const ExactLongitudes& longitudes);
 
 }  // namespace quorvane

@@ -22,7 +22,11 @@ MoonPhase ComputeMoonPhase(int day, int month, int year, int yearListPosition) {
 
 GalacticReading MakeGalacticReading(const BirthData& birth, ZoneOffset zone, int yearListPosition) {
     GalacticReading reading;
-    reading.Degrees = ComputeWholeDegrees(birth, zone);
+    const ExactLongitudes longitudes = ComputeLongitudes(birth, zone);
+    reading.Degrees = WholeDegreesOf(longitudes);
+    reading.SunLongitude = longitudes.Sun;
+    reading.MoonLongitude = longitudes.Moon;
+    reading.AscendantLongitude = longitudes.Ascendant;
     reading.Phase = ComputeMoonPhase(birth.Day, birth.Month, birth.Year, yearListPosition);
     const PlacedSigns placed =
         PlaceGalacticSigns(reading.Degrees.Sun, reading.Degrees.Moon, reading.Degrees.Ascendant, reading.Phase);

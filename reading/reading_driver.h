@@ -19,6 +19,10 @@ struct GalacticReading {
     MoonPhase Phase = MoonPhase::Waning;
     // Not shown on the reading form; kept for the command line and for checking.
     WholeDegrees Degrees;
+    // The longitudes in degrees (0 <= x <= 360) that the whole degrees are the floors of.
+    double SunLongitude = 0.0;
+    double MoonLongitude = 0.0;
+    double AscendantLongitude = 0.0;
     CivilDateTime UniversalTime;
 };
 
