@@ -1,8 +1,8 @@
 #include "cli/birth_line.h"
 
 #include <array>
-#include <cmath>
 #include <cctype>
+#include <cmath>
 #include <charconv>
 #include <cstdio>
 
@@ -228,11 +228,8 @@ void AppendMember(std::string& out, std::string_view key, int value) {
     out += std::to_string(value);
 }
 
-}  // namespace
-
-// Written directly rather than through a JSON document: a batch writes hundreds of thousands of these.
 // Four decimals, folded into 0 <= x < 360 after rounding (359.99996 would otherwise print as 360.0000).
-static void AppendLongitude(std::string& out, std::string_view key, double degrees) {
+void AppendLongitude(std::string& out, std::string_view key, double degrees) {
     double rounded = std::round(degrees * 10000.0) / 10000.0;
     if (rounded >= 360.0) rounded -= 360.0;
     if (!(rounded >= 0.0)) rounded = 0.0;
@@ -244,6 +241,9 @@ static void AppendLongitude(std::string& out, std::string_view key, double degre
     out += text;
 }
 
+}  // namespace
+
+// Written directly rather than through a JSON document: a batch writes hundreds of thousands of these.
 std::string FormatJson(const NamedReading& reading, bool withFrames) {
     const GalacticReading& r = reading.Reading;
     std::string out = "{\"name\":";

@@ -71,7 +71,7 @@ TEST(CliReading, JsonOfOneReading) {
     const auto r = ReadCsvBirth("asha,1985-06-15,07:30,29,0,40N42,74W00");
     ASSERT_TRUE(std::holds_alternative<NamedReading>(r)) << ErrorOf(r);
     const auto j = nlohmann::json::parse(FormatJson(std::get<NamedReading>(r), false));
-    EXPECT_EQ(j.size(), 10u);
+    EXPECT_EQ(j.size(), 13u);
     EXPECT_EQ(j["name"], "ASHA");
     EXPECT_EQ(j["universalTime"], "1985-06-15T07:30Z");
     EXPECT_EQ(j["sunDegree"], 84);
@@ -82,6 +82,13 @@ TEST(CliReading, JsonOfOneReading) {
     EXPECT_EQ(j["descendant"], "Trade");
     EXPECT_EQ(j["moonSign"], "Protect");
     EXPECT_EQ(j["sunSign"], "Art");
+    // The exact longitudes, to four decimals, that the whole degrees are the floors of.
+    const GalacticReading& reading = std::get<NamedReading>(r).Reading;
+    EXPECT_NEAR(j["ascendantLongitude"].get<double>(), 50.6028, 1e-9);
+    EXPECT_NEAR(j["sunLongitude"].get<double>(), reading.SunLongitude, 5e-5);
+    EXPECT_NEAR(j["moonLongitude"].get<double>(), reading.MoonLongitude, 5e-5);
+    EXPECT_EQ(static_cast<int>(j["sunLongitude"].get<double>()), 84);
+    EXPECT_EQ(static_cast<int>(j["moonLongitude"].get<double>()), 48);
 
     const auto full = nlohmann::json::parse(FormatJson(std::get<NamedReading>(r), true));
     ASSERT_EQ(full["frames"].size(), 4u);

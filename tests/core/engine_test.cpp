@@ -251,5 +251,30 @@ TEST(WholeDegrees, DaylightSavingTurnsTheAscendantNotTheDate) {
     EXPECT_NE(standard.Ascendant, hourLater.Ascendant) << "an hour turns the sky by about 15 degrees";
 }
 
+// The longitudes a reading carries are the very values its whole degrees are the floors of, for births
+// in both hemispheres, both directions of zone and across the years.
+TEST(WholeDegrees, AreTheFloorsOfTheExactLongitudes) {
+    int births = 0;
+    for (int year = 1901; year <= 2050; year += 7)
+        for (int hour = 0; hour < 24; hour += 5)
+            for (std::int16_t zoneHours : {-10, -1, 0, 5, 8}) {
+                BirthData b = Birth(static_cast<std::int16_t>(year), static_cast<std::int16_t>(1 + year % 12),
+                                    static_cast<std::int16_t>(1 + year % 28), static_cast<std::int16_t>(hour), 30);
+                b.LatitudeDegrees = static_cast<std::int16_t>(year % 89);
+                b.IsSouth = year % 2 == 0;
+                b.LongitudeDegrees = static_cast<std::int16_t>(year % 179);
+                b.IsEast = hour % 2 == 0;
+                const ZoneOffset zone{zoneHours, 0};
+                const ExactLongitudes exact = ComputeLongitudes(b, zone);
+                for (double x : {exact.Sun, exact.Moon, exact.Ascendant}) {
+                    EXPECT_GE(x, 0.0);
+                    EXPECT_LE(x, 360.0);
+                }
+                EXPECT_EQ(WholeDegreesOf(exact), ComputeWholeDegrees(b, zone)) << year << " " << hour << " " << zoneHours;
+                ++births;
+            }
+    EXPECT_GT(births, 500);
+}
+
 }  // namespace
 }  // namespace quorvane
