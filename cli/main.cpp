@@ -106,6 +106,29 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
     return choice;
 }
 
+// Up to ten places of the atlas that fit the text, best first, as lines or as a JSON list.
+int ListPlaces(const std::string& query, bool json) {
+    const std::vector<PlaceMatch> matches = Atlas::Builtin().Find(query, 10);
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const PlaceMatch& m : matches) {
+        const Place& p = *m.Town;
+        const std::string lat = CoordinateText(LatitudeToDegreesMinutes(p.Latitude));
+        const std::string lon = CoordinateText(LongitudeToDegreesMinutes(p.Longitude));
+        if (json)
+            list.push_back({{"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
+                            {"lat", lat}, {"lon", lon}, {"latitude", p.Latitude}, {"longitude", p.Longitude},
+                            {"timeZone", p.TimeZoneId}, {"population", p.Population}});
+        else
+            std::cout << DescribePlace(p) << "  " << lat << " " << lon << "  " << p.TimeZoneId << "\n";
+    }
+    if (json) std::cout << list.dump() << "\n";
+    if (matches.empty()) {
+        std::cerr << "quorvane-cli: \"" << query << "\" matches no place in the atlas\n";
+        return kExitRefused;
+    }
+    return 0;
+}
+
 std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth) {
     const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(std::stoi(birth.Zone))];
     std::string out = "Place: " + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
@@ -162,6 +185,9 @@ int main(int argc, char** argv) {
     app.add_flag("--json", json, "Print JSON instead of text");
     app.add_flag("--batch", batch, "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
     app.add_flag("--zones", zones, "List the time-zone rows with their numbers");
+    std::string findQuery;
+    app.add_option("--find", findQuery,
+                   "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
 
     try {
@@ -175,6 +201,7 @@ int main(int argc, char** argv) {
         ListZones();
         return 0;
     }
+    if (app.count("--find") > 0) return ListPlaces(findQuery, json);
     if (batch) {
         // A batch takes every birth from standard input: an option of a single reading would be ignored.
         for (const auto* option : kSingleReadingOptions)
