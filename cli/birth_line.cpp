@@ -161,7 +161,7 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     ReadingSession session;
     ReadingSession::Outcome outcome = session.Read(form);
     if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
-    return NamedReading{std::move(name), *outcome.Reading, *zone};
+    return NamedReading{std::move(name), *outcome.Reading, *zone, session.LastBirthData()};
 }
 
 ReadingOrError ReadCsvBirth(std::string_view line) {

@@ -39,6 +39,7 @@ struct NamedReading {
     std::string Name;
     GalacticReading Reading;
     int ZoneIndex = 0;
+    BirthData Birth;  // as the reading took it
 };
 
 // A reading, or the message that refused the birth: the program's own validation texts for what the form

@@ -13,6 +13,7 @@
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
 #include "cli/birth_line.h"
+#include "cli/report_outputs.h"
 #include "reading/time_zones.h"
 
 namespace {
@@ -24,7 +25,8 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 // The options that describe one birth, given on the command line rather than in a batch.
-constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--dst", "--lat", "--lon", "--place"};
+constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--dst", "--lat", "--lon", "--place",
+                                                 "--pdf", "--paper", "--wheel", "--size"};
 
 void ListZones() {
     const auto& table = TimeZoneTable();
@@ -188,6 +190,8 @@ int main(int argc, char** argv) {
     std::string findQuery;
     app.add_option("--find", findQuery,
                    "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
+    ReportOptions reportOptions;
+    AddReportOptions(app, reportOptions);
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
 
     try {
@@ -201,6 +205,9 @@ int main(int argc, char** argv) {
         ListZones();
         return 0;
     }
+#ifndef QUORVANE_WITH_REPORT
+    if (reportOptions.Wanted() && !batch) return RunReportProgram(argv);
+#endif
     if (app.count("--find") > 0) return ListPlaces(findQuery, json);
     if (batch) {
         // A batch takes every birth from standard input: an option of a single reading would be ignored.
@@ -238,6 +245,10 @@ int main(int argc, char** argv) {
         return kExitRefused;
     }
     const NamedReading& reading = std::get<NamedReading>(result);
+#ifdef QUORVANE_WITH_REPORT
+    if (reportOptions.Wanted())
+        if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "", argc, argv)) return status;
+#endif
     if (place)
         std::cout << (json ? WithPlaceJson(FormatJson(reading, true), *place, birth) + "\n"
                            : PlaceLines(*place, birth) + "\n" + FormatText(reading));

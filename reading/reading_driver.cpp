@@ -49,7 +49,10 @@ ReadingSession::Outcome ReadingSession::Read(const BirthFormValues& form) {
     if (!outcome.Validation.Ok) return outcome;
 
     // With no row selected the last reading's zone is used again.
-    if (const auto zone = Zone_Calculation(form.ZoneIndex)) zone_ = zone;
+    if (const auto zone = Zone_Calculation(form.ZoneIndex)) {
+        zone_ = zone;
+        zoneIndex_ = form.ZoneIndex;
+    }
     const ZoneOffset zone = zone_.value_or(ZoneOffset{});
 
     BirthData birth;

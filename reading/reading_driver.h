@@ -60,10 +60,13 @@ public:
 
     const std::optional<GalacticReading>& LastReading() const { return last_; }
     const BirthData& LastBirthData() const { return birth_; }
+    // The zone row the last reading used (the last selected row when none was selected), or -1.
+    int LastZoneIndex() const { return zoneIndex_; }
 
 private:
     std::optional<ZoneOffset> zone_;  // unset until a row has been read; then counts as 0 h 0 min
     BirthData birth_;
+    int zoneIndex_ = -1;
     std::optional<GalacticReading> last_;
 };
 

@@ -1,0 +1,70 @@
+#pragma once
+// One reading drawn once with QPainter, for every output: the wheel on screen, in a picture file or on a
+// page, and the whole report on PDF or a printer. No widgets here.
+
+#include <QPageSize>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "common/birth_data.h"
+#include "reading/reading_driver.h"
+
+class QPainter;
+class QPagedPaintDevice;
+class QRectF;
+
+namespace quorvane::report {
+
+// A reading with the birth details it came from.
+struct ReadingDocument {
+    BirthData Birth;
+    int ZoneIndex = -1;        // row of the zone table, -1 when unknown
+    std::string Place;         // the birthplace when it came from the atlas, else empty
+    GalacticReading Reading;
+};
+
+// The product's own look.
+namespace look {
+inline constexpr unsigned kSalmon = 0xE49772;   // 228, 151, 114
+inline constexpr unsigned kYellow = 0xFFFF00;
+inline constexpr unsigned kMagenta = 0xFF00FF;
+inline constexpr unsigned kGrey = 0x808080;
+}  // namespace look
+
+QString FontFamily();  // Verdana where installed, else the nearest sans
+
+// The wheel, fitted into `area` (a square is best). With the legend, the lower part of the area holds four
+// lines that say which degree feeds which frame, and the wheel shrinks to leave room for them.
+void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend);
+
+// "1985-06-15" style date of the birth, and the proposed file names.
+QString IsoDate(const BirthData& birth);
+QString SuggestedReportName(const ReadingDocument& doc);   // "ASHA galactic reading 1985-06-15.pdf"
+QString SuggestedWheelName(const ReadingDocument& doc);    // "ASHA galactic wheel 1985-06-15.svg"
+QString DocumentTitle(const ReadingDocument& doc);         // the PDF's title
+
+// The lines of birth details shown on page 1 and in copied text: "Born: ...", "Time zone: ...".
+QStringList BirthDetailLines(const ReadingDocument& doc);
+// The four degrees the frames read, in words, for the legend.
+QStringList LegendLines(const GalacticReading& reading);
+
+// The whole report: page 1 with details, the four signs and the wheel, then the four frames.
+void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc);
+inline constexpr int kReportPages = 3;
+
+// The reading as text for the clipboard.
+QString ReadingPlainText(const ReadingDocument& doc);
+QString ReadingHtml(const ReadingDocument& doc);
+
+// A4 unless the locale measures in inches.
+QPageSize::PageSizeId DefaultPaper();
+
+// Writers: nothing is left half-written; an existing file is replaced only by a complete new one.
+// Each returns the message to show when the file could not be written, naming the file.
+std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString& path, QPageSize::PageSizeId paper);
+// SVG for .svg, PNG (size x size pixels) for .png, by the file's extension.
+std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const QString& path, int size);
+
+}  // namespace quorvane::report
