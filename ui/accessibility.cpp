@@ -4,6 +4,10 @@
 #include <QAccessibleWidget>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+
+#include <algorithm>
 
 #include "ui/small_widgets.h"
 
@@ -105,6 +109,38 @@ QString FocusMarkStyle() {
     return QStringLiteral(
         "\nQLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus { border: 1px solid white; }"
         "\nQCheckBox:focus, QRadioButton:focus { border: 1px dotted white; }");
+}
+
+namespace {
+QSize NeededSize(const QLabel& label) {
+    const QFontMetrics metrics(label.font());
+    const QRect box = label.contentsRect();
+    const int margins = label.width() - box.width() + 2 * label.margin();
+    if (label.wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width() - 2 * label.margin(), 100000),
+                                                  Qt::TextWordWrap | int(label.alignment()), label.text());
+        return {label.width(), needed.height() + (label.height() - box.height()) + 2 * label.margin()};
+    }
+    return {metrics.horizontalAdvance(label.text()) + margins, label.height()};
+}
+
+bool Measured(const QLabel& label) {
+    return !label.text().isEmpty() && label.pixmap().isNull() && !Qt::mightBeRichText(label.text());
+}
+}  // namespace
+
+bool TextFitsItsBox(const QLabel& label) {
+    if (!Measured(label)) return true;
+    const QSize needed = NeededSize(label);
+    return needed.width() <= label.width() && needed.height() <= label.height();
+}
+
+void GrowLabelsToFitTheirTexts(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!Measured(*label) || TextFitsItsBox(*label)) continue;
+        const QSize needed = NeededSize(*label);
+        label->resize(std::max(label->width(), needed.width()), std::max(label->height(), needed.height()));
+    }
 }
 
 }  // namespace quorvane

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace quorvane {
@@ -18,5 +19,11 @@ void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QStr
 // Style-sheet rules that draw a white frame round the focused field, list, box or button; appended to a
 // window's own style sheet so that the written colours stay as they are.
 QString FocusMarkStyle();
+
+// Whether a label's text fits its box in the label's own font; a word-wrapped label is measured by
+// height at its width, a single line by width.
+bool TextFitsItsBox(const QLabel& label);
+// Grows each label of `window` whose text does not fit, keeping its top-left corner where it is.
+void GrowLabelsToFitTheirTexts(QWidget* window);
 
 }  // namespace quorvane

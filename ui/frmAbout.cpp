@@ -17,8 +17,8 @@ frmAbout::frmAbout(AppShell& shell, QWidget* parent)
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
-    NameControlsForAssistiveTechnology();
     Form_Load();
+    NameControlsForAssistiveTechnology();
 }
 
 frmAbout::~frmAbout() = default;
@@ -38,6 +38,7 @@ void frmAbout::NameControlsForAssistiveTechnology() {
     NameForAssistiveTechnology(ui->lblCoBrand, QStringLiteral("More details about the fully branded edition"),
                                ui->Label3->text());
     setStyleSheet(styleSheet() + FocusMarkStyle());
+    GrowLabelsToFitTheirTexts(this);
 }
 
 void frmAbout::cmdOK_Click() {

@@ -124,6 +124,7 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
                             ui->picGalacticDescendant})
         picture->setAccessibleName(QStringLiteral("Sign picture"));
     setStyleSheet(styleSheet() + FocusMarkStyle());
+    GrowLabelsToFitTheirTexts(this);
     NameValuesForAssistiveTechnology();
 }
 

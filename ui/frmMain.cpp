@@ -277,6 +277,7 @@ void frmMain::NameControlsForAssistiveTechnology() {
         setTabOrder(apply, ui->txtLatD);
     }
     setStyleSheet(styleSheet() + FocusMarkStyle());
+    GrowLabelsToFitTheirTexts(this);
 }
 
 void frmMain::DigitFilter(std::uint16_t& KeyAscii) {

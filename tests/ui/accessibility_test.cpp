@@ -13,6 +13,7 @@
 #include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
+#include "ui/accessibility.h"
 #include "ui/small_widgets.h"
 #include "ui_test_support.h"
 
@@ -193,6 +194,24 @@ private slots:
         PlaceFinderDialog finder(QStringLiteral("London"), display);
         finder.show();
         QCOMPARE(UnnamedIn(&finder).join(u';'), QString());
+    }
+
+    // Run by ctest at display scales 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
+    void labelTextsFitTheirBoxes() {
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        frmAbout about(t->shell, display);
+        about.show();
+        QStringList cut;
+        for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display),
+                                static_cast<QWidget*>(&about)})
+            for (QLabel* label : window->findChildren<QLabel*>())
+                if (label->isVisibleTo(window) && !TextFitsItsBox(*label))
+                    cut << window->objectName() + u'/' + label->objectName() + u' ' + label->text();
+        QCOMPARE(cut.join(u';'), QString());
+        // The written places stay: only the sizes grow.
+        QCOMPARE(Child(form.get(), "Label12")->pos(), QPoint(320, 68));
+        QVERIFY(Child(form.get(), "Label12")->width() >= 60);
     }
 
     void readingFrameGroupsHeadingsWithValues() {
