@@ -136,10 +136,28 @@ bool TextFitsItsBox(const QLabel& label) {
 }
 
 void GrowLabelsToFitTheirTexts(QWidget* window) {
+    // Measured in the font the style sheet gives, which is settled only once the window is polished.
+    window->ensurePolished();
     for (QLabel* label : window->findChildren<QLabel*>()) {
+        label->ensurePolished();
         if (!Measured(*label) || TextFitsItsBox(*label)) continue;
         const QSize needed = NeededSize(*label);
         label->resize(std::max(label->width(), needed.width()), std::max(label->height(), needed.height()));
+        // The boxes around it grow downwards with it, the window last, so that nothing clips it.
+        int grown = 0;
+        for (QWidget* inner = label; QWidget* outer = inner->parentWidget(); inner = outer) {
+            // A fixed box's new height shows in its minimum before the layout applies it; a window
+            // grows by what its contents grew.
+            const int lacking = outer->isWindow()
+                                    ? grown
+                                    : inner->y() + std::max(inner->height(), inner->minimumHeight()) - outer->height();
+            if (lacking <= 0) break;
+            const int height = outer->height() + lacking;
+            if (outer->minimumHeight() == outer->maximumHeight()) outer->setFixedHeight(height);
+            else outer->resize(outer->width(), height);
+            grown = lacking;
+            if (outer->isWindow()) break;
+        }
     }
 }
 
