@@ -278,6 +278,8 @@ void frmMain::NameControlsForAssistiveTechnology() {
     }
     setStyleSheet(styleSheet() + FocusMarkStyle());
     GrowLabelsToFitTheirTexts(this);
+    // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
+    ui->txtName->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::DigitFilter(std::uint16_t& KeyAscii) {
