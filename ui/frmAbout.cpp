@@ -1,6 +1,7 @@
 #include "ui/frmAbout.h"
 
 #include "common/version.h"
+#include "ui/accessibility.h"
 #include "ui/app_shell.h"
 #include "ui/look.h"
 #include "ui_frmAbout.h"
@@ -17,6 +18,7 @@ frmAbout::frmAbout(AppShell& shell, QWidget* parent)
     connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
     Form_Load();
+    NameControlsForAssistiveTechnology();
 }
 
 frmAbout::~frmAbout() = default;
@@ -27,6 +29,16 @@ void frmAbout::Form_Load() {
     ui->Label2->setText(title);
     ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/hicolor/48x48/apps/quorvane.png")));
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + WebPageUrl(page::Home).toString());
+}
+
+void frmAbout::NameControlsForAssistiveTechnology() {
+    InstallAccessibleInterfaces();
+    NameForAssistiveTechnology(ui->picIcon, QStringLiteral("Product icon"));
+    // "Click here for more details" says nothing out of context: the name says what the details are about.
+    NameForAssistiveTechnology(ui->lblCoBrand, QStringLiteral("More details about the fully branded edition"),
+                               ui->Label3->text());
+    setStyleSheet(styleSheet() + FocusMarkStyle());
+    GrowLabelsToFitTheirTexts(this);
 }
 
 void frmAbout::cmdOK_Click() {

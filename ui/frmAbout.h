@@ -23,6 +23,9 @@ public slots:
     void lblCoBrand_Click();
 
 private:
+    // Names for screen readers and the focus mark for keyboard users.
+    void NameControlsForAssistiveTechnology();
+
     std::unique_ptr<Ui::frmAbout> ui;
     AppShell& shell_;
 };

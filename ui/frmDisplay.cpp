@@ -4,6 +4,7 @@
 #include <QShortcut>
 
 #include "common/version.h"
+#include "ui/accessibility.h"
 #include "ui/app_shell.h"
 #include "ui/look.h"
 #include "ui/sign_pictures.h"
@@ -61,6 +62,7 @@ frmDisplay::frmDisplay(AppShell& shell, QWidget* birthForm)
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     ConnectSharedCommands(*ui);
+    NameControlsForAssistiveTechnology();
     Form_Load();
 }
 
@@ -98,10 +100,53 @@ void frmDisplay::ShowReading(const GalacticReading& reading, const SignPictures&
         for (int i = 0; i < 4; ++i)
             if (signs[i] && image.Key == ToQString(signs[i]->Name)) frames[i].Picture->setPixmap(image.Picture);
 
+    NameValuesForAssistiveTechnology();
     if (birthForm_) birthForm_->hide();
     show();
     raise();
     activateWindow();
+}
+
+void frmDisplay::NameControlsForAssistiveTechnology() {
+    InstallAccessibleInterfaces();
+    for (QGroupBox* frame : {ui->Frame3, ui->Frame4, ui->Frame6, ui->Frame7}) {
+        NameForAssistiveTechnology(frame, frame->title());
+        for (QPlainTextEdit* box : frame->findChildren<QPlainTextEdit*>()) {
+            NameForAssistiveTechnology(box, frame->title() + QStringLiteral(" characteristics"));
+            // Read-only, yet reached by Tab and scrolled with the arrow and page keys.
+            box->setFocusPolicy(Qt::StrongFocus);
+            box->setTabChangesFocus(true);
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
+    }
+    // Pictures say nothing a screen reader needs.
+    for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
+                            ui->picGalacticDescendant})
+        picture->setAccessibleName(QStringLiteral("Sign picture"));
+    setStyleSheet(styleSheet() + FocusMarkStyle());
+    GrowLabelsToFitTheirTexts(this);
+    NameValuesForAssistiveTechnology();
+}
+
+void frmDisplay::NameValuesForAssistiveTechnology() {
+    static const QLatin1String kPrefixes[] = {QLatin1String("Sun"), QLatin1String("Ascendant"), QLatin1String("Moon"),
+                                              QLatin1String("Descendant")};
+    static const QLatin1String kValueNames[] = {QLatin1String("GalacticSunSign"), QLatin1String("GalacticAscendant"),
+                                                QLatin1String("GalacticMoonSign"),
+                                                QLatin1String("GalacticDescendant")};
+    static const struct {
+        QLatin1String Header, Value;
+    } kKinds[] = {{QLatin1String("Sign"), QLatin1String("")},
+                  {QLatin1String("RulingPlanet"), QLatin1String("RulingPlanet")},
+                  {QLatin1String("Constellation"), QLatin1String("Constellation")},
+                  {QLatin1String("Keywords"), QLatin1String("Keywords")}};
+    for (int f = 0; f < 4; ++f) {
+        for (const auto& kind : kKinds) {
+            auto* header = findChild<QLabel*>(QStringLiteral("hdr") + kPrefixes[f] + kind.Header);
+            auto* value = findChild<QLabel*>(QStringLiteral("lbl") + kValueNames[f] + kind.Value);
+            if (header && value) value->setAccessibleName(header->text() + QStringLiteral(", ") + value->text());
+        }
+    }
 }
 
 void frmDisplay::PressDefaultButton() {

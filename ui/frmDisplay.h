@@ -38,6 +38,10 @@ protected:
 
 private:
     void PressDefaultButton();
+    // Named frames, description boxes reachable by Tab, and the focus mark.
+    void NameControlsForAssistiveTechnology();
+    // Each value label is read with its heading: "Ruling Planet, Venus".
+    void NameValuesForAssistiveTechnology();
 
     std::unique_ptr<Ui::frmDisplay> ui;
     QWidget* birthForm_;

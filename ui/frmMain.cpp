@@ -9,6 +9,7 @@
 #include "atlas/ui/place_finder_dialog.h"
 #include "atlas/ui/zone_suggestion_line.h"
 #include "reading/time_zones.h"
+#include "ui/accessibility.h"
 #include "ui/app_shell.h"
 #include "ui/frmDisplay.h"
 #include "ui/look.h"
@@ -78,6 +79,7 @@ frmMain::frmMain(AppShell& shell)
     connect(ui->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     ConnectSharedCommands(*ui);
+    NameControlsForAssistiveTechnology();
     Form_Load();
 }
 
@@ -225,6 +227,59 @@ void frmMain::SetZoneBand(bool open) {
     ui->Frame5->move(ui->Frame5->x(), ui->Frame5->y() + dy);
     ui->centralwidget->setFixedSize(ui->centralwidget->width(), ui->centralwidget->height() + dy);
     setFixedSize(width(), height() + dy);
+}
+
+void frmMain::NameControlsForAssistiveTechnology() {
+    InstallAccessibleInterfaces();
+    const struct {
+        QWidget* Control;
+        const char* Name;
+    } names[] = {
+        {ui->txtName, "Name"},
+        {ui->cboMonth, "Birth month"},
+        {ui->cboDate, "Birth day"},
+        {ui->cboYear, "Birth year"},
+        {ui->cboHH, "Birth hour"},
+        {ui->cboMM, "Birth minute"},
+        {ui->cboSS, "Birth second"},
+        {ui->chkDST, "Daylight Saving Time"},
+        {ui->cmbTimeZone, "Time zone"},
+        {ui->txtLatD, "Latitude degrees"},
+        {ui->txtLatM, "Latitude minutes"},
+        {ui->optLat_0, "Latitude: North"},
+        {ui->optLat_1, "Latitude: South"},
+        {ui->txtLonD, "Longitude degrees"},
+        {ui->txtLonM, "Longitude minutes"},
+        {ui->optLong_0, "Longitude: East"},
+        {ui->optLong_1, "Longitude: West"},
+        {ui->txtMCity, "City"},
+        {ui->txtMState, "State"},
+        {ui->txtMCountry, "Country"},
+        {ui->cmdBrowser, "Click Here To Find Latitude & Longitude"},
+    };
+    for (const auto& [control, name] : names) NameForAssistiveTechnology(control, QString::fromLatin1(name));
+    ui->txtLatD->setAccessibleDescription(QStringLiteral("0 to 90"));
+    ui->txtLonD->setAccessibleDescription(QStringLiteral("0 to 180"));
+    for (QWidget* minutes : {ui->txtLatM, ui->txtLonM}) minutes->setAccessibleDescription(QStringLiteral("0 to 59"));
+
+    const struct {
+        QLabel* Label;
+        QWidget* Field;
+    } buddies[] = {{ui->Label13, ui->txtName}, {ui->Label5, ui->cboMonth}, {ui->Label1, ui->cboHH},
+                   {ui->Label7, ui->txtLatD},  {ui->Label9, ui->txtLatM},  {ui->Label6, ui->txtLonD},
+                   {ui->Label8, ui->txtLonM},  {ui->Label54, ui->txtMCity}, {ui->Label55, ui->txtMState},
+                   {ui->Label4, ui->txtMCountry}};
+    for (const auto& [label, field] : buddies) label->setBuddy(field);
+
+    // The zone line's Apply comes right after the zone list, where it stands.
+    if (auto* apply = zoneLine_->findChild<QPushButton*>()) {
+        setTabOrder(ui->cmbTimeZone, apply);
+        setTabOrder(apply, ui->txtLatD);
+    }
+    setStyleSheet(styleSheet() + FocusMarkStyle());
+    GrowLabelsToFitTheirTexts(this);
+    // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
+    ui->txtName->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::DigitFilter(std::uint16_t& KeyAscii) {

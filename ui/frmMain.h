@@ -60,6 +60,8 @@ private:
     void UpdateZoneSuggestion();
     // Opens (or closes) a band under the zone box for the suggestion line, moving what lies below.
     void SetZoneBand(bool open);
+    // Names, buddies and the focus mark for screen readers and keyboard users.
+    void NameControlsForAssistiveTechnology();
 
     std::unique_ptr<Ui::frmMain> ui;
     SignPictures IMGSymbol;

@@ -6,17 +6,23 @@
 
 namespace quorvane {
 
-// A label that acts as a link: hand pointer, and a click reports itself.
+// A label that acts as a link: hand pointer, and a click reports itself. It takes the focus with Tab
+// (a dotted frame shows it) and Enter or Space press it; screen readers see a link they can activate.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
+
+    // What a click, a key or a screen reader's press does.
+    void activate() { emit clicked(); }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A button whose caption wraps onto several lines when it is too long for one.

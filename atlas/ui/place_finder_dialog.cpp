@@ -43,9 +43,11 @@ PlaceFinderDialog::PlaceFinderDialog(const Atlas& atlas, const QString& query, Q
     results_->setUniformRowHeights(true);
     results_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     results_->setMinimumSize(640, 260);
+    results_->setAccessibleName(tr("Places found"));
 
     status_ = new QLabel(this);
     status_->setWordWrap(true);
+    status_->setAccessibleName(tr("Search status"));
 
     auto* buttons = new QDialogButtonBox(this);
     use_ = buttons->addButton(tr("Use"), QDialogButtonBox::AcceptRole);

@@ -1,5 +1,6 @@
 #include "atlas/ui/zone_suggestion_line.h"
 
+#include <QAccessible>
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,9 @@ ZoneSuggestionLine::ZoneSuggestionLine(QWidget* parent) : QWidget(parent) {
     label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     apply_ = new QPushButton(tr("Apply"), this);
     apply_->setAutoDefault(false);
+    setAccessibleName(tr("Time zone suggestion"));
+    label_->setAccessibleName(tr("Time zone suggestion"));
+    apply_->setAccessibleName(tr("Apply the suggested time zone"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_, 1);
@@ -58,10 +62,19 @@ void ZoneSuggestionLine::refresh() {
         line += QStringLiteral(" \u2192 ") + QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size()));
         if (suggestion_->DaylightSaving) line += tr(" with Daylight Saving Time");
     }
+    const bool changed = line != label_->text() || isHidden();
     label_->setText(line);
+    label_->setAccessibleDescription(line);
     const bool differs = suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
     apply_->setEnabled(suggestion_->Known && differs);
     setVisible(true);
+    // Announced as it appears or changes, without moving the focus from the field being filled in.
+    if (changed && QAccessible::isActive()) {
+        QAccessibleEvent described(label_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 }  // namespace quorvane

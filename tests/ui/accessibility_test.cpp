@@ -1,0 +1,261 @@
+// What a screen reader is told, read in-process through QAccessible: every control of every window
+// has a name, the birth-data form's names and roles are the ones written for it, links can be pressed,
+// the reading form's frames and values are named, and Tab reaches every command.
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include "atlas/ui/place_finder_dialog.h"
+#include "ui/frmAbout.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui/accessibility.h"
+#include "ui/small_widgets.h"
+#include "ui_test_support.h"
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+namespace {
+
+bool Interactive(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::Link:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::MenuItem:
+    case QAccessible::ButtonMenu:
+    case QAccessible::Tree:
+    case QAccessible::List:
+    case QAccessible::Table:
+        return true;
+    default: return false;
+    }
+}
+
+// Every shown, focusable or interactive element below `node` that has no name, as "path (role)".
+void Unnamed(QAccessibleInterface* node, const QString& path, QStringList& found, int depth = 0) {
+    if (!node || !node->isValid() || depth > 40) return;
+    const QAccessible::State state = node->state();
+    if (state.invisible) return;
+    const QString where = path + u'/' + (node->object() ? node->object()->objectName() : QString());
+    if ((state.focusable || Interactive(node->role())) && node->text(QAccessible::Name).trimmed().isEmpty())
+        found << QStringLiteral("%1 (role %2)").arg(where).arg(int(node->role()));
+    // Items of a list view are named by their text; their containers are what must carry a name.
+    if (node->role() == QAccessible::Tree || node->role() == QAccessible::List || node->role() == QAccessible::Table)
+        return;
+    for (int i = 0; i < node->childCount(); ++i) Unnamed(node->child(i), where, found, depth + 1);
+}
+
+QStringList UnnamedIn(QWidget* window) {
+    QStringList found;
+    Unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), found);
+    return found;
+}
+
+QAccessibleInterface* Of(QWidget* root, const char* name) {
+    return QAccessible::queryAccessibleInterface(Child(root, name));
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestShell> t;
+    std::unique_ptr<frmMain> form;
+
+    frmDisplay* Read() {
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        Type(form.get(), "txtLonD", QStringLiteral("0"));
+        Type(form.get(), "txtLonM", QStringLiteral("7"));
+        Type(form.get(), "txtLatD", QStringLiteral("51"));
+        Type(form.get(), "txtLatM", QStringLiteral("30"));
+        Pick(form.get(), "cboYear", QStringLiteral("1970"));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        return form->ReadingForm();
+    }
+
+private slots:
+    void init() {
+        t = std::make_unique<TestShell>();
+        form = OpenBirthForm(*t);
+    }
+    void cleanup() {
+        form.reset();
+        t.reset();
+    }
+
+    void birthFormNamesAndRoles() {
+        const struct {
+            const char* control;
+            const char* name;
+            QAccessible::Role role;
+        } expected[] = {
+            {"txtName", "Name", QAccessible::EditableText},
+            {"cboMonth", "Birth month", QAccessible::ComboBox},
+            {"cboDate", "Birth day", QAccessible::ComboBox},
+            {"cboYear", "Birth year", QAccessible::ComboBox},
+            {"cboHH", "Birth hour", QAccessible::ComboBox},
+            {"cboMM", "Birth minute", QAccessible::ComboBox},
+            {"cboSS", "Birth second", QAccessible::ComboBox},
+            {"chkDST", "Daylight Saving Time", QAccessible::CheckBox},
+            {"cmbTimeZone", "Time zone", QAccessible::ComboBox},
+            {"txtLatD", "Latitude degrees", QAccessible::EditableText},
+            {"txtLatM", "Latitude minutes", QAccessible::EditableText},
+            {"optLat_0", "Latitude: North", QAccessible::RadioButton},
+            {"optLat_1", "Latitude: South", QAccessible::RadioButton},
+            {"txtLonD", "Longitude degrees", QAccessible::EditableText},
+            {"txtLonM", "Longitude minutes", QAccessible::EditableText},
+            {"optLong_0", "Longitude: East", QAccessible::RadioButton},
+            {"optLong_1", "Longitude: West", QAccessible::RadioButton},
+            {"txtMCity", "City", QAccessible::EditableText},
+            {"txtMState", "State", QAccessible::EditableText},
+            {"txtMCountry", "Country", QAccessible::EditableText},
+            {"cmdBrowser", "Click Here To Find Latitude & Longitude", QAccessible::PushButton},
+            {"cmdRashi", "Get My Galactic Astrology Reading", QAccessible::PushButton},
+            {"Frame1", "Enter Personal Details", QAccessible::Grouping},
+            {"Label61", "Talk galactic signs with other readers: visit the Quorvane discussion board online and share what your reading said", QAccessible::Link},
+        };
+        for (const auto& e : expected) {
+            QAccessibleInterface* node = Of(form.get(), e.control);
+            QVERIFY2(node, e.control);
+            QCOMPARE(node->text(QAccessible::Name), QString::fromUtf8(e.name));
+            QCOMPARE(node->role(), e.role);
+        }
+        // The list's value is the entry it shows; its name stays what it is for.
+        Pick(form.get(), "cboMonth", QStringLiteral("March"));
+        QCOMPARE(Of(form.get(), "cboMonth")->text(QAccessible::Value), QStringLiteral("March"));
+        QCOMPARE(Of(form.get(), "cboMonth")->text(QAccessible::Name), QStringLiteral("Birth month"));
+        // The visible labels point at their fields.
+        QCOMPARE(Child<QLabel>(form.get(), "Label13")->buddy(), Child(form.get(), "txtName"));
+        QCOMPARE(Child<QLabel>(form.get(), "Label54")->buddy(), Child(form.get(), "txtMCity"));
+        QCOMPARE(Child<QLabel>(form.get(), "Label7")->buddy(), Child(form.get(), "txtLatD"));
+    }
+
+    void linksArePressableByScreenReaderAndKeyboard() {
+        for (const char* link : {"Label61", "lblFullBrand", "lblCobrand"}) {
+            QAccessibleInterface* node = Of(form.get(), link);
+            QCOMPARE(node->role(), QAccessible::Link);
+            QVERIFY(node->state().focusable);
+            QAccessibleActionInterface* actions = node->actionInterface();
+            QVERIFY(actions);
+            QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            const qsizetype before = t->web.opened.size();
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(t->web.opened.size(), before + 1);
+            auto* label = Child<LinkLabel>(form.get(), link);
+            label->setFocus();
+            QVERIFY(label->hasFocus());
+            QTest::keyClick(label, Qt::Key_Space);
+            QTest::keyClick(label, Qt::Key_Return);
+            QCOMPARE(t->web.opened.size(), before + 3);
+        }
+    }
+
+    void tabReachesEveryCommandInVisualOrder() {
+        QStringList order;
+        QWidget* start = Child(form.get(), "Label61");
+        start->setFocus();
+        QWidget* at = start;
+        for (int i = 0; i < 40; ++i) {
+            order << at->objectName();
+            at = at->nextInFocusChain();
+            while (at && (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(form.get()) || !at->isEnabled()))
+                at = at->nextInFocusChain();
+            if (!at || at == start) break;
+        }
+        QCOMPARE(order, (QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",   "cboYear",   "cboHH",
+                                     "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD", "txtLatM",
+                                     "optLat_0", "optLat_1",  "txtLonD",     "txtLonM",   "optLong_0", "optLong_1",
+                                     "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand",
+                                     "lblCobrand"}));
+    }
+
+    // Covers windows added later too: any control without a name is a fault.
+    void everyWindowNamesEveryControl() {
+        QCOMPARE(UnnamedIn(form.get()).join(u';'), QString());
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        QCOMPARE(UnnamedIn(display).join(u';'), QString());
+        frmAbout about(t->shell, display);
+        about.show();
+        QCOMPARE(UnnamedIn(&about).join(u';'), QString());
+        QCOMPARE(Of(&about, "lblHomePage")->role(), QAccessible::Link);
+        PlaceFinderDialog finder(QStringLiteral("London"), display);
+        finder.show();
+        QCOMPARE(UnnamedIn(&finder).join(u';'), QString());
+    }
+
+    // Run by ctest at display scales 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
+    void labelTextsFitTheirBoxes() {
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        frmAbout about(t->shell, display);
+        about.show();
+        QStringList cut;
+        for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display),
+                                static_cast<QWidget*>(&about)})
+            for (QLabel* label : window->findChildren<QLabel*>())
+                if (label->isVisibleTo(window)) {
+                    // The text's own lines, not the written box, must lie inside every box around it.
+                    const int textHeight = std::min(label->height(),
+                        QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->contentsRect().width(), 100000),
+                                                                 Qt::TextWordWrap, label->text()).height());
+                    bool clipped = false;
+                    int bottom = label->y() + textHeight;
+                    for (QWidget* inner = label; inner != window && inner->parentWidget(); inner = inner->parentWidget()) {
+                        if (inner != label) bottom = inner->y() + inner->height();
+                        if (bottom > inner->parentWidget()->height()) clipped = true;
+                    }
+                    if (clipped || !TextFitsItsBox(*label))
+                        cut << window->objectName() + u'/' + label->objectName() + u' ' + label->text();
+                }
+        QCOMPARE(cut.join(u';'), QString());
+        // The written places stay: only the sizes grow.
+        QCOMPARE(Child(form.get(), "Label12")->pos(), QPoint(320, 68));
+        QVERIFY(Child(form.get(), "Label12")->width() >= 60);
+    }
+
+    void readingFrameGroupsHeadingsWithValues() {
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        const struct {
+            const char* frame;
+            const char* title;
+            const char* prefix;
+        } frames[] = {{"Frame3", "Galactic Sun Sign", "GalacticSunSign"},
+                      {"Frame4", "Galactic Ascendant", "GalacticAscendant"},
+                      {"Frame6", "Galactic Moon Sign", "GalacticMoonSign"},
+                      {"Frame7", "Galactic Descendant", "GalacticDescendant"}};
+        for (const auto& f : frames) {
+            QAccessibleInterface* group = Of(display, f.frame);
+            QCOMPARE(group->role(), QAccessible::Grouping);
+            QCOMPARE(group->text(QAccessible::Name), QString::fromLatin1(f.title));
+            const QString prefix = QLatin1String(f.prefix);
+            auto* planet = Child<QLabel>(display, qPrintable(QStringLiteral("lbl") + prefix + QStringLiteral("RulingPlanet")));
+            QVERIFY(planet->text() != QStringLiteral("..."));
+            QCOMPARE(QAccessible::queryAccessibleInterface(planet)->text(QAccessible::Name),
+                     QStringLiteral("Ruling Planet, ") + planet->text());
+            auto* sign = Child<QLabel>(display, qPrintable(QStringLiteral("lbl") + prefix));
+            QCOMPARE(QAccessible::queryAccessibleInterface(sign)->text(QAccessible::Name),
+                     QLatin1String(f.title) + QStringLiteral(", ") + sign->text());
+            auto* desc = Child<QPlainTextEdit>(display, qPrintable(QStringLiteral("txt") + prefix + QStringLiteral("Desc")));
+            QCOMPARE(QAccessible::queryAccessibleInterface(desc)->text(QAccessible::Name),
+                     QLatin1String(f.title) + QStringLiteral(" characteristics"));
+            QVERIFY(desc->focusPolicy() & Qt::TabFocus);
+        }
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"

@@ -1,0 +1,164 @@
+#include "ui/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+
+#include <algorithm>
+
+#include "ui/small_widgets.h"
+
+namespace quorvane {
+
+namespace {
+
+// A LinkLabel is read as a link with a press action, not as static text.
+class AccessibleLinkLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLinkLabel(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) return link()->text();
+        return own;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) link()->activate();
+        else QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action == pressAction()) return {QStringLiteral("Return"), QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+// A list that has been given a name: its name is what it is for and its value the shown entry.
+class AccessibleNamedList : public QAccessibleWidget {
+public:
+    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (list()->view()->isVisible()) list()->hidePopup();
+            else list()->showPopup();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("quorvane::LinkLabel"))
+        if (auto* link = qobject_cast<LinkLabel*>(object)) return new AccessibleLinkLabel(link);
+    if (className == QLatin1String("QComboBox"))
+        if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable() && !list->accessibleName().isEmpty())
+            return new AccessibleNamedList(list);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&Factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QString& description) {
+    widget->setAccessibleName(name);
+    if (!description.isEmpty()) widget->setAccessibleDescription(description);
+}
+
+QString FocusMarkStyle() {
+    // White stands out against both black and the salmon frame (more than 4.5 : 1 on black).
+    return QStringLiteral(
+        "\nQLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus { border: 1px solid white; }"
+        "\nQCheckBox:focus, QRadioButton:focus { border: 1px dotted white; }");
+}
+
+namespace {
+QSize NeededSize(const QLabel& label) {
+    const QFontMetrics metrics(label.font());
+    const QRect box = label.contentsRect();
+    const int margins = label.width() - box.width() + 2 * label.margin();
+    if (label.wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width() - 2 * label.margin(), 100000),
+                                                  Qt::TextWordWrap | int(label.alignment()), label.text());
+        return {label.width(), needed.height() + (label.height() - box.height()) + 2 * label.margin()};
+    }
+    return {metrics.horizontalAdvance(label.text()) + margins, label.height()};
+}
+
+bool Measured(const QLabel& label) {
+    return !label.text().isEmpty() && label.pixmap().isNull() && !Qt::mightBeRichText(label.text());
+}
+}  // namespace
+
+bool TextFitsItsBox(const QLabel& label) {
+    if (!Measured(label)) return true;
+    const QSize needed = NeededSize(label);
+    return needed.width() <= label.width() && needed.height() <= label.height();
+}
+
+void GrowLabelsToFitTheirTexts(QWidget* window) {
+    // Measured in the font the style sheet gives, which is settled only once the window is polished.
+    window->ensurePolished();
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        label->ensurePolished();
+        if (!Measured(*label) || TextFitsItsBox(*label)) continue;
+        const QSize needed = NeededSize(*label);
+        label->resize(std::max(label->width(), needed.width()), std::max(label->height(), needed.height()));
+        // The boxes around it grow downwards with it, the window last, so that nothing clips it.
+        int grown = 0;
+        for (QWidget* inner = label; QWidget* outer = inner->parentWidget(); inner = outer) {
+            // A fixed box's new height shows in its minimum before the layout applies it; a window
+            // grows by what its contents grew.
+            const int lacking = outer->isWindow()
+                                    ? grown
+                                    : inner->y() + std::max(inner->height(), inner->minimumHeight()) - outer->height();
+            if (lacking <= 0) break;
+            const int height = outer->height() + lacking;
+            if (outer->minimumHeight() == outer->maximumHeight()) outer->setFixedHeight(height);
+            else outer->resize(outer->width(), height);
+            grown = lacking;
+            if (outer->isWindow()) break;
+        }
+    }
+}
+
+}  // namespace quorvane
