@@ -8,7 +8,9 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <iterator>
 #include "atlas/atlas.h"
+#include "births/births.h"
 #include "common/version.h"
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
@@ -161,6 +163,9 @@ int main(int argc, char** argv) {
         ->excludes("--lon");
     app.add_flag("--json", json, "Print JSON instead of text");
     app.add_flag("--batch", batch, "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
+    std::string convertTo;
+    app.add_option("--to", convertTo, "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output")
+        ->check(CLI::IsMember({"aaf", "csv"}));
     app.add_flag("--zones", zones, "List the time-zone rows with their numbers");
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
 
@@ -173,6 +178,16 @@ int main(int argc, char** argv) {
 
     if (zones) {
         ListZones();
+        return 0;
+    }
+    if (!convertTo.empty()) {
+        // AAF to AAF keeps every chunk; CSV holds only the births it can (refused ones are named on stderr).
+        const std::string in((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+        const auto book = births::LooksLikeAaf(in) ? births::ReadAaf(in) : births::ReadCsv(in);
+        for (const auto& b : book.Births)
+            if (!b.Error.empty() || (convertTo == "csv" && b.ZoneRow < 0))
+                std::cerr << "quorvane-cli: line " << b.Line << ": " << (b.Error.empty() ? b.Note : b.Error) << '\n';
+        std::cout << (convertTo == "aaf" ? births::WriteAaf(book) : births::WriteCsv(book));
         return 0;
     }
     if (batch) {
