@@ -1,5 +1,6 @@
 #include "births/births.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -265,6 +266,8 @@ Book ReadCsv(std::string_view text) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (TrimCopy(line).empty()) continue;
         auto f = Fields(line);
+        for (std::size_t k = 5; k < f.size() && k < 7; ++k)
+            for (auto& c : f[k]) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (n == 1 && !f.empty() && f[0] == "name") continue;
         Birth b; b.Line = n; b.Lines = {line}; b.Modified = true;
         int d, m, y, hh, mi;
@@ -314,8 +317,9 @@ std::string WriteCsv(const Book& book) {
         std::string name = d.Name; for (auto& c : name) if (c == ',' || c == '\n') c = ' ';
         char buf[128];
         std::snprintf(buf, sizeof buf, ",%04d-%02d-%02d,%02d:%02d,%d,%d,", d.Year, d.Month, d.Day, d.Hour, d.Minute, b.ZoneRow, d.IsDaylightSaving ? 1 : 0);
-        s += name + buf + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 's' : 'n') + "," +
-             AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'e' : 'w') + "\n";
+        // the command line's batch spells hemispheres in capitals: 40N42,74W00
+        s += name + buf + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 'S' : 'N') + "," +
+             AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'E' : 'W') + "\n";
     }
     return s;
 }
