@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include <iterator>
+#include <sstream>
 #include "atlas/atlas.h"
 #include "births/births.h"
 #include "common/version.h"
@@ -40,21 +41,41 @@ int RunBatch() {
     out.reserve(1 << 20);
     long number = 0;
     bool refused = false;
-    while (std::getline(std::cin, line)) {
-        ++number;
-        if (number == 1 && line.rfind("name,", 0) == 0) continue;  // header
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const ReadingOrError result = ReadCsvBirth(line);
+    auto emit = [&](long lineNumber, const ReadingOrError& result) {
         if (const auto* reading = std::get_if<NamedReading>(&result)) {
             out += FormatJson(*reading, false);
         } else {
-            out += FormatJsonError(number, std::get<std::string>(result));
+            out += FormatJsonError(lineNumber, std::get<std::string>(result));
             refused = true;
         }
         out += '\n';
         if (out.size() > (1 << 20) - 4096) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
+        }
+    };
+    const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    if (births::LooksLikeAaf(input)) {
+        // Each AAF record is read as the batch's own CSV line, numbered by its #A93 line.
+        for (const auto& birth : births::ReadAaf(input).Births) {
+            if (!birth.Error.empty() || birth.ZoneRow < 0) {
+                emit(birth.Line, birth.Error.empty() ? births::ReadingRefusal(birth) : birth.Error);
+                continue;
+            }
+            births::Book one;
+            one.Births = {birth};
+            std::string csv = births::WriteCsv(one);
+            csv = csv.substr(csv.find('\n') + 1);
+            csv.pop_back();
+            emit(birth.Line, ReadCsvBirth(csv));
+        }
+    } else {
+        std::istringstream lines(input);
+        while (std::getline(lines, line)) {
+            ++number;
+            if (number == 1 && line.rfind("name,", 0) == 0) continue;  // header
+            if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+            emit(number, ReadCsvBirth(line));
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
