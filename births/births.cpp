@@ -205,8 +205,7 @@ Book ReadAaf(std::string_view bytes) {
         auto nl = text.find('\n', pos);
         std::string line = text.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
         pos = nl == std::string::npos ? text.size() : nl + 1;
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        ++lineNo;  // a CR of a CRLF file stays in the line: written back as it came
         if (line.rfind("#A93:", 0) == 0) {
             if (cur) Interpret(*cur);
             book.Births.emplace_back(); cur = &book.Births.back();
@@ -223,7 +222,7 @@ std::string AafLines(const Birth& b) {
     if (!b.Modified || !b.Error.empty()) {
         std::string s; for (auto& l : b.Lines) s += l + "\n"; return s;
     }
-    auto clean = [](std::string v) { for (auto& c : v) if (c == ',' || c == '\n' || c == '\r') c = ' '; return v.empty() ? std::string("*") : v; };
+    auto clean = [](std::string v) { for (auto& c : v) if (c == ',' || c == '\n') c = ' '; return v.empty() ? std::string("*") : v; };
     const auto& d = b.Data;
     std::string s = "#A93:" + clean(d.Name) + ",*," + clean(b.Type == "" ? "*" : b.Type) + "," + std::to_string(d.Day) + "." +
                     std::to_string(d.Month) + "." + std::to_string(d.Year) + ",";
