@@ -8,7 +8,10 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <iterator>
+#include <sstream>
 #include "atlas/atlas.h"
+#include "births/births.h"
 #include "common/version.h"
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
@@ -40,21 +43,41 @@ int RunBatch() {
     out.reserve(1 << 20);
     long number = 0;
     bool refused = false;
-    while (std::getline(std::cin, line)) {
-        ++number;
-        if (number == 1 && line.rfind("name,", 0) == 0) continue;  // header
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const ReadingOrError result = ReadCsvBirth(line);
+    auto emit = [&](long lineNumber, const ReadingOrError& result) {
         if (const auto* reading = std::get_if<NamedReading>(&result)) {
             out += FormatJson(*reading, false);
         } else {
-            out += FormatJsonError(number, std::get<std::string>(result));
+            out += FormatJsonError(lineNumber, std::get<std::string>(result));
             refused = true;
         }
         out += '\n';
         if (out.size() > (1 << 20) - 4096) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
+        }
+    };
+    const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    if (births::LooksLikeAaf(input)) {
+        // Each AAF record is read as the batch's own CSV line, numbered by its #A93 line.
+        for (const auto& birth : births::ReadAaf(input).Births) {
+            if (!birth.Error.empty() || birth.ZoneRow < 0) {
+                emit(birth.Line, birth.Error.empty() ? births::ReadingRefusal(birth) : birth.Error);
+                continue;
+            }
+            births::Book one;
+            one.Births = {birth};
+            std::string csv = births::WriteCsv(one);
+            csv = csv.substr(csv.find('\n') + 1);
+            csv.pop_back();
+            emit(birth.Line, ReadCsvBirth(csv));
+        }
+    } else {
+        std::istringstream lines(input);
+        while (std::getline(lines, line)) {
+            ++number;
+            if (number == 1 && line.rfind("name,", 0) == 0) continue;  // header
+            if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+            emit(number, ReadCsvBirth(line));
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
@@ -186,6 +209,9 @@ int main(int argc, char** argv) {
         ->excludes("--lon");
     app.add_flag("--json", json, "Print JSON instead of text");
     app.add_flag("--batch", batch, "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
+    std::string convertTo;
+    app.add_option("--to", convertTo, "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output")
+        ->check(CLI::IsMember({"aaf", "csv"}));
     app.add_flag("--zones", zones, "List the time-zone rows with their numbers");
     std::string findQuery;
     app.add_option("--find", findQuery,
@@ -209,6 +235,16 @@ int main(int argc, char** argv) {
     if (reportOptions.Wanted() && !batch) return RunReportProgram(argv);
 #endif
     if (app.count("--find") > 0) return ListPlaces(findQuery, json);
+    if (!convertTo.empty()) {
+        // AAF to AAF keeps every chunk; CSV holds only the births it can (refused ones are named on stderr).
+        const std::string in((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+        const auto book = births::LooksLikeAaf(in) ? births::ReadAaf(in) : births::ReadCsv(in);
+        for (const auto& b : book.Births)
+            if (!b.Error.empty() || (convertTo == "csv" && b.ZoneRow < 0))
+                std::cerr << "quorvane-cli: line " << b.Line << ": " << (b.Error.empty() ? b.Note : b.Error) << '\n';
+        std::cout << (convertTo == "aaf" ? births::WriteAaf(book) : births::WriteCsv(book));
+        return 0;
+    }
     if (batch) {
         // A batch takes every birth from standard input: an option of a single reading would be ignored.
         for (const auto* option : kSingleReadingOptions)

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "births/births.h"
+#include "reading/time_zones.h"
+
+using namespace quorvane;
+using namespace quorvane::births;
+
+namespace {
+
+bool SameBirth(const Birth& a, const Birth& b) {
+    const auto &x = a.Data, &y = b.Data;
+    return x.Name == y.Name && x.Day == y.Day && x.Month == y.Month && x.Year == y.Year && x.Hour == y.Hour &&
+           x.Minute == y.Minute && x.LatitudeDegrees == y.LatitudeDegrees && x.LatitudeMinutes == y.LatitudeMinutes &&
+           x.IsSouth == y.IsSouth && x.LongitudeDegrees == y.LongitudeDegrees && x.LongitudeMinutes == y.LongitudeMinutes &&
+           x.IsEast == y.IsEast && x.IsDaylightSaving == y.IsDaylightSaving && a.ZoneRow == b.ZoneRow;
+}
+
+Birth Sample(int row) {
+    Birth b;
+    b.Data.Name = "Ana María";
+    b.Data.Day = 3; b.Data.Month = 11; b.Data.Year = 1984; b.Data.Hour = 23; b.Data.Minute = 7;
+    b.Data.LatitudeDegrees = 33; b.Data.LatitudeMinutes = 52; b.Data.IsSouth = true;
+    b.Data.LongitudeDegrees = 151; b.Data.LongitudeMinutes = 12; b.Data.IsEast = true;
+    b.Data.IsDaylightSaving = true;
+    b.ZoneRow = row;
+    b.Place = "Sydney"; b.Country = "AUS";
+    return b;
+}
+
+}  // namespace
+
+TEST(Births, OwnBirthsComeBackWithTheirRowThroughAafAndCsv) {
+    // every row, also rows that share an offset with another row
+    Book book;
+    for (int row = 0; row < kTimeZoneCount; ++row) book.Births.push_back(Sample(row));
+    Book aaf = ReadAaf(WriteAaf(book));
+    Book csv = ReadCsv(WriteCsv(book));
+    ASSERT_EQ(aaf.Births.size(), book.Births.size());
+    ASSERT_EQ(csv.Births.size(), book.Births.size());
+    for (std::size_t i = 0; i < book.Births.size(); ++i) {
+        EXPECT_TRUE(aaf.Births[i].Error.empty()) << aaf.Births[i].Error;
+        EXPECT_TRUE(SameBirth(book.Births[i], aaf.Births[i])) << "aaf row " << i;
+        EXPECT_TRUE(SameBirth(book.Births[i], csv.Births[i])) << "csv row " << i;
+    }
+}
+
+TEST(Births, ForeignLatin1FileKeepsEverythingAndIsWrittenBackUnchanged) {
+    const std::string file =
+        "#: written by hand\n"
+        "#A93:M\xFCller,J\xFCrgen,m,27.9.1970,11:04:30,Kandel/Pfalz,D\n"
+        "#B93:2440857.92,49n05,8e11,1he00,0\n"
+        "#ZNAM:CET\n"
+        "#COM:a comment, with a comma\n"
+        "#XYZ:unknown chunk\n"
+        "#A93:Broken,Record,f,31.2.19x0,10:00,Nowhere,D\n"
+        "#B93:*,1n00,1e00,1he00,0\n"
+        "#A93:Kathmandu,Person,f,1.1.1990,12:00,Kathmandu,NEP\n"
+        "#B93:*,27n42,85e19,5he45,0\n";
+    Book book = ReadAaf(file);
+    EXPECT_EQ(book.TextEncoding, Encoding::Latin1);
+    ASSERT_EQ(book.Births.size(), 3u);
+    const Birth& b = book.Births[0];
+    EXPECT_EQ(b.Data.Name, "J\u00fcrgen M\u00fcller");
+    EXPECT_EQ(b.Data.Hour, 11); EXPECT_EQ(b.Data.Minute, 4);
+    EXPECT_EQ(b.Data.LatitudeDegrees, 49); EXPECT_EQ(b.Data.LongitudeMinutes, 11);
+    ASSERT_GE(b.ZoneRow, 0);
+    EXPECT_EQ(TimeZoneTable()[b.ZoneRow].Hours, -1);
+    EXPECT_EQ(book.Births[1].Line, 7);
+    EXPECT_NE(book.Births[1].Error.find("date"), std::string::npos);
+    EXPECT_EQ(book.Births[2].ZoneRow, -1);
+    EXPECT_NE(ReadingRefusal(book.Births[2]).find("UTC+5:45"), std::string::npos);
+    EXPECT_EQ(WriteAaf(book), file);
+
+    // an edited birth is written anew but keeps its other chunks
+    book.Births[0].Modified = true;
+    std::string again = WriteAaf(book);
+    EXPECT_NE(again.find("#XYZ:unknown chunk"), std::string::npos);
+    EXPECT_NE(again.find("#COM:a comment, with a comma"), std::string::npos);
+    Book back = ReadAaf(again);
+    EXPECT_TRUE(SameBirth(back.Births[0], book.Births[0]));
+}
+
+TEST(Births, HugeLinesAndBinaryDoNotHang) {
+    std::string huge = "#A93:" + std::string(5'000'000, 'x') + "\n#B93:" + std::string(1'000'000, ',') + "\n";
+    Book book = ReadAaf(huge);
+    ASSERT_EQ(book.Births.size(), 1u);
+    EXPECT_FALSE(book.Births[0].Error.empty());
+    EXPECT_EQ(WriteAaf(book), huge);
+    std::string binary("\x00\xff\xfe#A93\x01", 8);
+    EXPECT_FALSE(LooksLikeAaf(binary));
+    EXPECT_TRUE(ReadAaf(binary).Births.empty());
+}
