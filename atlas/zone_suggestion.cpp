@@ -98,11 +98,6 @@ int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockRead
 
 }  // namespace
 
-int RowOffsetSeconds(int row) {
-    const TimeZoneRow& r = TimeZoneTable()[static_cast<std::size_t>(row)];
-    return -(r.Hours * 3600 + r.Minutes * 60);
-}
-
 std::string UtcOffsetText(int secondsEast) {
     const int magnitude = std::abs(secondsEast);
     const int h = magnitude / 3600, m = magnitude / 60 % 60, s = magnitude % 60;

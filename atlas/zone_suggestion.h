@@ -29,7 +29,4 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
 // "UTC+5:30" for 19800 seconds.
 std::string UtcOffsetText(int secondsEast);
 
-// A zone row's offset in seconds east of Greenwich.
-int RowOffsetSeconds(int row);
-
 }  // namespace quorvane

@@ -82,6 +82,11 @@ constexpr std::array<TimeZoneRow, kTimeZoneCount> kTable{{
 
 const std::array<TimeZoneRow, kTimeZoneCount>& TimeZoneTable() { return kTable; }
 
+int RowOffsetSeconds(int row) {
+    const TimeZoneRow& r = kTable[static_cast<std::size_t>(row)];
+    return -(r.Hours * 3600 + r.Minutes * 60);
+}
+
 std::optional<ZoneOffset> Zone_Calculation(int index) {
     if (index < 0 || index >= kTimeZoneCount) return std::nullopt;
     return ZoneOffset{kTable[index].Hours, kTable[index].Minutes};

@@ -30,4 +30,7 @@ const std::array<TimeZoneRow, kTimeZoneCount>& TimeZoneTable();
 // The offset of zone row `index`; nothing for an index outside 0..70 (the caller keeps its last offset).
 std::optional<ZoneOffset> Zone_Calculation(int index);
 
+// A zone row's offset in seconds east of Greenwich.
+int RowOffsetSeconds(int row);
+
 }  // namespace quorvane

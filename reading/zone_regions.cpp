@@ -89,36 +89,31 @@ bool Fits(const Region& r, std::string_view country, std::string_view state, std
     return r.States.empty() || AnyWord(r.States, '|', [&](std::string_view s) { return SameLetters(s, state); });
 }
 
-int OffsetSecondsEast(const TimeZoneRow& row) { return -(row.Hours * 3600 + row.Minutes * 60); }
+// The first of the region's rows, in its own order, of this kind and offset.
+std::optional<int> RegionRow(const Region& r, ZoneKind kind, int offsetSecondsEast) {
+    std::optional<int> found;
+    AnyWord(r.Rows, ' ', [&](std::string_view abbreviation) {
+        for (int i = 0; i < kTimeZoneCount && !found; ++i) {
+            const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(i)];
+            if (row.Abbreviation == abbreviation && row.Kind == kind && RowOffsetSeconds(i) == offsetSecondsEast) found = i;
+        }
+        return found.has_value();
+    });
+    return found;
+}
 
 }  // namespace
 
 std::optional<int> RegionalZoneRow(std::string_view countryCode, std::string_view region, std::string_view timeZoneId,
                                    int offsetSecondsEast, bool daylight) {
-    const auto& table = TimeZoneTable();
     for (const Region& r : kRegions) {
         if (!Fits(r, countryCode, region, timeZoneId)) continue;
+        // The first region that fits decides: one without a row of its own at this offset leaves the
+        // choice to the caller, and a region further down (North America's catch-all) must not take it.
+        if (!daylight) return RegionRow(r, ZoneKind::Standard, offsetSecondsEast);
         // Summer time before war time: a clock one hour ahead was called so in most years.
-        const std::array<ZoneKind, 2> kinds = daylight ? std::array{ZoneKind::Daylight, ZoneKind::War}
-                                                       : std::array{ZoneKind::Standard, ZoneKind::Standard};
-        for (std::size_t k = 0; k < (daylight ? 2u : 1u); ++k) {
-            const ZoneKind kind = kinds[k];
-            std::optional<int> found;
-            AnyWord(r.Rows, ' ', [&](std::string_view abbreviation) {
-                for (int i = 0; i < kTimeZoneCount; ++i) {
-                    const TimeZoneRow& row = table[static_cast<std::size_t>(i)];
-                    if (row.Abbreviation == abbreviation && row.Kind == kind && OffsetSecondsEast(row) == offsetSecondsEast) {
-                        found = i;
-                        return true;
-                    }
-                }
-                return false;
-            });
-            if (found) return found;
-        }
-        // A region without a row of its own at this offset leaves the choice to the caller; a
-        // region further down the list (North America's catch-all) must not take it over.
-        return std::nullopt;
+        if (const auto summer = RegionRow(r, ZoneKind::Daylight, offsetSecondsEast)) return summer;
+        return RegionRow(r, ZoneKind::War, offsetSecondsEast);
     }
     return std::nullopt;
 }
