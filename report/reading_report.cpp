@@ -106,7 +106,7 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     const QColor salmon(QRgb(look::kSalmon)), yellow(QRgb(look::kYellow)), magenta(QRgb(look::kMagenta));
 
     painter.fillRect(area, Qt::black);
-    const qreal rTropOut = R, rTropIn = R * 0.92, rTickIn = R * 0.84, rSignIn = R * 0.58, rRead = R * 0.30;
+    const qreal rTropOut = R, rTropIn = R * 0.92, rTickIn = R * 0.84, rSignIn = R * 0.58, rRead = R * 0.24;
 
     // Tropical ring: thin, so the familiar sign can be found.
     painter.setPen(QPen(QColor(120, 120, 120), R * 0.004));
@@ -116,9 +116,15 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     for (int i = 0; i < 12; ++i) {
         painter.setPen(QPen(QColor(120, 120, 120), R * 0.004));
         painter.drawLine(OnCircle(c, rTropIn, at(i * 30.0)), OnCircle(c, rTropOut, at(i * 30.0)));
-        const QPointF p = OnCircle(c, (rTropIn + rTropOut) / 2, at(i * 30.0 + 15.0));
+        // Written along the ring, never upside down, so that the names at 3 and 9 o'clock fit it too.
+        const double a = at(i * 30.0 + 15.0);
+        const QPointF p = OnCircle(c, (rTropIn + rTropOut) / 2, a);
+        painter.save();
+        painter.translate(p);
+        painter.rotate(90.0 - a + (a > 180.0 ? 180.0 : 0.0));
         painter.setPen(QColor(200, 200, 200));
-        painter.drawText(QRectF(p.x() - R * 0.15, p.y() - R * 0.03, R * 0.3, R * 0.06), Qt::AlignCenter, QLatin1String(kTropical[i]));
+        painter.drawText(QRectF(-R * 0.2, -R * 0.035, R * 0.4, R * 0.07), Qt::AlignCenter, QLatin1String(kTropical[i]));
+        painter.restore();
     }
 
     // Galactic signs at their true widths.

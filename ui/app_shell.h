@@ -12,6 +12,8 @@
 #include "atlas/atlas.h"
 
 #include "reading/reading_driver.h"
+#include "ui/file_chooser.h"
+#include "ui/report_printer.h"
 #include "ui/services.h"
 
 class QWidget;
@@ -42,9 +44,16 @@ public:
     void SetCoordinateFinderFactory(FinderFactory factory) { finderFactory_ = std::move(factory); }
     void SetPlacePicker(PlacePicker picker) { placePicker_ = std::move(picker); }
     void SetQuitHook(std::function<void()> quit) { quit_ = std::move(quit); }
+    void SetFileChooser(FileChooser& chooser) { files_ = &chooser; }
+    void SetReportPrinter(ReportPrinter& printer) { printer_ = &printer; }
 
     ReadingSession& Session() { return session_; }
     WebOpener& Web() { return *web_; }
+    FileChooser& Files() { return *files_; }
+    ReportPrinter& Printer() { return *printer_; }
+    // Where the last report or picture was saved in this run; empty until then.
+    const QString& OutputFolder() const { return outputFolder_; }
+    void SetOutputFolder(const QString& folder) { outputFolder_ = folder; }
 
     void ShowMessage(const QString& text, MessageIcon icon, QWidget* parent);
     void ShowMessage(const UserMessage& message, QWidget* parent);
@@ -69,6 +78,11 @@ private:
     DesktopWebOpener desktopWeb_;
     MessageSink* messages_ = &boxMessages_;
     WebOpener* web_ = &desktopWeb_;
+    DialogFileChooser dialogFiles_;
+    FileChooser* files_ = &dialogFiles_;
+    PreviewReportPrinter previewPrinter_;
+    ReportPrinter* printer_ = &previewPrinter_;
+    QString outputFolder_;
     FinderFactory finderFactory_;
     PlacePicker placePicker_;
     std::function<void()> quit_;

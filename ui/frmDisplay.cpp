@@ -1,13 +1,22 @@
 #include "ui/frmDisplay.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPrinter>
 #include <QShortcut>
 
 #include "common/version.h"
 #include "ui/accessibility.h"
 #include "ui/app_shell.h"
+#include "ui/file_chooser.h"
+#include "ui/report_printer.h"
 #include "ui/look.h"
 #include "ui/sign_pictures.h"
+#include "ui/wheel_window.h"
 #include "ui_frmDisplay.h"
 
 namespace quorvane {
@@ -62,6 +71,7 @@ frmDisplay::frmDisplay(AppShell& shell, QWidget* birthForm)
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     ConnectSharedCommands(*ui);
+    AddOutputCommands();
     NameControlsForAssistiveTechnology();
     Form_Load();
 }
@@ -72,7 +82,11 @@ void frmDisplay::Form_Load() {
     setWindowTitle(QString::fromUtf8(kProductTitle));
 }
 
-void frmDisplay::ShowReading(const GalacticReading& reading, const SignPictures& IMGSymbol) {
+void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictures& IMGSymbol) {
+    doc_ = doc;
+    const GalacticReading& reading = doc_.Reading;
+    // A wheel left open from the last reading would show the wrong birth.
+    if (wheel_) wheel_->close();
     const GalacticSign* signs[] = {reading.AscendantSign, reading.DescendantSign, reading.MoonSign, reading.SunSign};
     const FrameFields frames[] = {
         {ui->lblGalacticAscendant, ui->lblGalacticAscendantKeywords, ui->txtGalacticAscendantDesc,
@@ -106,6 +120,100 @@ void frmDisplay::ShowReading(const GalacticReading& reading, const SignPictures&
     raise();
     activateWindow();
 }
+
+void frmDisplay::AddOutputCommands() {
+    struct Command {
+        const char* Name;
+        QString Caption;
+        QKeySequence Keys;
+        void (frmDisplay::*Handler)();
+    };
+    const Command commands[] = {
+        {"mnuSavePdf", QStringLiteral("Save as &PDF\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmDisplay::mnuSavePdf_Click},
+        {"mnuPrint", QStringLiteral("P&rint\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P), &frmDisplay::mnuPrint_Click},
+        {"mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+         &frmDisplay::mnuCopyReading_Click},
+        {"mnuSaveWheelPicture", QStringLiteral("Save &Wheel Picture\u2026"), QKeySequence(),
+         &frmDisplay::mnuSaveWheelPicture_Click},
+        {"mnuShowWheel", QStringLiteral("Show W&heel\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+         &frmDisplay::mnuShowWheel_Click},
+    };
+    ui->mnuFile->addSeparator();
+    for (const Command& command : commands) {
+        QAction* action = ui->mnuFile->addAction(command.Caption);
+        action->setObjectName(QLatin1String(command.Name));
+        action->setShortcut(command.Keys);
+        // The menu bar's shortcuts work in the whole window, whichever control has the focus.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, command.Handler);
+    }
+
+    // Beside Back in the bottom strip, the same size as the written buttons.
+    auto* wheel = new QPushButton(QStringLiteral("&Wheel\u2026"), ui->Frame5);
+    wheel->setObjectName(QStringLiteral("cmdWheel"));
+    wheel->setGeometry(ui->cmdOK->geometry().translated(-(ui->cmdExit->x() - ui->cmdOK->x()), 0));
+    wheel->setFont(ui->cmdOK->font());
+    wheel->setToolTip(QStringLiteral("Show the galactic wheel of this reading"));
+    setTabOrder(wheel, ui->cmdOK);
+    connect(wheel, &QPushButton::clicked, this, &frmDisplay::cmdWheel_Click);
+}
+
+QString frmDisplay::ChooseSaveFile(const QString& caption, const QString& proposedName, const QString& filter,
+                                   const QString& suffix) {
+    const QString folder = shell_.OutputFolder().isEmpty() ? DocumentsFolder() : shell_.OutputFolder();
+    QString path = shell_.Files().saveFile(this, caption, QDir(folder).filePath(proposedName), filter);
+    if (path.isEmpty()) return path;
+    if (QFileInfo(path).suffix().isEmpty()) path += u'.' + suffix;
+    shell_.SetOutputFolder(QFileInfo(path).absolutePath());
+    return path;
+}
+
+void frmDisplay::mnuSavePdf_Click() {
+    const QString path = ChooseSaveFile(QStringLiteral("Save Reading as PDF"), report::SuggestedReportName(doc_),
+                                        QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) return;
+    if (const auto error = report::WriteReportPdf(doc_, path, report::DefaultPaper()))
+        shell_.ShowMessage(*error, MessageIcon::Error, this);
+}
+
+void frmDisplay::mnuPrint_Click() {
+    const ReportPrinter::Result result =
+        shell_.Printer().print(this, [this](QPrinter& printer) { report::PaintReport(printer, doc_); });
+    if (result == ReportPrinter::Result::Failed)
+        shell_.ShowMessage(QStringLiteral("The reading could not be printed: the printer did not accept it."),
+                           MessageIcon::Error, this);
+}
+
+void frmDisplay::mnuCopyReading_Click() {
+    auto* data = new QMimeData;
+    data->setText(report::ReadingPlainText(doc_));
+    data->setHtml(report::ReadingHtml(doc_));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void frmDisplay::mnuSaveWheelPicture_Click() {
+    const QString path =
+        ChooseSaveFile(QStringLiteral("Save Wheel Picture"), report::SuggestedWheelName(doc_),
+                       QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
+    if (path.isEmpty()) return;
+    if (const auto error = report::WriteWheelPicture(doc_.Reading, path, kWheelPictureSize))
+        shell_.ShowMessage(*error, MessageIcon::Error, this);
+}
+
+void frmDisplay::mnuShowWheel_Click() {
+    if (!wheel_) {
+        wheel_ = new WheelWindow(doc_, this);
+        connect(wheel_, &WheelWindow::SavePictureRequested, this, &frmDisplay::mnuSaveWheelPicture_Click);
+    }
+    wheel_->show();
+    wheel_->raise();
+    wheel_->activateWindow();
+}
+
+void frmDisplay::cmdWheel_Click() { mnuShowWheel_Click(); }
+
+WheelWindow* frmDisplay::Wheel() const { return wheel_.data(); }
 
 void frmDisplay::NameControlsForAssistiveTechnology() {
     InstallAccessibleInterfaces();
@@ -166,6 +274,7 @@ void frmDisplay::mnuExit_Click() { shell_.QuitApplication(); }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
     event->accept();
+    if (wheel_) wheel_->close();
     emit Unloaded();
     // Back only unloads this form; the close box ends the run like Exit.
     if (!goingBack_ && !shell_.Quitting()) shell_.QuitApplication();

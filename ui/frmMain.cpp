@@ -153,7 +153,10 @@ void frmMain::ShowReading(const GalacticReading& reading) {
         // Back unloads the reading form; the next reading loads a fresh one.
         connect(display_, &frmDisplay::Unloaded, this, [this] { display_ = nullptr; });
     }
-    display_->ShowReading(reading, IMGSymbol);
+    report::ReadingDocument doc{shell_.Session().LastBirthData(), shell_.Session().LastZoneIndex(), {}, reading};
+    if (!atlasPlace_.Description.empty() && atlasPlace_.Fields == CoordinateFields())
+        doc.Place = atlasPlace_.Description;
+    display_->ShowReading(doc, IMGSymbol);
 }
 
 void frmMain::cmdBrowser_Click() {
@@ -191,8 +194,14 @@ void frmMain::UsePlace(const Place& place) {
     ui->txtLonD->setText(QString::number(lon.Degrees));
     ui->txtLonM->setText(QString::number(lon.Minutes));
     (lon.Hemisphere == 'W' ? ui->optLong_1 : ui->optLong_0)->setChecked(true);
+    atlasPlace_ = {DescribePlace(place), CoordinateFields()};
     // The place's zone is only remembered: the zone list and the box change when the user applies it.
     zoneLine_->setPlace(QString::fromStdString(place.City), QString::fromStdString(place.TimeZoneId));
+}
+
+QStringList frmMain::CoordinateFields() const {
+    return {ui->txtLatD->text(), ui->txtLatM->text(), ui->optLat_1->isChecked() ? QStringLiteral("S") : QStringLiteral("N"),
+            ui->txtLonD->text(), ui->txtLonM->text(), ui->optLong_1->isChecked() ? QStringLiteral("W") : QStringLiteral("E")};
 }
 
 void frmMain::SetupZoneSuggestion() {

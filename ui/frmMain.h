@@ -2,8 +2,10 @@
 // The birth-data form: the user's birth details, the coordinate finder and the reading command.
 
 #include <QPointer>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "reading/reading_driver.h"
 #include "ui/working_form.h"
@@ -67,6 +69,14 @@ private:
     SignPictures IMGSymbol;
     QPointer<frmDisplay> display_;
     ZoneSuggestionLine* zoneLine_ = nullptr;
+    // The birthplace last taken from the atlas, with the coordinate fields it filled in: it goes into the
+    // report only while those fields still hold what it put there.
+    struct AtlasPlace {
+        std::string Description;
+        QStringList Fields;
+    };
+    AtlasPlace atlasPlace_;
+    QStringList CoordinateFields() const;
     bool zoneBandOpen_ = false;
 };
 

@@ -1,0 +1,19 @@
+#include "ui/report_printer.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "report/reading_report.h"
+
+namespace quorvane {
+
+ReportPrinter::Result PreviewReportPrinter::print(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(report::DefaultPaper()));
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) { paint(*target); });
+    if (preview.exec() != QDialog::Accepted) return Result::Cancelled;
+    return printer.printerState() == QPrinter::Error ? Result::Failed : Result::Printed;
+}
+
+}  // namespace quorvane

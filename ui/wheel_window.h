@@ -1,0 +1,46 @@
+#pragma once
+// The galactic wheel of one reading in a window of its own: resizable, with the positions listed beside it.
+
+#include <QWidget>
+
+#include "report/reading_report.h"
+
+class QTreeWidget;
+class QPushButton;
+
+namespace quorvane {
+
+// Paints the wheel at whatever size it is given, keeping it round.
+class WheelView final : public QWidget {
+    Q_OBJECT
+public:
+    WheelView(const GalacticReading& reading, QWidget* parent);
+    QSize sizeHint() const override { return {520, 520}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return width; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    GalacticReading reading_;
+};
+
+class WheelWindow final : public QWidget {
+    Q_OBJECT
+public:
+    WheelWindow(const report::ReadingDocument& doc, QWidget* parent);
+
+    // The rows of the positions list as "point<TAB>longitude<TAB>galactic sign", for tests and copying.
+    QStringList PositionLines() const;
+
+signals:
+    void SavePictureRequested();
+
+private:
+    void FillPositions(const report::ReadingDocument& doc);
+
+    QTreeWidget* positions_;
+};
+
+}  // namespace quorvane
