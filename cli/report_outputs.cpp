@@ -8,9 +8,19 @@
 
 namespace quorvane::cli {
 
+namespace {
+// Files are written where the user says; a desktop session's runtime folder is never used, so Qt's
+// complaint that there is none (usual for a script or a service) would only be noise on standard error.
+void ReportMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    std::cerr << qPrintable(qFormatLogMessage(type, context, message)) << "\n";
+}
+}  // namespace
+
 int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, const std::string& place, int argc, char** argv) {
     // No display needed: the drawing goes to files only.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(ReportMessage);
     QGuiApplication app(argc, argv);
     report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading};
     doc.Birth.Name = reading.Name;

@@ -50,6 +50,17 @@ QPointF OnCircle(const QPointF& c, qreal r, double angleDegrees) {
     return {c.x() + r * std::cos(a), c.y() - r * std::sin(a)};
 }
 
+// Text centred on a circle and written along it, never upside down, so that a name fits a narrow ring
+// at 3 and 9 o'clock as well as at 12.
+void AlongRing(QPainter& painter, const QPointF& centre, qreal radius, double angleDegrees, qreal width, qreal height,
+               const QString& text) {
+    painter.save();
+    painter.translate(OnCircle(centre, radius, angleDegrees));
+    painter.rotate(90.0 - angleDegrees + (angleDegrees > 180.0 ? 180.0 : 0.0));
+    painter.drawText(QRectF(-width / 2, -height / 2, width, height), Qt::AlignCenter, text);
+    painter.restore();
+}
+
 QSvgRenderer* SignPicture(std::string_view name) {
     static std::map<std::string, std::unique_ptr<QSvgRenderer>> cache;
     auto& slot = cache[std::string(name)];
@@ -106,7 +117,7 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     const QColor salmon(QRgb(look::kSalmon)), yellow(QRgb(look::kYellow)), magenta(QRgb(look::kMagenta));
 
     painter.fillRect(area, Qt::black);
-    const qreal rTropOut = R, rTropIn = R * 0.92, rTickIn = R * 0.84, rSignIn = R * 0.58, rRead = R * 0.24;
+    const qreal rTropOut = R, rTropIn = R * 0.92, rTickIn = R * 0.84, rSignIn = R * 0.58, rRead = R * 0.20;
 
     // Tropical ring: thin, so the familiar sign can be found.
     painter.setPen(QPen(QColor(120, 120, 120), R * 0.004));
@@ -116,15 +127,8 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     for (int i = 0; i < 12; ++i) {
         painter.setPen(QPen(QColor(120, 120, 120), R * 0.004));
         painter.drawLine(OnCircle(c, rTropIn, at(i * 30.0)), OnCircle(c, rTropOut, at(i * 30.0)));
-        // Written along the ring, never upside down, so that the names at 3 and 9 o'clock fit it too.
-        const double a = at(i * 30.0 + 15.0);
-        const QPointF p = OnCircle(c, (rTropIn + rTropOut) / 2, a);
-        painter.save();
-        painter.translate(p);
-        painter.rotate(90.0 - a + (a > 180.0 ? 180.0 : 0.0));
         painter.setPen(QColor(200, 200, 200));
-        painter.drawText(QRectF(-R * 0.2, -R * 0.035, R * 0.4, R * 0.07), Qt::AlignCenter, QLatin1String(kTropical[i]));
-        painter.restore();
+        AlongRing(painter, c, (rTropIn + rTropOut) / 2, at(i * 30.0 + 15.0), R * 0.4, R * 0.07, QLatin1String(kTropical[i]));
     }
 
     // Galactic signs at their true widths.
@@ -141,10 +145,9 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
         painter.setBrush(index++ % 2 ? salmon : salmon.darker(125));
         painter.drawPath(path);
         const double mid = at(s.Start + span / 2);
-        const QPointF label = OnCircle(c, rTickIn - R * 0.07, mid);
         painter.setPen(Qt::black);
         painter.setFont(ScaledFont(painter, R * 0.036, true));
-        painter.drawText(QRectF(label.x() - R * 0.15, label.y() - R * 0.03, R * 0.3, R * 0.06), Qt::AlignCenter, Q(s.Sign->Name));
+        AlongRing(painter, c, rTickIn - R * 0.07, mid, R * 0.3, R * 0.06, Q(s.Sign->Name));
         if (QSvgRenderer* pic = SignPicture(s.Sign->Name)) {
             const QPointF pp = OnCircle(c, rSignIn + R * 0.09, mid);
             const qreal w = R * 0.055, h = R * 0.065;

@@ -15,6 +15,7 @@
 #include "ui/frmMain.h"
 #include "ui/accessibility.h"
 #include "ui/small_widgets.h"
+#include "ui/wheel_window.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;
@@ -187,6 +188,9 @@ private slots:
         frmDisplay* display = Read();
         QVERIFY(display);
         QCOMPARE(UnnamedIn(display).join(u';'), QString());
+        Trigger(display, "mnuShowWheel");
+        QVERIFY(display->Wheel());
+        QCOMPARE(UnnamedIn(display->Wheel()).join(u';'), QString());
         frmAbout about(t->shell, display);
         about.show();
         QCOMPARE(UnnamedIn(&about).join(u';'), QString());
@@ -200,13 +204,20 @@ private slots:
     void labelTextsFitTheirBoxes() {
         frmDisplay* display = Read();
         QVERIFY(display);
+        Trigger(display, "mnuShowWheel");
+        QVERIFY(display->Wheel());
+        QCOMPARE(UnnamedIn(display->Wheel()).join(u';'), QString());
         frmAbout about(t->shell, display);
         about.show();
+        Trigger(display, "mnuShowWheel");
+        QWidget* wheel = display->Wheel();
+        QVERIFY(wheel);
+        QVERIFY(QTest::qWaitForWindowExposed(wheel));
         QStringList cut;
         for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display),
-                                static_cast<QWidget*>(&about)})
+                                static_cast<QWidget*>(&about), wheel})
             for (QLabel* label : window->findChildren<QLabel*>())
-                if (label->isVisibleTo(window)) {
+                if (label->window() == window && label->isVisibleTo(window)) {
                     // The text's own lines, not the written box, must lie inside every box around it.
                     const int textHeight = std::min(label->height(),
                         QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->contentsRect().width(), 100000),

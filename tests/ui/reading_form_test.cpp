@@ -238,7 +238,9 @@ private slots:
         QStringList file, help;
         for (const QAction* a : Child<QMenu>(display, "mnuFile")->actions()) file << a->text();
         for (const QAction* a : Child<QMenu>(display, "mnuHelp")->actions()) help << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(file, (QStringList{"&Back", "E&xit"}));
+        // The written commands first, in their order; the reading's outputs after them.
+        QCOMPARE(file, (QStringList{"&Back", "E&xit", "", "Save as &PDF\u2026", "P&rint\u2026", "&Copy Reading",
+                                    "Save &Wheel Picture\u2026", "Show W&heel\u2026"}));
         QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-", "&Check for Software Update", "-",
                                     "&About Software"}));
         QVERIFY(!Child<QAction>(display, "mkmoney")->isEnabled());
