@@ -11,6 +11,7 @@ ReportPrinter::Result PreviewReportPrinter::print(QWidget* parent, const std::fu
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(report::DefaultPaper()));
     QPrintPreviewDialog preview(&printer, parent);
+    preview.resize(900, 760);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) { paint(*target); });
     if (preview.exec() != QDialog::Accepted) return Result::Cancelled;
     return printer.printerState() == QPrinter::Error ? Result::Failed : Result::Printed;
