@@ -49,6 +49,7 @@ void AppShell::ShowAbout(QWidget* parent) {
 
 void AppShell::QuitApplication() {
     if (quitting_) return;
+    if (quitGuard_ && !quitGuard_()) return;
     quitting_ = true;
     // Popups and tool tips are not forms; everything else is closed, hidden ones included.
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -42,6 +42,8 @@ public:
     void SetCoordinateFinderFactory(FinderFactory factory) { finderFactory_ = std::move(factory); }
     void SetPlacePicker(PlacePicker picker) { placePicker_ = std::move(picker); }
     void SetQuitHook(std::function<void()> quit) { quit_ = std::move(quit); }
+    // Asked before the run ends; false keeps it going (the user kept births not saved yet).
+    void SetQuitGuard(std::function<bool()> guard) { quitGuard_ = std::move(guard); }
 
     ReadingSession& Session() { return session_; }
     WebOpener& Web() { return *web_; }
@@ -56,7 +58,8 @@ public:
     // The About box, modal over `parent`; returns when it has been closed.
     void ShowAbout(QWidget* parent);
 
-    // Unloads every open window, each through its own close handling, then ends the run.
+    // Unloads every open window, each through its own close handling, then ends the run; nothing
+    // happens when the quit guard says no.
     void QuitApplication();
     bool Quitting() const { return quitting_; }
 
@@ -72,6 +75,7 @@ private:
     FinderFactory finderFactory_;
     PlacePicker placePicker_;
     std::function<void()> quit_;
+    std::function<bool()> quitGuard_;
     bool quitting_ = false;
 };
 
