@@ -60,9 +60,10 @@ void AppShell::QuitApplication() {
     quit_();
 }
 
-bool AppShell::RefuseSecondInstance(SingleInstance& instance) {
-    if (instance.TryBecomePrimary()) return false;
-    ShowMessage(QStringLiteral("Application is already running"), MessageIcon::Information, nullptr);
+bool AppShell::RefuseSecondInstance(SingleInstance& instance, const QString& fileToOpen) {
+    if (instance.TryBecomePrimary(fileToOpen)) return false;
+    if (!instance.HandedOver())
+        ShowMessage(QStringLiteral("Application is already running"), MessageIcon::Information, nullptr);
     QuitApplication();
     return true;
 }

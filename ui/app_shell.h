@@ -63,8 +63,9 @@ public:
     void QuitApplication();
     bool Quitting() const { return quitting_; }
 
-    // Start-up: true when another copy already runs; the user has then been told and the run ends.
-    bool RefuseSecondInstance(SingleInstance& instance);
+    // Start-up: true when another copy already runs and the run ends. A file to open is handed to the
+    // running copy; without one (or when the running copy did not take it) the user is told.
+    bool RefuseSecondInstance(SingleInstance& instance, const QString& fileToOpen = {});
 
 private:
     ReadingSession session_;
