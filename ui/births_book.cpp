@@ -385,6 +385,13 @@ void BirthsBook::Remember(const QString& path) {
     Settings().sync();
 }
 
+void BirthsBook::Forget(const QString& path) {
+    QStringList recent = Settings().value(kRecentKey).toStringList();
+    recent.removeAll(path);
+    Settings().setValue(kRecentKey, recent);
+    Settings().sync();
+}
+
 QStringList BirthsBook::RecentFiles() const {
     // Nothing is remembered before a births file was first opened or saved; reading writes nothing.
     if (settings_) return settings_->value(kRecentKey).toStringList();
@@ -406,7 +413,9 @@ void BirthsBook::FillRecentMenu(QMenu* menu) {
         QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         action->setToolTip(QDir::toNativeSeparators(path));
         action->setStatusTip(QDir::toNativeSeparators(path));
-        connect(action, &QAction::triggered, this, [this, path] { Open(path); });
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (!Open(path) && !QFileInfo::exists(path)) Forget(path);  // gone: no longer offered
+        });
     }
 }
 

@@ -79,6 +79,7 @@ private:
     bool WriteTo(const QString& path, BirthsFormat format);
     void Adopt(BirthsFile file);
     void Remember(const QString& path);
+    void Forget(const QString& path);
     QSettings& Settings();
     void ShowWindow();
     QString DisplayName() const;

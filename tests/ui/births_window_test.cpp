@@ -243,6 +243,16 @@ private slots:
         recent->actions().first()->trigger();
         QVERIFY(Book().File());
         QCOMPARE(Book().File()->Path, path);
+
+        // A remembered file that is gone says so once and is offered no more.
+        Window()->close();
+        QVERIFY(QFile::remove(path));
+        emit recent->aboutToShow();
+        recent->actions().first()->trigger();
+        QCOMPARE(t->messages.shown.size(), 1);
+        QVERIFY(t->messages.shown[0].Text.contains(QDir::toNativeSeparators(path)));
+        emit recent->aboutToShow();
+        QVERIFY(!recent->actions().first()->isEnabled());
     }
 
     void deleteRemovesAndUndoPutsBack() {
