@@ -43,18 +43,7 @@ BirthFormTexts TextsOf(const BirthFormValues& form) {
             form.MonthPosition, form.DayPosition, form.Year};
 }
 
-ReadingSession::Outcome ReadingSession::Read(const BirthFormValues& form) {
-    Outcome outcome;
-    outcome.Validation = ValidateBirthData(TextsOf(form));
-    if (!outcome.Validation.Ok) return outcome;
-
-    // With no row selected the last reading's zone is used again.
-    if (const auto zone = Zone_Calculation(form.ZoneIndex)) {
-        zone_ = zone;
-        zoneIndex_ = form.ZoneIndex;
-    }
-    const ZoneOffset zone = zone_.value_or(ZoneOffset{});
-
+BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset zone) {
     BirthData birth;
     birth.Name = form.Name;
     birth.Month = static_cast<std::int16_t>(form.MonthPosition + 1LL);
@@ -72,7 +61,22 @@ ReadingSession::Outcome ReadingSession::Read(const BirthFormValues& form) {
     birth.IsEast = form.IsEast;
     birth.IsSouth = form.IsSouth;
     birth.IsDaylightSaving = form.IsDaylightSaving;
-    birth_ = birth;
+    return birth;
+}
+
+ReadingSession::Outcome ReadingSession::Read(const BirthFormValues& form) {
+    Outcome outcome;
+    outcome.Validation = ValidateBirthData(TextsOf(form));
+    if (!outcome.Validation.Ok) return outcome;
+
+    // With no row selected the last reading's zone is used again.
+    if (const auto zone = Zone_Calculation(form.ZoneIndex)) {
+        zone_ = zone;
+        zoneIndex_ = form.ZoneIndex;
+    }
+    const ZoneOffset zone = zone_.value_or(ZoneOffset{});
+
+    birth_ = BirthDataOf(form, zone);
 
     last_ = MakeGalacticReading(birth_, zone, form.YearPosition);
     outcome.Reading = last_;

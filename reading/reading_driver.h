@@ -46,6 +46,8 @@ struct BirthFormValues {
 };
 
 BirthFormTexts TextsOf(const BirthFormValues& form);
+// The birth details of validated form values, with the zone row's offset.
+BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset zone);
 
 // The little state that lives between readings: the last zone offset (reused when no zone row is
 // selected) and the last reading.

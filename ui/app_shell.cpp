@@ -49,6 +49,7 @@ void AppShell::ShowAbout(QWidget* parent) {
 
 void AppShell::QuitApplication() {
     if (quitting_) return;
+    if (quitGuard_ && !quitGuard_()) return;
     quitting_ = true;
     // Popups and tool tips are not forms; everything else is closed, hidden ones included.
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -59,9 +60,10 @@ void AppShell::QuitApplication() {
     quit_();
 }
 
-bool AppShell::RefuseSecondInstance(SingleInstance& instance) {
-    if (instance.TryBecomePrimary()) return false;
-    ShowMessage(QStringLiteral("Application is already running"), MessageIcon::Information, nullptr);
+bool AppShell::RefuseSecondInstance(SingleInstance& instance, const QString& fileToOpen) {
+    if (instance.TryBecomePrimary(fileToOpen)) return false;
+    if (!instance.HandedOver())
+        ShowMessage(QStringLiteral("Application is already running"), MessageIcon::Information, nullptr);
     QuitApplication();
     return true;
 }

@@ -46,6 +46,8 @@ public:
     void SetQuitHook(std::function<void()> quit) { quit_ = std::move(quit); }
     void SetFileChooser(FileChooser& chooser) { files_ = &chooser; }
     void SetReportPrinter(ReportPrinter& printer) { printer_ = &printer; }
+    // Asked before the run ends; false keeps it going (the user kept births not saved yet).
+    void SetQuitGuard(std::function<bool()> guard) { quitGuard_ = std::move(guard); }
 
     ReadingSession& Session() { return session_; }
     WebOpener& Web() { return *web_; }
@@ -65,12 +67,14 @@ public:
     // The About box, modal over `parent`; returns when it has been closed.
     void ShowAbout(QWidget* parent);
 
-    // Unloads every open window, each through its own close handling, then ends the run.
+    // Unloads every open window, each through its own close handling, then ends the run; nothing
+    // happens when the quit guard says no.
     void QuitApplication();
     bool Quitting() const { return quitting_; }
 
-    // Start-up: true when another copy already runs; the user has then been told and the run ends.
-    bool RefuseSecondInstance(SingleInstance& instance);
+    // Start-up: true when another copy already runs and the run ends. A file to open is handed to the
+    // running copy; without one (or when the running copy did not take it) the user is told.
+    bool RefuseSecondInstance(SingleInstance& instance, const QString& fileToOpen = {});
 
 private:
     ReadingSession session_;
@@ -86,6 +90,7 @@ private:
     FinderFactory finderFactory_;
     PlacePicker placePicker_;
     std::function<void()> quit_;
+    std::function<bool()> quitGuard_;
     bool quitting_ = false;
 };
 

@@ -273,11 +273,18 @@ void frmDisplay::cmdExit_Click() { shell_.QuitApplication(); }
 void frmDisplay::mnuExit_Click() { shell_.QuitApplication(); }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
+    // Back only unloads this form; the close box ends the run like Exit, unless the user chose to
+    // stay for births not saved yet.
+    if (!goingBack_ && !shell_.Quitting()) {
+        shell_.QuitApplication();
+        if (!shell_.Quitting()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     if (wheel_) wheel_->close();
     emit Unloaded();
-    // Back only unloads this form; the close box ends the run like Exit.
-    if (!goingBack_ && !shell_.Quitting()) shell_.QuitApplication();
 }
 
 }  // namespace quorvane

@@ -11,6 +11,7 @@
 #include "reading/time_zones.h"
 #include "ui/accessibility.h"
 #include "ui/app_shell.h"
+#include "ui/births_book.h"
 #include "ui/frmDisplay.h"
 #include "ui/look.h"
 #include "ui_frmMain.h"
@@ -81,10 +82,80 @@ frmMain::frmMain(AppShell& shell)
     ConnectSharedCommands(*ui);
     NameControlsForAssistiveTechnology();
     Form_Load();
+    AddBirthsCommands();
 }
 
 frmMain::~frmMain() {
+    shell_.SetQuitGuard({});
     delete display_.data();
+}
+
+void frmMain::AddBirthsCommands() {
+    births_ = new BirthsBook(shell_, *this);
+    shell_.SetQuitGuard([this] { return births_->MayQuit(); });
+    QMenu* file = ui->mnuFile;
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileBirths"));
+    const auto add = [this, file](const char* name, const QString& text, const QKeySequence& key, auto command) {
+        QAction* action = file->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, births_, command);
+        return action;
+    };
+    add("mnuOpenBirths", QStringLiteral("Open Births…"), QKeySequence::Open, &BirthsBook::OpenBirths);
+    QMenu* recent = file->addMenu(QStringLiteral("Open Recent"));
+    recent->setObjectName(QStringLiteral("mnuOpenRecent"));
+    recent->setAccessibleName(QStringLiteral("Open Recent births files"));
+    connect(recent, &QMenu::aboutToShow, births_, [this, recent] { births_->FillRecentMenu(recent); });
+    add("mnuSaveToBirths", QStringLiteral("Save to Births"), QKeySequence::Save, &BirthsBook::SaveToBirths);
+    add("mnuSaveBirthsAs", QStringLiteral("Save Births As…"), QKeySequence(), &BirthsBook::SaveBirthsAs);
+    add("mnuImport", QStringLiteral("Import…"), QKeySequence(), &BirthsBook::Import);
+
+    connect(ui->cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int row) {
+        if (row >= 0 && !zoneRefusal_.isEmpty()) ShowZoneRefusal({});
+    });
+}
+
+frmMain::PlaceTexts frmMain::PlaceFields() const {
+    return {ui->txtMCity->text(), ui->txtMState->text(), ui->txtMCountry->text()};
+}
+
+void frmMain::ShowBirth(const births::Birth& birth) {
+    const BirthData& d = birth.Data;
+    ui->txtName->setText(ToQString(d.Name));  // as spelt in the file: the key filter is for typing
+    ui->cboMonth->setCurrentIndex(d.Month - 1);
+    ui->cboDate->setCurrentIndex(d.Day - 1);
+    ui->cboYear->setCurrentIndex(d.Year - kFirstYear);
+    ui->cboHH->setCurrentIndex(d.Hour);
+    ui->cboMM->setCurrentIndex(d.Minute);
+    ui->cboSS->setCurrentIndex(0);
+    ui->chkDST->setChecked(d.IsDaylightSaving);
+    ui->txtLatD->setText(QString::number(d.LatitudeDegrees));
+    ui->txtLatM->setText(QString::number(d.LatitudeMinutes));
+    (d.IsSouth ? ui->optLat_1 : ui->optLat_0)->setChecked(true);
+    ui->txtLonD->setText(QString::number(d.LongitudeDegrees));
+    ui->txtLonM->setText(QString::number(d.LongitudeMinutes));
+    (d.IsEast ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
+    // A place is kept as "city/state", the way exchange files write a town and its region.
+    const QString place = ToQString(birth.Place);
+    const qsizetype slash = place.indexOf(u'/');
+    ui->txtMCity->setText(slash < 0 ? place : place.left(slash));
+    ui->txtMState->setText(slash < 0 ? QString() : place.mid(slash + 1));
+    ui->txtMCountry->setText(ToQString(birth.Country));
+    zoneLine_->setPlace({}, {});  // a suggestion belonged to the place found before
+    if (birth.ZoneRow >= 0) {
+        ui->cmbTimeZone->setCurrentIndex(birth.ZoneRow);
+        ShowZoneRefusal({});
+    } else {
+        ui->cmbTimeZone->setCurrentIndex(-1);
+        ShowZoneRefusal(ToQString(births::ReadingRefusal(birth)));
+    }
+}
+
+void frmMain::ShowZoneRefusal(const QString& refusal) {
+    zoneRefusal_ = refusal;
+    ui->cmbTimeZone->setToolTip(refusal);
+    ui->cmbTimeZone->setAccessibleDescription(refusal);
 }
 
 frmDisplay* frmMain::ReadingForm() const { return display_.data(); }
@@ -136,7 +207,14 @@ QWidget* frmMain::FieldWidget(FormField field) const {
 }
 
 void frmMain::cmdRashi_Click() {
-    const ReadingSession::Outcome outcome = shell_.Session().Read(CollectBirthForm());
+    const BirthFormValues form = CollectBirthForm();
+    // A birth whose offset no row has is never read with another row's offset.
+    if (!zoneRefusal_.isEmpty() && form.ZoneIndex < 0 && ValidateBirthData(TextsOf(form)).Ok) {
+        shell_.ShowMessage(zoneRefusal_, MessageIcon::Error, this);
+        ui->cmbTimeZone->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const ReadingSession::Outcome outcome = shell_.Session().Read(form);
     if (!outcome.Validation.Ok) {
         shell_.ShowMessage(outcome.Validation.Message, this);
         if (QWidget* field = FieldWidget(outcome.Validation.Focus)) field->setFocus(Qt::OtherFocusReason);
@@ -340,8 +418,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!shell_.Quitting()) {
+        shell_.QuitApplication();
+        if (!shell_.Quitting()) {  // the user stays for births not saved yet
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
-    if (!shell_.Quitting()) shell_.QuitApplication();
 }
 
 void frmMain::mnuExit_Click() { close(); }

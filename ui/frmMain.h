@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "births/births.h"
 #include "reading/reading_driver.h"
 #include "ui/working_form.h"
 #include "ui/sign_pictures.h"
@@ -16,6 +17,7 @@ class QLineEdit;
 
 namespace quorvane {
 
+class BirthsBook;
 class frmDisplay;
 class ZoneSuggestionLine;
 struct Place;
@@ -31,6 +33,16 @@ public:
     // The reading form while one is loaded.
     frmDisplay* ReadingForm() const;
     const SignPictures& Pictures() const { return IMGSymbol; }
+
+    // City, state and country as they stand on the form.
+    struct PlaceTexts {
+        QString City, State, Country;
+    };
+    PlaceTexts PlaceFields() const;
+    // Puts a birth of the births book on the form. A birth whose offset no zone row has leaves the
+    // zone list empty, and the reading is refused until a row is chosen.
+    void ShowBirth(const births::Birth& birth);
+    BirthsBook& Births() const { return *births_; }
 
 public slots:
     void Form_Load();
@@ -64,6 +76,9 @@ private:
     void SetZoneBand(bool open);
     // Names, buddies and the focus mark for screen readers and keyboard users.
     void NameControlsForAssistiveTechnology();
+    // The births file commands, after the File menu's own.
+    void AddBirthsCommands();
+    void ShowZoneRefusal(const QString& refusal);
 
     std::unique_ptr<Ui::frmMain> ui;
     SignPictures IMGSymbol;
@@ -78,6 +93,8 @@ private:
     AtlasPlace atlasPlace_;
     QStringList CoordinateFields() const;
     bool zoneBandOpen_ = false;
+    BirthsBook* births_ = nullptr;
+    QString zoneRefusal_;  // set while a birth without a zone row stands on the form
 };
 
 }  // namespace quorvane

@@ -1,11 +1,13 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QStyleFactory>
 
 #include "ui/app_shell.h"
+#include "ui/births_book.h"
 #include "ui/first_paint.h"
-#include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
+#include "ui/later_starts.h"
 #include "ui/single_instance.h"
 
 namespace {
@@ -26,19 +28,21 @@ int main(int argc, char* argv[]) {
     // The run ends through QuitApplication only, not when a window happens to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // `quorvane FILE` opens a births file; Qt's own options are taken out of the arguments already.
+    QString births;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        if (births.isEmpty() && !argument.startsWith(u'-')) births = QFileInfo(argument).absoluteFilePath();
+
     quorvane::AppShell shell;
     quorvane::SingleInstance instance;
-    if (shell.RefuseSecondInstance(instance)) return 0;
+    if (shell.RefuseSecondInstance(instance, births)) return 0;
 
     quorvane::frmMain form(shell);
-    QObject::connect(&instance, &quorvane::SingleInstance::activationRequested, &form, [&form] {
-        QWidget* shown = form.ReadingForm() ? static_cast<QWidget*>(form.ReadingForm()) : &form;
-        shown->raise();
-        shown->activateWindow();
-    });
+    quorvane::ServeLaterStarts(instance, form);
     // Decoding the icon's sizes takes longer than building the form: the window shows first.
     quorvane::AfterFirstPaint::Install(&form, [] { QApplication::setWindowIcon(ApplicationIcon()); });
     quorvane::ExitAfterFirstPaint::InstallIfAsked(&form);
     form.show();
+    if (!births.isEmpty()) form.Births().Open(births);
     return QApplication::exec();
 }

@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QUrl>
+
+#include <memory>
+#include <utility>
 
 namespace quorvane {
 
@@ -34,7 +38,7 @@ QString SingleInstance::ServerPath() const {
     return QDir(dir_).filePath(QStringLiteral("quorvane.socket"));
 }
 
-bool SingleInstance::TryBecomePrimary() {
+bool SingleInstance::TryBecomePrimary(const QString& fileToOpen) {
     if (lock_ && lock_->isLocked()) return true;
     QDir().mkpath(dir_);
     lock_ = std::make_unique<QLockFile>(LockFilePath());
@@ -48,24 +52,38 @@ bool SingleInstance::TryBecomePrimary() {
     const bool heldByOther = lock_->error() == QLockFile::LockFailedError;
     lock_.reset();
     if (heldByOther) {
-        AnotherCopyAnswers();  // wakes the running copy; the live lock alone decides
+        AnotherCopyAnswers(fileToOpen);  // wakes the running copy; the live lock alone decides
         return false;
     }
     // The lock file cannot be written here (permissions, full disk): fall back on the socket alone
     // rather than refusing every start.
-    if (AnotherCopyAnswers()) return false;
+    if (AnotherCopyAnswers(fileToOpen)) return false;
     Listen();
     return true;
 }
 
-bool SingleInstance::AnotherCopyAnswers() const {
+// One line: "activate", or "open " and the file's URL (percent-encoded, so any name fits a line).
+bool SingleInstance::AnotherCopyAnswers(const QString& fileToOpen) {
     QLocalSocket socket;
     socket.connectToServer(ServerPath());
     if (!socket.waitForConnected(kKnockTimeoutMs)) return false;
-    socket.write("activate\n");
-    socket.waitForBytesWritten(kKnockTimeoutMs);
+    const QByteArray message = fileToOpen.isEmpty() ? QByteArray("activate\n")
+                                                    : "open " + QUrl::fromLocalFile(fileToOpen).toEncoded() + '\n';
+    socket.write(message);
+    const bool sent = socket.waitForBytesWritten(kKnockTimeoutMs) || socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kKnockTimeoutMs);
+    handedOver_ = sent && !fileToOpen.isEmpty();
     return true;
+}
+
+void SingleInstance::Heard(const QByteArray& message) {
+    const QByteArray line = message.trimmed();
+    if (line.startsWith("open ")) {
+        const QString path = QUrl::fromEncoded(line.mid(5)).toLocalFile();
+        if (!path.isEmpty()) emit fileOpenRequested(path);
+    }
+    emit activationRequested();
 }
 
 void SingleInstance::Listen() {
@@ -75,8 +93,27 @@ void SingleInstance::Listen() {
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
-            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            emit activationRequested();
+            // Each line is one request; a knock that says nothing before it hangs up is a plain wake-up.
+            auto pending = std::make_shared<QByteArray>();
+            auto heardAny = std::make_shared<bool>(false);
+            auto done = std::make_shared<bool>(false);
+            const auto readLines = [this, peer, pending, heardAny] {
+                *pending += peer->readAll();
+                for (qsizetype end; (end = pending->indexOf('\n')) >= 0;) {
+                    *heardAny = true;
+                    Heard(pending->left(end));
+                    pending->remove(0, end + 1);
+                }
+            };
+            const auto hungUp = [this, peer, pending, heardAny, done, readLines] {
+                if (std::exchange(*done, true)) return;
+                readLines();
+                if (!pending->isEmpty() || !*heardAny) Heard(*pending);
+                peer->deleteLater();
+            };
+            connect(peer, &QLocalSocket::readyRead, this, readLines);
+            connect(peer, &QLocalSocket::disconnected, this, hungUp);
+            if (peer->state() == QLocalSocket::UnconnectedState) hungUp();
         }
     });
     server_->listen(ServerPath());

@@ -18,8 +18,11 @@ public:
     explicit SingleInstance(QString runtimeDir = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when no other copy runs; this object then holds the lock until it is destroyed.
-    bool TryBecomePrimary();
+    // True when no other copy runs; this object then holds the lock until it is destroyed. When
+    // another copy runs, it is woken, and handed `fileToOpen` when one is given.
+    bool TryBecomePrimary(const QString& fileToOpen = {});
+    // After a refused start: whether the running copy took the file.
+    bool HandedOver() const { return handedOver_; }
 
     QString LockFilePath() const;
     QString ServerPath() const;
@@ -27,14 +30,18 @@ public:
 signals:
     // A second start knocked while this copy holds the lock.
     void activationRequested();
+    // A second start handed over a file to open (an absolute path); activationRequested follows.
+    void fileOpenRequested(const QString& path);
 
 private:
-    bool AnotherCopyAnswers() const;
+    bool AnotherCopyAnswers(const QString& fileToOpen);
     void Listen();
+    void Heard(const QByteArray& message);
 
     QString dir_;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QLocalServer> server_;
+    bool handedOver_ = false;
 };
 
 QString DefaultRuntimeDir();

@@ -3,6 +3,8 @@
 // the reading form's frames and values are named, and Tab reaches every command.
 
 #include <QAccessible>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include "ui/accessibility.h"
 #include "ui/small_widgets.h"
 #include "ui/wheel_window.h"
+#include "ui/BirthsWindow.h"
+#include "ui/births_book.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;
@@ -198,6 +202,16 @@ private slots:
         PlaceFinderDialog finder(QStringLiteral("London"), display);
         finder.show();
         QCOMPARE(UnnamedIn(&finder).join(u';'), QString());
+
+        // The births list, with a record that could not be read so that every part of it shows.
+        QTemporaryDir dir;
+        QFile births(dir.filePath(QStringLiteral("births.aaf")));
+        QVERIFY(births.open(QIODevice::WriteOnly));
+        births.write("#A93:Lind,Mia,f,14.6.1962,23:15,Uppsala,S\n#B93:*,59n51,17e38,1he00,1\n#A93:Bad,Date,f,x,0:00,*,*\n");
+        births.close();
+        form->Births().SetSettingsFile(dir.filePath(QStringLiteral("settings.conf")));
+        QVERIFY(form->Births().Open(births.fileName()));
+        QCOMPARE(UnnamedIn(form->Births().Window()).join(u';'), QString());
     }
 
     // Run by ctest at display scales 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR).

@@ -121,7 +121,10 @@ private slots:
         for (const QAction* action : form->menuBar()->actions()) bar << action->text();
         QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
         QCOMPARE(MenuTexts(Child<QMenu>(form.get(), "mnuFile")),
-                 (QStringList{"Get My Galactic Astrology Reading", "E&xit"}));
+                 (QStringList{"Get My Galactic Astrology Reading", "E&xit", "-", "Open Births…", "Open Recent",
+                              "Save to Births", "Save Births As…", "Import…"}));
+        QCOMPARE(Child<QAction>(form.get(), "mnuOpenBirths")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(Child<QAction>(form.get(), "mnuSaveToBirths")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(MenuTexts(Child<QMenu>(form.get(), "mnuHelp")),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                               "&About Software"}));

@@ -1,4 +1,5 @@
-// One running copy: a second start is refused with its message, a crashed copy's lock does not block.
+// One running copy: a second start is refused with its message, a crashed copy's lock does not block,
+// and a second start with a births file hands the file to the running copy, which opens it.
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,9 @@
 
 #include <unistd.h>
 
+#include "ui/BirthsWindow.h"
+#include "ui/births_book.h"
+#include "ui/later_starts.h"
 #include "ui/single_instance.h"
 #include "ui_test_support.h"
 
@@ -37,6 +41,45 @@ private slots:
         QVERIFY(first.messages.shown.isEmpty());
         QCOMPARE(first.quits, 0);
         QVERIFY(running.TryBecomePrimary());  // still holds the lock
+    }
+
+    void secondStartWithAFileHandsItOver() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a name, with\nodd ümlauts.aaf"));
+        QFile births(path);
+        QVERIFY(births.open(QIODevice::WriteOnly));
+        births.write("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\n#B93:*,49n05,8e11,1he00,0\n");
+        births.close();
+
+        TestShell first, second;
+        SingleInstance running(dir.path());
+        QVERIFY(!first.shell.RefuseSecondInstance(running));
+        auto form = OpenBirthForm(first);
+        form->Births().SetSettingsFile(dir.filePath(QStringLiteral("settings.conf")));
+        ServeLaterStarts(running, *form);
+        QSignalSpy knocked(&running, &SingleInstance::activationRequested);
+
+        SingleInstance another(dir.path());
+        QVERIFY(second.shell.RefuseSecondInstance(another, path));
+        QVERIFY(another.HandedOver());
+        QVERIFY(second.messages.shown.isEmpty());  // handed over: nothing to tell
+        QCOMPARE(second.quits, 1);
+
+        QVERIFY(knocked.wait(2000));
+        QTRY_VERIFY(form->Births().File());
+        QCOMPARE(form->Births().File()->Path, path);
+        QVERIFY(form->Births().Window()->isVisible());
+        QCOMPARE(form->Births().Window()->CountText(), QStringLiteral("1 birth"));
+        QVERIFY(first.messages.shown.isEmpty());
+
+        // Without a file the rule stays: the message, and the running copy only comes to the front.
+        TestShell third;
+        SingleInstance yetAnother(dir.path());
+        QVERIFY(third.shell.RefuseSecondInstance(yetAnother));
+        QCOMPARE(third.messages.shown,
+                 (QVector<ShownMessage>{{"Application is already running", MessageIcon::Information}}));
+        QVERIFY(knocked.wait(2000));
+        QCOMPARE(form->Births().File()->Path, path);
     }
 
     void lockIsFreeAgainAfterAnOrderlyEnd() {
