@@ -124,7 +124,7 @@ void BirthsBook::Choose(int bookIndex) {
 // ---- the File menu
 
 void BirthsBook::OpenBirths() {
-    if (!AskAboutUnsaved(DialogParent())) return;
+    // Unsaved changes are asked about once a file is chosen (in Open), not before.
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
     const QString path = chooser_->openFile(DialogParent(), QStringLiteral("Open Births"), dir, kBothFilter);
     if (!path.isEmpty()) Open(path);

@@ -6,6 +6,15 @@
 
 namespace quorvane {
 
+namespace {
+// A name or place of a megabyte is shown by its beginning: the list stays quick to paint.
+constexpr qsizetype kLongestShown = 200;
+QString Shortened(QString text) {
+    if (text.size() > kLongestShown) text = text.left(kLongestShown) + QChar(0x2026);
+    return text;
+}
+}  // namespace
+
 BirthsListModel::BirthsListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void BirthsListModel::SetBirths(const std::vector<births::Birth>* births) {
@@ -72,9 +81,9 @@ QVariant BirthsListModel::data(const QModelIndex& index, int role) const {
     const births::Birth& birth = (*births_)[static_cast<std::size_t>(BookIndex(index.row()))];
     if (role == Qt::ToolTipRole) return birth.Note.empty() ? QVariant() : ToQString(birth.Note);
     switch (index.column()) {
-    case NameColumn: return ToQString(birth.Data.Name);
+    case NameColumn: return Shortened(ToQString(birth.Data.Name));
     case DateColumn: return DateText(birth);
-    case PlaceColumn: return PlaceText(birth);
+    case PlaceColumn: return Shortened(PlaceText(birth));
     default: return {};
     }
 }
