@@ -200,7 +200,7 @@ void BirthsBook::SaveToBirths() {
         formEntry_ = at;
         formEntryName_ = added.Data.Name;
     }
-    ShowWindow();
+    ShowWindow(false);  // the focus stays on the form the user is typing in
     if (IsModified() || file_->Stamp.isEmpty()) Save();
 }
 
@@ -354,7 +354,7 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
 
 // ---- the list window and the recent files
 
-void BirthsBook::ShowWindow() {
+void BirthsBook::ShowWindow(bool activate) {
     if (!window_) {
         window_ = new BirthsWindow(*this);
         const QRect form = form_.frameGeometry();
@@ -364,7 +364,7 @@ void BirthsBook::ShowWindow() {
     window_->ShowModified(IsModified());
     window_->show();
     window_->raise();
-    window_->activateWindow();
+    if (activate) window_->activateWindow();
 }
 
 QSettings& BirthsBook::Settings() {

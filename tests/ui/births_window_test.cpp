@@ -240,6 +240,7 @@ private slots:
         chooser.paths << path;
         Trigger(form.get(), "mnuSaveToBirths");
         QCOMPARE(chooser.asked, (QStringList{"Save to Births"}));
+        QVERIFY(Window()->isVisible());
         QVERIFY(ReadAll(path).startsWith("#A93:ASHA,*,*,1.1.1901,0:00,*,*\n"));
         QVERIFY(QFile::exists(SettingsPath()));
         emit recent->aboutToShow();
