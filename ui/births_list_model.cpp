@@ -1,6 +1,5 @@
 #include "ui/births_list_model.h"
 
-#include <algorithm>
 
 #include "ui/services.h"
 
@@ -41,14 +40,10 @@ void BirthsListModel::SetBirths(const std::vector<births::Birth>* births) {
 
 void BirthsListModel::SetFilter(const QString& text) {
     const QString folded = text.trimmed().toCaseFolded();
-    if (folded == folded_) {
-        filter_ = text;
-        return;
-    }
+    if (folded == folded_) return;
     // Typing one more letter only narrows: the rows already shown are the only ones to look at.
     const bool narrows = folded.contains(folded_);
     beginResetModel();
-    filter_ = text;
     folded_ = folded;
     std::vector<int> next;
     const std::vector<int>& from = narrows ? shown_ : readable_;
@@ -61,11 +56,6 @@ void BirthsListModel::SetFilter(const QString& text) {
 
 bool BirthsListModel::Matches(int bookIndex, const QString& folded) const {
     return folded.isEmpty() || keys_[static_cast<std::size_t>(bookIndex)].contains(folded);
-}
-
-int BirthsListModel::RowOf(int bookIndex) const {
-    const auto found = std::lower_bound(shown_.begin(), shown_.end(), bookIndex);
-    return found != shown_.end() && *found == bookIndex ? static_cast<int>(found - shown_.begin()) : -1;
 }
 
 int BirthsListModel::rowCount(const QModelIndex& parent) const {
