@@ -131,7 +131,8 @@ void BirthsBook::OpenBirths() {
 }
 
 bool BirthsBook::Open(const QString& path) {
-    if (file_ && QFileInfo(file_->Path) == QFileInfo(path) && !IsModified()) {
+    // Asked to open the file that is open: it is read again only when another program changed it.
+    if (file_ && QFileInfo(file_->Path) == QFileInfo(path) && !IsModified() && !file_->ChangedOnDisk()) {
         ShowWindow();
         return true;
     }

@@ -388,6 +388,13 @@ private slots:
         Book().Remove(0);
         QVERIFY(Book().Save());
         QCOMPARE(questions.overwriteAsked.size(), 2);
+
+        // Opening the open file again reads it again only when it changed.
+        QVERIFY(Book().Open(path));
+        QCOMPARE(Window()->Model().ReadableCount(), 1);
+        WriteAll(path, theirs);
+        QVERIFY(Book().Open(path));
+        QCOMPARE(Window()->Model().ReadableCount(), 4);
     }
 
     void unreadableRecordsAreListedAndKept() {
