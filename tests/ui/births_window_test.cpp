@@ -478,6 +478,27 @@ private slots:
         QCOMPARE(t->messages.shown.size(), 1);
     }
 
+    void aCsvBookIsSavedAsCsvAndAafAsCsvSaysWhatItLeavesOut() {
+        const QString path = OpenFile("batch.csv", "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,34,0,18N31,73E51\n");
+        QCOMPARE(Book().File()->Format, BirthsFormat::Csv);
+        Window()->ChooseCurrent();
+        QCOMPARE(ListText("cmbTimeZone"), QStringLiteral("Indian Time, IST, +5.3"));
+        Pick(form.get(), "cboMM", QStringLiteral("45"));
+        Trigger(form.get(), "mnuSaveToBirths");
+        QCOMPARE(ReadAll(path), QByteArray("name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:45,34,0,18N31,73E51\n"));
+
+        // An AAF book written as CSV: the birth without a zone row cannot go, and the user is told.
+        OpenFile("nepal.aaf", QByteArray(kThreeBirths) + "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n");
+        chooser.paths << PathOf("out.csv");
+        Trigger(form.get(), "mnuSaveBirthsAs");
+        QCOMPARE(t->messages.shown.size(), 1);
+        QVERIFY(t->messages.shown[0].Text.startsWith(QStringLiteral("1 of the births have no zone row")));
+        const QByteArray csv = ReadAll(PathOf("out.csv"));
+        QCOMPARE(csv.count('\n'), 4);
+        QVERIFY(!csv.contains("Shrestha"));
+        QCOMPARE(Book().File()->Path, PathOf("out.csv"));
+    }
+
     void importAddsTheOtherFormatsBirths() {
         const QString path = OpenFile("family.aaf", kThreeBirths);
         const QString csv = PathOf("friends.csv");
