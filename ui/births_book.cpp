@@ -124,14 +124,15 @@ void BirthsBook::Choose(int bookIndex) {
 // ---- the File menu
 
 void BirthsBook::OpenBirths() {
-    if (!AskAboutUnsaved(DialogParent())) return;
+    // Unsaved changes are asked about once a file is chosen (in Open), not before.
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
     const QString path = chooser_->openFile(DialogParent(), QStringLiteral("Open Births"), dir, kBothFilter);
     if (!path.isEmpty()) Open(path);
 }
 
 bool BirthsBook::Open(const QString& path) {
-    if (file_ && QFileInfo(file_->Path) == QFileInfo(path) && !IsModified()) {
+    // Asked to open the file that is open: it is read again only when another program changed it.
+    if (file_ && QFileInfo(file_->Path) == QFileInfo(path) && !IsModified() && !file_->ChangedOnDisk()) {
         ShowWindow();
         return true;
     }
@@ -200,7 +201,7 @@ void BirthsBook::SaveToBirths() {
         formEntry_ = at;
         formEntryName_ = added.Data.Name;
     }
-    ShowWindow();
+    ShowWindow(false);  // the focus stays on the form the user is typing in
     if (IsModified() || file_->Stamp.isEmpty()) Save();
 }
 
@@ -354,7 +355,7 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
 
 // ---- the list window and the recent files
 
-void BirthsBook::ShowWindow() {
+void BirthsBook::ShowWindow(bool activate) {
     if (!window_) {
         window_ = new BirthsWindow(*this);
         const QRect form = form_.frameGeometry();
@@ -364,7 +365,7 @@ void BirthsBook::ShowWindow() {
     window_->ShowModified(IsModified());
     window_->show();
     window_->raise();
-    window_->activateWindow();
+    if (activate) window_->activateWindow();
 }
 
 QSettings& BirthsBook::Settings() {

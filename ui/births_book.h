@@ -81,7 +81,7 @@ private:
     void Remember(const QString& path);
     void Forget(const QString& path);
     QSettings& Settings();
-    void ShowWindow();
+    void ShowWindow(bool activate = true);
     QString DisplayName() const;
     QWidget* DialogParent() const;
 

@@ -1,10 +1,18 @@
 #include "ui/births_list_model.h"
 
-#include <algorithm>
 
 #include "ui/services.h"
 
 namespace quorvane {
+
+namespace {
+// A name or place of a megabyte is shown by its beginning: the list stays quick to paint.
+constexpr qsizetype kLongestShown = 200;
+QString Shortened(QString text) {
+    if (text.size() > kLongestShown) text = text.left(kLongestShown) + QChar(0x2026);
+    return text;
+}
+}  // namespace
 
 BirthsListModel::BirthsListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -32,14 +40,10 @@ void BirthsListModel::SetBirths(const std::vector<births::Birth>* births) {
 
 void BirthsListModel::SetFilter(const QString& text) {
     const QString folded = text.trimmed().toCaseFolded();
-    if (folded == folded_) {
-        filter_ = text;
-        return;
-    }
+    if (folded == folded_) return;
     // Typing one more letter only narrows: the rows already shown are the only ones to look at.
     const bool narrows = folded.contains(folded_);
     beginResetModel();
-    filter_ = text;
     folded_ = folded;
     std::vector<int> next;
     const std::vector<int>& from = narrows ? shown_ : readable_;
@@ -52,11 +56,6 @@ void BirthsListModel::SetFilter(const QString& text) {
 
 bool BirthsListModel::Matches(int bookIndex, const QString& folded) const {
     return folded.isEmpty() || keys_[static_cast<std::size_t>(bookIndex)].contains(folded);
-}
-
-int BirthsListModel::RowOf(int bookIndex) const {
-    const auto found = std::lower_bound(shown_.begin(), shown_.end(), bookIndex);
-    return found != shown_.end() && *found == bookIndex ? static_cast<int>(found - shown_.begin()) : -1;
 }
 
 int BirthsListModel::rowCount(const QModelIndex& parent) const {
@@ -72,9 +71,9 @@ QVariant BirthsListModel::data(const QModelIndex& index, int role) const {
     const births::Birth& birth = (*births_)[static_cast<std::size_t>(BookIndex(index.row()))];
     if (role == Qt::ToolTipRole) return birth.Note.empty() ? QVariant() : ToQString(birth.Note);
     switch (index.column()) {
-    case NameColumn: return ToQString(birth.Data.Name);
+    case NameColumn: return Shortened(ToQString(birth.Data.Name));
     case DateColumn: return DateText(birth);
-    case PlaceColumn: return PlaceText(birth);
+    case PlaceColumn: return Shortened(PlaceText(birth));
     default: return {};
     }
 }

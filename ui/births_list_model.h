@@ -21,12 +21,9 @@ public:
     // Shows the readable births of `births` (which must outlive the next SetBirths); the filter stays.
     void SetBirths(const std::vector<births::Birth>* births);
     void SetFilter(const QString& text);
-    QString Filter() const { return filter_; }
 
     // The birth a row shows, as its position in the book.
     int BookIndex(int row) const { return shown_.at(static_cast<std::size_t>(row)); }
-    // The row that shows a book position, or -1 when it is filtered out.
-    int RowOf(int bookIndex) const;
     int ShownCount() const { return static_cast<int>(shown_.size()); }
     int ReadableCount() const { return static_cast<int>(readable_.size()); }
 
@@ -45,8 +42,7 @@ private:
     std::vector<int> readable_;        // book positions of the births that could be read
     std::vector<QString> keys_;        // per book position: name and place, case-folded
     std::vector<int> shown_;           // book positions that pass the filter, in book order
-    QString filter_;
-    QString folded_;
+    QString folded_;                   // the filter text, trimmed and case-folded
 };
 
 }  // namespace quorvane

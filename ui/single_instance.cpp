@@ -12,6 +12,7 @@ namespace quorvane {
 
 namespace {
 constexpr int kKnockTimeoutMs = 500;
+constexpr qsizetype kLongestRequest = 64 * 1024;
 }
 
 QString DefaultRuntimeDir() {
@@ -99,6 +100,11 @@ void SingleInstance::Listen() {
             auto done = std::make_shared<bool>(false);
             const auto readLines = [this, peer, pending, heardAny] {
                 *pending += peer->readAll();
+                if (pending->size() > kLongestRequest) {  // no request is that long: not a later start
+                    pending->clear();
+                    peer->abort();
+                    return;
+                }
                 for (qsizetype end; (end = pending->indexOf('\n')) >= 0;) {
                     *heardAny = true;
                     Heard(pending->left(end));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built program on a virtual X server, driven by real key and mouse events: a birth typed in, the
-# reading button, the reading window, Back; a second start refused while the first runs; Exit; and a
+# reading button, the reading window, Back; a second start refused while the first runs; a second start
+# with a births file, which the running copy opens; Exit; and a
 # start after the running copy was killed with -9. Pictures of each step go to the artifacts folder.
 # Usage: real_window_test.sh <quorvane binary> <artifacts folder>   (run under xvfb-run)
 set -euo pipefail
@@ -18,8 +19,8 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; import -window root "$artifacts/failure.png" 2>/dev/null || true; exit 1; }
 
-start() {  # starts a copy; its pid in $started
-  QUORVANE_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb "$app" >>"$artifacts/program.log" 2>&1 &
+start() {  # starts a copy (with the arguments given); its pid in $started
+  QUORVANE_RUNTIME_DIR=$runtime XDG_CONFIG_HOME=$runtime/config QT_QPA_PLATFORM=xcb "$app" "$@" >>"$artifacts/program.log" 2>&1 &
   started=$!
   pids+=("$started")
 }
@@ -120,6 +121,24 @@ xdotool mousemove "$((X + WIDTH - 52))" "$((Y + HEIGHT - 23))" click 1
 wait_gone "$second" || fail "the second copy did not end after its message"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended when the second started"
 
+# 2b. A second start with a births file hands the file over: no message, the running copy opens it.
+printf '%s\n' '#A93:Lind,Mia,f,14.6.1962,23:15,Uppsala,S' '#B93:*,59n51,17e38,1he00,1' > "$runtime/family.aaf"
+cd "$runtime"; start family.aaf; second=$started; cd - >/dev/null  # a name relative to where it starts
+# A message box would hold the second copy open: ending by itself is the proof that it showed none.
+wait_gone "$second" || fail "the second start with a file did not end (a message box?)"
+births=""
+for _ in $(seq 50); do
+  births=$(xdotool search --all --onlyvisible --pid "$first" --name '^Births.*family\.aaf' 2>/dev/null | head -1) &&
+    [ -n "$births" ] && break
+  sleep 0.1
+done
+[ -n "$births" ] || fail "the running copy did not open the births file handed to it"
+shoot "$births" 05b-births-handed-over.png
+# The list by keyboard: the filter box has the focus; Enter fills the form with the birth shown.
+xdotool windowfocus --sync "$births"
+type_text "upp"; key Return
+shoot "$main" 05c-form-filled-from-births.png
+
 # 3. Exit from the reading window ends the program.
 xdotool windowfocus --sync "$main"
 click "$main" 216 388
@@ -146,4 +165,4 @@ reading=$(expect_reading "$after" "keyboard (Tab order from the name field, Alt+
 shoot "$reading" 07-keyboard-reading.png
 key alt+e
 wait_gone "$after" || fail "Alt+E on the reading window did not end the program"
-echo "PASS: reading by mouse and by keyboard, Back, refused second start, Exit, start after kill -9 (pictures in $artifacts)"
+echo "PASS: reading by mouse and by keyboard, Back, refused second start, a births file handed over, Exit, start after kill -9 (pictures in $artifacts)"
