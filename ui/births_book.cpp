@@ -52,9 +52,7 @@ BirthsBook::BirthsBook(AppShell& shell, frmMain& form)
     : QObject(&form),
       shell_(shell),
       form_(form),
-      ownChooser_(std::make_unique<DialogFileChooser>()),
       ownQuestions_(std::make_unique<BoxBirthsQuestions>()),
-      chooser_(ownChooser_.get()),
       questions_(ownQuestions_.get()),
       undo_(std::make_unique<QUndoStack>()) {
     connect(undo_.get(), &QUndoStack::cleanChanged, this, [this] {
@@ -126,7 +124,7 @@ void BirthsBook::Choose(int bookIndex) {
 void BirthsBook::OpenBirths() {
     // Unsaved changes are asked about once a file is chosen (in Open), not before.
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
-    const QString path = chooser_->openFile(DialogParent(), QStringLiteral("Open Births"), dir, kBothFilter);
+    const QString path = shell_.Files().openFile(DialogParent(), QStringLiteral("Open Births"), dir, kBothFilter);
     if (!path.isEmpty()) Open(path);
 }
 
@@ -170,7 +168,7 @@ void BirthsBook::SaveToBirths() {
     std::optional<births::Birth> birth = BirthFromForm();
     if (!birth) return;
     if (!file_) {
-        const QString path = chooser_->saveFile(&form_, QStringLiteral("Save to Births"),
+        const QString path = shell_.Files().saveFile(&form_, QStringLiteral("Save to Births"),
                                                 QDir::home().filePath(QStringLiteral("Births.aaf")), kAafFirst);
         if (path.isEmpty()) return;
         if (QFileInfo::exists(path)) {
@@ -218,7 +216,7 @@ bool BirthsBook::SaveBirthsAs() {
         return false;
     }
     const QString proposed = !file_->Path.isEmpty() ? file_->Path : QDir::home().filePath(QStringLiteral("Births.aaf"));
-    QString path = chooser_->saveFile(DialogParent(), QStringLiteral("Save Births As"), proposed,
+    QString path = shell_.Files().saveFile(DialogParent(), QStringLiteral("Save Births As"), proposed,
                                       file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".aaf");
@@ -257,7 +255,7 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
 void BirthsBook::Import() {
     const bool csvBook = file_ && file_->Format == BirthsFormat::Csv;
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
-    const QString path = chooser_->openFile(DialogParent(), QStringLiteral("Import Births"), dir,
+    const QString path = shell_.Files().openFile(DialogParent(), QStringLiteral("Import Births"), dir,
                                             csvBook ? kAafFirst : kCsvFirst);
     if (path.isEmpty()) return;
     BirthsFile::Opened opened = BirthsFile::Read(path);

@@ -21,7 +21,6 @@ namespace quorvane {
 class AppShell;
 class BirthsQuestions;
 class BirthsWindow;
-class FileChooser;
 class frmMain;
 
 class BirthsBook final : public QObject {
@@ -30,8 +29,8 @@ public:
     BirthsBook(AppShell& shell, frmMain& form);
     ~BirthsBook() override;
 
-    // Injection points; the defaults are the desktop's file dialog, message boxes and the user's settings.
-    void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
+    // Injection points; the defaults are message boxes and the user's settings. Files are chosen through
+    // the shell's chooser.
     void SetQuestions(BirthsQuestions& questions) { questions_ = &questions; }
     void SetSettingsFile(const QString& path) { settingsPath_ = path; }
 
@@ -87,9 +86,7 @@ private:
 
     AppShell& shell_;
     frmMain& form_;
-    std::unique_ptr<FileChooser> ownChooser_;
     std::unique_ptr<BirthsQuestions> ownQuestions_;
-    FileChooser* chooser_;
     BirthsQuestions* questions_;
     QString settingsPath_;
     std::unique_ptr<QSettings> settings_;  // made when a births file is first opened or saved

@@ -121,7 +121,7 @@ private slots:
         form = OpenBirthForm(*t);
         chooser = {};
         questions = {};
-        Book().SetFileChooser(chooser);
+        t->shell.SetFileChooser(chooser);
         Book().SetQuestions(questions);
         Book().SetSettingsFile(SettingsPath());
     }
