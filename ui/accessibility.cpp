@@ -5,7 +5,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -41,21 +43,84 @@ private:
     LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
 };
 
-// A list that has been given a name: its name is what it is for and its value the shown entry.
+// One entry of a named list. It is shown only while the list is open, and pressing it picks it, so that
+// a screen reader can choose an entry without opening the list.
+class AccessibleListEntry : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleListEntry(QComboBox* list, int row) : list_(list), row_(row) {}
+
+    bool isValid() const override { return list_ && row_ < list_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(list_.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? list_->itemText(row_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!Open()) return {};
+        QAbstractItemView* view = list_->view();
+        const QRect row = view->visualRect(view->model()->index(row_, list_->modelColumn(), view->rootIndex()));
+        return {view->viewport()->mapToGlobal(row.topLeft()), row.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = isValid() && list_->currentIndex() == row_;
+        s.invisible = !Open();
+        s.disabled = !list_ || !list_->isEnabled();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !isValid() || !list_->isEnabled()) return;
+        if (Open()) list_->hidePopup();
+        list_->setCurrentIndex(row_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    bool Open() const { return list_ && list_->view()->isVisible(); }
+
+    QPointer<QComboBox> list_;
+    int row_;
+};
+
+// A list that has been given a name: its name is what it is for and its value the shown entry, which is
+// also its one selected entry.
 class AccessibleNamedList : public QAccessibleWidget {
 public:
     explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    ~AccessibleNamedList() override {
+        for (QAccessible::Id id : std::as_const(entries_)) QAccessible::deleteAccessibleInterface(id);
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return list()->currentText();
         return QAccessibleWidget::text(t);
     }
-    int childCount() const override { return 1; }
+    int childCount() const override { return list()->count(); }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+        if (index < 0 || index >= list()->count()) return nullptr;
+        if (const auto known = entries_.constFind(index); known != entries_.constEnd())
+            if (QAccessibleInterface* entry = QAccessible::accessibleInterface(*known)) return entry;
+        auto* entry = new AccessibleListEntry(list(), index);
+        entries_.insert(index, QAccessible::registerAccessibleInterface(entry));
+        return entry;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && child->object() == list()->view() ? 0 : -1;
+        for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child) return it.key();
+        return -1;
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -77,6 +142,8 @@ public:
 
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+
+    mutable QHash<int, QAccessible::Id> entries_;
 };
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {

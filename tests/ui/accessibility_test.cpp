@@ -142,6 +142,32 @@ private slots:
         QCOMPARE(Child<QLabel>(form.get(), "Label7")->buddy(), Child(form.get(), "txtLatD"));
     }
 
+    // A closed list's entries are there to be read and pressed, not shown; the shown one is selected.
+    void listEntriesArePickedByPressing() {
+        QAccessibleInterface* list = Of(form.get(), "cboYear");
+        QCOMPARE(list->childCount(), 150);
+        QAccessibleInterface* entry = list->child(84);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("1985"));
+        QCOMPARE(entry->role(), QAccessible::ListItem);
+        QCOMPARE(entry->parent()->object(), Child(form.get(), "cboYear"));
+        QCOMPARE(list->indexOfChild(entry), 84);
+        QVERIFY(entry->state().invisible);
+        QVERIFY(!entry->state().selected);
+        QVERIFY(list->child(0)->state().selected);
+        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(Child<QComboBox>(form.get(), "cboYear")->currentText(), QStringLiteral("1985"));
+        QVERIFY(entry->state().selected);
+        QVERIFY(!list->child(0)->state().selected);
+        QCOMPARE(list->child(84), entry);  // the same entry each time, so that events name one object
+        Child<QComboBox>(form.get(), "cboYear")->showPopup();
+        QVERIFY(!entry->state().invisible);
+        QVERIFY(!entry->rect().isEmpty());
+        Child<QComboBox>(form.get(), "cboYear")->hidePopup();
+        // Groups inside the form are named for themselves, not for the form's frame.
+        QCOMPARE(Of(form.get(), "fraZone")->text(QAccessible::Name), QStringLiteral("Zone"));
+        QCOMPARE(Of(form.get(), "Frame4")->text(QAccessible::Name), QStringLiteral("Longitude"));
+    }
+
     void linksArePressableByScreenReaderAndKeyboard() {
         for (const char* link : {"Label61", "lblFullBrand", "lblCobrand"}) {
             QAccessibleInterface* node = Of(form.get(), link);
