@@ -37,7 +37,7 @@ void frmAbout::NameControlsForAssistiveTechnology() {
     // "Click here for more details" says nothing out of context: the name says what the details are about.
     NameForAssistiveTechnology(ui->lblCoBrand, QStringLiteral("More details about the fully branded edition"),
                                ui->Label3->text());
-    setStyleSheet(styleSheet() + FocusMarkStyle());
+    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
 }
 

@@ -123,7 +123,7 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
                             ui->picGalacticDescendant})
         picture->setAccessibleName(QStringLiteral("Sign picture"));
-    setStyleSheet(styleSheet() + FocusMarkStyle());
+    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     NameValuesForAssistiveTechnology();
 }

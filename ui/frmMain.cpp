@@ -278,7 +278,7 @@ void frmMain::NameControlsForAssistiveTechnology() {
         setTabOrder(ui->cmbTimeZone, apply);
         setTabOrder(apply, ui->txtLatD);
     }
-    setStyleSheet(styleSheet() + FocusMarkStyle());
+    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
     ui->txtName->setFocus(Qt::OtherFocusReason);

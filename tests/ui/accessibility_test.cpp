@@ -188,6 +188,24 @@ private slots:
         }
     }
 
+    // The full-branding link lies under the co-brand link: while it has the focus it shows in front.
+    void coveredLinkComesForwardWhileFocused() {
+        auto* full = Child<LinkLabel>(form.get(), "lblFullBrand");
+        auto* cobrand = Child<LinkLabel>(form.get(), "lblCobrand");
+        QWidget* strip = full->parentWidget();
+        const QPoint middle = full->geometry().center();
+        QCOMPARE(strip->childAt(middle), cobrand);
+        full->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), full);
+        cobrand->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), cobrand);
+        Child(form.get(), "txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), cobrand);
+        full->setFocus(Qt::TabFocusReason);
+        Child(form.get(), "txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), cobrand);
+    }
+
     void tabReachesEveryCommandInVisualOrder() {
         QStringList order;
         QWidget* start = Child(form.get(), "Label61");
