@@ -68,11 +68,8 @@ QAccessibleInterface* Of(QWidget* root, const char* name) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public OnFreshBirthForm {
     Q_OBJECT
-
-    std::unique_ptr<TestShell> t;
-    std::unique_ptr<frmMain> form;
 
     frmDisplay* Read() {
         Type(form.get(), "txtName", QStringLiteral("ASHA"));
@@ -86,15 +83,6 @@ class AccessibilityTest : public QObject {
     }
 
 private slots:
-    void init() {
-        t = std::make_unique<TestShell>();
-        form = OpenBirthForm(*t);
-    }
-    void cleanup() {
-        form.reset();
-        t.reset();
-    }
-
     void birthFormNamesAndRoles() {
         const struct {
             const char* control;

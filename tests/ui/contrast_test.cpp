@@ -198,11 +198,8 @@ QStringList FaintFocus(QWidget* window) {
         QVERIFY2(found.isEmpty(), qPrintable(u'\n' + found.join(u'\n')));          \
     } while (false)
 
-class ContrastTest : public QObject {
+class ContrastTest : public OnFreshBirthForm {
     Q_OBJECT
-
-    std::unique_ptr<TestShell> t;
-    std::unique_ptr<frmMain> form;
 
     // A birth typed in, and a birthplace chosen from the atlas so that the zone suggestion shows.
     void FillIn() {
@@ -222,15 +219,6 @@ class ContrastTest : public QObject {
     }
 
 private slots:
-    void init() {
-        t = std::make_unique<TestShell>();
-        form = OpenBirthForm(*t);
-    }
-    void cleanup() {
-        form.reset();
-        t.reset();
-    }
-
     void formulaMatchesKnownRatios() {
         QCOMPARE(Contrast(Qt::black, Qt::white), 21.0);
         QCOMPARE(Contrast(Qt::white, Qt::white), 1.0);
