@@ -234,6 +234,26 @@ void GrowLabelsToFitTheirTexts(QWidget* window) {
             if (outer->isWindow()) break;
         }
     }
+    // A label whose written box reaches under the box in front of its strip is cut to the part that shows,
+    // when its text fits there: a text centred in the whole box would lose its last line under that box.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        QWidget* strip = label->parentWidget();
+        if (!Measured(*label) || !label->wordWrap() || strip->isWindow()) continue;
+        int shownBottom = strip->height();
+        const QObjectList& stack = strip->parentWidget()->children();  // back to front
+        for (qsizetype i = stack.indexOf(strip) + 1; i < stack.size(); ++i)
+            if (auto* front = qobject_cast<QWidget*>(stack[i]);
+                front && !front->isWindow() && !front->isHidden() && front->geometry().intersects(strip->geometry()))
+                shownBottom = std::min(shownBottom, front->y() - strip->y());
+        const int room = shownBottom - label->y();
+        if (label->y() + label->height() > shownBottom && room > 0 && NeededSize(*label).height() <= room)
+            label->resize(label->width(), room);
+    }
+    // Labels stacked on one spot share one size, so that the one in front hides all of the one behind.
+    for (QLabel* label : window->findChildren<QLabel*>())
+        for (QLabel* other : label->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (other != label && other->pos() == label->pos())
+                label->resize(std::max(label->width(), other->width()), std::max(label->height(), other->height()));
 }
 
 }  // namespace quorvane

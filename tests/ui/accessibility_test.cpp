@@ -228,6 +228,23 @@ private slots:
         QCOMPARE(UnnamedIn(&finder).join(u';'), QString());
     }
 
+    // The About box opens on OK: Enter closes it and opens no page; Tab reaches both links first.
+    void aboutBoxOpensOnOk() {
+        frmAbout about(t->shell, form.get());
+        about.show();
+        QApplication::setActiveWindow(&about);
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(QApplication::focusWidget(), Child(&about, "cmdOK"));
+        QStringList order;
+        for (QWidget* at = Child(&about, "cmdOK")->nextInFocusChain(); at != Child(&about, "cmdOK"); at = at->nextInFocusChain())
+            if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(&about)) order << at->objectName();
+        QCOMPARE(order, (QStringList{"lblHomePage", "lblCoBrand"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+        QVERIFY(!about.isVisible());
+        QVERIFY(t->web.opened.isEmpty());
+    }
+
     // Run by ctest at display scales 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
     void labelTextsFitTheirBoxes() {
         frmDisplay* display = Read();
@@ -238,21 +255,32 @@ private slots:
         for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display),
                                 static_cast<QWidget*>(&about)})
             for (QLabel* label : window->findChildren<QLabel*>())
-                if (label->isVisibleTo(window)) {
-                    // The text's own lines, not the written box, must lie inside every box around it.
-                    const int textHeight = std::min(label->height(),
-                        QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->contentsRect().width(), 100000),
-                                                                 Qt::TextWordWrap, label->text()).height());
-                    bool clipped = false;
-                    int bottom = label->y() + textHeight;
-                    for (QWidget* inner = label; inner != window && inner->parentWidget(); inner = inner->parentWidget()) {
-                        if (inner != label) bottom = inner->y() + inner->height();
-                        if (bottom > inner->parentWidget()->height()) clipped = true;
+                if (label->isVisibleTo(window) && label->window() == window && !label->text().isEmpty()) {
+                    const QString where = window->objectName() + u'/' + label->objectName() + u' ';
+                    if (!TextFitsItsBox(*label)) cut << where + QStringLiteral("does not fit its box");
+                    // Where the text's own lines are drawn, not the written box, must be seen: inside every
+                    // box around it, and not under a box that lies in front.
+                    const QRect text = QFontMetrics(label->font()).boundingRect(
+                        label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
+                        label->text()).intersected(label->contentsRect());
+                    for (QWidget* inner = label; inner != window; inner = inner->parentWidget()) {
+                        QWidget* outer = inner->parentWidget();
+                        const QRect shown(label->mapTo(outer, text.topLeft()), text.size());
+                        if (!outer->rect().contains(shown)) cut << where + QStringLiteral("clipped by ") + outer->objectName();
+                        const QObjectList& stack = outer->children();  // back to front
+                        for (qsizetype i = stack.indexOf(inner) + 1; i < stack.size(); ++i) {
+                            auto* front = qobject_cast<QWidget*>(stack[i]);
+                            // A link stacked on the same spot hides the one behind by design.
+                            if (front && front->isVisibleTo(window) && !front->isWindow() &&
+                                front->geometry() != inner->geometry() && front->geometry().intersects(shown))
+                                cut << where + QStringLiteral("covered by ") + front->objectName();
+                        }
                     }
-                    if (clipped || !TextFitsItsBox(*label))
-                        cut << window->objectName() + u'/' + label->objectName() + u' ' + label->text();
                 }
         QCOMPARE(cut.join(u';'), QString());
+        // The branding links lie one over the other: the one in front hides all of the one behind.
+        for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display)})
+            QCOMPARE(Child(window, "lblCobrand")->geometry(), Child(window, "lblFullBrand")->geometry());
         // The written places stay: only the sizes grow.
         QCOMPARE(Child(form.get(), "Label12")->pos(), QPoint(320, 68));
         QVERIFY(Child(form.get(), "Label12")->width() >= 60);
