@@ -123,6 +123,10 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
                             ui->picGalacticDescendant})
         picture->setAccessibleName(QStringLiteral("Sign picture"));
+    // The branding link in front is reached first, the one under it next (it comes forward with the focus).
+    setTabOrder(ui->txtGalacticDescendantDesc, ui->lblFullBrand);
+    setTabOrder(ui->lblFullBrand, ui->lblCobrand);
+    setTabOrder(ui->lblCobrand, ui->cmdOK);
     setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     NameValuesForAssistiveTechnology();

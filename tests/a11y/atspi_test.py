@@ -229,7 +229,8 @@ def main():
             pass
 
     pyatspi.Registry.registerEventListener(heard, "window:activate", "window:create",
-                                           "object:state-changed:showing", "focus:")
+                                           "object:state-changed:showing", "focus:",
+                                           "object:property-change:accessible-description", "object:announcement")
     pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program looks for it
     log = open(os.path.join(artifacts, "program.log"), "w")
     program = subprocess.Popen([app_path], env=env, stdout=log, stderr=subprocess.STDOUT)
@@ -319,6 +320,28 @@ def run(program, opened, events, artifacts):
     set_text(form, "Longitude degrees", "73")
     set_text(form, "Longitude minutes", "51")
     set_text(form, "City", "Pune")
+    set_text(form, "State", "Maharashtra")
+    set_text(form, "Country", "India")
+
+    # The place finder, read and used through AT-SPI; the zone suggestion is announced as it appears.
+    press(find(form, "Click Here To Find Latitude & Longitude", "push button"))
+    finder = wait_for(lambda: next((w for w in children(app) if showing(w) and
+                                    w.name == "Find Latitude & Longitude"), None), "the place finder")
+    places = wait_for(lambda: find(finder, "Places found"), "the list of places")
+    check(places.getRoleName() in ("table", "tree table", "tree", "list"), "the places are a %s" % places.getRoleName())
+    check(any(n.name == "Pune" for n in descendants(places)), "Pune is not among the places found")
+    check(find(finder, "Use", "push button") is not None, "the finder has no Use button")
+    del events[:]
+    press(find(finder, "Use", "push button"))
+    wait_for(lambda: not showing(finder), "the place finder to close")
+    line = wait_for(lambda: find(form, "Time zone suggestion", "label"), "the zone suggestion to show")
+    check("India" in line.description or "Kolkata" in line.description or "IST" in line.description,
+          "the zone suggestion reads %r" % line.description)
+    pump(0.5)
+    check(any("Time zone suggestion" == e[2] for e in events),
+          "no event announced the zone suggestion (heard %s)" % events[:8])
+    check(find(form, "Apply the suggested time zone", "push button") is not None, "the suggestion has no Apply")
+    check(value_of(find(form, "Latitude degrees", "text")) == "18", "the finder did not fill in the latitude")
     pick(form, "Birth month", "June")
     pick(form, "Birth day", "15")
     pick(form, "Birth year", "1985")

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "atlas/ui/place_finder_dialog.h"
@@ -60,6 +61,22 @@ QStringList UnnamedIn(QWidget* window) {
     QStringList found;
     Unnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), found);
     return found;
+}
+
+// The controls Tab reaches from `start`, once round, as object names.
+QStringList TabOrderFrom(QWidget* start) {
+    QStringList order;
+    QWidget* window = start->window();
+    start->setFocus();
+    QWidget* at = start;
+    for (int i = 0; i < 60 && at; ++i) {
+        order << at->objectName();
+        at = at->nextInFocusChain();
+        while (at && (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(window) || !at->isEnabled()))
+            at = at->nextInFocusChain();
+        if (at == start) break;
+    }
+    return order;
 }
 
 QAccessibleInterface* Of(QWidget* root, const char* name) {
@@ -195,22 +212,37 @@ private slots:
     }
 
     void tabReachesEveryCommandInVisualOrder() {
-        QStringList order;
-        QWidget* start = Child(form.get(), "Label61");
-        start->setFocus();
-        QWidget* at = start;
-        for (int i = 0; i < 40; ++i) {
-            order << at->objectName();
-            at = at->nextInFocusChain();
-            while (at && (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(form.get()) || !at->isEnabled()))
-                at = at->nextInFocusChain();
-            if (!at || at == start) break;
-        }
-        QCOMPARE(order, (QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",   "cboYear",   "cboHH",
-                                     "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD", "txtLatM",
-                                     "optLat_0", "optLat_1",  "txtLonD",     "txtLonM",   "optLong_0", "optLong_1",
-                                     "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand",
-                                     "lblCobrand"}));
+        QCOMPARE(TabOrderFrom(Child(form.get(), "Label61")),
+                 (QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",   "cboYear",   "cboHH",
+                              "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD", "txtLatM",
+                              "optLat_0", "optLat_1",  "txtLonD",     "txtLonM",   "optLong_0", "optLong_1",
+                              "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand",
+                              "lblCobrand"}));
+    }
+
+    // The reading form by keyboard: Tab in screen order, the description boxes scrolled by keys and left
+    // by Tab, the menu bar's own commands by their letters.
+    void readingFormByKeyboard() {
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        QApplication::setActiveWindow(display);
+        QVERIFY(QTest::qWaitForWindowActive(display));
+        QCOMPARE(TabOrderFrom(Child(display, "Label61")),
+                 (QStringList{"Label61", "txtGalacticSunSignDesc", "txtGalacticAscendantDesc", "txtGalacticMoonSignDesc",
+                              "txtGalacticDescendantDesc", "lblFullBrand", "lblCobrand", "cmdOK", "cmdExit"}));
+        auto* box = Child<QPlainTextEdit>(display, "txtGalacticSunSignDesc");
+        box->setFocus(Qt::TabFocusReason);
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QTest::keyClick(box, Qt::Key_PageDown);
+        QVERIFY(box->verticalScrollBar()->value() > 0);
+        QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Child(display, "txtGalacticAscendantDesc"));
+        // Alt+D is the Donate command on the menu bar itself.
+        QTest::keyClick(display, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(t->web.Keys(), QStringList{"donate"});
     }
 
     // Covers windows added later too: any control without a name is a fault.
@@ -235,10 +267,7 @@ private slots:
         QApplication::setActiveWindow(&about);
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QCOMPARE(QApplication::focusWidget(), Child(&about, "cmdOK"));
-        QStringList order;
-        for (QWidget* at = Child(&about, "cmdOK")->nextInFocusChain(); at != Child(&about, "cmdOK"); at = at->nextInFocusChain())
-            if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(&about)) order << at->objectName();
-        QCOMPARE(order, (QStringList{"lblHomePage", "lblCoBrand"}));
+        QCOMPARE(TabOrderFrom(Child(&about, "cmdOK")), (QStringList{"cmdOK", "lblHomePage", "lblCoBrand"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(about.result(), int(QDialog::Accepted));
         QVERIFY(!about.isVisible());
