@@ -81,7 +81,7 @@ def pump(seconds):
         time.sleep(0.02)
 
 
-def wait_for(find, what, seconds=15):
+def wait_for(find, what, seconds=30):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         try:
@@ -383,7 +383,7 @@ def run(program, opened, events, artifacts):
     end = time.monotonic() + 10
     while program.poll() is None and time.monotonic() < end:
         time.sleep(0.1)
-    check(program.poll() is not None, "Exit pressed through AT-SPI did not end the program")
+    check(program.poll() == 0, "Exit pressed through AT-SPI left the program with %s" % program.poll())
 
 
 if __name__ == "__main__":
