@@ -234,7 +234,7 @@ void GrowLabelsToFitTheirTexts(QWidget* window) {
             if (outer->isWindow()) break;
         }
     }
-    // A label whose written box reaches under the box in front of its strip is cut to the part that shows,
+    // A label whose box reaches under the box in front of its strip is cut to the part that shows,
     // when its text fits there: a text centred in the whole box would lose its last line under that box.
     for (QLabel* label : window->findChildren<QLabel*>()) {
         QWidget* strip = label->parentWidget();

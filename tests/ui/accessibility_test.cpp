@@ -287,7 +287,7 @@ private slots:
                 if (label->isVisibleTo(window) && label->window() == window && !label->text().isEmpty()) {
                     const QString where = window->objectName() + u'/' + label->objectName() + u' ';
                     if (!TextFitsItsBox(*label)) cut << where + QStringLiteral("does not fit its box");
-                    // Where the text's own lines are drawn, not the written box, must be seen: inside every
+                    // Where the text's own lines are drawn, not the whole label, must be seen: inside every
                     // box around it, and not under a box that lies in front.
                     const QRect text = QFontMetrics(label->font()).boundingRect(
                         label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
