@@ -96,8 +96,8 @@ private:
 };
 
 // A list that has been given a name: its name is what it is for and its value the shown entry, which is
-// also its one selected entry.
-class AccessibleNamedList : public QAccessibleWidget {
+// also its one selected entry and the text a screen reader reads from it.
+class AccessibleNamedList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
     ~AccessibleNamedList() override {
@@ -138,6 +138,32 @@ public:
         } else {
             QAccessibleWidget::doAction(action);
         }
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The shown entry as read-only text, without caret or selection.
+    QString text(int startOffset, int endOffset) const override {
+        return list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "ui/frmDisplay.h"
 
 #include <QCloseEvent>
+#include <QScrollBar>
 #include <QShortcut>
 
 #include "common/version.h"
@@ -113,6 +114,8 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
         NameForAssistiveTechnology(frame, frame->title());
         for (QPlainTextEdit* box : frame->findChildren<QPlainTextEdit*>()) {
             NameForAssistiveTechnology(box, frame->title() + QStringLiteral(" characteristics"));
+            NameForAssistiveTechnology(box->verticalScrollBar(),
+                                       QStringLiteral("Scroll ") + frame->title() + QStringLiteral(" characteristics"));
             // Read-only, yet reached by Tab and scrolled with the arrow and page keys.
             box->setFocusPolicy(Qt::StrongFocus);
             box->setTabChangesFocus(true);

@@ -164,6 +164,9 @@ private slots:
         QVERIFY(entry->state().selected);
         QVERIFY(!list->child(0)->state().selected);
         QCOMPARE(list->child(84), entry);  // the same entry each time, so that events name one object
+        QAccessibleTextInterface* shown = list->textInterface();
+        QVERIFY(shown);
+        QCOMPARE(shown->text(0, shown->characterCount()), QStringLiteral("1985"));
         Child<QComboBox>(form.get(), "cboYear")->showPopup();
         QVERIFY(!entry->state().invisible);
         QVERIFY(!entry->rect().isEmpty());
