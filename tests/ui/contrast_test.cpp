@@ -228,6 +228,32 @@ private slots:
         QVERIFY(std::abs(Contrast(QColor(228, 151, 114), Qt::black) - 8.97) < 0.01);
     }
 
+    // The measure itself finds faint texts, black on the buttons' grey passing.
+    void faintTextIsFound() {
+        QWidget window;
+        window.setObjectName(QStringLiteral("probe"));
+        window.setStyleSheet(QStringLiteral("QWidget#probe { background-color: rgb(128, 128, 128); }"
+                                            "QLabel { font-weight: bold; }"));
+        window.resize(300, 100);
+        auto* faint = new QLabel(QStringLiteral("Faint grey words"), &window);
+        faint->setObjectName(QStringLiteral("faint"));
+        faint->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
+        faint->setGeometry(10, 10, 200, 20);
+        auto* plain = new QLabel(QStringLiteral("White words, 3.95 : 1"), &window);
+        plain->setObjectName(QStringLiteral("white"));
+        plain->setStyleSheet(QStringLiteral("color: white;"));
+        plain->setGeometry(10, 40, 200, 20);
+        auto* clear = new QLabel(QStringLiteral("Black words"), &window);
+        clear->setStyleSheet(QStringLiteral("color: black;"));
+        clear->setGeometry(10, 70, 200, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList found = PoorContrast(&window);
+        QCOMPARE(found.size(), 2);
+        QVERIFY2(found.join(u'\n').contains(QStringLiteral("probe/faint rgb(90,90,90) on rgb(128,128,128)")), qPrintable(found.join(u'\n')));
+        QVERIFY2(found.join(u'\n').contains(QStringLiteral("probe/white rgb(255,255,255) on rgb(128,128,128): 3.95 : 1")), qPrintable(found.join(u'\n')));
+    }
+
     void everyTextStandsOutFromItsBackground() {
         FillIn();
         NONE_OF(PoorContrast(form.get()));
