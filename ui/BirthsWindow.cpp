@@ -127,7 +127,7 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     connect(&book_, &BirthsBook::Changed, this, &BirthsWindow::Refill);
 
     setTabOrder(filter_, list_);
-    setStyleSheet(FocusMarkStyle());
+    // The list window keeps the desktop's own light look, whose focus frame shows on it.
     Refill();
 }
 

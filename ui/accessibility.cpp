@@ -5,7 +5,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -41,21 +43,84 @@ private:
     LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
 };
 
-// A list that has been given a name: its name is what it is for and its value the shown entry.
-class AccessibleNamedList : public QAccessibleWidget {
+// One entry of a named list. It is shown only while the list is open, and pressing it picks it, so that
+// a screen reader can choose an entry without opening the list.
+class AccessibleListEntry : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleListEntry(QComboBox* list, int row) : list_(list), row_(row) {}
+
+    bool isValid() const override { return list_ && row_ < list_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(list_.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? list_->itemText(row_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!Open()) return {};
+        QAbstractItemView* view = list_->view();
+        const QRect row = view->visualRect(view->model()->index(row_, list_->modelColumn(), view->rootIndex()));
+        return {view->viewport()->mapToGlobal(row.topLeft()), row.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = isValid() && list_->currentIndex() == row_;
+        s.invisible = !Open();
+        s.disabled = !list_ || !list_->isEnabled();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !isValid() || !list_->isEnabled()) return;
+        if (Open()) list_->hidePopup();
+        list_->setCurrentIndex(row_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    bool Open() const { return list_ && list_->view()->isVisible(); }
+
+    QPointer<QComboBox> list_;
+    int row_;
+};
+
+// A list that has been given a name: its name is what it is for and its value the shown entry, which is
+// also its one selected entry and the text a screen reader reads from it.
+class AccessibleNamedList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    ~AccessibleNamedList() override {
+        for (QAccessible::Id id : std::as_const(entries_)) QAccessible::deleteAccessibleInterface(id);
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return list()->currentText();
         return QAccessibleWidget::text(t);
     }
-    int childCount() const override { return 1; }
+    int childCount() const override { return list()->count(); }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+        if (index < 0 || index >= list()->count()) return nullptr;
+        if (const auto known = entries_.constFind(index); known != entries_.constEnd())
+            if (QAccessibleInterface* entry = QAccessible::accessibleInterface(*known)) return entry;
+        auto* entry = new AccessibleListEntry(list(), index);
+        entries_.insert(index, QAccessible::registerAccessibleInterface(entry));
+        return entry;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && child->object() == list()->view() ? 0 : -1;
+        for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child) return it.key();
+        return -1;
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -75,8 +140,36 @@ public:
         }
     }
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The shown entry as read-only text, without caret or selection.
+    QString text(int startOffset, int endOffset) const override {
+        return list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+
+    mutable QHash<int, QAccessible::Id> entries_;
 };
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
@@ -104,11 +197,19 @@ void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QStr
     if (!description.isEmpty()) widget->setAccessibleDescription(description);
 }
 
-QString FocusMarkStyle() {
-    // White stands out against both black and the salmon frame (more than 4.5 : 1 on black).
+QString FocusAndSelectionStyle() {
+    // The fields, lists and boxes are black or salmon: a white frame stands out from their grey border.
     return QStringLiteral(
         "\nQLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus { border: 1px solid white; }"
-        "\nQCheckBox:focus, QRadioButton:focus { border: 1px dotted white; }");
+        "\nQCheckBox:focus, QRadioButton:focus { border: 1px dotted white; }"
+        // The buttons' light bevel turns black, and the caption is underlined: seen on black and salmon.
+        "\nQPushButton:focus { border: 2px solid black; text-decoration: underline; }"
+        // The place finder's list of places lies on the light dialog ground.
+        "\nQTreeView:focus { border: 2px solid black; }"
+        // Selected text: the fields are black, the description boxes salmon, the place list light.
+        "\nQLineEdit { selection-background-color: rgb(228, 151, 114); selection-color: black; }"
+        "\nQPlainTextEdit { selection-background-color: black; selection-color: rgb(228, 151, 114); }"
+        "\nQTreeView { selection-background-color: rgb(0, 64, 128); selection-color: white; }");
 }
 
 namespace {
@@ -159,6 +260,26 @@ void GrowLabelsToFitTheirTexts(QWidget* window) {
             if (outer->isWindow()) break;
         }
     }
+    // A label whose box reaches under the box in front of its strip is cut to the part that shows,
+    // when its text fits there: a text centred in the whole box would lose its last line under that box.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        QWidget* strip = label->parentWidget();
+        if (!Measured(*label) || !label->wordWrap() || strip->isWindow()) continue;
+        int shownBottom = strip->height();
+        const QObjectList& stack = strip->parentWidget()->children();  // back to front
+        for (qsizetype i = stack.indexOf(strip) + 1; i < stack.size(); ++i)
+            if (auto* front = qobject_cast<QWidget*>(stack[i]);
+                front && !front->isWindow() && !front->isHidden() && front->geometry().intersects(strip->geometry()))
+                shownBottom = std::min(shownBottom, front->y() - strip->y());
+        const int room = shownBottom - label->y();
+        if (label->y() + label->height() > shownBottom && room > 0 && NeededSize(*label).height() <= room)
+            label->resize(label->width(), room);
+    }
+    // Labels stacked on one spot share one size, so that the one in front hides all of the one behind.
+    for (QLabel* label : window->findChildren<QLabel*>())
+        for (QLabel* other : label->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (other != label && other->pos() == label->pos())
+                label->resize(std::max(label->width(), other->width()), std::max(label->height(), other->height()));
 }
 
 }  // namespace quorvane

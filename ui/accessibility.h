@@ -16,9 +16,10 @@ void InstallAccessibleInterfaces();
 // Gives `widget` the name a screen reader speaks for it, and an optional longer description.
 void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QString& description = {});
 
-// Style-sheet rules that draw a white frame round the focused field, list, box or button; appended to a
-// window's own style sheet so that the written colours stay as they are.
-QString FocusMarkStyle();
+// Style-sheet rules that mark the focused field, list, box or button so that the mark shows on the black
+// and the salmon grounds, and give selected text colours that stand out from its selection; appended to
+// a window's own style sheet so that the written colours stay as they are.
+QString FocusAndSelectionStyle();
 
 // Whether a label's text fits its box in the label's own font; a word-wrapped label is measured by
 // height at its width, a single line by width.

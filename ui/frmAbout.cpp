@@ -28,7 +28,9 @@ void frmAbout::Form_Load() {
     setWindowTitle(title);
     ui->Label2->setText(title);
     ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/hicolor/48x48/apps/quorvane.png")));
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + WebPageUrl(page::Home).toString());
+    // The site's address reads better than the page script's and fits the box; a click opens the home page.
+    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") +
+                             WebPageUrl(page::Home).adjusted(QUrl::RemovePath | QUrl::RemoveQuery).toString());
 }
 
 void frmAbout::NameControlsForAssistiveTechnology() {
@@ -37,8 +39,10 @@ void frmAbout::NameControlsForAssistiveTechnology() {
     // "Click here for more details" says nothing out of context: the name says what the details are about.
     NameForAssistiveTechnology(ui->lblCoBrand, QStringLiteral("More details about the fully branded edition"),
                                ui->Label3->text());
-    setStyleSheet(styleSheet() + FocusMarkStyle());
+    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
+    // The box opens on OK, so that Enter closes it; the links come before OK in Tab order.
+    ui->cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
 void frmAbout::cmdOK_Click() {

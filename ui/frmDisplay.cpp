@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QShortcut>
 
 #include "common/version.h"
@@ -155,7 +156,6 @@ void frmDisplay::AddOutputCommands() {
     wheel->setGeometry(ui->cmdOK->geometry().translated(-(ui->cmdExit->x() - ui->cmdOK->x()), 0));
     wheel->setFont(ui->cmdOK->font());
     wheel->setToolTip(QStringLiteral("Show the galactic wheel of this reading"));
-    setTabOrder(wheel, ui->cmdOK);
     connect(wheel, &QPushButton::clicked, this, &frmDisplay::cmdWheel_Click);
 }
 
@@ -221,6 +221,8 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
         NameForAssistiveTechnology(frame, frame->title());
         for (QPlainTextEdit* box : frame->findChildren<QPlainTextEdit*>()) {
             NameForAssistiveTechnology(box, frame->title() + QStringLiteral(" characteristics"));
+            NameForAssistiveTechnology(box->verticalScrollBar(),
+                                       QStringLiteral("Scroll ") + frame->title() + QStringLiteral(" characteristics"));
             // Read-only, yet reached by Tab and scrolled with the arrow and page keys.
             box->setFocusPolicy(Qt::StrongFocus);
             box->setTabChangesFocus(true);
@@ -231,7 +233,17 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
                             ui->picGalacticDescendant})
         picture->setAccessibleName(QStringLiteral("Sign picture"));
-    setStyleSheet(styleSheet() + FocusMarkStyle());
+    // The branding link in front is reached first, the one under it next (it comes forward with the focus).
+    setTabOrder(ui->txtGalacticDescendantDesc, ui->lblFullBrand);
+    setTabOrder(ui->lblFullBrand, ui->lblCobrand);
+    // Then the bottom strip's buttons from left to right.
+    if (auto* wheel = findChild<QPushButton*>(QStringLiteral("cmdWheel"))) {
+        setTabOrder(ui->lblCobrand, wheel);
+        setTabOrder(wheel, ui->cmdOK);
+    } else {
+        setTabOrder(ui->lblCobrand, ui->cmdOK);
+    }
+    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     NameValuesForAssistiveTechnology();
 }

@@ -345,6 +345,8 @@ void frmMain::NameControlsForAssistiveTechnology() {
         {ui->cmdBrowser, "Click Here To Find Latitude & Longitude"},
     };
     for (const auto& [control, name] : names) NameForAssistiveTechnology(control, QString::fromLatin1(name));
+    // A frame inside a frame would otherwise be named after the outer one.
+    for (QGroupBox* frame : {ui->fraZone, ui->Frame3, ui->Frame4}) NameForAssistiveTechnology(frame, frame->title());
     ui->txtLatD->setAccessibleDescription(QStringLiteral("0 to 90"));
     ui->txtLonD->setAccessibleDescription(QStringLiteral("0 to 180"));
     for (QWidget* minutes : {ui->txtLatM, ui->txtLonM}) minutes->setAccessibleDescription(QStringLiteral("0 to 59"));
@@ -363,7 +365,7 @@ void frmMain::NameControlsForAssistiveTechnology() {
         setTabOrder(ui->cmbTimeZone, apply);
         setTabOrder(apply, ui->txtLatD);
     }
-    setStyleSheet(styleSheet() + FocusMarkStyle());
+    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
     ui->txtName->setFocus(Qt::OtherFocusReason);

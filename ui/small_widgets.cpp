@@ -28,9 +28,30 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 void LinkLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
+    // A solid frame in the text's colour, round the part of the label that can be seen: a label wider
+    // than its strip would otherwise lose the frame's right edge.
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(palette().color(foregroundRole()), 1));
+    painter.drawRect(visibleRegion().boundingRect().intersected(rect()).adjusted(0, 0, -1, -1));
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    coveredBy_ = nullptr;
+    if (QWidget* strip = parentWidget()) {
+        const QObjectList& stack = strip->children();  // back to front
+        for (qsizetype i = stack.indexOf(this) + 1; i < stack.size() && !coveredBy_; ++i)
+            if (auto* sibling = qobject_cast<QWidget*>(stack[i]);
+                sibling && sibling->isVisible() && sibling->geometry().intersects(geometry()))
+                coveredBy_ = sibling;
+    }
+    if (coveredBy_) raise();
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    if (coveredBy_) stackUnder(coveredBy_);
+    coveredBy_ = nullptr;
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -23,6 +23,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // A link that lies under another comes to the front while it has the focus, so that its focus mark
+    // shows, and goes back under it afterwards.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QWidget* coveredBy_ = nullptr;
 };
 
 // A button whose caption wraps onto several lines when it is too long for one.

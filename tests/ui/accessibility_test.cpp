@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "atlas/ui/place_finder_dialog.h"
@@ -67,17 +68,30 @@ QStringList UnnamedIn(QWidget* window) {
     return found;
 }
 
+// The controls Tab reaches from `start`, once round, as object names.
+QStringList TabOrderFrom(QWidget* start) {
+    QStringList order;
+    QWidget* window = start->window();
+    start->setFocus();
+    QWidget* at = start;
+    for (int i = 0; i < 60 && at; ++i) {
+        order << at->objectName();
+        at = at->nextInFocusChain();
+        while (at && (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(window) || !at->isEnabled()))
+            at = at->nextInFocusChain();
+        if (at == start) break;
+    }
+    return order;
+}
+
 QAccessibleInterface* Of(QWidget* root, const char* name) {
     return QAccessible::queryAccessibleInterface(Child(root, name));
 }
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public OnFreshBirthForm {
     Q_OBJECT
-
-    std::unique_ptr<TestShell> t;
-    std::unique_ptr<frmMain> form;
 
     frmDisplay* Read() {
         Type(form.get(), "txtName", QStringLiteral("ASHA"));
@@ -91,15 +105,6 @@ class AccessibilityTest : public QObject {
     }
 
 private slots:
-    void init() {
-        t = std::make_unique<TestShell>();
-        form = OpenBirthForm(*t);
-    }
-    void cleanup() {
-        form.reset();
-        t.reset();
-    }
-
     void birthFormNamesAndRoles() {
         const struct {
             const char* control;
@@ -147,6 +152,35 @@ private slots:
         QCOMPARE(Child<QLabel>(form.get(), "Label7")->buddy(), Child(form.get(), "txtLatD"));
     }
 
+    // A closed list's entries are there to be read and pressed, not shown; the shown one is selected.
+    void listEntriesArePickedByPressing() {
+        QAccessibleInterface* list = Of(form.get(), "cboYear");
+        QCOMPARE(list->childCount(), 150);
+        QAccessibleInterface* entry = list->child(84);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("1985"));
+        QCOMPARE(entry->role(), QAccessible::ListItem);
+        QCOMPARE(entry->parent()->object(), Child(form.get(), "cboYear"));
+        QCOMPARE(list->indexOfChild(entry), 84);
+        QVERIFY(entry->state().invisible);
+        QVERIFY(!entry->state().selected);
+        QVERIFY(list->child(0)->state().selected);
+        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(Child<QComboBox>(form.get(), "cboYear")->currentText(), QStringLiteral("1985"));
+        QVERIFY(entry->state().selected);
+        QVERIFY(!list->child(0)->state().selected);
+        QCOMPARE(list->child(84), entry);  // the same entry each time, so that events name one object
+        QAccessibleTextInterface* shown = list->textInterface();
+        QVERIFY(shown);
+        QCOMPARE(shown->text(0, shown->characterCount()), QStringLiteral("1985"));
+        Child<QComboBox>(form.get(), "cboYear")->showPopup();
+        QVERIFY(!entry->state().invisible);
+        QVERIFY(!entry->rect().isEmpty());
+        Child<QComboBox>(form.get(), "cboYear")->hidePopup();
+        // Groups inside the form are named for themselves, not for the form's frame.
+        QCOMPARE(Of(form.get(), "fraZone")->text(QAccessible::Name), QStringLiteral("Zone"));
+        QCOMPARE(Of(form.get(), "Frame4")->text(QAccessible::Name), QStringLiteral("Longitude"));
+    }
+
     void linksArePressableByScreenReaderAndKeyboard() {
         for (const char* link : {"Label61", "lblFullBrand", "lblCobrand"}) {
             QAccessibleInterface* node = Of(form.get(), link);
@@ -167,23 +201,56 @@ private slots:
         }
     }
 
+    // The full-branding link lies under the co-brand link: while it has the focus it shows in front.
+    void coveredLinkComesForwardWhileFocused() {
+        auto* full = Child<LinkLabel>(form.get(), "lblFullBrand");
+        auto* cobrand = Child<LinkLabel>(form.get(), "lblCobrand");
+        QWidget* strip = full->parentWidget();
+        const QPoint middle = full->geometry().center();
+        QCOMPARE(strip->childAt(middle), cobrand);
+        full->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), full);
+        cobrand->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), cobrand);
+        Child(form.get(), "txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), cobrand);
+        full->setFocus(Qt::TabFocusReason);
+        Child(form.get(), "txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(strip->childAt(middle), cobrand);
+    }
+
     void tabReachesEveryCommandInVisualOrder() {
-        QStringList order;
-        QWidget* start = Child(form.get(), "Label61");
-        start->setFocus();
-        QWidget* at = start;
-        for (int i = 0; i < 40; ++i) {
-            order << at->objectName();
-            at = at->nextInFocusChain();
-            while (at && (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(form.get()) || !at->isEnabled()))
-                at = at->nextInFocusChain();
-            if (!at || at == start) break;
-        }
-        QCOMPARE(order, (QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",   "cboYear",   "cboHH",
-                                     "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD", "txtLatM",
-                                     "optLat_0", "optLat_1",  "txtLonD",     "txtLonM",   "optLong_0", "optLong_1",
-                                     "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand",
-                                     "lblCobrand"}));
+        QCOMPARE(TabOrderFrom(Child(form.get(), "Label61")),
+                 (QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",   "cboYear",   "cboHH",
+                              "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD", "txtLatM",
+                              "optLat_0", "optLat_1",  "txtLonD",     "txtLonM",   "optLong_0", "optLong_1",
+                              "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand",
+                              "lblCobrand"}));
+    }
+
+    // The reading form by keyboard: Tab in screen order, the description boxes scrolled by keys and left
+    // by Tab, the menu bar's own commands by their letters.
+    void readingFormByKeyboard() {
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        QApplication::setActiveWindow(display);
+        QVERIFY(QTest::qWaitForWindowActive(display));
+        QCOMPARE(TabOrderFrom(Child(display, "Label61")),
+                 (QStringList{"Label61", "txtGalacticSunSignDesc", "txtGalacticAscendantDesc", "txtGalacticMoonSignDesc",
+                              "txtGalacticDescendantDesc", "lblFullBrand", "lblCobrand", "cmdWheel", "cmdOK", "cmdExit"}));
+        auto* box = Child<QPlainTextEdit>(display, "txtGalacticSunSignDesc");
+        box->setFocus(Qt::TabFocusReason);
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QTest::keyClick(box, Qt::Key_PageDown);
+        QVERIFY(box->verticalScrollBar()->value() > 0);
+        QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Child(display, "txtGalacticAscendantDesc"));
+        // Alt+D is the Donate command on the menu bar itself.
+        QTest::keyClick(display, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(t->web.Keys(), QStringList{"donate"});
     }
 
     // Covers windows added later too: any control without a name is a fault.
@@ -214,6 +281,20 @@ private slots:
         QCOMPARE(UnnamedIn(form->Births().Window()).join(u';'), QString());
     }
 
+    // The About box opens on OK: Enter closes it and opens no page; Tab reaches both links first.
+    void aboutBoxOpensOnOk() {
+        frmAbout about(t->shell, form.get());
+        about.show();
+        QApplication::setActiveWindow(&about);
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(QApplication::focusWidget(), Child(&about, "cmdOK"));
+        QCOMPARE(TabOrderFrom(Child(&about, "cmdOK")), (QStringList{"cmdOK", "lblHomePage", "lblCoBrand"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+        QVERIFY(!about.isVisible());
+        QVERIFY(t->web.opened.isEmpty());
+    }
+
     // Run by ctest at display scales 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR).
     void labelTextsFitTheirBoxes() {
         frmDisplay* display = Read();
@@ -231,21 +312,32 @@ private slots:
         for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display),
                                 static_cast<QWidget*>(&about), wheel})
             for (QLabel* label : window->findChildren<QLabel*>())
-                if (label->window() == window && label->isVisibleTo(window)) {
-                    // The text's own lines, not the written box, must lie inside every box around it.
-                    const int textHeight = std::min(label->height(),
-                        QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->contentsRect().width(), 100000),
-                                                                 Qt::TextWordWrap, label->text()).height());
-                    bool clipped = false;
-                    int bottom = label->y() + textHeight;
-                    for (QWidget* inner = label; inner != window && inner->parentWidget(); inner = inner->parentWidget()) {
-                        if (inner != label) bottom = inner->y() + inner->height();
-                        if (bottom > inner->parentWidget()->height()) clipped = true;
+                if (label->isVisibleTo(window) && label->window() == window && !label->text().isEmpty()) {
+                    const QString where = window->objectName() + u'/' + label->objectName() + u' ';
+                    if (!TextFitsItsBox(*label)) cut << where + QStringLiteral("does not fit its box");
+                    // Where the text's own lines are drawn, not the whole label, must be seen: inside every
+                    // box around it, and not under a box that lies in front.
+                    const QRect text = QFontMetrics(label->font()).boundingRect(
+                        label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
+                        label->text()).intersected(label->contentsRect());
+                    for (QWidget* inner = label; inner != window; inner = inner->parentWidget()) {
+                        QWidget* outer = inner->parentWidget();
+                        const QRect shown(label->mapTo(outer, text.topLeft()), text.size());
+                        if (!outer->rect().contains(shown)) cut << where + QStringLiteral("clipped by ") + outer->objectName();
+                        const QObjectList& stack = outer->children();  // back to front
+                        for (qsizetype i = stack.indexOf(inner) + 1; i < stack.size(); ++i) {
+                            auto* front = qobject_cast<QWidget*>(stack[i]);
+                            // A link stacked on the same spot hides the one behind by design.
+                            if (front && front->isVisibleTo(window) && !front->isWindow() &&
+                                front->geometry() != inner->geometry() && front->geometry().intersects(shown))
+                                cut << where + QStringLiteral("covered by ") + front->objectName();
+                        }
                     }
-                    if (clipped || !TextFitsItsBox(*label))
-                        cut << window->objectName() + u'/' + label->objectName() + u' ' + label->text();
                 }
         QCOMPARE(cut.join(u';'), QString());
+        // The branding links lie one over the other: the one in front hides all of the one behind.
+        for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display)})
+            QCOMPARE(Child(window, "lblCobrand")->geometry(), Child(window, "lblFullBrand")->geometry());
         // The written places stay: only the sizes grow.
         QCOMPARE(Child(form.get(), "Label12")->pos(), QPoint(320, 68));
         QVERIFY(Child(form.get(), "Label12")->width() >= 60);

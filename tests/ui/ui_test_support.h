@@ -90,6 +90,24 @@ inline std::unique_ptr<frmMain> OpenBirthForm(TestShell& t) {
     return form;
 }
 
+// A test class whose every test starts on a fresh birth-data form (Qt Test runs the inherited slots).
+class OnFreshBirthForm : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<TestShell> t;
+    std::unique_ptr<frmMain> form;
+
+protected slots:
+    void init() {
+        t = std::make_unique<TestShell>();
+        form = OpenBirthForm(*t);
+    }
+    void cleanup() {
+        form.reset();
+        t.reset();
+    }
+};
+
 // The web commands both working forms carry, with the page each opens.
 struct WebCommand {
     const char* Control;

@@ -1,0 +1,311 @@
+// What a person with weak sight sees: every text is drawn on its background at a contrast of at least
+// 4.5 : 1, and the focus mark of every control stands out from what it covers by at least 3 : 1, on the
+// black strips and on the salmon frames alike. Colours are read from the drawn windows, so that the style
+// sheets, palettes and the focus marks are all measured as they come out.
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionGroupBox>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "atlas/ui/place_finder_dialog.h"
+#include "ui/frmAbout.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui_test_support.h"
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+namespace {
+
+// Relative luminance of an sRGB colour.
+double Luminance(QColor c) {
+    const auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double Contrast(QColor a, QColor b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QImage Picture(QWidget* window) {
+    QApplication::processEvents();
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The colour most pixels of `area` have: what the text stands on.
+QColor Ground(const QImage& image, const QRect& area) {
+    std::map<QRgb, int> counts;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) ++counts[image.pixel(x, y) & RGB_MASK];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return most == counts.end() ? QColor() : QColor(most->first);
+}
+
+// Whether `colour` is drawn in `area` at all (bold text reaches its full colour in its strokes).
+bool Drawn(const QImage& image, const QRect& area, QColor colour) {
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c(image.pixel(x, y));
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <= 24)
+                return true;
+        }
+    return false;
+}
+
+QString NameOf(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" in ") +
+                                           w->parentWidget()->objectName()
+                                     : w->objectName();
+}
+
+QString Describe(QColor c) { return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue()); }
+
+struct Text {
+    QWidget* Widget;
+    QRect Area;      // in the widget's own coordinates: where the text and its ground are
+    QColor Colour;
+};
+
+// The texts a window shows: labels, fields, lists, boxes, buttons, frame titles and the menu bar.
+QVector<Text> TextsOf(QWidget* window) {
+    QVector<Text> texts;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || !w->isEnabled() || w->window() != window) continue;
+        const QPalette& p = w->palette();
+        const QRect inner = w->rect().adjusted(2, 2, -2, -2);
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (!label->text().isEmpty() && label->pixmap().isNull()) texts.push_back({w, inner, p.color(QPalette::WindowText)});
+        } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) {
+            texts.push_back({w, inner, p.color(QPalette::Text)});
+        } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QPushButton*>(w)) {
+            texts.push_back({w, inner, p.color(QPalette::ButtonText)});
+        } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+            texts.push_back({w, inner.adjusted(16, 0, 0, 0), p.color(QPalette::WindowText)});
+        } else if (auto* frame = qobject_cast<QGroupBox*>(w); frame && !frame->title().isEmpty()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            texts.push_back({w, title, p.color(QPalette::WindowText)});
+        } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+            for (QAction* menu : bar->actions())
+                if (menu->isEnabled() && !menu->isSeparator())
+                    texts.push_back({w, bar->actionGeometry(menu).adjusted(2, 2, -2, -2), p.color(QPalette::ButtonText)});
+        }
+    }
+    return texts;
+}
+
+QStringList PoorContrast(QWidget* window) {
+    // Selected text is measured by its palette below; here every text is drawn plain.
+    for (QLineEdit* field : window->findChildren<QLineEdit*>()) field->deselect();
+    const QImage image = Picture(window);
+    const qreal ratio = image.width() / qreal(window->width());
+    QStringList poor;
+    const QVector<Text> texts = TextsOf(window);
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        // A list's header marks no selection; lists, fields and boxes do.
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w) &&
+            (!qobject_cast<QAbstractItemView*>(w) || qobject_cast<QHeaderView*>(w)))
+            continue;
+        const QPalette& p = w->palette();
+        if (Contrast(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)) < 4.5)
+            poor << window->objectName() + u'/' + NameOf(w) + QStringLiteral(": selected text ") +
+                        Describe(p.color(QPalette::HighlightedText)) + QStringLiteral(" on ") +
+                        Describe(p.color(QPalette::Highlight));
+    }
+    if (texts.size() < 3) poor << QStringLiteral("%1: only %2 texts found").arg(window->objectName()).arg(texts.size());
+    for (const Text& t : texts) {
+        const QRect topLeft(t.Widget->mapTo(window, t.Area.topLeft()), t.Area.size());
+        const QRect area(std::lround(topLeft.x() * ratio), std::lround(topLeft.y() * ratio),
+                         std::lround(topLeft.width() * ratio), std::lround(topLeft.height() * ratio));
+        const QColor ground = Ground(image, area);
+        const QString what = window->objectName() + u'/' + NameOf(t.Widget) + u' ' + Describe(t.Colour) +
+                             QStringLiteral(" on ") + Describe(ground);
+        if (!Drawn(image, area, t.Colour)) poor << what + QStringLiteral(": the text colour is not what is drawn");
+        else if (Contrast(t.Colour, ground) < 4.5)
+            poor << what + QStringLiteral(": %1 : 1").arg(Contrast(t.Colour, ground), 0, 'f', 2);
+    }
+    return poor;
+}
+
+// The controls Tab reaches whose focus mark does not stand out: fewer pixels than half the control's
+// outline change, by at least 3 : 1, when it takes the focus.
+QStringList FaintFocus(QWidget* window) {
+    QStringList faint;
+    QWidget* parking = nullptr;
+    QVector<QWidget*> reached;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() && w->window() == window) {
+            reached.push_back(w);
+        }
+    if (reached.size() < 2) return {QStringLiteral("%1: fewer than two controls take the focus").arg(window->objectName())};
+    for (QWidget* w : reached) {
+        parking = w == reached.front() ? reached.back() : reached.front();
+        parking->setFocus(Qt::TabFocusReason);
+        const QImage before = Picture(window);
+        w->setFocus(Qt::TabFocusReason);
+        if (!w->hasFocus()) {
+            faint << window->objectName() + u'/' + NameOf(w) + QStringLiteral(": does not take the focus");
+            continue;
+        }
+        const QImage after = Picture(window);
+        const qreal ratio = after.width() / qreal(window->width());
+        // The part of the control that can be seen once it has the focus.
+        const QRect seen = w->visibleRegion().boundingRect();
+        const QRect box = QRect(w->mapTo(window, seen.topLeft()) * ratio, seen.size() * ratio).intersected(after.rect());
+        int marked = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (Contrast(QColor(before.pixel(x, y)), QColor(after.pixel(x, y))) >= 3.0) ++marked;
+        if (marked < box.width() + box.height())
+            faint << window->objectName() + u'/' + NameOf(w) +
+                         QStringLiteral(": %1 pixels mark the focus, %2 wanted").arg(marked).arg(box.width() + box.height());
+    }
+    return faint;
+}
+
+}  // namespace
+
+// Every fault found, each on its own line.
+#define NONE_OF(faults)                                                              \
+    do {                                                                             \
+        const QStringList found = faults;                                            \
+        QVERIFY2(found.isEmpty(), qPrintable(u'\n' + found.join(u'\n')));          \
+    } while (false)
+
+class ContrastTest : public OnFreshBirthForm {
+    Q_OBJECT
+
+    // A birth typed in, and a birthplace chosen from the atlas so that the zone suggestion shows.
+    void FillIn() {
+        Place pune;
+        pune.City = "Pune";
+        pune.Country = "India";
+        pune.Latitude = 18.52;
+        pune.Longitude = 73.86;
+        pune.TimeZoneId = "Asia/Kolkata";
+        t->pick = PlacePick{PlacePick::Outcome::Use, pune};
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        Type(form.get(), "txtMCity", QStringLiteral("Pune"));
+        Type(form.get(), "txtMState", QStringLiteral("Maharashtra"));
+        Type(form.get(), "txtMCountry", QStringLiteral("India"));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+        QVERIFY(Child(form.get(), "zoneSuggestion")->isVisible());
+    }
+
+private slots:
+    void formulaMatchesKnownRatios() {
+        QCOMPARE(Contrast(Qt::black, Qt::white), 21.0);
+        QCOMPARE(Contrast(Qt::white, Qt::white), 1.0);
+        // Grey 118 on white is the lightest grey that passes; salmon on black is the forms' main pair.
+        QVERIFY(Contrast(QColor(118, 118, 118), Qt::white) >= 4.5);
+        QVERIFY(Contrast(QColor(119, 119, 119), Qt::white) < 4.5);
+        QVERIFY(std::abs(Contrast(QColor(228, 151, 114), Qt::black) - 8.97) < 0.01);
+    }
+
+    // The measure itself finds faint texts, black on the buttons' grey passing.
+    void faintTextIsFound() {
+        QWidget window;
+        window.setObjectName(QStringLiteral("probe"));
+        window.setStyleSheet(QStringLiteral("QWidget#probe { background-color: rgb(128, 128, 128); }"
+                                            "QLabel { font-weight: bold; }"));
+        window.resize(300, 100);
+        auto* faint = new QLabel(QStringLiteral("Faint grey words"), &window);
+        faint->setObjectName(QStringLiteral("faint"));
+        faint->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
+        faint->setGeometry(10, 10, 200, 20);
+        auto* plain = new QLabel(QStringLiteral("White words, 3.95 : 1"), &window);
+        plain->setObjectName(QStringLiteral("white"));
+        plain->setStyleSheet(QStringLiteral("color: white;"));
+        plain->setGeometry(10, 40, 200, 20);
+        auto* clear = new QLabel(QStringLiteral("Black words"), &window);
+        clear->setStyleSheet(QStringLiteral("color: black;"));
+        clear->setGeometry(10, 70, 200, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList found = PoorContrast(&window);
+        QCOMPARE(found.size(), 2);
+        QVERIFY2(found.join(u'\n').contains(QStringLiteral("probe/faint rgb(90,90,90) on rgb(128,128,128)")), qPrintable(found.join(u'\n')));
+        QVERIFY2(found.join(u'\n').contains(QStringLiteral("probe/white rgb(255,255,255) on rgb(128,128,128): 3.95 : 1")), qPrintable(found.join(u'\n')));
+    }
+
+    void everyTextStandsOutFromItsBackground() {
+        FillIn();
+        NONE_OF(PoorContrast(form.get()));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        frmDisplay* display = form->ReadingForm();
+        QVERIFY(display);
+        QVERIFY(QTest::qWaitForWindowExposed(display));
+        NONE_OF(PoorContrast(display));
+        frmAbout about(t->shell, display);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        NONE_OF(PoorContrast(&about));
+        PlaceFinderDialog finder(QStringLiteral("Pune"), form.get());  // opened from the birth-data form
+        finder.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finder));
+        NONE_OF(PoorContrast(&finder));
+    }
+
+    void openListsStandOutToo() {
+        for (const char* name : {"cboMonth", "cmbTimeZone"}) {
+            auto* list = Child<QComboBox>(form.get(), name);
+            list->showPopup();
+            QAbstractItemView* view = list->view();
+            QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+            const QPalette& p = view->palette();
+            QVERIFY2(Contrast(p.color(QPalette::Text), p.color(QPalette::Base)) >= 4.5, name);
+            QVERIFY2(Contrast(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)) >= 4.5, name);
+            list->hidePopup();
+        }
+    }
+
+    void focusShowsOnDarkAndSalmonGrounds() {
+        FillIn();
+        NONE_OF(FaintFocus(form.get()));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        frmDisplay* display = form->ReadingForm();
+        QVERIFY(display);
+        QApplication::setActiveWindow(display);
+        QVERIFY(QTest::qWaitForWindowActive(display));
+        NONE_OF(FaintFocus(display));
+        frmAbout about(t->shell, display);
+        about.show();
+        QApplication::setActiveWindow(&about);
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        NONE_OF(FaintFocus(&about));
+        PlaceFinderDialog finder(QStringLiteral("Pune"), form.get());  // opened from the birth-data form
+        finder.show();
+        QApplication::setActiveWindow(&finder);
+        QVERIFY(QTest::qWaitForWindowActive(&finder));
+        NONE_OF(FaintFocus(&finder));
+    }
+};
+
+QTEST_MAIN(ContrastTest)
+#include "contrast_test.moc"
