@@ -1,0 +1,135 @@
+#include "atlas/atlas_index.h"
+
+#include "atlas/atlas.h"
+
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace quorvane::atlas_index {
+namespace {
+
+constexpr std::size_t kPlacesAt = sizeof(Header);
+
+std::size_t NamesAt(std::uint32_t placeCount) { return kPlacesAt + placeCount * sizeof(PlaceRecord); }
+std::size_t TextAt(std::uint32_t placeCount, std::uint32_t nameCount) {
+    return NamesAt(placeCount) + nameCount * sizeof(NameRecord);
+}
+
+// Each distinct text is stored once: many towns share a state, a country or a name in some language.
+class TextArea {
+public:
+    Text add(std::string_view s) {
+        if (s.empty()) return {};
+        const auto [it, fresh] = where_.try_emplace(std::string(s), Text{});
+        if (fresh) {
+            it->second = {static_cast<std::uint32_t>(bytes_.size()), static_cast<std::uint32_t>(s.size())};
+            bytes_ += s;
+        }
+        return it->second;
+    }
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+    std::unordered_map<std::string, Text> where_;
+};
+
+template <typename T>
+void Append(std::string& out, const T& record) {
+    out.append(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+}  // namespace
+
+std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>& names) {
+    TextArea text;
+    std::vector<PlaceRecord> records;
+    records.reserve(places.size());
+    struct Entry {
+        std::string Folded;
+        Text Written;
+        std::uint32_t Place;
+    };
+    std::vector<Entry> entries;
+    std::unordered_map<std::uint32_t, std::uint32_t> byId;
+    std::vector<std::unordered_set<std::string>> namesOf(places.size());
+    for (std::uint32_t i = 0; i < places.size(); ++i) {
+        const Place& p = places[i];
+        records.push_back({p.GeoNameId, p.Population, p.Latitude, p.Longitude, text.add(p.City), text.add(p.State),
+                           text.add(p.Country), text.add(p.CountryCode), text.add(p.TimeZoneId),
+                           text.add(FoldForSearch(p.State)), text.add(FoldForSearch(p.Country)),
+                           text.add(FoldForSearch(p.CountryCode))});
+        if (p.GeoNameId != 0) byId.emplace(p.GeoNameId, i);
+        std::string folded = FoldPlaceName(p.City);
+        namesOf[i].insert(folded);
+        entries.push_back({std::move(folded), {}, i});
+    }
+    // A name that folds like one the town already has adds nothing: "Munchen" beside "München".
+    for (const PlaceName& n : names) {
+        const auto town = byId.find(n.GeoNameId);
+        if (town == byId.end()) continue;
+        std::string folded = FoldPlaceName(n.Name);
+        if (folded.empty() || !namesOf[town->second].insert(folded).second) continue;
+        entries.push_back({std::move(folded), text.add(n.Name), town->second});
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return std::tie(a.Folded, a.Place) < std::tie(b.Folded, b.Place); });
+    std::vector<NameRecord> nameRecords;
+    nameRecords.reserve(entries.size());
+    for (const Entry& e : entries) nameRecords.push_back({text.add(e.Folded), e.Written, e.Place});
+
+    Header header{};
+    std::memcpy(header.Magic, kMagic, sizeof kMagic);
+    header.Version = kVersion;
+    header.PlaceCount = static_cast<std::uint32_t>(records.size());
+    header.NameCount = static_cast<std::uint32_t>(nameRecords.size());
+    header.TextSize = static_cast<std::uint32_t>(text.bytes().size());
+    header.FileSize = TextAt(header.PlaceCount, header.NameCount) + header.TextSize;
+    std::string out;
+    out.reserve(header.FileSize);
+    Append(out, header);
+    for (const PlaceRecord& r : records) Append(out, r);
+    for (const NameRecord& r : nameRecords) Append(out, r);
+    out += text.bytes();
+    return out;
+}
+
+View::View(std::string_view bytes) {
+    if (bytes.size() < sizeof(Header)) throw BadIndex("it is too short to be an atlas index");
+    if (reinterpret_cast<std::uintptr_t>(bytes.data()) % alignof(PlaceRecord) != 0)
+        throw BadIndex("its bytes are not aligned in memory");
+    const auto* header = reinterpret_cast<const Header*>(bytes.data());
+    if (std::memcmp(header->Magic, kMagic, sizeof kMagic) != 0) throw BadIndex("it is not an atlas index");
+    if (header->Version != kVersion)
+        throw BadIndex("it is of version " + std::to_string(header->Version) + ", this program reads version " +
+                       std::to_string(kVersion));
+    const std::uint64_t textAt = TextAt(header->PlaceCount, header->NameCount);
+    if (header->FileSize != bytes.size() || textAt + header->TextSize != bytes.size())
+        throw BadIndex("it is cut short or has bytes added (" + std::to_string(bytes.size()) + " bytes, " +
+                       std::to_string(header->FileSize) + " expected)");
+    header_ = header;
+    places_ = reinterpret_cast<const PlaceRecord*>(bytes.data() + kPlacesAt);
+    names_ = reinterpret_cast<const NameRecord*>(bytes.data() + NamesAt(header->PlaceCount));
+    text_ = bytes.data() + textAt;
+
+    const auto inside = [&](Text t) { return std::uint64_t{t.Offset} + t.Size <= header->TextSize; };
+    for (std::uint32_t i = 0; i < header->PlaceCount; ++i) {
+        const PlaceRecord& p = places_[i];
+        for (Text t : {p.City, p.State, p.Country, p.CountryCode, p.TimeZoneId, p.FoldedState, p.FoldedCountry,
+                       p.FoldedCode})
+            if (!inside(t)) throw BadIndex("town " + std::to_string(i) + " has a name outside the file");
+    }
+    std::string_view previous;
+    for (const NameRecord* n = namesBegin(); n != namesEnd(); ++n) {
+        if (!inside(n->Folded) || !inside(n->Written) || n->Place >= header->PlaceCount)
+            throw BadIndex("name " + std::to_string(n - names_) + " points outside the file");
+        // The look-up halves the table: names out of order would silently hide towns.
+        if (text(n->Folded) < previous) throw BadIndex("its names are out of order");
+        previous = text(n->Folded);
+    }
+}
+
+}  // namespace quorvane::atlas_index
