@@ -266,7 +266,7 @@ Atlas Atlas::FromFile(const std::string& path) {
         atlas.Open(std::string_view(static_cast<const char*>(atlas.mapping_->Address), atlas.mapping_->Size));
     } catch (const atlas_index::BadIndex& bad) {
         Atlas none;
-        none.problem_ = "the atlas index " + path + " is damaged (" + bad.what() + "); reinstall Quorvane or rebuild it";
+        none.problem_ = "the atlas index " + path + " is damaged: " + std::string(bad.what()) + "; reinstall Quorvane or rebuild it";
         return none;
     }
     return atlas;

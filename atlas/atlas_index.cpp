@@ -7,6 +7,7 @@
 #include <tuple>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace quorvane::atlas_index {
 namespace {
@@ -67,13 +68,31 @@ std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>
         namesOf[i].insert(folded);
         entries.push_back({std::move(folded), {}, i});
     }
-    // A name that folds like one the town already has adds nothing: "Munchen" beside "München".
+    // A name that folds like one the town already has adds nothing: "Munchen" beside "München". Among
+    // spellings that fold alike the one most catalogs write is shown ("Kiev" rather than "Kíev").
+    struct Spellings {
+        std::uint32_t Place;
+        std::vector<std::pair<std::string, int>> Written;  // in the order first seen, with their counts
+    };
+    std::unordered_map<std::string, std::size_t> spellingsOf;  // "place folded" -> into `spellings`
+    std::vector<std::pair<std::string, Spellings>> spellings;
     for (const PlaceName& n : names) {
         const auto town = byId.find(n.GeoNameId);
         if (town == byId.end()) continue;
         std::string folded = FoldPlaceName(n.Name);
-        if (folded.empty() || !namesOf[town->second].insert(folded).second) continue;
-        entries.push_back({std::move(folded), text.add(n.Name), town->second});
+        if (folded.empty() || namesOf[town->second].contains(folded)) continue;
+        const auto [at, fresh] =
+            spellingsOf.try_emplace(std::to_string(town->second) + ' ' + folded, spellings.size());
+        if (fresh) spellings.push_back({std::move(folded), {town->second, {}}});
+        auto& written = spellings[at->second].second.Written;
+        const auto same = std::find_if(written.begin(), written.end(), [&](const auto& w) { return w.first == n.Name; });
+        if (same == written.end()) written.emplace_back(n.Name, 1);
+        else ++same->second;
+    }
+    for (auto& [folded, s] : spellings) {
+        const auto most = std::max_element(s.Written.begin(), s.Written.end(),
+                                           [](const auto& a, const auto& b) { return a.second < b.second; });
+        entries.push_back({std::move(folded), text.add(most->first), s.Place});
     }
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return std::tie(a.Folded, a.Place) < std::tie(b.Folded, b.Place); });
@@ -108,8 +127,8 @@ View::View(std::string_view bytes) {
                        std::to_string(kVersion));
     const std::uint64_t textAt = TextAt(header->PlaceCount, header->NameCount);
     if (header->FileSize != bytes.size() || textAt + header->TextSize != bytes.size())
-        throw BadIndex("it is cut short or has bytes added (" + std::to_string(bytes.size()) + " bytes, " +
-                       std::to_string(header->FileSize) + " expected)");
+        throw BadIndex("it is cut short or has bytes added: " + std::to_string(bytes.size()) + " bytes, " +
+                       std::to_string(header->FileSize) + " expected");
     header_ = header;
     places_ = reinterpret_cast<const PlaceRecord*>(bytes.data() + kPlacesAt);
     names_ = reinterpret_cast<const NameRecord*>(bytes.data() + NamesAt(header->PlaceCount));

@@ -98,8 +98,18 @@ struct PlaceChoice {
 };
 
 // Fills the coordinates (and zone, when not given) of `birth`; on failure prints why and returns nothing.
+// The built-in atlas, or nothing when its index cannot be read (the message is printed).
+const Atlas* BuiltinAtlas() {
+    const Atlas& atlas = Atlas::Builtin();
+    if (atlas.problem().empty()) return &atlas;
+    std::cerr << "quorvane-cli: " << atlas.problem() << "\n";
+    return nullptr;
+}
+
 std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, BirthText& birth) {
-    const PlaceResolution found = ResolvePlace(Atlas::Builtin(), query);
+    const Atlas* atlas = BuiltinAtlas();
+    if (!atlas) return std::nullopt;
+    const PlaceResolution found = ResolvePlace(*atlas, query);
     if (found.Result != PlaceResolution::Outcome::Found) {
         std::cerr << "quorvane-cli: --place \"" << query << "\" "
                   << (found.Result == PlaceResolution::Outcome::Ambiguous
@@ -132,19 +142,25 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
 }
 
 // Up to ten places of the atlas that fit the text, best first, as lines or as a JSON list.
+// A name other than the atlas's own stands before it: "Bombay → Mumbai, Maharashtra, India".
 int ListPlaces(const std::string& query, bool json) {
-    const std::vector<PlaceMatch> matches = Atlas::Builtin().Find(query, 10);
+    const Atlas* atlas = BuiltinAtlas();
+    if (!atlas) return kExitRefused;
+    const std::vector<PlaceMatch> matches = atlas->Find(query, 10);
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const PlaceMatch& m : matches) {
         const Place& p = *m.Town;
         const std::string lat = CoordinateText(LatitudeToDegreesMinutes(p.Latitude));
         const std::string lon = CoordinateText(LongitudeToDegreesMinutes(p.Longitude));
+        const std::string matched(m.MatchedName.empty() ? std::string_view(p.City) : m.MatchedName);
         if (json)
-            list.push_back({{"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
-                            {"lat", lat}, {"lon", lon}, {"latitude", p.Latitude}, {"longitude", p.Longitude},
-                            {"timeZone", p.TimeZoneId}, {"population", p.Population}});
+            list.push_back({{"matched", matched}, {"city", p.City}, {"state", p.State}, {"country", p.Country},
+                            {"countryCode", p.CountryCode}, {"lat", lat}, {"lon", lon}, {"latitude", p.Latitude},
+                            {"longitude", p.Longitude}, {"timeZone", p.TimeZoneId}, {"population", p.Population},
+                            {"geonameId", p.GeoNameId}});
         else
-            std::cout << DescribePlace(p) << "  " << lat << " " << lon << "  " << p.TimeZoneId << "\n";
+            std::cout << (m.MatchedName.empty() ? "" : matched + " \u2192 ") << DescribePlace(p) << "  " << lat << " "
+                      << lon << "  " << p.TimeZoneId << "\n";
     }
     if (json) std::cout << list.dump() << "\n";
     if (matches.empty()) {
