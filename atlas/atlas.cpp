@@ -193,26 +193,62 @@ std::vector<std::string> NameKeys(std::string_view typed) {
     return keys;
 }
 
-// A state or country as typed, with the states its abbreviation may stand for.
+// A state or country as typed, with the states its abbreviation may stand for and the countries and
+// states that have it as a name in some language ("Deutschland", "Bayern").
 struct Qualifier {
     std::string Folded;
     std::vector<std::pair<std::string, std::string>> States;  // folded country code and state
+    std::vector<std::pair<std::string_view, int>> Regions;    // key ("DE", "DE.02") and how well it fits
 };
 
-Qualifier MakeQualifier(std::string_view typed) {
-    Qualifier q{FoldForSearch(typed), {}};
-    if (q.Folded.empty() || q.Folded.size() > 3) return q;
-    for (const StateAbbreviation& a : StateAbbreviations())
-        if (FoldForSearch(a.Abbreviation) == q.Folded)
-            q.States.emplace_back(FoldForSearch(a.CountryCode), FoldForSearch(a.State));
+Qualifier MakeQualifier(std::string_view typed, const atlas_index::View& index) {
+    Qualifier q{FoldForSearch(typed), {}, {}};
+    if (q.Folded.empty()) return q;
+    if (q.Folded.size() <= 3) {
+        for (const StateAbbreviation& a : StateAbbreviations())
+            if (FoldForSearch(a.Abbreviation) == q.Folded)
+                q.States.emplace_back(FoldForSearch(a.CountryCode), FoldForSearch(a.State));
+    }
+    // As the English names fit: the whole name best, then whole words ending it, then a beginning of
+    // three letters or more.
+    constexpr std::size_t kMostRegions = 64;
+    const auto* it = std::lower_bound(index.regionNamesBegin(), index.regionNamesEnd(), q.Folded,
+                                      [&](const atlas_index::RegionNameRecord& r, const std::string& n) {
+                                          return index.text(r.Folded) < n;
+                                      });
+    for (; it != index.regionNamesEnd() && q.Regions.size() < kMostRegions; ++it) {
+        const std::string_view name = index.text(it->Folded);
+        const bool whole = name == q.Folded;
+        if (!name.starts_with(q.Folded) || (!whole && q.Folded.size() < 3)) break;
+        q.Regions.emplace_back(index.text(it->Key), whole ? (it->Inner ? 2 : 3) : 1);
+    }
     return q;
 }
 
-int StateFit(std::string_view state, std::string_view code, const Qualifier& q) {
-    for (const auto& [country, name] : q.States)
-        if (country == code && name == state) return 3;
-    return FieldFit(state, q.Folded);
+int RegionFit(std::string_view key, const Qualifier& q) {
+    int fit = 0;
+    if (!key.empty())
+        for (const auto& [k, f] : q.Regions)
+            if (k == key) fit = std::max(fit, f);
+    return fit;
 }
+
+// How well the typed state and country fit a town of the index.
+struct TownFit {
+    const atlas_index::View& Index;
+    const atlas_index::PlaceRecord& Town;
+
+    int State(const Qualifier& q) const {
+        const std::string_view state = Index.text(Town.FoldedState), code = Index.text(Town.FoldedCode);
+        for (const auto& [country, name] : q.States)
+            if (country == code && name == state) return 3;
+        return std::max(FieldFit(state, q.Folded), RegionFit(Index.text(Town.StateKey), q));
+    }
+    int Country(const Qualifier& q) const {
+        return std::max(CountryFit(Index.text(Town.FoldedCountry), Index.text(Town.FoldedCode), q.Folded),
+                        RegionFit(Index.text(Town.CountryCode), q));
+    }
+};
 
 // Where the index may be: named by QUORVANE_ATLAS_INDEX, beside the program in the build tree or as
 // installed (bin/ and libexec/quorvane/ below the same prefix), or where the build installs it.
@@ -296,8 +332,10 @@ std::string FoldPlaceName(std::string_view text) { return SpellOutShortWords(Fol
 
 Atlas::Atlas() : towns_(std::make_shared<Towns>()) {}
 
-Atlas::Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names) : Atlas() {
-    const std::string built = atlas_index::Build(places, names);
+Atlas::Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names,
+             const std::vector<RegionName>& regionNames)
+    : Atlas() {
+    const std::string built = atlas_index::Build(places, names, regionNames);
     bytes_.assign(built.begin(), built.end());
     Open(std::string_view(bytes_.data(), bytes_.size()));
 }
@@ -341,9 +379,9 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
     std::vector<PlaceMatch> matches;
     const std::vector<std::string> keys = NameKeys(query.City);
     if (keys.empty()) return matches;
-    const Qualifier region = MakeQualifier(query.Region);
-    const Qualifier state = MakeQualifier(query.State);
-    const Qualifier country = MakeQualifier(query.Country);
+    const Qualifier region = MakeQualifier(query.Region, index_);
+    const Qualifier state = MakeQualifier(query.State, index_);
+    const Qualifier country = MakeQualifier(query.Country, index_);
 
     // Each town once, by its best name: the whole name before a beginning, its own name before another.
     struct Candidate {
@@ -363,24 +401,21 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
         for (; it != index_.namesEnd(); ++it) {
             const std::string_view name = index_.text(it->Folded);
             if (!name.starts_with(key)) break;
-            const atlas_index::PlaceRecord& town = index_.place(it->Place);
-            const std::string_view townState = index_.text(town.FoldedState);
-            const std::string_view townCountry = index_.text(town.FoldedCountry);
-            const std::string_view townCode = index_.text(town.FoldedCode);
+            const TownFit fit{index_, index_.place(it->Place)};
             int score = 0;
             if (!region.Folded.empty()) {
-                score = std::max(StateFit(townState, townCode, region), CountryFit(townCountry, townCode, region.Folded));
+                score = std::max(fit.State(region), fit.Country(region));
                 if (score == 0) continue;
             } else {
                 if (!state.Folded.empty()) {
-                    const int fit = StateFit(townState, townCode, state);
-                    if (fit == 0) continue;
-                    score += fit;
+                    const int f = fit.State(state);
+                    if (f == 0) continue;
+                    score += f;
                 }
                 if (!country.Folded.empty()) {
-                    const int fit = CountryFit(townCountry, townCode, country.Folded);
-                    if (fit == 0) continue;
-                    score += fit;
+                    const int f = fit.Country(country);
+                    if (f == 0) continue;
+                    score += f;
                 }
             }
             const Candidate c{it->Place, name == key, score, it->Written};

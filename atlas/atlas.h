@@ -25,6 +25,7 @@ struct Place {
     std::string TimeZoneId;    // IANA name, e.g. "Europe/Madrid"
     std::uint32_t Population = 0;
     std::uint32_t GeoNameId = 0;   // the town's number in the GeoNames database; 0 when not known
+    std::string StateCode;         // the state's code within its country ("02" for Bavaria); may be empty
 };
 
 // "City[, State][, Country]": with two parts the second may name the state or the country.
@@ -64,7 +65,8 @@ inline constexpr std::string_view kAtlasIndexFileName = "atlas-index.bin";
 class Atlas {
 public:
     // `names` are further names of the towns, found by their GeoNameId.
-    explicit Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names = {});
+    explicit Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names = {},
+                   const std::vector<RegionName>& regionNames = {});
     Atlas(Atlas&&) = default;
     Atlas& operator=(Atlas&&) = default;
     Atlas(const Atlas&) = delete;  // the view points into the bytes this atlas owns

@@ -19,10 +19,16 @@ struct PlaceName {
     std::string Name;
 };
 
+// A name of a country or a state in some language: "Deutschland" for "DE", "Bayern" for "DE.02".
+struct RegionName {
+    std::string Key;   // the country code, or the country code, a full stop and the state's code
+    std::string Name;
+};
+
 namespace atlas_index {
 
 inline constexpr char kMagic[8] = {'Q', 'V', 'A', 'T', 'L', 'A', 'S', '\0'};
-inline constexpr std::uint32_t kVersion = 1;
+inline constexpr std::uint32_t kVersion = 2;
 
 struct Text {
     std::uint32_t Offset = 0, Size = 0;  // into the text area
@@ -34,6 +40,8 @@ struct Header {
     std::uint32_t PlaceCount;
     std::uint32_t NameCount;
     std::uint32_t TextSize;
+    std::uint32_t RegionNameCount;
+    std::uint32_t Unused;
     std::uint64_t FileSize;
 };
 
@@ -43,6 +51,7 @@ struct PlaceRecord {
     double Latitude, Longitude;
     Text City, State, Country, CountryCode, TimeZoneId;
     Text FoldedState, FoldedCountry, FoldedCode;
+    Text StateKey;   // "DE.02"; empty when the state's code is not known
 };
 
 // One searchable name of one town; the table is sorted by Folded, then by Place.
@@ -52,8 +61,17 @@ struct NameRecord {
     std::uint32_t Place;
 };
 
-// Header, places, names, then the text area, each record at its natural alignment.
-std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>& names);
+// A folded name of a country or state, or the end of one from a later word on ("andalucia" of
+// "comunidad autonoma de andalucia", with Inner set); sorted by Folded, then by Key.
+struct RegionNameRecord {
+    Text Folded;
+    Text Key;
+    std::uint32_t Inner;
+};
+
+// Header, places, names, region names, then the text area, each record at its natural alignment.
+std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>& names,
+                  const std::vector<RegionName>& regionNames = {});
 
 class BadIndex : public std::runtime_error {
 public:
@@ -70,12 +88,15 @@ public:
     const PlaceRecord& place(std::uint32_t i) const { return places_[i]; }
     const NameRecord* namesBegin() const { return names_; }
     const NameRecord* namesEnd() const { return names_ + (header_ ? header_->NameCount : 0); }
+    const RegionNameRecord* regionNamesBegin() const { return regionNames_; }
+    const RegionNameRecord* regionNamesEnd() const { return regionNames_ + (header_ ? header_->RegionNameCount : 0); }
     std::string_view text(Text t) const { return {text_ + t.Offset, t.Size}; }
 
 private:
     const Header* header_ = nullptr;
     const PlaceRecord* places_ = nullptr;
     const NameRecord* names_ = nullptr;
+    const RegionNameRecord* regionNames_ = nullptr;
     const char* text_ = nullptr;
 };
 

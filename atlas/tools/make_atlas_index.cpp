@@ -43,6 +43,7 @@ std::vector<Place> ReadCities() {
         Place p;
         p.GeoNameId = static_cast<std::uint32_t>(std::stoul(Child(city, 0)));
         p.City = Child(city, 1);
+        p.StateCode = Child(city, 2);
         p.State = Child(city, 3);
         p.CountryCode = Child(city, 4);
         p.Country = Child(city, 5);
@@ -58,7 +59,13 @@ std::vector<Place> ReadCities() {
 
 // Names of towns (numeric ids) from every language's catalog, languages in a fixed order so that
 // every build writes the same file.
-std::vector<PlaceName> ReadCatalogs(const fs::path& localeDir, std::size_t& languages) {
+struct Catalogs {
+    std::vector<PlaceName> Towns;
+    std::vector<RegionName> Regions;  // countries ("DE") and states ("DE.02")
+    std::size_t Languages = 0;
+};
+
+Catalogs ReadCatalogs(const fs::path& localeDir) {
     std::vector<fs::path> catalogs;
     std::error_code error;
     for (const auto& language : fs::directory_iterator(localeDir, error)) {
@@ -66,15 +73,16 @@ std::vector<PlaceName> ReadCatalogs(const fs::path& localeDir, std::size_t& lang
         if (fs::is_regular_file(catalog)) catalogs.push_back(catalog);
     }
     std::sort(catalogs.begin(), catalogs.end());
-    languages = catalogs.size();
-    std::vector<PlaceName> names;
+    Catalogs names;
+    names.Languages = catalogs.size();
     for (const fs::path& catalog : catalogs) {
         std::ifstream in(catalog, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         for (auto& [id, name] : ReadNameCatalog(bytes)) {
-            if (id.empty() || id.size() > 9 || !std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; }))
-                continue;  // a country or state, not a town
-            names.push_back({static_cast<std::uint32_t>(std::stoul(id)), std::move(name)});
+            const bool town = !id.empty() && id.size() <= 9 &&
+                              std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (town) names.Towns.push_back({static_cast<std::uint32_t>(std::stoul(id)), std::move(name)});
+            else if (id.size() == 2 || (id.size() > 3 && id[2] == '.')) names.Regions.push_back({id, std::move(name)});
         }
     }
     return names;
@@ -88,14 +96,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::vector<Place> places = ReadCities();
-    std::size_t languages = 0;
-    const std::vector<PlaceName> names = ReadCatalogs(argv[1], languages);
-    if (places.empty() || languages == 0) {
-        std::cerr << "make_atlas_index: found " << places.size() << " towns and " << languages
+    const Catalogs names = ReadCatalogs(argv[1]);
+    if (places.empty() || names.Languages == 0) {
+        std::cerr << "make_atlas_index: found " << places.size() << " towns and " << names.Languages
                   << " name catalogs under " << argv[1] << "\n";
         return 1;
     }
-    const std::string index = atlas_index::Build(places, names);
+    const std::string index = atlas_index::Build(places, names.Towns, names.Regions);
     const fs::path output = argv[2];
     const fs::path partial = output.string() + ".partial";
     fs::create_directories(output.parent_path());
@@ -108,7 +115,8 @@ int main(int argc, char** argv) {
         }
     }
     fs::rename(partial, output);
-    std::cout << "atlas index: " << places.size() << " towns, " << names.size() << " names from " << languages
-              << " catalogs, " << index.size() / 1024 << " KiB\n";
+    std::cout << "atlas index: " << places.size() << " towns, " << names.Towns.size() << " names of towns and "
+              << names.Regions.size() << " of countries and states from " << names.Languages << " catalogs, "
+              << index.size() / 1024 << " KiB\n";
     return 0;
 }

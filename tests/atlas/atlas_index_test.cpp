@@ -53,6 +53,28 @@ TEST(AtlasIndex, OtherNamesFindTheirTownAndSayWhichMatched) {
     EXPECT_EQ(atlas.Find("berlin, germany").front().Town->Population, 3426354u);
 }
 
+// Countries and states by their names in other languages: the whole name, whole words ending it, a
+// beginning of three letters or more; never another country's town.
+TEST(AtlasIndex, StatesAndCountriesByOtherNames) {
+    std::vector<Place> towns = kTowns;
+    towns[0].StateCode = "02";
+    towns.push_back(Town(4, "Munich", "US", 300));
+    const Atlas atlas(towns, kNames, {{"DE", "Deutschland"}, {"DE.02", "Freistaat Bayern"}, {"US", "Deutschland"}});
+    const auto fit = [&](const char* typed) {
+        std::string found;
+        for (const PlaceMatch& m : atlas.Find(typed)) found += m.Town->CountryCode + std::to_string(m.QualifierScore) + " ";
+        return found;
+    };
+    EXPECT_EQ(fit("Munich, Deutschland"), "DE3 US3 ");  // the catalog's word, even where it is wrong
+    EXPECT_EQ(fit("Munich, Freistaat Bayern"), "DE3 ");
+    EXPECT_EQ(fit("Munich, Bayern"), "DE2 ");
+    EXPECT_EQ(fit("Munich, Bayern, Deutschland"), "DE5 ");
+    EXPECT_EQ(fit("Munich, deu"), "DE1 US1 ");
+    EXPECT_EQ(fit("Munich, de"), "DE3 ");  // the code, not a beginning of two letters
+    EXPECT_EQ(fit("Munich, Frankreich"), "");
+    EXPECT_EQ(fit("Berlin, Bayern"), "");   // Berlin has no state code: no state name fits it
+}
+
 TEST(AtlasIndex, FileRoundTrip) {
     const std::string bytes = atlas_index::Build(kTowns, kNames);
     const Atlas atlas = Atlas::FromIndex(std::vector<char>(bytes.begin(), bytes.end()));
@@ -85,7 +107,7 @@ TEST_F(DamagedIndex, IsRefusedWithItsReason) {
     EXPECT_EQ(Refusal(""), "it is too short to be an atlas index");
     EXPECT_EQ(Refusal("GIF89a" + std::string(64, '\0')), "it is not an atlas index");
     EXPECT_EQ(Refusal(With(offsetof(atlas_index::Header, Version), std::uint32_t{99})),
-              "it is of version 99, this program reads version 1");
+              "it is of version 99, this program reads version " + std::to_string(atlas_index::kVersion));
     EXPECT_NE(Refusal(bytes.substr(0, bytes.size() - 1)).find("cut short"), std::string::npos);
     EXPECT_NE(Refusal(bytes + "x").find("cut short"), std::string::npos);
     // The first town's name, then the first name's town, pointed far outside the file.

@@ -69,6 +69,10 @@ TEST(AtlasNames, AbbreviationsOfStatesCountriesAndWords) {
              {"Ft. Lauderdale", "Fort Lauderdale", "US", ""},
              {"Mt. Isa", "Mount Isa", "AU", ""},
              {"Ste-Julie", "Sainte-Julie", "CA", ""},
+             {"Köln, Deutschland", "Cologne", "DE", ""},
+             {"München, Bayern", "Munich", "DE", ""},
+             {"Москва, Россия", "Moscow", "RU", ""},
+             {"Sevilla, Andalucía, España", "Seville", "ES", ""},
          }) {
         const auto found = atlas.Find(e.Typed, 1);
         ASSERT_EQ(found.size(), 1u) << e.Typed;
