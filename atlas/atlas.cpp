@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -286,7 +288,10 @@ Atlas Atlas::FromFile(const std::string& path) {
     // Mapped, not read: only the pages a search touches are brought in, and none is copied.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        atlas.problem_ = "the atlas index " + path + " is missing; reinstall Quorvane or rebuild it";
+        const int why = errno;
+        atlas.problem_ = "the atlas index " + path +
+                         (why == ENOENT ? std::string(" is missing") : " cannot be opened (" + std::string(std::strerror(why)) + ")") +
+                         "; reinstall Quorvane or rebuild it";
         return atlas;
     }
     struct stat info {};
@@ -297,6 +302,7 @@ Atlas Atlas::FromFile(const std::string& path) {
     }
     close(fd);
     try {
+        if (mapping->Size == 0) throw atlas_index::BadIndex("it is empty");
         if (mapping->Address == MAP_FAILED) throw atlas_index::BadIndex("it cannot be mapped into memory");
         atlas.mapping_ = std::move(mapping);
         atlas.Open(std::string_view(static_cast<const char*>(atlas.mapping_->Address), atlas.mapping_->Size));

@@ -133,6 +133,9 @@ TEST_F(DamagedIndex, FromFileSaysWhatIsWrongAndFindsNothing) {
     EXPECT_EQ(cut.problem().rfind("the atlas index " + path + " is damaged: it is cut short", 0), 0u) << cut.problem();
     EXPECT_TRUE(cut.Find("Munich").empty());
     EXPECT_EQ(cut.size(), 0u);
+    std::ofstream(path, std::ios::trunc);
+    EXPECT_EQ(Atlas::FromFile(path).problem(),
+              "the atlas index " + path + " is damaged: it is empty; reinstall Quorvane or rebuild it");
     std::remove(path.c_str());
     const Atlas missing = Atlas::FromFile(path);
     EXPECT_EQ(missing.problem(), "the atlas index " + path + " is missing; reinstall Quorvane or rebuild it");
