@@ -465,6 +465,7 @@ PlaceResolution ResolvePlace(const Atlas& atlas, std::string_view queryText) {
     if (tierSize == 1 || clearLead) {
         r.Result = PlaceResolution::Outcome::Found;
         r.Chosen = best.Town;
+        r.MatchedName = best.MatchedName;
         return r;
     }
     r.Result = PlaceResolution::Outcome::Ambiguous;

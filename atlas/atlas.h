@@ -108,6 +108,7 @@ private:
 struct PlaceResolution {
     enum class Outcome { Found, NotFound, Ambiguous } Result = Outcome::NotFound;
     const Place* Chosen = nullptr;
+    std::string_view MatchedName;          // of Chosen, as in PlaceMatch
     std::vector<const Place*> Candidates;  // up to five, best first, when not found outright
 };
 

@@ -94,6 +94,7 @@ std::string CoordinateText(const DegreesMinutes& dm) {
 // daylight-saving flag the tz database calls for at the birth date and time.
 struct PlaceChoice {
     const Place* Town = nullptr;
+    std::string_view MatchedName;  // the name typed, when it is not the atlas's own
     std::optional<ZoneSuggestion> Suggestion;
 };
 
@@ -120,7 +121,7 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
         for (const Place* p : found.Candidates) std::cerr << "  " << DescribePlace(*p) << "\n";
         return std::nullopt;
     }
-    PlaceChoice choice{found.Chosen, std::nullopt};
+    PlaceChoice choice{found.Chosen, found.MatchedName, std::nullopt};
     birth.Latitude = CoordinateText(LatitudeToDegreesMinutes(found.Chosen->Latitude));
     birth.Longitude = CoordinateText(LongitudeToDegreesMinutes(found.Chosen->Longitude));
     if (zoneGiven) return choice;
@@ -172,7 +173,8 @@ int ListPlaces(const std::string& query, bool json) {
 
 std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth) {
     const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(std::stoi(birth.Zone))];
-    std::string out = "Place: " + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
+    const std::string matched = choice.MatchedName.empty() ? "" : std::string(choice.MatchedName) + " \u2192 ";
+    std::string out = "Place: " + matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
                       choice.Town->TimeZoneId + ")\n";
     out += "Zone: " + std::string(row.DisplayString) + (birth.Dst == "1" ? " with daylight saving" : "") +
            (choice.Suggestion ? " (from " + choice.Suggestion->Description + ")" : " (as given)") + "\n";
@@ -182,7 +184,7 @@ std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth) {
 std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& choice, const BirthText& birth) {
     nlohmann::ordered_json j = nlohmann::ordered_json::parse(readingJson);
     const Place& p = *choice.Town;
-    j["place"] = {{"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
+    j["place"] = {{"matched", choice.MatchedName.empty() ? p.City : std::string(choice.MatchedName)}, {"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
                   {"latitude", p.Latitude}, {"longitude", p.Longitude}, {"lat", birth.Latitude},
                   {"lon", birth.Longitude}, {"timeZone", p.TimeZoneId}};
     const int row = std::stoi(birth.Zone);
