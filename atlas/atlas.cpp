@@ -42,8 +42,12 @@ std::string_view PlainLetter(gunichar c) {
     }
 }
 
+// Accents and the optional vowel points of Hebrew and Arabic; not the vowel signs of Indic scripts
+// or the voicing marks of kana, which make another letter.
 bool IsCombiningMark(gunichar c) {
-    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1DC0 && c <= 0x1DFF);
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x0591 && c <= 0x05C7) ||
+           (c >= 0x064B && c <= 0x065F) || c == 0x0670;
 }
 
 // 3: the whole field; 2: whole words inside it ("west bengal" in "state of west bengal");

@@ -107,6 +107,9 @@ TEST(AtlasNames, CaseFoldingIgnoresTheLocale) {
     EXPECT_EQ(FoldForSearch("DİYARBAKIR"), "diyarbakir");
     EXPECT_EQ(FoldForSearch("Diyarbakır"), "diyarbakir");
     EXPECT_EQ(FoldForSearch("ΣΠΆΡΤΗ"), FoldForSearch("σπάρτη"));
+    EXPECT_EQ(FoldForSearch("תֵּל אָבִיב"), "תל אביב");  // Hebrew points
+    EXPECT_EQ(FoldForSearch("مُومْبَاي"), "مومباي");  // Arabic harakat
+    EXPECT_EQ(FoldForSearch("मुंबई"), "मुंबई");  // Devanagari vowel signs stay
     const Atlas& atlas = Atlas::Builtin();
     for (const char* typed : {"IZMIR", "izmir", "İzmir", "IZMIR, TURKEY"}) {
         const auto found = atlas.Find(typed, 1);
