@@ -64,7 +64,8 @@ inline constexpr std::string_view kAtlasIndexFileName = "atlas-index.bin";
 
 class Atlas {
 public:
-    // `names` are further names of the towns, found by their GeoNameId.
+    // `names` are further names of the towns, found by their GeoNameId; `regionNames` those of their
+    // countries and states, found by the country code and the state code.
     explicit Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names = {},
                    const std::vector<RegionName>& regionNames = {});
     Atlas(Atlas&&) = default;
