@@ -1,12 +1,22 @@
-// Kept free of Qt: geonames.h brings in GLib, whose `signals` collides with Qt's keyword.
+// Kept free of Qt: GLib's `signals` collides with Qt's keyword.
 #include "atlas/atlas.h"
 
+#include "atlas/state_abbreviations.h"
 #include "common/text.h"
 
-#include <geonames.h>
+#include <glib.h>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -32,13 +42,17 @@ std::string_view PlainLetter(gunichar c) {
     }
 }
 
+// Accents and the optional vowel points of Hebrew and Arabic; not the vowel signs of Indic scripts
+// or the voicing marks of kana, which make another letter.
 bool IsCombiningMark(gunichar c) {
-    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1DC0 && c <= 0x1DFF);
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x0591 && c <= 0x05C7) ||
+           (c >= 0x064B && c <= 0x065F) || c == 0x0670;
 }
 
 // 3: the whole field; 2: whole words inside it ("west bengal" in "state of west bengal");
 // 1: the field's beginning ("spa" for "spain"); 0: no fit.
-int FieldFit(const std::string& field, const std::string& wanted) {
+int FieldFit(std::string_view field, std::string_view wanted) {
     if (wanted.empty() || field.empty()) return 0;
     if (field == wanted) return 3;
     for (std::size_t at = field.find(wanted); at != std::string::npos; at = field.find(wanted, at + 1)) {
@@ -50,39 +64,16 @@ int FieldFit(const std::string& field, const std::string& wanted) {
 }
 
 // Common short names that are not the ISO code.
-std::string CountryCodeAlias(const std::string& folded) {
-    if (folded == "uk") return "gb";
+std::string_view CountryCodeAlias(std::string_view folded) {
+    if (folded == "uk" || folded == "u k") return "gb";
     if (folded == "usa" || folded == "u s a" || folded == "u s") return "us";
+    if (folded == "uae" || folded == "u a e") return "ae";
     return folded;
 }
 
-int CountryFit(const std::string& country, const std::string& code, const std::string& wanted) {
+int CountryFit(std::string_view country, std::string_view code, std::string_view wanted) {
     if (wanted.size() <= 5 && CountryCodeAlias(wanted) == code) return 3;
     return FieldFit(country, wanted);
-}
-
-std::string FromLibrary(const gchar* text) { return text ? std::string(text) : std::string(); }
-
-std::vector<Place> ReadLibraryCities() {
-    const gint count = geonames_get_n_cities();
-    std::vector<Place> places;
-    places.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    for (gint i = 0; i < count; ++i) {
-        GeonamesCity* city = geonames_get_city(i);
-        if (!city) continue;
-        Place p;
-        p.City = FromLibrary(geonames_city_get_name(city));
-        p.State = FromLibrary(geonames_city_get_state(city));
-        p.Country = FromLibrary(geonames_city_get_country(city));
-        p.CountryCode = FromLibrary(geonames_city_get_country_code(city));
-        p.TimeZoneId = FromLibrary(geonames_city_get_timezone(city));
-        p.Latitude = geonames_city_get_latitude(city);
-        p.Longitude = geonames_city_get_longitude(city);
-        p.Population = geonames_city_get_population(city);
-        geonames_city_free(city);
-        places.push_back(std::move(p));
-    }
-    return places;
 }
 
 // Most names are plain ASCII: fold those without the Unicode round trip, which would triple the load time.
@@ -94,13 +85,15 @@ std::optional<std::string> FoldAscii(std::string_view text) {
         const auto u = static_cast<unsigned char>(c);
         if (u >= 0x80) return std::nullopt;
         if (c == '\'' || c == '`') continue;
-        if (!std::isalnum(u)) {
+        // Not std::isalnum/std::tolower: under a Turkish locale those may turn "I" into a dotless ı.
+        const bool upper = c >= 'A' && c <= 'Z';
+        if (!upper && !(c >= 'a' && c <= 'z') && !(c >= '0' && c <= '9')) {
             pendingBlank = !out.empty();
             continue;
         }
         if (pendingBlank) out += ' ';
         pendingBlank = false;
-        out += static_cast<char>(std::tolower(u));
+        out += upper ? static_cast<char>(c - 'A' + 'a') : c;
     }
     return out;
 }
@@ -124,7 +117,8 @@ std::string FoldForSearch(std::string_view text) {
         std::string_view plain = PlainLetter(c);
         char buffer[6];
         if (plain.empty()) {
-            if (!g_unichar_isalnum(c)) {
+            // Marks that are not accents belong to the letter, as the vowel signs of Devanagari.
+            if (!g_unichar_isalnum(c) && !g_unichar_ismark(c)) {
                 pendingBlank = !out.empty();
                 continue;
             }
@@ -166,55 +160,225 @@ bool EquallyGood(const PlaceMatch& a, const PlaceMatch& b) {
 
 namespace {
 
-// The city list names towns in English; people often type the local name of a large town instead.
-struct LocalName {
-    std::string_view Local, English, CountryCode;
+// The short words of town names, each with the one spelling both the index and a search use.
+std::string_view LongWord(std::string_view word) {
+    if (word == "st" || word == "sankt") return "saint";
+    if (word == "ste") return "sainte";
+    if (word == "mt") return "mount";
+    if (word == "ft") return "fort";
+    return {};
+}
+
+std::string SpellOutShortWords(const std::string& folded, bool keepLast = false) {
+    std::string out;
+    out.reserve(folded.size() + 8);
+    std::size_t start = 0;
+    while (start <= folded.size()) {
+        std::size_t end = folded.find(' ', start);
+        if (end == std::string::npos) end = folded.size();
+        const std::string_view word(folded.data() + start, end - start);
+        const std::string_view spelt = LongWord(word);
+        if (!out.empty()) out += ' ';
+        out += (spelt.empty() || (keepLast && end == folded.size())) ? word : spelt;
+        start = end + 1;
+    }
+    return out;
+}
+
+// What the typed town name is looked up as. A last word still being typed may be the beginning of a
+// longer word: "St" finds Stockholm as well as the Saints, "St." only the Saints.
+std::vector<std::string> NameKeys(std::string_view typed) {
+    const std::string folded = FoldForSearch(typed);
+    if (folded.empty()) return {};
+    std::vector<std::string> keys{SpellOutShortWords(folded)};
+    const std::string_view trimmed = Trim(typed);
+    if (!trimmed.ends_with('.')) {
+        std::string partial = SpellOutShortWords(folded, true);
+        if (partial != keys.front()) keys.push_back(std::move(partial));
+    }
+    return keys;
+}
+
+// A state or country as typed, with the states its abbreviation may stand for and the countries and
+// states that have it as a name in some language ("Deutschland", "Bayern").
+struct Qualifier {
+    std::string Folded;
+    std::vector<std::pair<std::string, std::string>> States;  // folded country code and state
+    std::vector<std::pair<std::string_view, int>> Regions;    // key ("DE", "DE.02") and how well it fits
 };
-constexpr LocalName kLocalNames[] = {
-    {"München", "Munich", "DE"},      {"Köln", "Cologne", "DE"},        {"Nürnberg", "Nuremberg", "DE"},
-    {"Wien", "Vienna", "AT"},         {"Praha", "Prague", "CZ"},        {"Warszawa", "Warsaw", "PL"},
-    {"Roma", "Rome", "IT"},           {"Milano", "Milan", "IT"},        {"Napoli", "Naples", "IT"},
-    {"Torino", "Turin", "IT"},        {"Firenze", "Florence", "IT"},    {"Venezia", "Venice", "IT"},
-    {"Genova", "Genoa", "IT"},        {"Lisboa", "Lisbon", "PT"},       {"Sevilla", "Seville", "ES"},
-    {"Bruxelles", "Brussels", "BE"},  {"Brussel", "Brussels", "BE"},    {"Antwerpen", "Antwerp", "BE"},
-    {"Genève", "Geneva", "CH"},       {"København", "Copenhagen", "DK"}, {"Göteborg", "Gothenburg", "SE"},
-    {"Moskva", "Moscow", "RU"},       {"Sankt-Peterburg", "Saint Petersburg", "RU"},
-    {"Kyiv", "Kiev", "UA"},           {"Athina", "Athens", "GR"},       {"Bucuresti", "Bucharest", "RO"},
-    {"Beograd", "Belgrade", "RS"},    {"Den Haag", "The Hague", "NL"},  {"'s-Gravenhage", "The Hague", "NL"},
-    {"Kraków", "Krakow", "PL"},       {"Al Qahirah", "Cairo", "EG"},    {"Mumbai", "Bombay", "IN"},
+
+Qualifier MakeQualifier(std::string_view typed, const atlas_index::View& index) {
+    Qualifier q{FoldForSearch(typed), {}, {}};
+    if (q.Folded.empty()) return q;
+    if (q.Folded.size() <= 3) {
+        for (const StateAbbreviation& a : StateAbbreviations())
+            if (FoldForSearch(a.Abbreviation) == q.Folded)
+                q.States.emplace_back(FoldForSearch(a.CountryCode), FoldForSearch(a.State));
+    }
+    // As the English names fit: the whole name best, then whole words ending it, then a beginning of
+    // three letters or more.
+    constexpr std::size_t kMostRegions = 64;
+    const auto* it = std::lower_bound(index.regionNamesBegin(), index.regionNamesEnd(), q.Folded,
+                                      [&](const atlas_index::RegionNameRecord& r, const std::string& n) {
+                                          return index.text(r.Folded) < n;
+                                      });
+    for (; it != index.regionNamesEnd() && q.Regions.size() < kMostRegions; ++it) {
+        const std::string_view name = index.text(it->Folded);
+        const bool whole = name == q.Folded;
+        if (!name.starts_with(q.Folded) || (!whole && q.Folded.size() < 3)) break;
+        q.Regions.emplace_back(index.text(it->Key), whole ? (it->Inner ? 2 : 3) : 1);
+    }
+    return q;
+}
+
+int RegionFit(std::string_view key, const Qualifier& q) {
+    int fit = 0;
+    if (!key.empty())
+        for (const auto& [k, f] : q.Regions)
+            if (k == key) fit = std::max(fit, f);
+    return fit;
+}
+
+// How well the typed state and country fit a town of the index.
+struct TownFit {
+    const atlas_index::View& Index;
+    const atlas_index::PlaceRecord& Town;
+
+    int State(const Qualifier& q) const {
+        const std::string_view state = Index.text(Town.FoldedState), code = Index.text(Town.FoldedCode);
+        for (const auto& [country, name] : q.States)
+            if (country == code && name == state) return 3;
+        return std::max(FieldFit(state, q.Folded), RegionFit(Index.text(Town.StateKey), q));
+    }
+    int Country(const Qualifier& q) const {
+        return std::max(CountryFit(Index.text(Town.FoldedCountry), Index.text(Town.FoldedCode), q.Folded),
+                        RegionFit(Index.text(Town.CountryCode), q));
+    }
 };
+
+// Where the index may be: named by QUORVANE_ATLAS_INDEX, beside the program in the build tree or as
+// installed (bin/ and libexec/quorvane/ below the same prefix), or where the build installs it.
+std::vector<std::string> IndexCandidates() {
+    if (const char* named = std::getenv("QUORVANE_ATLAS_INDEX"); named && *named) return {named};
+    std::vector<std::string> paths;
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const std::filesystem::path dir = program.parent_path();
+        for (const char* up : {"..", "../.."})
+            paths.push_back((dir / up / "share/quorvane" / kAtlasIndexFileName).lexically_normal().string());
+    }
+    paths.push_back(QUORVANE_ATLAS_INDEX_INSTALLED);
+    return paths;
+}
 
 }  // namespace
 
-Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {
-    byName_.reserve(places_.size());
-    for (std::uint32_t i = 0; i < places_.size(); ++i) {
-        const Place& p = places_[i];
-        byName_.push_back({FoldForSearch(p.City), FoldForSearch(p.State), FoldForSearch(p.Country),
-                           FoldForSearch(p.CountryCode), i});
+struct Atlas::Mapping {
+    void* Address = MAP_FAILED;
+    std::size_t Size = 0;
+    ~Mapping() {
+        if (Address != MAP_FAILED) munmap(Address, Size);
     }
-    // One pass over the towns, looking each name up among the few English names that have a local one.
-    std::unordered_multimap<std::string, const LocalName*> localNames;
-    for (const LocalName& alias : kLocalNames) localNames.emplace(FoldForSearch(alias.English), &alias);
-    const std::size_t englishEntries = byName_.size();
-    for (std::size_t e = 0; e < englishEntries; ++e) {
-        const auto [first, last] = localNames.equal_range(byName_[e].Name);
-        for (auto it = first; it != last; ++it) {
-            if (byName_[e].Code != FoldForSearch(it->second->CountryCode)) continue;
-            Entry local = byName_[e];
-            local.Name = FoldForSearch(it->second->Local);
-            byName_.push_back(std::move(local));
-        }
+};
+
+struct Atlas::Towns {
+    std::mutex Lock;
+    std::vector<std::unique_ptr<Place>> Made;
+};
+
+Atlas Atlas::FromFile(const std::string& path) {
+    Atlas atlas;
+    // Mapped, not read: only the pages a search touches are brought in, and none is copied.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int why = errno;
+        atlas.problem_ = "the atlas index " + path +
+                         (why == ENOENT ? std::string(" is missing") : " cannot be opened (" + std::string(std::strerror(why)) + ")") +
+                         "; reinstall Quorvane or rebuild it";
+        return atlas;
     }
-    std::sort(byName_.begin(), byName_.end(),
-              [](const Entry& a, const Entry& b) { return std::tie(a.Name, a.Index) < std::tie(b.Name, b.Index); });
+    struct stat info {};
+    auto mapping = std::make_shared<Mapping>();
+    if (fstat(fd, &info) == 0 && info.st_size > 0) {
+        mapping->Size = static_cast<std::size_t>(info.st_size);
+        mapping->Address = mmap(nullptr, mapping->Size, PROT_READ, MAP_PRIVATE, fd, 0);
+    }
+    close(fd);
+    try {
+        if (mapping->Size == 0) throw atlas_index::BadIndex("it is empty");
+        if (mapping->Address == MAP_FAILED) throw atlas_index::BadIndex("it cannot be mapped into memory");
+        atlas.mapping_ = std::move(mapping);
+        atlas.Open(std::string_view(static_cast<const char*>(atlas.mapping_->Address), atlas.mapping_->Size));
+    } catch (const atlas_index::BadIndex& bad) {
+        Atlas none;
+        none.problem_ = "the atlas index " + path + " is damaged: " + std::string(bad.what()) + "; reinstall Quorvane or rebuild it";
+        return none;
+    }
+    return atlas;
 }
 
 const Atlas& Atlas::Builtin() {
     static std::once_flag once;
     static std::unique_ptr<Atlas> atlas;
-    std::call_once(once, [] { atlas = std::make_unique<Atlas>(ReadLibraryCities()); });
+    std::call_once(once, [] {
+        const std::vector<std::string> paths = IndexCandidates();
+        for (const std::string& path : paths) {
+            std::error_code error;
+            if (std::filesystem::exists(path, error)) {
+                atlas = std::make_unique<Atlas>(FromFile(path));
+                return;
+            }
+        }
+        atlas.reset(new Atlas());
+        std::string looked;
+        for (const std::string& path : paths) looked += (looked.empty() ? "" : ", ") + path;
+        atlas->problem_ = "the atlas index is missing (looked for " + looked + "); reinstall Quorvane or rebuild it";
+    });
     return *atlas;
+}
+
+std::string FoldPlaceName(std::string_view text) { return SpellOutShortWords(FoldForSearch(text)); }
+
+Atlas::Atlas() : towns_(std::make_shared<Towns>()) {}
+
+Atlas::Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names,
+             const std::vector<RegionName>& regionNames)
+    : Atlas() {
+    const std::string built = atlas_index::Build(places, names, regionNames);
+    bytes_.assign(built.begin(), built.end());
+    Open(std::string_view(bytes_.data(), bytes_.size()));
+}
+
+Atlas Atlas::FromIndex(std::vector<char> bytes) {
+    Atlas atlas;
+    atlas.bytes_ = std::move(bytes);
+    atlas.Open(std::string_view(atlas.bytes_.data(), atlas.bytes_.size()));
+    return atlas;
+}
+
+void Atlas::Open(std::string_view bytes) {
+    index_ = atlas_index::View(bytes);
+    towns_->Made.resize(index_.placeCount());
+}
+
+const Place& Atlas::town(std::uint32_t i) const {
+    const std::lock_guard lock(towns_->Lock);
+    std::unique_ptr<Place>& made = towns_->Made[i];
+    if (!made) {
+        const atlas_index::PlaceRecord& r = index_.place(i);
+        made = std::make_unique<Place>();
+        made->City = index_.text(r.City);
+        made->State = index_.text(r.State);
+        made->Country = index_.text(r.Country);
+        made->CountryCode = index_.text(r.CountryCode);
+        made->TimeZoneId = index_.text(r.TimeZoneId);
+        made->Latitude = r.Latitude;
+        made->Longitude = r.Longitude;
+        made->Population = r.Population;
+        made->GeoNameId = r.GeoNameId;
+    }
+    return *made;
 }
 
 std::vector<PlaceMatch> Atlas::Find(std::string_view queryText, std::size_t limit) const {
@@ -223,45 +387,64 @@ std::vector<PlaceMatch> Atlas::Find(std::string_view queryText, std::size_t limi
 
 std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) const {
     std::vector<PlaceMatch> matches;
-    const std::string name = FoldForSearch(query.City);
-    if (name.empty()) return matches;
-    const std::string region = FoldForSearch(query.Region);
-    const std::string state = FoldForSearch(query.State);
-    const std::string country = FoldForSearch(query.Country);
+    const std::vector<std::string> keys = NameKeys(query.City);
+    if (keys.empty()) return matches;
+    const Qualifier region = MakeQualifier(query.Region, index_);
+    const Qualifier state = MakeQualifier(query.State, index_);
+    const Qualifier country = MakeQualifier(query.Country, index_);
 
-    auto it = std::lower_bound(byName_.begin(), byName_.end(), name,
-                               [](const Entry& e, const std::string& n) { return e.Name < n; });
-    for (; it != byName_.end() && it->Name.starts_with(name); ++it) {
-        int score = 0;
-        if (!region.empty()) {
-            score = std::max(FieldFit(it->State, region), CountryFit(it->Country, it->Code, region));
-            if (score == 0) continue;
-        } else {
-            if (!state.empty()) {
-                const int fit = FieldFit(it->State, state);
-                if (fit == 0) continue;
-                score += fit;
+    // Each town once, by its best name: the whole name before a beginning, its own name before another.
+    struct Candidate {
+        std::uint32_t Place;
+        bool Exact;
+        int Score;
+        atlas_index::Text Written;
+        auto rank() const { return std::tuple(Exact, Score, Written.Size == 0); }
+    };
+    std::vector<Candidate> candidates;
+    std::unordered_map<std::uint32_t, std::size_t> candidateOf;
+    for (const std::string& key : keys) {
+        const auto* it = std::lower_bound(index_.namesBegin(), index_.namesEnd(), key,
+                                          [&](const atlas_index::NameRecord& e, const std::string& n) {
+                                              return index_.text(e.Folded) < n;
+                                          });
+        for (; it != index_.namesEnd(); ++it) {
+            const std::string_view name = index_.text(it->Folded);
+            if (!name.starts_with(key)) break;
+            const TownFit fit{index_, index_.place(it->Place)};
+            int score = 0;
+            if (!region.Folded.empty()) {
+                score = std::max(fit.State(region), fit.Country(region));
+                if (score == 0) continue;
+            } else {
+                if (!state.Folded.empty()) {
+                    const int f = fit.State(state);
+                    if (f == 0) continue;
+                    score += f;
+                }
+                if (!country.Folded.empty()) {
+                    const int f = fit.Country(country);
+                    if (f == 0) continue;
+                    score += f;
+                }
             }
-            if (!country.empty()) {
-                const int fit = CountryFit(it->Country, it->Code, country);
-                if (fit == 0) continue;
-                score += fit;
-            }
+            const Candidate c{it->Place, name == key, score, it->Written};
+            const auto [at, fresh] = candidateOf.try_emplace(it->Place, candidates.size());
+            if (fresh) candidates.push_back(c);
+            else if (c.rank() > candidates[at->second].rank()) candidates[at->second] = c;
         }
-        matches.push_back({&places_[it->Index], it->Name == name, score});
     }
-    std::sort(matches.begin(), matches.end(), [](const PlaceMatch& a, const PlaceMatch& b) {
-        return std::tuple(a.ExactName, a.QualifierScore, a.Town->Population) >
-               std::tuple(b.ExactName, b.QualifierScore, b.Town->Population);
-    });
-    // A town found under both its English and its local name is listed once, by its better match.
-    std::vector<const Place*> seen;
-    std::erase_if(matches, [&](const PlaceMatch& m) {
-        if (std::find(seen.begin(), seen.end(), m.Town) != seen.end()) return true;
-        seen.push_back(m.Town);
-        return false;
-    });
-    if (matches.size() > limit) matches.resize(limit);
+    // Then larger towns first; among equals the order of the index, so every run lists them alike.
+    const auto order = [&](const Candidate& a, const Candidate& b) {
+        return std::tuple(a.Exact, a.Score, index_.place(a.Place).Population, b.Place) >
+               std::tuple(b.Exact, b.Score, index_.place(b.Place).Population, a.Place);
+    };
+    const std::size_t shown = std::min(limit, candidates.size());
+    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(shown), candidates.end(), order);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const Candidate& c = candidates[i];
+        matches.push_back({&town(c.Place), c.Exact, c.Score, index_.text(c.Written)});
+    }
     return matches;
 }
 
@@ -286,6 +469,7 @@ PlaceResolution ResolvePlace(const Atlas& atlas, std::string_view queryText) {
     if (tierSize == 1 || clearLead) {
         r.Result = PlaceResolution::Outcome::Found;
         r.Chosen = best.Town;
+        r.MatchedName = best.MatchedName;
         return r;
     }
     r.Result = PlaceResolution::Outcome::Ambiguous;

@@ -1,12 +1,17 @@
 #pragma once
-// An offline atlas of the world's towns: the built-in city list of the geonames library, searched by
-// name with an optional state and country, ignoring case and accents.
+// An offline atlas of the world's towns: the city list of the geonames library with every name its
+// catalogs give a town in other languages and in history, searched by name with an optional state and
+// country, ignoring case and accents in every script. The program reads it from an index file made when
+// it was built (atlas/atlas_index.h).
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "atlas/atlas_index.h"
 
 namespace quorvane {
 
@@ -19,6 +24,8 @@ struct Place {
     double Longitude = 0.0;    // degrees, east positive
     std::string TimeZoneId;    // IANA name, e.g. "Europe/Madrid"
     std::uint32_t Population = 0;
+    std::uint32_t GeoNameId = 0;   // the town's number in the GeoNames database; 0 when not known
+    std::string StateCode;         // the state's code within its country ("02" for Bavaria); may be empty
 };
 
 // "City[, State][, Country]": with two parts the second may name the state or the country.
@@ -32,44 +39,77 @@ PlaceQuery ParsePlaceQuery(std::string_view text);
 
 // Lower case without accents: "Zürich" -> "zurich", "Straße" -> "strasse"; any run of characters that
 // are neither letters nor digits becomes one blank, and the ends are trimmed.
+// The same without the C library's locale: the result does not depend on LANG, LC_ALL or LANGUAGE.
 std::string FoldForSearch(std::string_view text);
+
+// A town's name folded for search, with the short words people write spelt out: "St. Petersburg" and
+// "Saint Petersburg" both give "saint petersburg"; likewise Ste./Sainte, Mt./Mount, Ft./Fort.
+std::string FoldPlaceName(std::string_view text);
 
 struct PlaceMatch {
     const Place* Town = nullptr;    // owned by the atlas, lives as long as it
     bool ExactName = false;         // the whole name, not only its beginning
     int QualifierScore = 0;         // how closely the state and country fit; higher is better
+    // The name that matched as written in a catalog ("Bombay" for Mumbai); empty when the atlas's own
+    // name matched. Lives as long as the atlas.
+    std::string_view MatchedName;
 };
 
 // Two matches are equally good when neither name nor qualifiers set them apart; population then
 // decides their order but not which one the user meant.
 bool EquallyGood(const PlaceMatch& a, const PlaceMatch& b);
 
+// The index's file name, in share/quorvane/ below the program's prefix.
+inline constexpr std::string_view kAtlasIndexFileName = "atlas-index.bin";
+
 class Atlas {
 public:
-    explicit Atlas(std::vector<Place> places);
+    // `names` are further names of the towns, found by their GeoNameId; `regionNames` those of their
+    // countries and states, found by the country code and the state code.
+    explicit Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names = {},
+                   const std::vector<RegionName>& regionNames = {});
+    Atlas(Atlas&&) = default;
+    Atlas& operator=(Atlas&&) = default;
+    Atlas(const Atlas&) = delete;  // the view points into the bytes this atlas owns
+    Atlas& operator=(const Atlas&) = delete;
 
-    // The library's cities, read once on first use; safe to call from any thread.
+    // An index written by atlas_index::Build; throws atlas_index::BadIndex when it is not whole.
+    static Atlas FromIndex(std::vector<char> bytes);
+    // The index in that file; when it is missing or damaged the atlas is empty and problem() says why.
+    static Atlas FromFile(const std::string& path);
+
+    // The index installed with the program (or beside it in the build tree), read once on first use;
+    // safe to call from any thread. When it cannot be read the atlas is empty and problem() says why.
     static const Atlas& Builtin();
+    const std::string& problem() const { return problem_; }
 
     // Best first: exact names before prefixes, closer state and country next, then larger towns.
     std::vector<PlaceMatch> Find(std::string_view queryText, std::size_t limit = 20) const;
     std::vector<PlaceMatch> Find(const PlaceQuery& query, std::size_t limit = 20) const;
 
-    std::size_t size() const { return places_.size(); }
+    std::size_t size() const { return index_.placeCount(); }
+    // Names the atlas can be searched by, the towns' own included.
+    std::size_t nameCount() const { return static_cast<std::size_t>(index_.namesEnd() - index_.namesBegin()); }
 
 private:
-    struct Entry {
-        std::string Name, State, Country, Code;  // folded
-        std::uint32_t Index;                     // into places_
-    };
-    std::vector<Place> places_;
-    std::vector<Entry> byName_;  // sorted by folded name for prefix look-ups
+    struct Mapping;
+    struct Towns;
+    Atlas();
+    void Open(std::string_view bytes);
+    const Place& town(std::uint32_t i) const;
+
+    std::vector<char> bytes_;            // the index when built in memory or read
+    std::shared_ptr<Mapping> mapping_;   // the index when mapped from its file
+    atlas_index::View index_;
+    std::shared_ptr<Towns> towns_;       // a town's Place is made when a search first returns it
+    std::string problem_;
 };
 
 // What a typed place comes to when one answer is needed (the command line).
 struct PlaceResolution {
     enum class Outcome { Found, NotFound, Ambiguous } Result = Outcome::NotFound;
     const Place* Chosen = nullptr;
+    std::string_view MatchedName;          // of Chosen, as in PlaceMatch
     std::vector<const Place*> Candidates;  // up to five, best first, when not found outright
 };
 

@@ -94,12 +94,23 @@ std::string CoordinateText(const DegreesMinutes& dm) {
 // daylight-saving flag the tz database calls for at the birth date and time.
 struct PlaceChoice {
     const Place* Town = nullptr;
+    std::string_view MatchedName;  // the name typed, when it is not the atlas's own
     std::optional<ZoneSuggestion> Suggestion;
 };
 
 // Fills the coordinates (and zone, when not given) of `birth`; on failure prints why and returns nothing.
+// The built-in atlas, or nothing when its index cannot be read (the message is printed).
+const Atlas* BuiltinAtlas() {
+    const Atlas& atlas = Atlas::Builtin();
+    if (atlas.problem().empty()) return &atlas;
+    std::cerr << "quorvane-cli: " << atlas.problem() << "\n";
+    return nullptr;
+}
+
 std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, BirthText& birth) {
-    const PlaceResolution found = ResolvePlace(Atlas::Builtin(), query);
+    const Atlas* atlas = BuiltinAtlas();
+    if (!atlas) return std::nullopt;
+    const PlaceResolution found = ResolvePlace(*atlas, query);
     if (found.Result != PlaceResolution::Outcome::Found) {
         std::cerr << "quorvane-cli: --place \"" << query << "\" "
                   << (found.Result == PlaceResolution::Outcome::Ambiguous
@@ -110,7 +121,7 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
         for (const Place* p : found.Candidates) std::cerr << "  " << DescribePlace(*p) << "\n";
         return std::nullopt;
     }
-    PlaceChoice choice{found.Chosen, std::nullopt};
+    PlaceChoice choice{found.Chosen, found.MatchedName, std::nullopt};
     birth.Latitude = CoordinateText(LatitudeToDegreesMinutes(found.Chosen->Latitude));
     birth.Longitude = CoordinateText(LongitudeToDegreesMinutes(found.Chosen->Longitude));
     if (zoneGiven) return choice;
@@ -132,19 +143,25 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
 }
 
 // Up to ten places of the atlas that fit the text, best first, as lines or as a JSON list.
+// A name other than the atlas's own stands before it: "Bombay → Mumbai, Maharashtra, India".
 int ListPlaces(const std::string& query, bool json) {
-    const std::vector<PlaceMatch> matches = Atlas::Builtin().Find(query, 10);
+    const Atlas* atlas = BuiltinAtlas();
+    if (!atlas) return kExitRefused;
+    const std::vector<PlaceMatch> matches = atlas->Find(query, 10);
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const PlaceMatch& m : matches) {
         const Place& p = *m.Town;
         const std::string lat = CoordinateText(LatitudeToDegreesMinutes(p.Latitude));
         const std::string lon = CoordinateText(LongitudeToDegreesMinutes(p.Longitude));
+        const std::string matched(m.MatchedName.empty() ? std::string_view(p.City) : m.MatchedName);
         if (json)
-            list.push_back({{"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
-                            {"lat", lat}, {"lon", lon}, {"latitude", p.Latitude}, {"longitude", p.Longitude},
-                            {"timeZone", p.TimeZoneId}, {"population", p.Population}});
+            list.push_back({{"matched", matched}, {"city", p.City}, {"state", p.State}, {"country", p.Country},
+                            {"countryCode", p.CountryCode}, {"lat", lat}, {"lon", lon}, {"latitude", p.Latitude},
+                            {"longitude", p.Longitude}, {"timeZone", p.TimeZoneId}, {"population", p.Population},
+                            {"geonameId", p.GeoNameId}});
         else
-            std::cout << DescribePlace(p) << "  " << lat << " " << lon << "  " << p.TimeZoneId << "\n";
+            std::cout << (m.MatchedName.empty() ? "" : matched + " \u2192 ") << DescribePlace(p) << "  " << lat << " "
+                      << lon << "  " << p.TimeZoneId << "\n";
     }
     if (json) std::cout << list.dump() << "\n";
     if (matches.empty()) {
@@ -156,7 +173,8 @@ int ListPlaces(const std::string& query, bool json) {
 
 std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth) {
     const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(std::stoi(birth.Zone))];
-    std::string out = "Place: " + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
+    const std::string matched = choice.MatchedName.empty() ? "" : std::string(choice.MatchedName) + " \u2192 ";
+    std::string out = "Place: " + matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
                       choice.Town->TimeZoneId + ")\n";
     out += "Zone: " + std::string(row.DisplayString) + (birth.Dst == "1" ? " with daylight saving" : "") +
            (choice.Suggestion ? " (from " + choice.Suggestion->Description + ")" : " (as given)") + "\n";
@@ -166,7 +184,7 @@ std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth) {
 std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& choice, const BirthText& birth) {
     nlohmann::ordered_json j = nlohmann::ordered_json::parse(readingJson);
     const Place& p = *choice.Town;
-    j["place"] = {{"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
+    j["place"] = {{"matched", choice.MatchedName.empty() ? p.City : std::string(choice.MatchedName)}, {"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
                   {"latitude", p.Latitude}, {"longitude", p.Longitude}, {"lat", birth.Latitude},
                   {"lon", birth.Longitude}, {"timeZone", p.TimeZoneId}};
     const int row = std::stoi(birth.Zone);

@@ -105,13 +105,21 @@ void PlaceFinderDialog::search() {
     shown_.clear();
     for (const PlaceMatch& m : matches) {
         const Place& p = *m.Town;
+        // Found by another of its names: that name, then the atlas's own ("Bombay → Mumbai").
+        QString city = QString::fromStdString(p.City);
+        if (!m.MatchedName.empty())
+            city = QString::fromUtf8(m.MatchedName.data(), static_cast<qsizetype>(m.MatchedName.size())) +
+                   QStringLiteral(" \u2192 ") + city;
         results_->addTopLevelItem(new QTreeWidgetItem(QStringList{
-            QString::fromStdString(p.City), QString::fromStdString(p.State), QString::fromStdString(p.Country),
+            city, QString::fromStdString(p.State), QString::fromStdString(p.Country),
             LatitudeText(p.Latitude), LongitudeText(p.Longitude), QString::fromStdString(p.TimeZoneId)}));
         shown_.push_back(&p);
     }
     const bool found = !shown_.empty();
     if (found) results_->setCurrentItem(results_->topLevelItem(0));
+    else if (!atlas_.problem().empty())
+        note = tr("The atlas cannot be searched: %1. Press \"Search the web\" to look the place up online.")
+                   .arg(QString::fromStdString(atlas_.problem()));
     else if (!search_->text().trimmed().isEmpty())
         note = tr("No place in the atlas matches \"%1\". Press \"Search the web\" to look it up online.")
                    .arg(search_->text().trimmed());

@@ -108,6 +108,35 @@ private slots:
         QVERIFY(!dialog.chosenPlace());
     }
 
+    // A town found by another of its names shows that name before the atlas's own.
+    void otherNameIsShownBesideTheAtlasName() {
+        Place mumbai = Town("Mumbai", "Maharashtra", "IN", 19.07, 72.88, "Asia/Kolkata", 12691836);
+        mumbai.GeoNameId = 1275339;
+        const Atlas named({mumbai}, {{1275339, "Bombay"}});
+        PlaceFinderDialog dialog(named, "bombay");
+        Open(dialog);
+        auto* results = dialog.findChild<QTreeWidget*>();
+        QCOMPARE(results->topLevelItemCount(), 1);
+        QCOMPARE(results->topLevelItem(0)->text(0), QString::fromUtf8("Bombay \u2192 Mumbai"));
+        dialog.findChild<QLineEdit*>()->setText("Mumbai");
+        QCOMPARE(results->topLevelItem(0)->text(0), QString("Mumbai"));
+        Press(Qt::Key_Return);
+        QCOMPARE(dialog.chosenPlace()->City, std::string("Mumbai"));
+    }
+
+    void unreadableAtlasSaysWhyAndOffersTheWeb() {
+        static const Atlas missing = Atlas::FromFile("/nonexistent/atlas-index.bin");
+        PlaceFinderDialog dialog(missing, "Madrid");
+        QSignalSpy web(&dialog, &PlaceFinderDialog::webSearchRequested);
+        Open(dialog);
+        bool said = false;
+        for (auto* label : dialog.findChildren<QLabel*>())
+            said = said || (label->isVisible() && label->text().contains("the atlas index /nonexistent/atlas-index.bin is missing"));
+        QVERIFY(said);
+        Press(Qt::Key_Return);
+        QCOMPARE(web.count(), 1);
+    }
+
     void escapeCancels() {
         PlaceFinderDialog dialog(TestAtlas(), "Madrid");
         Open(dialog);

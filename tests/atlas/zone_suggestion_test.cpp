@@ -165,7 +165,10 @@ TEST(SuggestZone, TheRowOfThePlacesRegion) {
         {"Asia/Yekaterinburg", {1985, 1, 15, 12, 0}, "USZ4", 5 * 3600, false},
         {"Asia/Magadan", {1985, 1, 15, 12, 0}, "UZ10", 11 * 3600, false},
         {"America/Halifax", {1985, 1, 15, 12, 0}, "AST", -4 * 3600, false},
+        {"America/New_York", {1985, 1, 15, 12, 0}, "EST", -5 * 3600, false},
         {"America/Chicago", {1985, 1, 15, 12, 0}, "CST", -6 * 3600, false},
+        {"America/Denver", {1985, 1, 15, 12, 0}, "MST", -7 * 3600, false},
+        {"America/Edmonton", {1985, 7, 15, 12, 0}, "MDT", -6 * 3600, false},
         {"America/Los_Angeles", {1985, 7, 15, 12, 0}, "PDT", -7 * 3600, false},
     };
     for (const RegionCase& c : cases) {
