@@ -41,11 +41,8 @@ QStringList MenuTexts(const QMenu* menu) {
 
 }  // namespace
 
-class BirthFormTest : public QObject {
+class BirthFormTest : public OnFreshBirthForm {
     Q_OBJECT
-
-    std::unique_ptr<TestShell> t;
-    std::unique_ptr<frmMain> form;
 
     QVector<ShownMessage>& Messages() { return t->messages.shown; }
 
@@ -60,15 +57,6 @@ class BirthFormTest : public QObject {
     QWidget* Focused() const { return QApplication::focusWidget(); }
 
 private slots:
-    void init() {
-        t = std::make_unique<TestShell>();
-        form = OpenBirthForm(*t);
-    }
-    void cleanup() {
-        form.reset();
-        t.reset();
-    }
-
     void opensWithListsPresetAndFieldsEmpty() {
         QCOMPARE(form->windowTitle(), QStringLiteral("Quorvane v1.35"));
         // As designed, taller only by what a branding text needs where the font's lines do not fit.

@@ -52,11 +52,8 @@ QImage Picture(const frmDisplay* form, const char* frame) {
 
 }  // namespace
 
-class ReadingFormTest : public QObject {
+class ReadingFormTest : public OnFreshBirthForm {
     Q_OBJECT
-
-    std::unique_ptr<TestShell> t;
-    std::unique_ptr<frmMain> form;
 
     void Enter(const Birth& b) {
         for (const char* field : {"txtName", "txtLatD", "txtLatM", "txtLonD", "txtLonM"})
@@ -141,15 +138,6 @@ class ReadingFormTest : public QObject {
     const Birth kSydney{"RAVI", "June", "15", "1985", "7", "30", 29, "33", "54", "151", "12", true, false};
 
 private slots:
-    void init() {
-        t = std::make_unique<TestShell>();
-        form = OpenBirthForm(*t);
-    }
-    void cleanup() {
-        form.reset();
-        t.reset();
-    }
-
     void readingShowsTheFourSignsWorkedOutByHand() {
         const frmDisplay* display = Read(kLondon);
         QVERIFY(display);
