@@ -6,7 +6,8 @@ dbus-run-session), then, through the accessibility bus alone: checks the name, r
 control of the birth-data form and that nothing inside a hidden control claims to be showing; presses a
 link and sees the browser asked for its page; asks for a reading of an empty form and reads the message box
 that opens; fills the form by setting the fields' texts and pressing list entries; asks for the reading and
-reads the reading window's frames, headings with their values and description boxes; ends with Exit.
+reads the reading window's frames, headings with their values and description boxes; opens the wheel window by
+its button, reads its positions and closes it; ends with Exit.
 
 What a screen reader announces for the birth-data form goes to <artifacts>/birth-form-announced.txt.
 
@@ -248,7 +249,7 @@ def main():
         print("%d check(s) failed" % len(failures))
         sys.exit(1)
     print("PASS: birth-data form names, roles and values, links, message box, a reading made through "
-          "AT-SPI alone, reading frames, Exit")
+          "AT-SPI alone, reading frames, the wheel window, Exit")
 
 
 def announcements(window, path):
@@ -391,7 +392,29 @@ def run(program, opened, events, artifacts):
                               node.getRoleName() in ("scroll bar", "image", "text", "panel")):
             check(node.name.strip() != "", "a %s of the reading has no name" % node.getRoleName())
 
-    # 6. Exit ends the program.
+    # 6. The wheel window, opened by its button: the positions list with the Sun's row, its named
+    # buttons, and Close through AT-SPI.
+    press(find(reading, "Wheel\u2026", "push button"))
+
+    def wheel_window():
+        for frame in children(app):
+            if frame.name.startswith("Galactic Wheel of ") and showing(frame):
+                return frame
+        return None
+    wheel = wait_for(wheel_window, "the wheel window")
+    check(find(wheel, "Galactic wheel") is not None, "the wheel picture has no name")
+    positions = next((n for n in descendants(wheel) if n.name == "Positions" and n.getRoleName() != "label"
+                      and showing(n)), None)
+    if check(positions is not None, "no list named Positions in the wheel window"):
+        cells = [n.name for n in descendants(positions)]
+        check("Sun" in cells and "Descendant" in cells,
+              "the positions list (%s) reads %s" % (positions.getRoleName(), cells[:12]))
+        check(any(c.startswith("4  Galactic Sun Sign") for c in cells), "the frames' degrees are not listed")
+    check(find(wheel, "Save Picture\u2026", "push button") is not None, "no Save Picture button")
+    press(find(wheel, "Close", "push button"))
+    wait_for(lambda: wheel_window() is None, "the wheel window to close", 10)
+
+    # 7. Exit ends the program.
     press(find(reading, "Exit", "push button"))
     end = time.monotonic() + 10
     while program.poll() is None and time.monotonic() < end:
