@@ -151,12 +151,12 @@ void frmDisplay::AddOutputCommands() {
     }
 
     // Beside Back in the bottom strip, the same size as the written buttons.
-    auto* wheel = new QPushButton(QStringLiteral("&Wheel\u2026"), ui->Frame5);
-    wheel->setObjectName(QStringLiteral("cmdWheel"));
-    wheel->setGeometry(ui->cmdOK->geometry().translated(-(ui->cmdExit->x() - ui->cmdOK->x()), 0));
-    wheel->setFont(ui->cmdOK->font());
-    wheel->setToolTip(QStringLiteral("Show the galactic wheel of this reading"));
-    connect(wheel, &QPushButton::clicked, this, &frmDisplay::cmdWheel_Click);
+    cmdWheel_ = new QPushButton(QStringLiteral("&Wheel\u2026"), ui->Frame5);
+    cmdWheel_->setObjectName(QStringLiteral("cmdWheel"));
+    cmdWheel_->setGeometry(ui->cmdOK->geometry().translated(-(ui->cmdExit->x() - ui->cmdOK->x()), 0));
+    cmdWheel_->setFont(ui->cmdOK->font());
+    cmdWheel_->setToolTip(QStringLiteral("Show the galactic wheel of this reading"));
+    connect(cmdWheel_, &QPushButton::clicked, this, &frmDisplay::cmdWheel_Click);
 }
 
 QString frmDisplay::ChooseSaveFile(const QString& caption, const QString& proposedName, const QString& filter,
@@ -237,12 +237,8 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     setTabOrder(ui->txtGalacticDescendantDesc, ui->lblFullBrand);
     setTabOrder(ui->lblFullBrand, ui->lblCobrand);
     // Then the bottom strip's buttons from left to right.
-    if (auto* wheel = findChild<QPushButton*>(QStringLiteral("cmdWheel"))) {
-        setTabOrder(ui->lblCobrand, wheel);
-        setTabOrder(wheel, ui->cmdOK);
-    } else {
-        setTabOrder(ui->lblCobrand, ui->cmdOK);
-    }
+    setTabOrder(ui->lblCobrand, cmdWheel_);
+    setTabOrder(cmdWheel_, ui->cmdOK);
     setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     NameValuesForAssistiveTechnology();

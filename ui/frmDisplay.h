@@ -71,6 +71,7 @@ private:
     bool goingBack_ = false;
     report::ReadingDocument doc_;
     QPointer<WheelWindow> wheel_;
+    QPushButton* cmdWheel_ = nullptr;  // beside Back in the bottom strip
 };
 
 }  // namespace quorvane
