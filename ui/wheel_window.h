@@ -6,7 +6,6 @@
 #include "report/reading_report.h"
 
 class QTreeWidget;
-class QPushButton;
 
 namespace quorvane {
 
