@@ -28,11 +28,24 @@ struct BirthData {
     bool IsDaylightSaving = false;
 };
 
-// A zone row's offset, positive WEST of Greenwich: Universal Time = local + hours + minutes / 60.
+// A clock's offset, positive WEST of Greenwich: Universal Time = local + hours + minutes / 60 + seconds / 3600.
+// A zone row's minutes are 0 or 30 and its seconds 0; an exact offset (local mean time, a typed offset,
+// one read from a births file) may have any minutes and seconds. All three parts carry the same sign.
 struct ZoneOffset {
     std::int16_t Hours = 0;
     std::int16_t Minutes = 0;
+    std::int16_t Seconds = 0;
     friend bool operator==(const ZoneOffset&, const ZoneOffset&) = default;
+
+    // The largest offset a clock may have kept: 15 hours either way.
+    static constexpr int kMaxSeconds = 15 * 3600;
+
+    constexpr int TotalSecondsWest() const { return Hours * 3600 + Minutes * 60 + Seconds; }
+    static constexpr ZoneOffset FromSecondsWest(int seconds)
+    {
+        return {static_cast<std::int16_t>(seconds / 3600), static_cast<std::int16_t>(seconds % 3600 / 60),
+                static_cast<std::int16_t>(seconds % 60)};
+    }
 };
 
 }  // namespace quorvane
