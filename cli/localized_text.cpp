@@ -11,9 +11,14 @@ namespace {
 
 using l10n::CoreText;
 
-std::string Labelled(std::string_view language, std::string_view labelKey, std::string_view value) {
+// "Heading: value" as the language writes it (French puts a space before the colon).
+std::string Labelled(std::string_view language, std::string_view heading, std::string_view value) {
+    return l10n::Fill(CoreText(language, "format.Labelled"), {{"label", heading}, {"value", value}});
+}
+
+std::string ValueLine(std::string_view language, std::string_view labelKey, std::string_view value) {
     // Collect and Heal have no ruling planet: a dash rather than nothing after the colon.
-    return "  " + std::string(CoreText(language, labelKey)) + ": " + std::string(value.empty() ? "\u2014" : value) + "\n";
+    return "  " + Labelled(language, CoreText(language, labelKey), value.empty() ? "\u2014" : value) + "\n";
 }
 
 }  // namespace
@@ -40,11 +45,11 @@ std::string FormatText(const NamedReading& reading, std::string_view language) {
     for (const auto& [frame, english] : frames) {
         const GalacticSign blank{};
         const GalacticSign& sign = english ? l10n::LocalizedSign(language, *english) : blank;
-        out += "\n" + std::string(l10n::FrameCaption(language, frame)) + ": " + std::string(sign.Name) + "\n";
-        out += Labelled(language, "label.RulingPlanet", sign.RulingPlanet);
-        out += Labelled(language, "label.Constellation", sign.Constellation);
-        out += Labelled(language, "label.Keywords", sign.Keywords);
-        out += Labelled(language, "label.Characteristics", sign.Description);
+        out += "\n" + Labelled(language, l10n::FrameCaption(language, frame), sign.Name) + "\n";
+        out += ValueLine(language, "label.RulingPlanet", sign.RulingPlanet);
+        out += ValueLine(language, "label.Constellation", sign.Constellation);
+        out += ValueLine(language, "label.Keywords", sign.Keywords);
+        out += ValueLine(language, "label.Characteristics", sign.Description);
     }
     return out;
 }

@@ -103,6 +103,8 @@ EnglishTable MakeEnglish() {
         {"month.11", "November"},
         {"month.12", "December"},
         {"format.LongDate", "{month} {day}, {year}"},
+        {"format.FirstDay", "1"},  // the first of a month as a date writes it ("1er" in French)
+        {"format.Labelled", "{label}: {value}"},  // a heading and its value on one line
         // The command line's text output.
         {"text.Title", "Galactic astrology reading for {name}"},
         {"text.Born", "Born {date} {time} (Universal Time), zone {zone}"},
@@ -288,7 +290,8 @@ std::string LongDate(std::string_view language, int year, int month, int day) {
     static constexpr std::string_view kMonthKeys[] = {"month.1", "month.2", "month.3", "month.4", "month.5", "month.6",
                                                       "month.7", "month.8", "month.9", "month.10", "month.11", "month.12"};
     const std::string_view monthName = month >= 1 && month <= 12 ? CoreText(language, kMonthKeys[month - 1]) : "";
-    const std::string dayText = std::to_string(day), yearText = std::to_string(year);
+    const std::string dayText = day == 1 ? std::string(CoreText(language, "format.FirstDay")) : std::to_string(day);
+    const std::string yearText = std::to_string(year);
     return Fill(CoreText(language, "format.LongDate"), {{"day", dayText}, {"month", monthName}, {"year", yearText}});
 }
 
