@@ -9,6 +9,8 @@
 #include "ui/forms/frmMain.h"
 #include "app/later_starts.h"
 #include "app/single_instance.h"
+#include "l10n/core_texts.h"
+#include "report/reading_report.h"
 
 namespace {
 QIcon ApplicationIcon() {
@@ -27,6 +29,8 @@ int main(int argc, char* argv[]) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     // The run ends through QuitApplication only, not when a window happens to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The wheel, the PDF and the print-out in the desktop's language (English stays the written program).
+    quorvane::report::UseLanguage(quorvane::l10n::LanguageFromEnvironment());
 
     // `quorvane FILE` opens a births file; Qt's own options are taken out of the arguments already.
     QString births;

@@ -31,7 +31,7 @@ constexpr int kExitUsage = 2;
 
 // The options that describe one birth, given on the command line rather than in a batch.
 constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--dst", "--lat", "--lon", "--place",
-                                                 "--pdf", "--paper", "--wheel", "--size"};
+                                                 "--pdf", "--paper", "--wheel", "--size", "--theme"};
 
 void ListZones() {
     const auto& table = TimeZoneTable();
@@ -308,6 +308,7 @@ int main(int argc, char** argv) {
     }
     const NamedReading& reading = std::get<NamedReading>(result);
 #ifdef QUORVANE_WITH_REPORT
+    reportOptions.Language = language;
     if (reportOptions.Wanted())
         if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "", argc, argv)) return status;
 #endif

@@ -18,6 +18,10 @@ void AddReportOptions(CLI::App& app, ReportOptions& options) {
     app.add_option("--wheel", options.Wheel, "Write the galactic wheel to FILE: SVG for .svg, PNG for .png");
     app.add_option("--size", options.Size, "Width and height of the PNG wheel in pixels (default 800)")
         ->check(CLI::Range(16, 20000));
+    app.add_option("--theme", options.Theme,
+                   "Colours of the PDF and the wheel picture: light (white paper, the PDF's default) or dark "
+                   "(the screen's black wheel, the picture's default)")
+        ->check(CLI::IsMember({"dark", "light"}, CLI::ignore_case));
 }
 
 int RunReportProgram(char** argv) {

@@ -22,6 +22,8 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(ReportMessage);
     QGuiApplication app(argc, argv);
+    report::UseLanguage(options.Language);
+    const std::optional<report::Theme> theme = report::ThemeFromName(QString::fromStdString(options.Theme));
     report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading};
     doc.Birth.Name = reading.Name;
     int status = 0;
@@ -32,9 +34,12 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
     };
     if (!options.Pdf.empty()) {
         const bool letter = QString::fromStdString(options.Paper).compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0;
-        fail(report::WriteReportPdf(doc, QString::fromStdString(options.Pdf), letter ? QPageSize::Letter : QPageSize::A4));
+        fail(report::WriteReportPdf(doc, QString::fromStdString(options.Pdf), letter ? QPageSize::Letter : QPageSize::A4,
+                                   theme.value_or(report::Theme::Light)));
     }
-    if (!options.Wheel.empty()) fail(report::WriteWheelPicture(doc.Reading, QString::fromStdString(options.Wheel), options.Size));
+    if (!options.Wheel.empty())
+        fail(report::WriteWheelPicture(doc.Reading, QString::fromStdString(options.Wheel), options.Size,
+                                       theme.value_or(report::Theme::Dark)));
     return status;
 }
 

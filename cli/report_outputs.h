@@ -1,5 +1,5 @@
 #pragma once
-// The command line's report and wheel files: --pdf, --paper, --wheel, --size.
+// The command line's report and wheel files: --pdf, --paper, --wheel, --size, --theme.
 
 #include <string>
 
@@ -14,6 +14,8 @@ struct ReportOptions {
     std::string Paper = "a4";   // --paper a4|letter
     std::string Wheel;          // --wheel FILE (.svg or .png)
     int Size = 800;             // --size N, the PNG's width and height
+    std::string Theme;          // --theme dark|light; unset: light for the PDF, dark for the wheel picture
+    std::string Language = "en";  // the reader's language (--lang or the environment), for the files' texts
     bool Wanted() const { return !Pdf.empty() || !Wheel.empty(); }
 };
 

@@ -1,16 +1,23 @@
 #include "report/reading_report.h"
 
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
+#include <QTime>
+#include <QTranslator>
 #include <QtMath>
 
 #include <cmath>
@@ -18,14 +25,66 @@
 #include <memory>
 
 #include "common/version.h"
+#include "l10n/core_texts.h"
 #include "reading/time_zones.h"
 #include "report/wheel_geometry.h"
 
 namespace quorvane::report {
 
+// The report's own strings; l10n/quorvane_report_<language>.ts holds their translations.
+class Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
+
 namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+std::string& CurrentLanguage() {
+    static std::string language = "en";
+    return language;
+}
+bool Translated() { return Language() != "en"; }
+QLocale ReportLocale() { return Translated() ? QLocale(QString::fromStdString(Language())) : QLocale(QLocale::English); }
+
+// The colours of one theme.
+struct Palette {
+    QColor Ground, TropicalFill, TropicalLine, TropicalText;
+    QColor SignDark, SignLight, SignEdge, SignText, Tick;
+    QColor Body;                      // the real points: yellow
+    QColor ReadLine, ReadDot, ReadNumber;  // the degrees the frames read: magenta
+    QColor Legend;
+};
+
+Palette PaletteOf(Theme theme) {
+    const QColor salmon(QRgb(look::kSalmon)), yellow(QRgb(look::kYellow)), magenta(QRgb(look::kMagenta));
+    if (theme == Theme::Dark)
+        return {Qt::black, QColor(40, 40, 40), QColor(120, 120, 120), QColor(200, 200, 200),
+                salmon.darker(125), salmon, Qt::black, Qt::black, Qt::black,
+                yellow, magenta, magenta, Qt::black, yellow};
+    // On white, yellow and magenta lines and text would hardly show: the same hues, deeper.
+    return {Qt::white, QColor(244, 244, 244), QColor(120, 120, 120), QColor(60, 60, 60),
+            salmon.darker(125), salmon, QColor(90, 50, 35), Qt::black, QColor(60, 35, 25),
+            QColor(150, 110, 0), QColor(170, 0, 170), magenta, Qt::black, QColor(30, 30, 30)};
+}
+
+// The birth's date and a clock time: the written ISO form under English, the language's long date otherwise.
+QString DateText(int year, int month, int day) {
+    if (!Translated())
+        return QStringLiteral("%1-%2-%3").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0')).arg(day, 2, 10, QLatin1Char('0'));
+    //: A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept
+    QString format = Report::tr("d MMMM yyyy");
+    // The first of a month as the language writes it in a date ("1er juin", "1º de junho").
+    const QString first = Q(l10n::CoreText(Language(), "format.FirstDay"));
+    if (day == 1 && !first.isEmpty() && first != QLatin1String("1"))
+        format.replace(QRegularExpression(QStringLiteral("\\bd\\b")), QLatin1Char('\'') + first + QLatin1Char('\''));
+    return ReportLocale().toString(QDate(year, month, day), format);
+}
+QString TimeText(int hour, int minute) {
+    if (!Translated())
+        return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
+    return ReportLocale().toString(QTime(hour, minute), QLocale::ShortFormat);
+}
 
 QFont Font(const QPainter& painter, qreal points, bool bold = false) {
     QFont f(FontFamily());
@@ -61,25 +120,80 @@ void AlongRing(QPainter& painter, const QPointF& centre, qreal radius, double an
     painter.restore();
 }
 
-QSvgRenderer* SignPicture(std::string_view name) {
-    static std::map<std::string, std::unique_ptr<QSvgRenderer>> cache;
-    auto& slot = cache[std::string(name)];
-    if (!slot) slot = std::make_unique<QSvgRenderer>(QStringLiteral(":/signs/%1.svg").arg(Q(name)));
+// A sign's picture: a yellow figure on a dark tile, or for paper the same figure in deep gold on a white
+// tile, so the page spends no dark squares.
+QSvgRenderer* SignPicture(std::string_view name, Theme theme) {
+    static std::map<std::pair<std::string, Theme>, std::unique_ptr<QSvgRenderer>> cache;
+    auto& slot = cache[{std::string(name), theme}];
+    if (!slot) {
+        QFile file(QStringLiteral(":/signs/%1.svg").arg(Q(name)));
+        QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (theme == Theme::Light)
+            svg.replace("fill=\"#1a1030\"", "fill=\"#ffffff\"").replace("fill=\"#000\"", "fill=\"#ffffff\"")
+                .replace("#ffd23f", "#9a6e00");
+        slot = std::make_unique<QSvgRenderer>(svg);
+    }
     return slot->isValid() ? slot.get() : nullptr;
 }
 
-const char* const kTropical[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-                                 "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+const char* const kTropical[] = {
+    QT_TRANSLATE_NOOP("Report", "Aries"),  QT_TRANSLATE_NOOP("Report", "Taurus"),      QT_TRANSLATE_NOOP("Report", "Gemini"),
+    QT_TRANSLATE_NOOP("Report", "Cancer"), QT_TRANSLATE_NOOP("Report", "Leo"),         QT_TRANSLATE_NOOP("Report", "Virgo"),
+    QT_TRANSLATE_NOOP("Report", "Libra"),  QT_TRANSLATE_NOOP("Report", "Scorpio"),     QT_TRANSLATE_NOOP("Report", "Sagittarius"),
+    QT_TRANSLATE_NOOP("Report", "Capricorn"), QT_TRANSLATE_NOOP("Report", "Aquarius"), QT_TRANSLATE_NOOP("Report", "Pisces")};
 
-struct FrameOf { const char* Caption; const GalacticSign* Sign; };
+// Where each frame's degree comes from, as the wheel's legend says it.
+[[maybe_unused]] const char* const kSources[] = {
+    QT_TRANSLATE_NOOP("Report", "the Moon"), QT_TRANSLATE_NOOP("Report", "opposite the Moon"),
+    QT_TRANSLATE_NOOP("Report", "the Ascendant"), QT_TRANSLATE_NOOP("Report", "opposite the Sun"),
+    QT_TRANSLATE_NOOP("Report", "the Descendant (opposite the Ascendant)")};
+
+struct FrameOf { l10n::Frame Frame; const GalacticSign* Sign; };
 std::array<FrameOf, 4> Frames(const GalacticReading& r) {
-    return {{{"Galactic Ascendant", r.AscendantSign}, {"Galactic Descendant", r.DescendantSign},
-             {"Galactic Moon Sign", r.MoonSign}, {"Galactic Sun Sign", r.SunSign}}};
+    return {{{l10n::Frame::Ascendant, r.AscendantSign}, {l10n::Frame::Descendant, r.DescendantSign},
+             {l10n::Frame::MoonSign, r.MoonSign}, {l10n::Frame::SunSign, r.SunSign}}};
+}
+QString Caption(const FrameOf& f) { return Q(l10n::FrameCaption(Language(), f.Frame)); }
+// "Galactic Ascendant: Build"
+QString CaptionWithSign(const QString& caption, const QString& sign) {
+    //: A frame's caption and its sign's name
+    return Report::tr("%1: %2").arg(caption, sign);
 }
 
-QString Field(const GalacticSign* s, std::string_view GalacticSign::*f) { return s ? Q(s->*f) : QString(); }
+QString Field(const GalacticSign* s, std::string_view GalacticSign::*f) {
+    return s ? Q(l10n::LocalizedSign(Language(), *s).*f) : QString();
+}
+QString SignName(const GalacticSign& s) { return Q(l10n::LocalizedSign(Language(), s).Name); }
+QString PointName(const std::string& english) { return Q(l10n::CoreText(Language(), "point." + english)); }
 
 }  // namespace
+
+std::optional<Theme> ThemeFromName(const QString& name) {
+    if (name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0) return Theme::Dark;
+    if (name.compare(QLatin1String("light"), Qt::CaseInsensitive) == 0) return Theme::Light;
+    return std::nullopt;
+}
+
+const std::string& Language() { return CurrentLanguage(); }
+
+std::string UseLanguage(const std::string& localeName) {
+    static QTranslator* installed = nullptr;
+    std::string language = l10n::NormalizeLanguage(localeName);
+    if (!l10n::IsTranslated(language)) language = "en";
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    if (language != "en") {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(QStringLiteral(":/i18n/report/quorvane_report_%1.qm").arg(QString::fromStdString(language))) &&
+            QCoreApplication::installTranslator(translator.get()))
+            installed = translator.release();
+    }
+    CurrentLanguage() = language;
+    return language;
+}
 
 QString FontFamily() {
     static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
@@ -92,13 +206,19 @@ QStringList LegendLines(const GalacticReading& reading) {
     int n = 1;
     for (const wheel::ReadPoint& p : wheel::ReadPoints(reading)) {
         const GalacticSign* sign = LookupGalacticDegree(p.Degree);
-        out << QStringLiteral("%1  \"%2\" reads %3\u00B0, %4%5").arg(n++).arg(Q(p.Frame)).arg(p.Degree).arg(Q(p.Source),
-                 sign ? QStringLiteral(": ") + Q(sign->Name) : QString());
+        // The frames' captions in frame order, as the catalogue has them.
+        const QString frame = Q(l10n::FrameCaption(Language(), static_cast<l10n::Frame>(n - 1)));
+        const QString source = QCoreApplication::translate("Report", p.Source.c_str());
+        //: The wheel's legend: 1 the number on the wheel, 2 a frame's caption, 3 a degree, 4 where it comes from, 5 its sign
+        out << (sign ? Report::tr("%1  \"%2\" reads %3\u00B0, %4: %5").arg(QString::number(n), frame, QString::number(p.Degree), source, SignName(*sign))
+                     //: The wheel's legend for a degree without a sign
+                     : Report::tr("%1  \"%2\" reads %3\u00B0, %4").arg(QString::number(n), frame, QString::number(p.Degree), source));
+        ++n;
     }
     return out;
 }
 
-void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend) {
+void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend, Theme theme) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -114,21 +234,21 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     const qreal R = side / 2 * 0.97;
     const double asc = reading.AscendantLongitude;
     auto at = [&](double longitude) { return wheel::WheelAngle(longitude, asc); };
-    const QColor salmon(QRgb(look::kSalmon)), yellow(QRgb(look::kYellow)), magenta(QRgb(look::kMagenta));
+    const Palette colour = PaletteOf(theme);
 
-    painter.fillRect(area, Qt::black);
+    painter.fillRect(area, colour.Ground);
     const qreal rTropOut = R, rTropIn = R * 0.92, rTickIn = R * 0.84, rSignIn = R * 0.58, rRead = R * 0.20;
 
     // Tropical ring: thin, so the familiar sign can be found.
-    painter.setPen(QPen(QColor(120, 120, 120), R * 0.004));
-    painter.setBrush(QColor(40, 40, 40));
+    painter.setPen(QPen(colour.TropicalLine, R * 0.004));
+    painter.setBrush(colour.TropicalFill);
     painter.drawEllipse(c, rTropOut, rTropOut);
     painter.setFont(ScaledFont(painter, R * 0.024));
     for (int i = 0; i < 12; ++i) {
-        painter.setPen(QPen(QColor(120, 120, 120), R * 0.004));
+        painter.setPen(QPen(colour.TropicalLine, R * 0.004));
         painter.drawLine(OnCircle(c, rTropIn, at(i * 30.0)), OnCircle(c, rTropOut, at(i * 30.0)));
-        painter.setPen(QColor(200, 200, 200));
-        AlongRing(painter, c, (rTropIn + rTropOut) / 2, at(i * 30.0 + 15.0), R * 0.4, R * 0.07, QLatin1String(kTropical[i]));
+        painter.setPen(colour.TropicalText);
+        AlongRing(painter, c, (rTropIn + rTropOut) / 2, at(i * 30.0 + 15.0), R * 0.4, R * 0.07, QCoreApplication::translate("Report", kTropical[i]));
     }
 
     // Galactic signs at their true widths.
@@ -141,14 +261,22 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
         path.arcTo(QRectF(c.x() - rTropIn, c.y() - rTropIn, 2 * rTropIn, 2 * rTropIn), a0, span);
         path.arcTo(QRectF(c.x() - rSignIn, c.y() - rSignIn, 2 * rSignIn, 2 * rSignIn), a0 + span, -span);
         path.closeSubpath();
-        painter.setPen(QPen(Qt::black, R * 0.006));
-        painter.setBrush(index++ % 2 ? salmon : salmon.darker(125));
+        painter.setPen(QPen(colour.SignEdge, R * 0.006));
+        painter.setBrush(index++ % 2 ? colour.SignLight : colour.SignDark);
         painter.drawPath(path);
         const double mid = at(s.Start + span / 2);
-        painter.setPen(Qt::black);
-        painter.setFont(ScaledFont(painter, R * 0.036, true));
-        AlongRing(painter, c, rTickIn - R * 0.07, mid, R * 0.3, R * 0.06, Q(s.Sign->Name));
-        if (QSvgRenderer* pic = SignPicture(s.Sign->Name)) {
+        painter.setPen(colour.SignText);
+        QFont nameFont = ScaledFont(painter, R * 0.036, true);
+        const QString name = SignName(*s.Sign);
+        if (Translated()) {
+            // A longer name in another language shrinks to its sector's arc rather than run into the next.
+            const qreal room = std::min(R * 0.3, qDegreesToRadians(span) * (rTickIn - R * 0.07) * 0.9);
+            const qreal width = QFontMetricsF(nameFont, painter.device()).horizontalAdvance(name);
+            if (width > room) nameFont = ScaledFont(painter, R * 0.036 * room / width, true);
+        }
+        painter.setFont(nameFont);
+        AlongRing(painter, c, rTickIn - R * 0.07, mid, R * 0.3, R * 0.06, name);
+        if (QSvgRenderer* pic = SignPicture(s.Sign->Name, theme)) {
             const QPointF pp = OnCircle(c, rSignIn + R * 0.09, mid);
             const qreal w = R * 0.055, h = R * 0.065;
             pic->render(&painter, QRectF(pp.x() - w / 2, pp.y() - h / 2, w, h));
@@ -159,7 +287,7 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     painter.setFont(ScaledFont(painter, R * 0.026));
     for (int d = 0; d < 360; ++d) {
         const qreal len = d % 30 == 0 ? R * 0.06 : d % 5 == 0 ? R * 0.035 : R * 0.018;
-        painter.setPen(QPen(Qt::black, d % 5 == 0 ? R * 0.004 : R * 0.002));
+        painter.setPen(QPen(colour.Tick, d % 5 == 0 ? R * 0.004 : R * 0.002));
         painter.drawLine(OnCircle(c, rTropIn, at(d)), OnCircle(c, rTropIn - len, at(d)));
         if (d % 30 == 0 && d != 0) {
             const QPointF p = OnCircle(c, rTropIn - R * 0.085, at(d) + 2.2);
@@ -174,13 +302,13 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     const std::vector<double> bodyLabels = wheel::SpreadLabels(bodyAngles, 22.0);
     painter.setFont(ScaledFont(painter, R * 0.034, true));
     for (std::size_t i = 0; i < bodies.size(); ++i) {
-        painter.setPen(QPen(yellow, R * 0.006));
+        painter.setPen(QPen(colour.Body, R * 0.006));
         painter.drawLine(OnCircle(c, rSignIn, bodyAngles[i]), OnCircle(c, rSignIn - R * 0.05, bodyAngles[i]));
-        painter.setPen(QPen(yellow, R * 0.003));
+        painter.setPen(QPen(colour.Body, R * 0.003));
         const QPointF labelAt = OnCircle(c, rSignIn - R * 0.13, bodyLabels[i]);
         painter.drawLine(OnCircle(c, rSignIn - R * 0.05, bodyAngles[i]), OnCircle(c, rSignIn - R * 0.09, bodyLabels[i]));
         painter.drawText(QRectF(labelAt.x() - R * 0.14, labelAt.y() - R * 0.045, R * 0.28, R * 0.09), Qt::AlignCenter,
-                         Q(bodies[i].Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(bodies[i].Longitude)));
+                         PointName(bodies[i].Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(bodies[i].Longitude)));
     }
 
     // The degrees the four frames read: numbered dots near the centre, on dashed spokes.
@@ -190,19 +318,19 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     const std::vector<double> readLabels = wheel::SpreadLabels(readAngles, 16.0);
     painter.setFont(ScaledFont(painter, R * 0.03, true));
     for (std::size_t i = 0; i < reads.size(); ++i) {
-        painter.setPen(QPen(magenta, R * 0.003, Qt::DashLine));
+        painter.setPen(QPen(colour.ReadLine, R * 0.003, Qt::DashLine));
         painter.drawLine(OnCircle(c, rSignIn, readAngles[i]), OnCircle(c, rRead + R * 0.04, readAngles[i]));
         painter.drawLine(OnCircle(c, rRead + R * 0.04, readAngles[i]), OnCircle(c, rRead, readLabels[i]));
         const QPointF dot = OnCircle(c, rRead, readLabels[i]);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(magenta);
+        painter.setBrush(colour.ReadDot);
         painter.drawEllipse(dot, R * 0.032, R * 0.032);
-        painter.setPen(Qt::black);
+        painter.setPen(colour.ReadNumber);
         painter.drawText(QRectF(dot.x() - R * 0.032, dot.y() - R * 0.032, R * 0.064, R * 0.064), Qt::AlignCenter, QString::number(i + 1));
     }
 
     if (withLegend) {
-        painter.setPen(yellow);
+        painter.setPen(colour.Legend);
         painter.setFont(ScaledFont(painter, legendArea.height() * 0.085));
         const QStringList lines = LegendLines(reading);
         const qreal lineHeight = legendArea.height() / (lines.size() + 0.5);
@@ -216,29 +344,45 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
 QString IsoDate(const BirthData& b) {
     return QStringLiteral("%1-%2-%3").arg(b.Year, 4, 10, QLatin1Char('0')).arg(b.Month, 2, 10, QLatin1Char('0')).arg(b.Day, 2, 10, QLatin1Char('0'));
 }
-QString SuggestedReportName(const ReadingDocument& d) { return Q(d.Birth.Name).trimmed() + QStringLiteral(" galactic reading ") + IsoDate(d.Birth) + QStringLiteral(".pdf"); }
-QString SuggestedWheelName(const ReadingDocument& d) { return Q(d.Birth.Name).trimmed() + QStringLiteral(" galactic wheel ") + IsoDate(d.Birth) + QStringLiteral(".svg"); }
-QString DocumentTitle(const ReadingDocument& d) { return QStringLiteral("Galactic astrology reading of ") + Q(d.Birth.Name).trimmed(); }
+// The file names keep the ISO date, which sorts.
+QString SuggestedReportName(const ReadingDocument& d) {
+    //: The proposed PDF file name: 1 the person's name, 2 the birth date as 1985-06-15
+    return Report::tr("%1 galactic reading %2.pdf").arg(Q(d.Birth.Name).trimmed(), IsoDate(d.Birth));
+}
+QString SuggestedWheelName(const ReadingDocument& d) {
+    //: The proposed picture file name: 1 the person's name, 2 the birth date as 1985-06-15
+    return Report::tr("%1 galactic wheel %2.svg").arg(Q(d.Birth.Name).trimmed(), IsoDate(d.Birth));
+}
+QString DocumentTitle(const ReadingDocument& d) { return Report::tr("Galactic astrology reading of %1").arg(Q(d.Birth.Name).trimmed()); }
 
 QStringList BirthDetailLines(const ReadingDocument& d) {
     const BirthData& b = d.Birth;
     const CivilDateTime& u = d.Reading.UniversalTime;
     QStringList out;
-    out << QStringLiteral("Born: %1, %2:%3 local clock time").arg(IsoDate(b)).arg(b.Hour, 2, 10, QLatin1Char('0')).arg(b.Minute, 2, 10, QLatin1Char('0'));
+    //: 1 the birth date, 2 the clock time on the birthplace's clocks
+    out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), TimeText(b.Hour, b.Minute));
     const auto& table = TimeZoneTable();
     if (d.ZoneIndex >= 0 && static_cast<std::size_t>(d.ZoneIndex) < table.size())
-        out << QStringLiteral("Time zone: ") + Q(table[static_cast<std::size_t>(d.ZoneIndex)].DisplayString);
-    out << QStringLiteral("Daylight saving: ") + (b.IsDaylightSaving ? QStringLiteral("yes") : QStringLiteral("no"));
-    out << QStringLiteral("Universal Time used: %1-%2-%3 %4:%5").arg(u.Year).arg(u.Month, 2, 10, QLatin1Char('0')).arg(u.Day, 2, 10, QLatin1Char('0'))
-               .arg(u.Hour, 2, 10, QLatin1Char('0')).arg(u.Minute, 2, 10, QLatin1Char('0'));
-    out << QStringLiteral("Latitude %1\u00B0%2\u2032 %3, longitude %4\u00B0%5\u2032 %6")
-               .arg(b.LatitudeDegrees).arg(b.LatitudeMinutes, 2, 10, QLatin1Char('0')).arg(b.IsSouth ? QLatin1Char('S') : QLatin1Char('N'))
-               .arg(b.LongitudeDegrees).arg(b.LongitudeMinutes, 2, 10, QLatin1Char('0')).arg(b.IsEast ? QLatin1Char('E') : QLatin1Char('W'));
-    if (!d.Place.empty()) out << QStringLiteral("Place: ") + Q(d.Place);
+        out << Report::tr("Time zone: %1").arg(Q(l10n::ZoneRowText(Language(), d.ZoneIndex)));
+    out << Report::tr("Daylight saving: %1").arg(b.IsDaylightSaving ? Report::tr("yes") : Report::tr("no"));
+    const QString universal = Translated() ? DateText(u.Year, u.Month, u.Day) + QLatin1Char(' ') + TimeText(u.Hour, u.Minute)
+                                           : QStringLiteral("%1-%2-%3 %4:%5").arg(u.Year).arg(u.Month, 2, 10, QLatin1Char('0'))
+                                                 .arg(u.Day, 2, 10, QLatin1Char('0')).arg(u.Hour, 2, 10, QLatin1Char('0'))
+                                                 .arg(u.Minute, 2, 10, QLatin1Char('0'));
+    out << Report::tr("Universal Time used: %1").arg(universal);
+    const QString latitudeMinutes = QStringLiteral("%1").arg(b.LatitudeMinutes, 2, 10, QLatin1Char('0'));
+    const QString longitudeMinutes = QStringLiteral("%1").arg(b.LongitudeMinutes, 2, 10, QLatin1Char('0'));
+    //: 1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude
+    out << Report::tr("Latitude %1\u00B0%2\u2032 %3, longitude %4\u00B0%5\u2032 %6")
+               .arg(QString::number(b.LatitudeDegrees), latitudeMinutes,
+                    b.IsSouth ? Report::tr("S", "latitude south") : Report::tr("N", "latitude north"),
+                    QString::number(b.LongitudeDegrees), longitudeMinutes,
+                    b.IsEast ? Report::tr("E", "longitude east") : Report::tr("W", "longitude west"));
+    if (!d.Place.empty()) out << Report::tr("Place: %1").arg(Q(d.Place));
     return out;
 }
 
-void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc) {
+void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme theme) {
     QPainter p(&device);
     // Work in points whatever the device's resolution.
     const qreal scale = device.logicalDpiX() / 72.0;
@@ -251,7 +395,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc) {
         p.setFont(Font(p, 8));
         p.setPen(Qt::black);
         p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignLeft, QString::fromUtf8(kProductName) + QLatin1Char(' ') + QString::fromUtf8(kProductVersion));
-        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignRight, QStringLiteral("page %1 of %2").arg(page).arg(kReportPages));
+        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignRight, Report::tr("page %1 of %2").arg(page).arg(kReportPages));
     };
     auto text = [&](qreal& y, const QString& s, const QFont& f, int flags = Qt::TextWordWrap) {
         p.setFont(f);
@@ -261,20 +405,20 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc) {
     };
 
     qreal y = m;
-    text(y, QStringLiteral("Galactic Astrology Reading"), Font(p, 20, true));
+    text(y, Report::tr("Galactic Astrology Reading"), Font(p, 20, true));
     text(y, Q(doc.Birth.Name), Font(p, 14, true));
     for (const QString& line : BirthDetailLines(doc)) text(y, line, Font(p, 10));
     y += 6;
     for (const FrameOf& f : Frames(doc.Reading)) {
         if (f.Sign)
-            if (QSvgRenderer* pic = SignPicture(f.Sign->Name)) pic->render(&p, QRectF(m, y, 13, 16));
+            if (QSvgRenderer* pic = SignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(m, y, 13, 16));
         p.setFont(Font(p, 11, true));
         p.drawText(QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(f.Caption) + QStringLiteral(": ") + Field(f.Sign, &GalacticSign::Name));
+                   CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name)));
         y += 20;
     }
     const qreal wheelSide = std::min(textWidth, H - m - 24 - y - 4);
-    PaintWheel(p, QRectF(m + (textWidth - wheelSide) / 2, y + 4, wheelSide, wheelSide), doc.Reading, true);
+    PaintWheel(p, QRectF(m + (textWidth - wheelSide) / 2, y + 4, wheelSide, wheelSide), doc.Reading, true, theme);
     footer();
 
     // Two frames a page: the longest characteristics text takes about ten lines.
@@ -286,14 +430,14 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc) {
             y = m;
         }
         const FrameOf& f = frames[i];
-        text(y, QString::fromUtf8(f.Caption), Font(p, 16, true));
+        text(y, Caption(f), Font(p, 16, true));
         if (f.Sign)
-            if (QSvgRenderer* pic = SignPicture(f.Sign->Name)) pic->render(&p, QRectF(W - m - 26, y - 26, 22, 26));
+            if (QSvgRenderer* pic = SignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(W - m - 26, y - 26, 22, 26));
         text(y, Field(f.Sign, &GalacticSign::Name), Font(p, 14, true));
-        text(y, QStringLiteral("Ruling planet: ") + Field(f.Sign, &GalacticSign::RulingPlanet), Font(p, 10));
-        text(y, QStringLiteral("Constellation: ") + Field(f.Sign, &GalacticSign::Constellation), Font(p, 10));
-        text(y, QStringLiteral("Keywords: ") + Field(f.Sign, &GalacticSign::Keywords), Font(p, 10));
-        text(y, QStringLiteral("Characteristics"), Font(p, 11, true));
+        text(y, Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet)), Font(p, 10));
+        text(y, Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation)), Font(p, 10));
+        text(y, Report::tr("Keywords: %1").arg(Field(f.Sign, &GalacticSign::Keywords)), Font(p, 10));
+        text(y, Report::tr("Characteristics"), Font(p, 11, true));
         text(y, Field(f.Sign, &GalacticSign::Description).trimmed(), Font(p, 10));
         y += 24;
         if (i % 2 == 1) footer();
@@ -301,27 +445,30 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc) {
 }
 
 QString ReadingPlainText(const ReadingDocument& doc) {
-    QString out = QStringLiteral("Galactic Astrology Reading\n") + Q(doc.Birth.Name) + QLatin1Char('\n');
+    QString out = Report::tr("Galactic Astrology Reading") + QLatin1Char('\n') + Q(doc.Birth.Name) + QLatin1Char('\n');
     for (const QString& line : BirthDetailLines(doc)) out += line + QLatin1Char('\n');
     for (const FrameOf& f : Frames(doc.Reading)) {
-        out += QLatin1Char('\n') + QString::fromUtf8(f.Caption) + QStringLiteral(": ") + Field(f.Sign, &GalacticSign::Name) + QLatin1Char('\n');
-        out += QStringLiteral("Ruling planet: ") + Field(f.Sign, &GalacticSign::RulingPlanet) + QLatin1Char('\n');
-        out += QStringLiteral("Constellation: ") + Field(f.Sign, &GalacticSign::Constellation) + QLatin1Char('\n');
-        out += QStringLiteral("Keywords: ") + Field(f.Sign, &GalacticSign::Keywords) + QLatin1Char('\n');
-        out += QStringLiteral("Characteristics: ") + Field(f.Sign, &GalacticSign::Description).trimmed() + QLatin1Char('\n');
+        out += QLatin1Char('\n') + CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name)) + QLatin1Char('\n');
+        out += Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet)) + QLatin1Char('\n');
+        out += Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation)) + QLatin1Char('\n');
+        out += Report::tr("Keywords: %1").arg(Field(f.Sign, &GalacticSign::Keywords)) + QLatin1Char('\n');
+        out += Report::tr("Characteristics: %1").arg(Field(f.Sign, &GalacticSign::Description).trimmed()) + QLatin1Char('\n');
     }
     return out;
 }
 
 QString ReadingHtml(const ReadingDocument& doc) {
-    QString out = QStringLiteral("<h1>Galactic Astrology Reading</h1><h2>") + Q(doc.Birth.Name).toHtmlEscaped() + QStringLiteral("</h2><p>");
+    QString out = QStringLiteral("<h1>") + Report::tr("Galactic Astrology Reading").toHtmlEscaped() + QStringLiteral("</h1><h2>") +
+                  Q(doc.Birth.Name).toHtmlEscaped() + QStringLiteral("</h2><p>");
     out += BirthDetailLines(doc).join(QStringLiteral("<br>")).toHtmlEscaped().replace(QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>"));
     out += QStringLiteral("</p>");
     for (const FrameOf& f : Frames(doc.Reading)) {
-        out += QStringLiteral("<h3>%1: %2</h3><p>Ruling planet: %3<br>Constellation: %4<br>Keywords: %5</p><p><b>Characteristics</b><br>%6</p>")
-                   .arg(QString::fromUtf8(f.Caption), Field(f.Sign, &GalacticSign::Name).toHtmlEscaped(),
-                        Field(f.Sign, &GalacticSign::RulingPlanet).toHtmlEscaped(), Field(f.Sign, &GalacticSign::Constellation).toHtmlEscaped(),
-                        Field(f.Sign, &GalacticSign::Keywords).toHtmlEscaped(), Field(f.Sign, &GalacticSign::Description).trimmed().toHtmlEscaped());
+        out += QStringLiteral("<h3>%1</h3><p>%2<br>%3<br>%4</p><p><b>%5</b><br>%6</p>")
+                   .arg(CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name).toHtmlEscaped()),
+                        Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet).toHtmlEscaped()),
+                        Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation).toHtmlEscaped()),
+                        Report::tr("Keywords: %1").arg(Field(f.Sign, &GalacticSign::Keywords).toHtmlEscaped()),
+                        Report::tr("Characteristics").toHtmlEscaped(), Field(f.Sign, &GalacticSign::Description).trimmed().toHtmlEscaped());
     }
     return out;
 }
@@ -332,11 +479,11 @@ QPageSize::PageSizeId DefaultPaper() {
 
 namespace {
 QString CannotWrite(const QString& path, const QString& why) {
-    return QStringLiteral("Could not write \"%1\": %2").arg(QFileInfo(path).absoluteFilePath(), why);
+    return Report::tr("Could not write \"%1\": %2").arg(QFileInfo(path).absoluteFilePath(), why);
 }
 }  // namespace
 
-std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString& path, QPageSize::PageSizeId paper) {
+std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString& path, QPageSize::PageSizeId paper, Theme theme) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
     {
@@ -346,17 +493,17 @@ std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString&
         writer.setResolution(300);
         writer.setTitle(DocumentTitle(doc));
         writer.setCreator(QString::fromUtf8(kProductTitle));
-        PaintReport(writer, doc);
+        PaintReport(writer, doc, theme);
     }
     if (!file.commit()) return CannotWrite(path, file.errorString());
     return std::nullopt;
 }
 
-std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const QString& path, int size) {
+std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const QString& path, int size, Theme theme) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-        return CannotWrite(path, QStringLiteral("the name must end in .svg or .png"));
-    if (size < 16 || size > 20000) return CannotWrite(path, QStringLiteral("the size must be 16 to 20000 pixels"));
+        return CannotWrite(path, Report::tr("the name must end in .svg or .png"));
+    if (size < 16 || size > 20000) return CannotWrite(path, Report::tr("the size must be 16 to 20000 pixels"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
     if (suffix == QLatin1String("svg")) {
@@ -364,15 +511,15 @@ std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const Q
         svg.setOutputDevice(&file);
         svg.setSize(QSize(size, size));
         svg.setViewBox(QRectF(0, 0, size, size));
-        svg.setTitle(QStringLiteral("Galactic wheel"));
+        svg.setTitle(Report::tr("Galactic wheel"));
         QPainter painter(&svg);
-        PaintWheel(painter, QRectF(0, 0, size, size), reading, true);
+        PaintWheel(painter, QRectF(0, 0, size, size), reading, true, theme);
     } else {
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::black);
+        image.fill(PaletteOf(theme).Ground);
         {
             QPainter painter(&image);
-            PaintWheel(painter, QRectF(0, 0, size, size), reading, true);
+            PaintWheel(painter, QRectF(0, 0, size, size), reading, true, theme);
         }
         if (!image.save(&file, "PNG")) {
             file.cancelWriting();

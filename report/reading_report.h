@@ -35,9 +35,24 @@ inline constexpr unsigned kGrey = 0x808080;
 
 QString FontFamily();  // Verdana where installed, else the nearest sans
 
+// How a wheel or a report is coloured. Dark is the screen's wheel: black ground, salmon signs, yellow points,
+// magenta read degrees. Light is for paper: white ground, dark lines and text, the same salmon signs and the
+// points and read degrees in deeper shades of their colours, so a printed page spends no black square of ink.
+enum class Theme { Dark, Light };
+std::optional<Theme> ThemeFromName(const QString& name);   // "dark" or "light", any case
+
+// The language of every text the report draws, by the core's language codes ("en", "de", "pt_BR" ...): the
+// report's own strings through its translation (quorvane_report_<language>.qm, built in), the signs' texts,
+// frame captions and point names through the core's catalogue, dates through QLocale. Installs that
+// translation into the running application (it must exist) and returns the language taken: "en", the
+// written English, for English, C, or a language without a translation. Until it is called, English.
+std::string UseLanguage(const std::string& localeName);
+const std::string& Language();
+
 // The wheel, fitted into `area` (a square is best). With the legend, the lower part of the area holds four
 // lines that say which degree feeds which frame, and the wheel shrinks to leave room for them.
-void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend);
+void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend,
+                Theme theme = Theme::Dark);
 
 // "1985-06-15" style date of the birth, and the proposed file names.
 QString IsoDate(const BirthData& birth);
@@ -50,8 +65,8 @@ QStringList BirthDetailLines(const ReadingDocument& doc);
 // The four degrees the frames read, in words, for the legend.
 QStringList LegendLines(const GalacticReading& reading);
 
-// The whole report: page 1 with details, the four signs and the wheel, then the four frames.
-void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc);
+// The whole report: page 1 with details, the four signs and the wheel, then the four frames. Light for paper.
+void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme theme = Theme::Light);
 inline constexpr int kReportPages = 3;
 
 // The reading as text for the clipboard.
@@ -63,8 +78,10 @@ QPageSize::PageSizeId DefaultPaper();
 
 // Writers: nothing is left half-written; an existing file is replaced only by a complete new one.
 // Each returns the message to show when the file could not be written, naming the file.
-std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString& path, QPageSize::PageSizeId paper);
+std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString& path, QPageSize::PageSizeId paper,
+                                      Theme theme = Theme::Light);
 // SVG for .svg, PNG (size x size pixels) for .png, by the file's extension.
-std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const QString& path, int size);
+std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const QString& path, int size,
+                                         Theme theme = Theme::Dark);
 
 }  // namespace quorvane::report

@@ -1,0 +1,206 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Report</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>the Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>opposite the Moon</source>
+        <translation>gegenüber dem Mond</translation>
+    </message>
+    <message>
+        <source>the Ascendant</source>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>opposite the Sun</source>
+        <translation>gegenüber der Sonne</translation>
+    </message>
+    <message>
+        <source>the Descendant (opposite the Ascendant)</source>
+        <translation>Deszendent, gegenüber dem Aszendenten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A frame&apos;s caption and its sign&apos;s name</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1  &quot;%2&quot; reads %3°, %4: %5</source>
+        <extracomment>The wheel&apos;s legend: 1 the number on the wheel, 2 a frame&apos;s caption, 3 a degree, 4 where it comes from, 5 its sign</extracomment>
+        <translation>%1  „%2“ verwendet %3° (%4): %5</translation>
+    </message>
+    <message>
+        <source>%1  &quot;%2&quot; reads %3°, %4</source>
+        <translation>%1  „%2“ verwendet %3° (%4)</translation>
+    </message>
+    <message>
+        <source>%1 galactic reading %2.pdf</source>
+        <extracomment>The proposed PDF file name: 1 the person&apos;s name, 2 the birth date as 1985-06-15</extracomment>
+        <translation>%1 galaktische Deutung %2.pdf</translation>
+    </message>
+    <message>
+        <source>%1 galactic wheel %2.svg</source>
+        <extracomment>The proposed picture file name: 1 the person&apos;s name, 2 the birth date as 1985-06-15</extracomment>
+        <translation>%1 galaktisches Rad %2.svg</translation>
+    </message>
+    <message>
+        <source>Galactic astrology reading of %1</source>
+        <translation>Galaktisch-astrologische Deutung für %1</translation>
+    </message>
+    <message>
+        <source>Born: %1, %2 local clock time</source>
+        <extracomment>1 the birth date, 2 the clock time on the birthplace&apos;s clocks</extracomment>
+        <translation>Geboren: %1, %2 Uhr Ortszeit</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zeitzone: %1</translation>
+    </message>
+    <message>
+        <source>Daylight saving: %1</source>
+        <translation>Sommerzeit: %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Universal Time used: %1</source>
+        <translation>Verwendete Weltzeit: %1</translation>
+    </message>
+    <message>
+        <source>Latitude %1°%2′ %3, longitude %4°%5′ %6</source>
+        <extracomment>1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude</extracomment>
+        <translation>Breite %1°%2′ %3, Länge %4°%5′ %6</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>latitude south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>latitude north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>longitude east</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>longitude west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Galactic Astrology Reading</source>
+        <translation>Galaktisch-astrologische Deutung</translation>
+    </message>
+    <message>
+        <source>Ruling planet: %1</source>
+        <translation>Herrscherplanet: %1</translation>
+    </message>
+    <message>
+        <source>Constellation: %1</source>
+        <translation>Sternbild: %1</translation>
+    </message>
+    <message>
+        <source>Keywords: %1</source>
+        <translation>Schlüsselwörter: %1</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Characteristics: %1</source>
+        <translation>Eigenschaften: %1</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .png</source>
+        <translation>der Name muss auf .svg oder .png enden</translation>
+    </message>
+    <message>
+        <source>the size must be 16 to 20000 pixels</source>
+        <translation>die Größe muss 16 bis 20000 Pixel betragen</translation>
+    </message>
+    <message>
+        <source>Galactic wheel</source>
+        <translation>Galaktisches Rad</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,206 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Report</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Ariete</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Toro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gemelli</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancro</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leone</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vergine</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Bilancia</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Scorpione</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittario</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricorno</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acquario</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Pesci</translation>
+    </message>
+    <message>
+        <source>the Moon</source>
+        <translation>la Luna</translation>
+    </message>
+    <message>
+        <source>opposite the Moon</source>
+        <translation>opposto alla Luna</translation>
+    </message>
+    <message>
+        <source>the Ascendant</source>
+        <translation>l’Ascendente</translation>
+    </message>
+    <message>
+        <source>opposite the Sun</source>
+        <translation>opposto al Sole</translation>
+    </message>
+    <message>
+        <source>the Descendant (opposite the Ascendant)</source>
+        <translation>il Discendente, opposto all’Ascendente</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A frame&apos;s caption and its sign&apos;s name</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1  &quot;%2&quot; reads %3°, %4: %5</source>
+        <extracomment>The wheel&apos;s legend: 1 the number on the wheel, 2 a frame&apos;s caption, 3 a degree, 4 where it comes from, 5 its sign</extracomment>
+        <translation>%1  «%2» usa %3° (%4): %5</translation>
+    </message>
+    <message>
+        <source>%1  &quot;%2&quot; reads %3°, %4</source>
+        <translation>%1  «%2» usa %3° (%4)</translation>
+    </message>
+    <message>
+        <source>%1 galactic reading %2.pdf</source>
+        <extracomment>The proposed PDF file name: 1 the person&apos;s name, 2 the birth date as 1985-06-15</extracomment>
+        <translation>%1 lettura galattica %2.pdf</translation>
+    </message>
+    <message>
+        <source>%1 galactic wheel %2.svg</source>
+        <extracomment>The proposed picture file name: 1 the person&apos;s name, 2 the birth date as 1985-06-15</extracomment>
+        <translation>%1 ruota galattica %2.svg</translation>
+    </message>
+    <message>
+        <source>Galactic astrology reading of %1</source>
+        <translation>Lettura di astrologia galattica per %1</translation>
+    </message>
+    <message>
+        <source>Born: %1, %2 local clock time</source>
+        <extracomment>1 the birth date, 2 the clock time on the birthplace&apos;s clocks</extracomment>
+        <translation>Nascita: %1, ore %2 (ora locale)</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuso orario: %1</translation>
+    </message>
+    <message>
+        <source>Daylight saving: %1</source>
+        <translation>Ora legale: %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Universal Time used: %1</source>
+        <translation>Tempo universale usato: %1</translation>
+    </message>
+    <message>
+        <source>Latitude %1°%2′ %3, longitude %4°%5′ %6</source>
+        <extracomment>1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude</extracomment>
+        <translation>Latitudine %1°%2′ %3, longitudine %4°%5′ %6</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>latitude south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>latitude north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>longitude east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>longitude west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Luogo: %1</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Galactic Astrology Reading</source>
+        <translation>Lettura di astrologia galattica</translation>
+    </message>
+    <message>
+        <source>Ruling planet: %1</source>
+        <translation>Pianeta dominante: %1</translation>
+    </message>
+    <message>
+        <source>Constellation: %1</source>
+        <translation>Costellazione: %1</translation>
+    </message>
+    <message>
+        <source>Keywords: %1</source>
+        <translation>Parole chiave: %1</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Caratteristiche</translation>
+    </message>
+    <message>
+        <source>Characteristics: %1</source>
+        <translation>Caratteristiche: %1</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .png</source>
+        <translation>il nome deve terminare con .svg o .png</translation>
+    </message>
+    <message>
+        <source>the size must be 16 to 20000 pixels</source>
+        <translation>la dimensione deve essere compresa tra 16 e 20000 pixel</translation>
+    </message>
+    <message>
+        <source>Galactic wheel</source>
+        <translation>Ruota galattica</translation>
+    </message>
+</context>
+</TS>
