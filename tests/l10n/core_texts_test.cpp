@@ -28,8 +28,9 @@ std::multiset<std::string> Markers(std::string_view text) {
 }
 
 TEST(CoreCatalogue, EveryLanguageTranslatesEveryKeyAndNothingElse) {
-    ASSERT_EQ(std::vector<std::string_view>(TranslatedLanguages().begin(), TranslatedLanguages().end()),
-              (std::vector<std::string_view>{"de", "es", "fr", "it", "pt_BR", "ru"}));
+    for (const std::string_view language : {"de", "es", "fr", "it", "pt_BR", "ru"})
+        ASSERT_NE(std::find(TranslatedLanguages().begin(), TranslatedLanguages().end(), language), TranslatedLanguages().end())
+            << language;
     std::set<std::string_view> english;
     for (const KeyText& entry : EnglishCatalogue()) {
         EXPECT_FALSE(entry.Text.empty()) << entry.Key;
