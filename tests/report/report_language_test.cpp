@@ -8,6 +8,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include "l10n/core_texts.h"
 #include "reading/reading_driver.h"
@@ -170,6 +173,44 @@ TEST(ReportTheme, TheLightWheelIsOnWhiteAndTheDarkOneOnBlack) {
     EXPECT_EQ(darkCorner, qRgb(0, 0, 0));
     EXPECT_LT(lightShare, 0.08);
     EXPECT_GT(darkShare, 0.3);
+}
+
+namespace {
+// Page 1 of a PDF as a small grey picture, through pdftoppm; null when that is not installed.
+QImage FirstPage(const QString& pdf) {
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"), QStringLiteral("-f"),
+                                              QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf});
+    if (!render.waitForFinished(30000) || render.exitCode() != 0) return {};
+    return QImage::fromData(render.readAllStandardOutput(), "PGM");
+}
+double DarkShare(const QImage& page) {
+    int dark = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 80;
+    return static_cast<double>(dark) / (page.width() * page.height());
+}
+}  // namespace
+
+// The window's Save as PDF and its print-out take the defaults: both light, the dark wheel only when asked.
+TEST(ReportTheme, PdfAndPrintOutAreLightUnlessDarkIsAsked) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const ReadingDocument doc = Document();
+    const QString saved = folder.filePath(QStringLiteral("saved.pdf")), printed = folder.filePath(QStringLiteral("printed.pdf")),
+                  dark = folder.filePath(QStringLiteral("dark.pdf"));
+    ASSERT_FALSE(WriteReportPdf(doc, saved, QPageSize::A4).has_value());
+    ASSERT_FALSE(WriteReportPdf(doc, dark, QPageSize::A4, Theme::Dark).has_value());
+    {
+        QPdfWriter writer(printed);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        PaintReport(writer, doc);
+    }
+    const QImage savedPage = FirstPage(saved);
+    if (savedPage.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
+    EXPECT_LT(DarkShare(savedPage), 0.06);
+    EXPECT_LT(DarkShare(FirstPage(printed)), 0.06);
+    EXPECT_GT(DarkShare(FirstPage(dark)), 0.2);
 }
 
 int main(int argc, char** argv) {
