@@ -445,9 +445,10 @@ private:
 
 // A value for an AAF field: no commas or line breaks, "*" when empty.
 std::string FieldText(std::string_view value) {
-    std::string text(Trim(value));
+    std::string text(value);
     for (char& c : text)
         if (c == ',' || static_cast<unsigned char>(c) < 0x20) c = ' ';
+    text = std::string(Trim(text));
     return text.empty() ? std::string("*") : text;
 }
 
@@ -457,13 +458,15 @@ std::string AngleText(int degrees, int minutes, char hemisphere) {
     return text;
 }
 
-// The two name fields: as the file gave them while the name is unchanged, else the name split at its
-// last blank into first names and last name.
+// The two name fields: as the file gave them while the name is unchanged; else "Last, First" at its
+// comma, or the name split at its last blank into first names and last name.
 std::pair<std::string, std::string> NameFields(const Birth& birth) {
     if (!birth.LastName.empty() || !birth.FirstName.empty())
         if (JoinName(birth.FirstName, birth.LastName) == birth.Data.Name)
             return {FieldText(birth.LastName), FieldText(birth.FirstName)};
     const std::string_view name = Trim(birth.Data.Name);
+    if (const auto comma = name.find(','); comma != std::string_view::npos)
+        return {FieldText(name.substr(0, comma)), FieldText(name.substr(comma + 1))};
     const auto blank = name.find_last_of(' ');
     if (blank == std::string_view::npos) return {FieldText(name), "*"};
     return {FieldText(name.substr(blank + 1)), FieldText(name.substr(0, blank))};
