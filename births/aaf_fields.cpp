@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/text.h"
 
 namespace quorvane::births {
 
@@ -25,6 +24,22 @@ std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
 }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The first character that is not a digit, or npos.
+std::size_t FirstNonDigit(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!IsDigit(text[i])) return i;
+    return std::string_view::npos;
+}
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text.substr(0, 40)) + "\""; }
 
@@ -75,7 +90,7 @@ CalendarDate GregorianDate(long dayNumber) {
 
 Parsed<CalendarDate> ParseDate(std::string_view text) {
     text = Trim(text);
-    const std::string malformed = "the date " + Quoted(text) + " is not day.month.year";
+    const auto malformed = [text] { return "the date " + Quoted(text) + " is not day.month.year"; };
     bool julian = false;
     if (!text.empty() && (Lower(text.back()) == 'g' || Lower(text.back()) == 'j')) {
         julian = Lower(text.back()) == 'j';
@@ -83,9 +98,9 @@ Parsed<CalendarDate> ParseDate(std::string_view text) {
     }
     std::array<std::string_view, 3> parts;
     std::size_t count = 0;
-    if (!SplitInto(text, '.', parts, count) || count != 3) return {std::nullopt, malformed};
+    if (!SplitInto(text, '.', parts, count) || count != 3) return {std::nullopt, malformed()};
     const auto day = Digits(parts[0], 2), month = Digits(parts[1], 2), year = Digits(parts[2], 4);
-    if (!day || !month || !year) return {std::nullopt, malformed};
+    if (!day || !month || !year) return {std::nullopt, malformed()};
     if (*month < 1 || *month > 12)
         return {std::nullopt, "the month " + std::to_string(*month) + " of the date " + Quoted(text) + " is not 1 to 12"};
     if (*day < 1 || *day > DaysInMonth(*year, *month, julian))
@@ -105,13 +120,13 @@ Parsed<CalendarDate> ParseDate(std::string_view text) {
 
 Parsed<ClockTime> ParseTime(std::string_view text) {
     text = Trim(text);
-    const std::string malformed = "the time " + Quoted(text) + " is not hours:minutes or hours:minutes:seconds";
+    const auto malformed = [text] { return "the time " + Quoted(text) + " is not hours:minutes or hours:minutes:seconds"; };
     std::array<std::string_view, 3> parts;
     std::size_t count = 0;
-    if (!SplitInto(text, ':', parts, count) || count < 2) return {std::nullopt, malformed};
+    if (!SplitInto(text, ':', parts, count) || count < 2) return {std::nullopt, malformed()};
     const auto hour = Digits(parts[0], 2), minute = Digits(parts[1], 2);
     const auto second = count == 3 ? Digits(parts[2], 2) : std::optional<int>(0);
-    if (!hour || !minute || !second) return {std::nullopt, malformed};
+    if (!hour || !minute || !second) return {std::nullopt, malformed()};
     if (*hour > 23) return {std::nullopt, "the hour " + std::to_string(*hour) + " of the time " + Quoted(text) + " is not 0 to 23"};
     if (*minute > 59)
         return {std::nullopt, "the minute " + std::to_string(*minute) + " of the time " + Quoted(text) + " is not 0 to 59"};
@@ -122,20 +137,22 @@ Parsed<ClockTime> ParseTime(std::string_view text) {
 
 Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees, std::string_view field) {
     text = Trim(text);
-    const std::string example = positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30";
-    const std::string malformed = "the " + std::string(field) + " " + Quoted(text) + " is not degrees, " +
-                                  static_cast<char>(positive - 'a' + 'A') + " or " + static_cast<char>(negative - 'a' + 'A') +
-                                  ", minutes (like " + example + ")";
-    const auto letter = text.find_first_not_of("0123456789");
+    const auto malformed = [=] {
+        const std::string example = positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30";
+        return "the " + std::string(field) + " " + Quoted(text) + " is not degrees, " +
+               static_cast<char>(positive - 'a' + 'A') + " or " + static_cast<char>(negative - 'a' + 'A') +
+               ", minutes (like " + example + ")";
+    };
+    const auto letter = FirstNonDigit(text);
     if (letter == std::string_view::npos || (Lower(text[letter]) != positive && Lower(text[letter]) != negative))
-        return {std::nullopt, malformed};
+        return {std::nullopt, malformed()};
     std::array<std::string_view, 2> parts;
     std::size_t count = 0;
-    if (!SplitInto(text.substr(letter + 1), ':', parts, count)) return {std::nullopt, malformed};
+    if (!SplitInto(text.substr(letter + 1), ':', parts, count)) return {std::nullopt, malformed()};
     const auto degrees = Digits(text.substr(0, letter), 3);
     const auto minutes = parts[0].empty() && count == 1 ? std::optional<int>(0) : Digits(parts[0], 2);
     const auto seconds = count == 2 ? Digits(parts[1], 2) : std::optional<int>(0);
-    if (!degrees || !minutes || !seconds) return {std::nullopt, malformed};
+    if (!degrees || !minutes || !seconds) return {std::nullopt, malformed()};
     if (*degrees > maxDegrees)
         return {std::nullopt, "the " + std::string(field) + " " + Quoted(text) + " has " + std::to_string(*degrees) +
                                   " degrees; at most " + std::to_string(maxDegrees)};
@@ -147,11 +164,13 @@ Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, in
 
 Parsed<ZoneOffset> ParseZone(std::string_view text) {
     text = Trim(text);
-    const std::string malformed =
-        "the zone " + Quoted(text) + " is not hours, h, e or w, minutes (like 1he00, 5hw30 or 0e21:48)";
-    const std::string tooFar = "the zone " + Quoted(text) + " lies more than 15 hours from Greenwich";
+    const auto malformed = [text] {
+        return "the zone " + Quoted(text) + " is not hours, h, e or w, minutes (like 1he00, 5hw30 or 0e21:48)";
+    };
     int secondsEast = 0;
-    const auto direction = text.find_first_of("eEwW");
+    std::size_t direction = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size() && direction == std::string_view::npos; ++i)
+        if (Lower(text[i]) == 'e' || Lower(text[i]) == 'w') direction = i;
     if (direction == std::string_view::npos) {
         // A bare number of hours, east of Greenwich unless negative: "1", "-5", "5.5", "+5.75".
         std::string_view number = text;
@@ -166,11 +185,11 @@ Parsed<ZoneOffset> ParseZone(std::string_view text) {
         if (point != std::string_view::npos) {
             const std::string_view decimals = number.substr(point + 1);
             const auto value = Digits(decimals, 4);
-            if (!value) return {std::nullopt, malformed};
+            if (!value) return {std::nullopt, malformed()};
             fraction = *value;
             for (std::size_t i = 0; i < decimals.size(); ++i) scale *= 10;
         }
-        if (!hours) return {std::nullopt, malformed};
+        if (!hours) return {std::nullopt, malformed()};
         secondsEast = *hours * 3600 + static_cast<int>(std::lround(3600.0 * fraction / scale));
         if (west) secondsEast = -secondsEast;
     } else {
@@ -179,14 +198,14 @@ Parsed<ZoneOffset> ParseZone(std::string_view text) {
         const auto hours = Digits(hoursText, 2);
         std::array<std::string_view, 2> parts;
         std::size_t count = 0;
-        if (!hours || !SplitInto(text.substr(direction + 1), ':', parts, count)) return {std::nullopt, malformed};
+        if (!hours || !SplitInto(text.substr(direction + 1), ':', parts, count)) return {std::nullopt, malformed()};
         const auto minutes = parts[0].empty() && count == 1 ? std::optional<int>(0) : Digits(parts[0], 2);
         const auto seconds = count == 2 ? Digits(parts[1], 2) : std::optional<int>(0);
-        if (!minutes || !seconds || *minutes > 59 || *seconds > 59) return {std::nullopt, malformed};
+        if (!minutes || !seconds || *minutes > 59 || *seconds > 59) return {std::nullopt, malformed()};
         secondsEast = *hours * 3600 + *minutes * 60 + *seconds;
         if (Lower(text[direction]) == 'w') secondsEast = -secondsEast;
     }
-    if (std::abs(secondsEast) > ZoneOffset::kMaxSeconds) return {std::nullopt, tooFar};
+    if (std::abs(secondsEast) > ZoneOffset::kMaxSeconds) return {std::nullopt, "the zone " + Quoted(text) + " lies more than 15 hours from Greenwich"};
     return {ZoneOffset::FromSecondsWest(-secondsEast), {}};
 }
 
@@ -207,10 +226,8 @@ std::optional<JulianDay> ParseJulianDay(std::string_view text) {
     const std::string_view whole = text.substr(0, point);
     const std::string_view decimals = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
     if (whole.empty() || whole.size() > 8 || decimals.size() > 9) return std::nullopt;
-    for (const char c : whole)
-        if (c < '0' || c > '9') return std::nullopt;
-    for (const char c : decimals)
-        if (c < '0' || c > '9') return std::nullopt;
+    if (FirstNonDigit(whole) != std::string_view::npos || FirstNonDigit(decimals) != std::string_view::npos)
+        return std::nullopt;
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;

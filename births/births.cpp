@@ -12,7 +12,6 @@
 
 #include "births/aaf_fields.h"
 #include "births/csv.h"
-#include "common/text.h"
 #include "reading/time_zones.h"
 #include "reading/zone_rows.h"
 
@@ -29,6 +28,15 @@ constexpr std::string_view kSubRecordChunk = "#SUB";
 constexpr double kSecondsPerDay = 86400.0;
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+
+// Trim() for the hot path of a batch: the same blanks, without a search of the blanks for each character.
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 // A run of up to `maxDigits` digits and nothing else.
 std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
@@ -595,40 +603,58 @@ bool LooksLikeAaf(std::string_view text) {
     return StartsWith(text, kBirthChunk) || text.find("\n#A93:") != std::string_view::npos;
 }
 
-Book ReadAaf(std::string_view bytes) {
-    Book book;
+AafReader::AafReader(std::string_view bytes) {
     if (StartsWith(bytes, kByteOrderMark)) {
-        book.ByteOrderMark = true;
+        layout_.ByteOrderMark = true;
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    const std::string text = AsUtf8(bytes, book.TextEncoding);
-    book.FinalLineEnd = text.empty() || text.back() == '\n';
-    std::vector<std::string>* lines = &book.Preamble;
-    bool subRecordOpen = false;  // a #SUB line was seen: the next #A93 is the sub-record's, not a birth
-    int lineNumber = 0;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const auto end = text.find('\n', at);
-        // A CR of a CRLF file stays in the line: the line is written back as it came.
-        std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        at = end == std::string::npos ? text.size() : end + 1;
-        ++lineNumber;
-        if (lineNumber == 1) book.CrLf = !line.empty() && line.back() == '\r';
-        if (StartsWith(line, kSubRecordChunk)) {
-            subRecordOpen = true;
-        } else if (StartsWith(line, kBirthChunk)) {
-            if (subRecordOpen) {
-                subRecordOpen = false;
-            } else {
-                Birth& birth = book.Births.emplace_back();
-                birth.Line = lineNumber;
-                birth.Modified = false;
-                lines = &birth.Lines;
-            }
-        }
-        lines->push_back(std::move(line));
+    text_ = AsUtf8(bytes, layout_.TextEncoding);
+    layout_.FinalLineEnd = text_.empty() || text_.back() == '\n';
+    const std::string_view first = PeekLine();
+    layout_.CrLf = !first.empty() && first.back() == '\r';
+}
+
+// A CR of a CRLF file stays in the line: the line is written back as it came.
+std::string_view AafReader::PeekLine() const {
+    const std::string_view rest = std::string_view(text_).substr(at_);
+    return rest.substr(0, rest.find('\n'));
+}
+
+std::string AafReader::TakeLine() {
+    const std::string_view line = PeekLine();
+    at_ = std::min(text_.size(), at_ + line.size() + 1);
+    ++lineNumber_;
+    if (StartsWith(line, kSubRecordChunk))
+        subRecordOpen_ = true;
+    else if (StartsWith(line, kBirthChunk))
+        subRecordOpen_ = false;
+    return std::string(line);
+}
+
+bool AafReader::StartsRecord(std::string_view line) const { return StartsWith(line, kBirthChunk) && !subRecordOpen_; }
+
+bool AafReader::Next(Birth& birth) {
+    if (!started_) {
+        while (at_ < text_.size() && !StartsRecord(PeekLine())) layout_.Preamble.push_back(TakeLine());
+        started_ = true;
     }
-    for (Birth& birth : book.Births) RecordReader(birth).Read();
+    if (at_ >= text_.size()) return false;
+    birth = Birth();
+    birth.Modified = false;
+    birth.Line = lineNumber_ + 1;
+    birth.Lines.push_back(TakeLine());
+    while (at_ < text_.size() && !StartsRecord(PeekLine())) birth.Lines.push_back(TakeLine());
+    RecordReader(birth).Read();
+    return true;
+}
+
+Book ReadAaf(std::string_view bytes) {
+    AafReader reader(bytes);
+    std::vector<Birth> births;
+    Birth birth;
+    while (reader.Next(birth)) births.push_back(std::move(birth));
+    Book book = reader.Layout();
+    book.Births = std::move(births);
     return book;
 }
 

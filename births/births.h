@@ -49,6 +49,28 @@ std::string AsUtf8(std::string_view bytes, Encoding& encoding);
 
 bool LooksLikeAaf(std::string_view text);
 Book ReadAaf(std::string_view bytes);
+
+// The births of an AAF text one at a time, for going through many without keeping them all.
+class AafReader {
+public:
+    explicit AafReader(std::string_view bytes);
+    // The next record, read; false after the last.
+    bool Next(Birth& birth);
+    // The lines before the first record, and how the text is written (once Next has been called).
+    const Book& Layout() const { return layout_; }
+
+private:
+    std::string_view PeekLine() const;
+    std::string TakeLine();
+    bool StartsRecord(std::string_view line) const;
+
+    Book layout_;  // Preamble and the text's encoding, byte-order mark and line ends; no births
+    std::string text_;
+    std::size_t at_ = 0;
+    int lineNumber_ = 0;
+    bool subRecordOpen_ = false;  // a #SUB line was seen: the next #A93 is the sub-record's, not a birth
+    bool started_ = false;
+};
 std::string WriteAaf(const Book& book);
 Book ReadCsv(std::string_view text);
 std::string WriteCsv(const Book& book);

@@ -266,11 +266,11 @@ void AppendLongitude(std::string& out, std::string_view key, double degrees) {
     if (rounded >= 360.0) rounded -= 360.0;
     if (!(rounded >= 0.0)) rounded = 0.0;
     char text[24];
-    std::snprintf(text, sizeof text, "%.4f", rounded);
+    const auto written = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, 4);  // as "%.4f"
     out += ",\"";
     out += key;
     out += "\":";
-    out += text;
+    out.append(text, written.ptr);
 }
 
 }  // namespace

@@ -105,7 +105,9 @@ int RunBatch() {
     BatchOutput out;
     if (births::LooksLikeAaf(input)) {
         // Each record is numbered by its #A93 line.
-        for (const births::Birth& birth : births::ReadAaf(input).Births) out.Add(birth.Line, ReadFileBirth(birth));
+        births::AafReader reader(input);
+        births::Birth birth;
+        while (reader.Next(birth)) out.Add(birth.Line, ReadFileBirth(birth));
     } else {
         births::Encoding encoding = births::Encoding::Utf8;
         const std::string text = births::AsUtf8(input, encoding);
