@@ -455,7 +455,7 @@ private:
 std::string FieldText(std::string_view value) {
     std::string text(value);
     for (char& c : text)
-        if (c == ',' || static_cast<unsigned char>(c) < 0x20) c = ' ';
+        if (c == ',' || c == '\r' || c == '\n') c = ' ';
     text = std::string(Trim(text));
     return text.empty() ? std::string("*") : text;
 }

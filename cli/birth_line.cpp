@@ -95,7 +95,10 @@ std::optional<bool> ParseFlag(std::string_view text) {
 
 std::vector<std::string> ParseCsvLine(std::string_view line) { return csv::SplitRecord(line); }
 
-std::optional<std::string> NameFromFile(std::string_view name) {
+std::optional<std::string> NameFromFile(std::string_view bytes) {
+    // A name that is not UTF-8 is read as ISO-8859-1, as a births file would be.
+    births::Encoding encoding = births::Encoding::Utf8;
+    const std::string name = births::AsUtf8(bytes, encoding);
     std::string typed;
     bool typeable = true;
     for (const char c : name) {
@@ -105,7 +108,7 @@ std::optional<std::string> NameFromFile(std::string_view name) {
         typeable = typeable && verdict.Code != 0;
         if (typeable) typed += static_cast<char>(verdict.Code);
     }
-    return typeable ? typed : std::string(name);
+    return typeable ? typed : name;
 }
 
 namespace {
