@@ -55,6 +55,11 @@ struct JulianDay {
 };
 std::optional<JulianDay> ParseJulianDay(std::string_view text);
 
+// Small pieces every births parser uses: a run of at most `maxDigits` digits and nothing else, and text
+// without the blanks (space, tab, CR, LF, FF, VT) at either end.
+std::optional<int> Digits(std::string_view text, std::size_t maxDigits);
+std::string_view TrimBlanks(std::string_view text);
+
 // The zone field as written for a new record: "1he00", "5hw30", "0he19:32".
 std::string ZoneText(ZoneOffset offset);
 // Local mean time of a longitude (east positive, seconds of arc): 4 minutes of time a degree, to the

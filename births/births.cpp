@@ -29,24 +29,6 @@ constexpr double kSecondsPerDay = 86400.0;
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
-
-// Trim() for the hot path of a batch: the same blanks, without a search of the blanks for each character.
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-// A run of up to `maxDigits` digits and nothing else.
-std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits) return std::nullopt;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // ---- encodings
 
 // The length of the UTF-8 sequence that starts with `lead`, or 0 when no sequence starts with it.
@@ -111,7 +93,7 @@ std::vector<std::string_view> Fields(std::string_view text, std::size_t most) {
     std::vector<std::string_view> fields;
     for (;;) {
         const auto comma = fields.size() + 1 < most ? text.find(',') : std::string_view::npos;
-        fields.push_back(Trim(text.substr(0, comma)));
+        fields.push_back(TrimBlanks(text.substr(0, comma)));
         if (comma == std::string_view::npos) return fields;
         text.remove_prefix(comma + 1);
     }
@@ -149,8 +131,8 @@ std::vector<Chunk> ChunksOf(const std::vector<std::string>& lines) {
             chunk.InSubRecord = inSubRecord;
             chunks.push_back(std::move(chunk));
             open = true;
-        } else if (open && !Trim(line).empty()) {
-            chunks.back().Data += Trim(line);
+        } else if (open && !TrimBlanks(line).empty()) {
+            chunks.back().Data += TrimBlanks(line);
             chunks.back().Last = i;
         } else {
             open = false;
@@ -335,7 +317,7 @@ private:
     }
 
     void ChooseClock(const OwnChunks& own) {
-        const bool ownLocalMeanTime = own.Clock && Trim(own.Clock->Data) == "LMT";
+        const bool ownLocalMeanTime = own.Clock && TrimBlanks(own.Clock->Data) == "LMT";
         if (zone_ && !localMeanTime_) {
             birth_.StandardOffset = *zone_;
             if (ownLocalMeanTime) {
@@ -360,14 +342,14 @@ private:
     void ChooseRow(const OwnChunks& own) {
         const int secondsEast = -birth_.StandardOffset.TotalSecondsWest();
         if (own.ZoneRow) {
-            const std::string_view text = Trim(own.ZoneRow->Data);
+            const std::string_view text = TrimBlanks(own.ZoneRow->Data);
             const auto row = Digits(text, 2);
             if (row && *row < kTimeZoneCount && RowOffsetSeconds(*row) == secondsEast) {
                 birth_.ZoneRow = *row;
                 return;
             }
         }
-        const std::string_view abbreviation = own.ZoneName ? Trim(own.ZoneName->Data) : std::string_view{};
+        const std::string_view abbreviation = own.ZoneName ? TrimBlanks(own.ZoneName->Data) : std::string_view{};
         if (const auto row = RowWithOffset(secondsEast, abbreviation, false, {}, IsoCountry(birth_.Country))) {
             birth_.ZoneRow = *row;
             return;
@@ -456,7 +438,7 @@ std::string FieldText(std::string_view value) {
     std::string text(value);
     for (char& c : text)
         if (c == ',' || c == '\r' || c == '\n') c = ' ';
-    text = std::string(Trim(text));
+    text = std::string(TrimBlanks(text));
     return text.empty() ? std::string("*") : text;
 }
 
@@ -472,7 +454,7 @@ std::pair<std::string, std::string> NameFields(const Birth& birth) {
     if (!birth.LastName.empty() || !birth.FirstName.empty())
         if (JoinName(birth.FirstName, birth.LastName) == birth.Data.Name)
             return {FieldText(birth.LastName), FieldText(birth.FirstName)};
-    const std::string_view name = Trim(birth.Data.Name);
+    const std::string_view name = TrimBlanks(birth.Data.Name);
     if (const auto comma = name.find(','); comma != std::string_view::npos)
         return {FieldText(name.substr(0, comma)), FieldText(name.substr(comma + 1))};
     const auto blank = name.find_last_of(' ');
@@ -536,7 +518,7 @@ void ReadCsvBirth(const std::vector<std::string>& fields, Birth& birth) {
         return;
     }
     std::array<std::string_view, 7> f;
-    for (std::size_t i = 0; i < f.size(); ++i) f[i] = Trim(fields[i]);
+    for (std::size_t i = 0; i < f.size(); ++i) f[i] = TrimBlanks(fields[i]);
     birth.Data.Name = std::string(f[0]);
     const std::string_view date = f[1];
     const auto year = date.size() == 10 && date[4] == '-' && date[7] == '-' ? Digits(date.substr(0, 4), 4) : std::nullopt;
@@ -676,7 +658,7 @@ Book ReadCsv(std::string_view text) {
     csv::Record record;
     bool first = true;
     while (reader.Next(record)) {
-        const bool header = first && !record.Fields.empty() && Trim(record.Fields[0]) == "name";
+        const bool header = first && !record.Fields.empty() && TrimBlanks(record.Fields[0]) == "name";
         first = false;
         if (header || csv::IsBlank(record)) continue;
         Birth& birth = book.Births.emplace_back();
