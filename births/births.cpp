@@ -198,7 +198,7 @@ void SetAngle(const Angle& angle, int maxDegrees, std::int16_t& degrees, std::in
     minutes = static_cast<std::int16_t>(total % 60);
 }
 
-// Seconds from the start of the Julian day count to the local clock time, as if it were Universal Time.
+// The Julian day of a local clock time read as if it were Universal Time.
 double ClockJulianDay(const CalendarDate& date, const ClockTime& time) {
     return static_cast<double>(GregorianDayNumber(date.Year, date.Month, date.Day)) - 0.5 +
            (time.Hour * 3600 + time.Minute * 60 + time.Second) / kSecondsPerDay;
@@ -433,11 +433,11 @@ private:
 
 // ---- writing
 
-// A value for an AAF field: no commas or line breaks, "*" when empty.
+// A value for an AAF field: no commas or line feeds (which would end the field or the line), "*" when empty.
 std::string FieldText(std::string_view value) {
     std::string text(value);
     for (char& c : text)
-        if (c == ',' || c == '\r' || c == '\n') c = ' ';
+        if (c == ',' || c == '\n') c = ' ';
     text = std::string(TrimBlanks(text));
     return text.empty() ? std::string("*") : text;
 }
