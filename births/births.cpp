@@ -597,9 +597,13 @@ AafReader::AafReader(std::string_view bytes) {
 }
 
 // A CR of a CRLF file stays in the line: the line is written back as it came.
-std::string_view AafReader::PeekLine() const {
-    const std::string_view rest = std::string_view(text_).substr(at_);
-    return rest.substr(0, rest.find('\n'));
+std::string_view AafReader::PeekLine() {
+    if (peekedAt_ != at_) {
+        const std::string_view rest = std::string_view(text_).substr(at_);
+        peeked_ = rest.substr(0, rest.find('\n'));
+        peekedAt_ = at_;
+    }
+    return peeked_;
 }
 
 std::string AafReader::TakeLine() {

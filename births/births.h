@@ -60,7 +60,7 @@ public:
     const Book& Layout() const { return layout_; }
 
 private:
-    std::string_view PeekLine() const;
+    std::string_view PeekLine();
     std::string TakeLine();
     bool StartsRecord(std::string_view line) const;
 
@@ -70,6 +70,8 @@ private:
     int lineNumber_ = 0;
     bool subRecordOpen_ = false;  // a #SUB line was seen: the next #A93 is the sub-record's, not a birth
     bool started_ = false;
+    std::size_t peekedAt_ = std::string::npos;  // where the line in peeked_ starts
+    std::string_view peeked_;
 };
 std::string WriteAaf(const Book& book);
 Book ReadCsv(std::string_view text);

@@ -11,9 +11,10 @@ namespace quorvane {
 std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbreviation, bool daylightKind,
                                  std::string_view zoneId, std::string_view countryCode) {
     std::optional<int> byAbbreviation, byKind, any;
+    const auto& table = TimeZoneTable();
     for (int row = 0; row < kTimeZoneCount; ++row) {
-        if (RowOffsetSeconds(row) != secondsEast) continue;
-        const TimeZoneRow& zone = TimeZoneTable()[static_cast<std::size_t>(row)];
+        const TimeZoneRow& zone = table[static_cast<std::size_t>(row)];
+        if (-(zone.Hours * 3600 + zone.Minutes * 60) != secondsEast) continue;  // RowOffsetSeconds, inline
         if (!byAbbreviation && !preferredAbbreviation.empty() && zone.Abbreviation == preferredAbbreviation)
             byAbbreviation = row;
         if (!byKind && (zone.Kind != ZoneKind::Standard) == daylightKind) byKind = row;
