@@ -141,6 +141,8 @@ TEST(CliBatchNames, NamesFromFilesAreUsedAsTheyStand) {
     EXPECT_EQ(NameRead("\"ASHA\",1985-06-15,07:30,29,0,40N42,74W00"), "ASHA");
     EXPECT_EQ(NameRead("\"Smith, \"\"Jo\"\"\",1985-06-15,07:30,29,0,40N42,74W00"), "Smith, \"Jo\"");
     EXPECT_EQ(NameRead("A\tB,1985-06-15,07:30,29,0,40N42,74W00"), "error: name: holds a control character");
+    // A name in ISO-8859-1 bytes is read as such, so that the JSON stays UTF-8.
+    EXPECT_EQ(NameRead("R\xf6ntgen,1985-06-15,07:30,29,0,40N42,74W00"), "R\u00f6ntgen");
 }
 
 TEST(CliBatchNames, AafRecordsReadLikeTheirCsvLines) {
