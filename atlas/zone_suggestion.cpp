@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "reading/time_zones.h"
-#include "reading/zone_regions.h"
+#include "reading/zone_rows.h"
 
 namespace quorvane {
 namespace {
@@ -20,23 +20,6 @@ std::string_view RowAbbreviation(int row) { return TimeZoneTable()[static_cast<s
 
 // Summer and war time both put the clock ahead of the zone's standard time.
 bool IsDaylightRow(int row) { return TimeZoneTable()[static_cast<std::size_t>(row)].Kind != ZoneKind::Standard; }
-
-// The first row with this offset, preferring the given abbreviation, then the row named for the place's
-// region, then rows of the wanted kind (daylight or standard).
-std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbreviation, bool daylightKind,
-                                 std::string_view zoneId) {
-    std::optional<int> byAbbreviation, byKind, any;
-    for (int row = 0; row < kTimeZoneCount; ++row) {
-        if (RowOffsetSeconds(row) != secondsEast) continue;
-        if (!byAbbreviation && !preferredAbbreviation.empty() && RowAbbreviation(row) == preferredAbbreviation)
-            byAbbreviation = row;
-        if (!byKind && IsDaylightRow(row) == daylightKind) byKind = row;
-        if (!any) any = row;
-    }
-    if (byAbbreviation) return byAbbreviation;
-    if (const auto regional = RegionalZoneRow({}, {}, zoneId, secondsEast, daylightKind)) return regional;
-    return byKind ? byKind : any;
-}
 
 int NearestRow(int secondsEast) {
     int best = kDefaultTimeZoneIndex;
@@ -97,19 +80,6 @@ int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockRead
 }
 
 }  // namespace
-
-std::string UtcOffsetText(int secondsEast) {
-    const int magnitude = std::abs(secondsEast);
-    const int h = magnitude / 3600, m = magnitude / 60 % 60, s = magnitude % 60;
-    char text[32];
-    if (s != 0)
-        std::snprintf(text, sizeof text, "UTC%c%d:%02d:%02d", secondsEast < 0 ? '-' : '+', h, m, s);
-    else if (m != 0)
-        std::snprintf(text, sizeof text, "UTC%c%d:%02d", secondsEast < 0 ? '-' : '+', h, m);
-    else
-        std::snprintf(text, sizeof text, "UTC%c%d", secondsEast < 0 ? '-' : '+', h);
-    return text;
-}
 
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName) {
     ZoneSuggestion s;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/civil_date_time.h"
+#include "reading/zone_rows.h"  // UtcOffsetText
 
 namespace quorvane {
 
@@ -25,8 +26,5 @@ struct ZoneSuggestion {
 // the row of the standard offset with the box ticked; else a row of the whole offset, box clear; else
 // the nearest row, marked not exact. `placeName` only enters the description.
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName);
-
-// "UTC+5:30" for 19800 seconds.
-std::string UtcOffsetText(int secondsEast);
 
 }  // namespace quorvane

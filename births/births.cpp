@@ -1,334 +1,724 @@
 #include "births/births.h"
 
-#include <cctype>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
+#include <optional>
+#include <tuple>
+#include <utility>
 
+#include "births/aaf_fields.h"
+#include "births/csv.h"
 #include "reading/time_zones.h"
-#include "reading/zone_regions.h"
+#include "reading/zone_rows.h"
 
 namespace quorvane::births {
 namespace {
 
-bool IsUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        auto c = static_cast<unsigned char>(s[i]);
-        int n = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (n < 0 || i + n >= s.size() + (n == 0 ? 1 : 0)) {
-            if (n != 0) return false;
-        }
-        for (int k = 1; k <= n; ++k)
-            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
-        i += n + 1;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBirthChunk = "#A93:";
+constexpr std::string_view kPlaceChunk = "#B93:";
+constexpr std::string_view kZoneNameChunk = "#ZNAM:";
+constexpr std::string_view kZoneRowChunk = "#QZROW:";  // this program's own: the row chosen
+constexpr std::string_view kClockChunk = "#QCLOCK:";   // this program's own: "LMT" for local mean time
+constexpr std::string_view kSubRecordChunk = "#SUB";
+constexpr double kSecondsPerDay = 86400.0;
+
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+// ---- encodings
+
+// The length of the UTF-8 sequence that starts with `lead`, or 0 when no sequence starts with it.
+int SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+bool IsUtf8(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const int length = SequenceLength(static_cast<unsigned char>(text[at]));
+        if (length == 0 || at + static_cast<std::size_t>(length) > text.size()) return false;
+        for (int k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[at + static_cast<std::size_t>(k)]) & 0xC0) != 0x80) return false;
+        at += static_cast<std::size_t>(length);
     }
     return true;
 }
 
-std::string Latin1ToUtf8(std::string_view s) {
+std::string Latin1ToUtf8(std::string_view text) {
     std::string out;
-    for (char ch : s) {
-        auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) out += ch;
-        else { out += static_cast<char>(0xC0 | (c >> 6)); out += static_cast<char>(0x80 | (c & 0x3F)); }
+    out.reserve(text.size() + text.size() / 8);
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
     }
     return out;
 }
 
-std::string Utf8ToLatin1(std::string_view s) {
+// Characters beyond ISO-8859-1 become '?'.
+std::string Utf8ToLatin1(std::string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) out += s[i];
-        else if ((c >> 5) == 6 && i + 1 < s.size() && c <= 0xC3) {
-            out += static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F)); ++i;
-        } else out += '?';
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        if (lead < 0x80) {
+            out += text[at];
+        } else if ((lead == 0xC2 || lead == 0xC3) && at + 1 < text.size()) {
+            out += static_cast<char>(((lead & 0x1F) << 6) | (static_cast<unsigned char>(text[at + 1]) & 0x3F));
+            ++at;
+        } else {
+            out += '?';
+            while (at + 1 < text.size() && (static_cast<unsigned char>(text[at + 1]) & 0xC0) == 0x80) ++at;
+        }
     }
     return out;
 }
 
-std::string TrimCopy(std::string_view s) {
-    auto b = s.find_first_not_of(" \t\r");
-    if (b == std::string_view::npos) return {};
-    auto e = s.find_last_not_of(" \t\r");
-    return std::string(s.substr(b, e - b + 1));
-}
+// ---- fields and chunks
 
-std::vector<std::string> Fields(std::string_view s) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
+// Up to `most` comma-separated fields, trimmed; the last takes the rest of the line.
+std::vector<std::string_view> Fields(std::string_view text, std::size_t most) {
+    std::vector<std::string_view> fields;
     for (;;) {
-        auto p = s.find(',', start);
-        out.push_back(TrimCopy(s.substr(start, p == std::string_view::npos ? std::string_view::npos : p - start)));
-        if (p == std::string_view::npos) break;
-        start = p + 1;
+        const auto comma = fields.size() + 1 < most ? text.find(',') : std::string_view::npos;
+        fields.push_back(TrimBlanks(text.substr(0, comma)));
+        if (comma == std::string_view::npos) return fields;
+        text.remove_prefix(comma + 1);
     }
-    return out;
 }
 
-bool ParseInt(const std::string& s, int lo, int hi, int& v) {
-    if (s.empty() || s.size() > 6) return false;
-    for (char c : s) if (c < '0' || c > '9') return false;
-    v = std::atoi(s.c_str());
-    return v >= lo && v <= hi;
+std::string_view Given(std::string_view field) { return field == "*" ? std::string_view{} : field; }
+
+// A chunk: "#TAG:" and its data, which may go on over the following lines that do not start with '#'.
+struct Chunk {
+    std::string_view Tag;   // "#A93:", with its colon
+    std::string Data;       // after the tag, the continuation lines joined on, without CRs
+    std::size_t First = 0;  // its lines in the record
+    std::size_t Last = 0;
+    bool InSubRecord = false;
+};
+
+std::string_view WithoutCr(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
 }
 
-// "49n05" -> degrees, minutes, whether the letter is the second one (s or w)
-bool ParseAngle(const std::string& s, char first, char second, int maxDeg, int& deg, int& min, bool& isSecond) {
-    auto p = s.find_first_of(std::string{first, second});
-    if (p == std::string::npos) return false;
-    isSecond = s[p] == second;
-    std::string m = s.substr(p + 1);
-    if (m.size() > 2) m = m.substr(0, 2);  // seconds are dropped
-    return ParseInt(s.substr(0, p), 0, maxDeg, deg) && (m.empty() ? (min = 0, true) : ParseInt(m, 0, 59, min));
-}
-
-// "1he00" east, "5hw00" west -> offset positive west
-bool ParseZone(const std::string& s, ZoneOffset& z) {
-    auto p = s.find('h');
-    if (p == std::string::npos || p + 1 >= s.size()) return false;
-    int h = 0, m = 0;
-    if (!ParseInt(s.substr(0, p), 0, 14, h)) return false;
-    char dir = s[p + 1];
-    if (dir != 'e' && dir != 'w') return false;
-    std::string mm = s.substr(p + 2);
-    if (!mm.empty() && !ParseInt(mm, 0, 59, m)) return false;
-    int sign = dir == 'w' ? 1 : -1;
-    z.Hours = static_cast<std::int16_t>(sign * h);
-    z.Minutes = static_cast<std::int16_t>(sign * m);
-    return true;
-}
-
-std::string IsoCountry(const std::string& aaf) {
-    static const std::pair<const char*, const char*> map[] = {
-        {"D", "DE"}, {"USA", "US"}, {"GB", "GB"}, {"F", "FR"}, {"I", "IT"}, {"CH", "CH"}, {"A", "AT"},
-        {"NL", "NL"}, {"E", "ES"}, {"B", "BE"}, {"DK", "DK"}, {"S", "SE"}, {"N", "NO"}, {"P", "PT"},
-        {"AUS", "AU"}, {"CDN", "CA"}, {"J", "JP"}, {"IND", "IN"}, {"RUS", "RU"}, {"IRL", "IE"}};
-    for (auto& [a, iso] : map) if (aaf == a) return iso;
-    return aaf.size() == 2 ? aaf : std::string{};
-}
-
-void ChooseRow(Birth& b, const std::string& znam, int ownRow) {
-    const auto& table = TimeZoneTable();
-    auto same = [&](const TimeZoneRow& r) { return r.Hours == b.StandardOffset.Hours && r.Minutes == b.StandardOffset.Minutes; };
-    if (ownRow >= 0 && ownRow < kTimeZoneCount) { b.ZoneRow = ownRow; return; }
-    if (!znam.empty())
-        for (int i = 0; i < kTimeZoneCount; ++i)
-            if (same(table[i]) && table[i].Abbreviation == znam) { b.ZoneRow = i; return; }
-    int east = -(b.StandardOffset.Hours * 3600 + b.StandardOffset.Minutes * 60);
-    std::string iso = IsoCountry(b.Country);
-    if (!iso.empty())
-        if (auto row = RegionalZoneRow(iso, "", "", east, false); row && *row >= 0 && *row < kTimeZoneCount && same(table[*row])) {
-            b.ZoneRow = *row; return;
+std::vector<Chunk> ChunksOf(const std::vector<std::string>& lines) {
+    std::vector<Chunk> chunks;
+    bool inSubRecord = false;
+    bool open = false;  // the last chunk may still be continued
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = WithoutCr(lines[i]);
+        if (StartsWith(line, "#")) {
+            const auto colon = line.find(':');
+            Chunk chunk;
+            chunk.Tag = line.substr(0, colon == std::string_view::npos ? line.size() : colon + 1);
+            chunk.Data = std::string(colon == std::string_view::npos ? std::string_view{} : line.substr(colon + 1));
+            chunk.First = chunk.Last = i;
+            if (StartsWith(line, kSubRecordChunk)) inSubRecord = true;
+            chunk.InSubRecord = inSubRecord;
+            chunks.push_back(std::move(chunk));
+            open = true;
+        } else if (open && !TrimBlanks(line).empty()) {
+            chunks.back().Data += TrimBlanks(line);
+            chunks.back().Last = i;
+        } else {
+            open = false;
         }
-    for (int i = 0; i < kTimeZoneCount; ++i)
-        if (same(table[i]) && table[i].Kind == ZoneKind::Standard) { b.ZoneRow = i; return; }
-    for (int i = 0; i < kTimeZoneCount; ++i)
-        if (same(table[i])) { b.ZoneRow = i; return; }
-    b.ZoneRow = -1;
+    }
+    return chunks;
 }
 
-std::string OffsetText(ZoneOffset z) {
-    int east = -(z.Hours * 60 + z.Minutes);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "UTC%c%d:%02d", east < 0 ? '-' : '+', std::abs(east) / 60, std::abs(east) % 60);
-    return buf;
+// The record's own chunks: its #A93 and the first of the others outside a sub-record.
+struct OwnChunks {
+    const Chunk* Birth = nullptr;
+    const Chunk* Place = nullptr;
+    const Chunk* ZoneName = nullptr;
+    const Chunk* ZoneRow = nullptr;
+    const Chunk* Clock = nullptr;
+};
+
+OwnChunks FindOwn(const std::vector<Chunk>& chunks) {
+    OwnChunks own;
+    for (const Chunk& chunk : chunks) {
+        if (chunk.InSubRecord) continue;
+        const std::pair<std::string_view, const Chunk**> kinds[] = {{kBirthChunk, &own.Birth},
+                                                                     {kPlaceChunk, &own.Place},
+                                                                     {kZoneNameChunk, &own.ZoneName},
+                                                                     {kZoneRowChunk, &own.ZoneRow},
+                                                                     {kClockChunk, &own.Clock}};
+        for (const auto& [tag, slot] : kinds)
+            if (chunk.Tag == tag && *slot == nullptr) *slot = &chunk;
+    }
+    return own;
 }
 
-void Interpret(Birth& b) {
-    std::string a93, b93, znam;
-    int ownRow = -1;
-    for (const auto& l : b.Lines) {
-        if (l.rfind("#A93:", 0) == 0) a93 = l.substr(5);
-        else if (l.rfind("#B93:", 0) == 0 && b93.empty()) b93 = l.substr(5);
-        else if (l.rfind("#ZNAM:", 0) == 0) znam = TrimCopy(l.substr(6));
-        else if (l.rfind("#QZROW:", 0) == 0) { int r; if (ParseInt(TrimCopy(l.substr(7)), 0, kLastTimeZoneIndex, r)) ownRow = r; }
+// ---- names and countries
+
+std::string JoinName(std::string_view first, std::string_view last) {
+    first = Given(first);
+    last = Given(last);
+    if (first.empty()) return std::string(last);
+    if (last.empty()) return std::string(first);
+    return std::string(first) + " " + std::string(last);
+}
+
+// The ISO 3166 code for the country abbreviations AAF files use (the international vehicle codes).
+std::string IsoCountry(std::string_view aaf) {
+    static constexpr std::pair<std::string_view, std::string_view> kCodes[] = {
+        {"D", "DE"},   {"USA", "US"}, {"GB", "GB"}, {"F", "FR"},   {"I", "IT"},   {"CH", "CH"}, {"A", "AT"},
+        {"NL", "NL"},  {"E", "ES"},   {"B", "BE"},  {"DK", "DK"},  {"S", "SE"},   {"N", "NO"},  {"P", "PT"},
+        {"AUS", "AU"}, {"CDN", "CA"}, {"J", "JP"},  {"IND", "IN"}, {"RUS", "RU"}, {"IRL", "IE"}};
+    for (const auto& [code, iso] : kCodes)
+        if (aaf == code) return std::string(iso);
+    return aaf.size() == 2 ? std::string(aaf) : std::string();
+}
+
+// ---- one record
+
+int ArcSecondsToMinutes(int arcSeconds) { return (arcSeconds + 30) / 60; }
+
+// Whole degrees and minutes, the seconds rounded; an angle at the end of its range stays inside it.
+void SetAngle(const Angle& angle, int maxDegrees, std::int16_t& degrees, std::int16_t& minutes) {
+    const int total = std::min(ArcSecondsToMinutes(angle.Degrees * 3600 + angle.Minutes * 60 + angle.Seconds),
+                               maxDegrees * 60 + 59);
+    degrees = static_cast<std::int16_t>(total / 60);
+    minutes = static_cast<std::int16_t>(total % 60);
+}
+
+// The Julian day of a local clock time read as if it were Universal Time.
+double ClockJulianDay(const CalendarDate& date, const ClockTime& time) {
+    return static_cast<double>(GregorianDayNumber(date.Year, date.Month, date.Day)) - 0.5 +
+           (time.Hour * 3600 + time.Minute * 60 + time.Second) / kSecondsPerDay;
+}
+
+// The local clock at a Julian day for a clock `secondsWest` behind Universal Time.
+std::pair<CalendarDate, ClockTime> ClockAt(double julianDay, int secondsWest) {
+    const double shifted = julianDay + 0.5 - secondsWest / kSecondsPerDay;
+    long dayNumber = static_cast<long>(std::floor(shifted));
+    long seconds = std::lround((shifted - static_cast<double>(dayNumber)) * kSecondsPerDay);
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        ++dayNumber;
     }
-    auto fail = [&](std::string why) { b.Error = std::move(why); };
-    auto f = Fields(a93);
-    if (f.size() < 7) return fail("the #A93 line has fewer than 7 fields");
-    std::string last = f[0] == "*" ? "" : f[0], first = f[1] == "*" ? "" : f[1];
-    b.Data.Name = first.empty() ? last : last.empty() ? first : first + " " + last;
-    b.Type = f[2]; b.Place = f[5] == "*" ? "" : f[5]; b.Country = f[6] == "*" ? "" : f[6];
-    int d, m, y;
-    { auto s = f[3]; auto p1 = s.find('.'), p2 = s.find('.', p1 == std::string::npos ? 0 : p1 + 1);
-      if (p1 == std::string::npos || p2 == std::string::npos || !ParseInt(s.substr(0, p1), 1, 31, d) ||
-          !ParseInt(s.substr(p1 + 1, p2 - p1 - 1), 1, 12, m) || !ParseInt(s.substr(p2 + 1), kFirstYear, kLastYear, y))
-          return fail("the date \"" + f[3].substr(0, 40) + "\" is not a day.month.year from " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear)); }
-    int hh, mi;
-    { auto s = f[4]; auto p = s.find(':');
-      auto rest = p == std::string::npos ? std::string{} : s.substr(p + 1);
-      auto p2 = rest.find(':'); if (p2 != std::string::npos) rest = rest.substr(0, p2);
-      if (p == std::string::npos || !ParseInt(s.substr(0, p), 0, 23, hh) || !ParseInt(rest, 0, 59, mi))
-          return fail("the time \"" + f[4].substr(0, 40) + "\" is not h:mm"); }
-    b.Data.Day = static_cast<std::int16_t>(d); b.Data.Month = static_cast<std::int16_t>(m); b.Data.Year = static_cast<std::int16_t>(y);
-    b.Data.Hour = static_cast<std::int16_t>(hh); b.Data.Minute = static_cast<std::int16_t>(mi);
-    if (b93.empty()) return fail("the record has no #B93 line");
-    auto g = Fields(b93);
-    if (g.size() < 5) return fail("the #B93 line has fewer than 5 fields");
-    int ld, lm, od, om; bool south, west;
-    if (!ParseAngle(g[1], 'n', 's', 89, ld, lm, south)) return fail("the latitude \"" + g[1].substr(0, 40) + "\" is not like 49n05");
-    if (!ParseAngle(g[2], 'e', 'w', 179, od, om, west)) return fail("the longitude \"" + g[2].substr(0, 40) + "\" is not like 8e11");
-    b.Data.LatitudeDegrees = static_cast<std::int16_t>(ld); b.Data.LatitudeMinutes = static_cast<std::int16_t>(lm); b.Data.IsSouth = south;
-    b.Data.LongitudeDegrees = static_cast<std::int16_t>(od); b.Data.LongitudeMinutes = static_cast<std::int16_t>(om); b.Data.IsEast = !west;
-    if (g[4] != "0" && g[4] != "1" && g[4] != "*") return fail("the daylight flag \"" + g[4].substr(0, 40) + "\" is not 0 or 1");
-    b.Data.IsDaylightSaving = g[4] == "1";
-    if (g[3] == "*") { b.ZoneRow = -1; b.Note = "local mean time: no zone row"; }
-    else {
-        if (!ParseZone(g[3], b.StandardOffset)) return fail("the zone \"" + g[3].substr(0, 40) + "\" is not like 1he00 or 5hw00");
-        ChooseRow(b, znam, ownRow);
-        if (b.ZoneRow < 0) b.Note = "no zone row has the offset " + OffsetText(b.StandardOffset);
+    const ClockTime time{static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
+    return {GregorianDate(dayNumber), time};
+}
+
+class RecordReader {
+public:
+    explicit RecordReader(Birth& birth) : birth_(birth) {}
+
+    // Fills the birth from its lines; on a refusal, Error says which field and why.
+    void Read() {
+        const std::vector<Chunk> chunks = ChunksOf(birth_.Lines);
+        const OwnChunks own = FindOwn(chunks);
+        if (!ReadBirthChunk(own.Birth) || !ReadPlaceChunk(own.Place)) return;
+        ChooseClock(own);
+        if (!ApplyJulianDay()) return;
+        if (date_->Year < kFirstYear || date_->Year > kLastYear) {
+            Refuse("the year " + std::to_string(date_->Year) + " lies outside " + std::to_string(kFirstYear) + "\u2013" +
+                   std::to_string(kLastYear));
+            return;
+        }
+        BirthData& data = birth_.Data;
+        data.Year = static_cast<std::int16_t>(date_->Year);
+        data.Month = static_cast<std::int16_t>(date_->Month);
+        data.Day = static_cast<std::int16_t>(date_->Day);
+        data.Hour = static_cast<std::int16_t>(time_->Hour);
+        data.Minute = static_cast<std::int16_t>(time_->Minute);
+        birth_.Second = time_->Second;
+        const ZoneOffset zone = birth_.ZoneRow >= 0 ? *Zone_Calculation(birth_.ZoneRow) : birth_.StandardOffset;
+        data.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(zone.Hours));
+        data.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(zone.Minutes));
     }
-    if (b.ZoneRow >= 0) {
-        b.Data.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(TimeZoneTable()[b.ZoneRow].Hours));
-        b.Data.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(TimeZoneTable()[b.ZoneRow].Minutes));
+
+private:
+    bool Refuse(std::string why) {
+        birth_.Error = std::move(why);
+        return false;
+    }
+
+    bool ReadBirthChunk(const Chunk* chunk) {
+        const std::vector<std::string_view> f = Fields(chunk->Data, 8);
+        if (f.size() < 7) {
+            Refuse("the #A93 line has " + std::to_string(f.size()) +
+                   " fields; it needs 7: last name, first name, type, date, time, place, country");
+            return false;
+        }
+        birth_.LastName = std::string(f[0]);
+        birth_.FirstName = std::string(f[1]);
+        birth_.Data.Name = JoinName(f[1], f[0]);
+        birth_.Type = std::string(f[2]);
+        birth_.Place = std::string(Given(f[5]));
+        birth_.Country = std::string(Given(f[6]));
+        if (f[3] != "*") {
+            Parsed<CalendarDate> date = ParseDate(f[3]);
+            if (!date.Value) return Refuse(std::move(date.Why));
+            date_ = date.Value;
+        }
+        if (f[4] != "*") {
+            Parsed<ClockTime> time = ParseTime(f[4]);
+            if (!time.Value) return Refuse(std::move(time.Why));
+            time_ = time.Value;
+        }
+        return true;
+    }
+
+    bool ReadPlaceChunk(const Chunk* chunk) {
+        if (!chunk) return Refuse("the record has no #B93 line (latitude, longitude and zone)");
+        const std::vector<std::string_view> f = Fields(chunk->Data, 6);
+        if (f.size() < 5) {
+            Refuse("the #B93 line has " + std::to_string(f.size()) +
+                   " fields; it needs 5: Julian day, latitude, longitude, zone, daylight flag");
+            return false;
+        }
+        Parsed<Angle> latitude = ParseAngle(f[1], 'n', 's', 89, "latitude");
+        if (!latitude.Value) return Refuse(std::move(latitude.Why));
+        Parsed<Angle> longitude = ParseAngle(f[2], 'e', 'w', 179, "longitude");
+        if (!longitude.Value) return Refuse(std::move(longitude.Why));
+        BirthData& data = birth_.Data;
+        SetAngle(*latitude.Value, 89, data.LatitudeDegrees, data.LatitudeMinutes);
+        data.IsSouth = latitude.Value->Negative;
+        SetAngle(*longitude.Value, 179, data.LongitudeDegrees, data.LongitudeMinutes);
+        data.IsEast = !longitude.Value->Negative;
+        longitudeSeconds_ = longitude.Value->TotalSeconds();
+
+        std::string lower;
+        for (const char c : f[3]) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (f[3] != "*" && lower != "lmt") {
+            Parsed<ZoneOffset> zone = ParseZone(f[3]);
+            if (!zone.Value) return Refuse(std::move(zone.Why));
+            zone_ = zone.Value;
+        }
+        localMeanTime_ = lower == "lmt";
+        Parsed<DaylightFlag> flag = ParseDaylightFlag(f[4]);
+        if (!flag.Value) return Refuse(std::move(flag.Why));
+        localMeanTime_ = localMeanTime_ || *flag.Value == DaylightFlag::LocalMeanTime;
+        data.IsDaylightSaving = *flag.Value == DaylightFlag::Daylight;
+
+        if (f[0] != "*") {
+            julianDay_ = ParseJulianDay(f[0]);
+            if (!julianDay_) return Refuse("the Julian day \"" + std::string(f[0].substr(0, 40)) + "\" is not a number");
+        }
+        return true;
+    }
+
+    void ChooseClock(const OwnChunks& own) {
+        const bool ownLocalMeanTime = own.Clock && TrimBlanks(own.Clock->Data) == "LMT";
+        if (zone_ && !localMeanTime_) {
+            birth_.StandardOffset = *zone_;
+            if (ownLocalMeanTime) {
+                birth_.Clock = ClockKind::LocalMeanTime;
+                birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-zone_->TotalSecondsWest());
+                return;
+            }
+            ChooseRow(own);
+            return;
+        }
+        if (localMeanTime_) {
+            birth_.StandardOffset = LocalMeanTime(longitudeSeconds_);
+            birth_.Clock = ClockKind::LocalMeanTime;
+            birth_.Data.IsDaylightSaving = false;
+            birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-birth_.StandardOffset.TotalSecondsWest());
+            return;
+        }
+        birth_.Clock = ClockKind::Unknown;
+        birth_.Note = "the file does not give the zone";
+    }
+
+    void ChooseRow(const OwnChunks& own) {
+        const int secondsEast = -birth_.StandardOffset.TotalSecondsWest();
+        if (own.ZoneRow) {
+            const std::string_view text = TrimBlanks(own.ZoneRow->Data);
+            const auto row = Digits(text, 2);
+            if (row && *row < kTimeZoneCount && RowOffsetSeconds(*row) == secondsEast) {
+                birth_.ZoneRow = *row;
+                return;
+            }
+        }
+        const std::string_view abbreviation = own.ZoneName ? TrimBlanks(own.ZoneName->Data) : std::string_view{};
+        if (const auto row = RowWithOffset(secondsEast, abbreviation, false, {}, IsoCountry(birth_.Country))) {
+            birth_.ZoneRow = *row;
+            return;
+        }
+        birth_.Clock = ClockKind::Offset;
+        birth_.Note = "no zone row has the offset " + UtcOffsetText(secondsEast);
+    }
+
+    bool ClockKnown() const { return birth_.ZoneRow >= 0 || birth_.Clock != ClockKind::Unknown; }
+
+    // The clock's whole offset from Universal Time, positive west, daylight saving included.
+    int SecondsWest() const {
+        const ZoneOffset zone = birth_.ZoneRow >= 0 ? *Zone_Calculation(birth_.ZoneRow) : birth_.StandardOffset;
+        return zone.TotalSecondsWest() - (birth_.Data.IsDaylightSaving ? 3600 : 0);
+    }
+
+    // The Julian day of #B93 gives what date, time and zone leave open, and when they disagree with it,
+    // it decides: the record's own definition gives it precedence. Either is said in the note.
+    bool ApplyJulianDay() {
+        if (!julianDay_) {
+            if (!date_) return Refuse("the date is not given (*) and there is no Julian day to take it from");
+            if (!time_) return Refuse("the time is not given (*) and there is no Julian day to take it from");
+            return true;
+        }
+        const double tolerance = julianDay_->Resolution / 2 + 60 / kSecondsPerDay;
+        if (date_ && time_ && ClockKnown()) {
+            const double recorded = ClockJulianDay(*date_, *time_) + SecondsWest() / kSecondsPerDay;
+            if (std::abs(recorded - julianDay_->Day) <= tolerance) return true;
+            std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
+            AddNote("the Julian day gives " + InstantText(julianDay_->Day) + ", the date, time and zone " +
+                    InstantText(recorded) + "; the Julian day is taken");
+            return true;
+        }
+        if (date_ && time_) {
+            // The zone from the difference between the clock and the Julian day, when it is fine enough.
+            const double secondsWest = (julianDay_->Day - ClockJulianDay(*date_, *time_)) * kSecondsPerDay;
+            const double resolutionSeconds = julianDay_->Resolution * kSecondsPerDay;
+            const int localMeanTime = LocalMeanTime(longitudeSeconds_).TotalSecondsWest();
+            if (resolutionSeconds > 60 || std::abs(secondsWest) > ZoneOffset::kMaxSeconds + 3600) {
+                AddNote("its Julian day is too coarse to tell the zone");
+                return true;
+            }
+            int west = resolutionSeconds > 1 ? static_cast<int>(std::lround(secondsWest / 60) * 60)
+                                             : static_cast<int>(std::lround(secondsWest));
+            if (std::abs(secondsWest - localMeanTime) <= resolutionSeconds / 2 + 1) {
+                birth_.StandardOffset = ZoneOffset::FromSecondsWest(localMeanTime);
+                birth_.Clock = ClockKind::LocalMeanTime;
+                birth_.Data.IsDaylightSaving = false;
+                birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-localMeanTime) + ", from the Julian day";
+                return true;
+            }
+            if (birth_.Data.IsDaylightSaving) west += 3600;
+            if (std::abs(west) > ZoneOffset::kMaxSeconds) {
+                AddNote("its Julian day is more than 15 hours from the clock time");
+                return true;
+            }
+            birth_.StandardOffset = ZoneOffset::FromSecondsWest(west);
+            birth_.Note.clear();
+            OwnChunks none;
+            ChooseRow(none);
+            AddNote("the zone " + UtcOffsetText(-west) + " is taken from the Julian day");
+            return true;
+        }
+        if (!ClockKnown())
+            return Refuse("the date or time is not given (*) and neither is the zone, so the Julian day cannot give them");
+        std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
+        AddNote("the date and time are taken from the Julian day, " + InstantText(julianDay_->Day));
+        return true;
+    }
+
+    void AddNote(const std::string& text) { birth_.Note += (birth_.Note.empty() ? "" : "; ") + text; }
+
+    Birth& birth_;
+    std::optional<CalendarDate> date_;
+    std::optional<ClockTime> time_;
+    std::optional<ZoneOffset> zone_;
+    std::optional<JulianDay> julianDay_;
+    bool localMeanTime_ = false;
+    int longitudeSeconds_ = 0;  // east positive
+};
+
+// ---- writing
+
+// A value for an AAF field: no commas or line feeds (which would end the field or the line), "*" when empty.
+std::string FieldText(std::string_view value) {
+    std::string text(value);
+    for (char& c : text)
+        if (c == ',' || c == '\n') c = ' ';
+    text = std::string(TrimBlanks(text));
+    return text.empty() ? std::string("*") : text;
+}
+
+std::string AngleText(int degrees, int minutes, char hemisphere) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%d%c%02d", degrees, hemisphere, minutes);
+    return text;
+}
+
+// The two name fields: as the file gave them while the name is unchanged; else "Last, First" at its
+// comma, or the name split at its last blank into first names and last name.
+std::pair<std::string, std::string> NameFields(const Birth& birth) {
+    if (!birth.LastName.empty() || !birth.FirstName.empty())
+        if (JoinName(birth.FirstName, birth.LastName) == birth.Data.Name)
+            return {FieldText(birth.LastName), FieldText(birth.FirstName)};
+    const std::string_view name = TrimBlanks(birth.Data.Name);
+    if (const auto comma = name.find(','); comma != std::string_view::npos)
+        return {FieldText(name.substr(0, comma)), FieldText(name.substr(comma + 1))};
+    const auto blank = name.find_last_of(' ');
+    if (blank == std::string_view::npos) return {FieldText(name), "*"};
+    return {FieldText(name.substr(blank + 1)), FieldText(name.substr(0, blank))};
+}
+
+void AppendNewRecord(const Birth& birth, std::vector<std::string>& out) {
+    const BirthData& d = birth.Data;
+    const auto [last, first] = NameFields(birth);
+    char when[48];
+    if (birth.Second != 0)
+        std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute, birth.Second);
+    else
+        std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute);
+    out.push_back(std::string(kBirthChunk) + last + "," + first + "," + FieldText(birth.Type) + "," + when + "," +
+                  FieldText(birth.Place) + "," + FieldText(birth.Country));
+
+    std::string zone = "*";
+    if (birth.ZoneRow >= 0)
+        zone = ZoneText(*Zone_Calculation(birth.ZoneRow));
+    else if (HasExactOffset(birth))
+        zone = ZoneText(birth.StandardOffset);
+    out.push_back(std::string(kPlaceChunk) + "*," + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 's' : 'n') +
+                  "," + AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'e' : 'w') + "," + zone + "," +
+                  (d.IsDaylightSaving ? "1" : "0"));
+    if (birth.ZoneRow >= 0) {
+        out.push_back(std::string(kZoneNameChunk) + std::string(TimeZoneTable()[static_cast<std::size_t>(birth.ZoneRow)].Abbreviation));
+        out.push_back(std::string(kZoneRowChunk) + std::to_string(birth.ZoneRow));
+    } else if (birth.Clock == ClockKind::LocalMeanTime) {
+        out.push_back(std::string(kClockChunk) + "LMT");
     }
 }
 
-std::string AngleText(int d, int m, char c) { char buf[32]; std::snprintf(buf, sizeof buf, "%d%c%02d", d, c, m); return buf; }
+void AppendRecord(const Birth& birth, bool crLf, std::vector<std::string>& out) {
+    if (!birth.Modified || !birth.Error.empty()) {
+        out.insert(out.end(), birth.Lines.begin(), birth.Lines.end());
+        return;
+    }
+    const std::size_t first = out.size();
+    AppendNewRecord(birth, out);
+    if (crLf)
+        for (std::size_t i = first; i < out.size(); ++i) out[i] += '\r';
+    // Every other line stays, in its order: chunks this program does not write, sub-records, comments.
+    const std::vector<Chunk> chunks = ChunksOf(birth.Lines);
+    const OwnChunks own = FindOwn(chunks);
+    std::vector<bool> replaced(birth.Lines.size(), false);
+    for (const Chunk* chunk : {own.Birth, own.Place, own.ZoneName, own.ZoneRow, own.Clock})
+        if (chunk)
+            for (std::size_t i = chunk->First; i <= chunk->Last; ++i) replaced[i] = true;
+    for (std::size_t i = 0; i < birth.Lines.size(); ++i)
+        if (!replaced[i]) out.push_back(birth.Lines[i]);
+}
+
+// ---- CSV
+
+// One CSV record's birth: columns name,date,time,zone,dst,lat,lon.
+void ReadCsvBirth(const std::vector<std::string>& fields, Birth& birth) {
+    if (fields.size() != 7) {
+        birth.Error = "the line has " + std::to_string(fields.size()) + " fields; it needs 7: name,date,time,zone,dst,lat,lon";
+        return;
+    }
+    std::array<std::string_view, 7> f;
+    for (std::size_t i = 0; i < f.size(); ++i) f[i] = TrimBlanks(fields[i]);
+    birth.Data.Name = std::string(f[0]);
+    const std::string_view date = f[1];
+    const auto year = date.size() == 10 && date[4] == '-' && date[7] == '-' ? Digits(date.substr(0, 4), 4) : std::nullopt;
+    const auto month = year ? Digits(date.substr(5, 2), 2) : std::nullopt;
+    const auto day = year ? Digits(date.substr(8, 2), 2) : std::nullopt;
+    if (!year || !month || !day) {
+        birth.Error = "the date \"" + std::string(date.substr(0, 40)) + "\" is not YYYY-MM-DD";
+        return;
+    }
+    Parsed<CalendarDate> checked =
+        ParseDate(std::to_string(*day) + "." + std::to_string(*month) + "." + std::to_string(*year));
+    if (!checked.Value) {
+        birth.Error = std::move(checked.Why);
+        return;
+    }
+    Parsed<ClockTime> time = ParseTime(f[2]);
+    if (!time.Value) {
+        birth.Error = std::move(time.Why);
+        return;
+    }
+    const auto row = Digits(f[3], 2);
+    if (!row || *row >= kTimeZoneCount) {
+        birth.Error = "the zone \"" + std::string(f[3].substr(0, 40)) + "\" is not a row number 0 to " +
+                      std::to_string(kLastTimeZoneIndex);
+        return;
+    }
+    if (f[4] != "0" && f[4] != "1" && f[4] != "true" && f[4] != "false") {
+        birth.Error = "the daylight flag \"" + std::string(f[4].substr(0, 40)) + "\" is not 0 or 1";
+        return;
+    }
+    Parsed<Angle> latitude = ParseAngle(f[5], 'n', 's', 89, "latitude");
+    Parsed<Angle> longitude = ParseAngle(f[6], 'e', 'w', 179, "longitude");
+    if (!latitude.Value || !longitude.Value) {
+        birth.Error = !latitude.Value ? std::move(latitude.Why) : std::move(longitude.Why);
+        return;
+    }
+    BirthData& d = birth.Data;
+    d.Year = static_cast<std::int16_t>(checked.Value->Year);
+    d.Month = static_cast<std::int16_t>(checked.Value->Month);
+    d.Day = static_cast<std::int16_t>(checked.Value->Day);
+    d.Hour = static_cast<std::int16_t>(time.Value->Hour);
+    d.Minute = static_cast<std::int16_t>(time.Value->Minute);
+    birth.Second = time.Value->Second;
+    d.IsDaylightSaving = f[4] == "1" || f[4] == "true";
+    SetAngle(*latitude.Value, 89, d.LatitudeDegrees, d.LatitudeMinutes);
+    d.IsSouth = latitude.Value->Negative;
+    SetAngle(*longitude.Value, 179, d.LongitudeDegrees, d.LongitudeMinutes);
+    d.IsEast = !longitude.Value->Negative;
+    birth.ZoneRow = *row;
+    birth.StandardOffset = *Zone_Calculation(*row);
+    d.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(birth.StandardOffset.Hours));
+    d.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(birth.StandardOffset.Minutes));
+}
 
 }  // namespace
 
+std::string AsUtf8(std::string_view bytes, Encoding& encoding) {
+    encoding = IsUtf8(bytes) ? Encoding::Utf8 : Encoding::Latin1;
+    return encoding == Encoding::Utf8 ? std::string(bytes) : Latin1ToUtf8(bytes);
+}
+
 bool LooksLikeAaf(std::string_view text) {
-    return text.rfind("#A93:", 0) == 0 || text.find("\n#A93:") != std::string_view::npos;
+    if (StartsWith(text, kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    return StartsWith(text, kBirthChunk) || text.find("\n#A93:") != std::string_view::npos;
+}
+
+AafReader::AafReader(std::string_view bytes) {
+    if (StartsWith(bytes, kByteOrderMark)) {
+        layout_.ByteOrderMark = true;
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    text_ = AsUtf8(bytes, layout_.TextEncoding);
+    layout_.FinalLineEnd = text_.empty() || text_.back() == '\n';
+    const std::string_view first = PeekLine();
+    layout_.CrLf = !first.empty() && first.back() == '\r';
+}
+
+// A CR of a CRLF file stays in the line: the line is written back as it came.
+std::string_view AafReader::PeekLine() {
+    if (peekedAt_ != at_) {
+        const std::string_view rest = std::string_view(text_).substr(at_);
+        peeked_ = rest.substr(0, rest.find('\n'));
+        peekedAt_ = at_;
+    }
+    return peeked_;
+}
+
+std::string AafReader::TakeLine() {
+    const std::string_view line = PeekLine();
+    at_ = std::min(text_.size(), at_ + line.size() + 1);
+    ++lineNumber_;
+    if (StartsWith(line, kSubRecordChunk))
+        subRecordOpen_ = true;
+    else if (StartsWith(line, kBirthChunk))
+        subRecordOpen_ = false;
+    return std::string(line);
+}
+
+bool AafReader::StartsRecord(std::string_view line) const { return StartsWith(line, kBirthChunk) && !subRecordOpen_; }
+
+bool AafReader::Next(Birth& birth) {
+    if (!started_) {
+        while (at_ < text_.size() && !StartsRecord(PeekLine())) layout_.Preamble.push_back(TakeLine());
+        started_ = true;
+    }
+    if (at_ >= text_.size()) return false;
+    birth = Birth();
+    birth.Modified = false;
+    birth.Line = lineNumber_ + 1;
+    birth.Lines.push_back(TakeLine());
+    while (at_ < text_.size() && !StartsRecord(PeekLine())) birth.Lines.push_back(TakeLine());
+    RecordReader(birth).Read();
+    return true;
 }
 
 Book ReadAaf(std::string_view bytes) {
-    Book book;
-    std::string text;
-    if (IsUtf8(bytes)) text = std::string(bytes);
-    else { book.TextEncoding = Encoding::Latin1; text = Latin1ToUtf8(bytes); }
-    std::size_t pos = 0; int lineNo = 0;
-    Birth* cur = nullptr;
-    while (pos < text.size()) {
-        auto nl = text.find('\n', pos);
-        std::string line = text.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        pos = nl == std::string::npos ? text.size() : nl + 1;
-        ++lineNo;  // a CR of a CRLF file stays in the line: written back as it came
-        if (line.rfind("#A93:", 0) == 0) {
-            if (cur) Interpret(*cur);
-            book.Births.emplace_back(); cur = &book.Births.back();
-            cur->Line = lineNo; cur->Modified = false;
-        }
-        (cur ? cur->Lines : book.Preamble).push_back(std::move(line));
-    }
-    if (cur) Interpret(*cur);
+    AafReader reader(bytes);
+    std::vector<Birth> births;
+    Birth birth;
+    while (reader.Next(birth)) births.push_back(std::move(birth));
+    Book book = reader.Layout();
+    book.Births = std::move(births);
     return book;
 }
 
-namespace {
-std::string AafLines(const Birth& b) {
-    if (!b.Modified || !b.Error.empty()) {
-        std::string s; for (auto& l : b.Lines) s += l + "\n"; return s;
-    }
-    auto clean = [](std::string v) { for (auto& c : v) if (c == ',' || c == '\n') c = ' '; return v.empty() ? std::string("*") : v; };
-    const auto& d = b.Data;
-    std::string s = "#A93:" + clean(d.Name) + ",*," + clean(b.Type == "" ? "*" : b.Type) + "," + std::to_string(d.Day) + "." +
-                    std::to_string(d.Month) + "." + std::to_string(d.Year) + ",";
-    char t[16]; std::snprintf(t, sizeof t, "%d:%02d", d.Hour, d.Minute);
-    s += std::string(t) + "," + clean(b.Place) + "," + clean(b.Country) + "\n";
-    std::string zone = "*";
-    ZoneOffset z = b.StandardOffset;
-    if (b.ZoneRow >= 0) z = {TimeZoneTable()[b.ZoneRow].Hours, TimeZoneTable()[b.ZoneRow].Minutes};
-    if (b.ZoneRow >= 0 || b.Note.rfind("local mean", 0) != 0) {
-        char zb[16]; std::snprintf(zb, sizeof zb, "%dh%c%02d", std::abs(z.Hours), z.Hours > 0 || z.Minutes > 0 ? 'w' : 'e', std::abs(z.Minutes));
-        zone = zb;
-    }
-    s += "#B93:*," + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 's' : 'n') + "," +
-         AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'e' : 'w') + "," + zone + "," + (d.IsDaylightSaving ? "1" : "0") + "\n";
-    if (b.ZoneRow >= 0) {
-        s += "#ZNAM:" + std::string(TimeZoneTable()[b.ZoneRow].Abbreviation) + "\n";
-        s += "#QZROW:" + std::to_string(b.ZoneRow) + "\n";
-    }
-    // chunks we do not write ourselves are kept
-    for (auto& l : b.Lines)
-        if (l.rfind("#A93:", 0) && l.rfind("#B93:", 0) && l.rfind("#ZNAM:", 0) && l.rfind("#QZROW:", 0)) s += l + "\n";
-    return s;
-}
-}  // namespace
-
 std::string WriteAaf(const Book& book) {
-    std::string s;
-    for (auto& l : book.Preamble) s += l + "\n";
-    for (auto& b : book.Births) s += AafLines(b);
-    return book.TextEncoding == Encoding::Latin1 ? Utf8ToLatin1(s) : s;
+    std::vector<std::string> lines = book.Preamble;
+    for (const Birth& birth : book.Births) AppendRecord(birth, book.CrLf, lines);
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += lines[i];
+        if (i + 1 < lines.size() || book.FinalLineEnd) text += '\n';
+    }
+    if (book.TextEncoding == Encoding::Latin1) text = Utf8ToLatin1(text);
+    return book.ByteOrderMark ? std::string(kByteOrderMark) + text : text;
 }
 
 Book ReadCsv(std::string_view text) {
     Book book;
-    std::string t(text);
-    std::istringstream in(t);
-    std::string line; int n = 0;
-    while (std::getline(in, line)) {
-        ++n;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (TrimCopy(line).empty()) continue;
-        auto f = Fields(line);
-        for (std::size_t k = 5; k < f.size() && k < 7; ++k)
-            for (auto& c : f[k]) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (n == 1 && !f.empty() && f[0] == "name") continue;
-        Birth b; b.Line = n; b.Lines = {line}; b.Modified = true;
-        int d, m, y, hh, mi;
-        if (f.size() != 7) b.Error = "expected 7 fields: name,date,time,zone,dst,lat,lon";
-        else {
-            b.Data.Name = f[0];
-            auto s = f[1]; auto p1 = s.find('-'), p2 = s.find('-', p1 == std::string::npos ? 0 : p1 + 1);
-            auto p = f[2].find(':');
-            if (p1 == std::string::npos || p2 == std::string::npos || !ParseInt(s.substr(0, p1), kFirstYear, kLastYear, y) ||
-                !ParseInt(s.substr(p1 + 1, p2 - p1 - 1), 1, 12, m) || !ParseInt(s.substr(p2 + 1), 1, 31, d))
-                b.Error = "the date is not YYYY-MM-DD";
-            else if (p == std::string::npos || !ParseInt(f[2].substr(0, p), 0, 23, hh) || !ParseInt(f[2].substr(p + 1), 0, 59, mi))
-                b.Error = "the time is not HH:MM";
-            else {
-                b.Data.Year = static_cast<std::int16_t>(y); b.Data.Month = static_cast<std::int16_t>(m); b.Data.Day = static_cast<std::int16_t>(d);
-                b.Data.Hour = static_cast<std::int16_t>(hh); b.Data.Minute = static_cast<std::int16_t>(mi);
-                int row;
-                if (!ParseInt(f[3], 0, kLastTimeZoneIndex, row)) b.Error = "the zone is not a row 0..70";
-                else {
-                    b.ZoneRow = row;
-                    const auto& r = TimeZoneTable()[row];
-                    b.StandardOffset = {r.Hours, r.Minutes};
-                    b.Data.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(r.Hours));
-                    b.Data.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(r.Minutes));
-                    b.Data.IsDaylightSaving = f[4] == "1" || f[4] == "true";
-                    if (f[4] != "0" && f[4] != "1" && f[4] != "true" && f[4] != "false") b.Error = "dst is not 0 or 1";
-                    int ld, lm, od, om; bool south, west;
-                    if (!ParseAngle(f[5], 'n', 's', 89, ld, lm, south)) b.Error = "the latitude is not like 49n05";
-                    else if (!ParseAngle(f[6], 'e', 'w', 179, od, om, west)) b.Error = "the longitude is not like 8e11";
-                    else {
-                        b.Data.LatitudeDegrees = static_cast<std::int16_t>(ld); b.Data.LatitudeMinutes = static_cast<std::int16_t>(lm); b.Data.IsSouth = south;
-                        b.Data.LongitudeDegrees = static_cast<std::int16_t>(od); b.Data.LongitudeMinutes = static_cast<std::int16_t>(om); b.Data.IsEast = !west;
-                    }
-                }
-            }
-        }
-        book.Births.push_back(std::move(b));
+    csv::Reader reader(text);
+    csv::Record record;
+    bool first = true;
+    while (reader.Next(record)) {
+        const bool header = first && !record.Fields.empty() && TrimBlanks(record.Fields[0]) == "name";
+        first = false;
+        if (header || csv::IsBlank(record)) continue;
+        Birth& birth = book.Births.emplace_back();
+        birth.Line = record.Line;
+        birth.Lines = {std::string(record.Text)};
+        if (record.UnclosedQuote)
+            birth.Error = "a quoted field is never closed";
+        else
+            ReadCsvBirth(record.Fields, birth);
     }
     return book;
 }
 
 std::string WriteCsv(const Book& book) {
-    std::string s = "name,date,time,zone,dst,lat,lon\n";
-    for (auto& b : book.Births) {
-        if (!b.Error.empty() || b.ZoneRow < 0) continue;  // CSV cannot hold it; AAF keeps it
-        const auto& d = b.Data;
-        std::string name = d.Name; for (auto& c : name) if (c == ',' || c == '\n') c = ' ';
-        char buf[128];
-        std::snprintf(buf, sizeof buf, ",%04d-%02d-%02d,%02d:%02d,%d,%d,", d.Year, d.Month, d.Day, d.Hour, d.Minute, b.ZoneRow, d.IsDaylightSaving ? 1 : 0);
-        // the command line's batch spells hemispheres in capitals: 40N42,74W00
-        s += name + buf + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 'S' : 'N') + "," +
-             AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'E' : 'W') + "\n";
+    std::string text = "name,date,time,zone,dst,lat,lon\n";
+    for (const Birth& birth : book.Births) {
+        if (!birth.Error.empty() || birth.ZoneRow < 0) continue;  // CSV cannot hold it; AAF keeps it
+        const BirthData& d = birth.Data;
+        char fields[64];
+        std::snprintf(fields, sizeof fields, ",%04d-%02d-%02d,%02d:%02d,%d,%d,", d.Year, d.Month, d.Day, d.Hour, d.Minute,
+                      birth.ZoneRow, d.IsDaylightSaving ? 1 : 0);
+        // The command line's batch spells hemispheres in capitals: 40N42,74W00.
+        text += csv::Field(d.Name) + fields + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 'S' : 'N') + "," +
+                AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'E' : 'W') + "\n";
     }
-    return s;
+    return text;
 }
 
-std::string ReadingRefusal(const Birth& b) {
-    if (!b.Error.empty()) return "line " + std::to_string(b.Line) + ": " + b.Error;
-    if (b.ZoneRow < 0)
-        return b.Note.rfind("local mean", 0) == 0 ? "The birth is in local mean time: no zone row has its offset; choose a row"
-                                                  : "No zone row has the offset " + OffsetText(b.StandardOffset) + "; choose a row";
-    return {};
+bool HasExactOffset(const Birth& birth) {
+    return birth.ZoneRow < 0 && (birth.Clock == ClockKind::Offset || birth.Clock == ClockKind::LocalMeanTime);
+}
+
+std::string ReadingRefusal(const Birth& birth) {
+    if (!birth.Error.empty()) return "line " + std::to_string(birth.Line) + ": " + birth.Error;
+    if (birth.ZoneRow >= 0) return {};
+    const std::string offset = UtcOffsetText(-birth.StandardOffset.TotalSecondsWest());
+    switch (birth.Clock) {
+    case ClockKind::LocalMeanTime:
+        return "The birth is in local mean time (" + offset + "): no zone row has its offset; choose a row";
+    case ClockKind::Offset:
+        return "No zone row has the offset " + offset + "; choose a row";
+    case ClockKind::Unknown:
+        break;
+    }
+    return "The file does not give the zone; choose a row";
+}
+
+std::string RecordName(const Birth& birth) {
+    if (!birth.Data.Name.empty()) return birth.Data.Name;
+    if (birth.Lines.empty()) return {};
+    const std::string_view line = WithoutCr(birth.Lines.front());
+    if (StartsWith(line, kBirthChunk)) {
+        const std::vector<std::string_view> f = Fields(line.substr(kBirthChunk.size()), 3);
+        return JoinName(f.size() > 1 ? f[1] : std::string_view{}, f[0]);
+    }
+    return csv::SplitRecord(line).front();
 }
 
 }  // namespace quorvane::births

@@ -2,7 +2,6 @@
 // A births book: birth data kept in AAF exchange files or the command line's CSV. Nothing read is lost:
 // chunks this program does not use and records it cannot read are written back as they came.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,13 +12,23 @@ namespace quorvane::births {
 
 enum class Encoding { Utf8, Latin1 };
 
+// How the birth's clock relates to Universal Time when no zone row is chosen.
+enum class ClockKind {
+    Unknown,        // the file does not say: a row must be chosen
+    Offset,         // StandardOffset is the clock's exact standard offset
+    LocalMeanTime,  // StandardOffset is the birthplace's local mean time, from its longitude
+};
+
 struct Birth {
     BirthData Data;
+    std::string LastName, FirstName;  // the file's two name fields; Data.Name is "First Last"
     std::string Place, Country;
     std::string Type = "*";
-    int ZoneRow = -1;               // -1: no row has the offset; the reading is refused until one is chosen
-    ZoneOffset StandardOffset;      // as the file gave it, positive west
-    std::string Note;               // why no row was found
+    int Second = 0;                 // of the clock time, 0..59; Data holds hours and minutes
+    int ZoneRow = -1;               // -1: no row has the offset (see Clock)
+    ZoneOffset StandardOffset;      // positive west, to the second; daylight saving puts the clock an hour ahead
+    ClockKind Clock = ClockKind::Unknown;  // what StandardOffset is when ZoneRow is -1
+    std::string Note;               // for the person: why no row was found, or what the Julian day decided
     int Line = 0;                   // the line of its #A93 (or CSV line)
     std::string Error;              // non-empty: unreadable, kept verbatim in Lines
     std::vector<std::string> Lines; // the record's lines as read (UTF-8)
@@ -30,15 +39,52 @@ struct Book {
     std::vector<std::string> Preamble;  // lines before the first record
     std::vector<Birth> Births;
     Encoding TextEncoding = Encoding::Utf8;
+    bool ByteOrderMark = false;  // the file began with a UTF-8 byte-order mark
+    bool CrLf = false;           // new lines end in CR LF, as the file's first line did
+    bool FinalLineEnd = true;    // the last line ended in a line break
 };
+
+// Text as UTF-8: bytes that are not valid UTF-8 are read as ISO-8859-1 (`encoding` says which).
+std::string AsUtf8(std::string_view bytes, Encoding& encoding);
 
 bool LooksLikeAaf(std::string_view text);
 Book ReadAaf(std::string_view bytes);
+
+// The births of an AAF text one at a time, for going through many without keeping them all.
+class AafReader {
+public:
+    explicit AafReader(std::string_view bytes);
+    // The next record, read; false after the last.
+    bool Next(Birth& birth);
+    // The lines before the first record, and how the text is written (once Next has been called).
+    const Book& Layout() const { return layout_; }
+
+private:
+    std::string_view PeekLine();
+    std::string TakeLine();
+    bool StartsRecord(std::string_view line) const;
+
+    Book layout_;  // Preamble and the text's encoding, byte-order mark and line ends; no births
+    std::string text_;
+    std::size_t at_ = 0;
+    int lineNumber_ = 0;
+    bool subRecordOpen_ = false;  // a #SUB line was seen: the next #A93 is the sub-record's, not a birth
+    bool started_ = false;
+    std::size_t peekedAt_ = std::string::npos;  // where the line in peeked_ starts
+    std::string_view peeked_;
+};
 std::string WriteAaf(const Book& book);
 Book ReadCsv(std::string_view text);
 std::string WriteCsv(const Book& book);
 
-// "Refused: no zone row has the offset UTC+5:45" style message, or empty when the birth can be read.
+// The birth's clock offset when it has no row (Offset or LocalMeanTime), for the reading: the same
+// convention as a row's, positive west, daylight saving not included.
+bool HasExactOffset(const Birth& birth);
+
+// "No zone row has the offset UTC+5:45; choose a row" style message, or empty when the birth can be read.
 std::string ReadingRefusal(const Birth& birth);
+
+// What the births list shows for an unreadable record: its name when the #A93 line gives one.
+std::string RecordName(const Birth& birth);
 
 }  // namespace quorvane::births

@@ -14,6 +14,7 @@ namespace {
 constexpr qint64 kLargestBook = 256LL * 1024 * 1024;
 
 bool LooksLikeCsv(std::string_view text) {
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.remove_prefix(3);  // a byte-order mark
     return text.rfind("name,date,time", 0) == 0;
 }
 }  // namespace

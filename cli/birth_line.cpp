@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "births/csv.h"
 #include "common/text.h"
 #include "reading/input_rules.h"
 #include "reading/time_zones.h"
@@ -92,39 +93,50 @@ std::optional<bool> ParseFlag(std::string_view text) {
     return std::nullopt;
 }
 
-std::vector<std::string> ParseCsvLine(std::string_view line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.emplace_back();
-        } else if (c != '\r' && c != '\n') {
-            fields.back() += c;
-        }
+std::vector<std::string> ParseCsvLine(std::string_view line) { return csv::SplitRecord(line); }
+
+std::optional<std::string> NameFromFile(std::string_view bytes) {
+    // A name that is not UTF-8 is read as ISO-8859-1, as a births file would be.
+    births::Encoding encoding = births::Encoding::Utf8;
+    const std::string name = births::AsUtf8(bytes, encoding);
+    std::string typed;
+    bool typeable = true;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return std::nullopt;
+        const KeyVerdict verdict = FilterNameKey(byte);
+        typeable = typeable && verdict.Code != 0;
+        if (typeable) typed += static_cast<char>(verdict.Code);
     }
-    return fields;
+    return typeable ? typed : name;
 }
 
+namespace {
+
+// The reading of checked form values, or the form's own message.
+ReadingOrError ReadForm(const BirthFormValues& form) {
+    ReadingSession session;
+    ReadingSession::Outcome outcome = session.Read(form);
+    if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
+    return NamedReading{form.Name, *outcome.Reading, form.ZoneIndex, session.LastBirthData()};
+}
+
+}  // namespace
+
 ReadingOrError ReadBirth(const BirthText& birth) {
-    // The name is taken as the name field would take it when typed: small letters become capitals and
-    // anything but letters and blanks is refused.
+    // A typed name is taken as the name field would take it: small letters become capitals and anything
+    // but letters and blanks is refused.
     std::string name;
-    for (unsigned char c : birth.Name) {
-        const KeyVerdict verdict = FilterNameKey(c);
-        if (verdict.Code == 0 || c == '\r' || c == '\b') return std::string(msg::OnlyLetters);
-        name += static_cast<char>(verdict.Code);
+    if (birth.NameFromFile) {
+        std::optional<std::string> fromFile = NameFromFile(birth.Name);
+        if (!fromFile) return std::string("name: holds a control character");
+        name = std::move(*fromFile);
+    } else {
+        for (unsigned char c : birth.Name) {
+            const KeyVerdict verdict = FilterNameKey(c);
+            if (verdict.Code == 0 || c == '\r' || c == '\b') return std::string(msg::OnlyLetters);
+            name += static_cast<char>(verdict.Code);
+        }
     }
     const auto date = ParseDate(birth.Date);
     if (!date) return std::string("date: expected YYYY-MM-DD");
@@ -142,7 +154,7 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     if (!lon) return std::string("longitude: expected degrees, E or W, minutes (e.g. 74W00)");
 
     BirthFormValues form;
-    form.Name = name;
+    form.Name = std::move(name);
     form.LongitudeDegrees = lon->Degrees;
     form.LongitudeMinutes = lon->Minutes;
     form.LatitudeDegrees = lat->Degrees;
@@ -158,16 +170,39 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     form.IsSouth = lat->Negative;
     form.IsDaylightSaving = *dst;
 
-    ReadingSession session;
-    ReadingSession::Outcome outcome = session.Read(form);
-    if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
-    return NamedReading{std::move(name), *outcome.Reading, *zone, session.LastBirthData()};
+    return ReadForm(form);
 }
 
-ReadingOrError ReadCsvBirth(std::string_view line) {
-    const std::vector<std::string> f = ParseCsvLine(line);
+ReadingOrError ReadCsvBirth(std::string_view line) { return ReadCsvFields(ParseCsvLine(line)); }
+
+ReadingOrError ReadCsvFields(const std::vector<std::string>& f) {
     if (f.size() != 7) return std::string("expected 7 columns: name,date,time,zone,dst,lat,lon");
-    return ReadBirth({f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
+    return ReadBirth({f[0], f[1], f[2], f[3], f[4], f[5], f[6], true});
+}
+
+ReadingOrError ReadFileBirth(const births::Birth& birth) {
+    if (!birth.Error.empty()) return birth.Error;
+    if (birth.ZoneRow < 0) return births::ReadingRefusal(birth);
+    std::optional<std::string> name = NameFromFile(birth.Data.Name);
+    if (!name) return std::string("name: holds a control character");
+    const BirthData& d = birth.Data;
+    BirthFormValues form;
+    form.Name = std::move(*name);
+    form.LongitudeDegrees = std::to_string(d.LongitudeDegrees);
+    form.LongitudeMinutes = std::to_string(d.LongitudeMinutes);
+    form.LatitudeDegrees = std::to_string(d.LatitudeDegrees);
+    form.LatitudeMinutes = std::to_string(d.LatitudeMinutes);
+    form.MonthPosition = d.Month - 1;
+    form.DayPosition = d.Day - 1;
+    form.Year = d.Year;
+    form.YearPosition = d.Year - kFirstYear;
+    form.Hour = d.Hour;
+    form.Minute = d.Minute;
+    form.ZoneIndex = birth.ZoneRow;
+    form.IsEast = d.IsEast;
+    form.IsSouth = d.IsSouth;
+    form.IsDaylightSaving = d.IsDaylightSaving;
+    return ReadForm(form);
 }
 
 std::string FormatIsoMinute(const CivilDateTime& t) {
@@ -234,11 +269,11 @@ void AppendLongitude(std::string& out, std::string_view key, double degrees) {
     if (rounded >= 360.0) rounded -= 360.0;
     if (!(rounded >= 0.0)) rounded = 0.0;
     char text[24];
-    std::snprintf(text, sizeof text, "%.4f", rounded);
+    const auto written = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, 4);  // as "%.4f"
     out += ",\"";
     out += key;
     out += "\":";
-    out += text;
+    out.append(text, written.ptr);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "births/births.h"
 #include "reading/reading_driver.h"
 
 namespace quorvane::cli {
@@ -33,6 +34,10 @@ std::vector<std::string> ParseCsvLine(std::string_view line);
 // One birth as text, before any checking.
 struct BirthText {
     std::string Name, Date, Time, Zone, Dst, Latitude, Longitude;
+    // A name typed on the command line is held to the name field's typing rule (letters A-Z and blanks,
+    // made capitals); a name from a file is used as it stands, in any script and with the hyphens,
+    // apostrophes and periods real names have.
+    bool NameFromFile = false;
 };
 
 struct NamedReading {
@@ -49,6 +54,14 @@ using ReadingOrError = std::variant<NamedReading, std::string>;
 ReadingOrError ReadBirth(const BirthText& birth);
 // One CSV line with the columns name,date,time,zone,dst,lat,lon.
 ReadingOrError ReadCsvBirth(std::string_view line);
+// One CSV record's fields, as above.
+ReadingOrError ReadCsvFields(const std::vector<std::string>& fields);
+// One record of a births file as read (an AAF record): its refusal, or its reading.
+ReadingOrError ReadFileBirth(const births::Birth& birth);
+
+// A name from a file as the reading uses it: what the name field would make of it when it could be typed
+// (capitals), else the name as it stands; nothing when it holds control characters.
+std::optional<std::string> NameFromFile(std::string_view name);
 
 std::string FormatIsoMinute(const CivilDateTime& t);  // 1985-06-15T07:30Z
 

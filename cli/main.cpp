@@ -1,6 +1,9 @@
 // quorvane-cli: a galactic astrology reading on the command line, one birth or a CSV batch.
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -8,17 +11,16 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <iterator>
-#include <sstream>
 #include "atlas/atlas.h"
-#include "births/births.h"
-#include "common/version.h"
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
+#include "births/births.h"
+#include "births/csv.h"
 #include "cli/birth_line.h"
 #include "cli/localized_text.h"
-#include "l10n/core_texts.h"
 #include "cli/report_outputs.h"
+#include "common/version.h"
+#include "l10n/core_texts.h"
 #include "reading/time_zones.h"
 
 namespace {
@@ -33,56 +35,126 @@ constexpr int kExitUsage = 2;
 constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--dst", "--lat", "--lon", "--place",
                                                  "--pdf", "--paper", "--wheel", "--size", "--theme"};
 
-void ListZones() {
-    const auto& table = TimeZoneTable();
-    for (std::size_t i = 0; i < table.size(); ++i) std::printf("%2zu  %.*s\n", i, static_cast<int>(table[i].DisplayString.size()), table[i].DisplayString.data());
+// Standard output, checked: a write that fails (a full disk) ends the program with a message and exit 1.
+// A closed pipe ends it quietly, through SIGPIPE, as it ends any program that writes into a pipe.
+[[noreturn]] void OutputFailed(int error) {
+    if (error == EPIPE) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+    std::cerr << "quorvane-cli: the output could not be written: " << std::strerror(error) << "\n";
+    std::_Exit(kExitRefused);
 }
 
-// Reads CSV births from standard input and writes one JSON line per birth, in input order.
-int RunBatch() {
-    std::ios::sync_with_stdio(false);
-    std::string line, out;
-    out.reserve(1 << 20);
-    long number = 0;
-    bool refused = false;
-    auto emit = [&](long lineNumber, const ReadingOrError& result) {
+void Print(std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) OutputFailed(errno);
+}
+
+// Everything written so far reached its destination; else the message and exit 1.
+int FinishOutput(int status) {
+    std::cout.flush();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout.good()) OutputFailed(errno ? errno : EIO);
+    return status;
+}
+
+std::string ReadStandardInput() {
+    std::string input;
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) input.append(buffer, got);
+    return input;
+}
+
+void ListZones(std::string_view language) {
+    for (int i = 0; i < kTimeZoneCount; ++i) {
+        std::string line = (i < 10 ? " " : "") + std::to_string(i) + "  ";
+        line += l10n::ZoneRowText(language, i);
+        line += '\n';
+        Print(line);
+    }
+}
+
+// JSON Lines of a batch, in input order, written a megabyte at a time.
+class BatchOutput {
+public:
+    BatchOutput() { out_.reserve(kChunk); }
+    void Add(long lineNumber, const ReadingOrError& result) {
         if (const auto* reading = std::get_if<NamedReading>(&result)) {
-            out += FormatJson(*reading, false);
+            out_ += FormatJson(*reading, false);
         } else {
-            out += FormatJsonError(lineNumber, std::get<std::string>(result));
-            refused = true;
+            out_ += FormatJsonError(lineNumber, std::get<std::string>(result));
+            refused_ = true;
         }
-        out += '\n';
-        if (out.size() > (1 << 20) - 4096) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
-    };
-    const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+        out_ += '\n';
+        if (out_.size() > kChunk - 4096) Flush();
+    }
+    void Flush() {
+        Print(out_);
+        out_.clear();
+    }
+    bool Refused() const { return refused_; }
+
+private:
+    static constexpr std::size_t kChunk = 1 << 20;
+    std::string out_;
+    bool refused_ = false;
+};
+
+// Reads births from standard input, CSV lines or AAF records, and writes one JSON line per birth.
+int RunBatch() {
+    const std::string input = ReadStandardInput();
+    BatchOutput out;
     if (births::LooksLikeAaf(input)) {
-        // Each AAF record is read as the batch's own CSV line, numbered by its #A93 line.
-        for (const auto& birth : births::ReadAaf(input).Births) {
-            if (!birth.Error.empty() || birth.ZoneRow < 0) {
-                emit(birth.Line, birth.Error.empty() ? births::ReadingRefusal(birth) : birth.Error);
-                continue;
-            }
-            births::Book one;
-            one.Births = {birth};
-            std::string csv = births::WriteCsv(one);
-            csv = csv.substr(csv.find('\n') + 1);
-            csv.pop_back();
-            emit(birth.Line, ReadCsvBirth(csv));
-        }
+        // Each record is numbered by its #A93 line.
+        births::AafReader reader(input);
+        births::Birth birth;
+        while (reader.Next(birth)) out.Add(birth.Line, ReadFileBirth(birth));
     } else {
-        std::istringstream lines(input);
-        while (std::getline(lines, line)) {
-            ++number;
-            if (number == 1 && line.rfind("name,", 0) == 0) continue;  // header
-            if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-            emit(number, ReadCsvBirth(line));
+        births::Encoding encoding = births::Encoding::Utf8;
+        const std::string text = births::AsUtf8(input, encoding);
+        csv::Reader reader(text);
+        csv::Record record;
+        bool first = true;
+        while (reader.Next(record)) {
+            const bool header = first && record.Text.rfind("name,", 0) == 0;
+            first = false;
+            if (header || csv::IsBlank(record)) continue;
+            out.Add(record.Line, record.UnclosedQuote ? ReadingOrError(std::string("a quoted field is never closed"))
+                                                      : ReadCsvFields(record.Fields));
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    out.Flush();
+    return out.Refused() ? kExitRefused : 0;
+}
+
+// --to: the births of standard input in the other format (or the same). A record that cannot be written
+// in the new format is named on standard error with its line, and the exit status is 1.
+int ConvertBirths(const std::string& format) {
+    const std::string input = ReadStandardInput();
+    const bool fromAaf = births::LooksLikeAaf(input);
+    births::Book book = fromAaf ? births::ReadAaf(input) : births::ReadCsv(input);
+    bool refused = false;
+    std::vector<births::Birth> kept;
+    for (births::Birth& birth : book.Births) {
+        const bool unreadable = !birth.Error.empty();
+        if (unreadable && fromAaf && format == "aaf") {
+            std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Error << " (the record is kept as it stands)\n";
+            refused = true;
+        } else if (unreadable || (format == "csv" && birth.ZoneRow < 0)) {
+            std::cerr << "quorvane-cli: line " << birth.Line << ": "
+                      << (unreadable ? birth.Error : births::ReadingRefusal(birth) + " (CSV holds zone rows only)")
+                      << "; left out\n";
+            refused = true;
+            continue;
+        }
+        if (!fromAaf) {
+            birth.Lines.clear();  // a CSV line is no AAF chunk: the birth is written anew
+            birth.Modified = true;
+        }
+        kept.push_back(std::move(birth));
+    }
+    book.Births = std::move(kept);
+    Print(format == "aaf" ? births::WriteAaf(book) : births::WriteCsv(book));
     return refused ? kExitRefused : 0;
 }
 
@@ -162,10 +234,10 @@ int ListPlaces(const std::string& query, bool json) {
                             {"longitude", p.Longitude}, {"timeZone", p.TimeZoneId}, {"population", p.Population},
                             {"geonameId", p.GeoNameId}});
         else
-            std::cout << (m.MatchedName.empty() ? "" : matched + " \u2192 ") << DescribePlace(p) << "  " << lat << " "
-                      << lon << "  " << p.TimeZoneId << "\n";
+            Print((m.MatchedName.empty() ? "" : matched + " \u2192 ") + DescribePlace(p) + "  " + lat + " " + lon + "  " +
+                  p.TimeZoneId + "\n");
     }
-    if (json) std::cout << list.dump() << "\n";
+    if (json) Print(list.dump() + "\n");
     if (matches.empty()) {
         std::cerr << "quorvane-cli: \"" << query << "\" matches no place in the atlas\n";
         return kExitRefused;
@@ -202,9 +274,7 @@ std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& cho
     return j.dump();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     CLI::App app{"Quorvane: a galactic astrology birth reading.\n"
                  "Example: quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat 40N42 --lon 74W00",
                  "quorvane-cli"};
@@ -254,23 +324,14 @@ int main(int argc, char** argv) {
     }
 
     if (zones) {
-        ListZones();
+        ListZones(language);
         return 0;
     }
 #ifndef QUORVANE_WITH_REPORT
     if (reportOptions.Wanted() && !batch) return RunReportProgram(argv);
 #endif
     if (app.count("--find") > 0) return ListPlaces(findQuery, json);
-    if (!convertTo.empty()) {
-        // AAF to AAF keeps every chunk; CSV holds only the births it can (refused ones are named on stderr).
-        const std::string in((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-        const auto book = births::LooksLikeAaf(in) ? births::ReadAaf(in) : births::ReadCsv(in);
-        for (const auto& b : book.Births)
-            if (!b.Error.empty() || (convertTo == "csv" && b.ZoneRow < 0))
-                std::cerr << "quorvane-cli: line " << b.Line << ": " << (b.Error.empty() ? b.Note : b.Error) << '\n';
-        std::cout << (convertTo == "aaf" ? births::WriteAaf(book) : births::WriteCsv(book));
-        return 0;
-    }
+    if (!convertTo.empty()) return ConvertBirths(convertTo);
     if (batch) {
         // A batch takes every birth from standard input: an option of a single reading would be ignored.
         for (const auto* option : kSingleReadingOptions)
@@ -313,9 +374,18 @@ int main(int argc, char** argv) {
         if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "", argc, argv)) return status;
 #endif
     if (place)
-        std::cout << (json ? WithPlaceJson(FormatJson(reading, true), *place, birth) + "\n"
-                           : PlaceLines(*place, birth, language) + "\n" + FormatText(reading, language));
+        Print(json ? WithPlaceJson(FormatJson(reading, true), *place, birth) + "\n"
+                   : PlaceLines(*place, birth, language) + "\n" + FormatText(reading, language));
     else
-        std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading, language));
+        Print(json ? FormatJson(reading, true) + "\n" : FormatText(reading, language));
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A closed pipe ends the program quietly, even when the caller ignored SIGPIPE.
+    std::signal(SIGPIPE, SIG_DFL);
+    const int status = Run(argc, argv);
+    return FinishOutput(status);
 }

@@ -406,7 +406,7 @@ private slots:
         auto* unreadable = Child<QListWidget>(Window(), "birthsUnreadable");
         QVERIFY(unreadable->isVisibleTo(Window()));
         QCOMPARE(unreadable->count(), 1);
-        QVERIFY2(unreadable->item(0)->text().startsWith(QStringLiteral("Line 6: the date \"31.2.19x5\"")),
+        QVERIFY2(unreadable->item(0)->text().startsWith(QStringLiteral("Line 6 (Ada Okafor): the date \"31.2.19x5\" is not day.month.year")),
                  qPrintable(unreadable->item(0)->text()));
         QCOMPARE(ShownNames(), (QStringList{"Tobias Ferber", "Mia Lind", "Jürgen Brandt"}));
         Window()->FilterBox()->setText(QStringLiteral("MÜNCHEN"));

@@ -343,7 +343,12 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
         birth.StandardOffset = {row.Hours, row.Minutes};
         birth.Note.clear();
     }
+    const BirthData before = birth.Data;
     birth.Data = BirthDataOf(form, birth.StandardOffset);
+    // The form shows whole minutes: seconds a file gave stay only while date and time are unchanged.
+    if (before.Year != birth.Data.Year || before.Month != birth.Data.Month || before.Day != birth.Data.Day ||
+        before.Hour != birth.Data.Hour || before.Minute != birth.Data.Minute)
+        birth.Second = 0;
     const BirthForm::PlaceTexts place = form_.PlaceFields();
     birth.Place = ToStd(place.State.isEmpty() ? place.City : place.City + u'/' + place.State);
     birth.Country = ToStd(place.Country);

@@ -21,6 +21,18 @@
 
 namespace quorvane {
 
+namespace {
+
+// "Line 6 (Ada Okafor): the date ..." : the record's name beside its line, when the record gives one.
+QString UnreadableText(const births::Birth& birth) {
+    const QString name = ToQString(births::RecordName(birth));
+    const QString where = name.isEmpty() ? QStringLiteral("Line %1").arg(birth.Line)
+                                         : QStringLiteral("Line %1 (%2)").arg(birth.Line).arg(name);
+    return where + QStringLiteral(": ") + ToQString(birth.Error);
+}
+
+}  // namespace
+
 BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     : QWidget(parent, Qt::Window), book_(book), model_(new BirthsListModel(this)) {
     setObjectName(QStringLiteral("BirthsWindow"));
@@ -152,7 +164,7 @@ void BirthsWindow::Refill() {
     if (file) {
         for (const births::Birth& birth : file->Book.Births)
             if (!birth.Error.empty())
-                unreadable_->addItem(QStringLiteral("Line %1: %2").arg(birth.Line).arg(ToQString(birth.Error)));
+                unreadable_->addItem(UnreadableText(birth));
     }
     unreadableTitle_->setVisible(unreadable_->count() > 0);
     unreadable_->setVisible(unreadable_->count() > 0);

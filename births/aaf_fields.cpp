@@ -1,0 +1,275 @@
+#include "births/aaf_fields.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+
+namespace quorvane::births {
+
+namespace {
+
+constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",   "May",      "June",
+                                                     "July",    "August",   "September", "October", "November", "December"};
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+
+// The first character that is not a digit, or npos.
+std::size_t FirstNonDigit(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!IsDigit(text[i])) return i;
+    return std::string_view::npos;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text.substr(0, 40)) + "\""; }
+
+bool IsLeapYear(int year, bool julian) {
+    if (julian) return year % 4 == 0;
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month, bool julian) {
+    static constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year, julian) ? 29 : days[static_cast<std::size_t>(month - 1)];
+}
+
+// Splits "a<sep>b<sep>c" into at most `count` parts; false when there are more.
+template <std::size_t N>
+bool SplitInto(std::string_view text, char separator, std::array<std::string_view, N>& parts, std::size_t& count) {
+    count = 0;
+    for (;;) {
+        if (count == N) return false;
+        const auto at = text.find(separator);
+        parts[count++] = text.substr(0, at);
+        if (at == std::string_view::npos) return true;
+        text.remove_prefix(at + 1);
+    }
+}
+
+}  // namespace
+
+std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Written out rather than through find_first_not_of, which searches the blanks once for each character:
+// a batch trims millions of fields.
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+long GregorianDayNumber(int year, int month, int day) {
+    const long a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+
+long JulianCalendarDayNumber(int year, int month, int day) {
+    const long a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - 32083;
+}
+
+CalendarDate GregorianDate(long dayNumber) {
+    const long a = dayNumber + 32044, b = (4 * a + 3) / 146097, c = a - 146097 * b / 4;
+    const long d = (4 * c + 3) / 1461, e = c - 1461 * d / 4, m = (5 * e + 2) / 153;
+    CalendarDate date;
+    date.Day = static_cast<int>(e - (153 * m + 2) / 5 + 1);
+    date.Month = static_cast<int>(m + 3 - 12 * (m / 10));
+    date.Year = static_cast<int>(100 * b + d - 4800 + m / 10);
+    return date;
+}
+
+Parsed<CalendarDate> ParseDate(std::string_view text) {
+    text = TrimBlanks(text);
+    const auto malformed = [text] { return "the date " + Quoted(text) + " is not day.month.year"; };
+    bool julian = false;
+    if (!text.empty() && (Lower(text.back()) == 'g' || Lower(text.back()) == 'j')) {
+        julian = Lower(text.back()) == 'j';
+        text.remove_suffix(1);
+    }
+    std::array<std::string_view, 3> parts;
+    std::size_t count = 0;
+    if (!SplitInto(text, '.', parts, count) || count != 3) return {std::nullopt, malformed()};
+    const auto day = Digits(parts[0], 2), month = Digits(parts[1], 2), year = Digits(parts[2], 4);
+    if (!day || !month || !year) return {std::nullopt, malformed()};
+    if (*month < 1 || *month > 12)
+        return {std::nullopt, "the month " + std::to_string(*month) + " of the date " + Quoted(text) + " is not 1 to 12"};
+    if (*day < 1 || *day > DaysInMonth(*year, *month, julian))
+        return {std::nullopt, "the day " + std::to_string(*day) + " of the date " + Quoted(text) + " does not exist in " +
+                                  kMonthNames[static_cast<std::size_t>(*month - 1)] + " " + std::to_string(*year) +
+                                  (julian ? " (Julian calendar)" : "")};
+    CalendarDate date{*year, *month, *day, julian};
+    if (julian) {
+        date = GregorianDate(JulianCalendarDayNumber(*year, *month, *day));
+        date.WasJulian = true;
+    }
+    if (date.Year < kFirstYear || date.Year > kLastYear)
+        return {std::nullopt, "the year " + std::to_string(date.Year) + " lies outside " + std::to_string(kFirstYear) +
+                                  "\u2013" + std::to_string(kLastYear)};
+    return {date, {}};
+}
+
+Parsed<ClockTime> ParseTime(std::string_view text) {
+    text = TrimBlanks(text);
+    const auto malformed = [text] { return "the time " + Quoted(text) + " is not hours:minutes or hours:minutes:seconds"; };
+    std::array<std::string_view, 3> parts;
+    std::size_t count = 0;
+    if (!SplitInto(text, ':', parts, count) || count < 2) return {std::nullopt, malformed()};
+    const auto hour = Digits(parts[0], 2), minute = Digits(parts[1], 2);
+    const auto second = count == 3 ? Digits(parts[2], 2) : std::optional<int>(0);
+    if (!hour || !minute || !second) return {std::nullopt, malformed()};
+    if (*hour > 23) return {std::nullopt, "the hour " + std::to_string(*hour) + " of the time " + Quoted(text) + " is not 0 to 23"};
+    if (*minute > 59)
+        return {std::nullopt, "the minute " + std::to_string(*minute) + " of the time " + Quoted(text) + " is not 0 to 59"};
+    if (*second > 59)
+        return {std::nullopt, "the second " + std::to_string(*second) + " of the time " + Quoted(text) + " is not 0 to 59"};
+    return {ClockTime{*hour, *minute, *second}, {}};
+}
+
+Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees, std::string_view field) {
+    text = TrimBlanks(text);
+    const auto malformed = [=] {
+        const std::string example = positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30";
+        return "the " + std::string(field) + " " + Quoted(text) + " is not degrees, " +
+               static_cast<char>(positive - 'a' + 'A') + " or " + static_cast<char>(negative - 'a' + 'A') +
+               ", minutes (like " + example + ")";
+    };
+    const auto letter = FirstNonDigit(text);
+    if (letter == std::string_view::npos || (Lower(text[letter]) != positive && Lower(text[letter]) != negative))
+        return {std::nullopt, malformed()};
+    std::array<std::string_view, 2> parts;
+    std::size_t count = 0;
+    if (!SplitInto(text.substr(letter + 1), ':', parts, count)) return {std::nullopt, malformed()};
+    const auto degrees = Digits(text.substr(0, letter), 3);
+    const auto minutes = parts[0].empty() && count == 1 ? std::optional<int>(0) : Digits(parts[0], 2);
+    const auto seconds = count == 2 ? Digits(parts[1], 2) : std::optional<int>(0);
+    if (!degrees || !minutes || !seconds) return {std::nullopt, malformed()};
+    if (*degrees > maxDegrees)
+        return {std::nullopt, "the " + std::string(field) + " " + Quoted(text) + " has " + std::to_string(*degrees) +
+                                  " degrees; at most " + std::to_string(maxDegrees)};
+    if (*minutes > 59 || *seconds > 59)
+        return {std::nullopt, "the " + std::string(field) + " " + Quoted(text) + " has more than 59 " +
+                                  (*minutes > 59 ? "minutes" : "seconds")};
+    return {Angle{*degrees, *minutes, *seconds, Lower(text[letter]) == negative}, {}};
+}
+
+Parsed<ZoneOffset> ParseZone(std::string_view text) {
+    text = TrimBlanks(text);
+    const auto malformed = [text] {
+        return "the zone " + Quoted(text) + " is not hours, h, e or w, minutes (like 1he00, 5hw30 or 0e21:48)";
+    };
+    int secondsEast = 0;
+    std::size_t direction = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size() && direction == std::string_view::npos; ++i)
+        if (Lower(text[i]) == 'e' || Lower(text[i]) == 'w') direction = i;
+    if (direction == std::string_view::npos) {
+        // A bare number of hours, east of Greenwich unless negative: "1", "-5", "5.5", "+5.75".
+        std::string_view number = text;
+        bool west = false;
+        if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+            west = number.front() == '-';
+            number.remove_prefix(1);
+        }
+        const auto point = number.find('.');
+        const auto hours = Digits(number.substr(0, point), 2);
+        int fraction = 0, scale = 1;
+        if (point != std::string_view::npos) {
+            const std::string_view decimals = number.substr(point + 1);
+            const auto value = Digits(decimals, 4);
+            if (!value) return {std::nullopt, malformed()};
+            fraction = *value;
+            for (std::size_t i = 0; i < decimals.size(); ++i) scale *= 10;
+        }
+        if (!hours) return {std::nullopt, malformed()};
+        secondsEast = *hours * 3600 + static_cast<int>(std::lround(3600.0 * fraction / scale));
+        if (west) secondsEast = -secondsEast;
+    } else {
+        std::string_view hoursText = text.substr(0, direction);
+        if (!hoursText.empty() && Lower(hoursText.back()) == 'h') hoursText.remove_suffix(1);
+        const auto hours = Digits(hoursText, 2);
+        std::array<std::string_view, 2> parts;
+        std::size_t count = 0;
+        if (!hours || !SplitInto(text.substr(direction + 1), ':', parts, count)) return {std::nullopt, malformed()};
+        const auto minutes = parts[0].empty() && count == 1 ? std::optional<int>(0) : Digits(parts[0], 2);
+        const auto seconds = count == 2 ? Digits(parts[1], 2) : std::optional<int>(0);
+        if (!minutes || !seconds || *minutes > 59 || *seconds > 59) return {std::nullopt, malformed()};
+        secondsEast = *hours * 3600 + *minutes * 60 + *seconds;
+        if (Lower(text[direction]) == 'w') secondsEast = -secondsEast;
+    }
+    if (std::abs(secondsEast) > ZoneOffset::kMaxSeconds) return {std::nullopt, "the zone " + Quoted(text) + " lies more than 15 hours from Greenwich"};
+    return {ZoneOffset::FromSecondsWest(-secondsEast), {}};
+}
+
+Parsed<DaylightFlag> ParseDaylightFlag(std::string_view text) {
+    text = TrimBlanks(text);
+    if (text == "0") return {DaylightFlag::Standard, {}};
+    if (text == "1") return {DaylightFlag::Daylight, {}};
+    if (text == "*" || text.empty()) return {DaylightFlag::Unknown, {}};
+    std::string lower;
+    for (const char c : text) lower += Lower(c);
+    if (lower == "l" || lower == "lmt" || lower == "m") return {DaylightFlag::LocalMeanTime, {}};
+    return {std::nullopt, "the daylight flag " + Quoted(text) + " is not 0, 1, * or LMT"};
+}
+
+std::optional<JulianDay> ParseJulianDay(std::string_view text) {
+    text = TrimBlanks(text);
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view decimals = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (whole.empty() || whole.size() > 8 || decimals.size() > 9) return std::nullopt;
+    if (FirstNonDigit(whole) != std::string_view::npos || FirstNonDigit(decimals) != std::string_view::npos)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return JulianDay{value, std::pow(10.0, -static_cast<double>(decimals.size()))};
+}
+
+std::string ZoneText(ZoneOffset offset) {
+    const int west = offset.TotalSecondsWest();
+    const int magnitude = std::abs(west);
+    char text[24];
+    if (magnitude % 60 != 0)
+        std::snprintf(text, sizeof text, "%dh%c%02d:%02d", magnitude / 3600, west > 0 ? 'w' : 'e', magnitude / 60 % 60,
+                      magnitude % 60);
+    else
+        std::snprintf(text, sizeof text, "%dh%c%02d", magnitude / 3600, west > 0 ? 'w' : 'e', magnitude / 60 % 60);
+    return text;
+}
+
+ZoneOffset LocalMeanTime(int longitudeSecondsEast) {
+    // 15 seconds of arc are one second of time.
+    const int secondsEast = static_cast<int>(std::lround(longitudeSecondsEast / 15.0));
+    return ZoneOffset::FromSecondsWest(-secondsEast);
+}
+
+std::string InstantText(double julianDay) {
+    static constexpr std::array<const char*, 12> shortNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const double shifted = julianDay + 0.5;
+    long dayNumber = static_cast<long>(std::floor(shifted));
+    long seconds = std::lround((shifted - static_cast<double>(dayNumber)) * 86400.0);
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        ++dayNumber;
+    }
+    const CalendarDate date = GregorianDate(dayNumber);
+    char text[48];
+    std::snprintf(text, sizeof text, "%d %s %d %02ld:%02ld:%02ld UT", date.Day,
+                  shortNames[static_cast<std::size_t>(date.Month - 1)], date.Year, seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    return text;
+}
+
+}  // namespace quorvane::births
