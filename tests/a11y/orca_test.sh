@@ -192,7 +192,7 @@ start_app() {
 step "The program starts on the birth-data form"
 start_app
 program=$started
-heard "Quorvane v1.35 frame"
+heard "Quorvane v1.35 frame" 40
 heard "^Name text"
 quiet
 

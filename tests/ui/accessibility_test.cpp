@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "ui/atlas/place_finder_dialog.h"
+#include "ui/atlas/zone_suggestion_line.h"
 #include "ui/forms/frmAbout.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
@@ -305,6 +306,26 @@ private slots:
         QTest::keyClick(planet, Qt::Key_Escape);
         QCOMPARE(exit.size(), 2);
         QCOMPARE(t->quits, 1);
+    }
+
+    // The strips are named panels, not frames that screen readers take for windows; the zone suggestion is
+    // a notification; the reading's headings are heard with their values, not on their own.
+    void stripsNotificationsAndHeadings() {
+        for (const char* strip : {"Frame2", "Frame5"}) {
+            QCOMPARE(Of(form.get(), strip)->role(), QAccessible::Grouping);
+            QVERIFY(!Of(form.get(), strip)->text(QAccessible::Name).isEmpty());
+        }
+        auto* line = form->findChild<ZoneSuggestionLine*>(QStringLiteral("zoneSuggestion"));
+        QVERIFY(line);
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(line->findChild<QLabel*>());
+        QCOMPARE(note->role(), QAccessible::Notification);
+        QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Time zone suggestion"));
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        QCOMPARE(Of(display, "Frame1")->role(), QAccessible::Grouping);
+        QVERIFY(Of(display, "hdrSunRulingPlanet")->state().invisible);
+        QVERIFY(!Of(display, "lblGalacticSunSignRulingPlanet")->state().invisible);
+        QVERIFY(Of(display, "lblGalacticSunSignRulingPlanet")->text(QAccessible::Name).startsWith(QStringLiteral("Ruling Planet, ")));
     }
 
     // Covers windows added later too: any control without a name is a fault.

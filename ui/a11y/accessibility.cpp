@@ -385,15 +385,21 @@ void MakeReachableByTab(QLabel* value) {
     value->installEventFilter(new ValueFocusMark(value));
 }
 
-void SpokenWithItsValue(QLabel* heading) {
+namespace {
+// Sets a mark that chooses a label's interface. An interface built before the mark (setting a text or a
+// name builds one) is dropped, so that the next question builds the marked one.
+template <class Marked>
+void MarkLabel(QLabel* label, const char* mark) {
     InstallAccessibleInterfaces();
-    heading->setProperty(kHeadingOfValue, true);
+    label->setProperty(mark, true);
+    if (QAccessibleInterface* built = QAccessible::queryAccessibleInterface(label); built && !dynamic_cast<Marked*>(built))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
 }
+}  // namespace
 
-void MarkAsNotification(QLabel* label) {
-    InstallAccessibleInterfaces();
-    label->setProperty(kNotification, true);
-}
+void SpokenWithItsValue(QLabel* heading) { MarkLabel<AccessibleHeadingOfValue>(heading, kHeadingOfValue); }
+
+void MarkAsNotification(QLabel* label) { MarkLabel<AccessibleNotification>(label, kNotification); }
 
 void Announce(QLabel* notification) {
     if (!QAccessible::isActive()) return;
