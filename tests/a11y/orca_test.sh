@@ -71,7 +71,7 @@ AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 DefaultLanguage "en"
 LogLevel 2
-LogDir "$artifacts"
+LogDir "$work"
 EOF
 export SPEECHD_ADDRESS=unix_socket:$XDG_RUNTIME_DIR/speechd.sock
 speech-dispatcher -s -t 0 -C "$speechd_conf" -c unix_socket -S "$XDG_RUNTIME_DIR/speechd.sock" \
