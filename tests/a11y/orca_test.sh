@@ -90,7 +90,7 @@ step_start=1
 lines() { [ -f "$log" ] && wc -l <"$log" || echo 0; }
 # What Orca said from line $1 of its log on, one utterance a line.
 spoken_since() {
-  tail -n +"$1" "$log" 2>/dev/null | sed -nE "s/^.*SPEECH OUTPUT: '(.*)'( ?\{.*\})? *$/\1/p" | grep -v '^$' || true
+  tail -n +"$1" "$log" 2>/dev/null | sed -nE "s/^.*SPEECH OUTPUT: '(.*)'( ?[[{].*)? *$/\1/p" | grep -v '^$' || true
 }
 # A step: its title goes into the transcript, and what Orca says from here on belongs to it.
 step() {
@@ -203,9 +203,23 @@ start_app() {
   started=$!
 }
 
+# Waits until a window titled $1 is shown, and makes sure it has the focus (on a loaded machine the window
+# manager can be late to give it).
+shown_window() {
+  local id=""
+  for _ in $(seq 600); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    kill -0 "$program" 2>/dev/null || fail "the program ended in step \"$step_title\""
+    sleep 0.1
+  done
+  [ -n "$id" ] || fail "no window /$1/ in step \"$step_title\""
+  xdotool windowactivate --sync "$id" 2>/dev/null || true
+}
+
 step "The program starts on the birth-data form"
 start_app
 program=$started
+shown_window '^Quorvane v1\.35$'
 heard "Quorvane v1.35 frame" 40
 heard "^Name text"
 quiet
@@ -299,6 +313,13 @@ press Tab "Click Here To Find Latitude & Longitude push button"
 press Tab "Get My Galactic Astrology Reading push button"
 press Return "Galactic Sun Sign, [A-Z][a-z]+" 20
 not_heard "discussion board"
+
+step "Flat review (keypad 8, 9, 9, 7): the reading's lines, beyond the strips"
+press KP_Up "Galactic Sun Sign, [A-Z]"
+press KP_Prior "Ruling Planet, [A-Z]"
+press KP_Prior "Constellation, [A-Z]"
+press KP_Home "Ruling Planet, [A-Z]"
+not_heard "^(Ruling Planet|Constellation|Keywords)$"
 
 step "Tab through the reading: every value of the four frames, each once with its heading"
 for frame in "Galactic Sun Sign" "Galactic Ascendant" "Galactic Moon Sign" "Galactic Descendant"; do

@@ -357,7 +357,7 @@ protected:
         painting_ = false;
         if (label->hasFocus()) {
             QPainter painter(label);
-            painter.setPen(QPen(label->palette().color(label->foregroundRole()), 1, Qt::DotLine));
+            painter.setPen(QPen(label->palette().color(label->foregroundRole()), 1));
             painter.drawRect(label->rect().adjusted(0, 0, -1, -1));
         }
         return true;
