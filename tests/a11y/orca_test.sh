@@ -168,16 +168,6 @@ press() {
   done
   fail "after $1 Orca did not say /$2/ in step \"$step_title\""
 }
-# The last thing Orca said.
-last_said() { spoken_since "$step_start" | tail -n 1; }
-# Presses Tab (or the key given as $2) until Orca's last utterance matches $1, at most ${3:-12} times.
-tab_to() {
-  for _ in $(seq "${3:-12}"); do
-    key "${2:-Tab}"
-    spoken_since "$step_start" | tail -n 3 | grep -Eq -- "$1" && return 0
-  done
-  fail "Tab did not reach /$1/ in step \"$step_title\""
-}
 alive() { kill -0 "$program" 2>/dev/null || fail "the program ended in step \"$step_title\""; }
 ended() {
   for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || return 0; sleep 0.1; done
@@ -223,8 +213,6 @@ shown_window '^Quorvane v1\.35$'
 heard "Quorvane v1.35 frame" 40
 heard "^Name text"
 quiet
-
-[ -n "${ORCA_TEST_HOLD:-}" ] && { env | grep -E "^(DISPLAY|DBUS_SESSION_BUS_ADDRESS|HOME|XDG_RUNTIME_DIR)=" >"$ORCA_TEST_HOLD.env"; sleep 60; }
 
 step "Name: typing asha"
 type_text "asha"
