@@ -10,9 +10,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QtTest>
 
 #include "ui/atlas/place_finder_dialog.h"
+#include "ui/atlas/zone_suggestion_line.h"
 #include "ui/forms/frmAbout.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
@@ -149,7 +151,10 @@ private slots:
         // The visible labels point at their fields.
         QCOMPARE(Child<QLabel>(form.get(), "Label13")->buddy(), Child(form.get(), "txtName"));
         QCOMPARE(Child<QLabel>(form.get(), "Label54")->buddy(), Child(form.get(), "txtMCity"));
-        QCOMPARE(Child<QLabel>(form.get(), "Label7")->buddy(), Child(form.get(), "txtLatD"));
+        // A label that stands for several fields ("Date of Birth") or for a unit ("Deg") labels none: each
+        // field is read by its own name.
+        QCOMPARE(Child<QLabel>(form.get(), "Label5")->buddy(), nullptr);
+        QCOMPARE(Child<QLabel>(form.get(), "Label7")->buddy(), nullptr);
     }
 
     // A closed list's entries are there to be read and pressed, not shown; the shown one is selected.
@@ -236,7 +241,15 @@ private slots:
         QApplication::setActiveWindow(display);
         QVERIFY(QTest::qWaitForWindowActive(display));
         QCOMPARE(TabOrderFrom(Child(display, "Label61")),
-                 (QStringList{"Label61", "txtGalacticSunSignDesc", "txtGalacticAscendantDesc", "txtGalacticMoonSignDesc",
+                 (QStringList{"Label61",
+                              "lblGalacticSunSign", "lblGalacticSunSignRulingPlanet", "lblGalacticSunSignConstellation",
+                              "lblGalacticSunSignKeywords", "txtGalacticSunSignDesc",
+                              "lblGalacticAscendant", "lblGalacticAscendantRulingPlanet", "lblGalacticAscendantConstellation",
+                              "lblGalacticAscendantKeywords", "txtGalacticAscendantDesc",
+                              "lblGalacticMoonSign", "lblGalacticMoonSignRulingPlanet", "lblGalacticMoonSignConstellation",
+                              "lblGalacticMoonSignKeywords", "txtGalacticMoonSignDesc",
+                              "lblGalacticDescendant", "lblGalacticDescendantRulingPlanet",
+                              "lblGalacticDescendantConstellation", "lblGalacticDescendantKeywords",
                               "txtGalacticDescendantDesc", "lblFullBrand", "lblCobrand", "cmdWheel", "cmdOK", "cmdExit"}));
         auto* box = Child<QPlainTextEdit>(display, "txtGalacticSunSignDesc");
         box->setFocus(Qt::TabFocusReason);
@@ -247,10 +260,72 @@ private slots:
         QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         QTest::keyClick(box, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), Child(display, "txtGalacticAscendantDesc"));
+        QCOMPARE(QApplication::focusWidget(), Child(display, "lblGalacticAscendant"));
         // Alt+D is the Donate command on the menu bar itself.
         QTest::keyClick(display, Qt::Key_D, Qt::AltModifier);
         QCOMPARE(t->web.Keys(), QStringList{"donate"});
+    }
+
+    // Keys a screen reader uses reach it first: Return presses a focused button as Space does, and on the
+    // reading form Enter and Esc act from the window's own key handling, not from shortcuts that run
+    // before the key is offered to the screen reader; Enter on a focused link opens it.
+    void returnAndEscapeActFromTheWindow() {
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto* browser = Child<QPushButton>(form.get(), "cmdBrowser");
+        browser->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(browser, Qt::Key_Return);
+        QTRY_COMPARE(t->messages.shown.size(), 1);
+        QCOMPARE(t->messages.shown[0].Text, QStringLiteral("Please Enter City"));
+
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        QVERIFY(display->findChildren<QShortcut*>().isEmpty());
+        QApplication::setActiveWindow(display);
+        QVERIFY(QTest::qWaitForWindowActive(display));
+        // The reading is what the form opens on.
+        QCOMPARE(QApplication::focusWidget(), Child(display, "lblGalacticSunSign"));
+        auto* banner = Child<LinkLabel>(display, "Label61");
+        banner->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(banner, Qt::Key_Return);
+        QCOMPARE(t->web.Keys(), QStringList{"home-page"});
+        QCOMPARE(t->quits, 0);
+        auto* wheel = Child<QPushButton>(display, "cmdWheel");
+        wheel->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(wheel, Qt::Key_Return);
+        QTRY_VERIFY(display->Wheel() && display->Wheel()->isVisible());
+        QTest::keyClick(display->Wheel(), Qt::Key_Escape);
+        QTRY_VERIFY(!display->Wheel());
+        QCOMPARE(t->quits, 0);
+        // A value has the focus, no button: Enter presses Exit; Esc does too.
+        QSignalSpy exit(Child<QPushButton>(display, "cmdExit"), &QPushButton::clicked);
+        auto* planet = Child(display, "lblGalacticSunSignRulingPlanet");
+        planet->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(planet, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(exit.size(), 1);
+        QTest::keyClick(planet, Qt::Key_Escape);
+        QCOMPARE(exit.size(), 2);
+        QCOMPARE(t->quits, 1);
+    }
+
+    // The strips are named panels, not frames that screen readers take for windows; the zone suggestion is
+    // a notification; the reading's headings are heard with their values, not on their own.
+    void stripsNotificationsAndHeadings() {
+        for (const char* strip : {"Frame2", "Frame5"}) {
+            QCOMPARE(Of(form.get(), strip)->role(), QAccessible::Grouping);
+            QVERIFY(!Of(form.get(), strip)->text(QAccessible::Name).isEmpty());
+        }
+        auto* line = form->findChild<ZoneSuggestionLine*>(QStringLiteral("zoneSuggestion"));
+        QVERIFY(line);
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(line->findChild<QLabel*>());
+        QCOMPARE(note->role(), QAccessible::Notification);
+        QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Time zone suggestion"));
+        frmDisplay* display = Read();
+        QVERIFY(display);
+        QCOMPARE(Of(display, "Frame1")->role(), QAccessible::Grouping);
+        QVERIFY(Of(display, "hdrSunRulingPlanet")->state().invisible);
+        QVERIFY(!Of(display, "lblGalacticSunSignRulingPlanet")->state().invisible);
+        QVERIFY(Of(display, "lblGalacticSunSignRulingPlanet")->text(QAccessible::Name).startsWith(QStringLiteral("Ruling Planet, ")));
     }
 
     // Covers windows added later too: any control without a name is a fault.

@@ -2,12 +2,20 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
+#include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -16,6 +24,11 @@
 namespace quorvane {
 
 namespace {
+
+// Marks on labels that the factory reads when it first builds a label's interface.
+constexpr char kHeadingOfValue[] = "quorvaneHeadingOfValue";
+constexpr char kNotification[] = "quorvaneNotification";
+constexpr char kReturnPressesButtons[] = "quorvaneReturnPressesButtons";
 
 // A LinkLabel is read as a link with a press action, not as static text.
 class AccessibleLinkLabel : public QAccessibleWidget {
@@ -72,6 +85,8 @@ public:
         QAccessible::State s;
         s.selectable = true;
         s.selected = isValid() && list_->currentIndex() == row_;
+        // The chosen entry of a closed list that has the focus is where the keys act.
+        s.focused = s.selected && list_->hasFocus() && !Open();
         s.invisible = !Open();
         s.disabled = !list_ || !list_->isEnabled();
         return s;
@@ -99,7 +114,20 @@ private:
 // also its one selected entry and the text a screen reader reads from it.
 class AccessibleNamedList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+        // The name stays what the list is for, so a name change says nothing of the new entry: a closed
+        // list changed by the keys tells its new value, and the chosen entry takes the focus within the
+        // list, which a screen reader speaks as it speaks an entry of an open list.
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int row) {
+            if (!QAccessible::isActive() || !list->hasFocus() || list->view()->isVisible()) return;
+            QAccessibleValueChangeEvent value(list, list->currentText());
+            QAccessible::updateAccessibility(&value);
+            if (row < 0) return;
+            QAccessibleEvent entry(list, QAccessible::Focus);
+            entry.setChild(row);
+            QAccessible::updateAccessibility(&entry);
+        });
+    }
     ~AccessibleNamedList() override {
         for (QAccessible::Id id : std::as_const(entries_)) QAccessible::deleteAccessibleInterface(id);
     }
@@ -172,8 +200,52 @@ private:
     mutable QHash<int, QAccessible::Id> entries_;
 };
 
+// A strip or panel drawn as a plain frame. Qt reads a QFrame as a "frame", the role of a window, so that a
+// screen reader takes each strip for a window of its own; it is a panel named for what it holds, or a
+// separator when it is a line.
+class AccessibleStrip : public QAccessibleWidget {
+public:
+    explicit AccessibleStrip(QFrame* frame)
+        : QAccessibleWidget(frame, frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine
+                                       ? QAccessible::Separator
+                                       : QAccessible::Grouping) {}
+};
+
+// A heading whose text the value it heads carries in its name ("Ruling Planet, Venus"): read on its own as
+// well, the heading would be heard twice, so it is not offered apart from its value.
+class AccessibleHeadingOfValue : public QAccessibleWidget {
+public:
+    explicit AccessibleHeadingOfValue(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+// A line that speaks up when it appears or changes: its name says what it is, its description what it says.
+class AccessibleNotification : public QAccessibleWidget {
+public:
+    explicit AccessibleNotification(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject)
+        return new AccessibleStrip(static_cast<QFrame*>(object));
+    if (className == QLatin1String("QLabel") && object->metaObject() == &QLabel::staticMetaObject) {
+        if (object->property(kHeadingOfValue).toBool()) return new AccessibleHeadingOfValue(static_cast<QLabel*>(object));
+        if (object->property(kNotification).toBool()) return new AccessibleNotification(static_cast<QLabel*>(object));
+    }
     if (className == QLatin1String("quorvane::LinkLabel"))
         if (auto* link = qobject_cast<LinkLabel*>(object)) return new AccessibleLinkLabel(link);
     if (className == QLatin1String("QComboBox"))
@@ -182,11 +254,29 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// A text field that was never typed in reports a caret move when it first gets the focus by Tab (its caret
+// has no last place yet), and that report reaches the screen reader before the focus does: the reader
+// takes the field for announced already and says nothing of it. The caret is given its place as the field
+// is shown, before any focus, so that the first visit is announced like every later one.
+class CaretPlacedBeforeFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* field = qobject_cast<QLineEdit*>(watched); field && !field->hasFocus())
+                field->setCursorPosition(field->cursorPosition());
+        return false;
+    }
+};
+
 }  // namespace
 
 void InstallAccessibleInterfaces() {
     static const bool installed = [] {
         QAccessible::installFactory(&Factory);
+        if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(new CaretPlacedBeforeFocus(app));
         return true;
     }();
     (void)installed;
@@ -195,6 +285,129 @@ void InstallAccessibleInterfaces() {
 void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QString& description) {
     widget->setAccessibleName(name);
     if (!description.isEmpty()) widget->setAccessibleDescription(description);
+}
+
+namespace {
+
+// Return and Enter on a focused push button that did not use them: the button is pressed.
+class ReturnPressesButtons : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+        if (!button || !button->isEnabled() || !button->isVisible()) return false;
+        button->animateClick();
+        return true;
+    }
+};
+
+// When the view gets the focus, after the focus event for the view itself, the current row is announced
+// as the focused child: Qt announces a row only when it becomes current while the view has the focus.
+class CurrentRowOnFocus : public QObject {
+public:
+    explicit CurrentRowOnFocus(QAbstractItemView* view) : QObject(view), view_(view) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, this, [this] { AnnounceCurrentRow(); });
+        return false;
+    }
+
+private:
+    void AnnounceCurrentRow() {
+        if (!QAccessible::isActive() || !view_->hasFocus()) return;
+        const QModelIndex current = view_->currentIndex();
+        if (!current.isValid()) return;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view_);
+        if (!iface) return;
+        int child = -1;
+        if (QAccessibleTableInterface* table = iface->tableInterface()) {
+            if (QAccessibleInterface* cell = table->cellAt(current.row(), current.column()))
+                child = iface->indexOfChild(cell);
+        }
+        if (child < 0) return;
+        QAccessibleEvent focus(view_, QAccessible::Focus);
+        focus.setChild(child);
+        QAccessible::updateAccessibility(&focus);
+    }
+
+    QAbstractItemView* view_;
+};
+
+// Paints a frame in the label's text colour round a focused value label, after the label painted itself.
+class ValueFocusMark : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint || painting_) return false;
+        auto* label = static_cast<QLabel*>(watched);
+        painting_ = true;
+        static_cast<QObject*>(label)->event(event);  // the label paints itself first
+        painting_ = false;
+        if (label->hasFocus()) {
+            QPainter painter(label);
+            painter.setPen(QPen(label->palette().color(label->foregroundRole()), 1));
+            painter.drawRect(label->rect().adjusted(0, 0, -1, -1));
+        }
+        return true;
+    }
+
+private:
+    bool painting_ = false;
+};
+
+}  // namespace
+
+void LetReturnPressFocusedButtons(QWidget* window) {
+    if (window->property(kReturnPressesButtons).toBool()) return;
+    window->setProperty(kReturnPressesButtons, true);
+    window->installEventFilter(new ReturnPressesButtons(window));
+}
+
+void ReadCurrentRowOnFocus(QAbstractItemView* view) {
+    InstallAccessibleInterfaces();
+    view->installEventFilter(new CurrentRowOnFocus(view));
+}
+
+void MakeReachableByTab(QLabel* value) {
+    value->setFocusPolicy(Qt::StrongFocus);
+    value->installEventFilter(new ValueFocusMark(value));
+}
+
+namespace {
+// Sets a mark that chooses a label's interface. An interface built before the mark (setting a text or a
+// name builds one) is dropped, so that the next question builds the marked one.
+template <class Marked>
+void MarkLabel(QLabel* label, const char* mark) {
+    InstallAccessibleInterfaces();
+    label->setProperty(mark, true);
+    if (QAccessibleInterface* built = QAccessible::queryAccessibleInterface(label); built && !dynamic_cast<Marked*>(built))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
+}
+}  // namespace
+
+void SpokenWithItsValue(QLabel* heading) { MarkLabel<AccessibleHeadingOfValue>(heading, kHeadingOfValue); }
+
+void MarkAsNotification(QLabel* label) { MarkLabel<AccessibleNotification>(label, kNotification); }
+
+void Announce(QLabel* notification) {
+    if (!QAccessible::isActive()) return;
+    // A screen reader presents a notification as it shows; one that changes while shown shows anew.
+    QAccessibleEvent hidden(notification, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 QString FocusAndSelectionStyle() {

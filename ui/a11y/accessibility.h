@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QAbstractItemView;
 class QLabel;
 class QWidget;
 
@@ -15,6 +16,26 @@ void InstallAccessibleInterfaces();
 
 // Gives `widget` the name a screen reader speaks for it, and an optional longer description.
 void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QString& description = {});
+
+// Return and Enter press the focused push button of `window` as Space does. The keys reach the window only
+// when the focused control has not used them, and only after the screen reader has had them.
+void LetReturnPressFocusedButtons(QWidget* window);
+
+// The view tells a screen reader its current row whenever it gets the focus, also when that row was
+// current before (a list of one found place).
+void ReadCurrentRowOnFocus(QAbstractItemView* view);
+
+// A value label that Tab reaches, read by its accessible name; a frame in its text colour marks the focus.
+void MakeReachableByTab(QLabel* value);
+
+// A heading whose text is part of the name of the value it heads: a screen reader hears it with the value
+// and not once more on its own.
+void SpokenWithItsValue(QLabel* heading);
+
+// A label that a screen reader presents as a notification each time Announce is called for it (its
+// name, then its description).
+void MarkAsNotification(QLabel* label);
+void Announce(QLabel* notification);
 
 // Style-sheet rules that mark the focused field, list, box or button so that the mark shows on the black
 // and the salmon grounds, and give selected text colours that stand out from its selection; appended to

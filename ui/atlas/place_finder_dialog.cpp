@@ -1,5 +1,7 @@
 #include "ui/atlas/place_finder_dialog.h"
 
+#include "ui/a11y/accessibility.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -44,6 +46,7 @@ PlaceFinderDialog::PlaceFinderDialog(const Atlas& atlas, const QString& query, Q
     results_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     results_->setMinimumSize(640, 260);
     results_->setAccessibleName(tr("Places found"));
+    ReadCurrentRowOnFocus(results_);
 
     status_ = new QLabel(this);
     status_->setWordWrap(true);

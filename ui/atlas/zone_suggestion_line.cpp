@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "reading/time_zones.h"
+#include "ui/a11y/accessibility.h"
 
 namespace quorvane {
 
@@ -18,6 +19,7 @@ ZoneSuggestionLine::ZoneSuggestionLine(QWidget* parent) : QWidget(parent) {
     apply_->setAutoDefault(false);
     setAccessibleName(tr("Time zone suggestion"));
     label_->setAccessibleName(tr("Time zone suggestion"));
+    MarkAsNotification(label_);
     apply_->setAccessibleName(tr("Apply the suggested time zone"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,6 +67,8 @@ void ZoneSuggestionLine::refresh() {
     const bool changed = line != label_->text() || isHidden();
     label_->setText(line);
     label_->setAccessibleDescription(line);
+    // Apply says what it applies.
+    apply_->setAccessibleDescription(line);
     const bool differs = suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
     apply_->setEnabled(suggestion_->Known && differs);
     setVisible(true);
@@ -72,8 +76,7 @@ void ZoneSuggestionLine::refresh() {
     if (changed && QAccessible::isActive()) {
         QAccessibleEvent described(label_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
-        QAccessibleEvent alert(this, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+        Announce(label_);
     }
 }
 

@@ -64,6 +64,7 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     list_->header()->resizeSection(BirthsListModel::DateColumn, 120);
     NameForAssistiveTechnology(list_, QStringLiteral("Births"),
                                QStringLiteral("Enter fills the birth-data form; Delete removes the birth"));
+    ReadCurrentRowOnFocus(list_);
 
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("birthsCount"));
@@ -139,6 +140,7 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     connect(&book_, &BirthsBook::Changed, this, &BirthsWindow::Refill);
 
     setTabOrder(filter_, list_);
+    LetReturnPressFocusedButtons(this);
     // The list window keeps the desktop's own light look, whose focus frame shows on it.
     Refill();
 }

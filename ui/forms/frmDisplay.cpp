@@ -8,7 +8,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QShortcut>
+#include <QKeyEvent>
 
 #include "common/version.h"
 #include "ui/a11y/accessibility.h"
@@ -60,13 +60,6 @@ frmDisplay::frmDisplay(AppShell& shell, QWidget* birthForm)
     setFixedSize(770, 537 + ui->menubar->sizeHint().height());
     setAttribute(Qt::WA_DeleteOnClose);
 
-    // Exit is the form's default and cancel button: Esc presses it, and so does Enter unless
-    // another button has the focus.
-    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &frmDisplay::PressDefaultButton);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui->cmdExit,
-            &QPushButton::click);
-
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(ui->mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
@@ -117,6 +110,8 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
 
     NameValuesForAssistiveTechnology();
     if (birthForm_) birthForm_->hide();
+    // The reading is what is heard first: the Sun frame's sign, with its caption.
+    ui->lblGalacticSunSign->setFocus(Qt::OtherFocusReason);
     show();
     raise();
     activateWindow();
@@ -233,6 +228,42 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
                             ui->picGalacticDescendant})
         picture->setAccessibleName(QStringLiteral("Sign picture"));
+    // The strips are panels named for what they hold.
+    NameForAssistiveTechnology(ui->Frame2, tr("Banner"));
+    NameForAssistiveTechnology(ui->Frame1, tr("Reading"));
+    NameForAssistiveTechnology(ui->Frame5, tr("Links and commands"));
+    // Tab reads the reading: in each frame, in screen order, the sign, ruling planet, constellation and
+    // keywords, each heard once with its heading, then the characteristics.
+    static const struct {
+        QLatin1String Heading, Value;
+    } kFrames[] = {{QLatin1String("Sun"), QLatin1String("GalacticSunSign")},
+                   {QLatin1String("Ascendant"), QLatin1String("GalacticAscendant")},
+                   {QLatin1String("Moon"), QLatin1String("GalacticMoonSign")},
+                   {QLatin1String("Descendant"), QLatin1String("GalacticDescendant")}};
+    static const struct {
+        QLatin1String Heading, Value;
+    } kRows[] = {{QLatin1String("Sign"), QLatin1String("")},
+                 {QLatin1String("RulingPlanet"), QLatin1String("RulingPlanet")},
+                 {QLatin1String("Constellation"), QLatin1String("Constellation")},
+                 {QLatin1String("Keywords"), QLatin1String("Keywords")}};
+    QWidget* previous = ui->Label61;
+    for (const auto& frame : kFrames) {
+        for (const auto& row : kRows) {
+            auto* value = findChild<QLabel*>(QStringLiteral("lbl") + frame.Value + row.Value);
+            if (auto* heading = findChild<QLabel*>(QStringLiteral("hdr") + frame.Heading + row.Heading))
+                SpokenWithItsValue(heading);
+            if (!value) continue;
+            MakeReachableByTab(value);
+            setTabOrder(previous, value);
+            previous = value;
+        }
+        if (auto* heading = findChild<QLabel*>(QStringLiteral("hdr") + frame.Heading + QStringLiteral("Characteristics")))
+            SpokenWithItsValue(heading);
+        if (auto* box = findChild<QPlainTextEdit*>(QStringLiteral("txt") + frame.Value + QStringLiteral("Desc"))) {
+            setTabOrder(previous, box);
+            previous = box;
+        }
+    }
     // The branding link in front is reached first, the one under it next (it comes forward with the focus).
     setTabOrder(ui->txtGalacticDescendantDesc, ui->lblFullBrand);
     setTabOrder(ui->lblFullBrand, ui->lblCobrand);
@@ -263,6 +294,23 @@ void frmDisplay::NameValuesForAssistiveTechnology() {
             if (header && value) value->setAccessibleName(header->text() + QStringLiteral(", ") + value->text());
         }
     }
+}
+
+void frmDisplay::keyPressEvent(QKeyEvent* event) {
+    // Exit is the form's default and cancel button: Esc presses it, and so does Enter unless another
+    // button has the focus. The keys come here from the window's own key handling, once the screen
+    // reader has had them (its keypad Enter is its own) and the focused control has not used them: a
+    // focused link opens on Enter.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        PressDefaultButton();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        ui->cmdExit->click();
+        return;
+    }
+    WorkingForm::keyPressEvent(event);
 }
 
 void frmDisplay::PressDefaultButton() {

@@ -51,6 +51,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void PressDefaultButton();

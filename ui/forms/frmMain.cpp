@@ -351,14 +351,19 @@ void frmMain::NameControlsForAssistiveTechnology() {
     ui->txtLonD->setAccessibleDescription(QStringLiteral("0 to 180"));
     for (QWidget* minutes : {ui->txtLatM, ui->txtLonM}) minutes->setAccessibleDescription(QStringLiteral("0 to 59"));
 
+    // A label that names its one field labels it. "Date of Birth", "Time of Birth", "Deg" and "Min" stay
+    // on the form but label no field: a screen reader would read them in place of the fields' own names
+    // ("Birth month", "Latitude degrees").
     const struct {
         QLabel* Label;
         QWidget* Field;
-    } buddies[] = {{ui->Label13, ui->txtName}, {ui->Label5, ui->cboMonth}, {ui->Label1, ui->cboHH},
-                   {ui->Label7, ui->txtLatD},  {ui->Label9, ui->txtLatM},  {ui->Label6, ui->txtLonD},
-                   {ui->Label8, ui->txtLonM},  {ui->Label54, ui->txtMCity}, {ui->Label55, ui->txtMState},
+    } buddies[] = {{ui->Label13, ui->txtName}, {ui->Label54, ui->txtMCity}, {ui->Label55, ui->txtMState},
                    {ui->Label4, ui->txtMCountry}};
     for (const auto& [label, field] : buddies) label->setBuddy(field);
+    // The strips are panels named for what they hold; Return presses a focused button, as Space does.
+    NameForAssistiveTechnology(ui->Frame2, tr("Banner"));
+    NameForAssistiveTechnology(ui->Frame5, tr("Links"));
+    LetReturnPressFocusedButtons(this);
 
     // The zone line's Apply comes right after the zone list, where it stands.
     if (auto* apply = zoneLine_->findChild<QPushButton*>()) {

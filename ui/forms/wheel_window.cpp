@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -14,6 +14,7 @@
 #include "common/version.h"
 #include "galactic/galactic_signs.h"
 #include "report/wheel_geometry.h"
+#include "ui/a11y/accessibility.h"
 #include "ui/widgets/text.h"
 
 namespace quorvane {
@@ -47,6 +48,7 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     positions_ = new QTreeWidget(this);
     positions_->setObjectName(QStringLiteral("lstPositions"));
     positions_->setAccessibleName(QStringLiteral("Positions"));
+    ReadCurrentRowOnFocus(positions_);
     heading->setBuddy(positions_);
     positions_->setColumnCount(3);
     positions_->setHeaderLabels({QStringLiteral("Point"), QStringLiteral("Longitude"), QStringLiteral("Galactic sign")});
@@ -69,7 +71,6 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* side = new QVBoxLayout;
     side->addWidget(heading);
@@ -85,7 +86,18 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     layout->addLayout(side, 0);
     setTabOrder(positions_, save);
     setTabOrder(save, closeButton);
+    LetReturnPressFocusedButtons(this);
     resize(960, 600);
+}
+
+void WheelWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc closes the window; it comes here once the screen reader has had it and the focused control
+    // has not used it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WheelWindow::FillPositions(const report::ReadingDocument& doc) {

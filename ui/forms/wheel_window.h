@@ -36,6 +36,9 @@ public:
 signals:
     void SavePictureRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void FillPositions(const report::ReadingDocument& doc);
 
