@@ -16,6 +16,8 @@
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
 #include "cli/birth_line.h"
+#include "cli/localized_text.h"
+#include "l10n/core_texts.h"
 #include "cli/report_outputs.h"
 #include "reading/time_zones.h"
 
@@ -171,13 +173,12 @@ int ListPlaces(const std::string& query, bool json) {
     return 0;
 }
 
-std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth) {
-    const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(std::stoi(birth.Zone))];
+std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, std::string_view language) {
     const std::string matched = choice.MatchedName.empty() ? "" : std::string(choice.MatchedName) + " \u2192 ";
-    std::string out = "Place: " + matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
-                      choice.Town->TimeZoneId + ")\n";
-    out += "Zone: " + std::string(row.DisplayString) + (birth.Dst == "1" ? " with daylight saving" : "") +
-           (choice.Suggestion ? " (from " + choice.Suggestion->Description + ")" : " (as given)") + "\n";
+    std::string out = PlaceLine(language, matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " +
+                                              birth.Longitude + ", " + choice.Town->TimeZoneId + ")") + "\n";
+    out += ZoneLine(language, std::stoi(birth.Zone), birth.Dst == "1",
+                    choice.Suggestion ? &choice.Suggestion->Description : nullptr) + "\n";
     return out;
 }
 
@@ -234,6 +235,13 @@ int main(int argc, char** argv) {
     std::string findQuery;
     app.add_option("--find", findQuery,
                    "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
+    std::string language = l10n::LanguageFromEnvironment();
+    app.add_option("--lang", language,
+                   "Language of the text output and messages: en, de, es, fr, it, pt_BR or ru (default: from LANGUAGE, "
+                   "LC_ALL, LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in every language")
+        ->check([](const std::string& code) {
+            return KnownLanguage(code) ? std::string() : "no translation for \"" + code + "\": en, de, es, fr, it, pt_BR, ru";
+        });
     ReportOptions reportOptions;
     AddReportOptions(app, reportOptions);
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
@@ -295,7 +303,7 @@ int main(int argc, char** argv) {
     }
     const ReadingOrError result = ReadBirth(birth);
     if (const auto* error = std::get_if<std::string>(&result)) {
-        std::cerr << "quorvane-cli: " << *error << "\n";
+        std::cerr << "quorvane-cli: " << l10n::LocalizedMessage(language, *error) << "\n";
         return kExitRefused;
     }
     const NamedReading& reading = std::get<NamedReading>(result);
@@ -305,8 +313,8 @@ int main(int argc, char** argv) {
 #endif
     if (place)
         std::cout << (json ? WithPlaceJson(FormatJson(reading, true), *place, birth) + "\n"
-                           : PlaceLines(*place, birth) + "\n" + FormatText(reading));
+                           : PlaceLines(*place, birth, language) + "\n" + FormatText(reading, language));
     else
-        std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading));
+        std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading, language));
     return 0;
 }
