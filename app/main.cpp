@@ -9,6 +9,7 @@
 #include "ui/forms/frmMain.h"
 #include "app/later_starts.h"
 #include "app/single_instance.h"
+#include "app/translations.h"
 
 namespace {
 QIcon ApplicationIcon() {
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     // The run ends through QuitApplication only, not when a window happens to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop's language, before any window or message is made.
+    quorvane::InstallTranslations();
 
     // `quorvane FILE` opens a births file; Qt's own options are taken out of the arguments already.
     QString births;
