@@ -58,7 +58,7 @@
     <name>frmDisplay</name>
     <message>
         <source>Talk galactic signs with other readers: visit the Quorvane discussion board online and share what your reading said</source>
-        <translation>Sprechen Sie mit anderen über galaktische Zeichen: Besuchen Sie das Quorvane-Forum und erzählen Sie, was Ihre Deutung gesagt hat</translation>
+        <translation>Tauschen Sie sich im Quorvane-Forum über galaktische Zeichen aus und erzählen Sie, was Ihre Deutung sagt</translation>
     </message>
     <message>
         <source>Galactic Sun Sign</source>
@@ -148,12 +148,32 @@
         <source>Make Money &amp;Online</source>
         <translation>Online &amp;Geld verdienen</translation>
     </message>
+    <message>
+        <source>Galactic Sun Sign</source>
+        <comment>row heading</comment>
+        <translation>Sonnenzeichen</translation>
+    </message>
+    <message>
+        <source>Galactic Ascendant</source>
+        <comment>row heading</comment>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>Galactic Moon Sign</source>
+        <comment>row heading</comment>
+        <translation>Mondzeichen</translation>
+    </message>
+    <message>
+        <source>Galactic Descendant</source>
+        <comment>row heading</comment>
+        <translation>Deszendent</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Talk galactic signs with other readers: visit the Quorvane discussion board online and share what your reading said</source>
-        <translation>Sprechen Sie mit anderen über galaktische Zeichen: Besuchen Sie das Quorvane-Forum und erzählen Sie, was Ihre Deutung gesagt hat</translation>
+        <translation>Tauschen Sie sich im Quorvane-Forum über galaktische Zeichen aus und erzählen Sie, was Ihre Deutung sagt</translation>
     </message>
     <message>
         <source>Know your Galactic sign with Quorvane. Enter your date of birth to get started!</source>
@@ -169,11 +189,11 @@
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Geburtsdatum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation>Geburtszeit</translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>HH:MM:SS</source>

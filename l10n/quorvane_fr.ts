@@ -148,6 +148,26 @@
         <source>Make Money &amp;Online</source>
         <translation>&amp;Gagner de l’argent en ligne</translation>
     </message>
+    <message>
+        <source>Galactic Sun Sign</source>
+        <comment>row heading</comment>
+        <translation>Signe solaire</translation>
+    </message>
+    <message>
+        <source>Galactic Ascendant</source>
+        <comment>row heading</comment>
+        <translation>Ascendant</translation>
+    </message>
+    <message>
+        <source>Galactic Moon Sign</source>
+        <comment>row heading</comment>
+        <translation>Signe lunaire</translation>
+    </message>
+    <message>
+        <source>Galactic Descendant</source>
+        <comment>row heading</comment>
+        <translation>Descendant</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -169,11 +189,11 @@
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Date de naissance</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation>Heure de naissance</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>HH:MM:SS</source>

@@ -148,6 +148,26 @@
         <source>Make Money &amp;Online</source>
         <translation>&amp;Guadagna online</translation>
     </message>
+    <message>
+        <source>Galactic Sun Sign</source>
+        <comment>row heading</comment>
+        <translation>Segno solare</translation>
+    </message>
+    <message>
+        <source>Galactic Ascendant</source>
+        <comment>row heading</comment>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Galactic Moon Sign</source>
+        <comment>row heading</comment>
+        <translation>Segno lunare</translation>
+    </message>
+    <message>
+        <source>Galactic Descendant</source>
+        <comment>row heading</comment>
+        <translation>Discendente</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -169,11 +189,11 @@
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Data di nascita</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation>Ora di nascita</translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>HH:MM:SS</source>

@@ -148,6 +148,26 @@
         <source>Make Money &amp;Online</source>
         <translation>&amp;Ganhe dinheiro online</translation>
     </message>
+    <message>
+        <source>Galactic Sun Sign</source>
+        <comment>row heading</comment>
+        <translation>Signo solar</translation>
+    </message>
+    <message>
+        <source>Galactic Ascendant</source>
+        <comment>row heading</comment>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Galactic Moon Sign</source>
+        <comment>row heading</comment>
+        <translation>Signo lunar</translation>
+    </message>
+    <message>
+        <source>Galactic Descendant</source>
+        <comment>row heading</comment>
+        <translation>Descendente</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -169,11 +189,11 @@
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Data de nascimento</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation>Hora de nascimento</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>HH:MM:SS</source>

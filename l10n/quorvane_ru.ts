@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Ruling Planet</source>
-        <translation>Планета-управитель</translation>
+        <translation>Управитель</translation>
     </message>
     <message>
         <source>Constellation</source>
@@ -148,6 +148,26 @@
         <source>Make Money &amp;Online</source>
         <translation>&amp;Заработок в интернете</translation>
     </message>
+    <message>
+        <source>Galactic Sun Sign</source>
+        <comment>row heading</comment>
+        <translation>Солнечный знак</translation>
+    </message>
+    <message>
+        <source>Galactic Ascendant</source>
+        <comment>row heading</comment>
+        <translation>Асцендент</translation>
+    </message>
+    <message>
+        <source>Galactic Moon Sign</source>
+        <comment>row heading</comment>
+        <translation>Лунный знак</translation>
+    </message>
+    <message>
+        <source>Galactic Descendant</source>
+        <comment>row heading</comment>
+        <translation>Десцендент</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -169,11 +189,11 @@
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Дата рождения</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Time of Birth</source>
-        <translation>Время рождения</translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>HH:MM:SS</source>

@@ -19,6 +19,8 @@
 #include "app/translations.h"
 #include "common/version.h"
 #include "l10n/core_texts.h"
+#include "galactic/galactic_signs.h"
+#include "ui/a11y/accessibility.h"
 #include "ui/births/births_book.h"
 #include "ui/births/births_window.h"
 #include "ui/forms/frmAbout.h"
@@ -244,6 +246,41 @@ private slots:
         QCOMPARE(english.join(u'\n'), QString());
         QCOMPARE(t->messages.shown.size(), englishMessages.size());
         for (int i = 0; i < englishMessages.size(); ++i) QVERIFY(t->messages.shown[i].Text != englishMessages[i].Text);
+    }
+
+    // Every sign's name, planet, constellation and keywords fit the reading form's written boxes in every
+    // language, not only the signs of one reading.
+    void everySignFitsTheReadingForm_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "es", "fr", "it", "pt_BR", "ru"}) QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void everySignFitsTheReadingForm() {
+        QFETCH(QString, language);
+        cleanup();
+        InstallTranslations(language);
+        init();
+        EnterBirth(form.get());
+        Child<QPushButton>(form.get(), "cmdRashi")->click();
+        frmDisplay* display = form->ReadingForm();
+        QVERIFY(display);
+        QStringList cut;
+        for (const char* frame : {"GalacticSunSign", "GalacticMoonSign", "GalacticAscendant", "GalacticDescendant"}) {
+            const QString base = QStringLiteral("lbl") + QLatin1String(frame);
+            for (const GalacticSign& english : GalacticSigns()) {
+                const GalacticSign& sign = UiSign(english);
+                const std::pair<QString, std::string_view> fields[] = {{base, sign.Name},
+                                                                      {base + QStringLiteral("RulingPlanet"), sign.RulingPlanet},
+                                                                      {base + QStringLiteral("Constellation"), sign.Constellation},
+                                                                      {base + QStringLiteral("Keywords"), sign.Keywords}};
+                for (const auto& [name, text] : fields) {
+                    auto* label = display->findChild<QLabel*>(name);
+                    QVERIFY2(label, qPrintable(name));
+                    label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+                    if (!TextFitsItsBox(*label) && !cut.contains(label->text())) cut << label->text();
+                }
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     // The name field takes the language's letters, as capitals by its rules; English keeps A-Z only.
