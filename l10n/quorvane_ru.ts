@@ -58,7 +58,7 @@
     <name>frmDisplay</name>
     <message>
         <source>Talk galactic signs with other readers: visit the Quorvane discussion board online and share what your reading said</source>
-        <translation>Обсуждайте галактические знаки с другими: зайдите на форум Quorvane и расскажите, что говорит ваш прогноз</translation>
+        <translation>Обсуждайте галактические знаки на форуме Quorvane и расскажите, что говорит ваш прогноз</translation>
     </message>
     <message>
         <source>Galactic Sun Sign</source>
@@ -173,7 +173,7 @@
     <name>frmMain</name>
     <message>
         <source>Talk galactic signs with other readers: visit the Quorvane discussion board online and share what your reading said</source>
-        <translation>Обсуждайте галактические знаки с другими: зайдите на форум Quorvane и расскажите, что говорит ваш прогноз</translation>
+        <translation>Обсуждайте галактические знаки на форуме Quorvane и расскажите, что говорит ваш прогноз</translation>
     </message>
     <message>
         <source>Know your Galactic sign with Quorvane. Enter your date of birth to get started!</source>
