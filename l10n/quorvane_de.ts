@@ -510,6 +510,14 @@
             <numerusform>%1 von %n Geburten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
+        <translation>Die Geburt ist in mittlerer Ortszeit angegeben: Keine Zone der Liste hat diesen Abstand; wählen Sie eine Zone</translation>
+    </message>
+    <message>
+        <source>No zone row has the offset %1; choose a row</source>
+        <translation>Keine Zone der Liste hat den Abstand %1; wählen Sie eine Zone</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

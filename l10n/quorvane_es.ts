@@ -510,6 +510,14 @@
             <numerusform>%1 de %n nacimientos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
+        <translation>El nacimiento está en hora media local: ninguna zona de la lista tiene su desfase; elija una zona</translation>
+    </message>
+    <message>
+        <source>No zone row has the offset %1; choose a row</source>
+        <translation>Ninguna zona de la lista tiene el desfase %1; elija una zona</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

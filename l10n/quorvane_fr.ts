@@ -510,6 +510,14 @@
             <numerusform>%1 sur %n naissances</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
+        <translation>La naissance est en temps moyen local : aucun fuseau de la liste n’a ce décalage ; choisissez un fuseau</translation>
+    </message>
+    <message>
+        <source>No zone row has the offset %1; choose a row</source>
+        <translation>Aucun fuseau de la liste n’a le décalage %1 ; choisissez un fuseau</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

@@ -510,6 +510,14 @@
             <numerusform>%1 di %n nascite</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
+        <translation>La nascita è in tempo medio locale: nessun fuso della lista ha questo scarto; scegli un fuso</translation>
+    </message>
+    <message>
+        <source>No zone row has the offset %1; choose a row</source>
+        <translation>Nessun fuso della lista ha lo scarto %1; scegli un fuso</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

@@ -510,6 +510,14 @@
             <numerusform>%1 de %n nascimentos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
+        <translation>O nascimento está em hora média local: nenhum fuso da lista tem essa diferença; escolha um fuso</translation>
+    </message>
+    <message>
+        <source>No zone row has the offset %1; choose a row</source>
+        <translation>Nenhum fuso da lista tem a diferença %1; escolha um fuso</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

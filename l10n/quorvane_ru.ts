@@ -512,6 +512,14 @@
             <numerusform>%1 из %n записей</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
+        <translation>Рождение записано по местному среднему времени: ни один пояс списка не имеет такого смещения; выберите пояс</translation>
+    </message>
+    <message>
+        <source>No zone row has the offset %1; choose a row</source>
+        <translation>Ни один пояс списка не имеет смещения %1; выберите пояс</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

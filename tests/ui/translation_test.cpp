@@ -22,6 +22,7 @@
 #include "l10n/core_texts.h"
 #include "galactic/galactic_signs.h"
 #include "ui/a11y/accessibility.h"
+#include "ui/atlas/zone_suggestion_line.h"
 #include "ui/births/births_book.h"
 #include "ui/births/births_window.h"
 #include "ui/forms/frmAbout.h"
@@ -320,6 +321,40 @@ private slots:
         init();
         QCOMPARE(Child<QComboBox>(form.get(), "cboMonth")->itemText(5), QStringLiteral("Июнь"));
         QVERIFY(Child<QComboBox>(form.get(), "cmbTimeZone")->itemText(0) != QString::fromUtf8(l10n::ZoneRowText("en", 0).data()));
+    }
+
+    // The zone suggestion under the zone list says the place's offset with the date in the language.
+    void zoneSuggestionInTheLanguage() {
+        const auto suggestion = [] {
+            ZoneSuggestionLine line(nullptr);
+            line.setCurrentZone(-1, false);
+            line.setLocalTime(1985, 6, 15, 7, 30);
+            line.setPlace(QStringLiteral("Berlin"), QStringLiteral("Europe/Berlin"));
+            return line.text();
+        };
+        const QString english = suggestion();
+        QVERIFY2(english.startsWith(QStringLiteral("Berlin on 15 Jun 1985 07:30: UTC+2, daylight saving time")), qPrintable(english));
+        InstallTranslations(QStringLiteral("de"));
+        const QString german = suggestion();
+        QVERIFY2(german.startsWith(QStringLiteral("Berlin am 15. Juni 1985, 07:30 Uhr: UTC+2, Sommerzeit")), qPrintable(german));
+        QVERIFY2(german.contains(QStringLiteral("Mitteleuropäische")) || !german.contains(QStringLiteral("Central")), qPrintable(german));
+    }
+
+    // A birth the zone list cannot hold is explained in the language; English keeps the core's words.
+    void birthRefusalsInTheLanguage() {
+        births::Birth localMean;
+        localMean.ZoneRow = -1;
+        localMean.Note = "local mean time: no zone row";
+        births::Birth odd;
+        odd.ZoneRow = -1;
+        odd.StandardOffset = {-5, -45, 0};
+        QCOMPARE(ReadingRefusalText(odd), QString::fromStdString(births::ReadingRefusal(odd)));
+        InstallTranslations(QStringLiteral("fr"));
+        QCOMPARE(ReadingRefusalText(odd), QStringLiteral("Aucun fuseau de la liste n’a le décalage UTC+5:45 ; choisissez un fuseau"));
+        QVERIFY(ReadingRefusalText(localMean).startsWith(QStringLiteral("La naissance est en temps moyen local")));
+        births::Birth readable;
+        readable.ZoneRow = 29;
+        QCOMPARE(ReadingRefusalText(readable), QString());
     }
 
     // Loading a language's translations (the program's from the resources, Qt's from its folder) costs the

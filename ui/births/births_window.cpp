@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -21,6 +22,18 @@
 #include "ui/widgets/text.h"
 
 namespace quorvane {
+
+QString ReadingRefusalText(const births::Birth& birth) {
+    const QString english = ToQString(births::ReadingRefusal(birth));
+    if (!UiTranslated() || english.isEmpty()) return english;
+    // The file's own reasons (a field not like "49n05") stay as the file format's English.
+    if (!birth.Error.empty())
+        return BirthsWindow::tr("Line %1: %2").arg(birth.Line).arg(ToQString(birth.Error));
+    static const QRegularExpression offset(QStringLiteral("UTC[+-][0-9:]+"));
+    const QRegularExpressionMatch found = offset.match(english);
+    if (!found.hasMatch()) return BirthsWindow::tr("The birth is in local mean time: no zone row has its offset; choose a row");
+    return BirthsWindow::tr("No zone row has the offset %1; choose a row").arg(found.captured());
+}
 
 BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     : QWidget(parent, Qt::Window), book_(book), model_(new BirthsListModel(this)) {
@@ -181,9 +194,9 @@ void BirthsWindow::ShowCount() {
 void BirthsWindow::ShowNote() {
     const int index = CurrentBookIndex();
     const BirthsFile* file = book_.File();
-    const std::string note = index >= 0 && file ? births::ReadingRefusal(file->Book.Births[static_cast<std::size_t>(index)]) : std::string();
-    note_->setText(ToQString(note));
-    note_->setVisible(!note.empty());
+    const QString note = index >= 0 && file ? ReadingRefusalText(file->Book.Births[static_cast<std::size_t>(index)]) : QString();
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
 }
 
 int BirthsWindow::CurrentBookIndex() const {

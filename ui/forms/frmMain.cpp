@@ -12,6 +12,7 @@
 #include "ui/a11y/accessibility.h"
 #include "app/app_shell.h"
 #include "ui/births/births_book.h"
+#include "ui/births/births_window.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/style/look.h"
 #include "ui/widgets/language.h"
@@ -146,7 +147,7 @@ void frmMain::ShowBirth(const births::Birth& birth) {
         ShowZoneRefusal({});
     } else {
         ui->cmbTimeZone->setCurrentIndex(-1);
-        ShowZoneRefusal(ToQString(births::ReadingRefusal(birth)));
+        ShowZoneRefusal(ReadingRefusalText(birth));
     }
 }
 
