@@ -33,9 +33,11 @@ constexpr int kExitUsage = 2;
 constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--dst", "--lat", "--lon", "--place",
                                                  "--pdf", "--paper", "--wheel", "--size"};
 
-void ListZones() {
-    const auto& table = TimeZoneTable();
-    for (std::size_t i = 0; i < table.size(); ++i) std::printf("%2zu  %.*s\n", i, static_cast<int>(table[i].DisplayString.size()), table[i].DisplayString.data());
+void ListZones(std::string_view language) {
+    for (int i = 0; i < kTimeZoneCount; ++i) {
+        const std::string_view row = l10n::ZoneRowText(language, i);
+        std::printf("%2d  %.*s\n", i, static_cast<int>(row.size()), row.data());
+    }
 }
 
 // Reads CSV births from standard input and writes one JSON line per birth, in input order.
@@ -254,7 +256,7 @@ int main(int argc, char** argv) {
     }
 
     if (zones) {
-        ListZones();
+        ListZones(language);
         return 0;
     }
 #ifndef QUORVANE_WITH_REPORT

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/allocation_counter.h"
 #include "cli/birth_line.h"
 #include "l10n/core_texts.h"
 #include "reading/input_rules.h"
@@ -230,6 +231,27 @@ TEST(LocalizedTexts, EveryCommandLineRefusalIsTranslated) {
         for (const std::string_view language : TranslatedLanguages())
             EXPECT_NE(LocalizedMessage(language, english), english) << language << ": " << english;
     }
+}
+
+// A reading's texts are looked up every time one is shown: no lookup may allocate, whatever the language.
+TEST(CoreLookup, LookupsAllocateNothing) {
+    std::vector<std::string_view> languages(TranslatedLanguages().begin(), TranslatedLanguages().end());
+    languages.insert(languages.end(), {"en", "C", "de_DE.UTF-8", "pt", "ja_JP"});
+    auto lookAll = [&] {
+        std::size_t total = 0;
+        for (const std::string_view language : languages) {
+            for (const KeyText& entry : EnglishCatalogue()) total += CoreText(language, entry.Key).size();
+            for (const GalacticSign& sign : GalacticSigns()) total += LocalizedSign(language, sign).Description.size();
+            for (int row = 0; row < kTimeZoneCount; ++row) total += ZoneRowText(language, row).size();
+            total += MoonPhaseText(language, MoonPhase::Waxing).size() + FrameCaption(language, Frame::MoonSign).size();
+            total += LocalizedMessage(language, msg::OnlyLetters).size();
+        }
+        return total;
+    };
+    const std::size_t first = lookAll();  // the English table and the signs are made on first use
+    const long long before = HeapAllocationCount();
+    EXPECT_EQ(lookAll(), first);
+    EXPECT_EQ(HeapAllocationCount() - before, 0);
 }
 
 }  // namespace
