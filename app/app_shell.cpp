@@ -6,6 +6,7 @@
 #include "ui/atlas/place_finder_dialog.h"
 #include "ui/forms/frmAbout.h"
 #include "app/single_instance.h"
+#include "ui/widgets/language.h"
 
 namespace quorvane {
 
@@ -20,7 +21,7 @@ void AppShell::ShowMessage(const QString& text, MessageIcon icon, QWidget* paren
 }
 
 void AppShell::ShowMessage(const UserMessage& message, QWidget* parent) {
-    ShowMessage(ToQString(message.Text), message.Icon, parent);
+    ShowMessage(UiMessage(message), message.Icon, parent);
 }
 
 void AppShell::OpenWebPage(const QString& key) {
@@ -63,7 +64,7 @@ void AppShell::QuitApplication() {
 bool AppShell::RefuseSecondInstance(SingleInstance& instance, const QString& fileToOpen) {
     if (instance.TryBecomePrimary(fileToOpen)) return false;
     if (!instance.HandedOver())
-        ShowMessage(QStringLiteral("Application is already running"), MessageIcon::Information, nullptr);
+        ShowMessage(QCoreApplication::translate("AppShell", "Application is already running"), MessageIcon::Information, nullptr);
     QuitApplication();
     return true;
 }

@@ -11,6 +11,7 @@
 #include "app/single_instance.h"
 #include "l10n/core_texts.h"
 #include "report/reading_report.h"
+#include "app/translations.h"
 
 namespace {
 QIcon ApplicationIcon() {
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // The wheel, the PDF and the print-out in the desktop's language (English stays the written program).
     quorvane::report::UseLanguage(quorvane::l10n::LanguageFromEnvironment());
+    // The desktop's language, before any window or message is made.
+    quorvane::InstallTranslations();
 
     // `quorvane FILE` opens a births file; Qt's own options are taken out of the arguments already.
     QString births;

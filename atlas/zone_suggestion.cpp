@@ -118,6 +118,8 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
     if (!row) row = RowWithOffset(s.OffsetSeconds, {}, s.DaylightTime, zoneId);
     s.Exact = row.has_value();
     s.Row = row ? *row : NearestRow(s.OffsetSeconds);
+    s.Repeated = reading == ClockReading::Repeated;
+    s.Skipped = reading == ClockReading::Skipped;
 
     s.Description = lead + s.OffsetText + (s.DaylightTime ? ", daylight saving time" : ", standard time");
     if (reading == ClockReading::Repeated)

@@ -20,6 +20,8 @@ struct ZoneSuggestion {
     std::string Abbreviation;    // the database's own, e.g. "CEST", "EWT", "+0545"
     std::string OffsetText;      // "UTC+1", "UTC-4", "UTC+5:45", "UTC+5:21:10"
     std::string Description;     // one line for the person entering the data
+    bool Repeated = false;       // the clock time came twice as clocks went back; the first is taken
+    bool Skipped = false;        // no such clock time: clocks went forward past it
 };
 
 // The row whose abbreviation and offset both match, box clear; else, in daylight time one hour ahead,

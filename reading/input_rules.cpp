@@ -37,6 +37,11 @@ KeyVerdict FilterNameKey(std::uint16_t code) {
     return {0, UserMessage{msg::OnlyLetters, MessageIcon::Information}};
 }
 
+KeyVerdict FilterNameKey(std::uint16_t code, NameLetter letter) {
+    if (letter.IsLetter) return {letter.Capital ? letter.Capital : code, std::nullopt};
+    return FilterNameKey(code);
+}
+
 std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
     text = Trim(text, " ");
     // One sign at most: "+-0" is not a number.

@@ -41,6 +41,13 @@ struct KeyVerdict {
 KeyVerdict FilterCoordinateKey(std::uint16_t code);
 // Letters pass (small ones become capitals); blank, Enter and Backspace pass; the rest is dropped.
 KeyVerdict FilterNameKey(std::uint16_t code);
+// What the window's language says about a typed character (the core knows no alphabet but A-Z).
+struct NameLetter {
+    bool IsLetter = false;   // a letter of the language (ü, ñ, ç, é, ё ...)
+    std::uint16_t Capital = 0;  // its capital by the language's rules
+};
+// As above, and a letter of the window's language passes too, as its capital.
+KeyVerdict FilterNameKey(std::uint16_t code, NameLetter letter);
 
 enum class FormField { None, Name, LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes };
 

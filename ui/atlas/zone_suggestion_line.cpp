@@ -5,9 +5,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTime>
 
 #include "reading/time_zones.h"
 #include "ui/a11y/accessibility.h"
+#include "ui/widgets/language.h"
 
 namespace quorvane {
 
@@ -50,6 +52,19 @@ void ZoneSuggestionLine::setCurrentZone(int row, bool daylightSaving) {
 
 QString ZoneSuggestionLine::text() const { return label_->text(); }
 
+QString ZoneSuggestionLine::TranslatedDescription() const {
+    const ZoneSuggestion& s = *suggestion_;
+    const QString when = tr("%1 %2").arg(UiLongDate(clock_.Year, clock_.Month, clock_.Day),
+                                         UiLocale().toString(QTime(clock_.Hour, clock_.Minute), QStringLiteral("HH:mm")));
+    if (!s.Known) return tr("%1 on %2: no time-zone data for %3").arg(placeName_, when, zoneId_);
+    QString line = s.DaylightTime ? tr("%1 on %2: %3, daylight saving time") : tr("%1 on %2: %3, standard time");
+    line = line.arg(placeName_, when, QString::fromStdString(s.OffsetText));
+    if (s.Repeated) line += tr(" (this clock time came twice as clocks went back; the first is taken)");
+    else if (s.Skipped) line += tr(" (no such clock time: clocks went forward past it)");
+    if (!s.Exact) line += tr("; no zone in the list has this offset, the nearest is %1").arg(UiZoneRow(s.Row));
+    return line;
+}
+
 void ZoneSuggestionLine::refresh() {
     suggestion_.reset();
     const bool validDate = QDate::isValid(clock_.Year, clock_.Month, clock_.Day);
@@ -58,10 +73,10 @@ void ZoneSuggestionLine::refresh() {
         return;
     }
     suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString());
-    QString line = QString::fromStdString(suggestion_->Description);
+    QString line = UiTranslated() ? TranslatedDescription() : QString::fromStdString(suggestion_->Description);
     if (suggestion_->Known && suggestion_->Exact) {
         const auto& row = TimeZoneTable()[static_cast<std::size_t>(suggestion_->Row)];
-        line += QStringLiteral(" \u2192 ") + QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size()));
+        line += QStringLiteral(" \u2192 ") + (UiTranslated() ? UiZoneRow(suggestion_->Row) : QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size())));
         if (suggestion_->DaylightSaving) line += tr(" with Daylight Saving Time");
     }
     const bool changed = line != label_->text() || isHidden();

@@ -36,6 +36,7 @@ signals:
 
 private:
     void refresh();
+    QString TranslatedDescription() const;
 
     QLabel* label_;
     QPushButton* apply_;

@@ -20,9 +20,10 @@ namespace quorvane {
 namespace {
 constexpr int kRecentCount = 8;
 const QString kRecentKey = QStringLiteral("births/recent");
-const QString kBothFilter = QStringLiteral("Births files (*.aaf *.csv);;AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
-const QString kAafFirst = QStringLiteral("AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
-const QString kCsvFirst = QStringLiteral("CSV files (*.csv);;AAF files (*.aaf);;All files (*)");
+const char* const kBothFilter =
+    QT_TRANSLATE_NOOP("quorvane::BirthsBook", "Births files (*.aaf *.csv);;AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
+const char* const kAafFirst = QT_TRANSLATE_NOOP("quorvane::BirthsBook", "AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
+const char* const kCsvFirst = QT_TRANSLATE_NOOP("quorvane::BirthsBook", "CSV files (*.csv);;AAF files (*.aaf);;All files (*)");
 
 std::string ToStd(const QString& text) { return text.toStdString(); }
 
@@ -75,7 +76,7 @@ QWidget* BirthsBook::DialogParent() const {
 }
 
 QString BirthsBook::DisplayName() const {
-    if (!file_ || file_->Path.isEmpty()) return QStringLiteral("Untitled");
+    if (!file_ || file_->Path.isEmpty()) return tr("Untitled");
     return QFileInfo(file_->Path).fileName();
 }
 
@@ -105,7 +106,7 @@ void BirthsBook::Remove(int bookIndex) {
     if (!file_ || bookIndex < 0 || bookIndex >= static_cast<int>(file_->Book.Births.size())) return;
     const births::Birth removed = file_->Book.Births[static_cast<std::size_t>(bookIndex)];
     const QString name = ToQString(removed.Data.Name);
-    undo_->push(new BirthsEdit(QStringLiteral("Delete %1").arg(name),
+    undo_->push(new BirthsEdit(tr("Delete %1").arg(name),
                                [this, bookIndex] { RemoveBirths(bookIndex, 1); },
                                [this, bookIndex, removed] { InsertBirths(bookIndex, {removed}); }));
 }
@@ -124,7 +125,7 @@ void BirthsBook::Choose(int bookIndex) {
 void BirthsBook::OpenBirths() {
     // Unsaved changes are asked about once a file is chosen (in Open), not before.
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
-    const QString path = shell_.Files().openFile(DialogParent(), QStringLiteral("Open Births"), dir, kBothFilter);
+    const QString path = shell_.Files().openFile(DialogParent(), tr("Open Births"), dir, tr(kBothFilter));
     if (!path.isEmpty()) Open(path);
 }
 
@@ -137,7 +138,7 @@ bool BirthsBook::Open(const QString& path) {
     if (!AskAboutUnsaved(DialogParent())) return false;
     BirthsFile::Opened opened = BirthsFile::Read(path);
     if (!opened.File) {
-        shell_.ShowMessage(QStringLiteral("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
+        shell_.ShowMessage(tr("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
                            MessageIcon::Error, DialogParent());
         return false;
     }
@@ -146,8 +147,8 @@ bool BirthsBook::Open(const QString& path) {
     Remember(file_->Path);
     ShowWindow();
     if (const int unreadable = file_->UnreadableCount()) {
-        shell_.ShowMessage(QStringLiteral("%1 of the records in %2 could not be read. They are listed with their line "
-                                          "and reason, and kept as they are when the file is saved.")
+        shell_.ShowMessage(tr("%1 of the records in %2 could not be read. They are listed with their line "
+                              "and reason, and kept as they are when the file is saved.")
                                .arg(unreadable)
                                .arg(DisplayName()),
                            MessageIcon::Information, DialogParent());
@@ -168,8 +169,8 @@ void BirthsBook::SaveToBirths() {
     std::optional<births::Birth> birth = BirthFromForm();
     if (!birth) return;
     if (!file_) {
-        const QString path = shell_.Files().saveFile(form_.FormWindow(), QStringLiteral("Save to Births"),
-                                                QDir::home().filePath(QStringLiteral("Births.aaf")), kAafFirst);
+        const QString path = shell_.Files().saveFile(form_.FormWindow(), tr("Save to Births"),
+                                                QDir::home().filePath(QStringLiteral("Births.aaf")), tr(kAafFirst));
         if (path.isEmpty()) return;
         if (QFileInfo::exists(path)) {
             // The user chose a births file that is there already: the birth is added to it.
@@ -186,14 +187,14 @@ void BirthsBook::SaveToBirths() {
         const int at = formEntry_;
         if (!SameBirth(file_->Book.Births[static_cast<std::size_t>(at)], *birth)) {
             auto swapped = std::make_shared<births::Birth>(std::move(*birth));
-            undo_->push(new BirthsEdit(QStringLiteral("Update %1").arg(ToQString(swapped->Data.Name)),
+            undo_->push(new BirthsEdit(tr("Update %1").arg(ToQString(swapped->Data.Name)),
                                        [this, at, swapped] { ReplaceBirth(at, *swapped); },
                                        [this, at, swapped] { ReplaceBirth(at, *swapped); }));
         }
     } else {
         const int at = static_cast<int>(file_->Book.Births.size());
         const births::Birth added = *birth;
-        undo_->push(new BirthsEdit(QStringLiteral("Add %1").arg(ToQString(added.Data.Name)),
+        undo_->push(new BirthsEdit(tr("Add %1").arg(ToQString(added.Data.Name)),
                                    [this, at, added] { InsertBirths(at, {added}); },
                                    [this, at] { RemoveBirths(at, 1); }));
         formEntry_ = at;
@@ -211,13 +212,13 @@ bool BirthsBook::Save() {
 
 bool BirthsBook::SaveBirthsAs() {
     if (!file_) {
-        shell_.ShowMessage(QStringLiteral("No births file is open: open one, or save a birth with Save to Births."),
+        shell_.ShowMessage(tr("No births file is open: open one, or save a birth with Save to Births."),
                            MessageIcon::Information, form_.FormWindow());
         return false;
     }
     const QString proposed = !file_->Path.isEmpty() ? file_->Path : QDir::home().filePath(QStringLiteral("Births.aaf"));
-    QString path = shell_.Files().saveFile(DialogParent(), QStringLiteral("Save Births As"), proposed,
-                                      file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst);
+    QString path = shell_.Files().saveFile(DialogParent(), tr("Save Births As"), proposed,
+                                      tr(file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".aaf");
     return WriteTo(QFileInfo(path).absoluteFilePath(), FormatOfPath(path));
@@ -229,8 +230,8 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
         return false;
     const QString failure = file_->WriteTo(path, format);
     if (!failure.isEmpty()) {
-        shell_.ShowMessage(QStringLiteral("The births could not be saved to %1: %2. They are kept here; "
-                                          "save them elsewhere with Save Births As.")
+        shell_.ShowMessage(tr("The births could not be saved to %1: %2. They are kept here; "
+                              "save them elsewhere with Save Births As.")
                                .arg(QDir::toNativeSeparators(path), failure),
                            MessageIcon::Error, DialogParent());
         return false;
@@ -243,8 +244,8 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
             return !b.Error.empty() || b.ZoneRow < 0;
         });
         if (left > 0)
-            shell_.ShowMessage(QStringLiteral("%1 of the births have no zone row or could not be read; CSV cannot hold "
-                                              "them and they were left out of %2. Save as AAF to keep them.")
+            shell_.ShowMessage(tr("%1 of the births have no zone row or could not be read; CSV cannot hold "
+                                  "them and they were left out of %2. Save as AAF to keep them.")
                                    .arg(left)
                                    .arg(DisplayName()),
                                MessageIcon::Information, DialogParent());
@@ -255,12 +256,12 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
 void BirthsBook::Import() {
     const bool csvBook = file_ && file_->Format == BirthsFormat::Csv;
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
-    const QString path = shell_.Files().openFile(DialogParent(), QStringLiteral("Import Births"), dir,
-                                            csvBook ? kAafFirst : kCsvFirst);
+    const QString path = shell_.Files().openFile(DialogParent(), tr("Import Births"), dir,
+                                            tr(csvBook ? kAafFirst : kCsvFirst));
     if (path.isEmpty()) return;
     BirthsFile::Opened opened = BirthsFile::Read(path);
     if (!opened.File) {
-        shell_.ShowMessage(QStringLiteral("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
+        shell_.ShowMessage(tr("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
                            MessageIcon::Error, DialogParent());
         return;
     }
@@ -285,13 +286,13 @@ void BirthsBook::Import() {
     if (!added.empty()) {
         const int at = static_cast<int>(file_->Book.Births.size());
         const int count = static_cast<int>(added.size());
-        undo_->push(new BirthsEdit(QStringLiteral("Import %1").arg(QFileInfo(path).fileName()),
+        undo_->push(new BirthsEdit(tr("Import %1").arg(QFileInfo(path).fileName()),
                                    [this, at, added] { InsertBirths(at, added); },
                                    [this, at, count] { RemoveBirths(at, count); }));
     }
     ShowWindow();
-    QString text = QStringLiteral("%1 births imported from %2.").arg(added.size()).arg(QFileInfo(path).fileName());
-    if (unreadable > 0) text += QStringLiteral(" %1 records could not be read and were not imported.").arg(unreadable);
+    QString text = tr("%1 births imported from %2.").arg(added.size()).arg(QFileInfo(path).fileName());
+    if (unreadable > 0) text += tr(" %1 records could not be read and were not imported.").arg(unreadable);
     shell_.ShowMessage(text, MessageIcon::Information, DialogParent());
 }
 
@@ -334,7 +335,7 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
     const bool fromFile = file_ && formEntry_ >= 0 && formEntryName_ == form.Name;
     if (fromFile) birth = file_->Book.Births[static_cast<std::size_t>(formEntry_)];  // keeps its other chunks
     if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
-        shell_.ShowMessage(QStringLiteral("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
+        shell_.ShowMessage(tr("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
         return std::nullopt;
     }
     if (form.ZoneIndex >= 0) {  // else the birth keeps the offset its file gave, still without a row
@@ -409,7 +410,7 @@ void BirthsBook::FillRecentMenu(QMenu* menu) {
     menu->clear();
     const QStringList recent = RecentFiles();
     if (recent.isEmpty()) {
-        menu->addAction(QStringLiteral("No Recent Births Files"))->setEnabled(false);
+        menu->addAction(tr("No Recent Births Files"))->setEnabled(false);
         return;
     }
     for (int i = 0; i < recent.size(); ++i) {

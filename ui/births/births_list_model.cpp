@@ -1,6 +1,9 @@
 #include "ui/births/births_list_model.h"
 
 
+#include <QDateTime>
+
+#include "ui/widgets/language.h"
 #include "ui/widgets/text.h"
 
 namespace quorvane {
@@ -81,15 +84,23 @@ QVariant BirthsListModel::data(const QModelIndex& index, int role) const {
 QVariant BirthsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-    case NameColumn: return QStringLiteral("Name");
-    case DateColumn: return QStringLiteral("Date");
-    case PlaceColumn: return QStringLiteral("Place");
+    case NameColumn: return tr("Name");
+    case DateColumn: return tr("Date");
+    case PlaceColumn: return tr("Place");
     default: return {};
     }
 }
 
 QString BirthsListModel::DateText(const births::Birth& birth) {
     const BirthData& d = birth.Data;
+    if (UiTranslated()) {
+        // The language's short date with the whole year: births span two centuries.
+        const QLocale locale = UiLocale();
+        QString format = locale.dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QStringLiteral("yyyy"))) format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+        return locale.toString(QDate(d.Year, d.Month, d.Day), format) + u' ' +
+               locale.toString(QTime(d.Hour, d.Minute), QStringLiteral("HH:mm"));
+    }
     return QStringLiteral("%1-%2-%3 %4:%5")
         .arg(d.Year)
         .arg(d.Month, 2, 10, QLatin1Char('0'))

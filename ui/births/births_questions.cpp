@@ -1,5 +1,6 @@
 #include "ui/births/births_questions.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,9 +10,9 @@ namespace quorvane {
 
 UnsavedAnswer BoxBirthsQuestions::askUnsaved(QWidget* parent, const QString& fileName) {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
-                    QStringLiteral("The births in %1 have changes that are not saved.").arg(fileName),
+                    QCoreApplication::translate("BirthsQuestions", "The births in %1 have changes that are not saved.").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setInformativeText(QStringLiteral("Save them before closing?"));
+    box.setInformativeText(QCoreApplication::translate("BirthsQuestions", "Save them before closing?"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save: return UnsavedAnswer::Save;
@@ -22,10 +23,10 @@ UnsavedAnswer BoxBirthsQuestions::askUnsaved(QWidget* parent, const QString& fil
 
 bool BoxBirthsQuestions::askOverwriteChanged(QWidget* parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
-                    QStringLiteral("%1 was changed by another program since it was read.").arg(path),
+                    QCoreApplication::translate("BirthsQuestions", "%1 was changed by another program since it was read.").arg(path),
                     QMessageBox::Cancel, parent);
-    box.setInformativeText(QStringLiteral("Overwriting it loses that program's changes."));
-    QPushButton* overwrite = box.addButton(QStringLiteral("&Overwrite"), QMessageBox::DestructiveRole);
+    box.setInformativeText(QCoreApplication::translate("BirthsQuestions", "Overwriting it loses that program's changes."));
+    QPushButton* overwrite = box.addButton(QCoreApplication::translate("BirthsQuestions", "&Overwrite"), QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
     return box.clickedButton() == overwrite;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "ui/births/births_book.h"
 #include "ui/births/births_list_model.h"
 #include "ui/style/look.h"
+#include "ui/widgets/language.h"
 #include "ui/widgets/text.h"
 
 namespace quorvane {
@@ -26,12 +28,24 @@ namespace {
 // "Line 6 (Ada Okafor): the date ..." : the record's name beside its line, when the record gives one.
 QString UnreadableText(const births::Birth& birth) {
     const QString name = ToQString(births::RecordName(birth));
-    const QString where = name.isEmpty() ? QStringLiteral("Line %1").arg(birth.Line)
-                                         : QStringLiteral("Line %1 (%2)").arg(birth.Line).arg(name);
+    const QString where = name.isEmpty() ? BirthsWindow::tr("Line %1").arg(birth.Line)
+                                         : BirthsWindow::tr("Line %1 (%2)").arg(birth.Line).arg(name);
     return where + QStringLiteral(": ") + ToQString(birth.Error);
 }
 
 }  // namespace
+
+QString ReadingRefusalText(const births::Birth& birth) {
+    const QString english = ToQString(births::ReadingRefusal(birth));
+    if (!UiTranslated() || english.isEmpty()) return english;
+    // The file's own reasons (a field not like "49n05") stay as the file format's English.
+    if (!birth.Error.empty())
+        return BirthsWindow::tr("Line %1: %2").arg(birth.Line).arg(ToQString(birth.Error));
+    static const QRegularExpression offset(QStringLiteral("UTC[+-][0-9:]+"));
+    const QRegularExpressionMatch found = offset.match(english);
+    if (!found.hasMatch()) return BirthsWindow::tr("The birth is in local mean time: no zone row has its offset; choose a row");
+    return BirthsWindow::tr("No zone row has the offset %1; choose a row").arg(found.captured());
+}
 
 BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     : QWidget(parent, Qt::Window), book_(book), model_(new BirthsListModel(this)) {
@@ -40,14 +54,14 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     ApplyUiFont(this);
     InstallAccessibleInterfaces();
 
-    auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
+    auto* filterLabel = new QLabel(tr("&Filter:"), this);
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("birthsFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Name or place"));
+    filter_->setPlaceholderText(tr("Name or place"));
     filter_->setClearButtonEnabled(true);
     filterLabel->setBuddy(filter_);
-    NameForAssistiveTechnology(filter_, QStringLiteral("Filter births by name or place"),
-                               QStringLiteral("Down arrow moves to the list"));
+    NameForAssistiveTechnology(filter_, tr("Filter births by name or place"),
+                               tr("Down arrow moves to the list"));
 
     list_ = new QTreeView(this);
     list_->setObjectName(QStringLiteral("birthsList"));
@@ -62,38 +76,38 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     list_->header()->setStretchLastSection(true);
     list_->header()->resizeSection(BirthsListModel::NameColumn, 180);
     list_->header()->resizeSection(BirthsListModel::DateColumn, 120);
-    NameForAssistiveTechnology(list_, QStringLiteral("Births"),
-                               QStringLiteral("Enter fills the birth-data form; Delete removes the birth"));
+    NameForAssistiveTechnology(list_, tr("Births"),
+                               tr("Enter fills the birth-data form; Delete removes the birth"));
     ReadCurrentRowOnFocus(list_);
 
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("birthsCount"));
-    NameForAssistiveTechnology(count_, QStringLiteral("Number of births"));
+    NameForAssistiveTechnology(count_, tr("Number of births"));
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("birthsNote"));
     note_->setWordWrap(true);
     note_->setVisible(false);
-    NameForAssistiveTechnology(note_, QStringLiteral("Note on the chosen birth"));
+    NameForAssistiveTechnology(note_, tr("Note on the chosen birth"));
 
-    unreadableTitle_ = new QLabel(QStringLiteral("&Records that could not be read:"), this);
+    unreadableTitle_ = new QLabel(tr("&Records that could not be read:"), this);
     unreadable_ = new QListWidget(this);
     unreadable_->setObjectName(QStringLiteral("birthsUnreadable"));
     unreadable_->setMaximumHeight(90);
     unreadableTitle_->setBuddy(unreadable_);
-    NameForAssistiveTechnology(unreadable_, QStringLiteral("Records that could not be read, with line and reason"));
+    NameForAssistiveTechnology(unreadable_, tr("Records that could not be read, with line and reason"));
 
-    choose_ = new QPushButton(QStringLiteral("F&ill Form"), this);
+    choose_ = new QPushButton(tr("F&ill Form"), this);
     choose_->setObjectName(QStringLiteral("birthsChoose"));
-    NameForAssistiveTechnology(choose_, QStringLiteral("Fill the birth-data form with the chosen birth"));
-    delete_ = new QPushButton(QStringLiteral("&Delete"), this);
+    NameForAssistiveTechnology(choose_, tr("Fill the birth-data form with the chosen birth"));
+    delete_ = new QPushButton(tr("&Delete"), this);
     delete_->setObjectName(QStringLiteral("birthsDelete"));
-    NameForAssistiveTechnology(delete_, QStringLiteral("Delete the chosen birth"));
-    undo_ = new QPushButton(QStringLiteral("&Undo"), this);
+    NameForAssistiveTechnology(delete_, tr("Delete the chosen birth"));
+    undo_ = new QPushButton(tr("&Undo"), this);
     undo_->setObjectName(QStringLiteral("birthsUndo"));
-    NameForAssistiveTechnology(undo_, QStringLiteral("Undo the last change to the births"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    NameForAssistiveTechnology(undo_, tr("Undo the last change to the births"));
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("birthsClose"));
-    NameForAssistiveTechnology(close, QStringLiteral("Close the births file"));
+    NameForAssistiveTechnology(close, tr("Close the births file"));
 
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(filterLabel);
@@ -115,11 +129,11 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
 
     // Delete belongs to the list (see eventFilter): in the filter box it deletes text.
     list_->installEventFilter(this);
-    undoAction_ = book_.Undo().createUndoAction(this, QStringLiteral("&Undo"));
+    undoAction_ = book_.Undo().createUndoAction(this, tr("&Undo"));
     undoAction_->setObjectName(QStringLiteral("birthsUndoAction"));
     undoAction_->setShortcut(QKeySequence::Undo);
     addAction(undoAction_);
-    auto* findAction = new QAction(QStringLiteral("Find"), this);
+    auto* findAction = new QAction(tr("Find"), this);
     findAction->setShortcut(QKeySequence::Find);
     addAction(findAction);
     connect(findAction, &QAction::triggered, filter_, [this] { filter_->setFocus(Qt::ShortcutFocusReason); filter_->selectAll(); });
@@ -148,7 +162,7 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
 BirthsWindow::~BirthsWindow() = default;
 
 void BirthsWindow::ShowTitle(const QString& fileName) {
-    setWindowTitle(QStringLiteral("Births – %1[*]").arg(fileName));
+    setWindowTitle(tr("Births – %1[*]").arg(fileName));
 }
 
 void BirthsWindow::ShowModified(bool modified) { setWindowModified(modified); }
@@ -179,9 +193,14 @@ QString BirthsWindow::CountText() const { return count_->text(); }
 void BirthsWindow::ShowCount() {
     const int all = model_->ReadableCount();
     const int shown = model_->ShownCount();
-    const QString births = all == 1 ? QStringLiteral("birth") : QStringLiteral("births");
-    count_->setText(shown == all ? QStringLiteral("%1 %2").arg(all).arg(births)
-                                 : QStringLiteral("%1 of %2 %3").arg(shown).arg(all).arg(births));
+    if (UiTranslated()) {
+        // A translation says the count with the plural its language needs.
+        count_->setText(shown == all ? tr("%n birth(s)", nullptr, all) : tr("%1 of %n birth(s)", nullptr, all).arg(shown));
+    } else {
+        const QString births = all == 1 ? QStringLiteral("birth") : QStringLiteral("births");
+        count_->setText(shown == all ? QStringLiteral("%1 %2").arg(all).arg(births)
+                                     : QStringLiteral("%1 of %2 %3").arg(shown).arg(all).arg(births));
+    }
     choose_->setEnabled(shown > 0);
     delete_->setEnabled(shown > 0);
 }
@@ -189,9 +208,9 @@ void BirthsWindow::ShowCount() {
 void BirthsWindow::ShowNote() {
     const int index = CurrentBookIndex();
     const BirthsFile* file = book_.File();
-    const std::string note = index >= 0 && file ? births::ReadingRefusal(file->Book.Births[static_cast<std::size_t>(index)]) : std::string();
-    note_->setText(ToQString(note));
-    note_->setVisible(!note.empty());
+    const QString note = index >= 0 && file ? ReadingRefusalText(file->Book.Births[static_cast<std::size_t>(index)]) : QString();
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
 }
 
 int BirthsWindow::CurrentBookIndex() const {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "births/births.h"
+
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -13,6 +15,9 @@ class QPushButton;
 class QTreeView;
 
 namespace quorvane {
+
+// Why a birth cannot be read as it stands (births::ReadingRefusal), in the windows' language.
+QString ReadingRefusalText(const births::Birth& birth);
 
 class BirthsBook;
 class BirthsListModel;

@@ -29,15 +29,15 @@ void frmAbout::Form_Load() {
     ui->Label2->setText(title);
     ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/hicolor/48x48/apps/quorvane.png")));
     // The site's address reads better than the page script's and fits the box; a click opens the home page.
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") +
-                             WebPageUrl(page::Home).adjusted(QUrl::RemovePath | QUrl::RemoveQuery).toString());
+    ui->lblHomePage->setText(tr("Click here to visit %1")
+                                 .arg(WebPageUrl(page::Home).adjusted(QUrl::RemovePath | QUrl::RemoveQuery).toString()));
 }
 
 void frmAbout::NameControlsForAssistiveTechnology() {
     InstallAccessibleInterfaces();
-    NameForAssistiveTechnology(ui->picIcon, QStringLiteral("Product icon"));
+    NameForAssistiveTechnology(ui->picIcon, tr("Product icon"));
     // "Click here for more details" says nothing out of context: the name says what the details are about.
-    NameForAssistiveTechnology(ui->lblCoBrand, QStringLiteral("More details about the fully branded edition"),
+    NameForAssistiveTechnology(ui->lblCoBrand, tr("More details about the fully branded edition"),
                                ui->Label3->text());
     setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);

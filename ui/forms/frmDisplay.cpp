@@ -16,6 +16,7 @@
 #include "ui/seams/file_chooser.h"
 #include "ui/seams/report_printer.h"
 #include "ui/style/look.h"
+#include "ui/widgets/language.h"
 #include "ui/widgets/sign_pictures.h"
 #include "ui/forms/wheel_window.h"
 #include "ui_frmDisplay.h"
@@ -93,16 +94,17 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
          ui->lblGalacticSunSignRulingPlanet, ui->lblGalacticSunSignConstellation, ui->picGalacticSunSign},
     };
     // A frame without a sign keeps what it showed; the others are filled field kind by field kind.
+    // The texts in the reader's language; the pictures are found by the English name.
     for (int i = 0; i < 4; ++i)
-        if (signs[i]) frames[i].Name->setText(ToQString(signs[i]->Name));
+        if (signs[i]) frames[i].Name->setText(ToQString(UiSign(*signs[i]).Name));
     for (int i = 0; i < 4; ++i)
-        if (signs[i]) frames[i].Keywords->setText(ToQString(signs[i]->Keywords));
+        if (signs[i]) frames[i].Keywords->setText(ToQString(UiSign(*signs[i]).Keywords));
     for (int i = 0; i < 4; ++i)
-        if (signs[i]) frames[i].Description->setPlainText(ToQString(signs[i]->Description));
+        if (signs[i]) frames[i].Description->setPlainText(ToQString(UiSign(*signs[i]).Description));
     for (int i = 0; i < 4; ++i)
-        if (signs[i]) frames[i].RulingPlanet->setText(ToQString(signs[i]->RulingPlanet));
+        if (signs[i]) frames[i].RulingPlanet->setText(ToQString(UiSign(*signs[i]).RulingPlanet));
     for (int i = 0; i < 4; ++i)
-        if (signs[i]) frames[i].Constellation->setText(ToQString(signs[i]->Constellation));
+        if (signs[i]) frames[i].Constellation->setText(ToQString(UiSign(*signs[i]).Constellation));
 
     for (const SignPictures::Image& image : IMGSymbol.Images())
         for (int i = 0; i < 4; ++i)
@@ -120,23 +122,23 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
 void frmDisplay::AddOutputCommands() {
     struct Command {
         const char* Name;
-        QString Caption;
+        const char* Caption;
         QKeySequence Keys;
         void (frmDisplay::*Handler)();
     };
     const Command commands[] = {
-        {"mnuSavePdf", QStringLiteral("Save as &PDF\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmDisplay::mnuSavePdf_Click},
-        {"mnuPrint", QStringLiteral("P&rint\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P), &frmDisplay::mnuPrint_Click},
-        {"mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        {"mnuSavePdf", QT_TR_NOOP("Save as &PDF…"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmDisplay::mnuSavePdf_Click},
+        {"mnuPrint", QT_TR_NOOP("P&rint…"), QKeySequence(Qt::CTRL | Qt::Key_P), &frmDisplay::mnuPrint_Click},
+        {"mnuCopyReading", QT_TR_NOOP("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
          &frmDisplay::mnuCopyReading_Click},
-        {"mnuSaveWheelPicture", QStringLiteral("Save &Wheel Picture\u2026"), QKeySequence(),
+        {"mnuSaveWheelPicture", QT_TR_NOOP("Save &Wheel Picture…"), QKeySequence(),
          &frmDisplay::mnuSaveWheelPicture_Click},
-        {"mnuShowWheel", QStringLiteral("Show W&heel\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+        {"mnuShowWheel", QT_TR_NOOP("Show W&heel…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
          &frmDisplay::mnuShowWheel_Click},
     };
     ui->mnuFile->addSeparator();
     for (const Command& command : commands) {
-        QAction* action = ui->mnuFile->addAction(command.Caption);
+        QAction* action = ui->mnuFile->addAction(tr(command.Caption));
         action->setObjectName(QLatin1String(command.Name));
         action->setShortcut(command.Keys);
         // The menu bar's shortcuts work in the whole window, whichever control has the focus.
@@ -146,11 +148,11 @@ void frmDisplay::AddOutputCommands() {
     }
 
     // Beside Back in the bottom strip, the same size as the written buttons.
-    cmdWheel_ = new QPushButton(QStringLiteral("&Wheel\u2026"), ui->Frame5);
+    cmdWheel_ = new QPushButton(tr("&Wheel…"), ui->Frame5);
     cmdWheel_->setObjectName(QStringLiteral("cmdWheel"));
     cmdWheel_->setGeometry(ui->cmdOK->geometry().translated(-(ui->cmdExit->x() - ui->cmdOK->x()), 0));
     cmdWheel_->setFont(ui->cmdOK->font());
-    cmdWheel_->setToolTip(QStringLiteral("Show the galactic wheel of this reading"));
+    cmdWheel_->setToolTip(tr("Show the galactic wheel of this reading"));
     connect(cmdWheel_, &QPushButton::clicked, this, &frmDisplay::cmdWheel_Click);
 }
 
@@ -165,8 +167,8 @@ QString frmDisplay::ChooseSaveFile(const QString& caption, const QString& propos
 }
 
 void frmDisplay::mnuSavePdf_Click() {
-    const QString path = ChooseSaveFile(QStringLiteral("Save Reading as PDF"), report::SuggestedReportName(doc_),
-                                        QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = ChooseSaveFile(tr("Save Reading as PDF"), report::SuggestedReportName(doc_),
+                                        tr("PDF documents (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
     if (const auto error = report::WriteReportPdf(doc_, path, report::DefaultPaper()))
         shell_.ShowMessage(*error, MessageIcon::Error, this);
@@ -176,7 +178,7 @@ void frmDisplay::mnuPrint_Click() {
     const ReportPrinter::Result result =
         shell_.Printer().print(this, [this](QPrinter& printer) { report::PaintReport(printer, doc_); });
     if (result == ReportPrinter::Result::Failed)
-        shell_.ShowMessage(QStringLiteral("The reading could not be printed: the printer did not accept it."),
+        shell_.ShowMessage(tr("The reading could not be printed: the printer did not accept it."),
                            MessageIcon::Error, this);
 }
 
@@ -189,8 +191,8 @@ void frmDisplay::mnuCopyReading_Click() {
 
 void frmDisplay::mnuSaveWheelPicture_Click() {
     const QString path =
-        ChooseSaveFile(QStringLiteral("Save Wheel Picture"), report::SuggestedWheelName(doc_),
-                       QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
+        ChooseSaveFile(tr("Save Wheel Picture"), report::SuggestedWheelName(doc_),
+                       tr("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
     if (path.isEmpty()) return;
     if (const auto error = report::WriteWheelPicture(doc_.Reading, path, kWheelPictureSize))
         shell_.ShowMessage(*error, MessageIcon::Error, this);
@@ -215,9 +217,8 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     for (QGroupBox* frame : {ui->Frame3, ui->Frame4, ui->Frame6, ui->Frame7}) {
         NameForAssistiveTechnology(frame, frame->title());
         for (QPlainTextEdit* box : frame->findChildren<QPlainTextEdit*>()) {
-            NameForAssistiveTechnology(box, frame->title() + QStringLiteral(" characteristics"));
-            NameForAssistiveTechnology(box->verticalScrollBar(),
-                                       QStringLiteral("Scroll ") + frame->title() + QStringLiteral(" characteristics"));
+            NameForAssistiveTechnology(box, tr("%1 characteristics").arg(frame->title()));
+            NameForAssistiveTechnology(box->verticalScrollBar(), tr("Scroll %1 characteristics").arg(frame->title()));
             // Read-only, yet reached by Tab and scrolled with the arrow and page keys.
             box->setFocusPolicy(Qt::StrongFocus);
             box->setTabChangesFocus(true);
@@ -227,7 +228,7 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     // Pictures say nothing a screen reader needs.
     for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
                             ui->picGalacticDescendant})
-        picture->setAccessibleName(QStringLiteral("Sign picture"));
+        picture->setAccessibleName(tr("Sign picture"));
     // The strips are panels named for what they hold.
     NameForAssistiveTechnology(ui->Frame2, tr("Banner"));
     NameForAssistiveTechnology(ui->Frame1, tr("Reading"));
@@ -291,7 +292,7 @@ void frmDisplay::NameValuesForAssistiveTechnology() {
         for (const auto& kind : kKinds) {
             auto* header = findChild<QLabel*>(QStringLiteral("hdr") + kPrefixes[f] + kind.Header);
             auto* value = findChild<QLabel*>(QStringLiteral("lbl") + kValueNames[f] + kind.Value);
-            if (header && value) value->setAccessibleName(header->text() + QStringLiteral(", ") + value->text());
+            if (header && value) value->setAccessibleName(tr("%1, %2").arg(header->text(), value->text()));
         }
     }
 }

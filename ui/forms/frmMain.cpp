@@ -12,8 +12,10 @@
 #include "ui/a11y/accessibility.h"
 #include "app/app_shell.h"
 #include "ui/births/births_book.h"
+#include "ui/births/births_window.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/style/look.h"
+#include "ui/widgets/language.h"
 #include "ui_frmMain.h"
 
 namespace quorvane {
@@ -21,9 +23,6 @@ namespace quorvane {
 namespace {
 
 constexpr int kZoneBand = 48;  // px: room for three lines of suggestion text
-
-const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                               "July",    "August",   "September", "October", "November", "December"};
 
 void AddNumbers(QComboBox* list, int first, int last) {
     for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
@@ -102,14 +101,14 @@ void frmMain::AddBirthsCommands() {
         connect(action, &QAction::triggered, births_, command);
         return action;
     };
-    add("mnuOpenBirths", QStringLiteral("Open Births…"), QKeySequence::Open, &BirthsBook::OpenBirths);
-    QMenu* recent = file->addMenu(QStringLiteral("Open Recent"));
+    add("mnuOpenBirths", tr("Open Births…"), QKeySequence::Open, &BirthsBook::OpenBirths);
+    QMenu* recent = file->addMenu(tr("Open Recent"));
     recent->setObjectName(QStringLiteral("mnuOpenRecent"));
-    recent->setAccessibleName(QStringLiteral("Open Recent births files"));
+    recent->setAccessibleName(tr("Open Recent births files"));
     connect(recent, &QMenu::aboutToShow, births_, [this, recent] { births_->FillRecentMenu(recent); });
-    add("mnuSaveToBirths", QStringLiteral("Save to Births"), QKeySequence::Save, &BirthsBook::SaveToBirths);
-    add("mnuSaveBirthsAs", QStringLiteral("Save Births As…"), QKeySequence(), &BirthsBook::SaveBirthsAs);
-    add("mnuImport", QStringLiteral("Import…"), QKeySequence(), &BirthsBook::Import);
+    add("mnuSaveToBirths", tr("Save to Births"), QKeySequence::Save, &BirthsBook::SaveToBirths);
+    add("mnuSaveBirthsAs", tr("Save Births As…"), QKeySequence(), &BirthsBook::SaveBirthsAs);
+    add("mnuImport", tr("Import…"), QKeySequence(), &BirthsBook::Import);
 
     connect(ui->cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int row) {
         if (row >= 0 && !zoneRefusal_.isEmpty()) ShowZoneRefusal({});
@@ -148,7 +147,7 @@ void frmMain::ShowBirth(const births::Birth& birth) {
         ShowZoneRefusal({});
     } else {
         ui->cmbTimeZone->setCurrentIndex(-1);
-        ShowZoneRefusal(ToQString(births::ReadingRefusal(birth)));
+        ShowZoneRefusal(ReadingRefusalText(birth));
     }
 }
 
@@ -162,8 +161,8 @@ frmDisplay* frmMain::ReadingForm() const { return display_.data(); }
 
 void frmMain::Form_Load() {
     setWindowTitle(QString::fromUtf8(kProductTitle));
-    for (const char* month : kMonths) ui->cboMonth->addItem(QString::fromLatin1(month));
-    for (const TimeZoneRow& row : TimeZoneTable()) ui->cmbTimeZone->addItem(ToQString(row.DisplayString));
+    for (int month = 1; month <= 12; ++month) ui->cboMonth->addItem(UiMonthName(month));
+    for (int row = 0; row < static_cast<int>(TimeZoneTable().size()); ++row) ui->cmbTimeZone->addItem(UiZoneRow(row));
     AddNumbers(ui->cboDate, 1, 31);
     AddNumbers(ui->cboYear, kFirstYear, kLastYear);
     AddNumbers(ui->cboHH, 0, 23);
@@ -241,12 +240,12 @@ void frmMain::cmdBrowser_Click() {
     const struct {
         QLineEdit* Field;
         const char* Message;
-    } required[] = {{ui->txtMCity, "Please Enter City"},
-                    {ui->txtMState, "Please Enter State"},
-                    {ui->txtMCountry, "Please Enter Country"}};
+    } required[] = {{ui->txtMCity, QT_TR_NOOP("Please Enter City")},
+                    {ui->txtMState, QT_TR_NOOP("Please Enter State")},
+                    {ui->txtMCountry, QT_TR_NOOP("Please Enter Country")}};
     for (const auto& [field, message] : required) {
         if (field->text().isEmpty()) {
-            shell_.ShowMessage(QString::fromLatin1(message), MessageIcon::Information, this);
+            shell_.ShowMessage(tr(message), MessageIcon::Information, this);
             field->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -322,34 +321,34 @@ void frmMain::NameControlsForAssistiveTechnology() {
         QWidget* Control;
         const char* Name;
     } names[] = {
-        {ui->txtName, "Name"},
-        {ui->cboMonth, "Birth month"},
-        {ui->cboDate, "Birth day"},
-        {ui->cboYear, "Birth year"},
-        {ui->cboHH, "Birth hour"},
-        {ui->cboMM, "Birth minute"},
-        {ui->cboSS, "Birth second"},
-        {ui->chkDST, "Daylight Saving Time"},
-        {ui->cmbTimeZone, "Time zone"},
-        {ui->txtLatD, "Latitude degrees"},
-        {ui->txtLatM, "Latitude minutes"},
-        {ui->optLat_0, "Latitude: North"},
-        {ui->optLat_1, "Latitude: South"},
-        {ui->txtLonD, "Longitude degrees"},
-        {ui->txtLonM, "Longitude minutes"},
-        {ui->optLong_0, "Longitude: East"},
-        {ui->optLong_1, "Longitude: West"},
-        {ui->txtMCity, "City"},
-        {ui->txtMState, "State"},
-        {ui->txtMCountry, "Country"},
-        {ui->cmdBrowser, "Click Here To Find Latitude & Longitude"},
+        {ui->txtName, QT_TR_NOOP("Name")},
+        {ui->cboMonth, QT_TR_NOOP("Birth month")},
+        {ui->cboDate, QT_TR_NOOP("Birth day")},
+        {ui->cboYear, QT_TR_NOOP("Birth year")},
+        {ui->cboHH, QT_TR_NOOP("Birth hour")},
+        {ui->cboMM, QT_TR_NOOP("Birth minute")},
+        {ui->cboSS, QT_TR_NOOP("Birth second")},
+        {ui->chkDST, QT_TR_NOOP("Daylight Saving Time")},
+        {ui->cmbTimeZone, QT_TR_NOOP("Time zone")},
+        {ui->txtLatD, QT_TR_NOOP("Latitude degrees")},
+        {ui->txtLatM, QT_TR_NOOP("Latitude minutes")},
+        {ui->optLat_0, QT_TR_NOOP("Latitude: North")},
+        {ui->optLat_1, QT_TR_NOOP("Latitude: South")},
+        {ui->txtLonD, QT_TR_NOOP("Longitude degrees")},
+        {ui->txtLonM, QT_TR_NOOP("Longitude minutes")},
+        {ui->optLong_0, QT_TR_NOOP("Longitude: East")},
+        {ui->optLong_1, QT_TR_NOOP("Longitude: West")},
+        {ui->txtMCity, QT_TR_NOOP("City")},
+        {ui->txtMState, QT_TR_NOOP("State")},
+        {ui->txtMCountry, QT_TR_NOOP("Country")},
+        {ui->cmdBrowser, QT_TR_NOOP("Click Here To Find Latitude & Longitude")},
     };
-    for (const auto& [control, name] : names) NameForAssistiveTechnology(control, QString::fromLatin1(name));
+    for (const auto& [control, name] : names) NameForAssistiveTechnology(control, tr(name));
     // A frame inside a frame would otherwise be named after the outer one.
     for (QGroupBox* frame : {ui->fraZone, ui->Frame3, ui->Frame4}) NameForAssistiveTechnology(frame, frame->title());
-    ui->txtLatD->setAccessibleDescription(QStringLiteral("0 to 90"));
-    ui->txtLonD->setAccessibleDescription(QStringLiteral("0 to 180"));
-    for (QWidget* minutes : {ui->txtLatM, ui->txtLonM}) minutes->setAccessibleDescription(QStringLiteral("0 to 59"));
+    ui->txtLatD->setAccessibleDescription(tr("0 to 90"));
+    ui->txtLonD->setAccessibleDescription(tr("0 to 180"));
+    for (QWidget* minutes : {ui->txtLatM, ui->txtLonM}) minutes->setAccessibleDescription(tr("0 to 59"));
 
     // A label that names its one field labels it. "Date of Birth", "Time of Birth", "Deg" and "Min" stay
     // on the form but label no field: a screen reader would read them in place of the fields' own names
@@ -383,7 +382,7 @@ void frmMain::DigitFilter(std::uint16_t& KeyAscii) {
 }
 
 void frmMain::txtName_KeyPress(std::uint16_t& KeyAscii) {
-    const KeyVerdict verdict = FilterNameKey(KeyAscii);
+    const KeyVerdict verdict = FilterNameKey(KeyAscii, UiNameLetter(KeyAscii));
     if (verdict.Message) shell_.ShowMessage(*verdict.Message, this);
     KeyAscii = verdict.Code;
 }

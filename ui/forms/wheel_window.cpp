@@ -15,16 +15,63 @@
 #include "galactic/galactic_signs.h"
 #include "report/wheel_geometry.h"
 #include "ui/a11y/accessibility.h"
+#include "ui/widgets/language.h"
 #include "ui/widgets/text.h"
+#include "l10n/core_texts.h"
 
 namespace quorvane {
+
+namespace {
+// The core's English names of the points and frames, in the windows' language.
+QString PointName(const std::string& english) {
+    if (!UiTranslated()) return ToQString(english);
+    const std::string_view text = l10n::CoreText(UiLanguage(), "point." + english);
+    return ToQString(text.empty() ? std::string_view(english) : text);
+}
+QString FrameName(const std::string& english) {
+    for (l10n::Frame frame : {l10n::Frame::Ascendant, l10n::Frame::Descendant, l10n::Frame::MoonSign, l10n::Frame::SunSign})
+        if (l10n::FrameCaption("en", frame) == english) return ToQString(l10n::FrameCaption(UiLanguage(), frame));
+    return ToQString(english);
+}
+QString SignName(const GalacticSign* sign) { return sign ? ToQString(UiSign(*sign).Name) : QString(); }
+
+// Where a frame's degree comes from, as the legend says it.
+QString SourceText(const std::string& english) {
+    static const char* const kSources[] = {
+        QT_TRANSLATE_NOOP("quorvane::WheelWindow", "the Moon"),
+        QT_TRANSLATE_NOOP("quorvane::WheelWindow", "opposite the Moon"),
+        QT_TRANSLATE_NOOP("quorvane::WheelWindow", "the Ascendant"),
+        QT_TRANSLATE_NOOP("quorvane::WheelWindow", "opposite the Sun"),
+        QT_TRANSLATE_NOOP("quorvane::WheelWindow", "the Descendant (opposite the Ascendant)"),
+    };
+    for (const char* source : kSources)
+        if (english == source) return WheelWindow::tr(source);
+    return ToQString(english);
+}
+
+QStringList Legend(const GalacticReading& reading) {
+    // Under English the same lines as the report's legend.
+    QStringList out;
+    int n = 1;
+    for (const wheel::ReadPoint& p : wheel::ReadPoints(reading)) {
+        const GalacticSign* sign = LookupGalacticDegree(p.Degree);
+        const QString line = sign ? WheelWindow::tr("%1  \"%2\" reads %3°, %4: %5")
+                                        .arg(n).arg(FrameName(p.Frame)).arg(p.Degree).arg(SourceText(p.Source), SignName(sign))
+                                  : WheelWindow::tr("%1  \"%2\" reads %3°, %4")
+                                        .arg(n).arg(FrameName(p.Frame)).arg(p.Degree).arg(SourceText(p.Source));
+        out << line;
+        ++n;
+    }
+    return out;
+}
+}  // namespace
 
 WheelView::WheelView(const GalacticReading& reading, QWidget* parent) : QWidget(parent), reading_(reading) {
     setMinimumSize(300, 300);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAccessibleName(QStringLiteral("Galactic wheel"));
-    setAccessibleDescription(QStringLiteral("The twelve galactic signs with the Sun, the Moon, the Ascendant and the "
-                                            "Descendant; the positions are listed beside the wheel"));
+    setAccessibleName(tr("Galactic wheel"));
+    setAccessibleDescription(tr("The twelve galactic signs with the Sun, the Moon, the Ascendant and the "
+                                "Descendant; the positions are listed beside the wheel"));
 }
 
 void WheelView::paintEvent(QPaintEvent*) {
@@ -38,20 +85,20 @@ void WheelView::paintEvent(QPaintEvent*) {
 WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmWheel"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Galactic Wheel of %1 - %2")
+    setWindowTitle(tr("Galactic Wheel of %1 - %2")
                        .arg(ToQString(doc.Birth.Name).trimmed(), QString::fromUtf8(kProductTitle)));
 
     auto* wheel = new WheelView(doc.Reading, this);
     wheel->setObjectName(QStringLiteral("wheelView"));
 
-    auto* heading = new QLabel(QStringLiteral("&Positions"), this);
+    auto* heading = new QLabel(tr("&Positions"), this);
     positions_ = new QTreeWidget(this);
     positions_->setObjectName(QStringLiteral("lstPositions"));
-    positions_->setAccessibleName(QStringLiteral("Positions"));
+    positions_->setAccessibleName(tr("Positions"));
     ReadCurrentRowOnFocus(positions_);
     heading->setBuddy(positions_);
     positions_->setColumnCount(3);
-    positions_->setHeaderLabels({QStringLiteral("Point"), QStringLiteral("Longitude"), QStringLiteral("Galactic sign")});
+    positions_->setHeaderLabels({tr("Point"), tr("Longitude"), tr("Galactic sign")});
     positions_->setRootIsDecorated(false);
     positions_->setAllColumnsShowFocus(true);
     positions_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -59,16 +106,16 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     positions_->setMinimumWidth(340);
     FillPositions(doc);
 
-    auto* legend = new QLabel(report::LegendLines(doc.Reading).join(u'\n'), this);
+    auto* legend = new QLabel(Legend(doc.Reading).join(u'\n'), this);
     legend->setObjectName(QStringLiteral("lblLegend"));
     legend->setWordWrap(true);
     legend->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    legend->setAccessibleName(QStringLiteral("Degrees the frames read"));
+    legend->setAccessibleName(tr("Degrees the frames read"));
 
-    auto* save = new QPushButton(QStringLiteral("&Save Picture\u2026"), this);
+    auto* save = new QPushButton(tr("&Save Picture…"), this);
     save->setObjectName(QStringLiteral("cmdSavePicture"));
     connect(save, &QPushButton::clicked, this, &WheelWindow::SavePictureRequested);
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    auto* closeButton = new QPushButton(tr("&Close"), this);
     closeButton->setObjectName(QStringLiteral("cmdClose"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
@@ -103,15 +150,15 @@ void WheelWindow::keyPressEvent(QKeyEvent* event) {
 void WheelWindow::FillPositions(const report::ReadingDocument& doc) {
     auto add = [this](const QString& point, const QString& longitude, int degree) {
         const GalacticSign* sign = LookupGalacticDegree(degree);
-        new QTreeWidgetItem(positions_, {point, longitude, sign ? ToQString(sign->Name) : QString()});
+        new QTreeWidgetItem(positions_, {point, longitude, SignName(sign)});
     };
     for (const wheel::BodyPoint& body : wheel::BodyPoints(doc.Reading))
-        add(ToQString(body.Name), ToQString(wheel::ArcMinuteText(body.Longitude)),
+        add(PointName(body.Name), ToQString(wheel::ArcMinuteText(body.Longitude)),
             static_cast<int>(std::floor(body.Longitude)));
     // What each frame of the reading form looks up, numbered as on the wheel; the legend says from where.
     int n = 1;
     for (const wheel::ReadPoint& read : wheel::ReadPoints(doc.Reading))
-        add(QStringLiteral("%1  %2").arg(n++).arg(ToQString(read.Frame)), QStringLiteral("%1\u00B0").arg(read.Degree),
+        add(QStringLiteral("%1  %2").arg(n++).arg(FrameName(read.Frame)), QStringLiteral("%1\u00B0").arg(read.Degree),
             read.Degree);
     positions_->setCurrentItem(positions_->topLevelItem(0));
 }
