@@ -102,8 +102,8 @@ struct PlaceChoice {
 // The built-in atlas, or nothing when its index cannot be read (the message is printed).
 const Atlas* BuiltinAtlas() {
     const Atlas& atlas = Atlas::Builtin();
-    if (atlas.problem().empty()) return &atlas;
-    std::cerr << "quorvane-cli: " << atlas.problem() << "\n";
+    if (atlas.Problem().empty()) return &atlas;
+    std::cerr << "quorvane-cli: " << atlas.Problem() << "\n";
     return nullptr;
 }
 
@@ -201,9 +201,7 @@ std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& cho
     return j.dump();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     CLI::App app{"Quorvane: a galactic astrology birth reading.\n"
                  "Example: quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat 40N42 --lon 74W00",
                  "quorvane-cli"};
@@ -257,11 +255,14 @@ int main(int argc, char** argv) {
         // AAF to AAF keeps every chunk; CSV holds only the births it can (refused ones are named on stderr).
         const std::string in((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
         const auto book = births::LooksLikeAaf(in) ? births::ReadAaf(in) : births::ReadCsv(in);
+        bool refused = false;
         for (const auto& b : book.Births)
-            if (!b.Error.empty() || (convertTo == "csv" && b.ZoneRow < 0))
+            if (!b.Error.empty() || (convertTo == "csv" && b.ZoneRow < 0)) {
                 std::cerr << "quorvane-cli: line " << b.Line << ": " << (b.Error.empty() ? b.Note : b.Error) << '\n';
+                refused = true;
+            }
         std::cout << (convertTo == "aaf" ? births::WriteAaf(book) : births::WriteCsv(book));
-        return 0;
+        return refused ? kExitRefused : 0;
     }
     if (batch) {
         // A batch takes every birth from standard input: an option of a single reading would be ignored.
@@ -290,6 +291,7 @@ int main(int argc, char** argv) {
     birth.Dst = dst ? "1" : "0";
     std::optional<PlaceChoice> place;
     if (byPlace) {
+        if (!BuiltinAtlas()) return kExitRefused;  // no atlas to look in: not the user's mistake
         place = ApplyPlace(placeQuery, app.count("--zone") > 0, birth);
         if (!place) return kExitUsage;
     }
@@ -309,4 +311,17 @@ int main(int argc, char** argv) {
     else
         std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading));
     return 0;
+}
+
+}  // namespace
+
+// Whatever the mode, output that did not reach standard output (a full disk, a closed pipe) is a failure.
+int main(int argc, char** argv) {
+    const int status = Run(argc, argv);
+    std::cout.flush();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout) {
+        std::cerr << "quorvane-cli: standard output could not be written\n";
+        return status == 0 ? kExitRefused : status;
+    }
+    return status;
 }

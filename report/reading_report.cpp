@@ -61,25 +61,30 @@ void AlongRing(QPainter& painter, const QPointF& centre, qreal radius, double an
     painter.restore();
 }
 
-QSvgRenderer* SignPicture(std::string_view name) {
-    static std::map<std::string, std::unique_ptr<QSvgRenderer>> cache;
-    auto& slot = cache[std::string(name)];
-    if (!slot) slot = std::make_unique<QSvgRenderer>(QStringLiteral(":/signs/%1.svg").arg(Q(name)));
-    return slot->isValid() ? slot.get() : nullptr;
-}
-
 const char* const kTropical[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                                  "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-struct FrameOf { const char* Caption; const GalacticSign* Sign; };
+struct FrameOf { std::string_view Caption; const GalacticSign* Sign; };
 std::array<FrameOf, 4> Frames(const GalacticReading& r) {
-    return {{{"Galactic Ascendant", r.AscendantSign}, {"Galactic Descendant", r.DescendantSign},
-             {"Galactic Moon Sign", r.MoonSign}, {"Galactic Sun Sign", r.SunSign}}};
+    return {{{FrameCaption(Frame::Ascendant), r.AscendantSign}, {FrameCaption(Frame::Descendant), r.DescendantSign},
+             {FrameCaption(Frame::MoonSign), r.MoonSign}, {FrameCaption(Frame::SunSign), r.SunSign}}};
 }
 
 QString Field(const GalacticSign* s, std::string_view GalacticSign::*f) { return s ? Q(s->*f) : QString(); }
 
 }  // namespace
+
+QSvgRenderer* SignPicture(std::string_view name) {
+    static std::map<std::string, std::unique_ptr<QSvgRenderer>> cache;
+    auto& slot = cache[std::string(name)];
+    if (!slot) {
+        const QString resource = QStringLiteral(":/signs/%1.svg").arg(Q(name));
+        slot = std::make_unique<QSvgRenderer>(resource);
+        // Only a broken build lacks one; the page is still right without it. Said once per picture.
+        if (!slot->isValid()) qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(resource));
+    }
+    return slot->isValid() ? slot.get() : nullptr;
+}
 
 QString FontFamily() {
     static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
@@ -270,7 +275,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc) {
             if (QSvgRenderer* pic = SignPicture(f.Sign->Name)) pic->render(&p, QRectF(m, y, 13, 16));
         p.setFont(Font(p, 11, true));
         p.drawText(QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(f.Caption) + QStringLiteral(": ") + Field(f.Sign, &GalacticSign::Name));
+                   Q(f.Caption) + QStringLiteral(": ") + Field(f.Sign, &GalacticSign::Name));
         y += 20;
     }
     const qreal wheelSide = std::min(textWidth, H - m - 24 - y - 4);
@@ -286,7 +291,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc) {
             y = m;
         }
         const FrameOf& f = frames[i];
-        text(y, QString::fromUtf8(f.Caption), Font(p, 16, true));
+        text(y, Q(f.Caption), Font(p, 16, true));
         if (f.Sign)
             if (QSvgRenderer* pic = SignPicture(f.Sign->Name)) pic->render(&p, QRectF(W - m - 26, y - 26, 22, 26));
         text(y, Field(f.Sign, &GalacticSign::Name), Font(p, 14, true));
@@ -304,7 +309,7 @@ QString ReadingPlainText(const ReadingDocument& doc) {
     QString out = QStringLiteral("Galactic Astrology Reading\n") + Q(doc.Birth.Name) + QLatin1Char('\n');
     for (const QString& line : BirthDetailLines(doc)) out += line + QLatin1Char('\n');
     for (const FrameOf& f : Frames(doc.Reading)) {
-        out += QLatin1Char('\n') + QString::fromUtf8(f.Caption) + QStringLiteral(": ") + Field(f.Sign, &GalacticSign::Name) + QLatin1Char('\n');
+        out += QLatin1Char('\n') + Q(f.Caption) + QStringLiteral(": ") + Field(f.Sign, &GalacticSign::Name) + QLatin1Char('\n');
         out += QStringLiteral("Ruling planet: ") + Field(f.Sign, &GalacticSign::RulingPlanet) + QLatin1Char('\n');
         out += QStringLiteral("Constellation: ") + Field(f.Sign, &GalacticSign::Constellation) + QLatin1Char('\n');
         out += QStringLiteral("Keywords: ") + Field(f.Sign, &GalacticSign::Keywords) + QLatin1Char('\n');
@@ -319,7 +324,7 @@ QString ReadingHtml(const ReadingDocument& doc) {
     out += QStringLiteral("</p>");
     for (const FrameOf& f : Frames(doc.Reading)) {
         out += QStringLiteral("<h3>%1: %2</h3><p>Ruling planet: %3<br>Constellation: %4<br>Keywords: %5</p><p><b>Characteristics</b><br>%6</p>")
-                   .arg(QString::fromUtf8(f.Caption), Field(f.Sign, &GalacticSign::Name).toHtmlEscaped(),
+                   .arg(Q(f.Caption), Field(f.Sign, &GalacticSign::Name).toHtmlEscaped(),
                         Field(f.Sign, &GalacticSign::RulingPlanet).toHtmlEscaped(), Field(f.Sign, &GalacticSign::Constellation).toHtmlEscaped(),
                         Field(f.Sign, &GalacticSign::Keywords).toHtmlEscaped(), Field(f.Sign, &GalacticSign::Description).trimmed().toHtmlEscaped());
     }

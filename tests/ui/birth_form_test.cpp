@@ -343,7 +343,7 @@ private slots:
         // The suggestion appears under the zone box; nothing in the zone changes until Apply.
         auto* line = Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion");
         QVERIFY(line->isVisible());
-        QVERIFY2(line->text().startsWith(QStringLiteral("Madrid on 10 Mar 1985 08:30: UTC+1")), qPrintable(line->text()));
+        QVERIFY2(line->Text().startsWith(QStringLiteral("Madrid on 10 Mar 1985 08:30: UTC+1")), qPrintable(line->Text()));
         QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->currentIndex(), 29);
         QVERIFY(form->height() > heightBefore);
         const QRect zone = Child<QWidget>(form.get(), "fraZone")->geometry();

@@ -292,8 +292,8 @@ private slots:
                 QCOMPARE(Child<QLabel>(seen, "Label2")->text(), QStringLiteral("Quorvane v1.35"));
                 QVERIFY(Child<QLabel>(seen, "Label3")->text().startsWith(QStringLiteral("Home Business Opportunity.")));
                 QVERIFY(!Child<QLabel>(seen, "picIcon")->pixmap().isNull());
-                emit Child<LinkLabel>(seen, "lblHomePage")->clicked();
-                emit Child<LinkLabel>(seen, "lblCoBrand")->clicked();
+                emit Child<LinkLabel>(seen, "lblHomePage")->Clicked();
+                emit Child<LinkLabel>(seen, "lblCoBrand")->Clicked();
                 ++shown;
                 QTest::mouseClick(Child<QPushButton>(seen, "cmdOK"), Qt::LeftButton);
             });
