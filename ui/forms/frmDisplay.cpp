@@ -58,8 +58,8 @@ frmDisplay::frmDisplay(WindowServices& services, QWidget* birthForm)
                             ui->picGalacticDescendant})
         picture->setPixmap(placeholder);
 
-    ui->centralwidget->setFixedSize(770, 537);
-    setFixedSize(770, 537 + ui->menubar->sizeHint().height());
+    ui->centralwidget->setFixedSize(kReadingFormWidth, kReadingFormHeight);
+    setFixedSize(kReadingFormWidth, kReadingFormHeight + ui->menubar->sizeHint().height());
     setAttribute(Qt::WA_DeleteOnClose);
 
     // Exit is the form's default and cancel button: Esc presses it, and so does Enter unless

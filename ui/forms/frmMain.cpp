@@ -68,8 +68,8 @@ frmMain::frmMain(WindowServices& services)
     }();
     for (int i = 0; i < separators.size(); ++i) separators[i]->setObjectName(QStringLiteral("mnuHelp%1").arg(i + 1));
 
-    ui->centralwidget->setFixedSize(436, 465);
-    setFixedSize(436, 465 + ui->menubar->sizeHint().height());
+    ui->centralwidget->setFixedSize(kBirthFormWidth, kBirthFormHeight);
+    setFixedSize(kBirthFormWidth, kBirthFormHeight + ui->menubar->sizeHint().height());
 
     for (QLineEdit* field : {ui->txtName, ui->txtLonD, ui->txtLonM, ui->txtLatD, ui->txtLatM})
         field->installEventFilter(this);
