@@ -17,7 +17,7 @@ AppShell::AppShell()
 AppShell::~AppShell() = default;
 
 void AppShell::ShowMessage(const QString& text, MessageIcon icon, QWidget* parent) {
-    messages_->show(text, icon, parent);
+    messages_->Show(text, icon, parent);
 }
 
 void AppShell::ShowMessage(const UserMessage& message, QWidget* parent) {
@@ -25,7 +25,7 @@ void AppShell::ShowMessage(const UserMessage& message, QWidget* parent) {
 }
 
 void AppShell::OpenWebPage(const QString& key) {
-    web_->open(WebPageUrl(key));
+    web_->Open(WebPageUrl(key));
 }
 
 std::unique_ptr<CoordinateFinder> AppShell::MakeCoordinateFinder() {
@@ -37,7 +37,7 @@ PlacePick AppShell::PickPlace(const QString& query, QWidget* parent) {
     // The atlas is read here, on the first search, never at start-up.
     PlaceFinderDialog dialog(query, parent);
     switch (dialog.exec()) {
-    case QDialog::Accepted: return {PlacePick::Outcome::Use, dialog.chosenPlace()};
+    case QDialog::Accepted: return {PlacePick::Outcome::Use, dialog.ChosenPlace()};
     case PlaceFinderDialog::WebSearch: return {PlacePick::Outcome::WebSearch, std::nullopt};
     default: return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 // What sits around the working forms: the one reading session, message boxes, web pages, the
-// coordinate finder, the About box, quitting and the single-instance rule at start-up.
+// coordinate finder, the About box, quitting and the single-instance rule at start-up. The windows see
+// it through the small interfaces of ui/seams/window_services.h, each only those it uses.
 
 #include <QObject>
 #include <QString>
@@ -17,6 +18,7 @@
 #include "ui/seams/coordinate_finder.h"
 #include "ui/seams/message_sink.h"
 #include "ui/seams/web_opener.h"
+#include "ui/seams/window_services.h"
 #include "ui/widgets/text.h"
 
 class QWidget;
@@ -25,13 +27,7 @@ namespace quorvane {
 
 class SingleInstance;
 
-// What the user made of the birthplace finder: a place to use, a wish to search the web instead, or nothing.
-struct PlacePick {
-    enum class Outcome { Cancelled, Use, WebSearch } Result = Outcome::Cancelled;
-    std::optional<Place> Chosen;
-};
-
-class AppShell : public QObject {
+class AppShell final : public QObject, public WindowServices {
     Q_OBJECT
 public:
     using FinderFactory = std::function<std::unique_ptr<CoordinateFinder>()>;
@@ -49,31 +45,23 @@ public:
     void SetQuitHook(std::function<void()> quit) { quit_ = std::move(quit); }
     void SetFileChooser(FileChooser& chooser) { files_ = &chooser; }
     void SetReportPrinter(ReportPrinter& printer) { printer_ = &printer; }
-    // Asked before the run ends; false keeps it going (the user kept births not saved yet).
-    void SetQuitGuard(std::function<bool()> guard) { quitGuard_ = std::move(guard); }
+    void SetQuitGuard(std::function<bool()> guard) override { quitGuard_ = std::move(guard); }
 
-    ReadingSession& Session() { return session_; }
-    WebOpener& Web() { return *web_; }
-    FileChooser& Files() { return *files_; }
-    ReportPrinter& Printer() { return *printer_; }
-    // Where the last report or picture was saved in this run; empty until then.
-    const QString& OutputFolder() const { return outputFolder_; }
-    void SetOutputFolder(const QString& folder) { outputFolder_ = folder; }
+    ReadingSession& Session() override { return session_; }
+    FileChooser& Files() override { return *files_; }
+    ReportPrinter& Printer() override { return *printer_; }
+    const QString& OutputFolder() const override { return outputFolder_; }
+    void SetOutputFolder(const QString& folder) override { outputFolder_ = folder; }
 
-    void ShowMessage(const QString& text, MessageIcon icon, QWidget* parent);
-    void ShowMessage(const UserMessage& message, QWidget* parent);
-    void OpenWebPage(const QString& key);
-    // A fresh finder for each request; nothing when none can be made.
-    std::unique_ptr<CoordinateFinder> MakeCoordinateFinder();
-    // The offline birthplace finder, modal over `parent`, searching for "City, State, Country".
-    PlacePick PickPlace(const QString& query, QWidget* parent);
-    // The About box, modal over `parent`; returns when it has been closed.
-    void ShowAbout(QWidget* parent);
+    using UserMessages::ShowMessage;
+    void ShowMessage(const QString& text, MessageIcon icon, QWidget* parent) override;
+    void OpenWebPage(const QString& key) override;
+    std::unique_ptr<CoordinateFinder> MakeCoordinateFinder() override;
+    PlacePick PickPlace(const QString& query, QWidget* parent) override;
+    void ShowAbout(QWidget* parent) override;
 
-    // Unloads every open window, each through its own close handling, then ends the run; nothing
-    // happens when the quit guard says no.
-    void QuitApplication();
-    bool Quitting() const { return quitting_; }
+    void QuitApplication() override;
+    bool Quitting() const override { return quitting_; }
 
     // Start-up: true when another copy already runs and the run ends. A file to open is handed to the
     // running copy; without one (or when the running copy did not take it) the user is told.

@@ -8,13 +8,13 @@
 namespace quorvane {
 
 void ServeLaterStarts(SingleInstance& instance, frmMain& form) {
-    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] {
+    QObject::connect(&instance, &SingleInstance::ActivationRequested, &form, [&form] {
         QWidget* shown = form.ReadingForm() ? static_cast<QWidget*>(form.ReadingForm()) : &form;
         shown->raise();
         shown->activateWindow();
     });
     // Opening shows the births list in front of the form.
-    QObject::connect(&instance, &SingleInstance::fileOpenRequested, &form,
+    QObject::connect(&instance, &SingleInstance::FileOpenRequested, &form,
                      [&form](const QString& path) { form.Births().Open(path); }, Qt::QueuedConnection);
 }
 

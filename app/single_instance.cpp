@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <cstdio>
 #include <memory>
 #include <utility>
 
@@ -82,12 +83,12 @@ void SingleInstance::Heard(const QByteArray& message) {
     const QByteArray line = message.trimmed();
     if (line.startsWith("open ")) {
         const QString path = QUrl::fromEncoded(line.mid(5)).toLocalFile();
-        if (!path.isEmpty()) emit fileOpenRequested(path);
+        if (!path.isEmpty()) emit FileOpenRequested(path);
     }
-    emit activationRequested();
+    emit ActivationRequested();
 }
 
-void SingleInstance::Listen() {
+bool SingleInstance::Listen() {
     // A socket file left by a crashed copy would make listen() fail; we hold the lock, so it is stale.
     QLocalServer::removeServer(ServerPath());
     server_ = std::make_unique<QLocalServer>();
@@ -122,7 +123,16 @@ void SingleInstance::Listen() {
             if (peer->state() == QLocalSocket::UnconnectedState) hungUp();
         }
     });
-    server_->listen(ServerPath());
+    if (server_->listen(ServerPath())) {
+        listenFailure_.clear();
+        return true;
+    }
+    // This copy runs on, but a later start cannot wake it or hand it a file; that start is still refused
+    // by the lock (and says "Application is already running").
+    listenFailure_ = server_->errorString();
+    std::fprintf(stderr, "quorvane: later starts cannot reach this copy: %s: %s\n",
+                 qUtf8Printable(QDir::toNativeSeparators(ServerPath())), qUtf8Printable(listenFailure_));
+    return false;
 }
 
 }  // namespace quorvane

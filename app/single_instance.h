@@ -26,22 +26,26 @@ public:
 
     QString LockFilePath() const;
     QString ServerPath() const;
+    // Why later starts cannot reach this copy (the local server could not listen), or empty. The copy
+    // still runs; the reason goes to standard error.
+    const QString& ListenFailure() const { return listenFailure_; }
 
 signals:
     // A second start knocked while this copy holds the lock.
-    void activationRequested();
-    // A second start handed over a file to open (an absolute path); activationRequested follows.
-    void fileOpenRequested(const QString& path);
+    void ActivationRequested();
+    // A second start handed over a file to open (an absolute path); ActivationRequested follows.
+    void FileOpenRequested(const QString& path);
 
 private:
     bool AnotherCopyAnswers(const QString& fileToOpen);
-    void Listen();
+    bool Listen();
     void Heard(const QByteArray& message);
 
     QString dir_;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QLocalServer> server_;
     bool handedOver_ = false;
+    QString listenFailure_;
 };
 
 QString DefaultRuntimeDir();

@@ -218,15 +218,15 @@ Qualifier MakeQualifier(std::string_view typed, const atlas_index::View& index) 
     // As the English names fit: the whole name best, then whole words ending it, then a beginning of
     // three letters or more.
     constexpr std::size_t kMostRegions = 64;
-    const auto* it = std::lower_bound(index.regionNamesBegin(), index.regionNamesEnd(), q.Folded,
+    const auto* it = std::lower_bound(index.RegionNamesBegin(), index.RegionNamesEnd(), q.Folded,
                                       [&](const atlas_index::RegionNameRecord& r, const std::string& n) {
-                                          return index.text(r.Folded) < n;
+                                          return index.TextOf(r.Folded) < n;
                                       });
-    for (; it != index.regionNamesEnd() && q.Regions.size() < kMostRegions; ++it) {
-        const std::string_view name = index.text(it->Folded);
+    for (; it != index.RegionNamesEnd() && q.Regions.size() < kMostRegions; ++it) {
+        const std::string_view name = index.TextOf(it->Folded);
         const bool whole = name == q.Folded;
         if (!name.starts_with(q.Folded) || (!whole && q.Folded.size() < 3)) break;
-        q.Regions.emplace_back(index.text(it->Key), whole ? (it->Inner ? 2 : 3) : 1);
+        q.Regions.emplace_back(index.TextOf(it->Key), whole ? (it->Inner ? 2 : 3) : 1);
     }
     return q;
 }
@@ -245,14 +245,14 @@ struct TownFit {
     const atlas_index::PlaceRecord& Town;
 
     int State(const Qualifier& q) const {
-        const std::string_view state = Index.text(Town.FoldedState), code = Index.text(Town.FoldedCode);
+        const std::string_view state = Index.TextOf(Town.FoldedState), code = Index.TextOf(Town.FoldedCode);
         for (const auto& [country, name] : q.States)
             if (country == code && name == state) return 3;
-        return std::max(FieldFit(state, q.Folded), RegionFit(Index.text(Town.StateKey), q));
+        return std::max(FieldFit(state, q.Folded), RegionFit(Index.TextOf(Town.StateKey), q));
     }
     int Country(const Qualifier& q) const {
-        return std::max(CountryFit(Index.text(Town.FoldedCountry), Index.text(Town.FoldedCode), q.Folded),
-                        RegionFit(Index.text(Town.CountryCode), q));
+        return std::max(CountryFit(Index.TextOf(Town.FoldedCountry), Index.TextOf(Town.FoldedCode), q.Folded),
+                        RegionFit(Index.TextOf(Town.CountryCode), q));
     }
 };
 
@@ -359,20 +359,20 @@ Atlas Atlas::FromIndex(std::vector<char> bytes) {
 
 void Atlas::Open(std::string_view bytes) {
     index_ = atlas_index::View(bytes);
-    towns_->Made.resize(index_.placeCount());
+    towns_->Made.resize(index_.PlaceCount());
 }
 
-const Place& Atlas::town(std::uint32_t i) const {
+const Place& Atlas::TownAt(std::uint32_t i) const {
     const std::lock_guard lock(towns_->Lock);
     std::unique_ptr<Place>& made = towns_->Made[i];
     if (!made) {
-        const atlas_index::PlaceRecord& r = index_.place(i);
+        const atlas_index::PlaceRecord& r = index_.PlaceAt(i);
         made = std::make_unique<Place>();
-        made->City = index_.text(r.City);
-        made->State = index_.text(r.State);
-        made->Country = index_.text(r.Country);
-        made->CountryCode = index_.text(r.CountryCode);
-        made->TimeZoneId = index_.text(r.TimeZoneId);
+        made->City = index_.TextOf(r.City);
+        made->State = index_.TextOf(r.State);
+        made->Country = index_.TextOf(r.Country);
+        made->CountryCode = index_.TextOf(r.CountryCode);
+        made->TimeZoneId = index_.TextOf(r.TimeZoneId);
         made->Latitude = r.Latitude;
         made->Longitude = r.Longitude;
         made->Population = r.Population;
@@ -399,19 +399,19 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
         bool Exact;
         int Score;
         atlas_index::Text Written;
-        auto rank() const { return std::tuple(Exact, Score, Written.Size == 0); }
+        auto Rank() const { return std::tuple(Exact, Score, Written.Size == 0); }
     };
     std::vector<Candidate> candidates;
     std::unordered_map<std::uint32_t, std::size_t> candidateOf;
     for (const std::string& key : keys) {
-        const auto* it = std::lower_bound(index_.namesBegin(), index_.namesEnd(), key,
+        const auto* it = std::lower_bound(index_.NamesBegin(), index_.NamesEnd(), key,
                                           [&](const atlas_index::NameRecord& e, const std::string& n) {
-                                              return index_.text(e.Folded) < n;
+                                              return index_.TextOf(e.Folded) < n;
                                           });
-        for (; it != index_.namesEnd(); ++it) {
-            const std::string_view name = index_.text(it->Folded);
+        for (; it != index_.NamesEnd(); ++it) {
+            const std::string_view name = index_.TextOf(it->Folded);
             if (!name.starts_with(key)) break;
-            const TownFit fit{index_, index_.place(it->Place)};
+            const TownFit fit{index_, index_.PlaceAt(it->Place)};
             int score = 0;
             if (!region.Folded.empty()) {
                 score = std::max(fit.State(region), fit.Country(region));
@@ -431,19 +431,19 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
             const Candidate c{it->Place, name == key, score, it->Written};
             const auto [at, fresh] = candidateOf.try_emplace(it->Place, candidates.size());
             if (fresh) candidates.push_back(c);
-            else if (c.rank() > candidates[at->second].rank()) candidates[at->second] = c;
+            else if (c.Rank() > candidates[at->second].Rank()) candidates[at->second] = c;
         }
     }
     // Then larger towns first; among equals the order of the index, so every run lists them alike.
     const auto order = [&](const Candidate& a, const Candidate& b) {
-        return std::tuple(a.Exact, a.Score, index_.place(a.Place).Population, b.Place) >
-               std::tuple(b.Exact, b.Score, index_.place(b.Place).Population, a.Place);
+        return std::tuple(a.Exact, a.Score, index_.PlaceAt(a.Place).Population, b.Place) >
+               std::tuple(b.Exact, b.Score, index_.PlaceAt(b.Place).Population, a.Place);
     };
     const std::size_t shown = std::min(limit, candidates.size());
     std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(shown), candidates.end(), order);
     for (std::size_t i = 0; i < shown; ++i) {
         const Candidate& c = candidates[i];
-        matches.push_back({&town(c.Place), c.Exact, c.Score, index_.text(c.Written)});
+        matches.push_back({&TownAt(c.Place), c.Exact, c.Score, index_.TextOf(c.Written)});
     }
     return matches;
 }

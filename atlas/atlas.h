@@ -75,28 +75,28 @@ public:
 
     // An index written by atlas_index::Build; throws atlas_index::BadIndex when it is not whole.
     static Atlas FromIndex(std::vector<char> bytes);
-    // The index in that file; when it is missing or damaged the atlas is empty and problem() says why.
+    // The index in that file; when it is missing or damaged the atlas is empty and Problem() says why.
     static Atlas FromFile(const std::string& path);
 
     // The index installed with the program (or beside it in the build tree), read once on first use;
-    // safe to call from any thread. When it cannot be read the atlas is empty and problem() says why.
+    // safe to call from any thread. When it cannot be read the atlas is empty and Problem() says why.
     static const Atlas& Builtin();
-    const std::string& problem() const { return problem_; }
+    const std::string& Problem() const { return problem_; }
 
     // Best first: exact names before prefixes, closer state and country next, then larger towns.
     std::vector<PlaceMatch> Find(std::string_view queryText, std::size_t limit = 20) const;
     std::vector<PlaceMatch> Find(const PlaceQuery& query, std::size_t limit = 20) const;
 
-    std::size_t size() const { return index_.placeCount(); }
+    std::size_t Size() const { return index_.PlaceCount(); }
     // Names the atlas can be searched by, the towns' own included.
-    std::size_t nameCount() const { return static_cast<std::size_t>(index_.namesEnd() - index_.namesBegin()); }
+    std::size_t NameCount() const { return static_cast<std::size_t>(index_.NamesEnd() - index_.NamesBegin()); }
 
 private:
     struct Mapping;
     struct Towns;
     Atlas();
     void Open(std::string_view bytes);
-    const Place& town(std::uint32_t i) const;
+    const Place& TownAt(std::uint32_t i) const;
 
     std::vector<char> bytes_;            // the index when built in memory or read
     std::shared_ptr<Mapping> mapping_;   // the index when mapped from its file

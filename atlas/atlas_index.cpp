@@ -25,7 +25,7 @@ std::size_t TextAt(const Header& h) {
 // Each distinct text is stored once: many towns share a state, a country or a name in some language.
 class TextArea {
 public:
-    Text add(std::string_view s) {
+    Text Add(std::string_view s) {
         if (s.empty()) return {};
         const auto [it, fresh] = where_.try_emplace(std::string(s), Text{});
         if (fresh) {
@@ -34,7 +34,7 @@ public:
         }
         return it->second;
     }
-    const std::string& bytes() const { return bytes_; }
+    const std::string& Bytes() const { return bytes_; }
 
 private:
     std::string bytes_;
@@ -63,11 +63,11 @@ std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>
     std::vector<std::unordered_set<std::string>> namesOf(places.size());
     for (std::uint32_t i = 0; i < places.size(); ++i) {
         const Place& p = places[i];
-        records.push_back({p.GeoNameId, p.Population, p.Latitude, p.Longitude, text.add(p.City), text.add(p.State),
-                           text.add(p.Country), text.add(p.CountryCode), text.add(p.TimeZoneId),
-                           text.add(FoldForSearch(p.State)), text.add(FoldForSearch(p.Country)),
-                           text.add(FoldForSearch(p.CountryCode)),
-                           text.add(p.StateCode.empty() ? std::string() : p.CountryCode + '.' + p.StateCode)});
+        records.push_back({p.GeoNameId, p.Population, p.Latitude, p.Longitude, text.Add(p.City), text.Add(p.State),
+                           text.Add(p.Country), text.Add(p.CountryCode), text.Add(p.TimeZoneId),
+                           text.Add(FoldForSearch(p.State)), text.Add(FoldForSearch(p.Country)),
+                           text.Add(FoldForSearch(p.CountryCode)),
+                           text.Add(p.StateCode.empty() ? std::string() : p.CountryCode + '.' + p.StateCode)});
         if (p.GeoNameId != 0) byId.emplace(p.GeoNameId, i);
         std::string folded = FoldPlaceName(p.City);
         namesOf[i].insert(folded);
@@ -97,13 +97,13 @@ std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>
     for (auto& [folded, s] : spellings) {
         const auto most = std::max_element(s.Written.begin(), s.Written.end(),
                                            [](const auto& a, const auto& b) { return a.second < b.second; });
-        entries.push_back({std::move(folded), text.add(most->first), s.Place});
+        entries.push_back({std::move(folded), text.Add(most->first), s.Place});
     }
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return std::tie(a.Folded, a.Place) < std::tie(b.Folded, b.Place); });
     std::vector<NameRecord> nameRecords;
     nameRecords.reserve(entries.size());
-    for (const Entry& e : entries) nameRecords.push_back({text.add(e.Folded), e.Written, e.Place});
+    for (const Entry& e : entries) nameRecords.push_back({text.Add(e.Folded), e.Written, e.Place});
 
     // Names of countries and states, each folded form once for each region it names.
     std::vector<std::tuple<std::string, std::string, std::uint32_t>> regions;
@@ -118,7 +118,7 @@ std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>
     regions.erase(std::unique(regions.begin(), regions.end()), regions.end());
     std::vector<RegionNameRecord> regionRecords;
     regionRecords.reserve(regions.size());
-    for (const auto& [folded, key, inner] : regions) regionRecords.push_back({text.add(folded), text.add(key), inner});
+    for (const auto& [folded, key, inner] : regions) regionRecords.push_back({text.Add(folded), text.Add(key), inner});
 
     Header header{};
     std::memcpy(header.Magic, kMagic, sizeof kMagic);
@@ -126,7 +126,7 @@ std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>
     header.PlaceCount = static_cast<std::uint32_t>(records.size());
     header.NameCount = static_cast<std::uint32_t>(nameRecords.size());
     header.RegionNameCount = static_cast<std::uint32_t>(regionRecords.size());
-    header.TextSize = static_cast<std::uint32_t>(text.bytes().size());
+    header.TextSize = static_cast<std::uint32_t>(text.Bytes().size());
     header.FileSize = TextAt(header) + header.TextSize;
     std::string out;
     out.reserve(header.FileSize);
@@ -134,7 +134,7 @@ std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>
     for (const PlaceRecord& r : records) Append(out, r);
     for (const NameRecord& r : nameRecords) Append(out, r);
     for (const RegionNameRecord& r : regionRecords) Append(out, r);
-    out += text.bytes();
+    out += text.Bytes();
     return out;
 }
 
@@ -165,19 +165,19 @@ View::View(std::string_view bytes) {
             if (!inside(t)) throw BadIndex("town " + std::to_string(i) + " has a name outside the file");
     }
     std::string_view previous;
-    for (const NameRecord* n = namesBegin(); n != namesEnd(); ++n) {
+    for (const NameRecord* n = NamesBegin(); n != NamesEnd(); ++n) {
         if (!inside(n->Folded) || !inside(n->Written) || n->Place >= header->PlaceCount)
             throw BadIndex("name " + std::to_string(n - names_) + " points outside the file");
         // The look-up halves the table: names out of order would silently hide towns.
-        if (text(n->Folded) < previous) throw BadIndex("its names are out of order");
-        previous = text(n->Folded);
+        if (TextOf(n->Folded) < previous) throw BadIndex("its names are out of order");
+        previous = TextOf(n->Folded);
     }
     previous = {};
-    for (const RegionNameRecord* r = regionNamesBegin(); r != regionNamesEnd(); ++r) {
+    for (const RegionNameRecord* r = RegionNamesBegin(); r != RegionNamesEnd(); ++r) {
         if (!inside(r->Folded) || !inside(r->Key))
             throw BadIndex("region name " + std::to_string(r - regionNames_) + " points outside the file");
-        if (text(r->Folded) < previous) throw BadIndex("its region names are out of order");
-        previous = text(r->Folded);
+        if (TextOf(r->Folded) < previous) throw BadIndex("its region names are out of order");
+        previous = TextOf(r->Folded);
     }
 }
 

@@ -84,13 +84,13 @@ public:
     View() = default;
     explicit View(std::string_view bytes);
 
-    std::uint32_t placeCount() const { return header_ ? header_->PlaceCount : 0; }
-    const PlaceRecord& place(std::uint32_t i) const { return places_[i]; }
-    const NameRecord* namesBegin() const { return names_; }
-    const NameRecord* namesEnd() const { return names_ + (header_ ? header_->NameCount : 0); }
-    const RegionNameRecord* regionNamesBegin() const { return regionNames_; }
-    const RegionNameRecord* regionNamesEnd() const { return regionNames_ + (header_ ? header_->RegionNameCount : 0); }
-    std::string_view text(Text t) const { return {text_ + t.Offset, t.Size}; }
+    std::uint32_t PlaceCount() const { return header_ ? header_->PlaceCount : 0; }
+    const PlaceRecord& PlaceAt(std::uint32_t i) const { return places_[i]; }
+    const NameRecord* NamesBegin() const { return names_; }
+    const NameRecord* NamesEnd() const { return names_ + (header_ ? header_->NameCount : 0); }
+    const RegionNameRecord* RegionNamesBegin() const { return regionNames_; }
+    const RegionNameRecord* RegionNamesEnd() const { return regionNames_ + (header_ ? header_->RegionNameCount : 0); }
+    std::string_view TextOf(Text t) const { return {text_ + t.Offset, t.Size}; }
 
 private:
     const Header* header_ = nullptr;

@@ -18,7 +18,7 @@ std::string IndexPath() {
 void BM_AtlasOpen(benchmark::State& state) {
     for (auto _ : state) {
         quorvane::Atlas atlas = quorvane::Atlas::FromFile(IndexPath());
-        if (!atlas.problem().empty()) state.SkipWithError(atlas.problem().c_str());
+        if (!atlas.Problem().empty()) state.SkipWithError(atlas.Problem().c_str());
         benchmark::DoNotOptimize(atlas);
     }
 }

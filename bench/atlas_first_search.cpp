@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
     const quorvane::Atlas& atlas = quorvane::Atlas::Builtin();
     const auto found = atlas.Find(query, 30);
     const auto end = std::chrono::steady_clock::now();
-    if (!atlas.problem().empty() || found.empty()) {
-        std::fprintf(stderr, "%s\n", atlas.problem().empty() ? "nothing found" : atlas.problem().c_str());
+    if (!atlas.Problem().empty() || found.empty()) {
+        std::fprintf(stderr, "%s\n", atlas.Problem().empty() ? "nothing found" : atlas.Problem().c_str());
         return 1;
     }
     for (char c = 'a'; c <= 'z'; ++c) atlas.Find(std::string(1, c), 30);

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
         window.setCentralWidget(new QLabel(QStringLiteral("Know your Galactic sign")));
     else
         window.setCentralWidget(new QWidget);
-    window.setFixedSize(436, 465);
+    window.setFixedSize(quorvane::kBirthFormWidth, quorvane::kBirthFormHeight);
     quorvane::ExitAfterFirstPaint::InstallIfAsked(&window);
     window.show();
     return QApplication::exec();

@@ -26,7 +26,7 @@ constexpr int kRecords = 10'000;
 
 class SilentMessages final : public MessageSink {
 public:
-    void show(const QString&, MessageIcon, QWidget*) override {}
+    void Show(const QString&, MessageIcon, QWidget*) override {}
 };
 
 QByteArray TenThousandBirths() {

@@ -49,10 +49,10 @@ struct Frame {
 };
 
 std::array<Frame, 4> FramesOf(const GalacticReading& r) {
-    return {{{"Galactic Ascendant", r.AscendantSign},
-             {"Galactic Descendant", r.DescendantSign},
-             {"Galactic Moon Sign", r.MoonSign},
-             {"Galactic Sun Sign", r.SunSign}}};
+    return {{{FrameCaption(quorvane::Frame::Ascendant), r.AscendantSign},
+             {FrameCaption(quorvane::Frame::Descendant), r.DescendantSign},
+             {FrameCaption(quorvane::Frame::MoonSign), r.MoonSign},
+             {FrameCaption(quorvane::Frame::SunSign), r.SunSign}}};
 }
 
 }  // namespace

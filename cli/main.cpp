@@ -176,8 +176,8 @@ struct PlaceChoice {
 // The built-in atlas, or nothing when its index cannot be read (the message is printed).
 const Atlas* BuiltinAtlas() {
     const Atlas& atlas = Atlas::Builtin();
-    if (atlas.problem().empty()) return &atlas;
-    std::cerr << "quorvane-cli: " << atlas.problem() << "\n";
+    if (atlas.Problem().empty()) return &atlas;
+    std::cerr << "quorvane-cli: " << atlas.Problem() << "\n";
     return nullptr;
 }
 
@@ -359,6 +359,7 @@ int Run(int argc, char** argv) {
     birth.Dst = dst ? "1" : "0";
     std::optional<PlaceChoice> place;
     if (byPlace) {
+        if (!BuiltinAtlas()) return kExitRefused;  // no atlas to look in: not the user's mistake
         place = ApplyPlace(placeQuery, app.count("--zone") > 0, birth);
         if (!place) return kExitUsage;
     }

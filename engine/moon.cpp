@@ -7,6 +7,15 @@ namespace quorvane {
 
 namespace {
 
+// The Moon's longitude is the 25 largest periodic terms of the lunar theory ELP-2000/82 as abridged by
+// J. Meeus, "Astronomical Algorithms" (1st ed., 1991, chapter "Position of the Moon": the mean arguments
+// L', D, M, M', F and the eccentricity factor E, and the table of the terms in Sigma l, coefficients in
+// 1e-6 degree there). The book's table has 60 terms and three additive terms (Venus, Jupiter, the
+// flattening of the Earth); the 35 terms and the three additions left out here have amplitudes that sum
+// to 0.048 degree, a bound on what the truncation costs (the book's full table is good to about 10").
+// The mean arguments' terms in T squared and beyond are left out too: under 0.002 degree from 1901 to 2050.
+// The result is the geometric longitude referred to the mean equinox of date (no nutation), for T in
+// Julian centuries of Universal Time: the half to one minute of Delta T is not added (0.01 degree at most).
 struct LongitudeTerm {
     signed char D, M, Mp, F;
     double Coefficient;  // degrees; the rows with M are scaled by E once

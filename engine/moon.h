@@ -1,5 +1,6 @@
 #pragma once
-// The Moon's tropical longitude: truncated lunar theory, mean arguments linear in T, 25 periodic terms.
+// The Moon's tropical longitude: the 25 largest periodic terms of an abridged lunar theory (see moon.cpp for
+// the source and its accuracy).
 
 #include "engine/time_scales.h"
 

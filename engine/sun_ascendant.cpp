@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/angles.h"
 #include "engine/moon.h"
 
 namespace quorvane {
@@ -12,21 +13,21 @@ double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
            std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0) / 24.0;
 }
 
+// The Earth's (strictly, the Earth-Moon barycentre's) mean Keplerian elements at J2000.0 and their rates
+// per Julian century, as tabulated by E. M. Standish in the "Explanatory Supplement to the Astronomical
+// Almanac" (1992, P. K. Seidelmann ed., the table of Keplerian elements and rates for approximate
+// positions of the major planets), valid from 1800 to 2050. They are referred to the mean ecliptic and
+// equinox of J2000.0: no precession to the equinox of date is applied, so the longitude is that of the
+// J2000 equinox (1.397 degree a century behind the equinox of date after 2000, ahead of it before). Within
+// that frame the elements give the Sun's geometric longitude to about 0.01 degree; aberration (-20.5") and
+// nutation (up to 17") are not applied.
 EarthOrbit EarthElements(double T) {
     EarthOrbit o;
     o.SemiMajorAxis = 1.00000011 - 0.00000005 * T;
     o.Eccentricity = 0.01671022 - 0.00003804 * T;
     o.PerihelionLongitude = (102.94719 + 1198.28 * T / 3600.0) * DegToRad;
-    o.MeanLongitude = WrapTwoPi((100.46435 + 129597740.63 * T / 3600.0) * DegToRad);
+    o.MeanLongitude = FoldAngle((100.46435 + 129597740.63 * T / 3600.0) * DegToRad, TwoPi);
     return o;
-}
-
-double WrapTwoPi(double x) {
-    const double q = x / TwoPi;
-    const double w = q >= 0 ? std::floor(q) : std::floor(q) + 1.0;
-    double r = (q - w) * TwoPi;
-    if (r < 0) r += TwoPi;
-    return r;
 }
 
 double SolveKepler(double M, double e) {
@@ -54,7 +55,7 @@ double QuadrantAtan(double y, double x) {
 double SunLongitude(double d) {
     const double T = d / 36525.0;
     const EarthOrbit o = EarthElements(T);
-    const double M = WrapTwoPi(o.MeanLongitude - o.PerihelionLongitude);
+    const double M = FoldAngle(o.MeanLongitude - o.PerihelionLongitude, TwoPi);
     const double nu = SolveKepler(M, o.Eccentricity);
     const double e = o.Eccentricity;
     const double r = o.SemiMajorAxis * (1.0 - e * e) / (1.0 + e * std::cos(nu));
@@ -69,20 +70,18 @@ int ComputeSunDegree(const BirthData& birth, ZoneOffset zone) {
     return WholeDegree(SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute)));
 }
 
-namespace {
-
-// Subtracts whole turns while the angle is 360 or more; a negative angle is left as it is.
-double FoldDownBelow360(double degrees) {
-    return degrees >= 360.0 ? std::fmod(degrees, 360.0) : degrees;
-}
-
-}  // namespace
-
+// Greenwich mean sidereal time is S. Newcomb's expression, counted from 1900 January 0.5: 6h 38m 45.836s +
+// 8,640,184.542s T + 0.0929s T squared (6.6460656 h + 2400.0513 h T + 0.0000258 h T squared), and the
+// obliquity of the ecliptic his 23 deg 27' 8.26" - 46.845" T (23.452294 - 0.0130125 T degrees), as the
+// "Explanatory Supplement to the Astronomical Ephemeris" (1961) gives them. Over 1901 to 2050 the
+// sidereal time agrees with the IAU 1982 expression to well under a second, and the obliquity with the
+// IAU 1980 one to about 1". Both are mean values: nutation (up to 1.2 s of sidereal time and 9" of
+// obliquity) is not applied, which moves the Ascendant by at most a few arcminutes at high latitudes.
 double AscendantLongitude(const BirthMoment& moment) {
     const double U = moment.UniversalHours;
     const double T1900 = (moment.JulianDayNumber - 2415020.0 + U / 24.0 - 0.5) / 36525.0;
     const double theta =
-        FoldDownBelow360(15.0 * (6.6460656 + 2400.0513 * T1900 + 0.0000258 * T1900 * T1900 + U) -
+        FoldAngle(15.0 * (6.6460656 + 2400.0513 * T1900 + 0.0000258 * T1900 * T1900 + U) -
                          moment.SignedLongitude);
     const double thetaR = theta * DegToRad;
     const double epsilon = (23.452294 - 0.0130125 * T1900) * DegToRad;
@@ -90,7 +89,7 @@ double AscendantLongitude(const BirthMoment& moment) {
                                                    std::sin(epsilon) * std::tan(moment.SignedLatitude * DegToRad));
     if (A < 0) A += Pi;
     if (std::cos(thetaR) < 0) A += Pi;
-    return FoldDownBelow360(A * RadToDeg);
+    return FoldAngle(A * RadToDeg);
 }
 
 int ComputeAscendantDegree(const BirthMoment& moment) { return WholeDegree(AscendantLongitude(moment)); }
@@ -104,11 +103,6 @@ ExactLongitudes ComputeLongitudes(const BirthData& birth, ZoneOffset zone) {
 
 WholeDegrees WholeDegreesOf(const ExactLongitudes& longitudes) {
     return {WholeDegree(longitudes.Sun), WholeDegree(longitudes.Moon), WholeDegree(longitudes.Ascendant)};
-}
-
-WholeDegrees ComputeWholeDegrees(const BirthData& birth, ZoneOffset zone) {
-    const BirthMoment moment = ComputeBirthMoment(birth, zone);
-    return {ComputeSunDegree(birth, zone), ComputeMoonDegree(moment), ComputeAscendantDegree(moment)};
 }
 
 }  // namespace quorvane

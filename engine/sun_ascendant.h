@@ -10,13 +10,12 @@ struct EarthOrbit {
     double SemiMajorAxis;      // AU
     double Eccentricity;
     double PerihelionLongitude;  // radians, not folded
-    double MeanLongitude;        // radians, folded into 0..2pi
+    double MeanLongitude;        // radians, folded into 0..2pi (FoldAngle)
 };
 
 // Days from 2000 January 1, 12:00; every fourth year is a leap year (exact 1900-03-01 .. 2100-02-28).
 double DayNumberJ2000(int year, int month, int day, int hour, int minute);
 EarthOrbit EarthElements(double T);
-double WrapTwoPi(double x);
 // True anomaly in 0..2pi; the Newton iteration stops at 1e-12 rad or after a bounded number of steps.
 double SolveKepler(double M, double e);
 // Angle of the point (x, y) in -pi..pi; (0, x<0) gives pi.
@@ -38,9 +37,7 @@ struct ExactLongitudes {
     double Ascendant = 0.0;
 };
 ExactLongitudes ComputeLongitudes(const BirthData& birth, ZoneOffset zone);
-
-// The three whole degrees of one birth, all at the same instant.
-WholeDegrees ComputeWholeDegrees(const BirthData& birth, ZoneOffset zone);
+// The three whole degrees of one birth: the floors of its longitudes.
 WholeDegrees WholeDegreesOf(const ExactLongitudes& longitudes);
 
 }  // namespace quorvane

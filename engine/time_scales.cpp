@@ -55,6 +55,8 @@ BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone) {
     m.JulianDayNumber = JulianDayNumber(birth.Month, birth.Day, birth.Year);
     m.UniversalHours = m.LocalHours + m.ZoneOffsetHours;
     m.JulianDate = m.JulianDayNumber - 0.5 + m.UniversalHours / 24.0;
+    // From J2000.0 (Julian date 2451545.0, 2000 January 1, 12h) in Julian centuries of 36,525 days, the
+    // argument of the Moon's series; Universal Time stands in for Terrestrial Time (see moon.cpp).
     m.JulianCenturies = (m.JulianDayNumber - 2451545.0 + m.UniversalHours / 24.0 - 0.5) / 36525.0;
     return m;
 }

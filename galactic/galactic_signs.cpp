@@ -56,15 +56,31 @@ std::string_view MoonPhaseText(MoonPhase phase) {
     return phase == MoonPhase::Waxing ? "Waxing Moon" : "Waning Moon";
 }
 
-PlacedSigns PlaceGalacticSigns(int sunDegree, int moonDegree, int ascendantDegree, MoonPhase phase) {
-    const int sunOpposite = OppositeDegree(sunDegree);
-    const int moonOpposite = OppositeDegree(moonDegree);
-    const int descendant = OppositeDegree(ascendantDegree);
+std::string_view FramePointText(FramePoint point) {
+    switch (point) {
+    case FramePoint::Moon: return "the Moon";
+    case FramePoint::OppositeMoon: return "opposite the Moon";
+    case FramePoint::Ascendant: return "the Ascendant";
+    case FramePoint::Descendant: return "the Descendant (opposite the Ascendant)";
+    case FramePoint::OppositeSun: return "opposite the Sun";
+    }
+    return {};
+}
+
+std::array<FrameDegree, kFrameCount> FrameDegrees(int sunDegree, int moonDegree, int ascendantDegree,
+                                                  MoonPhase phase) {
+    const FrameDegree moon{FramePoint::Moon, moonDegree};
+    const FrameDegree oppositeMoon{FramePoint::OppositeMoon, OppositeDegree(moonDegree)};
+    const FrameDegree oppositeSun{FramePoint::OppositeSun, OppositeDegree(sunDegree)};
     if (phase == MoonPhase::Waxing)
-        return {LookupGalacticDegree(moonDegree), LookupGalacticDegree(moonOpposite),
-                LookupGalacticDegree(ascendantDegree), LookupGalacticDegree(sunOpposite)};
-    return {LookupGalacticDegree(moonOpposite), LookupGalacticDegree(moonDegree),
-            LookupGalacticDegree(descendant), LookupGalacticDegree(sunOpposite)};
+        return {moon, oppositeMoon, {FramePoint::Ascendant, ascendantDegree}, oppositeSun};
+    return {oppositeMoon, moon, {FramePoint::Descendant, OppositeDegree(ascendantDegree)}, oppositeSun};
+}
+
+PlacedSigns PlaceGalacticSigns(int sunDegree, int moonDegree, int ascendantDegree, MoonPhase phase) {
+    const auto frames = FrameDegrees(sunDegree, moonDegree, ascendantDegree, phase);
+    return {LookupGalacticDegree(frames[0].Degree), LookupGalacticDegree(frames[1].Degree),
+            LookupGalacticDegree(frames[2].Degree), LookupGalacticDegree(frames[3].Degree)};
 }
 
 }  // namespace quorvane

@@ -132,6 +132,8 @@ QSvgRenderer* SignPicture(std::string_view name, Theme theme) {
             svg.replace("fill=\"#1a1030\"", "fill=\"#ffffff\"").replace("fill=\"#000\"", "fill=\"#ffffff\"")
                 .replace("#ffd23f", "#9a6e00");
         slot = std::make_unique<QSvgRenderer>(svg);
+        // Only a broken build lacks one; the page is still right without it. Said once per picture.
+        if (!slot->isValid()) qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(file.fileName()));
     }
     return slot->isValid() ? slot.get() : nullptr;
 }
@@ -218,6 +220,31 @@ QStringList LegendLines(const GalacticReading& reading) {
     return out;
 }
 
+namespace {
+
+// The wheel's rings and the circles things are placed on, from the outside in, as parts of its radius R.
+struct WheelRings {
+    explicit WheelRings(qreal R)
+        : TropicalOuter(R), TropicalInner(R * 0.92), DegreeTicksInner(R * 0.84), SignsInner(R * 0.58),
+          ReadDots(R * 0.20), DegreeNumbers(TropicalInner - R * 0.085), SignNames(DegreeTicksInner - R * 0.07),
+          SignPictures(SignsInner + R * 0.09), BodyMarksInner(SignsInner - R * 0.05),
+          BodyLeadersInner(SignsInner - R * 0.09), BodyLabels(SignsInner - R * 0.13), ReadSpokesBend(ReadDots + R * 0.04) {}
+    qreal TropicalOuter;     // the tropical signs' ring, outside the galactic signs
+    qreal TropicalInner;     // also the galactic signs' outer edge and the degree ticks' base
+    qreal DegreeTicksInner;
+    qreal SignsInner;        // the galactic signs' inner edge, where the real points are marked
+    qreal ReadDots;          // the numbered dots of the degrees the frames read
+    qreal DegreeNumbers;
+    qreal SignNames;
+    qreal SignPictures;
+    qreal BodyMarksInner;
+    qreal BodyLeadersInner;
+    qreal BodyLabels;
+    qreal ReadSpokesBend;
+};
+
+}  // namespace
+
 void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend, Theme theme) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -237,7 +264,9 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     const Palette colour = PaletteOf(theme);
 
     painter.fillRect(area, colour.Ground);
-    const qreal rTropOut = R, rTropIn = R * 0.92, rTickIn = R * 0.84, rSignIn = R * 0.58, rRead = R * 0.20;
+    const WheelRings ring(R);
+    const qreal rTropOut = ring.TropicalOuter, rTropIn = ring.TropicalInner,
+                rSignIn = ring.SignsInner, rRead = ring.ReadDots;
 
     // Tropical ring: thin, so the familiar sign can be found.
     painter.setPen(QPen(colour.TropicalLine, R * 0.004));
@@ -270,14 +299,14 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
         const QString name = SignName(*s.Sign);
         if (Translated()) {
             // A longer name in another language shrinks to its sector's arc rather than run into the next.
-            const qreal room = std::min(R * 0.3, qDegreesToRadians(span) * (rTickIn - R * 0.07) * 0.9);
+            const qreal room = std::min(R * 0.3, qDegreesToRadians(span) * (ring.SignNames) * 0.9);
             const qreal width = QFontMetricsF(nameFont, painter.device()).horizontalAdvance(name);
             if (width > room) nameFont = ScaledFont(painter, R * 0.036 * room / width, true);
         }
         painter.setFont(nameFont);
-        AlongRing(painter, c, rTickIn - R * 0.07, mid, R * 0.3, R * 0.06, name);
+        AlongRing(painter, c, ring.SignNames, mid, R * 0.3, R * 0.06, name);
         if (QSvgRenderer* pic = SignPicture(s.Sign->Name, theme)) {
-            const QPointF pp = OnCircle(c, rSignIn + R * 0.09, mid);
+            const QPointF pp = OnCircle(c, ring.SignPictures, mid);
             const qreal w = R * 0.055, h = R * 0.065;
             pic->render(&painter, QRectF(pp.x() - w / 2, pp.y() - h / 2, w, h));
         }
@@ -290,7 +319,7 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
         painter.setPen(QPen(colour.Tick, d % 5 == 0 ? R * 0.004 : R * 0.002));
         painter.drawLine(OnCircle(c, rTropIn, at(d)), OnCircle(c, rTropIn - len, at(d)));
         if (d % 30 == 0 && d != 0) {
-            const QPointF p = OnCircle(c, rTropIn - R * 0.085, at(d) + 2.2);
+            const QPointF p = OnCircle(c, ring.DegreeNumbers, at(d) + 2.2);
             painter.drawText(QRectF(p.x() - R * 0.04, p.y() - R * 0.02, R * 0.08, R * 0.04), Qt::AlignCenter, QString::number(d));
         }
     }
@@ -303,10 +332,10 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     painter.setFont(ScaledFont(painter, R * 0.034, true));
     for (std::size_t i = 0; i < bodies.size(); ++i) {
         painter.setPen(QPen(colour.Body, R * 0.006));
-        painter.drawLine(OnCircle(c, rSignIn, bodyAngles[i]), OnCircle(c, rSignIn - R * 0.05, bodyAngles[i]));
+        painter.drawLine(OnCircle(c, rSignIn, bodyAngles[i]), OnCircle(c, ring.BodyMarksInner, bodyAngles[i]));
         painter.setPen(QPen(colour.Body, R * 0.003));
-        const QPointF labelAt = OnCircle(c, rSignIn - R * 0.13, bodyLabels[i]);
-        painter.drawLine(OnCircle(c, rSignIn - R * 0.05, bodyAngles[i]), OnCircle(c, rSignIn - R * 0.09, bodyLabels[i]));
+        const QPointF labelAt = OnCircle(c, ring.BodyLabels, bodyLabels[i]);
+        painter.drawLine(OnCircle(c, ring.BodyMarksInner, bodyAngles[i]), OnCircle(c, ring.BodyLeadersInner, bodyLabels[i]));
         painter.drawText(QRectF(labelAt.x() - R * 0.14, labelAt.y() - R * 0.045, R * 0.28, R * 0.09), Qt::AlignCenter,
                          PointName(bodies[i].Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(bodies[i].Longitude)));
     }
@@ -319,8 +348,8 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     painter.setFont(ScaledFont(painter, R * 0.03, true));
     for (std::size_t i = 0; i < reads.size(); ++i) {
         painter.setPen(QPen(colour.ReadLine, R * 0.003, Qt::DashLine));
-        painter.drawLine(OnCircle(c, rSignIn, readAngles[i]), OnCircle(c, rRead + R * 0.04, readAngles[i]));
-        painter.drawLine(OnCircle(c, rRead + R * 0.04, readAngles[i]), OnCircle(c, rRead, readLabels[i]));
+        painter.drawLine(OnCircle(c, rSignIn, readAngles[i]), OnCircle(c, ring.ReadSpokesBend, readAngles[i]));
+        painter.drawLine(OnCircle(c, ring.ReadSpokesBend, readAngles[i]), OnCircle(c, rRead, readLabels[i]));
         const QPointF dot = OnCircle(c, rRead, readLabels[i]);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour.ReadDot);

@@ -7,11 +7,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/birth_data.h"
 #include "reading/reading_driver.h"
 
 class QPainter;
+class QSvgRenderer;
 class QPagedPaintDevice;
 class QRectF;
 
@@ -59,6 +61,10 @@ QString IsoDate(const BirthData& birth);
 QString SuggestedReportName(const ReadingDocument& doc);   // "ASHA galactic reading 1985-06-15.pdf"
 QString SuggestedWheelName(const ReadingDocument& doc);    // "ASHA galactic wheel 1985-06-15.svg"
 QString DocumentTitle(const ReadingDocument& doc);         // the PDF's title
+
+// The picture of a galactic sign by its name, rendered from the shared sign pictures and kept; nullptr (and
+// a line on standard error, once) when there is none.
+QSvgRenderer* SignPicture(std::string_view name);
 
 // The lines of birth details shown on page 1 and in copied text: "Born: ...", "Time zone: ...".
 QStringList BirthDetailLines(const ReadingDocument& doc);

@@ -7,14 +7,8 @@
 
 namespace quorvane::wheel {
 
-double Fold360(double degrees) {
-    double a = std::fmod(degrees, 360.0);
-    if (a < 0) a += 360.0;
-    return a >= 360.0 ? 0.0 : a;
-}
-
 double WheelAngle(double longitude, double ascendantLongitude) {
-    return Fold360(180.0 + longitude - ascendantLongitude);
+    return FoldAngle(180.0 + longitude - ascendantLongitude);
 }
 
 double AngleDifference(double a, double b) {
@@ -50,29 +44,21 @@ std::array<BodyPoint, 4> BodyPoints(const GalacticReading& r) {
     return {{{"Sun", r.SunLongitude},
              {"Moon", r.MoonLongitude},
              {"Ascendant", r.AscendantLongitude},
-             {"Descendant", Fold360(r.AscendantLongitude + 180.0)}}};
+             {"Descendant", FoldAngle(r.AscendantLongitude + 180.0)}}};
 }
 
-double ReadPoint::Longitude() const { return Fold360(Degree + 0.5); }
+double ReadPoint::Longitude() const { return FoldAngle(Degree + 0.5); }
 
 std::array<ReadPoint, 4> ReadPoints(const GalacticReading& r) {
-    const WholeDegrees& d = r.Degrees;
-    const int sunOpposite = OppositeDegree(d.Sun);
-    const int moonOpposite = OppositeDegree(d.Moon);
-    const int descendant = OppositeDegree(d.Ascendant);
-    if (r.Phase == MoonPhase::Waxing)
-        return {{{"Galactic Ascendant", d.Moon, "the Moon"},
-                 {"Galactic Descendant", moonOpposite, "opposite the Moon"},
-                 {"Galactic Moon Sign", d.Ascendant, "the Ascendant"},
-                 {"Galactic Sun Sign", sunOpposite, "opposite the Sun"}}};
-    return {{{"Galactic Ascendant", moonOpposite, "opposite the Moon"},
-             {"Galactic Descendant", d.Moon, "the Moon"},
-             {"Galactic Moon Sign", descendant, "the Descendant (opposite the Ascendant)"},
-             {"Galactic Sun Sign", sunOpposite, "opposite the Sun"}}};
+    const auto frames = FrameDegrees(r.Degrees.Sun, r.Degrees.Moon, r.Degrees.Ascendant, r.Phase);
+    std::array<ReadPoint, 4> out;
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        out[i] = {std::string(kFrameCaptions[i]), frames[i].Degree, std::string(FramePointText(frames[i].Point))};
+    return out;
 }
 
 std::string ArcMinuteText(double longitude) {
-    const double folded = Fold360(longitude);
+    const double folded = FoldAngle(longitude);
     int degrees = static_cast<int>(std::floor(folded));
     int minutes = static_cast<int>(std::floor((folded - degrees) * 60.0 + 1e-9));
     if (minutes >= 60) {
@@ -92,13 +78,13 @@ std::vector<double> SpreadLabels(const std::vector<double>& angles, double minGa
 
     std::vector<std::size_t> order(n);
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return Fold360(angles[a]) < Fold360(angles[b]); });
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return FoldAngle(angles[a]) < FoldAngle(angles[b]); });
 
     // Clusters of neighbours in angle order; each sits centred on the mean of its points, its labels
     // minGap apart. Clusters that come too close merge, until none do (around the circle too).
     struct Cluster { std::vector<double> True; std::vector<std::size_t> Index; double Centre; };
     std::vector<Cluster> clusters;
-    for (std::size_t i : order) clusters.push_back({{Fold360(angles[i])}, {i}, Fold360(angles[i])});
+    for (std::size_t i : order) clusters.push_back({{FoldAngle(angles[i])}, {i}, FoldAngle(angles[i])});
     auto span = [&](const Cluster& c) { return minGap * static_cast<double>(c.True.size() - 1); };
     auto centre = [](const std::vector<double>& t) { return std::accumulate(t.begin(), t.end(), 0.0) / static_cast<double>(t.size()); };
     for (bool merged = true; merged && clusters.size() > 1;) {
@@ -136,7 +122,7 @@ std::vector<double> SpreadLabels(const std::vector<double>& angles, double minGa
     }
     for (const Cluster& c : clusters) {
         const double first = c.Centre - span(c) / 2;
-        for (std::size_t m = 0; m < c.True.size(); ++m) out[c.Index[m]] = Fold360(first + minGap * static_cast<double>(m));
+        for (std::size_t m = 0; m < c.True.size(); ++m) out[c.Index[m]] = FoldAngle(first + minGap * static_cast<double>(m));
     }
     return out;
 }

@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "common/angles.h"
 #include "galactic/galactic_signs.h"
 #include "reading/reading_driver.h"
 
 namespace quorvane::wheel {
-
-// Folds any angle into 0 <= a < 360.
-double Fold360(double degrees);
 
 // The drawing angle of an ecliptic longitude when the Ascendant has the given longitude.
 double WheelAngle(double longitude, double ascendantLongitude);

@@ -24,7 +24,20 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-TITLE = "Quorvane v1.35"
+
+
+def product_facts(program):
+    """The caption and the forms' sizes, as the build made them (generated/product.env beside bin/)."""
+    facts = {}
+    with open(os.path.join(os.path.dirname(os.path.abspath(program)), "..", "generated", "product.env")) as env:
+        for line in env:
+            if "=" in line and not line.startswith("#"):
+                key, value = line.strip().split("=", 1)
+                facts[key] = value.strip("'")
+    return facts
+
+
+TITLE = product_facts(sys.argv[1])["QUORVANE_TITLE"]
 SIGNS = {"Build", "Trade", "Collect", "Heal", "Rule", "Interpret", "Teach", "Protect", "Art", "Law",
          "Explore", "Nurture"}
 FRAMES = ["Galactic Sun Sign", "Galactic Ascendant", "Galactic Moon Sign", "Galactic Descendant"]

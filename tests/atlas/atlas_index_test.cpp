@@ -34,9 +34,9 @@ const std::vector<PlaceName> kNames = {{2867714, "München"}, {2867714, "Munchen
 
 TEST(AtlasIndex, OtherNamesFindTheirTownAndSayWhichMatched) {
     const Atlas atlas(kTowns, kNames);
-    ASSERT_EQ(atlas.size(), 3u);
+    ASSERT_EQ(atlas.Size(), 3u);
     // "Munchen" folds as "München" does and adds no name; ids 0 and unknown ones add none either.
-    EXPECT_EQ(atlas.nameCount(), 3u + 2u);
+    EXPECT_EQ(atlas.NameCount(), 3u + 2u);
     const auto munich = atlas.Find("мюнхен");
     ASSERT_EQ(munich.size(), 1u);
     EXPECT_EQ(munich.front().Town->City, "Munich");
@@ -130,15 +130,15 @@ TEST_F(DamagedIndex, FromFileSaysWhatIsWrongAndFindsNothing) {
     const std::string path = ::testing::TempDir() + "/atlas-index-cut.bin";
     std::ofstream(path, std::ios::binary) << bytes.substr(0, 100);
     const Atlas cut = Atlas::FromFile(path);
-    EXPECT_EQ(cut.problem().rfind("the atlas index " + path + " is damaged: it is cut short", 0), 0u) << cut.problem();
+    EXPECT_EQ(cut.Problem().rfind("the atlas index " + path + " is damaged: it is cut short", 0), 0u) << cut.Problem();
     EXPECT_TRUE(cut.Find("Munich").empty());
-    EXPECT_EQ(cut.size(), 0u);
+    EXPECT_EQ(cut.Size(), 0u);
     std::ofstream(path, std::ios::trunc);
-    EXPECT_EQ(Atlas::FromFile(path).problem(),
+    EXPECT_EQ(Atlas::FromFile(path).Problem(),
               "the atlas index " + path + " is damaged: it is empty; reinstall Quorvane or rebuild it");
     std::remove(path.c_str());
     const Atlas missing = Atlas::FromFile(path);
-    EXPECT_EQ(missing.problem(), "the atlas index " + path + " is missing; reinstall Quorvane or rebuild it");
+    EXPECT_EQ(missing.Problem(), "the atlas index " + path + " is missing; reinstall Quorvane or rebuild it");
     EXPECT_TRUE(missing.Find("Munich").empty());
 }
 

@@ -19,7 +19,7 @@ struct Expected {
 
 TEST(AtlasNames, OtherLanguagesAndHistoryFindTheTown) {
     const Atlas& atlas = Atlas::Builtin();
-    ASSERT_EQ(atlas.problem(), "");
+    ASSERT_EQ(atlas.Problem(), "");
     for (const Expected& e : {
              Expected{"Bombay", "Mumbai", "IN", "Bombay"},
              {"Calcutta", "Kolkata", "IN", "Calcutta"},

@@ -120,7 +120,7 @@ TEST(DescribePlace, LeavesOutStateThatRepeatsCity) {
 
 TEST(BuiltinAtlas, ReadsTheLibraryCitiesOnce) {
     const Atlas& atlas = Atlas::Builtin();
-    EXPECT_GT(atlas.size(), 20000u);
+    EXPECT_GT(atlas.Size(), 20000u);
     EXPECT_EQ(&atlas, &Atlas::Builtin());
 }
 

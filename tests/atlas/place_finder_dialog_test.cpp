@@ -70,8 +70,8 @@ private slots:
         QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
         Press(Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(dialog.chosenPlace());
-        QCOMPARE(dialog.chosenPlace()->State, std::string("Illinois"));
+        QVERIFY(dialog.ChosenPlace());
+        QCOMPARE(dialog.ChosenPlace()->State, std::string("Illinois"));
     }
 
     void typingNarrowsTheMatches() {
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(results->topLevelItemCount(), 1);
         QCOMPARE(results->topLevelItem(0)->text(5), QString("Europe/Zurich"));
         Press(Qt::Key_Enter);
-        QCOMPARE(dialog.chosenPlace()->TimeZoneId, std::string("Europe/Zurich"));
+        QCOMPARE(dialog.ChosenPlace()->TimeZoneId, std::string("Europe/Zurich"));
     }
 
     void misspeltCountryStillShowsTheTown() {
@@ -90,12 +90,12 @@ private slots:
         Open(dialog);
         QCOMPARE(dialog.findChild<QTreeWidget*>()->topLevelItemCount(), 1);
         Press(Qt::Key_Return);
-        QCOMPARE(dialog.chosenPlace()->City, std::string("Madrid"));
+        QCOMPARE(dialog.ChosenPlace()->City, std::string("Madrid"));
     }
 
     void noMatchSaysSoAndEnterSearchesTheWeb() {
         PlaceFinderDialog dialog(TestAtlas(), "Atlantis");
-        QSignalSpy web(&dialog, &PlaceFinderDialog::webSearchRequested);
+        QSignalSpy web(&dialog, &PlaceFinderDialog::WebSearchRequested);
         Open(dialog);
         QCOMPARE(dialog.findChild<QTreeWidget*>()->topLevelItemCount(), 0);
         bool said = false;
@@ -105,7 +105,7 @@ private slots:
         Press(Qt::Key_Return);
         QCOMPARE(web.count(), 1);
         QCOMPARE(dialog.result(), int(PlaceFinderDialog::WebSearch));
-        QVERIFY(!dialog.chosenPlace());
+        QVERIFY(!dialog.ChosenPlace());
     }
 
     // A town found by another of its names shows that name before the atlas's own.
@@ -121,13 +121,13 @@ private slots:
         dialog.findChild<QLineEdit*>()->setText("Mumbai");
         QCOMPARE(results->topLevelItem(0)->text(0), QString("Mumbai"));
         Press(Qt::Key_Return);
-        QCOMPARE(dialog.chosenPlace()->City, std::string("Mumbai"));
+        QCOMPARE(dialog.ChosenPlace()->City, std::string("Mumbai"));
     }
 
     void unreadableAtlasSaysWhyAndOffersTheWeb() {
         static const Atlas missing = Atlas::FromFile("/nonexistent/atlas-index.bin");
         PlaceFinderDialog dialog(missing, "Madrid");
-        QSignalSpy web(&dialog, &PlaceFinderDialog::webSearchRequested);
+        QSignalSpy web(&dialog, &PlaceFinderDialog::WebSearchRequested);
         Open(dialog);
         bool said = false;
         for (auto* label : dialog.findChildren<QLabel*>())
@@ -142,20 +142,20 @@ private slots:
         Open(dialog);
         Press(Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!dialog.chosenPlace());
+        QVERIFY(!dialog.ChosenPlace());
     }
 
     void zoneLineAppliesOnlyOnRequest() {
         ZoneSuggestionLine line;
-        QSignalSpy apply(&line, &ZoneSuggestionLine::applyRequested);
-        line.setLocalTime(1985, 3, 31, 12, 0);
+        QSignalSpy apply(&line, &ZoneSuggestionLine::ApplyRequested);
+        line.SetLocalTime(1985, 3, 31, 12, 0);
         QVERIFY(line.isHidden());  // no place remembered yet
-        line.setPlace("Madrid", "Europe/Madrid");
-        line.setCurrentZone(29, false);
+        line.SetPlace("Madrid", "Europe/Madrid");
+        line.SetCurrentZone(29, false);
         line.show();
         QApplication::setActiveWindow(&line);
         QVERIFY(QTest::qWaitForWindowActive(&line));
-        QCOMPARE(line.text(), QString::fromUtf8("Madrid on 31 Mar 1985 12:00: UTC+2, daylight saving time \u2192 "
+        QCOMPARE(line.Text(), QString::fromUtf8("Madrid on 31 Mar 1985 12:00: UTC+2, daylight saving time \u2192 "
                                                 "Central European Time,CET,+1.0 with Daylight Saving Time"));
         QCOMPARE(apply.count(), 0);
         auto* button = line.findChild<QPushButton*>();
@@ -164,9 +164,9 @@ private slots:
         QCOMPARE(apply.count(), 1);
         QCOMPARE(apply.first().at(0).toInt(), 20);
         QCOMPARE(apply.first().at(1).toBool(), true);
-        line.setCurrentZone(20, true);
+        line.SetCurrentZone(20, true);
         QVERIFY(!button->isEnabled());  // already as suggested
-        line.setLocalTime(1985, 2, 31, 12, 0);
+        line.SetLocalTime(1985, 2, 31, 12, 0);
         QVERIFY(line.isHidden());
     }
 };

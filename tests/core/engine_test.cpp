@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/angles.h"
 #include "engine/moon.h"
 #include "engine/sun_ascendant.h"
 
@@ -125,9 +126,13 @@ TEST(UniversalDateTime, CalendarRollsOver) {
     EXPECT_EQ(UniversalDateTime(b, {-3, 0}), (CivilDateTime{1985, 3, 10, 7, 0}));
 }
 
+// The worked example of the lunar series' source (Meeus, "Astronomical Algorithms"): 1992 April 12, 0h TD,
+// T = -0.077221081451, geometric longitude 133.162655 degrees from the full table. The 25 terms kept here
+// can differ from it by at most the amplitudes left out, 0.048 degree.
 TEST(Moon, AlmanacLongitudes) {
-    EXPECT_NEAR(MoonLongitude(0.0), 223.3161, 5e-5);
-    EXPECT_NEAR(MoonLongitude(-0.0772210815), 133.1581, 5e-5);
+    constexpr double kTruncation = 0.048;
+    EXPECT_NEAR(MoonLongitude(-0.077221081451), 133.162655, kTruncation);
+    EXPECT_EQ(WholeDegree(MoonLongitude(-0.077221081451)), 133);
     // Far from 2000 the mean longitude is thousands of turns large; the result is still folded.
     for (double T : {-0.99, 0.5, 0.51}) {
         const double lon = MoonLongitude(T);
@@ -150,6 +155,13 @@ TEST(Sun, AlmanacLongitudes) {
     EXPECT_DOUBLE_EQ(DayNumberJ2000(2000, 1, 1, 12, 0), 0.0);
     EXPECT_DOUBLE_EQ(DayNumberJ2000(1980, 6, 21, 0, 0), -7133.5);
     EXPECT_DOUBLE_EQ(DayNumberJ2000(2010, 9, 23, 3, 0), 3917.625);
+    // The same textbook's worked example for the Sun: 1992 October 13, 0h TD, geometric longitude
+    // 199.9074 degrees (full planetary theory, equinox of date). The elements used here are referred to the
+    // J2000 equinox, so the published value is carried to it by the general precession in longitude,
+    // 5029.0966" a century; the elements are good to about 0.01 degree.
+    constexpr double kPrecessionPerCentury = 5029.0966 / 3600.0;
+    const double d = DayNumberJ2000(1992, 10, 13, 0, 0);
+    EXPECT_NEAR(SunLongitude(d), 199.9074 - kPrecessionPerCentury * d / 36525.0, 0.01);
     EXPECT_NEAR(SunLongitude(DayNumberJ2000(2000, 1, 1, 12, 0)), 280.3796, 5e-5);
     EXPECT_NEAR(SunLongitude(DayNumberJ2000(1990, 3, 21, 12, 0)), 0.7503, 5e-5);
     EXPECT_NEAR(SunLongitude(DayNumberJ2000(2010, 9, 23, 3, 0)), 179.8417, 5e-5);
@@ -176,10 +188,14 @@ TEST(Sun, DegreeTakesTheSameInstantAsTheMoon) {
     EXPECT_EQ(ComputeSunDegree(b, {-1, 0}), 179);
 }
 
-TEST(Angles, WrapAndQuadrants) {
-    EXPECT_NEAR(WrapTwoPi(-0.5), TwoPi - 0.5, 1e-12);
-    EXPECT_EQ(WrapTwoPi(TwoPi), 0.0);
-    EXPECT_NEAR(WrapTwoPi(3 * TwoPi + 1.0), 1.0, 1e-9);
+TEST(Angles, FoldAndQuadrants) {
+    EXPECT_NEAR(FoldAngle(-0.5, TwoPi), TwoPi - 0.5, 1e-12);
+    EXPECT_EQ(FoldAngle(TwoPi, TwoPi), 0.0);
+    EXPECT_NEAR(FoldAngle(3 * TwoPi + 1.0, TwoPi), 1.0, 1e-9);
+    EXPECT_EQ(FoldAngle(360.0), 0.0);
+    EXPECT_EQ(FoldAngle(-1e-18), 0.0) << "a remainder that rounds up to a whole turn is no turn";
+    EXPECT_EQ(FoldAngle(725.25), 5.25);
+    EXPECT_EQ(FoldAngle(-10.0), 350.0);
     EXPECT_NEAR(QuadrantAtan(1, -1), 3 * Pi / 4, 1e-12);
     EXPECT_NEAR(QuadrantAtan(-1, -1), -3 * Pi / 4, 1e-12);
     EXPECT_NEAR(QuadrantAtan(1, 0), Pi / 2, 1e-12);
@@ -197,7 +213,7 @@ TEST(Kepler, SolvesAndAlwaysStops) {
         ASSERT_LT(nu, TwoPi);
         // Back from the true anomaly to the mean anomaly.
         const double E = 2 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(nu / 2));
-        EXPECT_NEAR(WrapTwoPi(E - e * std::sin(E)), WrapTwoPi(M), 1e-10) << "M=" << M;
+        EXPECT_NEAR(FoldAngle(E - e * std::sin(E), TwoPi), FoldAngle(M, TwoPi), 1e-10) << "M=" << M;
     }
     // Input that never settles within the tolerance must still return (a hang fails by timeout).
     EXPECT_TRUE(std::isnan(SolveKepler(1.0, std::nan(""))));
@@ -235,7 +251,7 @@ TEST(WholeDegrees, MadridOnCentralEuropeanTime) {
     b.LongitudeDegrees = 3;
     b.LongitudeMinutes = 42;
     b.IsEast = false;
-    EXPECT_EQ(ComputeWholeDegrees(b, {-1, 0}).Ascendant, 11);
+    EXPECT_EQ(WholeDegreesOf(ComputeLongitudes(b, {-1, 0})).Ascendant, 11);
 }
 
 TEST(WholeDegrees, DaylightSavingTurnsTheAscendantNotTheDate) {
@@ -243,11 +259,11 @@ TEST(WholeDegrees, DaylightSavingTurnsTheAscendantNotTheDate) {
     b.LatitudeDegrees = 40;
     b.LongitudeDegrees = 74;
     b.IsEast = false;
-    const WholeDegrees standard = ComputeWholeDegrees(b, {4, 0});  // EDT row, box clear
+    const WholeDegrees standard = WholeDegreesOf(ComputeLongitudes(b, {4, 0}));  // EDT row, box clear
     b.IsDaylightSaving = true;
-    const WholeDegrees ticked = ComputeWholeDegrees(b, {5, 0});    // EST row, box ticked: same instant
+    const WholeDegrees ticked = WholeDegreesOf(ComputeLongitudes(b, {5, 0}));    // EST row, box ticked: same instant
     EXPECT_EQ(standard, ticked);
-    const WholeDegrees hourLater = ComputeWholeDegrees(b, {4, 0});
+    const WholeDegrees hourLater = WholeDegreesOf(ComputeLongitudes(b, {4, 0}));
     EXPECT_NE(standard.Ascendant, hourLater.Ascendant) << "an hour turns the sky by about 15 degrees";
 }
 
@@ -270,7 +286,11 @@ TEST(WholeDegrees, AreTheFloorsOfTheExactLongitudes) {
                     EXPECT_GE(x, 0.0);
                     EXPECT_LE(x, 360.0);
                 }
-                EXPECT_EQ(WholeDegreesOf(exact), ComputeWholeDegrees(b, zone)) << year << " " << hour << " " << zoneHours;
+                // The reading's step for each degree on its own gives the same degree.
+                const BirthMoment moment = ComputeBirthMoment(b, zone);
+                EXPECT_EQ(WholeDegreesOf(exact), (WholeDegrees{ComputeSunDegree(b, zone), ComputeMoonDegree(moment),
+                                                               ComputeAscendantDegree(moment)}))
+                    << year << " " << hour << " " << zoneHours;
                 ++births;
             }
     EXPECT_GT(births, 500);

@@ -7,6 +7,9 @@
 set -euo pipefail
 app=$1
 artifacts=$2
+# The caption and the forms' sizes, as the build made them.
+. "$(dirname "$app")/../generated/product.env"
+title_pattern=${QUORVANE_TITLE//./\\.}
 mkdir -p "$artifacts"
 rm -f "$artifacts"/*.png "$artifacts/program.log"
 runtime=$(mktemp -d)
@@ -25,10 +28,10 @@ start() {  # starts a copy (with the arguments given); its pid in $started
   pids+=("$started")
 }
 
-# The id of a visible window captioned "Quorvane v1.35" of width $1 (of process $2 when given).
+# The id of a visible window captioned $QUORVANE_TITLE of width $1 (of process $2 when given).
 wait_for_window() {
   for _ in $(seq 150); do
-    for id in $(xdotool search --onlyvisible ${2:+--pid "$2"} --name '^Quorvane v1\.35$' 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible ${2:+--pid "$2"} --name "^${title_pattern}\$" 2>/dev/null); do
       eval "$(xdotool getwindowgeometry --shell "$id")"
       if [ "$WIDTH" = "$1" ]; then echo "$id"; return 0; fi
     done
@@ -61,7 +64,7 @@ type_text() { xdotool type --delay 50 "$1"; sleep 0.1; }
 # box, a click or a Tab reached another field than the one meant ($2 says which way the fields were reached).
 expect_reading() {
   local id box
-  if id=$(wait_for_window 770 "$1"); then echo "$id"; return 0; fi
+  if id=$(wait_for_window "$QUORVANE_READING_FORM_WIDTH" "$1"); then echo "$id"; return 0; fi
   box=$(xdotool search --onlyvisible --pid "$1" --name '^Quorvane$' 2>/dev/null | head -1 || true)
   [ -n "$box" ] && fail "$2: the form answered with a message box instead of a reading: a field was not reached where the test typed"
   fail "$2: the reading window did not appear"
@@ -79,9 +82,9 @@ type_birth() {
 
 # 1. A birth typed in, the reading, Back.
 start; first=$started
-main=$(wait_for_window 436 "$first") || fail "the birth-data form did not appear"
+main=$(wait_for_window "$QUORVANE_BIRTH_FORM_WIDTH" "$first") || fail "the birth-data form did not appear"
 xdotool windowfocus --sync "$main"
-menu=$(( $(xdotool getwindowgeometry --shell "$main" | sed -n 's/^HEIGHT=//p') - 465 ))
+menu=$(( $(xdotool getwindowgeometry --shell "$main" | sed -n 's/^HEIGHT=//p') - QUORVANE_BIRTH_FORM_HEIGHT ))
 shoot "$main" 01-birth-form.png
 # The name field has the focus at start: move it away first, so that only a click that really lands in
 # the name field brings it back.
@@ -92,15 +95,15 @@ shoot "$main" 02-birth-typed.png
 click "$main" 216 388   # the reading button
 reading=$(expect_reading "$first" "mouse (name field at 200,105, reading button at 216,388)")
 eval "$(xdotool getwindowgeometry --shell "$reading")"
-[ "$HEIGHT" -ge 537 ] || fail "the reading window is ${WIDTH}x${HEIGHT}, not 770 wide and 537 high below its menu"
-xdotool search --onlyvisible --pid "$first" --name '^Quorvane v1\.35$' | grep -qx "$main" &&
+[ "$HEIGHT" -ge "$QUORVANE_READING_FORM_HEIGHT" ] || fail "the reading window is ${WIDTH}x${HEIGHT}, not ${QUORVANE_READING_FORM_WIDTH} wide and ${QUORVANE_READING_FORM_HEIGHT} high below its menu"
+xdotool search --onlyvisible --pid "$first" --name "^${title_pattern}\$" | grep -qx "$main" &&
   fail "the birth-data form stayed visible beside the reading"
 shoot "$reading" 03-reading.png
-reading_menu=$((HEIGHT - 537))
+reading_menu=$((HEIGHT - QUORVANE_READING_FORM_HEIGHT))
 menu_saved=$menu; menu=$reading_menu
 click "$reading" 626 511  # Back
 menu=$menu_saved
-main=$(wait_for_window 436 "$first") || fail "Back did not bring the birth-data form back"
+main=$(wait_for_window "$QUORVANE_BIRTH_FORM_WIDTH" "$first") || fail "Back did not bring the birth-data form back"
 shoot "$main" 04-back.png
 
 # 2. A second start while the first runs: refused, and one copy stays.
@@ -142,7 +145,7 @@ shoot "$main" 05c-form-filled-from-births.png
 # 3. Exit from the reading window ends the program.
 xdotool windowfocus --sync "$main"
 click "$main" 216 388
-reading=$(wait_for_window 770 "$first") || fail "the second reading did not appear"
+reading=$(wait_for_window "$QUORVANE_READING_FORM_WIDTH" "$first") || fail "the second reading did not appear"
 menu=$reading_menu
 click "$reading" 714 511  # Exit
 menu=$menu_saved
@@ -150,10 +153,10 @@ wait_gone "$first" || fail "Exit did not end the program"
 
 # 4. A copy killed with -9 leaves its lock behind; the next start must still come up.
 start; killed=$started
-wait_for_window 436 "$killed" >/dev/null || fail "the program did not start again after Exit"
+wait_for_window "$QUORVANE_BIRTH_FORM_WIDTH" "$killed" >/dev/null || fail "the program did not start again after Exit"
 kill -9 "$killed"; wait "$killed" 2>/dev/null || true
 start; after=$started
-main=$(wait_for_window 436 "$after") || fail "no start after kill -9 of the running copy"
+main=$(wait_for_window "$QUORVANE_BIRTH_FORM_WIDTH" "$after") || fail "no start after kill -9 of the running copy"
 shoot "$main" 06-after-kill.png
 
 # 5. The same birth by keyboard alone: the name field has the focus at start, Tab reaches every other

@@ -38,7 +38,7 @@ TEST(WheelGeometry, SectorsCoverTheCircleOnceAtTheirTrueWidths) {
         total += sectors[i].End - sectors[i].Start;
         // Each sign ends where the next begins, Nurture's end meeting Build's start across 0.
         const SignSector& next = sectors[(i + 1) % sectors.size()];
-        EXPECT_DOUBLE_EQ(Fold360(sectors[i].End), Fold360(next.Start)) << sectors[i].Sign->Name;
+        EXPECT_DOUBLE_EQ(FoldAngle(sectors[i].End), FoldAngle(next.Start)) << sectors[i].Sign->Name;
     }
     EXPECT_DOUBLE_EQ(total, 360.0);
     // Build owns whole degrees 346..359 and 0..39: longitudes 346 up to 40, across 0.
@@ -58,7 +58,7 @@ TEST(WheelGeometry, AscendantAtNineOClockAndLongitudeCounterClockwise) {
     }
     // With the Ascendant at 104, Build's first boundary (346) lies 242 degrees on from 9 o'clock.
     EXPECT_NEAR(WheelAngle(Sector("Build").Start, 104.0), 62.0, 1e-9);
-    EXPECT_NEAR(WheelAngle(Sector("Teach").Start, 104.0), Fold360(180.0 + Sector("Teach").Start - 104.0), 1e-9);
+    EXPECT_NEAR(WheelAngle(Sector("Teach").Start, 104.0), FoldAngle(180.0 + Sector("Teach").Start - 104.0), 1e-9);
 }
 
 TEST(WheelGeometry, BodyPointsAreTheExactLongitudesWithTheDescendantOpposite) {

@@ -32,7 +32,7 @@ long ResidentBytes() {
 // Every message would be a failure here: the births below are all valid.
 class CountingSink final : public MessageSink {
 public:
-    void show(const QString&, MessageIcon, QWidget*) override { ++Count; }
+    void Show(const QString&, MessageIcon, QWidget*) override { ++Count; }
     int Count = 0;
 };
 

@@ -30,13 +30,13 @@ namespace {
 // Hands out the paths a test queued, as if the user had picked them; records each caption.
 class ScriptedChooser final : public FileChooser {
 public:
-    QString openFile(QWidget*, const QString& caption, const QString&, const QString& filter) override {
+    QString OpenFile(QWidget*, const QString& caption, const QString&, const QString& filter) override {
         asked << caption;
         filters << filter;
         return paths.isEmpty() ? QString() : paths.takeFirst();
     }
-    QString saveFile(QWidget*, const QString& caption, const QString&, const QString& filter) override {
-        return openFile(nullptr, caption, {}, filter);
+    QString SaveFile(QWidget*, const QString& caption, const QString&, const QString& filter) override {
+        return OpenFile(nullptr, caption, {}, filter);
     }
     QStringList paths, asked, filters;
 };
@@ -262,6 +262,23 @@ private slots:
         QVERIFY(t->messages.shown[0].Text.contains(QDir::toNativeSeparators(path)));
         emit recent->aboutToShow();
         QVERIFY(!recent->actions().first()->isEnabled());
+    }
+
+    // The settings cannot be written (their folder would have to be made inside a plain file): the first
+    // time the user is told where, later failures go to standard error only; the births file still opens.
+    void unsavedSettingsAreToldOnce() {
+        WriteAll(PathOf("plain"), "not a folder");
+        Book().SetSettingsFile(PathOf("plain/quorvane.conf"));
+        OpenFile("one.aaf", kThreeBirths);
+        QVERIFY(Book().File());
+        QCOMPARE(t->messages.shown.size(), 1);
+        QVERIFY2(t->messages.shown[0].Text.startsWith(QStringLiteral("The list of recent births files could not be saved to ")),
+                 qPrintable(t->messages.shown[0].Text));
+        QVERIFY(t->messages.shown[0].Text.contains(QDir::toNativeSeparators(PathOf("plain/quorvane.conf"))));
+        Window()->close();
+        OpenFile("two.aaf", kThreeBirths);
+        QVERIFY(Book().File());
+        QCOMPARE(t->messages.shown.size(), 1);
     }
 
     void deleteRemovesAndUndoPutsBack() {

@@ -18,6 +18,7 @@
 #include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
 #include "ui/widgets/small_widgets.h"
+#include "common/version.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;
@@ -147,10 +148,10 @@ private slots:
         CheckShows(display, CoreReading(kLondon));
         QVERIFY(display->isVisible());
         QVERIFY(!form->isVisible());
-        QCOMPARE(display->windowTitle(), QStringLiteral("Quorvane v1.35"));
+        QCOMPARE(display->windowTitle(), QString::fromUtf8(kProductTitle));
         // As designed, taller only by what a branding text needs where the font's lines do not fit.
-        QCOMPARE(display->centralWidget()->width(), 770);
-        QVERIFY(display->centralWidget()->height() >= 537 && display->centralWidget()->height() <= 537 + 16);
+        QCOMPARE(display->centralWidget()->width(), kReadingFormWidth);
+        QVERIFY(display->centralWidget()->height() >= kReadingFormHeight && display->centralWidget()->height() <= kReadingFormHeight + 16);
     }
 
     void backKeepsEveryEntryAndTheNextReadingReplacesEveryField() {
@@ -169,7 +170,7 @@ private slots:
         QVERIFY(second);
         QCOMPARE(ShownNames(second), (QStringList{"Protect", "Trade", "Heal", "Art"}));
         CheckShows(second, CoreReading(kSydney));
-        QCOMPARE(second->windowTitle(), QStringLiteral("Quorvane v1.35"));
+        QCOMPARE(second->windowTitle(), QString::fromUtf8(kProductTitle));
 
         // Back from the File menu, then one field changed: every field follows the new reading.
         Child<QAction>(const_cast<frmDisplay*>(second), "mnuFileBack")->trigger();
@@ -288,12 +289,12 @@ private slots:
                 });
                 QCOMPARE(seen->objectName(), QStringLiteral("frmAbout"));
                 QCOMPARE(seen->parentWidget(), owner);
-                QCOMPARE(seen->windowTitle(), QStringLiteral("Quorvane v1.35"));
-                QCOMPARE(Child<QLabel>(seen, "Label2")->text(), QStringLiteral("Quorvane v1.35"));
+                QCOMPARE(seen->windowTitle(), QString::fromUtf8(kProductTitle));
+                QCOMPARE(Child<QLabel>(seen, "Label2")->text(), QString::fromUtf8(kProductTitle));
                 QVERIFY(Child<QLabel>(seen, "Label3")->text().startsWith(QStringLiteral("Home Business Opportunity.")));
                 QVERIFY(!Child<QLabel>(seen, "picIcon")->pixmap().isNull());
-                emit Child<LinkLabel>(seen, "lblHomePage")->clicked();
-                emit Child<LinkLabel>(seen, "lblCoBrand")->clicked();
+                emit Child<LinkLabel>(seen, "lblHomePage")->Clicked();
+                emit Child<LinkLabel>(seen, "lblCoBrand")->Clicked();
                 ++shown;
                 QTest::mouseClick(Child<QPushButton>(seen, "cmdOK"), Qt::LeftButton);
             });

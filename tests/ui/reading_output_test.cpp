@@ -20,6 +20,7 @@
 #include "ui/forms/frmDisplay.h"
 #include "ui/seams/report_printer.h"
 #include "ui/forms/wheel_window.h"
+#include "ui/widgets/sign_pictures.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;
@@ -30,8 +31,8 @@ namespace {
 // Answers every save dialog with `answer` and remembers what was proposed.
 class RecordingChooser final : public FileChooser {
 public:
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString& proposed, const QString& filter) override {
+    QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(QWidget*, const QString&, const QString& proposed, const QString& filter) override {
         proposals << proposed;
         filters << filter;
         return answer;
@@ -43,7 +44,7 @@ public:
 // Prints to a PDF file through QPrinter itself, or plays a cancelled or broken printer.
 class PdfPrinter final : public ReportPrinter {
 public:
-    Result print(QWidget*, const std::function<void(QPrinter&)>& paint) override {
+    Result Print(QWidget*, const std::function<void(QPrinter&)>& paint) override {
         ++calls;
         if (result != Result::Printed) return result;
         QPrinter printer(QPrinter::HighResolution);
@@ -116,6 +117,36 @@ private slots:
     void cleanup() {
         form.reset();
         t.reset();
+    }
+
+    // A sign picture the build lacks: the window's frame and the report's page go without it, and each says
+    // which one on standard error; a picture the report looked for is named once.
+    void aMissingSignPictureIsReported() {
+        static QStringList said;
+        said.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
+        const auto drawn = [](const QPixmap& pixmap) {
+            const QImage image = pixmap.toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y).alpha() > 0) return true;
+            return false;
+        };
+        const bool teachDrawn = drawn(SignPictures::Render(QStringLiteral("Teach")));
+        const bool teachFound = report::SignPicture("Teach") != nullptr;
+        const QPixmap blank = SignPictures::Render(QStringLiteral("Nowhere"));
+        const bool elsewhereFound = report::SignPicture("Elsewhere") || report::SignPicture("Elsewhere");
+        qInstallMessageHandler(previous);
+
+        QVERIFY(teachDrawn);
+        QVERIFY(teachFound);
+        QCOMPARE(blank.size(), QSize(SignPictures::kWidth, SignPictures::kHeight));
+        QVERIFY(!drawn(blank));
+        QVERIFY(!elsewhereFound);
+        QCOMPARE(said.filter(QStringLiteral("quorvane: the sign picture")),
+                 (QStringList{"quorvane: the sign picture :/signs/Nowhere.svg is missing",
+                              "quorvane: the sign picture :/signs/Elsewhere.svg is missing"}));
     }
 
     void savePdfProposesANameInDocumentsAndWritesTheReport() {

@@ -29,7 +29,7 @@ private slots:
         TestShell first, second;
         SingleInstance running(dir.path());
         QVERIFY(!first.shell.RefuseSecondInstance(running));
-        QSignalSpy knocked(&running, &SingleInstance::activationRequested);
+        QSignalSpy knocked(&running, &SingleInstance::ActivationRequested);
 
         SingleInstance another(dir.path());
         QVERIFY(second.shell.RefuseSecondInstance(another));
@@ -57,7 +57,7 @@ private slots:
         auto form = OpenBirthForm(first);
         form->Births().SetSettingsFile(dir.filePath(QStringLiteral("settings.conf")));
         ServeLaterStarts(running, *form);
-        QSignalSpy knocked(&running, &SingleInstance::activationRequested);
+        QSignalSpy knocked(&running, &SingleInstance::ActivationRequested);
 
         SingleInstance another(dir.path());
         QVERIFY(second.shell.RefuseSecondInstance(another, path));
@@ -119,6 +119,24 @@ private slots:
         QLocalSocket probe;  // and it answers on the socket the crashed copy left
         probe.connectToServer(after.ServerPath());
         QVERIFY(probe.waitForConnected(2000));
+    }
+
+    // A socket path longer than a local address holds: the server cannot listen. The copy runs on and says
+    // why on standard error; a later start is still refused by the lock and told so, a file not handed over.
+    void serverThatCannotListenIsReported() {
+        QTemporaryDir dir;
+        const QString deep = dir.filePath(QString(120, u'd'));
+        QVERIFY(QDir().mkpath(deep));
+        TestShell first, second;
+        SingleInstance running(deep);
+        QVERIFY(!first.shell.RefuseSecondInstance(running));
+        QVERIFY2(!running.ListenFailure().isEmpty(), "the failed listen is kept and reported");
+
+        SingleInstance another(deep);
+        QVERIFY(second.shell.RefuseSecondInstance(another, dir.filePath(QStringLiteral("births.aaf"))));
+        QVERIFY(!another.HandedOver());
+        QCOMPARE(second.messages.shown,
+                 (QVector<ShownMessage>{{"Application is already running", MessageIcon::Information}}));
     }
 
     void unwritableLockFolderFallsBackOnTheSocket() {

@@ -24,13 +24,13 @@ struct ShownMessage {
 
 class RecordingMessages final : public MessageSink {
 public:
-    void show(const QString& text, MessageIcon icon, QWidget*) override { shown.push_back({text, icon}); }
+    void Show(const QString& text, MessageIcon icon, QWidget*) override { shown.push_back({text, icon}); }
     QVector<ShownMessage> shown;
 };
 
 class RecordingWeb final : public WebOpener {
 public:
-    void open(const QUrl& url) override { opened.push_back(url); }
+    void Open(const QUrl& url) override { opened.push_back(url); }
     // The page keys of everything opened so far.
     QStringList Keys() const {
         QStringList keys;
@@ -123,7 +123,7 @@ inline void Trigger(QWidget* form, const char* control) {
     if (auto* action = form->findChild<QAction*>(QLatin1String(control)))
         action->trigger();
     else
-        emit Child<LinkLabel>(form, control)->clicked();
+        emit Child<LinkLabel>(form, control)->Clicked();
 }
 
 }  // namespace quorvane::testing

@@ -44,7 +44,7 @@ public:
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action == pressAction()) link()->activate();
+        if (action == pressAction()) link()->Activate();
         else QAccessibleWidget::doAction(action);
     }
     QStringList keyBindingsForAction(const QString& action) const override {

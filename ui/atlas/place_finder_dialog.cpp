@@ -64,14 +64,14 @@ PlaceFinderDialog::PlaceFinderDialog(const Atlas& atlas, const QString& query, Q
     layout->addWidget(status_);
     layout->addWidget(buttons);
 
-    connect(search_, &QLineEdit::textChanged, this, &PlaceFinderDialog::search);
-    connect(results_, &QTreeWidget::itemActivated, this, &PlaceFinderDialog::use);
-    connect(use_, &QPushButton::clicked, this, &PlaceFinderDialog::use);
-    connect(web_, &QPushButton::clicked, this, &PlaceFinderDialog::searchTheWeb);
+    connect(search_, &QLineEdit::textChanged, this, &PlaceFinderDialog::Search);
+    connect(results_, &QTreeWidget::itemActivated, this, &PlaceFinderDialog::Use);
+    connect(use_, &QPushButton::clicked, this, &PlaceFinderDialog::Use);
+    connect(web_, &QPushButton::clicked, this, &PlaceFinderDialog::SearchTheWeb);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     search_->setFocus();
-    search();
+    Search();
 }
 
 QString PlaceFinderDialog::QueryOf(const QString& city, const QString& state, const QString& country) {
@@ -89,7 +89,7 @@ QString PlaceFinderDialog::LongitudeText(double longitude) {
     return DegreesMinutesText(LongitudeToDegreesMinutes(longitude));
 }
 
-void PlaceFinderDialog::search() {
+void PlaceFinderDialog::Search() {
     const std::string text = search_->text().toStdString();
     std::vector<PlaceMatch> matches = atlas_.Find(text, kShownMatches);
     QString note;
@@ -120,9 +120,9 @@ void PlaceFinderDialog::search() {
     }
     const bool found = !shown_.empty();
     if (found) results_->setCurrentItem(results_->topLevelItem(0));
-    else if (!atlas_.problem().empty())
+    else if (!atlas_.Problem().empty())
         note = tr("The atlas cannot be searched: %1. Press \"Search the web\" to look the place up online.")
-                   .arg(QString::fromStdString(atlas_.problem()));
+                   .arg(QString::fromStdString(atlas_.Problem()));
     else if (!search_->text().trimmed().isEmpty())
         note = tr("No place in the atlas matches \"%1\". Press \"Search the web\" to look it up online.")
                    .arg(search_->text().trimmed());
@@ -134,15 +134,15 @@ void PlaceFinderDialog::search() {
     web_->setDefault(!found);
 }
 
-void PlaceFinderDialog::use() {
+void PlaceFinderDialog::Use() {
     const int row = results_->indexOfTopLevelItem(results_->currentItem());
     if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) return;
     chosen_ = *shown_[static_cast<std::size_t>(row)];
     accept();
 }
 
-void PlaceFinderDialog::searchTheWeb() {
-    emit webSearchRequested();
+void PlaceFinderDialog::SearchTheWeb() {
+    emit WebSearchRequested();
     done(WebSearch);
 }
 

@@ -19,7 +19,7 @@ namespace quorvane {
 class PlaceFinderDialog : public QDialog {
     Q_OBJECT
 public:
-    // exec() returns Accepted ("Use": chosenPlace() is set), Rejected, or WebSearch.
+    // exec() returns Accepted ("Use": ChosenPlace() is set), Rejected, or WebSearch.
     enum Outcome { WebSearch = 2 };
 
     // Searches the built-in atlas at once for `query` ("City[, State][, Country]").
@@ -29,22 +29,22 @@ public:
     // "Pune", "Maharashtra", "India" -> "Pune, Maharashtra, India"; empty parts are left out.
     static QString QueryOf(const QString& city, const QString& state, const QString& country);
 
-    std::optional<Place> chosenPlace() const { return chosen_; }
+    std::optional<Place> ChosenPlace() const { return chosen_; }
 
     // "40°25'N", "3°42'W": as the coordinate fields will hold them.
     static QString LatitudeText(double latitude);
     static QString LongitudeText(double longitude);
 
 signals:
-    void webSearchRequested();
+    void WebSearchRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void search();
-    void use();
-    void searchTheWeb();
+    void Search();
+    void Use();
+    void SearchTheWeb();
 
     const Atlas& atlas_;
     QLineEdit* search_;

@@ -28,29 +28,29 @@ ZoneSuggestionLine::ZoneSuggestionLine(QWidget* parent) : QWidget(parent) {
     layout->addWidget(label_, 1);
     layout->addWidget(apply_);
     connect(apply_, &QPushButton::clicked, this, [this] {
-        if (suggestion_ && suggestion_->Known) emit applyRequested(suggestion_->Row, suggestion_->DaylightSaving);
+        if (suggestion_ && suggestion_->Known) emit ApplyRequested(suggestion_->Row, suggestion_->DaylightSaving);
     });
     setVisible(false);
 }
 
-void ZoneSuggestionLine::setPlace(const QString& placeName, const QString& timeZoneId) {
+void ZoneSuggestionLine::SetPlace(const QString& placeName, const QString& timeZoneId) {
     placeName_ = placeName;
     zoneId_ = timeZoneId;
-    refresh();
+    Refresh();
 }
 
-void ZoneSuggestionLine::setLocalTime(int year, int month, int day, int hour, int minute) {
+void ZoneSuggestionLine::SetLocalTime(int year, int month, int day, int hour, int minute) {
     clock_ = {year, month, day, hour, minute};
-    refresh();
+    Refresh();
 }
 
-void ZoneSuggestionLine::setCurrentZone(int row, bool daylightSaving) {
+void ZoneSuggestionLine::SetCurrentZone(int row, bool daylightSaving) {
     currentRow_ = row;
     currentDst_ = daylightSaving;
-    refresh();
+    Refresh();
 }
 
-QString ZoneSuggestionLine::text() const { return label_->text(); }
+QString ZoneSuggestionLine::Text() const { return label_->text(); }
 
 QString ZoneSuggestionLine::TranslatedDescription() const {
     const ZoneSuggestion& s = *suggestion_;
@@ -65,7 +65,7 @@ QString ZoneSuggestionLine::TranslatedDescription() const {
     return line;
 }
 
-void ZoneSuggestionLine::refresh() {
+void ZoneSuggestionLine::Refresh() {
     suggestion_.reset();
     const bool validDate = QDate::isValid(clock_.Year, clock_.Month, clock_.Day);
     if (zoneId_.isEmpty() || !validDate) {

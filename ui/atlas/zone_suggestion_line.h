@@ -22,20 +22,20 @@ public:
     explicit ZoneSuggestionLine(QWidget* parent = nullptr);
 
     // The place chosen in the finder; the line stays hidden until there is one.
-    void setPlace(const QString& placeName, const QString& timeZoneId);
+    void SetPlace(const QString& placeName, const QString& timeZoneId);
     // The birth date and local clock time as entered; an impossible date (31 February) shows no advice.
-    void setLocalTime(int year, int month, int day, int hour, int minute);
+    void SetLocalTime(int year, int month, int day, int hour, int minute);
     // The zone row and box as the form holds them; "Apply" is offered only when they differ.
-    void setCurrentZone(int row, bool daylightSaving);
+    void SetCurrentZone(int row, bool daylightSaving);
 
     const std::optional<ZoneSuggestion>& suggestion() const { return suggestion_; }
-    QString text() const;
+    QString Text() const;
 
 signals:
-    void applyRequested(int row, bool daylightSaving);
+    void ApplyRequested(int row, bool daylightSaving);
 
 private:
-    void refresh();
+    void Refresh();
     QString TranslatedDescription() const;
 
     QLabel* label_;

@@ -6,11 +6,13 @@
 #include <QSettings>
 #include <QUndoStack>
 
+#include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "reading/time_zones.h"
 #include "ui/births/births_window.h"
-#include "app/app_shell.h"
+#include "ui/seams/window_services.h"
 #include "ui/births/births_questions.h"
 #include "ui/seams/file_chooser.h"
 #include "ui/births/birth_form.h"
@@ -49,9 +51,11 @@ private:
     std::function<void()> redo_, undo_;
 };
 
-BirthsBook::BirthsBook(AppShell& shell, BirthForm& form)
+BirthsBook::BirthsBook(UserMessages& messages, FileDialogs& files, RunControl& run, BirthForm& form)
     : QObject(form.FormWindow()),
-      shell_(shell),
+      messages_(messages),
+      files_(files),
+      run_(run),
       form_(form),
       ownQuestions_(std::make_unique<BoxBirthsQuestions>()),
       questions_(ownQuestions_.get()),
@@ -125,7 +129,7 @@ void BirthsBook::Choose(int bookIndex) {
 void BirthsBook::OpenBirths() {
     // Unsaved changes are asked about once a file is chosen (in Open), not before.
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
-    const QString path = shell_.Files().openFile(DialogParent(), tr("Open Births"), dir, tr(kBothFilter));
+    const QString path = files_.Files().OpenFile(DialogParent(), tr("Open Births"), dir, tr(kBothFilter));
     if (!path.isEmpty()) Open(path);
 }
 
@@ -138,7 +142,7 @@ bool BirthsBook::Open(const QString& path) {
     if (!AskAboutUnsaved(DialogParent())) return false;
     BirthsFile::Opened opened = BirthsFile::Read(path);
     if (!opened.File) {
-        shell_.ShowMessage(tr("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
+        messages_.ShowMessage(tr("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
                            MessageIcon::Error, DialogParent());
         return false;
     }
@@ -147,7 +151,7 @@ bool BirthsBook::Open(const QString& path) {
     Remember(file_->Path);
     ShowWindow();
     if (const int unreadable = file_->UnreadableCount()) {
-        shell_.ShowMessage(tr("%1 of the records in %2 could not be read. They are listed with their line "
+        messages_.ShowMessage(tr("%1 of the records in %2 could not be read. They are listed with their line "
                               "and reason, and kept as they are when the file is saved.")
                                .arg(unreadable)
                                .arg(DisplayName()),
@@ -169,7 +173,7 @@ void BirthsBook::SaveToBirths() {
     std::optional<births::Birth> birth = BirthFromForm();
     if (!birth) return;
     if (!file_) {
-        const QString path = shell_.Files().saveFile(form_.FormWindow(), tr("Save to Births"),
+        const QString path = files_.Files().SaveFile(form_.FormWindow(), tr("Save to Births"),
                                                 QDir::home().filePath(QStringLiteral("Births.aaf")), tr(kAafFirst));
         if (path.isEmpty()) return;
         if (QFileInfo::exists(path)) {
@@ -212,12 +216,12 @@ bool BirthsBook::Save() {
 
 bool BirthsBook::SaveBirthsAs() {
     if (!file_) {
-        shell_.ShowMessage(tr("No births file is open: open one, or save a birth with Save to Births."),
+        messages_.ShowMessage(tr("No births file is open: open one, or save a birth with Save to Births."),
                            MessageIcon::Information, form_.FormWindow());
         return false;
     }
     const QString proposed = !file_->Path.isEmpty() ? file_->Path : QDir::home().filePath(QStringLiteral("Births.aaf"));
-    QString path = shell_.Files().saveFile(DialogParent(), tr("Save Births As"), proposed,
+    QString path = files_.Files().SaveFile(DialogParent(), tr("Save Births As"), proposed,
                                       tr(file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".aaf");
@@ -230,7 +234,7 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
         return false;
     const QString failure = file_->WriteTo(path, format);
     if (!failure.isEmpty()) {
-        shell_.ShowMessage(tr("The births could not be saved to %1: %2. They are kept here; "
+        messages_.ShowMessage(tr("The births could not be saved to %1: %2. They are kept here; "
                               "save them elsewhere with Save Births As.")
                                .arg(QDir::toNativeSeparators(path), failure),
                            MessageIcon::Error, DialogParent());
@@ -244,7 +248,7 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
             return !b.Error.empty() || b.ZoneRow < 0;
         });
         if (left > 0)
-            shell_.ShowMessage(tr("%1 of the births have no zone row or could not be read; CSV cannot hold "
+            messages_.ShowMessage(tr("%1 of the births have no zone row or could not be read; CSV cannot hold "
                                   "them and they were left out of %2. Save as AAF to keep them.")
                                    .arg(left)
                                    .arg(DisplayName()),
@@ -256,12 +260,12 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
 void BirthsBook::Import() {
     const bool csvBook = file_ && file_->Format == BirthsFormat::Csv;
     const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
-    const QString path = shell_.Files().openFile(DialogParent(), tr("Import Births"), dir,
+    const QString path = files_.Files().OpenFile(DialogParent(), tr("Import Births"), dir,
                                             tr(csvBook ? kAafFirst : kCsvFirst));
     if (path.isEmpty()) return;
     BirthsFile::Opened opened = BirthsFile::Read(path);
     if (!opened.File) {
-        shell_.ShowMessage(tr("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
+        messages_.ShowMessage(tr("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
                            MessageIcon::Error, DialogParent());
         return;
     }
@@ -293,7 +297,7 @@ void BirthsBook::Import() {
     ShowWindow();
     QString text = tr("%1 births imported from %2.").arg(added.size()).arg(QFileInfo(path).fileName());
     if (unreadable > 0) text += tr(" %1 records could not be read and were not imported.").arg(unreadable);
-    shell_.ShowMessage(text, MessageIcon::Information, DialogParent());
+    messages_.ShowMessage(text, MessageIcon::Information, DialogParent());
 }
 
 // ---- closing and quitting
@@ -320,7 +324,7 @@ bool BirthsBook::Close() {
 
 bool BirthsBook::MayQuit() { return AskAboutUnsaved(DialogParent()); }
 
-bool BirthsBook::Quitting() const { return shell_.Quitting(); }
+bool BirthsBook::Quitting() const { return run_.Quitting(); }
 
 // ---- from the form
 
@@ -328,14 +332,14 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
     const BirthFormValues form = form_.CollectBirthForm();
     const ValidationResult valid = ValidateBirthData(TextsOf(form));
     if (!valid.Ok) {
-        shell_.ShowMessage(valid.Message, form_.FormWindow());
+        messages_.ShowMessage(valid.Message, form_.FormWindow());
         return std::nullopt;
     }
     births::Birth birth;
     const bool fromFile = file_ && formEntry_ >= 0 && formEntryName_ == form.Name;
     if (fromFile) birth = file_->Book.Births[static_cast<std::size_t>(formEntry_)];  // keeps its other chunks
     if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
-        shell_.ShowMessage(tr("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
+        messages_.ShowMessage(tr("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
         return std::nullopt;
     }
     if (form.ZoneIndex >= 0) {  // else the birth keeps the offset its file gave, still without a row
@@ -387,14 +391,28 @@ void BirthsBook::Remember(const QString& path) {
     recent.prepend(path);
     while (recent.size() > kRecentCount) recent.removeLast();
     Settings().setValue(kRecentKey, recent);
-    Settings().sync();
+    SaveSettings();
+}
+
+void BirthsBook::SaveSettings() {
+    QSettings& settings = Settings();
+    settings.sync();
+    if (settings.status() == QSettings::NoError) return;
+    const QString where = QDir::toNativeSeparators(settings.fileName());
+    if (std::exchange(settingsFailureTold_, true)) {
+        std::fprintf(stderr, "quorvane: the recent births files could not be saved to %s\n", qUtf8Printable(where));
+        return;
+    }
+    messages_.ShowMessage(QStringLiteral("The list of recent births files could not be saved to %1. Open Recent will "
+                                      "not offer them after Quorvane ends.").arg(where),
+                       MessageIcon::Information, DialogParent());
 }
 
 void BirthsBook::Forget(const QString& path) {
     QStringList recent = Settings().value(kRecentKey).toStringList();
     recent.removeAll(path);
     Settings().setValue(kRecentKey, recent);
-    Settings().sync();
+    SaveSettings();
 }
 
 QStringList BirthsBook::RecentFiles() const {

@@ -18,7 +18,9 @@ class QUndoStack;
 
 namespace quorvane {
 
-class AppShell;
+class FileDialogs;
+class RunControl;
+class UserMessages;
 class BirthsQuestions;
 class BirthsWindow;
 class BirthForm;
@@ -26,11 +28,11 @@ class BirthForm;
 class BirthsBook final : public QObject {
     Q_OBJECT
 public:
-    BirthsBook(AppShell& shell, BirthForm& form);
+    BirthsBook(UserMessages& messages, FileDialogs& files, RunControl& run, BirthForm& form);
     ~BirthsBook() override;
 
     // Injection points; the defaults are message boxes and the user's settings. Files are chosen through
-    // the shell's chooser.
+    // `files`' chooser.
     void SetQuestions(BirthsQuestions& questions) { questions_ = &questions; }
     void SetSettingsFile(const QString& path) { settingsPath_ = path; }
 
@@ -80,16 +82,21 @@ private:
     void Remember(const QString& path);
     void Forget(const QString& path);
     QSettings& Settings();
+    // Writes the settings out; the first failure of a run is told to the user, later ones go to stderr.
+    void SaveSettings();
     void ShowWindow(bool activate = true);
     QString DisplayName() const;
     QWidget* DialogParent() const;
 
-    AppShell& shell_;
+    UserMessages& messages_;
+    FileDialogs& files_;
+    RunControl& run_;
     BirthForm& form_;
     std::unique_ptr<BirthsQuestions> ownQuestions_;
     BirthsQuestions* questions_;
     QString settingsPath_;
     std::unique_ptr<QSettings> settings_;  // made when a births file is first opened or saved
+    bool settingsFailureTold_ = false;
     std::optional<BirthsFile> file_;
     std::unique_ptr<QUndoStack> undo_;
     QPointer<BirthsWindow> window_;

@@ -2,21 +2,21 @@
 
 #include "common/version.h"
 #include "ui/a11y/accessibility.h"
-#include "app/app_shell.h"
+#include "ui/seams/window_services.h"
 #include "ui/style/look.h"
 #include "ui_frmAbout.h"
 
 namespace quorvane {
 
-frmAbout::frmAbout(AppShell& shell, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), shell_(shell) {
+frmAbout::frmAbout(HelpCommands& help, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), help_(help) {
     ui->setupUi(this);
     ApplyUiFont(this);
     setModal(true);
     setFixedSize(size());
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    connect(ui->lblHomePage, &LinkLabel::Clicked, this, &frmAbout::lblHomePage_Click);
+    connect(ui->lblCoBrand, &LinkLabel::Clicked, this, &frmAbout::lblCoBrand_Click);
     Form_Load();
     NameControlsForAssistiveTechnology();
 }
@@ -50,11 +50,11 @@ void frmAbout::cmdOK_Click() {
 }
 
 void frmAbout::lblHomePage_Click() {
-    shell_.OpenWebPage(page::Home);
+    help_.OpenWebPage(page::Home);
 }
 
 void frmAbout::lblCoBrand_Click() {
-    shell_.OpenWebPage(page::FullyBranded);
+    help_.OpenWebPage(page::FullyBranded);
 }
 
 }  // namespace quorvane

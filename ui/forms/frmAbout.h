@@ -8,12 +8,12 @@ namespace Ui { class frmAbout; }
 
 namespace quorvane {
 
-class AppShell;
+class HelpCommands;
 
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    frmAbout(AppShell& shell, QWidget* parent);
+    frmAbout(HelpCommands& help, QWidget* parent);
     ~frmAbout() override;
 
 public slots:
@@ -27,7 +27,7 @@ private:
     void NameControlsForAssistiveTechnology();
 
     std::unique_ptr<Ui::frmAbout> ui;
-    AppShell& shell_;
+    HelpCommands& help_;
 };
 
 }  // namespace quorvane

@@ -12,7 +12,9 @@
 
 #include "common/version.h"
 #include "ui/a11y/accessibility.h"
-#include "app/app_shell.h"
+#include "ui/seams/file_chooser.h"
+#include "ui/seams/report_printer.h"
+#include "ui/seams/window_services.h"
 #include "ui/seams/file_chooser.h"
 #include "ui/seams/report_printer.h"
 #include "ui/style/look.h"
@@ -41,8 +43,8 @@ struct FrameFields {
 };
 }  // namespace
 
-frmDisplay::frmDisplay(AppShell& shell, QWidget* birthForm)
-    : WorkingForm(shell), ui(std::make_unique<Ui::frmDisplay>()), birthForm_(birthForm) {
+frmDisplay::frmDisplay(WindowServices& services, QWidget* birthForm)
+    : WorkingForm(services), ui(std::make_unique<Ui::frmDisplay>()), services_(services), birthForm_(birthForm) {
     ui->setupUi(this);
     ApplyUiFont(this);
     for (QGroupBox* frame : {ui->Frame3, ui->Frame4, ui->Frame6, ui->Frame7}) {
@@ -57,8 +59,8 @@ frmDisplay::frmDisplay(AppShell& shell, QWidget* birthForm)
                             ui->picGalacticDescendant})
         picture->setPixmap(placeholder);
 
-    ui->centralwidget->setFixedSize(770, 537);
-    setFixedSize(770, 537 + ui->menubar->sizeHint().height());
+    ui->centralwidget->setFixedSize(kReadingFormWidth, kReadingFormHeight);
+    setFixedSize(kReadingFormWidth, kReadingFormHeight + ui->menubar->sizeHint().height());
     setAttribute(Qt::WA_DeleteOnClose);
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
@@ -158,11 +160,11 @@ void frmDisplay::AddOutputCommands() {
 
 QString frmDisplay::ChooseSaveFile(const QString& caption, const QString& proposedName, const QString& filter,
                                    const QString& suffix) {
-    const QString folder = shell_.OutputFolder().isEmpty() ? DocumentsFolder() : shell_.OutputFolder();
-    QString path = shell_.Files().saveFile(this, caption, QDir(folder).filePath(proposedName), filter);
+    const QString folder = services_.OutputFolder().isEmpty() ? DocumentsFolder() : services_.OutputFolder();
+    QString path = services_.Files().SaveFile(this, caption, QDir(folder).filePath(proposedName), filter);
     if (path.isEmpty()) return path;
     if (QFileInfo(path).suffix().isEmpty()) path += u'.' + suffix;
-    shell_.SetOutputFolder(QFileInfo(path).absolutePath());
+    services_.SetOutputFolder(QFileInfo(path).absolutePath());
     return path;
 }
 
@@ -171,14 +173,14 @@ void frmDisplay::mnuSavePdf_Click() {
                                         tr("PDF documents (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
     if (const auto error = report::WriteReportPdf(doc_, path, report::DefaultPaper()))
-        shell_.ShowMessage(*error, MessageIcon::Error, this);
+        services_.ShowMessage(*error, MessageIcon::Error, this);
 }
 
 void frmDisplay::mnuPrint_Click() {
     const ReportPrinter::Result result =
-        shell_.Printer().print(this, [this](QPrinter& printer) { report::PaintReport(printer, doc_); });
+        services_.Printer().Print(this, [this](QPrinter& printer) { report::PaintReport(printer, doc_); });
     if (result == ReportPrinter::Result::Failed)
-        shell_.ShowMessage(tr("The reading could not be printed: the printer did not accept it."),
+        services_.ShowMessage(tr("The reading could not be printed: the printer did not accept it."),
                            MessageIcon::Error, this);
 }
 
@@ -195,7 +197,7 @@ void frmDisplay::mnuSaveWheelPicture_Click() {
                        tr("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
     if (path.isEmpty()) return;
     if (const auto error = report::WriteWheelPicture(doc_.Reading, path, kWheelPictureSize))
-        shell_.ShowMessage(*error, MessageIcon::Error, this);
+        services_.ShowMessage(*error, MessageIcon::Error, this);
 }
 
 void frmDisplay::mnuShowWheel_Click() {
@@ -326,15 +328,15 @@ void frmDisplay::cmdOK_Click() {
 }
 
 void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }
-void frmDisplay::cmdExit_Click() { shell_.QuitApplication(); }
-void frmDisplay::mnuExit_Click() { shell_.QuitApplication(); }
+void frmDisplay::cmdExit_Click() { services_.QuitApplication(); }
+void frmDisplay::mnuExit_Click() { services_.QuitApplication(); }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
     // Back only unloads this form; the close box ends the run like Exit, unless the user chose to
     // stay for births not saved yet.
-    if (!goingBack_ && !shell_.Quitting()) {
-        shell_.QuitApplication();
-        if (!shell_.Quitting()) {
+    if (!goingBack_ && !services_.Quitting()) {
+        services_.QuitApplication();
+        if (!services_.Quitting()) {
             event->ignore();
             return;
         }

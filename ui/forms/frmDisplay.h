@@ -13,6 +13,7 @@ namespace Ui { class frmDisplay; }
 namespace quorvane {
 
 class SignPictures;
+class WindowServices;
 class WheelWindow;
 
 class frmDisplay : public WorkingForm {
@@ -22,7 +23,7 @@ public:
     static constexpr int kWheelPictureSize = 1200;
 
     // `birthForm` is hidden while the reading is shown and comes back on Back.
-    frmDisplay(AppShell& shell, QWidget* birthForm);
+    frmDisplay(WindowServices& services, QWidget* birthForm);
     ~frmDisplay() override;
 
     // Fills every field and picture, hides the birth-data form and shows this form. The birth details go
@@ -68,6 +69,7 @@ private:
     void NameValuesForAssistiveTechnology();
 
     std::unique_ptr<Ui::frmDisplay> ui;
+    WindowServices& services_;
     QWidget* birthForm_;
     bool goingBack_ = false;
     report::ReadingDocument doc_;

@@ -10,7 +10,7 @@
 #include "ui/atlas/zone_suggestion_line.h"
 #include "reading/time_zones.h"
 #include "ui/a11y/accessibility.h"
-#include "app/app_shell.h"
+#include "ui/seams/window_services.h"
 #include "ui/births/births_book.h"
 #include "ui/births/births_window.h"
 #include "ui/forms/frmDisplay.h"
@@ -51,8 +51,8 @@ std::optional<std::uint16_t> TypedCode(const QKeyEvent& key) {
 
 }  // namespace
 
-frmMain::frmMain(AppShell& shell)
-    : WorkingForm(shell), ui(std::make_unique<Ui::frmMain>()) {
+frmMain::frmMain(WindowServices& services)
+    : WorkingForm(services), ui(std::make_unique<Ui::frmMain>()), services_(services) {
     ui->setupUi(this);
     ApplyUiFont(this);
     ui->optLat->setId(ui->optLat_0, 0);
@@ -67,8 +67,8 @@ frmMain::frmMain(AppShell& shell)
     }();
     for (int i = 0; i < separators.size(); ++i) separators[i]->setObjectName(QStringLiteral("mnuHelp%1").arg(i + 1));
 
-    ui->centralwidget->setFixedSize(436, 465);
-    setFixedSize(436, 465 + ui->menubar->sizeHint().height());
+    ui->centralwidget->setFixedSize(kBirthFormWidth, kBirthFormHeight);
+    setFixedSize(kBirthFormWidth, kBirthFormHeight + ui->menubar->sizeHint().height());
 
     for (QLineEdit* field : {ui->txtName, ui->txtLonD, ui->txtLonM, ui->txtLatD, ui->txtLatM})
         field->installEventFilter(this);
@@ -85,13 +85,13 @@ frmMain::frmMain(AppShell& shell)
 }
 
 frmMain::~frmMain() {
-    shell_.SetQuitGuard({});
+    services_.SetQuitGuard({});
     delete display_.data();
 }
 
 void frmMain::AddBirthsCommands() {
-    births_ = new BirthsBook(shell_, *this);
-    shell_.SetQuitGuard([this] { return births_->MayQuit(); });
+    births_ = new BirthsBook(services_, services_, services_, *this);
+    services_.SetQuitGuard([this] { return births_->MayQuit(); });
     QMenu* file = ui->mnuFile;
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileBirths"));
     const auto add = [this, file](const char* name, const QString& text, const QKeySequence& key, auto command) {
@@ -141,7 +141,7 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     ui->txtMCity->setText(slash < 0 ? place : place.left(slash));
     ui->txtMState->setText(slash < 0 ? QString() : place.mid(slash + 1));
     ui->txtMCountry->setText(ToQString(birth.Country));
-    zoneLine_->setPlace({}, {});  // a suggestion belonged to the place found before
+    zoneLine_->SetPlace({}, {});  // a suggestion belonged to the place found before
     if (birth.ZoneRow >= 0) {
         ui->cmbTimeZone->setCurrentIndex(birth.ZoneRow);
         ShowZoneRefusal({});
@@ -209,13 +209,13 @@ void frmMain::cmdRashi_Click() {
     const BirthFormValues form = CollectBirthForm();
     // A birth whose offset no row has is never read with another row's offset.
     if (!zoneRefusal_.isEmpty() && form.ZoneIndex < 0 && ValidateBirthData(TextsOf(form)).Ok) {
-        shell_.ShowMessage(zoneRefusal_, MessageIcon::Error, this);
+        services_.ShowMessage(zoneRefusal_, MessageIcon::Error, this);
         ui->cmbTimeZone->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const ReadingSession::Outcome outcome = shell_.Session().Read(form);
+    const ReadingSession::Outcome outcome = services_.Session().Read(form);
     if (!outcome.Validation.Ok) {
-        shell_.ShowMessage(outcome.Validation.Message, this);
+        services_.ShowMessage(outcome.Validation.Message, this);
         if (QWidget* field = FieldWidget(outcome.Validation.Focus)) field->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -226,11 +226,11 @@ void frmMain::mnuNext_Click() { cmdRashi_Click(); }
 
 void frmMain::ShowReading(const GalacticReading& reading) {
     if (!display_) {
-        display_ = new frmDisplay(shell_, this);
+        display_ = new frmDisplay(services_, this);
         // Back unloads the reading form; the next reading loads a fresh one.
         connect(display_, &frmDisplay::Unloaded, this, [this] { display_ = nullptr; });
     }
-    report::ReadingDocument doc{shell_.Session().LastBirthData(), shell_.Session().LastZoneIndex(), {}, reading};
+    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading};
     if (!atlasPlace_.Description.empty() && atlasPlace_.Fields == CoordinateFields())
         doc.Place = atlasPlace_.Description;
     display_->ShowReading(doc, IMGSymbol);
@@ -245,19 +245,19 @@ void frmMain::cmdBrowser_Click() {
                     {ui->txtMCountry, QT_TR_NOOP("Please Enter Country")}};
     for (const auto& [field, message] : required) {
         if (field->text().isEmpty()) {
-            shell_.ShowMessage(tr(message), MessageIcon::Information, this);
+            services_.ShowMessage(tr(message), MessageIcon::Information, this);
             field->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
     const QString phrase = ui->txtMCity->text() + u' ' + ui->txtMState->text() + u' ' + ui->txtMCountry->text() +
                            QStringLiteral(" Latitude Longitude");
-    const PlacePick pick = shell_.PickPlace(
+    const PlacePick pick = services_.PickPlace(
         PlaceFinderDialog::QueryOf(ui->txtMCity->text(), ui->txtMState->text(), ui->txtMCountry->text()), this);
     if (pick.Result == PlacePick::Outcome::Use && pick.Chosen) {
         UsePlace(*pick.Chosen);
     } else if (pick.Result == PlacePick::Outcome::WebSearch) {
-        if (std::unique_ptr<CoordinateFinder> finder = shell_.MakeCoordinateFinder())
+        if (std::unique_ptr<CoordinateFinder> finder = services_.MakeCoordinateFinder())
             finder->FindCoordinates(phrase, WebPageUrl(page::Home));
     }
 }
@@ -273,7 +273,7 @@ void frmMain::UsePlace(const Place& place) {
     (lon.Hemisphere == 'W' ? ui->optLong_1 : ui->optLong_0)->setChecked(true);
     atlasPlace_ = {DescribePlace(place), CoordinateFields()};
     // The place's zone is only remembered: the zone list and the box change when the user applies it.
-    zoneLine_->setPlace(QString::fromStdString(place.City), QString::fromStdString(place.TimeZoneId));
+    zoneLine_->SetPlace(QString::fromStdString(place.City), QString::fromStdString(place.TimeZoneId));
 }
 
 QStringList frmMain::CoordinateFields() const {
@@ -290,7 +290,7 @@ void frmMain::SetupZoneSuggestion() {
     for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM, ui->cmbTimeZone})
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::UpdateZoneSuggestion);
     connect(ui->chkDST, &QCheckBox::toggled, this, &frmMain::UpdateZoneSuggestion);
-    connect(zoneLine_, &ZoneSuggestionLine::applyRequested, this, [this](int row, bool daylightSaving) {
+    connect(zoneLine_, &ZoneSuggestionLine::ApplyRequested, this, [this](int row, bool daylightSaving) {
         ui->cmbTimeZone->setCurrentIndex(row);
         ui->chkDST->setChecked(daylightSaving);
     });
@@ -298,8 +298,8 @@ void frmMain::SetupZoneSuggestion() {
 
 void frmMain::UpdateZoneSuggestion() {
     const BirthFormValues form = CollectBirthForm();
-    zoneLine_->setLocalTime(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour, form.Minute);
-    zoneLine_->setCurrentZone(form.ZoneIndex, form.IsDaylightSaving);
+    zoneLine_->SetLocalTime(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour, form.Minute);
+    zoneLine_->SetCurrentZone(form.ZoneIndex, form.IsDaylightSaving);
 }
 
 void frmMain::SetZoneBand(bool open) {
@@ -377,13 +377,13 @@ void frmMain::NameControlsForAssistiveTechnology() {
 
 void frmMain::DigitFilter(std::uint16_t& KeyAscii) {
     const KeyVerdict verdict = FilterCoordinateKey(KeyAscii);
-    if (verdict.Message) shell_.ShowMessage(*verdict.Message, this);
+    if (verdict.Message) services_.ShowMessage(*verdict.Message, this);
     KeyAscii = verdict.Code;
 }
 
 void frmMain::txtName_KeyPress(std::uint16_t& KeyAscii) {
     const KeyVerdict verdict = FilterNameKey(KeyAscii, UiNameLetter(KeyAscii));
-    if (verdict.Message) shell_.ShowMessage(*verdict.Message, this);
+    if (verdict.Message) services_.ShowMessage(*verdict.Message, this);
     KeyAscii = verdict.Code;
 }
 
@@ -424,9 +424,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!shell_.Quitting()) {
-        shell_.QuitApplication();
-        if (!shell_.Quitting()) {  // the user stays for births not saved yet
+    if (!services_.Quitting()) {
+        services_.QuitApplication();
+        if (!services_.Quitting()) {  // the user stays for births not saved yet
             event->ignore();
             return;
         }

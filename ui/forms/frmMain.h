@@ -20,13 +20,14 @@ namespace quorvane {
 
 class BirthsBook;
 class frmDisplay;
+class WindowServices;
 class ZoneSuggestionLine;
 struct Place;
 
 class frmMain : public WorkingForm, public BirthForm {
     Q_OBJECT
 public:
-    explicit frmMain(AppShell& shell);
+    explicit frmMain(WindowServices& services);
     ~frmMain() override;
 
     BirthFormValues CollectBirthForm() const override;
@@ -78,6 +79,7 @@ private:
     void ShowZoneRefusal(const QString& refusal);
 
     std::unique_ptr<Ui::frmMain> ui;
+    WindowServices& services_;
     SignPictures IMGSymbol;
     QPointer<frmDisplay> display_;
     ZoneSuggestionLine* zoneLine_ = nullptr;

@@ -9,12 +9,12 @@
 
 namespace quorvane {
 
-class AppShell;
+class HelpCommands;
 
 class WorkingForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit WorkingForm(AppShell& shell) : shell_(shell) {}
+    explicit WorkingForm(HelpCommands& help) : help_(help) {}
 
 public slots:
     void mnuOnline_Click();
@@ -33,16 +33,16 @@ protected:
     void ConnectSharedCommands(Form& ui) {
         connect(ui.mnuOnline, &QAction::triggered, this, &WorkingForm::mnuOnline_Click);
         connect(ui.mnuVisit, &QAction::triggered, this, &WorkingForm::mnuVisit_Click);
-        connect(ui.Label61, &LinkLabel::clicked, this, &WorkingForm::Label61_Click);
+        connect(ui.Label61, &LinkLabel::Clicked, this, &WorkingForm::Label61_Click);
         connect(ui.mnuUpdate, &QAction::triggered, this, &WorkingForm::mnuUpdate_Click);
         connect(ui.mnuDonate, &QAction::triggered, this, &WorkingForm::mnuDonate_Click);
-        connect(ui.lblCobrand, &LinkLabel::clicked, this, &WorkingForm::lblCobrand_Click);
-        connect(ui.lblFullBrand, &LinkLabel::clicked, this, &WorkingForm::lblFullBrand_Click);
+        connect(ui.lblCobrand, &LinkLabel::Clicked, this, &WorkingForm::lblCobrand_Click);
+        connect(ui.lblFullBrand, &LinkLabel::Clicked, this, &WorkingForm::lblFullBrand_Click);
         connect(ui.mkmoney, &QAction::triggered, this, &WorkingForm::mkmoney_Click);
         connect(ui.mnuAbout, &QAction::triggered, this, &WorkingForm::mnuAbout_Click);
     }
 
-    AppShell& shell_;
+    HelpCommands& help_;
 };
 
 }  // namespace quorvane

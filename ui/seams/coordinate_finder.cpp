@@ -9,7 +9,7 @@ QUrl WebSearchFinder::SearchUrl(const QString& searchPhrase) {
 }
 
 void WebSearchFinder::FindCoordinates(const QString& searchPhrase, const QUrl&) {
-    opener_.open(SearchUrl(searchPhrase));
+    opener_.Open(SearchUrl(searchPhrase));
 }
 
 }  // namespace quorvane

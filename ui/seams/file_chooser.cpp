@@ -6,12 +6,12 @@
 
 namespace quorvane {
 
-QString DialogFileChooser::openFile(QWidget* parent, const QString& caption, const QString& dir,
+QString DialogFileChooser::OpenFile(QWidget* parent, const QString& caption, const QString& dir,
                                     const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
-QString DialogFileChooser::saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
+QString DialogFileChooser::SaveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                                     const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, proposedPath, filter);
 }

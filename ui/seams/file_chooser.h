@@ -11,16 +11,16 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     // The chosen file, or an empty string when the user cancelled.
-    virtual QString openFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) = 0;
+    virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) = 0;
     // Proposes `proposedPath`; the dialog asks before an existing file is replaced.
-    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
+    virtual QString SaveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                              const QString& filter) = 0;
 };
 
 class DialogFileChooser final : public FileChooser {
 public:
-    QString openFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
-    QString saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
+    QString OpenFile(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
+    QString SaveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
                      const QString& filter) override;
 };
 

@@ -4,7 +4,7 @@
 
 namespace quorvane {
 
-void BoxMessageSink::show(const QString& text, MessageIcon icon, QWidget* parent) {
+void BoxMessageSink::Show(const QString& text, MessageIcon icon, QWidget* parent) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();

@@ -15,12 +15,12 @@ class MessageSink {
 public:
     virtual ~MessageSink() = default;
     // A modal box with one OK button; returns when the user has closed it.
-    virtual void show(const QString& text, MessageIcon icon, QWidget* parent) = 0;
+    virtual void Show(const QString& text, MessageIcon icon, QWidget* parent) = 0;
 };
 
 class BoxMessageSink final : public MessageSink {
 public:
-    void show(const QString& text, MessageIcon icon, QWidget* parent) override;
+    void Show(const QString& text, MessageIcon icon, QWidget* parent) override;
 };
 
 }  // namespace quorvane

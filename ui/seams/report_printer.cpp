@@ -7,7 +7,7 @@
 
 namespace quorvane {
 
-ReportPrinter::Result PreviewReportPrinter::print(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
+ReportPrinter::Result PreviewReportPrinter::Print(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(report::DefaultPaper()));
     QPrintPreviewDialog preview(&printer, parent);

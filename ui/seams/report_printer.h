@@ -14,12 +14,12 @@ public:
     virtual ~ReportPrinter() = default;
     enum class Result { Printed, Cancelled, Failed };
     // Shows the pages that `paint` draws and prints them if the user asks.
-    virtual Result print(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
+    virtual Result Print(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 class PreviewReportPrinter final : public ReportPrinter {
 public:
-    Result print(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
+    Result Print(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
 };
 
 }  // namespace quorvane

@@ -5,7 +5,7 @@
 
 namespace quorvane {
 
-void DesktopWebOpener::open(const QUrl& url) {
+void DesktopWebOpener::Open(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 

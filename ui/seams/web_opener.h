@@ -10,12 +10,12 @@ class WebOpener {
 public:
     virtual ~WebOpener() = default;
     // Hands the address to the desktop; the result is not examined and nothing waits for a browser.
-    virtual void open(const QUrl& url) = 0;
+    virtual void Open(const QUrl& url) = 0;
 };
 
 class DesktopWebOpener final : public WebOpener {
 public:
-    void open(const QUrl& url) override;
+    void Open(const QUrl& url) override;
 };
 
 // The maker's page for one page key: <base>?page=<key>.

@@ -8,31 +8,33 @@
 
 namespace quorvane {
 
-namespace {
-QPixmap Render(const QString& resource) {
-    QPixmap pixmap(SignPictures::kWidth, SignPictures::kHeight);
+QPixmap SignPictures::Render(const QString& key) {
+    QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(Qt::transparent);
+    const QString resource = QStringLiteral(":/signs/%1.svg").arg(key);
     QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
+    if (!renderer.isValid()) {
+        // Only a broken build lacks one; the reading is still right, its frame shows no picture.
+        qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(resource));
+        return pixmap;
     }
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
     return pixmap;
 }
-}  // namespace
 
 const QVector<SignPictures::Image>& SignPictures::Images() const {
     if (images_.isEmpty()) {
         for (std::string_view key : GalacticPictureKeys()) {
             const QString name = ToQString(key);
-            images_.push_back({name, Render(QStringLiteral(":/signs/%1.svg").arg(name))});
+            images_.push_back({name, Render(name)});
         }
     }
     return images_;
 }
 
 QPixmap SignPictures::Placeholder() {
-    return Render(QStringLiteral(":/signs/placeholder.svg"));
+    return Render(QStringLiteral("placeholder"));
 }
 
 }  // namespace quorvane

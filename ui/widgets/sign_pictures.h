@@ -21,6 +21,9 @@ public:
     const QVector<Image>& Images() const;
     // The picture a frame shows before its first reading.
     static QPixmap Placeholder();
+    // The picture filed under `key` (a sign's name, or "placeholder"); a missing one is an empty picture
+    // of the same size, and the fault goes to standard error.
+    static QPixmap Render(const QString& key);
 
 private:
     mutable QVector<Image> images_;

@@ -20,7 +20,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: activate(); return;
+    case Qt::Key_Space: Activate(); return;
     default: QLabel::keyPressEvent(event);
     }
 }
@@ -56,7 +56,7 @@ void LinkLabel::focusOutEvent(QFocusEvent* event) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) activate();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Activate();
 }
 
 void WrapButton::paintEvent(QPaintEvent*) {

@@ -14,10 +14,10 @@ public:
     explicit LinkLabel(QWidget* parent = nullptr);
 
     // What a click, a key or a screen reader's press does.
-    void activate() { emit clicked(); }
+    void Activate() { emit Clicked(); }
 
 signals:
-    void clicked();
+    void Clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
