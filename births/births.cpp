@@ -180,10 +180,6 @@ void Interpret(Birth& b) {
         ChooseRow(b, znam, ownRow);
         if (b.ZoneRow < 0) b.Note = "no zone row has the offset " + OffsetText(b.StandardOffset);
     }
-    if (b.ZoneRow >= 0) {
-        b.Data.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(TimeZoneTable()[b.ZoneRow].Hours));
-        b.Data.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(TimeZoneTable()[b.ZoneRow].Minutes));
-    }
 }
 
 std::string AngleText(int d, int m, char c) { char buf[32]; std::snprintf(buf, sizeof buf, "%d%c%02d", d, c, m); return buf; }
@@ -289,8 +285,6 @@ Book ReadCsv(std::string_view text) {
                     b.ZoneRow = row;
                     const auto& r = TimeZoneTable()[row];
                     b.StandardOffset = {r.Hours, r.Minutes};
-                    b.Data.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(r.Hours));
-                    b.Data.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(r.Minutes));
                     b.Data.IsDaylightSaving = f[4] == "1" || f[4] == "true";
                     if (f[4] != "0" && f[4] != "1" && f[4] != "true" && f[4] != "false") b.Error = "dst is not 0 or 1";
                     int ld, lm, od, om; bool south, west;
