@@ -358,7 +358,10 @@ int main(int argc, char** argv) {
         std::cerr << "quorvane-cli: warning: " << ClockDisagreement(*place, reading) << "\n";
 #ifdef QUORVANE_WITH_REPORT
     if (reportOptions.Wanted())
-        if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "", argc, argv)) return status;
+        if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "",
+                                                place && DisagreesWithClock(*place, reading) ? ClockDisagreement(*place, reading) : "",
+                                                argc, argv))
+            return status;
 #endif
     if (place)
         std::cout << (json ? WithPlaceJson(FormatJson(reading, true), *place, birth, reading) + "\n"

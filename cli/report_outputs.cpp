@@ -17,13 +17,16 @@ void ReportMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 }  // namespace
 
-int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, const std::string& place, int argc, char** argv) {
+int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, const std::string& place,
+                     const std::string& clockNote, int argc, char** argv) {
     // No display needed: the drawing goes to files only.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(ReportMessage);
     QGuiApplication app(argc, argv);
     report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading};
     doc.Birth.Name = reading.Name;
+    doc.LocalMeanTime = reading.LocalMeanTime;
+    doc.ClockNote = clockNote;
     int status = 0;
     auto fail = [&](const std::optional<QString>& error) {
         if (!error) return;
