@@ -23,10 +23,8 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(ReportMessage);
     QGuiApplication app(argc, argv);
-    report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading};
+    report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading, reading.LocalMeanTime, clockNote};
     doc.Birth.Name = reading.Name;
-    doc.LocalMeanTime = reading.LocalMeanTime;
-    doc.ClockNote = clockNote;
     int status = 0;
     auto fail = [&](const std::optional<QString>& error) {
         if (!error) return;
