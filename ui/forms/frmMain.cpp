@@ -149,6 +149,13 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     if (birth.ZoneRow >= 0) {
         ui->cmbTimeZone->setCurrentIndex(birth.ZoneRow);
         ShowZoneRefusal({});
+    } else if (birth.Error.empty()) {
+        // No row has the file's offset: it is taken exactly, or as the birthplace's local mean time.
+        if (birth.Note.rfind("local mean", 0) == 0)
+            offsetEntry_->ChooseLocalMeanTime();
+        else
+            offsetEntry_->ChooseOffset(-birth.StandardOffset.TotalSecondsWest());
+        ShowZoneRefusal({});
     } else {
         ui->cmbTimeZone->setCurrentIndex(-1);
         ShowZoneRefusal(ToQString(births::ReadingRefusal(birth)));

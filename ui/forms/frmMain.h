@@ -36,8 +36,8 @@ public:
     const SignPictures& Pictures() const { return IMGSymbol; }
 
     PlaceTexts PlaceFields() const override;
-    // Puts a birth of the births book on the form. A birth whose offset no zone row has leaves the
-    // zone list empty, and the reading is refused until a row is chosen.
+    // Puts a birth of the births book on the form. A birth whose offset no zone row has gets that exact
+    // offset, or local mean time, from the entries after the rows.
     void ShowBirth(const births::Birth& birth) override;
     QWidget* FormWindow() override { return this; }
     BirthsBook& Births() const { return *births_; }
