@@ -16,6 +16,8 @@
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
 #include "cli/birth_line.h"
+#include "cli/localized_text.h"
+#include "l10n/core_texts.h"
 #include "cli/report_outputs.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
@@ -32,9 +34,11 @@ constexpr int kExitUsage = 2;
 constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--offset", "--lmt", "--dst", "--lat",
                                                  "--lon", "--place", "--pdf", "--paper", "--wheel", "--size"};
 
-void ListZones() {
-    const auto& table = TimeZoneTable();
-    for (std::size_t i = 0; i < table.size(); ++i) std::printf("%2zu  %.*s\n", i, static_cast<int>(table[i].DisplayString.size()), table[i].DisplayString.data());
+void ListZones(std::string_view language) {
+    for (int i = 0; i < kTimeZoneCount; ++i) {
+        const std::string_view row = l10n::ZoneRowText(language, i);
+        std::printf("%2d  %.*s\n", i, static_cast<int>(row.size()), row.data());
+    }
 }
 
 // Reads CSV births from standard input and writes one JSON line per birth, in input order.
@@ -206,12 +210,21 @@ std::string ZoneName(const NamedReading& reading) {
            FormatUtcOffset(reading.Reading.UtcOffsetSecondsEast);
 }
 
-std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const NamedReading& reading) {
+std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const NamedReading& reading,
+                       std::string_view language) {
     const std::string matched = choice.MatchedName.empty() ? "" : std::string(choice.MatchedName) + " \u2192 ";
-    std::string out = "Place: " + matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " + birth.Longitude + ", " +
-                      choice.Town->TimeZoneId + ")\n";
-    out += "Zone: " + ZoneName(reading) + (reading.ZoneIndex >= 0 && birth.Dst == "1" ? " with daylight saving" : "") +
-           (choice.Applied ? " (from " + choice.Suggestion->Description + ")" : " (as given)") + "\n";
+    std::string out = PlaceLine(language, matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " +
+                                              birth.Longitude + ", " + choice.Town->TimeZoneId + ")") + "\n";
+    const std::string* note = choice.Applied ? &choice.Suggestion->Description : nullptr;
+    if (reading.ZoneIndex >= 0) {
+        out += ZoneLine(language, reading.ZoneIndex, birth.Dst == "1", note) + "\n";
+    } else {
+        // An exact offset or local mean time: no row's name to translate.
+        out += l10n::Fill(l10n::CoreText(language, "text.Zone"), {{"zone", ZoneName(reading)}}) + ' ' +
+               (note ? l10n::Fill(l10n::CoreText(language, "text.From"), {{"note", *note}})
+                     : std::string(l10n::CoreText(language, "text.AsGiven"))) +
+               "\n";
+    }
     if (DisagreesWithClock(choice, reading)) out += "Warning: " + ClockDisagreement(choice, reading) + "\n";
     return out;
 }
@@ -285,6 +298,13 @@ int main(int argc, char** argv) {
     std::string findQuery;
     app.add_option("--find", findQuery,
                    "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
+    std::string language = l10n::LanguageFromEnvironment();
+    app.add_option("--lang", language,
+                   "Language of the text output and messages: en, de, es, fr, it, pt_BR or ru (default: from LANGUAGE, "
+                   "LC_ALL, LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in every language")
+        ->check([](const std::string& code) {
+            return KnownLanguage(code) ? std::string() : "no translation for \"" + code + "\": en, de, es, fr, it, pt_BR, ru";
+        });
     ReportOptions reportOptions;
     AddReportOptions(app, reportOptions);
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
@@ -297,7 +317,7 @@ int main(int argc, char** argv) {
     }
 
     if (zones) {
-        ListZones();
+        ListZones(language);
         return 0;
     }
 #ifndef QUORVANE_WITH_REPORT
@@ -349,7 +369,7 @@ int main(int argc, char** argv) {
     }
     const ReadingOrError result = ReadBirth(birth);
     if (const auto* error = std::get_if<std::string>(&result)) {
-        std::cerr << "quorvane-cli: " << *error << "\n";
+        std::cerr << "quorvane-cli: " << l10n::LocalizedMessage(language, *error) << "\n";
         return kExitRefused;
     }
     const NamedReading& reading = std::get<NamedReading>(result);
@@ -365,8 +385,8 @@ int main(int argc, char** argv) {
 #endif
     if (place)
         std::cout << (json ? WithPlaceJson(FormatJson(reading, true), *place, birth, reading) + "\n"
-                           : PlaceLines(*place, birth, reading) + "\n" + FormatText(reading));
+                           : PlaceLines(*place, birth, reading, language) + "\n" + FormatText(reading, language));
     else
-        std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading));
+        std::cout << (json ? FormatJson(reading, true) + "\n" : FormatText(reading, language));
     return 0;
 }

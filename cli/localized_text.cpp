@@ -1,0 +1,80 @@
+#include "cli/localized_text.h"
+
+#include <array>
+#include <cstdio>
+
+#include "l10n/core_texts.h"
+#include "reading/utc_offset.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+using l10n::CoreText;
+
+// "Heading: value" as the language writes it (French puts a space before the colon).
+std::string Labelled(std::string_view language, std::string_view heading, std::string_view value) {
+    return l10n::Fill(CoreText(language, "format.Labelled"), {{"label", heading}, {"value", value}});
+}
+
+std::string ValueLine(std::string_view language, std::string_view labelKey, std::string_view value) {
+    // Collect and Heal have no ruling planet: a dash rather than nothing after the colon.
+    return "  " + Labelled(language, CoreText(language, labelKey), value.empty() ? "\u2014" : value) + "\n";
+}
+
+}  // namespace
+
+std::string FormatText(const NamedReading& reading, std::string_view language) {
+    if (!l10n::IsTranslated(language)) return FormatText(reading);
+    const GalacticReading& r = reading.Reading;
+    const CivilDateTime& t = r.UniversalTime;
+    char time[16];
+    if (t.Second != 0)
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", t.Hour, t.Minute, t.Second);
+    else
+        std::snprintf(time, sizeof time, "%02d:%02d", t.Hour, t.Minute);
+    // An exact offset or local mean time has no row's name: the offset stands for it.
+    const std::string zone = reading.ZoneIndex >= 0 ? std::string(l10n::ZoneRowText(language, reading.ZoneIndex))
+                                                    : "UTC" + FormatUtcOffset(r.UtcOffsetSecondsEast);
+    const std::string date = l10n::LongDate(language, t.Year, t.Month, t.Day);
+    const std::string sun = std::to_string(r.Degrees.Sun), moon = std::to_string(r.Degrees.Moon),
+                      ascendant = std::to_string(r.Degrees.Ascendant);
+
+    std::string out = l10n::Fill(CoreText(language, "text.Title"), {{"name", reading.Name}}) + "\n";
+    out += l10n::Fill(CoreText(language, "text.Born"),
+                      {{"date", date}, {"time", time}, {"zone", zone}}) + "\n";
+    out += l10n::Fill(CoreText(language, "text.Degrees"), {{"sun", sun}, {"moon", moon}, {"ascendant", ascendant},
+                                                           {"phase", l10n::MoonPhaseText(language, r.Phase)}}) + "\n";
+    const std::array<std::pair<l10n::Frame, const GalacticSign*>, 4> frames{{{l10n::Frame::Ascendant, r.AscendantSign},
+                                                                             {l10n::Frame::Descendant, r.DescendantSign},
+                                                                             {l10n::Frame::MoonSign, r.MoonSign},
+                                                                             {l10n::Frame::SunSign, r.SunSign}}};
+    for (const auto& [frame, english] : frames) {
+        const GalacticSign blank{};
+        const GalacticSign& sign = english ? l10n::LocalizedSign(language, *english) : blank;
+        out += "\n" + Labelled(language, l10n::FrameCaption(language, frame), sign.Name) + "\n";
+        out += ValueLine(language, "label.RulingPlanet", sign.RulingPlanet);
+        out += ValueLine(language, "label.Constellation", sign.Constellation);
+        out += ValueLine(language, "label.Keywords", sign.Keywords);
+        out += ValueLine(language, "label.Characteristics", sign.Description);
+    }
+    return out;
+}
+
+std::string PlaceLine(std::string_view language, std::string_view place) {
+    return l10n::Fill(CoreText(language, "text.Place"), {{"place", place}});
+}
+
+std::string ZoneLine(std::string_view language, int row, bool daylightSaving, const std::string* note) {
+    std::string out = l10n::Fill(CoreText(language, daylightSaving ? "text.ZoneDst" : "text.Zone"),
+                                 {{"zone", l10n::ZoneRowText(language, row)}});
+    out += ' ';
+    out += note ? l10n::Fill(CoreText(language, "text.From"), {{"note", *note}}) : std::string(CoreText(language, "text.AsGiven"));
+    return out;
+}
+
+bool KnownLanguage(std::string_view code) {
+    return l10n::NormalizeLanguage(code) == "en" || l10n::IsTranslated(code);
+}
+
+}  // namespace quorvane::cli

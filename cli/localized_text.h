@@ -1,0 +1,24 @@
+#pragma once
+// The command line's text output in the reader's language. The English keeps its own form exactly
+// (FormatText of birth_line.h); every other language goes through the core's text catalogue.
+
+#include <string>
+#include <string_view>
+
+#include "cli/birth_line.h"
+
+namespace quorvane::cli {
+
+// A single reading as plain text in `language`: the four frames with all their texts, the birth date in
+// the language's long form ("15. Juni 1985"). Under English this is FormatText(reading), unchanged.
+std::string FormatText(const NamedReading& reading, std::string_view language);
+
+// "Place: <place>", and "Zone: <row> [with daylight saving] (from <note>)" or "... (as given)" when no
+// note; without a line break.
+std::string PlaceLine(std::string_view language, std::string_view place);
+std::string ZoneLine(std::string_view language, int row, bool daylightSaving, const std::string* note);
+
+// Whether --lang CODE names English or a translated language.
+bool KnownLanguage(std::string_view code);
+
+}  // namespace quorvane::cli
