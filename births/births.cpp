@@ -13,6 +13,7 @@
 #include "births/aaf_fields.h"
 #include "births/csv.h"
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 #include "reading/zone_rows.h"
 
 namespace quorvane::births {
@@ -240,9 +241,6 @@ public:
         data.Hour = static_cast<std::int16_t>(time_->Hour);
         data.Minute = static_cast<std::int16_t>(time_->Minute);
         birth_.Second = time_->Second;
-        const ZoneOffset zone = birth_.ZoneRow >= 0 ? *Zone_Calculation(birth_.ZoneRow) : birth_.StandardOffset;
-        data.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(zone.Hours));
-        data.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(zone.Minutes));
     }
 
 private:
@@ -329,7 +327,7 @@ private:
             return;
         }
         if (localMeanTime_) {
-            birth_.StandardOffset = LocalMeanTime(longitudeSeconds_);
+            birth_.StandardOffset = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_));
             birth_.Clock = ClockKind::LocalMeanTime;
             birth_.Data.IsDaylightSaving = false;
             birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-birth_.StandardOffset.TotalSecondsWest());
@@ -387,7 +385,7 @@ private:
             // The zone from the difference between the clock and the Julian day, when it is fine enough.
             const double secondsWest = (julianDay_->Day - ClockJulianDay(*date_, *time_)) * kSecondsPerDay;
             const double resolutionSeconds = julianDay_->Resolution * kSecondsPerDay;
-            const int localMeanTime = LocalMeanTime(longitudeSeconds_).TotalSecondsWest();
+            const int localMeanTime = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_)).TotalSecondsWest();
             if (resolutionSeconds > 60 || std::abs(secondsWest) > ZoneOffset::kMaxSeconds + 3600) {
                 AddNote("its Julian day is too coarse to tell the zone");
                 return true;
@@ -569,8 +567,6 @@ void ReadCsvBirth(const std::vector<std::string>& fields, Birth& birth) {
     d.IsEast = !longitude.Value->Negative;
     birth.ZoneRow = *row;
     birth.StandardOffset = *Zone_Calculation(*row);
-    d.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(birth.StandardOffset.Hours));
-    d.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(birth.StandardOffset.Minutes));
 }
 
 }  // namespace

@@ -6,10 +6,11 @@
 
 namespace quorvane {
 
-double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
+double DayNumberJ2000(int year, int month, int day, int hour, int minute, int second) {
+    // Whole-minute instants add 0.0 for the seconds, which leaves their day number bit for bit as it was.
     const double Y = year;
     return 367.0 * Y - std::floor(7.0 * (Y + std::floor((month + 9) / 12.0)) / 4.0) +
-           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0) / 24.0;
+           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0 + second / 3600.0) / 24.0;
 }
 
 EarthOrbit EarthElements(double T) {
@@ -66,7 +67,7 @@ double SunLongitude(double d) {
 
 int ComputeSunDegree(const BirthData& birth, ZoneOffset zone) {
     const CivilDateTime ut = UniversalDateTime(birth, zone);
-    return WholeDegree(SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute)));
+    return WholeDegree(SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute, ut.Second)));
 }
 
 namespace {
@@ -98,7 +99,7 @@ int ComputeAscendantDegree(const BirthMoment& moment) { return WholeDegree(Ascen
 ExactLongitudes ComputeLongitudes(const BirthData& birth, ZoneOffset zone) {
     const BirthMoment moment = ComputeBirthMoment(birth, zone);
     const CivilDateTime ut = UniversalDateTime(birth, zone);
-    return {SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute)),
+    return {SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute, ut.Second)),
             MoonLongitude(moment.JulianCenturies), AscendantLongitude(moment)};
 }
 

@@ -19,6 +19,7 @@
 
 #include "common/version.h"
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 #include "report/wheel_geometry.h"
 
 namespace quorvane::report {
@@ -226,15 +227,24 @@ QStringList BirthDetailLines(const ReadingDocument& d) {
     QStringList out;
     out << QStringLiteral("Born: %1, %2:%3 local clock time").arg(IsoDate(b)).arg(b.Hour, 2, 10, QLatin1Char('0')).arg(b.Minute, 2, 10, QLatin1Char('0'));
     const auto& table = TimeZoneTable();
+    const QString offset = Q(FormatUtcOffset(d.Reading.UtcOffsetSecondsEast));
     if (d.ZoneIndex >= 0 && static_cast<std::size_t>(d.ZoneIndex) < table.size())
         out << QStringLiteral("Time zone: ") + Q(table[static_cast<std::size_t>(d.ZoneIndex)].DisplayString);
+    else if (d.LocalMeanTime)
+        out << QStringLiteral("Time zone: local mean time of the birthplace");
+    else
+        out << QStringLiteral("Time zone: an offset no zone in the list has");
     out << QStringLiteral("Daylight saving: ") + (b.IsDaylightSaving ? QStringLiteral("yes") : QStringLiteral("no"));
-    out << QStringLiteral("Universal Time used: %1-%2-%3 %4:%5").arg(u.Year).arg(u.Month, 2, 10, QLatin1Char('0')).arg(u.Day, 2, 10, QLatin1Char('0'))
+    QString universal = QStringLiteral("Universal Time used: %1-%2-%3 %4:%5").arg(u.Year).arg(u.Month, 2, 10, QLatin1Char('0')).arg(u.Day, 2, 10, QLatin1Char('0'))
                .arg(u.Hour, 2, 10, QLatin1Char('0')).arg(u.Minute, 2, 10, QLatin1Char('0'));
+    if (u.Second != 0) universal += QStringLiteral(":%1").arg(u.Second, 2, 10, QLatin1Char('0'));
+    out << universal;
+    out << QStringLiteral("UTC offset used: ") + offset;
     out << QStringLiteral("Latitude %1\u00B0%2\u2032 %3, longitude %4\u00B0%5\u2032 %6")
                .arg(b.LatitudeDegrees).arg(b.LatitudeMinutes, 2, 10, QLatin1Char('0')).arg(b.IsSouth ? QLatin1Char('S') : QLatin1Char('N'))
                .arg(b.LongitudeDegrees).arg(b.LongitudeMinutes, 2, 10, QLatin1Char('0')).arg(b.IsEast ? QLatin1Char('E') : QLatin1Char('W'));
     if (!d.Place.empty()) out << QStringLiteral("Place: ") + Q(d.Place);
+    if (!d.ClockNote.empty()) out << QStringLiteral("Note: ") + Q(d.ClockNote);
     return out;
 }
 

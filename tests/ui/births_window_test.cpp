@@ -453,29 +453,39 @@ private slots:
         QVERIFY(!QFile::exists(SettingsPath()));
     }
 
-    void anOffsetWithoutRowIsShownAndTheReadingRefused() {
+    void anOffsetWithoutRowIsTakenExactly() {
         OpenFile("nepal.aaf", "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n");
         Window()->ChooseCurrent();
         QCOMPARE(Text("txtName"), QStringLiteral("Sita Shrestha"));
         auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
-        QCOMPARE(zones->currentIndex(), -1);
-        QVERIFY(zones->toolTip().contains(QStringLiteral("UTC+5:45")));
+        QCOMPARE(zones->currentIndex(), 72);  // the typed offset, after the 71 rows
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtZoneOffset")->text(), QStringLiteral("+05:45"));
+        QVERIFY(zones->toolTip().isEmpty());
         QVERIFY(Child<QLabel>(Window(), "birthsNote")->text().contains(QStringLiteral("UTC+5:45")));
 
         Child<QPushButton>(form.get(), "cmdRashi")->click();
-        QVERIFY(!form->ReadingForm());
-        QCOMPARE(t->messages.shown.size(), 1);
-        QVERIFY(t->messages.shown[0].Text.contains(QStringLiteral("UTC+5:45")));
+        QVERIFY(form->ReadingForm());
+        QVERIFY(t->messages.shown.isEmpty());
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1990, 4, 4, 0, 30, 0}));
+        form->ReadingForm()->close();
 
-        // Saved without a row, the file keeps the offset it had.
+        // Saved, the file keeps the offset it had.
         Trigger(form.get(), "mnuSaveToBirths");
         QVERIFY(ReadAll(PathOf("nepal.aaf")).contains("5he45"));
 
-        zones->setCurrentIndex(34);  // the user picks a row
-        QVERIFY(zones->toolTip().isEmpty());
+        zones->setCurrentIndex(34);  // the user picks a row instead
+        Child<QPushButton>(form.get(), "cmdRashi")->click();
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1990, 4, 4, 0, 45, 0}));
+    }
+
+    void aBirthInLocalMeanTimeTakesTheBirthplacesOwn() {
+        OpenFile("lmt.aaf", "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+        Window()->ChooseCurrent();
+        QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->currentIndex(), 71);
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtZoneOffset")->text(), QStringLiteral("+05:35:56"));
         Child<QPushButton>(form.get(), "cmdRashi")->click();
         QVERIFY(form->ReadingForm());
-        QCOMPARE(t->messages.shown.size(), 1);
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1905, 6, 1, 6, 24, 4}));
     }
 
     void aCsvBookIsSavedAsCsvAndAafAsCsvSaysWhatItLeavesOut() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 
 namespace quorvane {
 
@@ -24,14 +25,19 @@ ZoneSuggestionLine::ZoneSuggestionLine(QWidget* parent) : QWidget(parent) {
     layout->addWidget(label_, 1);
     layout->addWidget(apply_);
     connect(apply_, &QPushButton::clicked, this, [this] {
-        if (suggestion_ && suggestion_->Known) emit applyRequested(suggestion_->Row, suggestion_->DaylightSaving);
+        if (!suggestion_ || !suggestion_->Known) return;
+        if (suggestion_->ExactOffset)
+            emit applyOffsetRequested(SuggestedSecondsEast(*suggestion_), suggestion_->LocalMeanTime);
+        else
+            emit applyRequested(suggestion_->Row, suggestion_->DaylightSaving);
     });
     setVisible(false);
 }
 
-void ZoneSuggestionLine::setPlace(const QString& placeName, const QString& timeZoneId) {
+void ZoneSuggestionLine::setPlace(const QString& placeName, const QString& timeZoneId, std::optional<double> longitude) {
     placeName_ = placeName;
     zoneId_ = timeZoneId;
+    longitude_ = longitude;
     refresh();
 }
 
@@ -40,9 +46,11 @@ void ZoneSuggestionLine::setLocalTime(int year, int month, int day, int hour, in
     refresh();
 }
 
-void ZoneSuggestionLine::setCurrentZone(int row, bool daylightSaving) {
+void ZoneSuggestionLine::setCurrentZone(int row, bool daylightSaving, int secondsEast, bool localMeanTime) {
     currentRow_ = row;
     currentDst_ = daylightSaving;
+    currentSecondsEast_ = secondsEast;
+    currentLocalMeanTime_ = localMeanTime;
     refresh();
 }
 
@@ -55,17 +63,26 @@ void ZoneSuggestionLine::refresh() {
         setVisible(false);
         return;
     }
-    suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString());
+    suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString(), longitude_);
     QString line = QString::fromStdString(suggestion_->Description);
     if (suggestion_->Known && suggestion_->Exact) {
         const auto& row = TimeZoneTable()[static_cast<std::size_t>(suggestion_->Row)];
         line += QStringLiteral(" \u2192 ") + QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size()));
         if (suggestion_->DaylightSaving) line += tr(" with Daylight Saving Time");
+    } else if (suggestion_->Known && suggestion_->ExactOffset) {
+        line += QStringLiteral(" \u2192 ") +
+                (suggestion_->LocalMeanTime
+                     ? tr("Local mean time of the birthplace")
+                     : tr("Other offset %1").arg(QString::fromStdString(FormatUtcOffset(SuggestedSecondsEast(*suggestion_)))));
     }
     const bool changed = line != label_->text() || isHidden();
     label_->setText(line);
     label_->setAccessibleDescription(line);
-    const bool differs = suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
+    const bool differs =
+        suggestion_->ExactOffset
+            ? currentRow_ >= 0 || currentDst_ || currentSecondsEast_ != SuggestedSecondsEast(*suggestion_) ||
+                  currentLocalMeanTime_ != suggestion_->LocalMeanTime
+            : suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
     apply_->setEnabled(suggestion_->Known && differs);
     setVisible(true);
     // Announced as it appears or changes, without moving the focus from the field being filled in.

@@ -333,7 +333,12 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
     births::Birth birth;
     const bool fromFile = file_ && formEntry_ >= 0 && formEntryName_ == form.Name;
     if (fromFile) birth = file_->Book.Births[static_cast<std::size_t>(formEntry_)];  // keeps its other chunks
-    if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
+    // Local mean time or a typed offset: kept as the birth's offset, without a row.
+    if (const auto exact = form.LocalMeanTime || form.ExactOffset ? ChosenOffset(form) : std::nullopt) {
+        birth.ZoneRow = -1;
+        birth.StandardOffset = *exact;
+        birth.Note.clear();
+    } else if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
         shell_.ShowMessage(QStringLiteral("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
         return std::nullopt;
     }

@@ -63,6 +63,18 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     legend->setTextInteractionFlags(Qt::TextSelectableByMouse);
     legend->setAccessibleName(QStringLiteral("Degrees the frames read"));
 
+    // The instant the positions are for: the Universal Time and the offset used, and any note on the zone.
+    QStringList instantLines;
+    for (const QString& line : report::BirthDetailLines(doc))
+        if (line.startsWith(QLatin1String("Universal Time used: ")) || line.startsWith(QLatin1String("UTC offset used: ")) ||
+            line.startsWith(QLatin1String("Note: ")))
+            instantLines << line;
+    auto* instant = new QLabel(instantLines.join(u'\n'), this);
+    instant->setObjectName(QStringLiteral("lblInstant"));
+    instant->setWordWrap(true);
+    instant->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    instant->setAccessibleName(QStringLiteral("Birth instant used"));
+
     auto* save = new QPushButton(QStringLiteral("&Save Picture\u2026"), this);
     save->setObjectName(QStringLiteral("cmdSavePicture"));
     connect(save, &QPushButton::clicked, this, &WheelWindow::SavePictureRequested);
@@ -75,6 +87,7 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     side->addWidget(heading);
     side->addWidget(positions_, 1);
     side->addWidget(legend);
+    side->addWidget(instant);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
