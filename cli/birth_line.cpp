@@ -188,7 +188,7 @@ ReadingOrError ReadCsvFields(const std::vector<std::string>& f) {
 
 ReadingOrError ReadFileBirth(const births::Birth& birth) {
     if (!birth.Error.empty()) return birth.Error;
-    if (birth.ZoneRow < 0) return births::ReadingRefusal(birth);
+    if (birth.ZoneRow < 0 && !births::HasExactOffset(birth)) return births::ReadingRefusal(birth);
     std::optional<std::string> name = NameFromFile(birth.Data.Name);
     if (!name) return std::string("name: holds a control character");
     const BirthData& d = birth.Data;
@@ -205,6 +205,11 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
     form.Hour = d.Hour;
     form.Minute = d.Minute;
     form.ZoneIndex = birth.ZoneRow;
+    if (births::HasExactOffset(birth)) {
+        // The file's own offset, or its local mean time worked out from the longitude to the second of arc.
+        form.ExactOffset = birth.StandardOffset;
+        form.LocalMeanTime = birth.Clock == births::ClockKind::LocalMeanTime;
+    }
     form.IsEast = d.IsEast;
     form.IsSouth = d.IsSouth;
     form.IsDaylightSaving = d.IsDaylightSaving;

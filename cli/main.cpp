@@ -141,9 +141,9 @@ int ConvertBirths(const std::string& format) {
         if (unreadable && fromAaf && format == "aaf") {
             std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Error << " (the record is kept as it stands)\n";
             refused = true;
-        } else if (unreadable || (format == "csv" && birth.ZoneRow < 0)) {
+        } else if (unreadable || (format == "csv" && birth.ZoneRow < 0 && !births::HasExactOffset(birth))) {
             std::cerr << "quorvane-cli: line " << birth.Line << ": "
-                      << (unreadable ? birth.Error : births::ReadingRefusal(birth) + " (CSV holds zone rows only)")
+                      << (unreadable ? birth.Error : births::ReadingRefusal(birth) + " (CSV needs a zone row, an offset or LMT)")
                       << "; left out\n";
             refused = true;
             continue;
@@ -290,12 +290,17 @@ std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const 
         out += ZoneLine(language, reading.ZoneIndex, birth.Dst == "1", note) + "\n";
     } else {
         // An exact offset or local mean time: no row's name to translate.
-        out += l10n::Fill(l10n::CoreText(language, "text.Zone"), {{"zone", ZoneName(reading)}}) + ' ' +
+        const std::string zone = ExactZoneText(language, reading.Reading.UtcOffsetSecondsEast, reading.LocalMeanTime);
+        out += l10n::Fill(l10n::CoreText(language, "text.Zone"), {{"zone", zone}}) + ' ' +
                (note ? l10n::Fill(l10n::CoreText(language, "text.From"), {{"note", *note}})
                      : std::string(l10n::CoreText(language, "text.AsGiven"))) +
                "\n";
     }
-    if (DisagreesWithClock(choice, reading)) out += "Warning: " + ClockDisagreement(choice, reading) + "\n";
+    if (DisagreesWithClock(choice, reading)) {
+        const ZoneSuggestion& s = *choice.Suggestion;
+        out += ClockWarningLine(language, SuggestedSecondsEast(s), s.Description.substr(0, s.Description.find(';')),
+                                reading.Reading.UtcOffsetSecondsEast) + "\n";
+    }
     return out;
 }
 

@@ -114,6 +114,10 @@ EnglishTable MakeEnglish() {
         {"text.ZoneDst", "Zone: {zone} with daylight saving"},
         {"text.AsGiven", "(as given)"},
         {"text.From", "(from {note})"},
+        {"text.UtcOffset", "UTC offset: {offset}"},
+        {"text.UtcOffsetDst", "UTC offset: {offset} (daylight saving)"},
+        {"text.LocalMeanTime", "local mean time of the birthplace, UTC{offset}"},
+        {"text.ClockWarning", "Warning: the clock there showed {clock} ({note}), but this reading uses {used} as given"},
     };
     table.Texts.reserve(built.size() + std::size(kWritten));
     for (const auto& [index, english] : built) table.Texts.push_back({table.Keys[index], english});

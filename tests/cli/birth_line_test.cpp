@@ -195,9 +195,29 @@ TEST(CliBatchNames, AafRecordsReadLikeTheirCsvLines) {
     fromAaf.erase("name");
     fromCsv.erase("name");
     EXPECT_EQ(fromAaf, fromCsv);
+    // An offset no row has is read exactly, as the same CSV line with the offset is.
     const auto nepal = ReadFileBirth(book.Births[1]);
-    ASSERT_TRUE(std::holds_alternative<std::string>(nepal));
-    EXPECT_NE(std::get<std::string>(nepal).find("UTC+5:45"), std::string::npos);
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(nepal)) << std::get<std::string>(nepal);
+    EXPECT_EQ(std::get<NamedReading>(nepal).ZoneIndex, -1);
+    EXPECT_EQ(std::get<NamedReading>(nepal).Reading.UtcOffsetSecondsEast, 5 * 3600 + 45 * 60);
+    const auto nepalCsv = ReadCsvBirth("X,1990-04-04,06:15,+05:45,0,27N42,85E19");
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(nepalCsv));
+    auto nepalFromAaf = nlohmann::json::parse(FormatJson(std::get<NamedReading>(nepal), false));
+    auto nepalFromCsv = nlohmann::json::parse(FormatJson(std::get<NamedReading>(nepalCsv), false));
+    nepalFromAaf.erase("name");
+    nepalFromCsv.erase("name");
+    EXPECT_EQ(nepalFromAaf, nepalFromCsv);
+    // Local mean time from the file: the birthplace's own, to the second of arc of its longitude.
+    const births::Book lmt = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59:30,0he00,L\n");
+    const auto pokhara = ReadFileBirth(lmt.Births.at(0));
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(pokhara)) << std::get<std::string>(pokhara);
+    EXPECT_TRUE(std::get<NamedReading>(pokhara).LocalMeanTime);
+    EXPECT_EQ(std::get<NamedReading>(pokhara).Reading.UtcOffsetSecondsEast, (83 * 3600 + 59 * 60 + 30) / 15);
+    // A record that gives no zone is still refused, naming why.
+    const births::Book unknown = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+    const auto refused = ReadFileBirth(unknown.Births.at(0));
+    ASSERT_TRUE(std::holds_alternative<std::string>(refused));
+    EXPECT_EQ(std::get<std::string>(refused), "The file does not give the zone; choose a row");
 }
 
 }  // namespace
