@@ -240,10 +240,10 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
     if (window_) window_->ShowTitle(DisplayName());
     if (format == BirthsFormat::Csv) {
         const auto left = std::count_if(file_->Book.Births.begin(), file_->Book.Births.end(), [](const births::Birth& b) {
-            return !b.Error.empty() || b.ZoneRow < 0;
+            return !b.Error.empty() || (b.ZoneRow < 0 && !births::HasExactOffset(b));
         });
         if (left > 0)
-            shell_.ShowMessage(QStringLiteral("%1 of the births have no zone row or could not be read; CSV cannot hold "
+            shell_.ShowMessage(QStringLiteral("%1 of the births give no zone or could not be read; CSV cannot hold "
                                               "them and they were left out of %2. Save as AAF to keep them.")
                                    .arg(left)
                                    .arg(DisplayName()),

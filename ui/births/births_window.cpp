@@ -187,7 +187,13 @@ void BirthsWindow::ShowCount() {
 void BirthsWindow::ShowNote() {
     const int index = CurrentBookIndex();
     const BirthsFile* file = book_.File();
-    const std::string note = index >= 0 && file ? births::ReadingRefusal(file->Book.Births[static_cast<std::size_t>(index)]) : std::string();
+    std::string note;
+    if (index >= 0 && file) {
+        // A birth no row has is read with its exact offset or local mean time: its note says which; any
+        // other birth without a row says why it cannot be read.
+        const births::Birth& birth = file->Book.Births[static_cast<std::size_t>(index)];
+        note = births::HasExactOffset(birth) ? birth.Note : births::ReadingRefusal(birth);
+    }
     note_->setText(ToQString(note));
     note_->setVisible(!note.empty());
 }

@@ -149,9 +149,9 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     if (birth.ZoneRow >= 0) {
         ui->cmbTimeZone->setCurrentIndex(birth.ZoneRow);
         ShowZoneRefusal({});
-    } else if (birth.Error.empty()) {
+    } else if (births::HasExactOffset(birth)) {
         // No row has the file's offset: it is taken exactly, or as the birthplace's local mean time.
-        if (birth.Note.rfind("local mean", 0) == 0)
+        if (birth.Clock == births::ClockKind::LocalMeanTime)
             offsetEntry_->ChooseLocalMeanTime();
         else
             offsetEntry_->ChooseOffset(-birth.StandardOffset.TotalSecondsWest());
