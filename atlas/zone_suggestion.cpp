@@ -5,36 +5,20 @@
 #include <QTimeZone>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <vector>
 
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 #include "reading/zone_rows.h"
 
 namespace quorvane {
 namespace {
 
 std::string_view RowAbbreviation(int row) { return TimeZoneTable()[static_cast<std::size_t>(row)].Abbreviation; }
-
-// Summer and war time both put the clock ahead of the zone's standard time.
-bool IsDaylightRow(int row) { return TimeZoneTable()[static_cast<std::size_t>(row)].Kind != ZoneKind::Standard; }
-
-int NearestRow(int secondsEast) {
-    int best = kDefaultTimeZoneIndex;
-    int bestDistance = -1;
-    for (int row = 0; row < kTimeZoneCount; ++row) {
-        const int distance = std::abs(RowOffsetSeconds(row) - secondsEast);
-        const bool better = bestDistance < 0 || distance < bestDistance ||
-                            (distance == bestDistance && IsDaylightRow(best) && !IsDaylightRow(row));
-        if (better) {
-            best = row;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
 
 // The abbreviation the place used for standard time around this instant: taken from the change back
 // to standard time, or from the period before daylight time began.
@@ -56,6 +40,15 @@ const char* MonthAbbreviation(int month) {
     static constexpr std::array<const char*, 12> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     return month >= 1 && month <= 12 ? names[static_cast<std::size_t>(month - 1)] : "?";
+}
+
+// "83°59′E", as the form would take the longitude.
+std::string LongitudeText(double longitudeEast) {
+    const long arcMinutes = std::lround(longitudeEast * 60.0);
+    const long magnitude = std::labs(arcMinutes);
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld\xC2\xB0%02ld\xE2\x80\xB2%c", magnitude / 60, magnitude % 60, arcMinutes < 0 ? 'W' : 'E');
+    return text;
 }
 
 enum class ClockReading { Single, Repeated, Skipped };
@@ -81,7 +74,13 @@ int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockRead
 
 }  // namespace
 
-ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName) {
+int SuggestedSecondsEast(const ZoneSuggestion& s) {
+    if (s.ExactOffset) return -s.ExactOffset->TotalSecondsWest();
+    return s.Row >= 0 ? RowOffsetSeconds(s.Row) + (s.DaylightSaving ? 3600 : 0) : s.OffsetSeconds;
+}
+
+ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
+                           std::optional<double> longitudeEast) {
     ZoneSuggestion s;
     char when[48];
     std::snprintf(when, sizeof when, "%d %s %d %02d:%02d", localClock.Day, MonthAbbreviation(localClock.Month),
@@ -106,6 +105,19 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
     s.Abbreviation = data.abbreviation.toStdString();
     s.OffsetText = UtcOffsetText(s.OffsetSeconds);
 
+    // Before its first standard time a place kept the Sun's time of its own meridian, not that of the
+    // database's reference city.
+    if (data.abbreviation == QStringLiteral("LMT") && longitudeEast) {
+        s.LocalMeanTime = true;
+        s.DaylightTime = false;
+        s.ExactOffset = LocalMeanTimeOffset(*longitudeEast);
+        s.OffsetSeconds = -s.ExactOffset->TotalSecondsWest();
+        s.OffsetText = UtcOffsetText(s.OffsetSeconds);
+        s.Description = lead + "local mean time of the birthplace, " + s.OffsetText + " (longitude " +
+                        LongitudeText(*longitudeEast) + ")";
+        return s;
+    }
+
     std::optional<int> row;
     for (int r = 0; r < kTimeZoneCount && !row; ++r)
         if (RowOffsetSeconds(r) == s.OffsetSeconds && RowAbbreviation(r) == s.Abbreviation) row = r;
@@ -117,19 +129,18 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
     }
     if (!row) row = RowWithOffset(s.OffsetSeconds, {}, s.DaylightTime, zoneId);
     s.Exact = row.has_value();
-    s.Row = row ? *row : NearestRow(s.OffsetSeconds);
+    s.Row = row.value_or(-1);
+    if (!row) s.ExactOffset = ZoneOffset::FromSecondsWest(-s.OffsetSeconds);
     s.Repeated = reading == ClockReading::Repeated;
     s.Skipped = reading == ClockReading::Skipped;
 
     s.Description = lead + s.OffsetText + (s.DaylightTime ? ", daylight saving time" : ", standard time");
+    if (data.abbreviation == QStringLiteral("LMT")) s.Description += " (local mean time)";
     if (reading == ClockReading::Repeated)
         s.Description += " (this clock time came twice as clocks went back; the first is taken)";
     else if (reading == ClockReading::Skipped)
         s.Description += " (no such clock time: clocks went forward past it)";
-    if (!s.Exact) {
-        s.Description += "; no zone in the list has this offset, the nearest is ";
-        s.Description += TimeZoneTable()[static_cast<std::size_t>(s.Row)].DisplayString;
-    }
+    if (!s.Exact) s.Description += "; no zone in the list has this offset, so it is used exactly";
     return s;
 }
 

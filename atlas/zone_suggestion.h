@@ -2,19 +2,25 @@
 // Which row of the zone list, and whether to tick "Daylight Saving Time", gives the right Universal
 // Time for a place's clock on a given date, according to the system's time-zone database.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/birth_data.h"
 #include "common/civil_date_time.h"
-#include "reading/zone_rows.h"  // UtcOffsetText
+#include "reading/utc_offset.h"  // UtcOffsetText
 
 namespace quorvane {
 
 struct ZoneSuggestion {
     bool Known = false;          // the zone id has data on this system
-    int Row = -1;                // index into TimeZoneTable(); the nearest row when not exact
+    int Row = -1;                // index into TimeZoneTable(), or -1 when no row has the offset
     bool DaylightSaving = false; // tick the box
-    bool Exact = false;          // row and box give the clock's offset to the second
+    bool Exact = false;          // a row and the box give the clock's offset to the second
+    // When no row has it: the clock's offset to the second (daylight saving included, box clear).
+    std::optional<ZoneOffset> ExactOffset;
+    // The place kept local mean time then: the offset is the birthplace's own, from its longitude.
+    bool LocalMeanTime = false;
     int OffsetSeconds = 0;       // the clock's offset from UTC, east positive
     bool DaylightTime = false;   // the place kept daylight saving (summer or war) time
     std::string Abbreviation;    // the database's own, e.g. "CEST", "EWT", "+0545"
@@ -26,7 +32,13 @@ struct ZoneSuggestion {
 
 // The row whose abbreviation and offset both match, box clear; else, in daylight time one hour ahead,
 // the row of the standard offset with the box ticked; else a row of the whole offset, box clear; else
-// the nearest row, marked not exact. `placeName` only enters the description.
-ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName);
+// the exact offset, never a nearby row. Where the database says the place kept local mean time and the
+// birthplace's longitude (east positive) is given, the offset is that longitude's local mean time rather
+// than the database's for its reference city. `placeName` only enters the description.
+ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
+                           std::optional<double> longitudeEast = std::nullopt);
+
+// The offset a suggestion calls for, east positive, as a reading would take it (daylight saving included).
+int SuggestedSecondsEast(const ZoneSuggestion& s);
 
 }  // namespace quorvane

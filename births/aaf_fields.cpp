@@ -248,12 +248,6 @@ std::string ZoneText(ZoneOffset offset) {
     return text;
 }
 
-ZoneOffset LocalMeanTime(int longitudeSecondsEast) {
-    // 15 seconds of arc are one second of time.
-    const int secondsEast = static_cast<int>(std::lround(longitudeSecondsEast / 15.0));
-    return ZoneOffset::FromSecondsWest(-secondsEast);
-}
-
 std::string InstantText(double julianDay) {
     static constexpr std::array<const char*, 12> shortNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

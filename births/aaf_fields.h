@@ -62,9 +62,6 @@ std::string_view TrimBlanks(std::string_view text);
 
 // The zone field as written for a new record: "1he00", "5hw30", "0he19:32".
 std::string ZoneText(ZoneOffset offset);
-// Local mean time of a longitude (east positive, seconds of arc): 4 minutes of time a degree, to the
-// nearest second, as an offset positive west.
-ZoneOffset LocalMeanTime(int longitudeSecondsEast);
 
 // Day counts: Gregorian date <-> Julian day number (the day starting at the noon of that date).
 long GregorianDayNumber(int year, int month, int day);

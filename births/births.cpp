@@ -13,6 +13,7 @@
 #include "births/aaf_fields.h"
 #include "births/csv.h"
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 #include "reading/zone_rows.h"
 
 namespace quorvane::births {
@@ -240,9 +241,6 @@ public:
         data.Hour = static_cast<std::int16_t>(time_->Hour);
         data.Minute = static_cast<std::int16_t>(time_->Minute);
         birth_.Second = time_->Second;
-        const ZoneOffset zone = birth_.ZoneRow >= 0 ? *Zone_Calculation(birth_.ZoneRow) : birth_.StandardOffset;
-        data.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(zone.Hours));
-        data.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(zone.Minutes));
     }
 
 private:
@@ -329,7 +327,7 @@ private:
             return;
         }
         if (localMeanTime_) {
-            birth_.StandardOffset = LocalMeanTime(longitudeSeconds_);
+            birth_.StandardOffset = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_));
             birth_.Clock = ClockKind::LocalMeanTime;
             birth_.Data.IsDaylightSaving = false;
             birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-birth_.StandardOffset.TotalSecondsWest());
@@ -387,7 +385,7 @@ private:
             // The zone from the difference between the clock and the Julian day, when it is fine enough.
             const double secondsWest = (julianDay_->Day - ClockJulianDay(*date_, *time_)) * kSecondsPerDay;
             const double resolutionSeconds = julianDay_->Resolution * kSecondsPerDay;
-            const int localMeanTime = LocalMeanTime(longitudeSeconds_).TotalSecondsWest();
+            const int localMeanTime = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_)).TotalSecondsWest();
             if (resolutionSeconds > 60 || std::abs(secondsWest) > ZoneOffset::kMaxSeconds + 3600) {
                 AddNote("its Julian day is too coarse to tell the zone");
                 return true;
@@ -539,10 +537,13 @@ void ReadCsvBirth(const std::vector<std::string>& fields, Birth& birth) {
         birth.Error = std::move(time.Why);
         return;
     }
+    // The zone column: a row number, an exact standard offset (+05:45, -00:25:21) or LMT.
     const auto row = Digits(f[3], 2);
-    if (!row || *row >= kTimeZoneCount) {
+    const auto offset = row ? std::nullopt : ParseUtcOffset(f[3]);
+    const bool localMeanTime = f[3] == "LMT" || f[3] == "lmt";
+    if ((row && *row >= kTimeZoneCount) || (!row && !offset && !localMeanTime)) {
         birth.Error = "the zone \"" + std::string(f[3].substr(0, 40)) + "\" is not a row number 0 to " +
-                      std::to_string(kLastTimeZoneIndex);
+                      std::to_string(kLastTimeZoneIndex) + ", an offset such as +05:45 or -00:25:21, or LMT";
         return;
     }
     if (f[4] != "0" && f[4] != "1" && f[4] != "true" && f[4] != "false") {
@@ -567,10 +568,16 @@ void ReadCsvBirth(const std::vector<std::string>& fields, Birth& birth) {
     d.IsSouth = latitude.Value->Negative;
     SetAngle(*longitude.Value, 179, d.LongitudeDegrees, d.LongitudeMinutes);
     d.IsEast = !longitude.Value->Negative;
-    birth.ZoneRow = *row;
-    birth.StandardOffset = *Zone_Calculation(*row);
-    d.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(birth.StandardOffset.Hours));
-    d.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(birth.StandardOffset.Minutes));
+    if (row) {
+        birth.ZoneRow = *row;
+        birth.StandardOffset = *Zone_Calculation(*row);
+    } else if (offset) {
+        birth.Clock = ClockKind::Offset;
+        birth.StandardOffset = *offset;
+    } else {
+        birth.Clock = ClockKind::LocalMeanTime;
+        birth.StandardOffset = LocalMeanTimeOffset(static_cast<long>(longitude.Value->TotalSeconds()));
+    }
 }
 
 }  // namespace
@@ -679,11 +686,15 @@ Book ReadCsv(std::string_view text) {
 std::string WriteCsv(const Book& book) {
     std::string text = "name,date,time,zone,dst,lat,lon\n";
     for (const Birth& birth : book.Births) {
-        if (!birth.Error.empty() || birth.ZoneRow < 0) continue;  // CSV cannot hold it; AAF keeps it
+        // An unreadable record, or one whose zone the file does not give: CSV cannot hold it; AAF keeps it.
+        if (!birth.Error.empty() || (birth.ZoneRow < 0 && !HasExactOffset(birth))) continue;
         const BirthData& d = birth.Data;
+        const std::string zone = birth.ZoneRow >= 0                           ? std::to_string(birth.ZoneRow)
+                                 : birth.Clock == ClockKind::LocalMeanTime ? std::string("LMT")
+                                                                           : FormatUtcOffset(birth.StandardOffset);
         char fields[64];
-        std::snprintf(fields, sizeof fields, ",%04d-%02d-%02d,%02d:%02d,%d,%d,", d.Year, d.Month, d.Day, d.Hour, d.Minute,
-                      birth.ZoneRow, d.IsDaylightSaving ? 1 : 0);
+        std::snprintf(fields, sizeof fields, ",%04d-%02d-%02d,%02d:%02d,%s,%d,", d.Year, d.Month, d.Day, d.Hour, d.Minute,
+                      zone.c_str(), d.IsDaylightSaving ? 1 : 0);
         // The command line's batch spells hemispheres in capitals: 40N42,74W00.
         text += csv::Field(d.Name) + fields + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 'S' : 'N') + "," +
                 AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'E' : 'W') + "\n";

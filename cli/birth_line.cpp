@@ -12,6 +12,7 @@
 #include "common/text.h"
 #include "reading/input_rules.h"
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 
 namespace quorvane::cli {
 
@@ -118,7 +119,7 @@ ReadingOrError ReadForm(const BirthFormValues& form) {
     ReadingSession session;
     ReadingSession::Outcome outcome = session.Read(form);
     if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
-    return NamedReading{form.Name, *outcome.Reading, form.ZoneIndex, session.LastBirthData()};
+    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData()};
 }
 
 }  // namespace
@@ -145,7 +146,10 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     if (!time) return std::string("time: expected HH:MM, 00:00 to 23:59");
     const std::string_view zoneText = Trim(birth.Zone);
     const auto zone = Number(zoneText, 2);
-    if (!zone || *zone >= kTimeZoneCount) return std::string("zone: expected a row number 0 to 70 (see --zones)");
+    const bool localMeanTime = Lower(zoneText) == "lmt";
+    const auto offset = zone ? std::nullopt : ParseUtcOffset(zoneText);
+    if ((zone && *zone >= kTimeZoneCount) || (!zone && !offset && !localMeanTime))
+        return std::string("zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT");
     const auto dst = ParseFlag(birth.Dst);
     if (!dst) return std::string("dst: expected 0 or 1");
     const auto lat = ParseCoordinate(birth.Latitude, 'N', 'S');
@@ -165,7 +169,9 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     form.YearPosition = date->Year - kFirstYear;
     form.Hour = time->Hour;
     form.Minute = time->Minute;
-    form.ZoneIndex = *zone;
+    form.ZoneIndex = zone.value_or(-1);
+    form.LocalMeanTime = localMeanTime;
+    form.ExactOffset = offset;
     form.IsEast = !lon->Negative;
     form.IsSouth = lat->Negative;
     form.IsDaylightSaving = *dst;
@@ -182,7 +188,7 @@ ReadingOrError ReadCsvFields(const std::vector<std::string>& f) {
 
 ReadingOrError ReadFileBirth(const births::Birth& birth) {
     if (!birth.Error.empty()) return birth.Error;
-    if (birth.ZoneRow < 0) return births::ReadingRefusal(birth);
+    if (birth.ZoneRow < 0 && !births::HasExactOffset(birth)) return births::ReadingRefusal(birth);
     std::optional<std::string> name = NameFromFile(birth.Data.Name);
     if (!name) return std::string("name: holds a control character");
     const BirthData& d = birth.Data;
@@ -199,6 +205,11 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
     form.Hour = d.Hour;
     form.Minute = d.Minute;
     form.ZoneIndex = birth.ZoneRow;
+    if (births::HasExactOffset(birth)) {
+        // The file's own offset, or its local mean time worked out from the longitude to the second of arc.
+        form.ExactOffset = birth.StandardOffset;
+        form.LocalMeanTime = birth.Clock == births::ClockKind::LocalMeanTime;
+    }
     form.IsEast = d.IsEast;
     form.IsSouth = d.IsSouth;
     form.IsDaylightSaving = d.IsDaylightSaving;
@@ -206,16 +217,29 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
 }
 
 std::string FormatIsoMinute(const CivilDateTime& t) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute);
+    char buffer[40];
+    if (t.Second != 0)
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute,
+                      t.Second);
+    else
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute);
     return buffer;
 }
 
 std::string FormatText(const NamedReading& reading) {
     const GalacticReading& r = reading.Reading;
     std::string out = "Galactic astrology reading for " + reading.Name + "\n";
-    out += "Born " + FormatIsoMinute(r.UniversalTime) + " (Universal Time), zone " +
-           std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString) + "\n";
+    if (reading.ZoneIndex >= 0 && reading.ZoneIndex < kTimeZoneCount) {
+        out += "Born " + FormatIsoMinute(r.UniversalTime) + " (Universal Time), zone " +
+               std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString) + "\n";
+        out += "UTC offset: " + FormatUtcOffset(r.UtcOffsetSecondsEast) +
+               (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") + "\n";
+    } else {
+        out += "Born " + FormatIsoMinute(r.UniversalTime) + " (Universal Time), " +
+               (reading.LocalMeanTime ? "local mean time of the birthplace, " : "") + "UTC offset " +
+               FormatUtcOffset(r.UtcOffsetSecondsEast) + (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") +
+               "\n";
+    }
     out += "Sun " + std::to_string(r.Degrees.Sun) + "\xC2\xB0, Moon " + std::to_string(r.Degrees.Moon) +
            "\xC2\xB0, Ascendant " + std::to_string(r.Degrees.Ascendant) + "\xC2\xB0, " +
            std::string(MoonPhaseText(r.Phase)) + "\n";
@@ -285,6 +309,7 @@ std::string FormatJson(const NamedReading& reading, bool withFrames) {
     out.reserve(320);
     AppendJsonString(out, reading.Name);
     AppendMember(out, "universalTime", FormatIsoMinute(r.UniversalTime));
+    AppendMember(out, "utcOffset", FormatUtcOffset(r.UtcOffsetSecondsEast));
     AppendMember(out, "sunDegree", r.Degrees.Sun);
     AppendMember(out, "moonDegree", r.Degrees.Moon);
     AppendMember(out, "ascendantDegree", r.Degrees.Ascendant);

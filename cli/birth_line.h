@@ -43,7 +43,8 @@ struct BirthText {
 struct NamedReading {
     std::string Name;
     GalacticReading Reading;
-    int ZoneIndex = 0;
+    int ZoneIndex = 0;            // -1 for an exact offset or local mean time
+    bool LocalMeanTime = false;   // the offset is the birthplace's local mean time
     BirthData Birth;  // as the reading took it
 };
 
@@ -52,6 +53,8 @@ struct NamedReading {
 using ReadingOrError = std::variant<NamedReading, std::string>;
 
 ReadingOrError ReadBirth(const BirthText& birth);
+// The zone is a row number, an offset from Universal Time (+05:45, -00:25:21) or LMT, the local mean time
+// of the longitude.
 // One CSV line with the columns name,date,time,zone,dst,lat,lon.
 ReadingOrError ReadCsvBirth(std::string_view line);
 // One CSV record's fields, as above.
@@ -63,7 +66,8 @@ ReadingOrError ReadFileBirth(const births::Birth& birth);
 // (capitals), else the name as it stands; nothing when it holds control characters.
 std::optional<std::string> NameFromFile(std::string_view name);
 
-std::string FormatIsoMinute(const CivilDateTime& t);  // 1985-06-15T07:30Z
+// 1985-06-15T07:30Z, or 1925-06-01T11:40:28Z when the instant has seconds.
+std::string FormatIsoMinute(const CivilDateTime& t);
 
 // A single reading as plain text: the four frames with all their texts.
 std::string FormatText(const NamedReading& reading);

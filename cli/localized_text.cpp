@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "l10n/core_texts.h"
+#include "reading/utc_offset.h"
 
 namespace quorvane::cli {
 
@@ -27,15 +28,25 @@ std::string FormatText(const NamedReading& reading, std::string_view language) {
     if (!l10n::IsTranslated(language)) return FormatText(reading);
     const GalacticReading& r = reading.Reading;
     const CivilDateTime& t = r.UniversalTime;
-    char time[8];
-    std::snprintf(time, sizeof time, "%02d:%02d", t.Hour, t.Minute);
+    char time[16];
+    if (t.Second != 0)
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", t.Hour, t.Minute, t.Second);
+    else
+        std::snprintf(time, sizeof time, "%02d:%02d", t.Hour, t.Minute);
+    // An exact offset or local mean time has no row's name: the offset stands for it.
+    const std::string zone = reading.ZoneIndex >= 0 ? std::string(l10n::ZoneRowText(language, reading.ZoneIndex))
+                                                    : ExactZoneText(language, r.UtcOffsetSecondsEast, reading.LocalMeanTime);
     const std::string date = l10n::LongDate(language, t.Year, t.Month, t.Day);
     const std::string sun = std::to_string(r.Degrees.Sun), moon = std::to_string(r.Degrees.Moon),
                       ascendant = std::to_string(r.Degrees.Ascendant);
 
     std::string out = l10n::Fill(CoreText(language, "text.Title"), {{"name", reading.Name}}) + "\n";
     out += l10n::Fill(CoreText(language, "text.Born"),
-                      {{"date", date}, {"time", time}, {"zone", l10n::ZoneRowText(language, reading.ZoneIndex)}}) + "\n";
+                      {{"date", date}, {"time", time}, {"zone", zone}}) + "\n";
+    // The offset in force: always under a row's name, and with an exact offset when daylight saving moved it.
+    if (reading.ZoneIndex >= 0 || reading.Birth.IsDaylightSaving)
+        out += l10n::Fill(CoreText(language, reading.Birth.IsDaylightSaving ? "text.UtcOffsetDst" : "text.UtcOffset"),
+                          {{"offset", FormatUtcOffset(r.UtcOffsetSecondsEast)}}) + "\n";
     out += l10n::Fill(CoreText(language, "text.Degrees"), {{"sun", sun}, {"moon", moon}, {"ascendant", ascendant},
                                                            {"phase", l10n::MoonPhaseText(language, r.Phase)}}) + "\n";
     const std::array<std::pair<l10n::Frame, const GalacticSign*>, 4> frames{{{l10n::Frame::Ascendant, r.AscendantSign},
@@ -64,6 +75,17 @@ std::string ZoneLine(std::string_view language, int row, bool daylightSaving, co
     out += ' ';
     out += note ? l10n::Fill(CoreText(language, "text.From"), {{"note", *note}}) : std::string(CoreText(language, "text.AsGiven"));
     return out;
+}
+
+std::string ExactZoneText(std::string_view language, int secondsEast, bool localMeanTime) {
+    const std::string offset = FormatUtcOffset(secondsEast);
+    return localMeanTime ? l10n::Fill(CoreText(language, "text.LocalMeanTime"), {{"offset", offset}}) : "UTC" + offset;
+}
+
+std::string ClockWarningLine(std::string_view language, int clockSecondsEast, std::string_view note, int usedSecondsEast) {
+    return l10n::Fill(CoreText(language, "text.ClockWarning"), {{"clock", FormatUtcOffset(clockSecondsEast)},
+                                                               {"note", note},
+                                                               {"used", FormatUtcOffset(usedSecondsEast)}});
 }
 
 bool KnownLanguage(std::string_view code) {

@@ -18,6 +18,12 @@ std::string FormatText(const NamedReading& reading, std::string_view language);
 std::string PlaceLine(std::string_view language, std::string_view place);
 std::string ZoneLine(std::string_view language, int row, bool daylightSaving, const std::string* note);
 
+// A zone no row names: "local mean time of the birthplace, UTC+00:19:32" or "UTC+05:45".
+std::string ExactZoneText(std::string_view language, int secondsEast, bool localMeanTime);
+// "Warning: the clock there showed <clock> (<note>), but this reading uses <used> as given", without a line
+// break.
+std::string ClockWarningLine(std::string_view language, int clockSecondsEast, std::string_view note, int usedSecondsEast);
+
 // Whether --lang CODE names English or a translated language.
 bool KnownLanguage(std::string_view code);
 

@@ -22,6 +22,7 @@
 #include "common/version.h"
 #include "l10n/core_texts.h"
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 
 namespace {
 
@@ -32,8 +33,8 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 // The options that describe one birth, given on the command line rather than in a batch.
-constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--dst", "--lat", "--lon", "--place",
-                                                 "--pdf", "--paper", "--wheel", "--size", "--theme"};
+constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--offset", "--lmt", "--dst", "--lat",
+                                                 "--lon", "--place", "--pdf", "--paper", "--wheel", "--size", "--theme"};
 
 // Standard output, checked: a write that fails (a full disk) ends the program with a message and exit 1.
 // A closed pipe ends it quietly, through SIGPIPE, as it ends any program that writes into a pipe.
@@ -140,9 +141,9 @@ int ConvertBirths(const std::string& format) {
         if (unreadable && fromAaf && format == "aaf") {
             std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Error << " (the record is kept as it stands)\n";
             refused = true;
-        } else if (unreadable || (format == "csv" && birth.ZoneRow < 0)) {
+        } else if (unreadable || (format == "csv" && birth.ZoneRow < 0 && !births::HasExactOffset(birth))) {
             std::cerr << "quorvane-cli: line " << birth.Line << ": "
-                      << (unreadable ? birth.Error : births::ReadingRefusal(birth) + " (CSV holds zone rows only)")
+                      << (unreadable ? birth.Error : births::ReadingRefusal(birth) + " (CSV needs a zone row, an offset or LMT)")
                       << "; left out\n";
             refused = true;
             continue;
@@ -164,12 +165,13 @@ std::string CoordinateText(const DegreesMinutes& dm) {
     return text;
 }
 
-// A birthplace from the atlas: its coordinates, and unless a zone row was given, the row and
-// daylight-saving flag the tz database calls for at the birth date and time.
+// A birthplace from the atlas: its coordinates, and what the tz database says its clock showed at the
+// birth date and time; unless a zone was given, that row and daylight-saving flag, or that exact offset.
 struct PlaceChoice {
     const Place* Town = nullptr;
     std::string_view MatchedName;  // the name typed, when it is not the atlas's own
-    std::optional<ZoneSuggestion> Suggestion;
+    std::optional<ZoneSuggestion> Suggestion;  // what the clock showed, when the database knows
+    bool Applied = false;                      // the reading takes the suggestion (no zone was given)
 };
 
 // Fills the coordinates (and zone, when not given) of `birth`; on failure prints why and returns nothing.
@@ -195,24 +197,32 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
         for (const Place* p : found.Candidates) std::cerr << "  " << DescribePlace(*p) << "\n";
         return std::nullopt;
     }
-    PlaceChoice choice{found.Chosen, found.MatchedName, std::nullopt};
+    PlaceChoice choice{found.Chosen, found.MatchedName, std::nullopt, false};
     birth.Latitude = CoordinateText(LatitudeToDegreesMinutes(found.Chosen->Latitude));
     birth.Longitude = CoordinateText(LongitudeToDegreesMinutes(found.Chosen->Longitude));
-    if (zoneGiven) return choice;
 
     const auto date = ParseDate(birth.Date);
     const auto time = ParseTime(birth.Time);
     if (!date || !time) return choice;  // the reading itself names the malformed field
     const ZoneSuggestion s = SuggestZone(found.Chosen->TimeZoneId, {date->Year, date->Month, date->Day, time->Hour, time->Minute},
-                                         found.Chosen->City);
+                                         found.Chosen->City, found.Chosen->Longitude);
+    if (zoneGiven) {
+        if (s.Known) choice.Suggestion = s;
+        return choice;
+    }
     if (!s.Known) {
-        std::cerr << "quorvane-cli: " << s.Description << "; give --zone (and --dst)\n";
+        std::cerr << "quorvane-cli: " << s.Description << "; give --zone (and --dst) or --offset\n";
         return std::nullopt;
     }
-    if (!s.Exact) std::cerr << "quorvane-cli: note: " << s.Description << "\n";
-    birth.Zone = std::to_string(s.Row);
-    birth.Dst = s.DaylightSaving ? "1" : "0";
+    if (s.ExactOffset) {
+        birth.Zone = FormatUtcOffset(*s.ExactOffset);
+        birth.Dst = "0";
+    } else {
+        birth.Zone = std::to_string(s.Row);
+        birth.Dst = s.DaylightSaving ? "1" : "0";
+    }
     choice.Suggestion = s;
+    choice.Applied = true;
     return choice;
 }
 
@@ -245,30 +255,74 @@ int ListPlaces(const std::string& query, bool json) {
     return 0;
 }
 
-std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, std::string_view language) {
+std::string ClockDisagreementOrAgreement(const PlaceChoice& choice, const NamedReading& reading);
+
+// Whether the offset a reading used differs from what the place's clock showed then.
+bool DisagreesWithClock(const PlaceChoice& choice, const NamedReading& reading) {
+    return choice.Suggestion && reading.Reading.UtcOffsetSecondsEast != SuggestedSecondsEast(*choice.Suggestion);
+}
+
+std::string ClockDisagreement(const PlaceChoice& choice, const NamedReading& reading) {
+    const ZoneSuggestion& s = *choice.Suggestion;
+    const std::string clock = s.Description.substr(0, s.Description.find(';'));
+    return "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(s)) + " (" + clock +
+           "), but this reading uses " + FormatUtcOffset(reading.Reading.UtcOffsetSecondsEast) + " as given";
+}
+
+std::string ClockDisagreementOrAgreement(const PlaceChoice& choice, const NamedReading& reading) {
+    return DisagreesWithClock(choice, reading) ? ClockDisagreement(choice, reading) : choice.Suggestion->Description;
+}
+
+// The zone as the reading took it: a row's name, or the offset.
+std::string ZoneName(const NamedReading& reading) {
+    if (reading.ZoneIndex >= 0) return std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString);
+    return (reading.LocalMeanTime ? "local mean time of the birthplace, UTC" : "UTC") +
+           FormatUtcOffset(reading.Reading.UtcOffsetSecondsEast);
+}
+
+std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const NamedReading& reading,
+                       std::string_view language) {
     const std::string matched = choice.MatchedName.empty() ? "" : std::string(choice.MatchedName) + " \u2192 ";
     std::string out = PlaceLine(language, matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " +
                                               birth.Longitude + ", " + choice.Town->TimeZoneId + ")") + "\n";
-    out += ZoneLine(language, std::stoi(birth.Zone), birth.Dst == "1",
-                    choice.Suggestion ? &choice.Suggestion->Description : nullptr) + "\n";
+    const std::string* note = choice.Applied ? &choice.Suggestion->Description : nullptr;
+    if (reading.ZoneIndex >= 0) {
+        out += ZoneLine(language, reading.ZoneIndex, birth.Dst == "1", note) + "\n";
+    } else {
+        // An exact offset or local mean time: no row's name to translate.
+        const std::string zone = ExactZoneText(language, reading.Reading.UtcOffsetSecondsEast, reading.LocalMeanTime);
+        out += l10n::Fill(l10n::CoreText(language, "text.Zone"), {{"zone", zone}}) + ' ' +
+               (note ? l10n::Fill(l10n::CoreText(language, "text.From"), {{"note", *note}})
+                     : std::string(l10n::CoreText(language, "text.AsGiven"))) +
+               "\n";
+    }
+    if (DisagreesWithClock(choice, reading)) {
+        const ZoneSuggestion& s = *choice.Suggestion;
+        out += ClockWarningLine(language, SuggestedSecondsEast(s), s.Description.substr(0, s.Description.find(';')),
+                                reading.Reading.UtcOffsetSecondsEast) + "\n";
+    }
     return out;
 }
 
-std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& choice, const BirthText& birth) {
+std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& choice, const BirthText& birth,
+                          const NamedReading& reading) {
     nlohmann::ordered_json j = nlohmann::ordered_json::parse(readingJson);
     const Place& p = *choice.Town;
     j["place"] = {{"matched", choice.MatchedName.empty() ? p.City : std::string(choice.MatchedName)}, {"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
                   {"latitude", p.Latitude}, {"longitude", p.Longitude}, {"lat", birth.Latitude},
                   {"lon", birth.Longitude}, {"timeZone", p.TimeZoneId}};
-    const int row = std::stoi(birth.Zone);
-    nlohmann::ordered_json zone = {{"row", row},
-                                   {"name", TimeZoneTable()[static_cast<std::size_t>(row)].DisplayString},
+    const int row = reading.ZoneIndex;
+    nlohmann::ordered_json zone = {{"row", row >= 0 ? nlohmann::ordered_json(row) : nlohmann::ordered_json()},
+                                   {"name", ZoneName(reading)},
                                    {"dst", birth.Dst == "1"},
-                                   {"suggested", choice.Suggestion.has_value()}};
+                                   {"suggested", choice.Applied}};
+    if (reading.LocalMeanTime || (choice.Applied && choice.Suggestion->LocalMeanTime)) zone["localMeanTime"] = true;
     if (choice.Suggestion) {
-        zone["exact"] = choice.Suggestion->Exact;
+        if (choice.Applied) zone["exact"] = true;  // a row or the exact offset: never a nearby row
         zone["utcOffset"] = choice.Suggestion->OffsetText;
-        zone["note"] = choice.Suggestion->Description;
+        zone["clockOffset"] = FormatUtcOffset(SuggestedSecondsEast(*choice.Suggestion));
+        zone["agreesWithClock"] = !DisagreesWithClock(choice, reading);
+        zone["note"] = choice.Applied ? choice.Suggestion->Description : ClockDisagreementOrAgreement(choice, reading);
     }
     j["zone"] = zone;
     return j.dump();
@@ -285,15 +339,27 @@ int Run(int argc, char** argv) {
     app.add_option("--date", birth.Date,
                    "Birth date, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")");
     app.add_option("--time", birth.Time, "Local clock time of birth, HH:MM");
-    app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
+    auto* zoneOption = app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
         ->check(CLI::Range(0, kLastTimeZoneIndex));
-    app.add_flag("--dst", dst, "Daylight saving time was in force");
+    std::string offsetText;
+    auto* offsetOption = app.add_option("--offset", offsetText,
+                   "The clock's offset from Universal Time, +HH:MM[:SS] east or -HH:MM[:SS] west (e.g. +05:45, "
+                   "-00:25:21), up to 15 hours, instead of --zone")
+        ->check([](const std::string& text) {
+            return ParseUtcOffset(text) ? std::string() : "expected +HH:MM or +HH:MM:SS (or -), up to 15:00:00";
+        });
+    bool lmt = false;
+    auto* lmtOption = app.add_flag("--lmt", lmt, "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone");
+    zoneOption->excludes(offsetOption)->excludes(lmtOption);
+    offsetOption->excludes(lmtOption);
+    app.add_flag("--dst", dst, "Daylight saving time was in force (one hour ahead of the zone or offset)");
     app.add_option("--lat", birth.Latitude, "Latitude: degrees, N or S, minutes (e.g. 40N42)");
     app.add_option("--lon", birth.Longitude, "Longitude: degrees, E or W, minutes (e.g. 74W00)");
     std::string placeQuery;
     app.add_option("--place", placeQuery,
                    "Birthplace \"City[, State][, Country]\" from the built-in atlas, instead of --lat/--lon; "
-                   "without --zone the zone row and daylight saving come from the time-zone database")
+                   "without --zone, --offset or --lmt the clock's offset there and then comes from the time-zone database "
+                   "(a zone row where one has it, else the exact offset)")
         ->excludes("--lat")
         ->excludes("--lon");
     app.add_flag("--json", json, "Print JSON instead of text");
@@ -343,24 +409,27 @@ int Run(int argc, char** argv) {
     }
 
     const bool byPlace = app.count("--place") > 0;
-    if (byPlace && dst && app.count("--zone") == 0) {
-        std::cerr << "quorvane-cli: --dst needs --zone; with --place alone the daylight-saving flag is worked out\n";
+    const bool zoneGiven = app.count("--zone") > 0 || app.count("--offset") > 0 || lmt;
+    if (byPlace && dst && !zoneGiven) {
+        std::cerr << "quorvane-cli: --dst needs --zone or --offset; with --place alone the daylight-saving flag is worked out\n";
         return kExitUsage;
     }
     for (const auto* option : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
         const bool placeGives = byPlace && std::string_view(option) != "--name" && std::string_view(option) != "--date" &&
                                 std::string_view(option) != "--time";
-        if (app.count(option) == 0 && !placeGives) {
-            std::cerr << "quorvane-cli: " << option << " is required (or use --batch, --zones, --help)\n";
+        const bool given = app.count(option) > 0 || (std::string_view(option) == "--zone" && zoneGiven);
+        if (!given && !placeGives) {
+            std::cerr << "quorvane-cli: " << option << (std::string_view(option) == "--zone" ? " (or --offset or --lmt)" : "")
+                      << " is required (or use --batch, --zones, --help)\n";
             return kExitUsage;
         }
     }
-    birth.Zone = std::to_string(zone);
+    birth.Zone = lmt ? "LMT" : app.count("--offset") > 0 ? offsetText : std::to_string(zone);
     birth.Dst = dst ? "1" : "0";
     std::optional<PlaceChoice> place;
     if (byPlace) {
         if (!BuiltinAtlas()) return kExitRefused;  // no atlas to look in: not the user's mistake
-        place = ApplyPlace(placeQuery, app.count("--zone") > 0, birth);
+        place = ApplyPlace(placeQuery, zoneGiven, birth);
         if (!place) return kExitUsage;
     }
     const ReadingOrError result = ReadBirth(birth);
@@ -369,14 +438,20 @@ int Run(int argc, char** argv) {
         return kExitRefused;
     }
     const NamedReading& reading = std::get<NamedReading>(result);
+    // A zone that does not fit the place's clock then is never taken silently.
+    if (place && DisagreesWithClock(*place, reading))
+        std::cerr << "quorvane-cli: warning: " << ClockDisagreement(*place, reading) << "\n";
 #ifdef QUORVANE_WITH_REPORT
     reportOptions.Language = language;
     if (reportOptions.Wanted())
-        if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "", argc, argv)) return status;
+        if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "",
+                                                place && DisagreesWithClock(*place, reading) ? ClockDisagreement(*place, reading) : "",
+                                                argc, argv))
+            return status;
 #endif
     if (place)
-        Print(json ? WithPlaceJson(FormatJson(reading, true), *place, birth) + "\n"
-                   : PlaceLines(*place, birth, language) + "\n" + FormatText(reading, language));
+        Print(json ? WithPlaceJson(FormatJson(reading, true), *place, birth, reading) + "\n"
+                   : PlaceLines(*place, birth, reading, language) + "\n" + FormatText(reading, language));
     else
         Print(json ? FormatJson(reading, true) + "\n" : FormatText(reading, language));
     return 0;

@@ -17,14 +17,15 @@ void ReportMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 }  // namespace
 
-int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, const std::string& place, int argc, char** argv) {
+int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, const std::string& place,
+                     const std::string& clockNote, int argc, char** argv) {
     // No display needed: the drawing goes to files only.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(ReportMessage);
     QGuiApplication app(argc, argv);
     report::UseLanguage(options.Language);
     const std::optional<report::Theme> theme = report::ThemeFromName(QString::fromStdString(options.Theme));
-    report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading};
+    report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading, reading.LocalMeanTime, clockNote};
     doc.Birth.Name = reading.Name;
     int status = 0;
     auto fail = [&](const std::optional<QString>& error) {

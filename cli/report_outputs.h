@@ -30,6 +30,8 @@ int RunReportProgram(char** argv);
 // Writes the asked files; on failure prints a message naming the file to standard error and returns 1.
 // Starts the graphics only here, on a headless platform unless the user chose one, so a plain reading
 // never pays for it.
-int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, const std::string& place, int argc, char** argv);
+// `clockNote`: what the place's clock showed when the reading's zone disagrees with it, else empty.
+int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, const std::string& place,
+                     const std::string& clockNote, int argc, char** argv);
 
 }  // namespace quorvane::cli

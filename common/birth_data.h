@@ -17,8 +17,6 @@ struct BirthData {
     std::int16_t Year = kFirstYear; // kFirstYear..kLastYear
     std::int16_t Hour = 0;          // local clock, 0..23
     std::int16_t Minute = 0;        // 0..59
-    std::int16_t ZoneHoursMagnitude = 0;    // |ZoneHours|
-    std::int16_t ZoneMinutesMagnitude = 0;  // |ZoneMinutes|
     std::int16_t LongitudeDegrees = 0;      // 0..179
     std::int16_t LongitudeMinutes = 0;      // 0..59
     std::int16_t LatitudeDegrees = 0;       // 0..89

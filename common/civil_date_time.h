@@ -5,6 +5,7 @@ namespace quorvane {
 
 struct CivilDateTime {
     int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0;
+    int Second = 0;  // not 0 only for an instant moved by an offset with seconds
     friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
 };
 

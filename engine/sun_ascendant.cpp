@@ -7,10 +7,11 @@
 
 namespace quorvane {
 
-double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
+double DayNumberJ2000(int year, int month, int day, int hour, int minute, int second) {
+    // Whole-minute instants add 0.0 for the seconds, which leaves their day number bit for bit as it was.
     const double Y = year;
     return 367.0 * Y - std::floor(7.0 * (Y + std::floor((month + 9) / 12.0)) / 4.0) +
-           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0) / 24.0;
+           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0 + second / 3600.0) / 24.0;
 }
 
 // The Earth's (strictly, the Earth-Moon barycentre's) mean Keplerian elements at J2000.0 and their rates
@@ -67,7 +68,7 @@ double SunLongitude(double d) {
 
 int ComputeSunDegree(const BirthData& birth, ZoneOffset zone) {
     const CivilDateTime ut = UniversalDateTime(birth, zone);
-    return WholeDegree(SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute)));
+    return WholeDegree(SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute, ut.Second)));
 }
 
 // Greenwich mean sidereal time is S. Newcomb's expression, counted from 1900 January 0.5: 6h 38m 45.836s +
@@ -97,7 +98,7 @@ int ComputeAscendantDegree(const BirthMoment& moment) { return WholeDegree(Ascen
 ExactLongitudes ComputeLongitudes(const BirthData& birth, ZoneOffset zone) {
     const BirthMoment moment = ComputeBirthMoment(birth, zone);
     const CivilDateTime ut = UniversalDateTime(birth, zone);
-    return {SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute)),
+    return {SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute, ut.Second)),
             MoonLongitude(moment.JulianCenturies), AscendantLongitude(moment)};
 }
 

@@ -14,7 +14,7 @@ struct EarthOrbit {
 };
 
 // Days from 2000 January 1, 12:00; every fourth year is a leap year (exact 1900-03-01 .. 2100-02-28).
-double DayNumberJ2000(int year, int month, int day, int hour, int minute);
+double DayNumberJ2000(int year, int month, int day, int hour, int minute, int second = 0);
 EarthOrbit EarthElements(double T);
 // True anomaly in 0..2pi; the Newton iteration stops at 1e-12 rad or after a bounded number of steps.
 double SolveKepler(double M, double e);

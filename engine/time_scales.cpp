@@ -16,7 +16,8 @@ namespace {
 
 double ZoneHoursOf(ZoneOffset zone, bool daylightSaving) {
     // Daylight-saving clocks run one hour ahead of the zone's standard time on both sides of Greenwich.
-    return zone.Hours + zone.Minutes / 60.0 - (daylightSaving ? 1.0 : 0.0);
+    // A row's seconds are 0, and adding 0.0 leaves its sum bit for bit as it was.
+    return zone.Hours + zone.Minutes / 60.0 + zone.Seconds / 3600.0 - (daylightSaving ? 1.0 : 0.0);
 }
 
 // Days from 1970-01-01 of a proleptic Gregorian date; out-of-range days count on into the next month.
@@ -62,14 +63,16 @@ BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone) {
 }
 
 CivilDateTime UniversalDateTime(const BirthData& birth, ZoneOffset zone) {
-    const long long minutes = birth.Hour * 60LL + birth.Minute + zone.Hours * 60LL + zone.Minutes -
-                              (birth.IsDaylightSaving ? 60 : 0);
-    const long long dayShift = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
-    const long long minuteOfDay = minutes - dayShift * 1440;
+    const long long seconds = (birth.Hour * 60LL + birth.Minute) * 60 + zone.Hours * 3600LL + zone.Minutes * 60LL +
+                              zone.Seconds - (birth.IsDaylightSaving ? 3600 : 0);
+    constexpr long long kDay = 86400;
+    const long long dayShift = seconds >= 0 ? seconds / kDay : -((-seconds + kDay - 1) / kDay);
+    const long long secondOfDay = seconds - dayShift * kDay;
     CivilDateTime ut;
     CivilFromDays(DaysFromCivil(birth.Year, birth.Month, birth.Day) + dayShift, ut.Year, ut.Month, ut.Day);
-    ut.Hour = static_cast<int>(minuteOfDay / 60);
-    ut.Minute = static_cast<int>(minuteOfDay % 60);
+    ut.Hour = static_cast<int>(secondOfDay / 3600);
+    ut.Minute = static_cast<int>(secondOfDay / 60 % 60);
+    ut.Second = static_cast<int>(secondOfDay % 60);
     return ut;
 }
 

@@ -25,12 +25,13 @@ struct BirthMoment {
 // Day number of a civil date; dates after 4 October 1582 count as Gregorian. Validates nothing.
 double JulianDayNumber(int month, int day, int year);
 
-// One instant for the Sun, the Moon and the Ascendant: the clock time moved by the zone row's signed
-// offset, one hour earlier under daylight saving. The zone's direction is the row's own, never the
+// One instant for the Sun, the Moon and the Ascendant: the clock time moved by the zone's signed offset
+// (a row's, or an exact one to the second), one hour earlier under daylight saving. The zone's direction is the row's own, never the
 // birthplace's hemisphere.
 BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone);
 
-// The birth instant as a Universal date and time (proleptic Gregorian; midnight, month and year roll over).
+// The birth instant as a Universal date and time to the second (proleptic Gregorian; midnight, month and
+// year roll over).
 CivilDateTime UniversalDateTime(const BirthData& birth, ZoneOffset zone);
 
 // Adds 360 while below 0, then subtracts 360 while above 360; 0 and 360 stay as they are.

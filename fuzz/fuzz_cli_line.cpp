@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "reading/utc_offset.h"
 #include "cli/birth_line.h"
 
 namespace {
@@ -46,6 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto date = ParseDate(text)) Require(date->Month >= 1 && date->Month <= 12 && date->Day >= 1 && date->Day <= 31);
     if (const auto time = ParseTime(text)) Require(time->Hour >= 0 && time->Hour <= 23 && time->Minute >= 0 && time->Minute <= 59);
     ParseFlag(text);
+    // An offset read is within 15 hours and is written back as it reads.
+    if (const auto offset = ParseUtcOffset(text)) {
+        Require(std::abs(offset->TotalSecondsWest()) <= ZoneOffset::kMaxSeconds);
+        Require(ParseUtcOffset(FormatUtcOffset(*offset)) == offset);
+    }
 
     const ReadingOrError result = ReadCsvBirth(text);
     std::string line;

@@ -32,8 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     birth.Year = Any16(in);
     birth.Hour = Any16(in);
     birth.Minute = Any16(in);
-    birth.ZoneHoursMagnitude = Any16(in);
-    birth.ZoneMinutesMagnitude = Any16(in);
     birth.LongitudeDegrees = Any16(in);
     birth.LongitudeMinutes = Any16(in);
     birth.LatitudeDegrees = Any16(in);
@@ -41,14 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     birth.IsEast = in.ConsumeBool();
     birth.IsSouth = in.ConsumeBool();
     birth.IsDaylightSaving = in.ConsumeBool();
-    const ZoneOffset zone{Any16(in), Any16(in)};
+    const ZoneOffset zone{Any16(in), Any16(in), Any16(in)};
     const int yearListPosition = in.ConsumeIntegral<int>();
 
     const BirthMoment moment = ComputeBirthMoment(birth, zone);
     RequireLongitude(MoonLongitude(moment.JulianCenturies));
     RequireLongitude(AscendantLongitude(moment));
     const CivilDateTime ut = UniversalDateTime(birth, zone);
-    RequireLongitude(SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute)));
+    RequireLongitude(SunLongitude(DayNumberJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute, ut.Second)));
 
     const GalacticReading r = MakeGalacticReading(birth, zone, yearListPosition);
     for (int degree : {r.Degrees.Sun, r.Degrees.Moon, r.Degrees.Ascendant}) Require(degree >= 0 && degree <= 360);

@@ -70,7 +70,7 @@ EnglishTable MakeEnglish() {
         {"message.cli.Date", "date: expected YYYY-MM-DD"},
         {"message.cli.Year", "date: year must be 1901 to 2050"},
         {"message.cli.Time", "time: expected HH:MM, 00:00 to 23:59"},
-        {"message.cli.Zone", "zone: expected a row number 0 to 70 (see --zones)"},
+        {"message.cli.Zone", "zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT"},
         {"message.cli.Dst", "dst: expected 0 or 1"},
         {"message.cli.Latitude", "latitude: expected degrees, N or S, minutes (e.g. 40N42)"},
         {"message.cli.Longitude", "longitude: expected degrees, E or W, minutes (e.g. 74W00)"},
@@ -114,6 +114,10 @@ EnglishTable MakeEnglish() {
         {"text.ZoneDst", "Zone: {zone} with daylight saving"},
         {"text.AsGiven", "(as given)"},
         {"text.From", "(from {note})"},
+        {"text.UtcOffset", "UTC offset: {offset}"},
+        {"text.UtcOffsetDst", "UTC offset: {offset} (daylight saving)"},
+        {"text.LocalMeanTime", "local mean time of the birthplace, UTC{offset}"},
+        {"text.ClockWarning", "Warning: the clock there showed {clock} ({note}), but this reading uses {used} as given"},
     };
     table.Texts.reserve(built.size() + std::size(kWritten));
     for (const auto& [index, english] : built) table.Texts.push_back({table.Keys[index], english});

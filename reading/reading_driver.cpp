@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 
 namespace quorvane {
 
@@ -35,6 +36,7 @@ GalacticReading MakeGalacticReading(const BirthData& birth, ZoneOffset zone, int
     reading.MoonSign = placed.MoonSign;
     reading.SunSign = placed.SunSign;
     reading.UniversalTime = UniversalDateTime(birth, zone);
+    reading.UtcOffsetSecondsEast = SecondsEastInForce(zone, birth.IsDaylightSaving);
     return reading;
 }
 
@@ -43,7 +45,7 @@ BirthFormTexts TextsOf(const BirthFormValues& form) {
             form.MonthPosition, form.DayPosition, form.Year};
 }
 
-BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset zone) {
+BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset) {
     BirthData birth;
     birth.Name = form.Name;
     birth.Month = static_cast<std::int16_t>(form.MonthPosition + 1LL);
@@ -51,8 +53,6 @@ BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset zone) {
     birth.Year = static_cast<std::int16_t>(form.Year);
     birth.Hour = static_cast<std::int16_t>(form.Hour);
     birth.Minute = static_cast<std::int16_t>(form.Minute);
-    birth.ZoneHoursMagnitude = static_cast<std::int16_t>(std::abs(zone.Hours));
-    birth.ZoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(zone.Minutes));
     // Validation has accepted these texts as whole numbers.
     birth.LongitudeDegrees = ParseWholeNumber(form.LongitudeDegrees).value_or(0);
     birth.LongitudeMinutes = ParseWholeNumber(form.LongitudeMinutes).value_or(0);
@@ -64,15 +64,23 @@ BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset zone) {
     return birth;
 }
 
+std::optional<ZoneOffset> ChosenOffset(const BirthFormValues& form) {
+    if (form.ExactOffset) return form.ExactOffset;
+    if (form.LocalMeanTime) return LocalMeanTimeOffset(BirthDataOf(form, {}));
+    return Zone_Calculation(form.ZoneIndex);
+}
+
 ReadingSession::Outcome ReadingSession::Read(const BirthFormValues& form) {
     Outcome outcome;
     outcome.Validation = ValidateBirthData(TextsOf(form));
     if (!outcome.Validation.Ok) return outcome;
 
     // With no row selected the last reading's zone is used again.
-    if (const auto zone = Zone_Calculation(form.ZoneIndex)) {
+    if (const auto zone = ChosenOffset(form)) {
         zone_ = zone;
-        zoneIndex_ = form.ZoneIndex;
+        const bool exact = form.LocalMeanTime || form.ExactOffset;
+        zoneIndex_ = exact ? -1 : form.ZoneIndex;
+        localMeanTime_ = form.LocalMeanTime;
     }
     const ZoneOffset zone = zone_.value_or(ZoneOffset{});
 

@@ -23,7 +23,8 @@ struct GalacticReading {
     double SunLongitude = 0.0;
     double MoonLongitude = 0.0;
     double AscendantLongitude = 0.0;
-    CivilDateTime UniversalTime;
+    CivilDateTime UniversalTime;       // to the second when the offset has seconds
+    int UtcOffsetSecondsEast = 0;      // the clock's offset the reading used, daylight saving included
 };
 
 // From the birth date alone; only whether the year list position is at most 99 matters.
@@ -42,12 +43,20 @@ struct BirthFormValues {
     int Year = kFirstYear;       // the selected year's text
     int Hour = 0, Minute = 0;    // the selected hour and minute texts
     int ZoneIndex = 29;          // -1 when nothing is selected
+    // Instead of a zone row: the birthplace's local mean time (from the longitude above), or an exact
+    // offset (a typed one, or one a births file gave). A row is then not used. With both, the offset is
+    // the local mean time already worked out from a longitude finer than the form's arc-minutes.
+    bool LocalMeanTime = false;
+    std::optional<ZoneOffset> ExactOffset;
     bool IsEast = true, IsSouth = false, IsDaylightSaving = false;
 };
 
 BirthFormTexts TextsOf(const BirthFormValues& form);
-// The birth details of validated form values, with the zone row's offset.
+// The birth details of validated form values (the zone enters the reading, not the birth details).
 BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset zone);
+// The offset a reading of validated form values takes when it names one (an exact offset or local mean
+// time), else the zone row's; nothing when neither is chosen.
+std::optional<ZoneOffset> ChosenOffset(const BirthFormValues& form);
 
 // The little state that lives between readings: the last zone offset (reused when no zone row is
 // selected) and the last reading.
@@ -62,13 +71,18 @@ public:
 
     const std::optional<GalacticReading>& LastReading() const { return last_; }
     const BirthData& LastBirthData() const { return birth_; }
-    // The zone row the last reading used (the last selected row when none was selected), or -1.
+    // The zone row the last reading used (the last selected row when none was selected), or -1 when it
+    // used an exact offset or local mean time.
     int LastZoneIndex() const { return zoneIndex_; }
+    // The offset the last reading used, and whether it was the birthplace's local mean time.
+    ZoneOffset LastZone() const { return zone_.value_or(ZoneOffset{}); }
+    bool LastWasLocalMeanTime() const { return localMeanTime_; }
 
 private:
     std::optional<ZoneOffset> zone_;  // unset until a row has been read; then counts as 0 h 0 min
     BirthData birth_;
     int zoneIndex_ = -1;
+    bool localMeanTime_ = false;
     std::optional<GalacticReading> last_;
 };
 

@@ -1,8 +1,5 @@
 #include "reading/zone_rows.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "reading/time_zones.h"
 #include "reading/zone_regions.h"
 
@@ -23,20 +20,6 @@ std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbr
     if (byAbbreviation) return byAbbreviation;
     if (const auto regional = RegionalZoneRow(countryCode, {}, zoneId, secondsEast, daylightKind)) return regional;
     return byKind ? byKind : any;
-}
-
-std::string UtcOffsetText(int secondsEast) {
-    const int magnitude = std::abs(secondsEast);
-    const int hours = magnitude / 3600, minutes = magnitude / 60 % 60, seconds = magnitude % 60;
-    const char sign = secondsEast < 0 ? '-' : '+';
-    char text[32];
-    if (seconds != 0)
-        std::snprintf(text, sizeof text, "UTC%c%d:%02d:%02d", sign, hours, minutes, seconds);
-    else if (minutes != 0)
-        std::snprintf(text, sizeof text, "UTC%c%d:%02d", sign, hours, minutes);
-    else
-        std::snprintf(text, sizeof text, "UTC%c%d", sign, hours);
-    return text;
 }
 
 }  // namespace quorvane

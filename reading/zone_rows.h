@@ -1,9 +1,8 @@
 #pragma once
-// Which row of the zone list stands for a clock offset, and how an offset is written for people.
-// Shared by the zone suggestion (from the tz database) and the births files (from the file's own zone).
+// Which row of the zone list stands for a clock offset. Shared by the zone suggestion (from the tz
+// database) and the births files (from the file's own zone); offsets as text are in reading/utc_offset.h.
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace quorvane {
@@ -13,8 +12,5 @@ namespace quorvane {
 // when no row has the offset.
 std::optional<int> RowWithOffset(int secondsEast, std::string_view preferredAbbreviation, bool daylightKind,
                                  std::string_view zoneId, std::string_view countryCode = {});
-
-// "UTC+5:30" for 19800 seconds, "UTC-0:25:21" for -1521, "UTC+1" for 3600.
-std::string UtcOffsetText(int secondsEast);
 
 }  // namespace quorvane

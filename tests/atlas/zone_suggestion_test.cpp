@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QTimeZone>
+
 #include "engine/time_scales.h"
+#include "reading/reading_driver.h"
 #include "reading/time_zones.h"
 
 namespace quorvane {
@@ -82,19 +86,23 @@ TEST(SuggestZone, OffsetWithoutItsAbbreviationTakesAStandardRow) {
     ExpectSuggestion({"Australia/Adelaide", {1990, 1, 10, 12, 0}, 5, false, {1990, 1, 10, 1, 30}});
 }
 
-TEST(SuggestZone, OffsetsNoRowHasAreNotExact) {
+TEST(SuggestZone, OffsetsNoRowHasAreTakenExactlyNeverTheNearestRow) {
     const ZoneSuggestion kolkata = SuggestZone("Asia/Kolkata", {1901, 1, 1, 12, 0}, "Kolkata");
     ASSERT_TRUE(kolkata.Known);
-    EXPECT_FALSE(kolkata.Exact);
+    EXPECT_FALSE(kolkata.Exact) << "no row has it";
+    EXPECT_EQ(kolkata.Row, -1);
+    EXPECT_FALSE(kolkata.LocalMeanTime) << "Madras time, the database's own standard then";
     EXPECT_EQ(kolkata.OffsetText, "UTC+5:21:10");
-    EXPECT_EQ(kolkata.Row, 34);
+    ASSERT_TRUE(kolkata.ExactOffset);
+    EXPECT_EQ(-kolkata.ExactOffset->TotalSecondsWest(), 5 * 3600 + 21 * 60 + 10);
     EXPECT_EQ(kolkata.Description,
-              "Kolkata on 1 Jan 1901 12:00: UTC+5:21:10, standard time; no zone in the list has this offset, "
-              "the nearest is Indian Time, IST, +5.3");
+              "Kolkata on 1 Jan 1901 12:00: UTC+5:21:10, standard time; no zone in the list has this offset, so it "
+              "is used exactly");
 
     const ZoneSuggestion kathmandu = SuggestZone("Asia/Kathmandu", {1990, 1, 1, 12, 0}, "Kathmandu");
-    EXPECT_FALSE(kathmandu.Exact);
     EXPECT_EQ(kathmandu.OffsetText, "UTC+5:45");
+    EXPECT_EQ(kathmandu.ExactOffset, (ZoneOffset{-5, -45, 0}));
+    EXPECT_EQ(SuggestedSecondsEast(kathmandu), 20700);
 }
 
 TEST(SuggestZone, UnknownZone) {
@@ -180,6 +188,94 @@ TEST(SuggestZone, TheRowOfThePlacesRegion) {
         EXPECT_EQ(s.DaylightSaving, c.Tick);
         EXPECT_EQ(RowOffsetSeconds(s.Row) + (s.DaylightSaving ? 3600 : 0), s.OffsetSeconds) << "the clock's own offset";
     }
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// Places and dates whose clocks showed offsets no row has, each checked against the time-zone database:
+// the suggestion's offset is the one the database gives at the resulting Universal Time (local mean time
+// is the birthplace's own and is checked against its longitude instead).
+TEST(SuggestZone, ExactOffsetsOfPlacesAndDates) {
+    struct Place {
+        const char* Zone;
+        const char* Name;
+        double Longitude;
+        CivilDateTime Local;
+        const char* Offset;
+        bool LocalMeanTime;
+        CivilDateTime Universal;
+    };
+    const Place places[] = {
+        {"Asia/Kathmandu", "Kathmandu", 85.3206, {1990, 5, 1, 10, 0}, "UTC+5:45", false, {1990, 5, 1, 4, 15, 0}},
+        {"America/Caracas", "Caracas", -66.8792, {2010, 6, 1, 12, 0}, "UTC-4:30", false, {2010, 6, 1, 16, 30, 0}},
+        {"Europe/Amsterdam", "Amsterdam", 4.8897, {1925, 6, 1, 12, 0}, "UTC+0:19:32", false, {1925, 6, 1, 11, 40, 28}},
+        {"Europe/Dublin", "Dublin", -6.2489, {1910, 6, 1, 12, 0}, "UTC-0:25:21", false, {1910, 6, 1, 12, 25, 21}},
+        {"Africa/Monrovia", "Monrovia", -10.7969, {1950, 6, 1, 12, 0}, "UTC-0:44:30", false, {1950, 6, 1, 12, 44, 30}},
+        {"America/Guyana", "Georgetown", -58.1553, {1930, 1, 1, 12, 0}, "UTC-3:45", false, {1930, 1, 1, 15, 45, 0}},
+        // Local mean time: Pokhara's own meridian (83 deg 59 min E), not Kathmandu's.
+        {"Asia/Kathmandu", "Pokhara", 83.9856, {1905, 6, 1, 12, 0}, "UTC+5:35:56", true, {1905, 6, 1, 6, 24, 4}},
+        {"Asia/Kathmandu", "Kathmandu", 85.3206, {1910, 1, 1, 12, 0}, "UTC+5:41:16", true, {1910, 1, 1, 6, 18, 44}},
+    };
+    for (const Place& p : places) {
+        SCOPED_TRACE(std::string(p.Name) + " " + std::to_string(p.Local.Year));
+        const ZoneSuggestion s = SuggestZone(p.Zone, p.Local, p.Name, p.Longitude);
+        ASSERT_TRUE(s.Known);
+        EXPECT_EQ(s.Row, -1) << "never the nearest row";
+        ASSERT_TRUE(s.ExactOffset);
+        EXPECT_EQ(s.OffsetText, p.Offset);
+        EXPECT_EQ(s.LocalMeanTime, p.LocalMeanTime);
+        EXPECT_FALSE(s.DaylightSaving);
+        BirthData birth;
+        birth.Year = static_cast<std::int16_t>(p.Local.Year);
+        birth.Month = static_cast<std::int16_t>(p.Local.Month);
+        birth.Day = static_cast<std::int16_t>(p.Local.Day);
+        birth.Hour = static_cast<std::int16_t>(p.Local.Hour);
+        birth.Minute = static_cast<std::int16_t>(p.Local.Minute);
+        const CivilDateTime ut = UniversalDateTime(birth, *s.ExactOffset);
+        EXPECT_EQ(ut, p.Universal);
+        const QDateTime instant(QDate(ut.Year, ut.Month, ut.Day), QTime(ut.Hour, ut.Minute, ut.Second), QTimeZone::utc());
+        const QTimeZone zone(p.Zone);
+        if (p.LocalMeanTime) {
+            EXPECT_EQ(zone.abbreviation(instant), QStringLiteral("LMT"));
+            EXPECT_NE(s.Description.find("local mean time of the birthplace"), std::string::npos) << s.Description;
+        } else {
+            EXPECT_EQ(zone.offsetFromUtc(instant), SuggestedSecondsEast(s)) << "the database's offset at that instant";
+        }
+    }
+    // Without the birthplace's longitude the database's own mean time is all there is.
+    const ZoneSuggestion noLongitude = SuggestZone("Asia/Kathmandu", {1905, 6, 1, 12, 0}, "Pokhara");
+    EXPECT_FALSE(noLongitude.LocalMeanTime);
+    EXPECT_EQ(noLongitude.OffsetText, "UTC+5:41:16");
+}
+
+// Kathmandu on 1 May 1990 at 10:00: with Nepal's +5:45 the Ascendant is a quarter of an hour's worth (about
+// 3 degrees) behind where India's +5:30 puts it.
+TEST(SuggestZone, KathmanduAscendantWithTheClocksOwnOffset) {
+    const ZoneSuggestion s = SuggestZone("Asia/Kathmandu", {1990, 5, 1, 10, 0}, "Kathmandu", 85.3206);
+    BirthFormValues form;
+    form.Name = "ASHA";
+    form.LatitudeDegrees = "27";
+    form.LatitudeMinutes = "42";
+    form.LongitudeDegrees = "85";
+    form.LongitudeMinutes = "19";
+    form.IsEast = true;
+    form.MonthPosition = 4;
+    form.Year = 1990;
+    form.YearPosition = 89;
+    form.Hour = 10;
+    form.ExactOffset = s.ExactOffset;
+    ReadingSession session;
+    const auto nepal = session.Read(form).Reading;
+    ASSERT_TRUE(nepal);
+    EXPECT_NEAR(nepal->AscendantLongitude, 108.7, 0.1);
+    EXPECT_EQ(nepal->UniversalTime, (CivilDateTime{1990, 5, 1, 4, 15, 0}));
+    form.ExactOffset.reset();
+    form.ZoneIndex = 34;  // Indian Time, the nearest row
+    EXPECT_NEAR(session.Read(form).Reading->AscendantLongitude, 111.9, 0.1);
 }
 
 }  // namespace

@@ -91,3 +91,48 @@ TEST(Births, HugeLinesAndBinaryDoNotHang) {
     EXPECT_FALSE(LooksLikeAaf(binary));
     EXPECT_TRUE(ReadAaf(binary).Births.empty());
 }
+
+TEST(Births, ExactOffsetsAndLocalMeanTimeGoThroughCsvAndBack) {
+    // Nepal's +5:45 and Dublin mean time (-0:25:21) have no row; Pokhara 1905 kept its own mean time. A
+    // record whose zone the file does not give cannot go into CSV.
+    const std::string file =
+        "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
+        "#A93:Hoek,Jan,m,1.6.1910,12:00,Dublin,IRL\n#B93:*,53n20,6w15,0hw25:21,0\n"
+        "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,0he00,L\n"
+        "#A93:Nobody,Known,m,1.6.1905,12:00,X,NEP\n#B93:*,28n14,83e59,*,0\n";
+    const Book aaf = ReadAaf(file);
+    ASSERT_EQ(aaf.Births.size(), 4u);
+    const std::string csv = WriteCsv(aaf);
+    EXPECT_EQ(csv,
+              "name,date,time,zone,dst,lat,lon\n"
+              "Sita Shrestha,1990-04-04,06:15,+05:45,0,27N42,85E19\n"
+              "Jan Hoek,1910-06-01,12:00,-00:25:21,0,53N20,6W15\n"
+              "Hari Rana,1905-06-01,12:00,LMT,0,28N14,83E59\n");
+    Book back = ReadCsv(csv);
+    ASSERT_EQ(back.Births.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Birth& was = aaf.Births[i];
+        const Birth& is = back.Births[i];
+        EXPECT_TRUE(is.Error.empty()) << is.Error;
+        EXPECT_TRUE(SameBirth(was, is)) << i;
+        EXPECT_EQ(is.Clock, was.Clock) << i;
+        EXPECT_EQ(is.StandardOffset.TotalSecondsWest(), was.StandardOffset.TotalSecondsWest()) << i;
+    }
+    EXPECT_EQ(back.Births[2].Clock, ClockKind::LocalMeanTime);
+    EXPECT_EQ(back.Births[2].StandardOffset.TotalSecondsWest(), -(83 * 60 + 59) * 4);
+    // And into AAF again: the same zone fields, local mean time marked as such.
+    for (Birth& birth : back.Births) birth.Lines.clear();
+    const std::string again = WriteAaf(back);
+    EXPECT_NE(again.find("27n42,85e19,5he45,0"), std::string::npos) << again;
+    EXPECT_NE(again.find("53n20,6w15,0hw25:21,0"), std::string::npos) << again;
+    EXPECT_NE(again.find("#QCLOCK:LMT"), std::string::npos) << again;
+    const Book reread = ReadAaf(again);
+    ASSERT_EQ(reread.Births.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(reread.Births[i].Clock, aaf.Births[i].Clock) << i;
+        EXPECT_EQ(reread.Births[i].StandardOffset.TotalSecondsWest(), aaf.Births[i].StandardOffset.TotalSecondsWest()) << i;
+    }
+    // The zone column's refusal names what it takes.
+    EXPECT_EQ(ReadCsv("A,1990-04-04,06:15,5:45,0,27N42,85E19\n").Births[0].Error,
+              "the zone \"5:45\" is not a row number 0 to 70, an offset such as +05:45 or -00:25:21, or LMT");
+}

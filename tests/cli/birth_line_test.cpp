@@ -72,9 +72,10 @@ TEST(CliReading, JsonOfOneReading) {
     const auto r = ReadCsvBirth("asha,1985-06-15,07:30,29,0,40N42,74W00");
     ASSERT_TRUE(std::holds_alternative<NamedReading>(r)) << ErrorOf(r);
     const auto j = nlohmann::json::parse(FormatJson(std::get<NamedReading>(r), false));
-    EXPECT_EQ(j.size(), 13u);
+    EXPECT_EQ(j.size(), 14u);
     EXPECT_EQ(j["name"], "ASHA");
     EXPECT_EQ(j["universalTime"], "1985-06-15T07:30Z");
+    EXPECT_EQ(j["utcOffset"], "+00:00");
     EXPECT_EQ(j["sunDegree"], 84);
     EXPECT_EQ(j["moonDegree"], 48);
     EXPECT_EQ(j["ascendantDegree"], 50);
@@ -109,6 +110,39 @@ TEST(CliReading, DaylightSavingAndEastZones) {
     EXPECT_EQ(ut("A,1985-03-10,10:00,12,0,40N25,3W42"), "1985-03-10T07:00Z");
     EXPECT_EQ(ut("A,1985-03-10,10:00,29,1,51N30,0E00"), "1985-03-10T09:00Z");
     EXPECT_EQ(ut("A,1999-12-31,23:30,54,0,34N03,118W15"), "2000-01-01T07:30Z");
+}
+
+TEST(CliReading, TheZoneColumnTakesAnOffsetOrLocalMeanTime) {
+    auto reading = [](std::string_view line) {
+        const auto r = ReadCsvBirth(line);
+        EXPECT_TRUE(std::holds_alternative<NamedReading>(r)) << line << ": " << ErrorOf(r);
+        return std::holds_alternative<NamedReading>(r) ? std::get<NamedReading>(r) : NamedReading{};
+    };
+    const NamedReading nepal = reading("A,1990-05-01,10:00,+05:45,0,27N42,85E19");
+    EXPECT_EQ(FormatIsoMinute(nepal.Reading.UniversalTime), "1990-05-01T04:15Z");
+    EXPECT_EQ(nepal.ZoneIndex, -1);
+    EXPECT_EQ(nepal.Reading.Degrees.Ascendant, 108);
+    const NamedReading dublin = reading("A,1910-06-01,12:00,-00:25:21,0,53N20,6W15");
+    const auto j = nlohmann::json::parse(FormatJson(dublin, false));
+    EXPECT_EQ(j["universalTime"], "1910-06-01T12:25:21Z");
+    EXPECT_EQ(j["utcOffset"], "-00:25:21");
+    // Local mean time from the longitude; daylight saving moves it an hour like any zone.
+    const NamedReading amsterdam = reading("A,1925-06-01,12:00,lmt,1,52N22,4E53");
+    EXPECT_TRUE(amsterdam.LocalMeanTime);
+    EXPECT_EQ(FormatIsoMinute(amsterdam.Reading.UniversalTime), "1925-06-01T10:40:28Z");
+    EXPECT_NE(FormatText(amsterdam).find("Born 1925-06-01T10:40:28Z (Universal Time), local mean time of the birthplace, "
+                                         "UTC offset +01:19:32 (daylight saving)\n"),
+              std::string::npos);
+    // A row, and the same offset written out, are one reading; only the text naming the zone differs.
+    const NamedReading row = reading("A,1985-06-15,07:30,34,0,40N42,74W00");
+    const NamedReading typed = reading("A,1985-06-15,07:30,+05:30,0,40N42,74W00");
+    EXPECT_EQ(row.Reading.AscendantLongitude, typed.Reading.AscendantLongitude);
+    EXPECT_EQ(row.Reading.MoonLongitude, typed.Reading.MoonLongitude);
+    EXPECT_EQ(row.Reading.SunLongitude, typed.Reading.SunLongitude);
+    EXPECT_NE(FormatText(row).find("zone Indian Time, IST, +5.3\nUTC offset: +05:30\n"), std::string::npos);
+    for (const char* bad : {"A,1990-05-01,10:00,05:45,0,27N42,85E19", "A,1990-05-01,10:00,+15:30,0,27N42,85E19",
+                            "A,1990-05-01,10:00,+5:7,0,27N42,85E19", "A,1990-05-01,10:00,LMTX,0,27N42,85E19"})
+        EXPECT_NE(ErrorOf(ReadCsvBirth(bad)).find("zone: expected a row number 0 to 70"), std::string::npos) << bad;
 }
 
 TEST(CliJson, EscapesWhatItWrites) {
@@ -161,9 +195,29 @@ TEST(CliBatchNames, AafRecordsReadLikeTheirCsvLines) {
     fromAaf.erase("name");
     fromCsv.erase("name");
     EXPECT_EQ(fromAaf, fromCsv);
+    // An offset no row has is read exactly, as the same CSV line with the offset is.
     const auto nepal = ReadFileBirth(book.Births[1]);
-    ASSERT_TRUE(std::holds_alternative<std::string>(nepal));
-    EXPECT_NE(std::get<std::string>(nepal).find("UTC+5:45"), std::string::npos);
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(nepal)) << std::get<std::string>(nepal);
+    EXPECT_EQ(std::get<NamedReading>(nepal).ZoneIndex, -1);
+    EXPECT_EQ(std::get<NamedReading>(nepal).Reading.UtcOffsetSecondsEast, 5 * 3600 + 45 * 60);
+    const auto nepalCsv = ReadCsvBirth("X,1990-04-04,06:15,+05:45,0,27N42,85E19");
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(nepalCsv));
+    auto nepalFromAaf = nlohmann::json::parse(FormatJson(std::get<NamedReading>(nepal), false));
+    auto nepalFromCsv = nlohmann::json::parse(FormatJson(std::get<NamedReading>(nepalCsv), false));
+    nepalFromAaf.erase("name");
+    nepalFromCsv.erase("name");
+    EXPECT_EQ(nepalFromAaf, nepalFromCsv);
+    // Local mean time from the file: the birthplace's own, to the second of arc of its longitude.
+    const births::Book lmt = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59:30,0he00,L\n");
+    const auto pokhara = ReadFileBirth(lmt.Births.at(0));
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(pokhara)) << std::get<std::string>(pokhara);
+    EXPECT_TRUE(std::get<NamedReading>(pokhara).LocalMeanTime);
+    EXPECT_EQ(std::get<NamedReading>(pokhara).Reading.UtcOffsetSecondsEast, (83 * 3600 + 59 * 60 + 30) / 15);
+    // A record that gives no zone is still refused, naming why.
+    const births::Book unknown = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+    const auto refused = ReadFileBirth(unknown.Births.at(0));
+    ASSERT_TRUE(std::holds_alternative<std::string>(refused));
+    EXPECT_EQ(std::get<std::string>(refused), "The file does not give the zone; choose a row");
 }
 
 }  // namespace

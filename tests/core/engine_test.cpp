@@ -5,6 +5,7 @@
 #include "common/angles.h"
 #include "engine/moon.h"
 #include "engine/sun_ascendant.h"
+#include "reading/time_zones.h"
 
 namespace quorvane {
 namespace {
@@ -124,6 +125,35 @@ TEST(UniversalDateTime, CalendarRollsOver) {
     EXPECT_EQ(UniversalDateTime(b, {0, 0}), (CivilDateTime{1990, 7, 13, 23, 30}));
     b = Birth(1985, 3, 10, 10, 0);
     EXPECT_EQ(UniversalDateTime(b, {-3, 0}), (CivilDateTime{1985, 3, 10, 7, 0}));
+}
+
+TEST(UniversalDateTime, ExactOffsetsToTheSecond) {
+    // Amsterdam mean time, +0:19:32: eleven hours, forty minutes and twenty-eight seconds.
+    BirthData b = Birth(1925, 6, 1, 12, 0);
+    EXPECT_EQ(UniversalDateTime(b, ZoneOffset::FromSecondsWest(-1172)), (CivilDateTime{1925, 6, 1, 11, 40, 28}));
+    // Dublin mean time, -0:25:21, across midnight and the year end.
+    b = Birth(1910, 12, 31, 23, 59);
+    EXPECT_EQ(UniversalDateTime(b, ZoneOffset::FromSecondsWest(1521)), (CivilDateTime{1911, 1, 1, 0, 24, 21}));
+    // Fifteen hours east with daylight saving, back over a day boundary.
+    b = Birth(2000, 3, 1, 0, 0);
+    b.IsDaylightSaving = true;
+    EXPECT_EQ(UniversalDateTime(b, ZoneOffset::FromSecondsWest(-15 * 3600)), (CivilDateTime{2000, 2, 29, 8, 0}));
+}
+
+TEST(BirthMoment, ExactOffsetMovesTheInstantByItsSeconds) {
+    BirthData b = Birth(1990, 5, 1, 10, 0);
+    const BirthMoment row = ComputeBirthMoment(b, {-5, -30});
+    const BirthMoment nepal = ComputeBirthMoment(b, ZoneOffset::FromSecondsWest(-(5 * 3600 + 45 * 60)));
+    EXPECT_DOUBLE_EQ(row.UniversalHours - nepal.UniversalHours, 0.25);
+    const BirthMoment monrovia = ComputeBirthMoment(b, ZoneOffset::FromSecondsWest(2670));  // -0:44:30
+    EXPECT_DOUBLE_EQ(monrovia.UniversalHours, 10 + 2670 / 3600.0);
+    // A row and the same offset given to the second are the same instant, bit for bit.
+    for (int r = 0; r < kTimeZoneCount; ++r) {
+        const ZoneOffset zone = *Zone_Calculation(r);
+        const ZoneOffset exact = ZoneOffset::FromSecondsWest(zone.TotalSecondsWest());
+        EXPECT_EQ(ComputeBirthMoment(b, zone).JulianDate, ComputeBirthMoment(b, exact).JulianDate) << r;
+        EXPECT_EQ(ComputeLongitudes(b, zone).Sun, ComputeLongitudes(b, exact).Sun) << r;
+    }
 }
 
 // The worked example of the lunar series' source (Meeus, "Astronomical Algorithms"): 1992 April 12, 0h TD,

@@ -6,6 +6,7 @@
 
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 
 namespace quorvane {
 namespace {
@@ -237,17 +238,85 @@ TEST(ReadingSession, NameSecondsAndPlaceTextsDoNotMatter) {
     EXPECT_EQ(session.LastBirthData().Name, "  SOMEONE ELSE ") << "kept as typed";
 }
 
-TEST(ReadingSession, ZoneMagnitudesAndReuseWithoutSelection) {
+TEST(ReadingSession, ZoneReusedWithoutSelection) {
     ReadingSession session;
     BirthFormValues f = Form();
     f.ZoneIndex = 34;
     f.IsEast = true;
     ASSERT_TRUE(session.Read(f).Reading);
-    EXPECT_EQ(session.LastBirthData().ZoneHoursMagnitude, 5);
-    EXPECT_EQ(session.LastBirthData().ZoneMinutesMagnitude, 30);
     EXPECT_EQ(session.LastReading()->UniversalTime, (CivilDateTime{1985, 6, 15, 2, 0}));
+    EXPECT_EQ(session.LastReading()->UtcOffsetSecondsEast, 19800);
     f.ZoneIndex = -1;  // nothing selected: the last zone again
     EXPECT_EQ(session.Read(f).Reading->UniversalTime, (CivilDateTime{1985, 6, 15, 2, 0}));
+    EXPECT_EQ(session.LastZoneIndex(), 34);
+}
+
+TEST(ReadingSession, ExactOffsetAndLocalMeanTimeInsteadOfARow) {
+    ReadingSession session;
+    BirthFormValues f = Form();
+    f.ZoneIndex = 34;  // the row is not used once an offset is chosen
+    f.ExactOffset = ParseUtcOffset("+05:45");
+    const auto nepal = session.Read(f).Reading;
+    ASSERT_TRUE(nepal);
+    EXPECT_EQ(nepal->UniversalTime, (CivilDateTime{1985, 6, 15, 1, 45}));
+    EXPECT_EQ(nepal->UtcOffsetSecondsEast, 20700);
+    EXPECT_EQ(session.LastZoneIndex(), -1);
+    EXPECT_FALSE(session.LastWasLocalMeanTime());
+
+    f.ExactOffset.reset();
+    f.LocalMeanTime = true;
+    f.LongitudeDegrees = "4";
+    f.LongitudeMinutes = "53";
+    f.IsEast = true;
+    f.IsDaylightSaving = true;  // one hour ahead of the mean time, as with any zone
+    const auto amsterdam = session.Read(f).Reading;
+    ASSERT_TRUE(amsterdam);
+    EXPECT_EQ(amsterdam->UniversalTime, (CivilDateTime{1985, 6, 15, 6, 10, 28}));
+    EXPECT_EQ(amsterdam->UtcOffsetSecondsEast, 1172 + 3600);
+    EXPECT_TRUE(session.LastWasLocalMeanTime());
+    EXPECT_EQ(session.LastZone(), ZoneOffset::FromSecondsWest(-1172));
+
+    // Back to a row: the reading is the row's, bit for bit, as if no offset had ever been chosen.
+    f.LocalMeanTime = false;
+    f.IsDaylightSaving = false;
+    ReadingSession fresh;
+    const auto again = session.Read(f).Reading;
+    const auto first = fresh.Read(f).Reading;
+    EXPECT_EQ(session.LastZoneIndex(), 34);
+    EXPECT_EQ(again->AscendantLongitude, first->AscendantLongitude);
+    EXPECT_EQ(again->MoonLongitude, first->MoonLongitude);
+}
+
+TEST(UtcOffsetText, ReadAndWritten) {
+    EXPECT_EQ(ParseUtcOffset("+05:45"), ZoneOffset::FromSecondsWest(-20700));
+    EXPECT_EQ(ParseUtcOffset("-00:25:21"), ZoneOffset::FromSecondsWest(1521));
+    EXPECT_EQ(ParseUtcOffset(" UTC+5:30 "), (ZoneOffset{-5, -30, 0}));
+    EXPECT_EQ(ParseUtcOffset("\xE2\x88\x92" "04:30"), (ZoneOffset{4, 30, 0}));
+    EXPECT_EQ(ParseUtcOffset("+15"), (ZoneOffset{-15, 0, 0}));
+    EXPECT_EQ(ParseUtcOffset("-00:00"), ZoneOffset{});
+    for (const char* bad : {"", "05:45", "+", "+5:7", "+05:60", "+05:45:60", "+15:00:01", "+16:00", "+05:45x", "+05:45:",
+                            "+123", "34", "LMT", "+05.75"})
+        EXPECT_FALSE(ParseUtcOffset(bad)) << bad;
+    EXPECT_EQ(FormatUtcOffset(20700), "+05:45");
+    EXPECT_EQ(FormatUtcOffset(-1521), "-00:25:21");
+    EXPECT_EQ(FormatUtcOffset(0), "+00:00");
+    EXPECT_EQ(FormatUtcOffset(ZoneOffset{5, 0, 0}), "-05:00");
+    for (int seconds = -ZoneOffset::kMaxSeconds; seconds <= ZoneOffset::kMaxSeconds; seconds += 997)
+        EXPECT_EQ(-ParseUtcOffset(FormatUtcOffset(seconds))->TotalSecondsWest(), seconds);
+}
+
+TEST(LocalMeanTime, FourMinutesOfClockPerDegree) {
+    EXPECT_EQ(LocalMeanTimeOffset(4.8897), ZoneOffset::FromSecondsWest(-1172)) << "Amsterdam, 4 deg 53 min E";
+    EXPECT_EQ(LocalMeanTimeOffset(-6.2603), ZoneOffset::FromSecondsWest(1504)) << "Dublin to the arc-minute, 6 deg 16 min W";
+    EXPECT_EQ(LocalMeanTimeOffset(0.0), ZoneOffset{});
+    EXPECT_EQ(-LocalMeanTimeOffset(180.0).TotalSecondsWest(), 12 * 3600);
+    BirthData b;
+    b.LongitudeDegrees = 83;
+    b.LongitudeMinutes = 59;
+    b.IsEast = true;
+    EXPECT_EQ(FormatUtcOffset(LocalMeanTimeOffset(b)), "+05:35:56");
+    b.IsEast = false;
+    EXPECT_EQ(FormatUtcOffset(LocalMeanTimeOffset(b)), "-05:35:56");
 }
 
 TEST(ReadingSession, FailedValidationKeepsTheLastReading) {

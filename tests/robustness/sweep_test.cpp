@@ -10,6 +10,7 @@
 #include "galactic/galactic_signs.h"
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
+#include "reading/utc_offset.h"
 
 namespace quorvane {
 namespace {
@@ -173,6 +174,112 @@ TEST(SweepTest, EveryZoneRowHemisphereAndDaylightSaving) {
     }
     EXPECT_EQ(faults, 0);
     EXPECT_GT(readings, 3200 * kTimeZoneCount * 2 * 4);
+}
+
+// Exact offsets to the second, all the way to fifteen hours either side, and local mean time, through the
+// form's path on every 13th day: whole readings, and the Universal Time to the second.
+TEST(SweepTest, ExactOffsetsToTheSecondAndLocalMeanTime) {
+    int faults = 0, readings = 0;
+    const sys_days first = year_month_day{std::chrono::year{kFirstYear}, January, 1d};
+    const sys_days last = year_month_day{std::chrono::year{kLastYear}, December, 31d};
+    int sample = 0;
+    for (sys_days day = first; day <= last; day += days{13}, ++sample) {
+        const year_month_day ymd{day};
+        BirthFormValues form;
+        form.Name = "ASHA";
+        form.Year = int(ymd.year());
+        form.YearPosition = form.Year - kFirstYear;
+        form.MonthPosition = static_cast<int>(unsigned(ymd.month())) - 1;
+        form.DayPosition = static_cast<int>(unsigned(ymd.day())) - 1;
+        form.Hour = (sample * 7) % 24;
+        form.Minute = (sample * 31) % 60;
+        form.LatitudeDegrees = std::to_string((sample * 7) % 90);
+        form.LatitudeMinutes = std::to_string((sample * 11) % 60);
+        const int longitudeDegrees = (sample * 13) % 180, longitudeMinutes = (sample * 3) % 60;
+        form.LongitudeDegrees = std::to_string(longitudeDegrees);
+        form.LongitudeMinutes = std::to_string(longitudeMinutes);
+        form.IsSouth = sample % 2 == 1;
+        form.IsEast = sample % 3 != 0;
+        form.IsDaylightSaving = sample % 5 == 0;
+        // Seconds east: every remainder of a minute, over the whole range and its two ends.
+        const int span = 2 * ZoneOffset::kMaxSeconds + 1;
+        const int offsets[] = {(sample * 7919) % span - ZoneOffset::kMaxSeconds, ZoneOffset::kMaxSeconds,
+                               -ZoneOffset::kMaxSeconds};
+        for (int choice = 0; choice < 4; ++choice) {
+            form.LocalMeanTime = choice == 3;
+            int secondsEast = 0;
+            if (form.LocalMeanTime) {
+                form.ExactOffset.reset();
+                secondsEast = (longitudeDegrees * 60 + longitudeMinutes) * 4 * (form.IsEast ? 1 : -1);
+            } else {
+                secondsEast = offsets[choice];
+                form.ExactOffset = ParseUtcOffset(FormatUtcOffset(secondsEast));
+            }
+            ReadingSession session;
+            const ReadingSession::Outcome outcome = session.Read(form);
+            ++readings;
+            std::string fault;
+            if (!outcome.Reading) {
+                fault = "a valid birth was refused";
+            } else {
+                const GalacticReading& r = *outcome.Reading;
+                fault = Fault(r);
+                const long long local = LocalMinutes(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour,
+                                                     form.Minute) * 60;
+                const long long expected = local - secondsEast - (form.IsDaylightSaving ? 3600 : 0);
+                const long long actual = UniversalMinutes({r.UniversalTime.Year, r.UniversalTime.Month, r.UniversalTime.Day,
+                                                           r.UniversalTime.Hour, r.UniversalTime.Minute}) * 60 +
+                                         r.UniversalTime.Second;
+                if (fault.empty() && (r.UniversalTime.Second < 0 || r.UniversalTime.Second > 59 || actual != expected))
+                    fault = "Universal time is not the clock time moved by the offset to the second";
+                if (fault.empty() && r.UtcOffsetSecondsEast != secondsEast + (form.IsDaylightSaving ? 3600 : 0))
+                    fault = "the offset stated is not the one used";
+            }
+            if (!fault.empty() && ++faults <= kMaxReported)
+                ADD_FAILURE() << fault << " for offset " << FormatUtcOffset(secondsEast) << " on " << form.Year << " month position "
+                              << form.MonthPosition << " day position " << form.DayPosition << ' ' << form.Hour << ':'
+                              << form.Minute;
+        }
+    }
+    EXPECT_EQ(faults, 0);
+    EXPECT_GT(readings, 16000);
+}
+
+// A zone row and the same offset given exactly are one reading, bit for bit: choosing an exact offset
+// never changes what a row gives.
+TEST(SweepTest, EveryRowAsAnExactOffsetIsTheSameReading) {
+    int faults = 0;
+    for (int year = kFirstYear; year <= kLastYear; year += 3) {
+        BirthFormValues form;
+        form.Name = "ASHA";
+        form.Year = year;
+        form.YearPosition = year - kFirstYear;
+        form.MonthPosition = year % 12;
+        form.DayPosition = year % 28;
+        form.Hour = year % 24;
+        form.Minute = (year * 7) % 60;
+        form.LatitudeDegrees = std::to_string(year % 90);
+        form.LongitudeDegrees = std::to_string(year % 180);
+        form.IsEast = year % 2 == 0;
+        for (int zone = 0; zone < kTimeZoneCount; ++zone)
+            for (bool dst : {false, true}) {
+                form.IsDaylightSaving = dst;
+                form.ZoneIndex = zone;
+                form.ExactOffset.reset();
+                const GalacticReading byRow = *ReadingSession().Read(form).Reading;
+                form.ExactOffset = ParseUtcOffset(FormatUtcOffset(RowOffsetSeconds(zone)));
+                form.ZoneIndex = -1;
+                const GalacticReading exact = *ReadingSession().Read(form).Reading;
+                const bool same = byRow.SunLongitude == exact.SunLongitude && byRow.MoonLongitude == exact.MoonLongitude &&
+                                  byRow.AscendantLongitude == exact.AscendantLongitude &&
+                                  byRow.UniversalTime == exact.UniversalTime &&
+                                  byRow.UtcOffsetSecondsEast == exact.UtcOffsetSecondsEast;
+                if (!same && ++faults <= kMaxReported)
+                    ADD_FAILURE() << "row " << zone << (dst ? " with" : " without") << " daylight saving in " << year
+                                  << " differs from its offset given exactly";
+            }
+    }
+    EXPECT_EQ(faults, 0);
 }
 
 // Daylight saving only moves the clock by one hour: the same instant without it gives the same reading.

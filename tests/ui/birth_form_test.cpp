@@ -13,6 +13,7 @@
 
 #include "ui/atlas/zone_suggestion_line.h"
 #include "reading/time_zones.h"
+#include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
 #include "ui/widgets/small_widgets.h"
 #include "common/version.h"
@@ -81,7 +82,12 @@ private slots:
         }
         QCOMPARE(Child<QComboBox>(form.get(), "cboMonth")->itemText(8), QStringLiteral("September"));
         auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
-        QCOMPARE(zones->count(), 71);
+        // The 71 rows, then local mean time and a typed offset.
+        QCOMPARE(zones->count(), 73);
+        QCOMPARE(zones->itemText(70), QStringLiteral("Yukon War Time,YWT,-8.0"));
+        QCOMPARE(zones->itemText(71), QStringLiteral("Local mean time of the birthplace"));
+        QCOMPARE(zones->itemText(72), QStringLiteral("Other offset (\u00B1hh:mm[:ss])\u2026"));
+        QVERIFY(!Child<QLineEdit>(form.get(), "txtZoneOffset")->isVisible());
         QVERIFY(!zones->isEditable());
         QCOMPARE(zones->currentIndex(), 29);
         QCOMPARE(zones->currentText(), QStringLiteral("Greenwich Mean Time,GMT,0.0"));
@@ -368,6 +374,138 @@ private slots:
         const auto outcome = t->shell.Session().Read(form->CollectBirthForm());
         QVERIFY(outcome.Reading);
         QCOMPARE(outcome.Reading->UniversalTime.Hour * 60 + outcome.Reading->UniversalTime.Minute, 7 * 60 + 30);
+    }
+
+    // An offset typed to the second, or the birthplace's local mean time, instead of a row: the field beside
+    // the list takes it, an unreadable one stops the reading with the way to write it.
+    void exactOffsetAndLocalMeanTimeAfterTheRows() {
+        FillValidBirth();  // 18N31 73E51
+        Pick(form.get(), "cboYear", QStringLiteral("1990"));
+        Pick(form.get(), "cboMonth", QStringLiteral("May"));
+        Pick(form.get(), "cboHH", QStringLiteral("10"));
+        auto* offset = Child<QLineEdit>(form.get(), "txtZoneOffset");
+        Pick(form.get(), "cmbTimeZone", QStringLiteral("Other offset (\u00B1hh:mm[:ss])\u2026"));
+        QVERIFY(offset->isVisible());
+        QVERIFY(!offset->isReadOnly());
+        QCOMPARE(offset->accessibleName(), QStringLiteral("UTC offset"));
+        QVERIFY(offset->accessibleDescription().contains(QStringLiteral("+05:45")));
+        // Tab goes from the list to the field.
+        QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->nextInFocusChain(), offset);
+
+        Type(form.get(), "txtZoneOffset", QStringLiteral("+5:7"));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(!form->ReadingForm());
+        QCOMPARE(Messages().size(), 1);
+        QVERIFY(Messages()[0].Text.startsWith(QStringLiteral("Please enter the offset from Universal Time as +hh:mm")));
+        QCOMPARE(Focused(), offset);
+
+        offset->clear();
+        Type(form.get(), "txtZoneOffset", QStringLiteral("-00:25:21"));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm());
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1990, 5, 1, 10, 25, 21}));
+        auto* instant = Child<QLabel>(form->ReadingForm(), "lblInstant");
+        QVERIFY(instant->isVisible());
+        QVERIFY2(instant->text().contains(QStringLiteral("Universal Time used: 1990-05-01 10:25:21")), qPrintable(instant->text()));
+        QVERIFY(instant->text().contains(QStringLiteral("UTC offset used: -00:25:21")));
+        QCOMPARE(form->ReadingForm()->height(), 537 + instant->height() + form->ReadingForm()->menuBar()->sizeHint().height());
+        QVERIFY(report::ReadingPlainText(form->ReadingForm()->Document()).contains(QStringLiteral("UTC offset used: -00:25:21\n")));
+        form->ReadingForm()->close();
+
+        // Local mean time: worked out from the longitude as it is typed, shown read-only.
+        Pick(form.get(), "cmbTimeZone", QStringLiteral("Local mean time of the birthplace"));
+        QVERIFY(!offset->isHidden());
+        QVERIFY(offset->isReadOnly());
+        QCOMPARE(offset->text(), QStringLiteral("+04:55:24"));  // 73 deg 51 min E
+        Child<QLineEdit>(form.get(), "txtLonM")->setText(QStringLiteral("53"));
+        QCOMPARE(offset->text(), QStringLiteral("+04:55:32"));
+        Child<QLineEdit>(form.get(), "txtLonD")->setText(QStringLiteral("4"));
+        QCOMPARE(offset->text(), QStringLiteral("+00:19:32"));
+        const BirthFormValues values = form->CollectBirthForm();
+        QVERIFY(values.LocalMeanTime);
+        QCOMPARE(values.ZoneIndex, -1);
+        const auto reading = t->shell.Session().Read(values).Reading;
+        QCOMPARE(reading->UniversalTime, (CivilDateTime{1990, 5, 1, 9, 40, 28}));
+
+        // Back to a row: the field goes, and the reading is the row's.
+        Pick(form.get(), "cmbTimeZone", QStringLiteral("Indian Time, IST, +5.3"));
+        QVERIFY(offset->isHidden());
+        QCOMPARE(form->CollectBirthForm().ZoneIndex, 34);
+        QVERIFY(!form->CollectBirthForm().ExactOffset && !form->CollectBirthForm().LocalMeanTime);
+    }
+
+    // Apply chooses the exact offset, or local mean time, wherever no row has the clock's offset; each
+    // checked against the time-zone database's own offset at that date.
+    void applyChoosesTheExactOffsetWhereNoRowHasIt() {
+        const struct {
+            const char* City;
+            const char* Zone;
+            double Latitude, Longitude;
+            const char *Year, *Month;
+            const char* Offset;  // in the field after Apply; empty: local mean time
+            CivilDateTime Universal;
+        } places[] = {
+            {"Kathmandu", "Asia/Kathmandu", 27.7017, 85.3206, "1990", "May", "+05:45", {1990, 5, 1, 4, 15, 0}},
+            {"Caracas", "America/Caracas", 10.4880, -66.8792, "2010", "June", "-04:30", {2010, 6, 1, 14, 30, 0}},
+            {"Amsterdam", "Europe/Amsterdam", 52.3740, 4.8897, "1925", "June", "+00:19:32", {1925, 6, 1, 9, 40, 28}},
+            {"Dublin", "Europe/Dublin", 53.3331, -6.2489, "1910", "June", "-00:25:21", {1910, 6, 1, 10, 25, 21}},
+            {"Monrovia", "Africa/Monrovia", 6.3005, -10.7969, "1950", "June", "-00:44:30", {1950, 6, 1, 10, 44, 30}},
+            {"Pokhara", "Asia/Kathmandu", 28.2096, 83.9856, "1905", "June", "", {1905, 6, 1, 4, 24, 4}},
+        };
+        auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
+        auto* offset = Child<QLineEdit>(form.get(), "txtZoneOffset");
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        Pick(form.get(), "cboHH", QStringLiteral("10"));
+        for (const auto& p : places) {
+            Pick(form.get(), "cboYear", QLatin1String(p.Year));
+            Pick(form.get(), "cboMonth", QLatin1String(p.Month));
+            Place place;
+            place.City = p.City;
+            place.Country = "Here";
+            place.Latitude = p.Latitude;
+            place.Longitude = p.Longitude;
+            place.TimeZoneId = p.Zone;
+            t->pick = {PlacePick::Outcome::Use, place};
+            for (const char* field : {"txtMCity", "txtMState", "txtMCountry"}) Child<QLineEdit>(form.get(), field)->setText(QStringLiteral("x"));
+            QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+            auto* line = Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion");
+            auto* apply = line->findChild<QPushButton*>();
+            QVERIFY2(apply->isEnabled(), p.City);
+            QTest::mouseClick(apply, Qt::LeftButton);
+            QVERIFY2(!apply->isEnabled(), p.City);
+            QVERIFY(!Child<QCheckBox>(form.get(), "chkDST")->isChecked());
+            if (*p.Offset) {
+                QCOMPARE(zones->currentIndex(), 72);
+                QCOMPARE(offset->text(), QLatin1String(p.Offset));
+            } else {
+                QCOMPARE(zones->currentIndex(), 71);
+                QVERIFY2(line->text().contains(QStringLiteral("local mean time of the birthplace")), qPrintable(line->text()));
+            }
+            const auto reading = t->shell.Session().Read(form->CollectBirthForm()).Reading;
+            QVERIFY(reading);
+            QCOMPARE(reading->UniversalTime, p.Universal);
+        }
+
+        // Kathmandu with India's row chosen after all: the reading says the clock there showed +05:45.
+        Pick(form.get(), "cboYear", QStringLiteral("1990"));
+        Pick(form.get(), "cboMonth", QStringLiteral("May"));
+        Place kathmandu;
+        kathmandu.City = "Kathmandu";
+        kathmandu.Country = "Nepal";
+        kathmandu.Latitude = 27.7017;
+        kathmandu.Longitude = 85.3206;
+        kathmandu.TimeZoneId = "Asia/Kathmandu";
+        t->pick = {PlacePick::Outcome::Use, kathmandu};
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+        zones->setCurrentIndex(34);
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm());
+        const QString copied = report::ReadingPlainText(form->ReadingForm()->Document());
+        QVERIFY2(copied.contains(QStringLiteral("Time zone: Indian Time, IST, +5.3\n")), qPrintable(copied));
+        QVERIFY(copied.contains(QStringLiteral("UTC offset used: +05:30\n")));
+        QVERIFY(copied.contains(QStringLiteral("Note: the clock there showed +05:45 (Kathmandu on 1 May 1990 10:00: UTC+5:45, "
+                                               "standard time), but this reading uses +05:30 as chosen")));
+        QVERIFY(Child<QLabel>(form->ReadingForm(), "lblInstant")->text().contains(QStringLiteral("Note: the clock there showed +05:45")));
     }
 
     void atlasWebSearchAndCancel() {

@@ -470,29 +470,48 @@ private slots:
         QVERIFY(!QFile::exists(SettingsPath()));
     }
 
-    void anOffsetWithoutRowIsShownAndTheReadingRefused() {
+    void anOffsetWithoutRowIsTakenExactly() {
         OpenFile("nepal.aaf", "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n");
         Window()->ChooseCurrent();
         QCOMPARE(Text("txtName"), QStringLiteral("Sita Shrestha"));
         auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
-        QCOMPARE(zones->currentIndex(), -1);
-        QVERIFY(zones->toolTip().contains(QStringLiteral("UTC+5:45")));
+        QCOMPARE(zones->currentIndex(), 72);  // the typed offset, after the 71 rows
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtZoneOffset")->text(), QStringLiteral("+05:45"));
+        QVERIFY(zones->toolTip().isEmpty());
         QVERIFY(Child<QLabel>(Window(), "birthsNote")->text().contains(QStringLiteral("UTC+5:45")));
 
         Child<QPushButton>(form.get(), "cmdRashi")->click();
-        QVERIFY(!form->ReadingForm());
-        QCOMPARE(t->messages.shown.size(), 1);
-        QVERIFY(t->messages.shown[0].Text.contains(QStringLiteral("UTC+5:45")));
+        QVERIFY(form->ReadingForm());
+        QVERIFY(t->messages.shown.isEmpty());
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1990, 4, 4, 0, 30, 0}));
+        form->ReadingForm()->close();
 
-        // Saved without a row, the file keeps the offset it had.
+        // Saved, the file keeps the offset it had.
         Trigger(form.get(), "mnuSaveToBirths");
         QVERIFY(ReadAll(PathOf("nepal.aaf")).contains("5he45"));
 
-        zones->setCurrentIndex(34);  // the user picks a row
-        QVERIFY(zones->toolTip().isEmpty());
+        zones->setCurrentIndex(34);  // the user picks a row instead
+        Child<QPushButton>(form.get(), "cmdRashi")->click();
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1990, 4, 4, 0, 45, 0}));
+    }
+
+    void aBirthInLocalMeanTimeTakesTheBirthplacesOwn() {
+        OpenFile("lmt.aaf", "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,L\n");
+        Window()->ChooseCurrent();
+        QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->currentIndex(), 71);
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtZoneOffset")->text(), QStringLiteral("+05:35:56"));
         Child<QPushButton>(form.get(), "cmdRashi")->click();
         QVERIFY(form->ReadingForm());
-        QCOMPARE(t->messages.shown.size(), 1);
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1905, 6, 1, 6, 24, 4}));
+        QVERIFY(Child<QLabel>(Window(), "birthsNote")->text().startsWith(QStringLiteral("local mean time")));
+    }
+
+    void aBirthWhoseFileGivesNoZoneAsksForARow() {
+        OpenFile("unknown.aaf", "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+        Window()->ChooseCurrent();
+        auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
+        QCOMPARE(zones->currentIndex(), -1);
+        QCOMPARE(zones->toolTip(), QStringLiteral("The file does not give the zone; choose a row"));
     }
 
     void aCsvBookIsSavedAsCsvAndAafAsCsvSaysWhatItLeavesOut() {
@@ -504,15 +523,18 @@ private slots:
         Trigger(form.get(), "mnuSaveToBirths");
         QCOMPARE(ReadAll(path), QByteArray("name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:45,34,0,18N31,73E51\n"));
 
-        // An AAF book written as CSV: the birth without a zone row cannot go, and the user is told.
-        OpenFile("nepal.aaf", QByteArray(kThreeBirths) + "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n");
+        // An AAF book written as CSV: a birth no row has goes with its exact offset; one whose file gives no
+        // zone cannot go, and the user is told.
+        OpenFile("nepal.aaf", QByteArray(kThreeBirths) + "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
+                                                         "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
         chooser.paths << PathOf("out.csv");
         Trigger(form.get(), "mnuSaveBirthsAs");
         QCOMPARE(t->messages.shown.size(), 1);
-        QVERIFY(t->messages.shown[0].Text.startsWith(QStringLiteral("1 of the births have no zone row")));
+        QVERIFY(t->messages.shown[0].Text.startsWith(QStringLiteral("1 of the births give no zone")));
         const QByteArray csv = ReadAll(PathOf("out.csv"));
-        QCOMPARE(csv.count('\n'), 4);
-        QVERIFY(!csv.contains("Shrestha"));
+        QCOMPARE(csv.count('\n'), 5);
+        QVERIFY(csv.contains("Sita Shrestha,1990-04-04,06:15,+05:45,0,27N42,85E19\n"));
+        QVERIFY(!csv.contains("Rana"));
         QCOMPARE(Book().File()->Path, PathOf("out.csv"));
     }
 

@@ -10,6 +10,7 @@
 #include "reading/time_zones.h"
 #include "ui/a11y/accessibility.h"
 #include "ui/widgets/language.h"
+#include "reading/utc_offset.h"
 
 namespace quorvane {
 
@@ -28,14 +29,19 @@ ZoneSuggestionLine::ZoneSuggestionLine(QWidget* parent) : QWidget(parent) {
     layout->addWidget(label_, 1);
     layout->addWidget(apply_);
     connect(apply_, &QPushButton::clicked, this, [this] {
-        if (suggestion_ && suggestion_->Known) emit ApplyRequested(suggestion_->Row, suggestion_->DaylightSaving);
+        if (!suggestion_ || !suggestion_->Known) return;
+        if (suggestion_->ExactOffset)
+            emit ApplyOffsetRequested(SuggestedSecondsEast(*suggestion_), suggestion_->LocalMeanTime);
+        else
+            emit ApplyRequested(suggestion_->Row, suggestion_->DaylightSaving);
     });
     setVisible(false);
 }
 
-void ZoneSuggestionLine::SetPlace(const QString& placeName, const QString& timeZoneId) {
+void ZoneSuggestionLine::SetPlace(const QString& placeName, const QString& timeZoneId, std::optional<double> longitude) {
     placeName_ = placeName;
     zoneId_ = timeZoneId;
+    longitude_ = longitude;
     Refresh();
 }
 
@@ -44,9 +50,11 @@ void ZoneSuggestionLine::SetLocalTime(int year, int month, int day, int hour, in
     Refresh();
 }
 
-void ZoneSuggestionLine::SetCurrentZone(int row, bool daylightSaving) {
+void ZoneSuggestionLine::SetCurrentZone(int row, bool daylightSaving, int secondsEast, bool localMeanTime) {
     currentRow_ = row;
     currentDst_ = daylightSaving;
+    currentSecondsEast_ = secondsEast;
+    currentLocalMeanTime_ = localMeanTime;
     Refresh();
 }
 
@@ -61,7 +69,8 @@ QString ZoneSuggestionLine::TranslatedDescription() const {
     line = line.arg(placeName_, when, QString::fromStdString(s.OffsetText));
     if (s.Repeated) line += tr(" (this clock time came twice as clocks went back; the first is taken)");
     else if (s.Skipped) line += tr(" (no such clock time: clocks went forward past it)");
-    if (!s.Exact) line += tr("; no zone in the list has this offset, the nearest is %1").arg(UiZoneRow(s.Row));
+    if (s.LocalMeanTime) line += tr(" (local mean time of the birthplace)");
+    else if (!s.Exact) line += tr("; no zone in the list has this offset, so it is used exactly");
     return line;
 }
 
@@ -72,19 +81,28 @@ void ZoneSuggestionLine::Refresh() {
         setVisible(false);
         return;
     }
-    suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString());
+    suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString(), longitude_);
     QString line = UiTranslated() ? TranslatedDescription() : QString::fromStdString(suggestion_->Description);
     if (suggestion_->Known && suggestion_->Exact) {
         const auto& row = TimeZoneTable()[static_cast<std::size_t>(suggestion_->Row)];
         line += QStringLiteral(" \u2192 ") + (UiTranslated() ? UiZoneRow(suggestion_->Row) : QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size())));
         if (suggestion_->DaylightSaving) line += tr(" with Daylight Saving Time");
+    } else if (suggestion_->Known && suggestion_->ExactOffset) {
+        line += QStringLiteral(" \u2192 ") +
+                (suggestion_->LocalMeanTime
+                     ? tr("Local mean time of the birthplace")
+                     : tr("Other offset %1").arg(QString::fromStdString(FormatUtcOffset(SuggestedSecondsEast(*suggestion_)))));
     }
     const bool changed = line != label_->text() || isHidden();
     label_->setText(line);
     label_->setAccessibleDescription(line);
     // Apply says what it applies.
     apply_->setAccessibleDescription(line);
-    const bool differs = suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
+    const bool differs =
+        suggestion_->ExactOffset
+            ? currentRow_ >= 0 || currentDst_ || currentSecondsEast_ != SuggestedSecondsEast(*suggestion_) ||
+                  currentLocalMeanTime_ != suggestion_->LocalMeanTime
+            : suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
     apply_->setEnabled(suggestion_->Known && differs);
     setVisible(true);
     // Announced as it appears or changes, without moving the focus from the field being filled in.

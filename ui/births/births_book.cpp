@@ -245,10 +245,10 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
     if (window_) window_->ShowTitle(DisplayName());
     if (format == BirthsFormat::Csv) {
         const auto left = std::count_if(file_->Book.Births.begin(), file_->Book.Births.end(), [](const births::Birth& b) {
-            return !b.Error.empty() || b.ZoneRow < 0;
+            return !b.Error.empty() || (b.ZoneRow < 0 && !births::HasExactOffset(b));
         });
         if (left > 0)
-            messages_.ShowMessage(tr("%1 of the births have no zone row or could not be read; CSV cannot hold "
+            messages_.ShowMessage(tr("%1 of the births give no zone or could not be read; CSV cannot hold "
                                   "them and they were left out of %2. Save as AAF to keep them.")
                                    .arg(left)
                                    .arg(DisplayName()),
@@ -338,7 +338,12 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
     births::Birth birth;
     const bool fromFile = file_ && formEntry_ >= 0 && formEntryName_ == form.Name;
     if (fromFile) birth = file_->Book.Births[static_cast<std::size_t>(formEntry_)];  // keeps its other chunks
-    if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
+    // Local mean time or a typed offset: kept as the birth's offset, without a row.
+    if (const auto exact = form.LocalMeanTime || form.ExactOffset ? ChosenOffset(form) : std::nullopt) {
+        birth.ZoneRow = -1;
+        birth.StandardOffset = *exact;
+        birth.Note.clear();
+    } else if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
         messages_.ShowMessage(tr("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
         return std::nullopt;
     }

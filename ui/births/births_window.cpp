@@ -208,7 +208,13 @@ void BirthsWindow::ShowCount() {
 void BirthsWindow::ShowNote() {
     const int index = CurrentBookIndex();
     const BirthsFile* file = book_.File();
-    const QString note = index >= 0 && file ? ReadingRefusalText(file->Book.Births[static_cast<std::size_t>(index)]) : QString();
+    QString note;
+    if (index >= 0 && file) {
+        // A birth no row has is read with its exact offset or local mean time: its note says which; any
+        // other birth without a row says why it cannot be read.
+        const births::Birth& birth = file->Book.Births[static_cast<std::size_t>(index)];
+        note = births::HasExactOffset(birth) ? ToQString(birth.Note) : ReadingRefusalText(birth);
+    }
     note_->setText(note);
     note_->setVisible(!note.isEmpty());
 }

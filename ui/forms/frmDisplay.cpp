@@ -113,12 +113,38 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
             if (signs[i] && image.Key == ToQString(signs[i]->Name)) frames[i].Picture->setPixmap(image.Picture);
 
     NameValuesForAssistiveTechnology();
+    ShowInstant();
     if (birthForm_) birthForm_->hide();
     // The reading is what is heard first: the Sun frame's sign, with its caption.
     ui->lblGalacticSunSign->setFocus(Qt::OtherFocusReason);
     show();
     raise();
     activateWindow();
+}
+
+void frmDisplay::ShowInstant() {
+    constexpr int kHeight = 537;
+    const bool wanted = doc_.ZoneIndex < 0 || !doc_.ClockNote.empty();
+    if (!lblInstant_ && !wanted) return;
+    if (!lblInstant_) {
+        lblInstant_ = new QLabel(ui->centralwidget);
+        lblInstant_->setObjectName(QStringLiteral("lblInstant"));
+        lblInstant_->setWordWrap(true);
+        lblInstant_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        lblInstant_->setAccessibleName(QStringLiteral("Birth instant used"));
+        lblInstant_->setStyleSheet(QStringLiteral("QLabel { color: white; background: black; padding: 2px 8px; }"));
+    }
+    QStringList lines;
+    for (const QString& line : report::BirthDetailLines(doc_))
+        if (line.startsWith(QLatin1String("Time zone: ")) || line.startsWith(QLatin1String("Universal Time used: ")) ||
+            line.startsWith(QLatin1String("UTC offset used: ")) || line.startsWith(QLatin1String("Note: ")))
+            lines << line;
+    lblInstant_->setText(lines.join(QStringLiteral(" \u00B7 ")));
+    const int band = wanted ? lblInstant_->heightForWidth(770) : 0;
+    lblInstant_->setGeometry(0, kHeight, 770, band);
+    lblInstant_->setVisible(wanted);
+    ui->centralwidget->setFixedSize(770, kHeight + band);
+    setFixedSize(770, kHeight + band + ui->menubar->sizeHint().height());
 }
 
 void frmDisplay::AddOutputCommands() {

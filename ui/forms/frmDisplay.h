@@ -10,6 +10,8 @@
 
 namespace Ui { class frmDisplay; }
 
+class QLabel;
+
 namespace quorvane {
 
 class SignPictures;
@@ -75,6 +77,10 @@ private:
     report::ReadingDocument doc_;
     QPointer<WheelWindow> wheel_;
     QPushButton* cmdWheel_ = nullptr;  // beside Back in the bottom strip
+    // Under the bottom strip, only for a reading made with an exact offset or local mean time, or whose
+    // zone disagreed with the atlas place's clock: the instant and offset used, and that note.
+    QLabel* lblInstant_ = nullptr;
+    void ShowInstant();
 };
 
 }  // namespace quorvane

@@ -14,6 +14,8 @@
 #include "ui/births/births_book.h"
 #include "ui/births/births_window.h"
 #include "ui/forms/frmDisplay.h"
+#include "ui/forms/zone_offset_entry.h"
+#include "reading/utc_offset.h"
 #include "ui/style/look.h"
 #include "ui/widgets/language.h"
 #include "ui_frmMain.h"
@@ -81,6 +83,7 @@ frmMain::frmMain(WindowServices& services)
     ConnectSharedCommands(*ui);
     NameControlsForAssistiveTechnology();
     Form_Load();
+    SetupZoneOffsetEntry();
     AddBirthsCommands();
 }
 
@@ -145,6 +148,13 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     if (birth.ZoneRow >= 0) {
         ui->cmbTimeZone->setCurrentIndex(birth.ZoneRow);
         ShowZoneRefusal({});
+    } else if (births::HasExactOffset(birth)) {
+        // No row has the file's offset: it is taken exactly, or as the birthplace's local mean time.
+        if (birth.Clock == births::ClockKind::LocalMeanTime)
+            offsetEntry_->ChooseLocalMeanTime();
+        else
+            offsetEntry_->ChooseOffset(-birth.StandardOffset.TotalSecondsWest());
+        ShowZoneRefusal({});
     } else {
         ui->cmbTimeZone->setCurrentIndex(-1);
         ShowZoneRefusal(ReadingRefusalText(birth));
@@ -190,6 +200,7 @@ BirthFormValues frmMain::CollectBirthForm() const {
     form.IsEast = ui->optLong_0->isChecked();
     form.IsSouth = ui->optLat_1->isChecked();
     form.IsDaylightSaving = ui->chkDST->isChecked();
+    if (offsetEntry_) offsetEntry_->Fill(form);
     return form;
 }
 
@@ -213,6 +224,12 @@ void frmMain::cmdRashi_Click() {
         ui->cmbTimeZone->setFocus(Qt::OtherFocusReason);
         return;
     }
+    // An offset that cannot be read is never replaced by another one.
+    if (offsetEntry_->Unreadable() && ValidateBirthData(TextsOf(form)).Ok) {
+        services_.ShowMessage(ZoneOffsetEntry::UnreadableMessage(), MessageIcon::Error, this);
+        offsetEntry_->Field()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const ReadingSession::Outcome outcome = services_.Session().Read(form);
     if (!outcome.Validation.Ok) {
         services_.ShowMessage(outcome.Validation.Message, this);
@@ -230,9 +247,12 @@ void frmMain::ShowReading(const GalacticReading& reading) {
         // Back unloads the reading form; the next reading loads a fresh one.
         connect(display_, &frmDisplay::Unloaded, this, [this] { display_ = nullptr; });
     }
-    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading};
-    if (!atlasPlace_.Description.empty() && atlasPlace_.Fields == CoordinateFields())
+    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading, false, {}};
+    doc.LocalMeanTime = services_.Session().LastWasLocalMeanTime();
+    if (!atlasPlace_.Description.empty() && atlasPlace_.Fields == CoordinateFields()) {
         doc.Place = atlasPlace_.Description;
+        doc.ClockNote = ClockNote(reading);
+    }
     display_->ShowReading(doc, IMGSymbol);
 }
 
@@ -273,7 +293,42 @@ void frmMain::UsePlace(const Place& place) {
     (lon.Hemisphere == 'W' ? ui->optLong_1 : ui->optLong_0)->setChecked(true);
     atlasPlace_ = {DescribePlace(place), CoordinateFields()};
     // The place's zone is only remembered: the zone list and the box change when the user applies it.
-    zoneLine_->SetPlace(QString::fromStdString(place.City), QString::fromStdString(place.TimeZoneId));
+    zoneLine_->SetPlace(QString::fromStdString(place.City), QString::fromStdString(place.TimeZoneId), place.Longitude);
+}
+
+std::string frmMain::ClockNote(const GalacticReading& reading) const {
+    const auto& s = zoneLine_->suggestion();
+    if (!s || !s->Known || SuggestedSecondsEast(*s) == reading.UtcOffsetSecondsEast) return {};
+    return "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(*s)) + " (" +
+           s->Description.substr(0, s->Description.find(';')) + "), but this reading uses " +
+           FormatUtcOffset(reading.UtcOffsetSecondsEast) + " as chosen";
+}
+
+void frmMain::SetupZoneOffsetEntry() {
+    // In the zone box, left of the daylight-saving box, above the list it belongs to.
+    const QRect dst = ui->chkDST->geometry(), list = ui->cmbTimeZone->geometry();
+    offsetEntry_ = new ZoneOffsetEntry(ui->cmbTimeZone, ui->fraZone,
+                                       QRect(list.x(), dst.y(), dst.x() - list.x() - 6, list.height()));
+    const auto showMeanTime = [this] {
+        const BirthFormValues form = CollectBirthForm();
+        const bool readable = ParseWholeNumber(form.LongitudeDegrees) && ParseWholeNumber(form.LongitudeMinutes);
+        offsetEntry_->ShowLocalMeanTime(readable ? std::optional(LocalMeanTimeOffset(BirthDataOf(form, {})))
+                                                 : std::nullopt);
+        if (form.LocalMeanTime) UpdateZoneSuggestion();
+    };
+    for (QLineEdit* field : {ui->txtLonD, ui->txtLonM}) connect(field, &QLineEdit::textChanged, this, showMeanTime);
+    connect(ui->optLong_0, &QRadioButton::toggled, this, showMeanTime);
+    connect(offsetEntry_, &ZoneOffsetEntry::changed, this, &frmMain::UpdateZoneSuggestion);
+    showMeanTime();
+    connect(zoneLine_, &ZoneSuggestionLine::ApplyOffsetRequested, this, [this](int secondsEast, bool localMeanTime) {
+        if (localMeanTime)
+            offsetEntry_->ChooseLocalMeanTime();
+        else
+            offsetEntry_->ChooseOffset(secondsEast);
+        ui->chkDST->setChecked(false);
+    });
+    // Right after the list in Tab order, before the suggestion's Apply.
+    setTabOrder(ui->cmbTimeZone, offsetEntry_->Field());
 }
 
 QStringList frmMain::CoordinateFields() const {
@@ -299,7 +354,9 @@ void frmMain::SetupZoneSuggestion() {
 void frmMain::UpdateZoneSuggestion() {
     const BirthFormValues form = CollectBirthForm();
     zoneLine_->SetLocalTime(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour, form.Minute);
-    zoneLine_->SetCurrentZone(form.ZoneIndex, form.IsDaylightSaving);
+    const std::optional<ZoneOffset> chosen = ChosenOffset(form);
+    zoneLine_->SetCurrentZone(form.ZoneIndex, form.IsDaylightSaving,
+                              chosen ? SecondsEastInForce(*chosen, form.IsDaylightSaving) : 0, form.LocalMeanTime);
 }
 
 void frmMain::SetZoneBand(bool open) {

@@ -22,6 +22,7 @@ class BirthsBook;
 class frmDisplay;
 class WindowServices;
 class ZoneSuggestionLine;
+class ZoneOffsetEntry;
 struct Place;
 
 class frmMain : public WorkingForm, public BirthForm {
@@ -36,8 +37,8 @@ public:
     const SignPictures& Pictures() const { return IMGSymbol; }
 
     PlaceTexts PlaceFields() const override;
-    // Puts a birth of the births book on the form. A birth whose offset no zone row has leaves the
-    // zone list empty, and the reading is refused until a row is chosen.
+    // Puts a birth of the births book on the form. A birth whose offset no zone row has gets that exact
+    // offset, or local mean time, from the entries after the rows.
     void ShowBirth(const births::Birth& birth) override;
     QWidget* FormWindow() override { return this; }
     BirthsBook& Births() const { return *births_; }
@@ -70,6 +71,10 @@ private:
     void UsePlace(const Place& place);
     void SetupZoneSuggestion();
     void UpdateZoneSuggestion();
+    // Local mean time and a typed offset after the zone rows.
+    void SetupZoneOffsetEntry();
+    // A plain sentence when the atlas place's clock showed another offset than the reading used.
+    std::string ClockNote(const GalacticReading& reading) const;
     // Opens (or closes) a band under the zone box for the suggestion line, moving what lies below.
     void SetZoneBand(bool open);
     // Names, buddies and the focus mark for screen readers and keyboard users.
@@ -83,6 +88,7 @@ private:
     SignPictures IMGSymbol;
     QPointer<frmDisplay> display_;
     ZoneSuggestionLine* zoneLine_ = nullptr;
+    ZoneOffsetEntry* offsetEntry_ = nullptr;
     // The birthplace last taken from the atlas, with the coordinate fields it filled in: it goes into the
     // report only while those fields still hold what it put there.
     struct AtlasPlace {

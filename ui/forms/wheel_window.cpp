@@ -9,6 +9,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <cmath>
 
 #include "common/version.h"
@@ -112,6 +115,19 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     legend->setTextInteractionFlags(Qt::TextSelectableByMouse);
     legend->setAccessibleName(tr("Degrees the frames read"));
 
+    // The instant the positions are for: the Universal Time and the offset used, and any note on the zone.
+    QStringList instantLines;
+    const auto prefix = [](const char* line) { return QCoreApplication::translate("Report", line).section(QStringLiteral("%1"), 0, 0); };
+    const QString prefixes[] = {prefix("Universal Time used: %1"), prefix("UTC offset used: %1"), prefix("Note: %1")};
+    for (const QString& line : report::BirthDetailLines(doc))
+        if (std::any_of(std::begin(prefixes), std::end(prefixes), [&](const QString& p) { return line.startsWith(p); }))
+            instantLines << line;
+    auto* instant = new QLabel(instantLines.join(u'\n'), this);
+    instant->setObjectName(QStringLiteral("lblInstant"));
+    instant->setWordWrap(true);
+    instant->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    instant->setAccessibleName(tr("Birth instant used"));
+
     auto* save = new QPushButton(tr("&Save Picture…"), this);
     save->setObjectName(QStringLiteral("cmdSavePicture"));
     connect(save, &QPushButton::clicked, this, &WheelWindow::SavePictureRequested);
@@ -123,6 +139,7 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     side->addWidget(heading);
     side->addWidget(positions_, 1);
     side->addWidget(legend);
+    side->addWidget(instant);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
