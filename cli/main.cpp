@@ -236,6 +236,7 @@ int main(int argc, char** argv) {
                    "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
     ReportOptions reportOptions;
     AddReportOptions(app, reportOptions);
+    app.footer("Places: the atlas is built from GeoNames data (https://www.geonames.org/), CC BY 4.0.");
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
 
     try {
