@@ -6,7 +6,7 @@
 #include <QMainWindow>
 
 #include "common/version.h"
-#include "ui/first_paint.h"
+#include "app/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -12,11 +12,11 @@
 
 #include <random>
 
-#include "ui/BirthsWindow.h"
-#include "ui/app_shell.h"
-#include "ui/births_book.h"
-#include "ui/births_list_model.h"
-#include "ui/frmMain.h"
+#include "ui/births/births_window.h"
+#include "app/app_shell.h"
+#include "ui/births/births_book.h"
+#include "ui/births/births_list_model.h"
+#include "ui/forms/frmMain.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/app_shell.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
+#include "app/app_shell.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/forms/frmMain.h"
 
 namespace quorvane {
 

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "atlas/ui/place_finder_dialog.h"
+#include "ui/atlas/place_finder_dialog.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

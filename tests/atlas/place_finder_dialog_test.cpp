@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "atlas/ui/place_finder_dialog.h"
-#include "atlas/ui/zone_suggestion_line.h"
+#include "ui/atlas/place_finder_dialog.h"
+#include "ui/atlas/zone_suggestion_line.h"
 
 using quorvane::Atlas;
 using quorvane::Place;

@@ -13,9 +13,9 @@
 
 #include <cstdio>
 
-#include "ui/app_shell.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
+#include "app/app_shell.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/forms/frmMain.h"
 
 namespace quorvane {
 namespace {

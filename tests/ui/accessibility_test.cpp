@@ -12,15 +12,15 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "atlas/ui/place_finder_dialog.h"
-#include "ui/frmAbout.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
-#include "ui/accessibility.h"
-#include "ui/small_widgets.h"
-#include "ui/wheel_window.h"
-#include "ui/BirthsWindow.h"
-#include "ui/births_book.h"
+#include "ui/atlas/place_finder_dialog.h"
+#include "ui/forms/frmAbout.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/forms/frmMain.h"
+#include "ui/a11y/accessibility.h"
+#include "ui/widgets/small_widgets.h"
+#include "ui/forms/wheel_window.h"
+#include "ui/births/births_window.h"
+#include "ui/births/births_book.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;

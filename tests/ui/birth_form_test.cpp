@@ -11,10 +11,10 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
-#include "atlas/ui/zone_suggestion_line.h"
+#include "ui/atlas/zone_suggestion_line.h"
 #include "reading/time_zones.h"
-#include "ui/frmMain.h"
-#include "ui/small_widgets.h"
+#include "ui/forms/frmMain.h"
+#include "ui/widgets/small_widgets.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;

@@ -14,12 +14,12 @@
 #include <QTreeView>
 #include <QUndoStack>
 
-#include "ui/BirthsWindow.h"
-#include "ui/births_book.h"
-#include "ui/births_list_model.h"
-#include "ui/births_questions.h"
-#include "ui/file_chooser.h"
-#include "ui/frmDisplay.h"
+#include "ui/births/births_window.h"
+#include "ui/births/births_book.h"
+#include "ui/births/births_list_model.h"
+#include "ui/births/births_questions.h"
+#include "ui/seams/file_chooser.h"
+#include "ui/forms/frmDisplay.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;

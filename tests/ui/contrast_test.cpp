@@ -21,10 +21,10 @@
 #include <cmath>
 #include <map>
 
-#include "atlas/ui/place_finder_dialog.h"
-#include "ui/frmAbout.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
+#include "ui/atlas/place_finder_dialog.h"
+#include "ui/forms/frmAbout.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/forms/frmMain.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;

@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "ui/single_instance.h"
+#include "app/single_instance.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);

@@ -15,9 +15,9 @@
 
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
-#include "ui/small_widgets.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/forms/frmMain.h"
+#include "ui/widgets/small_widgets.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;

@@ -16,10 +16,10 @@
 #include "atlas/atlas.h"
 #include "report/reading_report.h"
 #include "report/wheel_geometry.h"
-#include "ui/file_chooser.h"
-#include "ui/frmDisplay.h"
-#include "ui/report_printer.h"
-#include "ui/wheel_window.h"
+#include "ui/seams/file_chooser.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/seams/report_printer.h"
+#include "ui/forms/wheel_window.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;

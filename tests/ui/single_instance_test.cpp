@@ -11,10 +11,10 @@
 
 #include <unistd.h>
 
-#include "ui/BirthsWindow.h"
-#include "ui/births_book.h"
-#include "ui/later_starts.h"
-#include "ui/single_instance.h"
+#include "ui/births/births_window.h"
+#include "ui/births/births_book.h"
+#include "app/later_starts.h"
+#include "app/single_instance.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;

@@ -10,9 +10,9 @@
 #include <QAction>
 #include <QVector>
 
-#include "ui/app_shell.h"
-#include "ui/frmMain.h"
-#include "ui/small_widgets.h"
+#include "app/app_shell.h"
+#include "ui/forms/frmMain.h"
+#include "ui/widgets/small_widgets.h"
 
 namespace quorvane::testing {
 

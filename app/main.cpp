@@ -1,0 +1,48 @@
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QStyleFactory>
+
+#include "app/app_shell.h"
+#include "ui/births/births_book.h"
+#include "app/first_paint.h"
+#include "ui/forms/frmMain.h"
+#include "app/later_starts.h"
+#include "app/single_instance.h"
+
+namespace {
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/quorvane.png").arg(size), QSize(size, size));
+    return icon;
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
+    QApplication::setDesktopFileName(QStringLiteral("io.quorvane.Quorvane"));
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+    // The run ends through QuitApplication only, not when a window happens to be the last one hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // `quorvane FILE` opens a births file; Qt's own options are taken out of the arguments already.
+    QString births;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        if (births.isEmpty() && !argument.startsWith(u'-')) births = QFileInfo(argument).absoluteFilePath();
+
+    quorvane::AppShell shell;
+    quorvane::SingleInstance instance;
+    if (shell.RefuseSecondInstance(instance, births)) return 0;
+
+    quorvane::frmMain form(shell);
+    quorvane::ServeLaterStarts(instance, form);
+    // Decoding the icon's sizes takes longer than building the form: the window shows first.
+    quorvane::AfterFirstPaint::Install(&form, [] { QApplication::setWindowIcon(ApplicationIcon()); });
+    quorvane::ExitAfterFirstPaint::InstallIfAsked(&form);
+    form.show();
+    if (!births.isEmpty()) form.Births().Open(births);
+    return QApplication::exec();
+}

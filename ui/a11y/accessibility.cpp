@@ -1,0 +1,285 @@
+#include "ui/a11y/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHash>
+#include <QLabel>
+#include <QPointer>
+
+#include <algorithm>
+
+#include "ui/widgets/small_widgets.h"
+
+namespace quorvane {
+
+namespace {
+
+// A LinkLabel is read as a link with a press action, not as static text.
+class AccessibleLinkLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLinkLabel(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) return link()->text();
+        return own;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) link()->activate();
+        else QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action == pressAction()) return {QStringLiteral("Return"), QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+// One entry of a named list. It is shown only while the list is open, and pressing it picks it, so that
+// a screen reader can choose an entry without opening the list.
+class AccessibleListEntry : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleListEntry(QComboBox* list, int row) : list_(list), row_(row) {}
+
+    bool isValid() const override { return list_ && row_ < list_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(list_.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? list_->itemText(row_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!Open()) return {};
+        QAbstractItemView* view = list_->view();
+        const QRect row = view->visualRect(view->model()->index(row_, list_->modelColumn(), view->rootIndex()));
+        return {view->viewport()->mapToGlobal(row.topLeft()), row.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = isValid() && list_->currentIndex() == row_;
+        s.invisible = !Open();
+        s.disabled = !list_ || !list_->isEnabled();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !isValid() || !list_->isEnabled()) return;
+        if (Open()) list_->hidePopup();
+        list_->setCurrentIndex(row_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    bool Open() const { return list_ && list_->view()->isVisible(); }
+
+    QPointer<QComboBox> list_;
+    int row_;
+};
+
+// A list that has been given a name: its name is what it is for and its value the shown entry, which is
+// also its one selected entry and the text a screen reader reads from it.
+class AccessibleNamedList : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    ~AccessibleNamedList() override {
+        for (QAccessible::Id id : std::as_const(entries_)) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return list()->count(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= list()->count()) return nullptr;
+        if (const auto known = entries_.constFind(index); known != entries_.constEnd())
+            if (QAccessibleInterface* entry = QAccessible::accessibleInterface(*known)) return entry;
+        auto* entry = new AccessibleListEntry(list(), index);
+        entries_.insert(index, QAccessible::registerAccessibleInterface(entry));
+        return entry;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child) return it.key();
+        return -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (list()->view()->isVisible()) list()->hidePopup();
+            else list()->showPopup();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The shown entry as read-only text, without caret or selection.
+    QString text(int startOffset, int endOffset) const override {
+        return list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+
+    mutable QHash<int, QAccessible::Id> entries_;
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("quorvane::LinkLabel"))
+        if (auto* link = qobject_cast<LinkLabel*>(object)) return new AccessibleLinkLabel(link);
+    if (className == QLatin1String("QComboBox"))
+        if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable() && !list->accessibleName().isEmpty())
+            return new AccessibleNamedList(list);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&Factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QString& description) {
+    widget->setAccessibleName(name);
+    if (!description.isEmpty()) widget->setAccessibleDescription(description);
+}
+
+QString FocusAndSelectionStyle() {
+    // The fields, lists and boxes are black or salmon: a white frame stands out from their grey border.
+    return QStringLiteral(
+        "\nQLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus { border: 1px solid white; }"
+        "\nQCheckBox:focus, QRadioButton:focus { border: 1px dotted white; }"
+        // The buttons' light bevel turns black, and the caption is underlined: seen on black and salmon.
+        "\nQPushButton:focus { border: 2px solid black; text-decoration: underline; }"
+        // The place finder's list of places lies on the light dialog ground.
+        "\nQTreeView:focus { border: 2px solid black; }"
+        // Selected text: the fields are black, the description boxes salmon, the place list light.
+        "\nQLineEdit { selection-background-color: rgb(228, 151, 114); selection-color: black; }"
+        "\nQPlainTextEdit { selection-background-color: black; selection-color: rgb(228, 151, 114); }"
+        "\nQTreeView { selection-background-color: rgb(0, 64, 128); selection-color: white; }");
+}
+
+namespace {
+QSize NeededSize(const QLabel& label) {
+    const QFontMetrics metrics(label.font());
+    const QRect box = label.contentsRect();
+    const int margins = label.width() - box.width() + 2 * label.margin();
+    if (label.wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width() - 2 * label.margin(), 100000),
+                                                  Qt::TextWordWrap | int(label.alignment()), label.text());
+        return {label.width(), needed.height() + (label.height() - box.height()) + 2 * label.margin()};
+    }
+    return {metrics.horizontalAdvance(label.text()) + margins, label.height()};
+}
+
+bool Measured(const QLabel& label) {
+    return !label.text().isEmpty() && label.pixmap().isNull() && !Qt::mightBeRichText(label.text());
+}
+}  // namespace
+
+bool TextFitsItsBox(const QLabel& label) {
+    if (!Measured(label)) return true;
+    const QSize needed = NeededSize(label);
+    return needed.width() <= label.width() && needed.height() <= label.height();
+}
+
+void GrowLabelsToFitTheirTexts(QWidget* window) {
+    // Measured in the font the style sheet gives, which is settled only once the window is polished.
+    window->ensurePolished();
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        label->ensurePolished();
+        if (!Measured(*label) || TextFitsItsBox(*label)) continue;
+        const QSize needed = NeededSize(*label);
+        label->resize(std::max(label->width(), needed.width()), std::max(label->height(), needed.height()));
+        // The boxes around it grow downwards with it, the window last, so that nothing clips it.
+        int grown = 0;
+        for (QWidget* inner = label; QWidget* outer = inner->parentWidget(); inner = outer) {
+            // A fixed box's new height shows in its minimum before the layout applies it; a window
+            // grows by what its contents grew.
+            const int lacking = outer->isWindow()
+                                    ? grown
+                                    : inner->y() + std::max(inner->height(), inner->minimumHeight()) - outer->height();
+            if (lacking <= 0) break;
+            const int height = outer->height() + lacking;
+            if (outer->minimumHeight() == outer->maximumHeight()) outer->setFixedHeight(height);
+            else outer->resize(outer->width(), height);
+            grown = lacking;
+            if (outer->isWindow()) break;
+        }
+    }
+    // A label whose box reaches under the box in front of its strip is cut to the part that shows,
+    // when its text fits there: a text centred in the whole box would lose its last line under that box.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        QWidget* strip = label->parentWidget();
+        if (!Measured(*label) || !label->wordWrap() || strip->isWindow()) continue;
+        int shownBottom = strip->height();
+        const QObjectList& stack = strip->parentWidget()->children();  // back to front
+        for (qsizetype i = stack.indexOf(strip) + 1; i < stack.size(); ++i)
+            if (auto* front = qobject_cast<QWidget*>(stack[i]);
+                front && !front->isWindow() && !front->isHidden() && front->geometry().intersects(strip->geometry()))
+                shownBottom = std::min(shownBottom, front->y() - strip->y());
+        const int room = shownBottom - label->y();
+        if (label->y() + label->height() > shownBottom && room > 0 && NeededSize(*label).height() <= room)
+            label->resize(label->width(), room);
+    }
+    // Labels stacked on one spot share one size, so that the one in front hides all of the one behind.
+    for (QLabel* label : window->findChildren<QLabel*>())
+        for (QLabel* other : label->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (other != label && other->pos() == label->pos())
+                label->resize(std::max(label->width(), other->width()), std::max(label->height(), other->height()));
+}
+
+}  // namespace quorvane

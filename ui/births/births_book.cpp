@@ -1,0 +1,421 @@
+#include "ui/births/births_book.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+#include <QUndoStack>
+
+#include <functional>
+
+#include "reading/time_zones.h"
+#include "ui/births/births_window.h"
+#include "app/app_shell.h"
+#include "ui/births/births_questions.h"
+#include "ui/seams/file_chooser.h"
+#include "ui/births/birth_form.h"
+
+namespace quorvane {
+
+namespace {
+constexpr int kRecentCount = 8;
+const QString kRecentKey = QStringLiteral("births/recent");
+const QString kBothFilter = QStringLiteral("Births files (*.aaf *.csv);;AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
+const QString kAafFirst = QStringLiteral("AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
+const QString kCsvFirst = QStringLiteral("CSV files (*.csv);;AAF files (*.aaf);;All files (*)");
+
+std::string ToStd(const QString& text) { return text.toStdString(); }
+
+// Two births are the same when they would be written alike.
+bool SameBirth(births::Birth a, births::Birth b) {
+    a.Modified = b.Modified = true;
+    births::Book one, other;
+    one.Births = {std::move(a)};
+    other.Births = {std::move(b)};
+    return births::WriteAaf(one) == births::WriteAaf(other);
+}
+}  // namespace
+
+// One step the Undo command can take back.
+class BirthsEdit final : public QUndoCommand {
+public:
+    BirthsEdit(const QString& text, std::function<void()> redo, std::function<void()> undo)
+        : QUndoCommand(text), redo_(std::move(redo)), undo_(std::move(undo)) {}
+    void redo() override { redo_(); }
+    void undo() override { undo_(); }
+
+private:
+    std::function<void()> redo_, undo_;
+};
+
+BirthsBook::BirthsBook(AppShell& shell, BirthForm& form)
+    : QObject(form.FormWindow()),
+      shell_(shell),
+      form_(form),
+      ownQuestions_(std::make_unique<BoxBirthsQuestions>()),
+      questions_(ownQuestions_.get()),
+      undo_(std::make_unique<QUndoStack>()) {
+    connect(undo_.get(), &QUndoStack::cleanChanged, this, [this] {
+        if (window_) window_->ShowModified(IsModified());
+    });
+}
+
+BirthsBook::~BirthsBook() {
+    disconnect(undo_.get(), nullptr, this, nullptr);
+    delete window_.data();
+}
+
+BirthsWindow* BirthsBook::Window() const { return window_.data(); }
+
+bool BirthsBook::IsModified() const { return file_ && !undo_->isClean(); }
+
+QWidget* BirthsBook::DialogParent() const {
+    if (window_ && window_->isVisible()) return window_.data();
+    return form_.FormWindow();
+}
+
+QString BirthsBook::DisplayName() const {
+    if (!file_ || file_->Path.isEmpty()) return QStringLiteral("Untitled");
+    return QFileInfo(file_->Path).fileName();
+}
+
+// ---- the book's contents, changed only through undoable edits
+
+void BirthsBook::InsertBirths(int at, const std::vector<births::Birth>& births) {
+    auto& all = file_->Book.Births;
+    all.insert(all.begin() + at, births.begin(), births.end());
+    if (formEntry_ >= at) formEntry_ += static_cast<int>(births.size());
+    emit Changed();
+}
+
+void BirthsBook::RemoveBirths(int at, int count) {
+    auto& all = file_->Book.Births;
+    all.erase(all.begin() + at, all.begin() + at + count);
+    if (formEntry_ >= at + count) formEntry_ -= count;
+    else if (formEntry_ >= at) formEntry_ = -1;
+    emit Changed();
+}
+
+void BirthsBook::ReplaceBirth(int at, births::Birth& birth) {
+    std::swap(file_->Book.Births[static_cast<std::size_t>(at)], birth);
+    emit Changed();
+}
+
+void BirthsBook::Remove(int bookIndex) {
+    if (!file_ || bookIndex < 0 || bookIndex >= static_cast<int>(file_->Book.Births.size())) return;
+    const births::Birth removed = file_->Book.Births[static_cast<std::size_t>(bookIndex)];
+    const QString name = ToQString(removed.Data.Name);
+    undo_->push(new BirthsEdit(QStringLiteral("Delete %1").arg(name),
+                               [this, bookIndex] { RemoveBirths(bookIndex, 1); },
+                               [this, bookIndex, removed] { InsertBirths(bookIndex, {removed}); }));
+}
+
+void BirthsBook::Choose(int bookIndex) {
+    if (!file_ || bookIndex < 0 || bookIndex >= static_cast<int>(file_->Book.Births.size())) return;
+    const births::Birth& birth = file_->Book.Births[static_cast<std::size_t>(bookIndex)];
+    if (!birth.Error.empty()) return;
+    form_.ShowBirth(birth);
+    formEntry_ = bookIndex;
+    formEntryName_ = birth.Data.Name;
+}
+
+// ---- the File menu
+
+void BirthsBook::OpenBirths() {
+    // Unsaved changes are asked about once a file is chosen (in Open), not before.
+    const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
+    const QString path = shell_.Files().openFile(DialogParent(), QStringLiteral("Open Births"), dir, kBothFilter);
+    if (!path.isEmpty()) Open(path);
+}
+
+bool BirthsBook::Open(const QString& path) {
+    // Asked to open the file that is open: it is read again only when another program changed it.
+    if (file_ && QFileInfo(file_->Path) == QFileInfo(path) && !IsModified() && !file_->ChangedOnDisk()) {
+        ShowWindow();
+        return true;
+    }
+    if (!AskAboutUnsaved(DialogParent())) return false;
+    BirthsFile::Opened opened = BirthsFile::Read(path);
+    if (!opened.File) {
+        shell_.ShowMessage(QStringLiteral("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
+                           MessageIcon::Error, DialogParent());
+        return false;
+    }
+    opened.File->Path = QFileInfo(path).absoluteFilePath();
+    Adopt(std::move(*opened.File));
+    Remember(file_->Path);
+    ShowWindow();
+    if (const int unreadable = file_->UnreadableCount()) {
+        shell_.ShowMessage(QStringLiteral("%1 of the records in %2 could not be read. They are listed with their line "
+                                          "and reason, and kept as they are when the file is saved.")
+                               .arg(unreadable)
+                               .arg(DisplayName()),
+                           MessageIcon::Information, DialogParent());
+    }
+    return true;
+}
+
+void BirthsBook::Adopt(BirthsFile file) {
+    file_ = std::move(file);
+    undo_->clear();
+    formEntry_ = -1;
+    formEntryName_.clear();
+    emit Changed();
+    if (window_) window_->ShowModified(false);
+}
+
+void BirthsBook::SaveToBirths() {
+    std::optional<births::Birth> birth = BirthFromForm();
+    if (!birth) return;
+    if (!file_) {
+        const QString path = shell_.Files().saveFile(form_.FormWindow(), QStringLiteral("Save to Births"),
+                                                QDir::home().filePath(QStringLiteral("Births.aaf")), kAafFirst);
+        if (path.isEmpty()) return;
+        if (QFileInfo::exists(path)) {
+            // The user chose a births file that is there already: the birth is added to it.
+            if (!Open(path)) return;
+        } else {
+            BirthsFile fresh;
+            fresh.Format = FormatOfPath(path);
+            fresh.Path = QFileInfo(path).absoluteFilePath();
+            Adopt(std::move(fresh));
+        }
+    }
+    const bool update = formEntry_ >= 0 && formEntryName_ == birth->Data.Name;
+    if (update) {
+        const int at = formEntry_;
+        if (!SameBirth(file_->Book.Births[static_cast<std::size_t>(at)], *birth)) {
+            auto swapped = std::make_shared<births::Birth>(std::move(*birth));
+            undo_->push(new BirthsEdit(QStringLiteral("Update %1").arg(ToQString(swapped->Data.Name)),
+                                       [this, at, swapped] { ReplaceBirth(at, *swapped); },
+                                       [this, at, swapped] { ReplaceBirth(at, *swapped); }));
+        }
+    } else {
+        const int at = static_cast<int>(file_->Book.Births.size());
+        const births::Birth added = *birth;
+        undo_->push(new BirthsEdit(QStringLiteral("Add %1").arg(ToQString(added.Data.Name)),
+                                   [this, at, added] { InsertBirths(at, {added}); },
+                                   [this, at] { RemoveBirths(at, 1); }));
+        formEntry_ = at;
+        formEntryName_ = added.Data.Name;
+    }
+    ShowWindow(false);  // the focus stays on the form the user is typing in
+    if (IsModified() || file_->Stamp.isEmpty()) Save();
+}
+
+bool BirthsBook::Save() {
+    if (!file_) return false;
+    if (file_->Path.isEmpty()) return SaveBirthsAs();
+    return WriteTo(file_->Path, file_->Format);
+}
+
+bool BirthsBook::SaveBirthsAs() {
+    if (!file_) {
+        shell_.ShowMessage(QStringLiteral("No births file is open: open one, or save a birth with Save to Births."),
+                           MessageIcon::Information, form_.FormWindow());
+        return false;
+    }
+    const QString proposed = !file_->Path.isEmpty() ? file_->Path : QDir::home().filePath(QStringLiteral("Births.aaf"));
+    QString path = shell_.Files().saveFile(DialogParent(), QStringLiteral("Save Births As"), proposed,
+                                      file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst);
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".aaf");
+    return WriteTo(QFileInfo(path).absoluteFilePath(), FormatOfPath(path));
+}
+
+bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
+    // Only the file this book was read from can have been changed behind its back.
+    if (path == file_->Path && file_->ChangedOnDisk() && !questions_->askOverwriteChanged(DialogParent(), path))
+        return false;
+    const QString failure = file_->WriteTo(path, format);
+    if (!failure.isEmpty()) {
+        shell_.ShowMessage(QStringLiteral("The births could not be saved to %1: %2. They are kept here; "
+                                          "save them elsewhere with Save Births As.")
+                               .arg(QDir::toNativeSeparators(path), failure),
+                           MessageIcon::Error, DialogParent());
+        return false;
+    }
+    undo_->setClean();
+    Remember(path);
+    if (window_) window_->ShowTitle(DisplayName());
+    if (format == BirthsFormat::Csv) {
+        const auto left = std::count_if(file_->Book.Births.begin(), file_->Book.Births.end(), [](const births::Birth& b) {
+            return !b.Error.empty() || b.ZoneRow < 0;
+        });
+        if (left > 0)
+            shell_.ShowMessage(QStringLiteral("%1 of the births have no zone row or could not be read; CSV cannot hold "
+                                              "them and they were left out of %2. Save as AAF to keep them.")
+                                   .arg(left)
+                                   .arg(DisplayName()),
+                               MessageIcon::Information, DialogParent());
+    }
+    return true;
+}
+
+void BirthsBook::Import() {
+    const bool csvBook = file_ && file_->Format == BirthsFormat::Csv;
+    const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
+    const QString path = shell_.Files().openFile(DialogParent(), QStringLiteral("Import Births"), dir,
+                                            csvBook ? kAafFirst : kCsvFirst);
+    if (path.isEmpty()) return;
+    BirthsFile::Opened opened = BirthsFile::Read(path);
+    if (!opened.File) {
+        shell_.ShowMessage(QStringLiteral("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
+                           MessageIcon::Error, DialogParent());
+        return;
+    }
+    if (!file_) {
+        BirthsFile fresh;  // not saved anywhere yet: Save asks where
+        Adopt(std::move(fresh));
+    }
+    std::vector<births::Birth> added;
+    int unreadable = 0;
+    for (births::Birth& birth : opened.File->Book.Births) {
+        if (!birth.Error.empty()) {
+            ++unreadable;
+            continue;
+        }
+        if (opened.File->Format != file_->Format) {
+            // Written anew in this book's format; a CSV line is no chunk to keep in an AAF record.
+            birth.Modified = true;
+            if (opened.File->Format == BirthsFormat::Csv) birth.Lines.clear();
+        }
+        added.push_back(std::move(birth));
+    }
+    if (!added.empty()) {
+        const int at = static_cast<int>(file_->Book.Births.size());
+        const int count = static_cast<int>(added.size());
+        undo_->push(new BirthsEdit(QStringLiteral("Import %1").arg(QFileInfo(path).fileName()),
+                                   [this, at, added] { InsertBirths(at, added); },
+                                   [this, at, count] { RemoveBirths(at, count); }));
+    }
+    ShowWindow();
+    QString text = QStringLiteral("%1 births imported from %2.").arg(added.size()).arg(QFileInfo(path).fileName());
+    if (unreadable > 0) text += QStringLiteral(" %1 records could not be read and were not imported.").arg(unreadable);
+    shell_.ShowMessage(text, MessageIcon::Information, DialogParent());
+}
+
+// ---- closing and quitting
+
+bool BirthsBook::AskAboutUnsaved(QWidget* parent) {
+    if (!IsModified()) return true;
+    switch (questions_->askUnsaved(parent, DisplayName())) {
+    case UnsavedAnswer::Save: return Save();
+    case UnsavedAnswer::Discard: return true;
+    case UnsavedAnswer::Cancel: break;
+    }
+    return false;
+}
+
+bool BirthsBook::Close() {
+    if (!AskAboutUnsaved(DialogParent())) return false;
+    file_.reset();
+    undo_->clear();
+    formEntry_ = -1;
+    formEntryName_.clear();
+    emit Changed();
+    return true;
+}
+
+bool BirthsBook::MayQuit() { return AskAboutUnsaved(DialogParent()); }
+
+bool BirthsBook::Quitting() const { return shell_.Quitting(); }
+
+// ---- from the form
+
+std::optional<births::Birth> BirthsBook::BirthFromForm() {
+    const BirthFormValues form = form_.CollectBirthForm();
+    const ValidationResult valid = ValidateBirthData(TextsOf(form));
+    if (!valid.Ok) {
+        shell_.ShowMessage(valid.Message, form_.FormWindow());
+        return std::nullopt;
+    }
+    births::Birth birth;
+    const bool fromFile = file_ && formEntry_ >= 0 && formEntryName_ == form.Name;
+    if (fromFile) birth = file_->Book.Births[static_cast<std::size_t>(formEntry_)];  // keeps its other chunks
+    if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
+        shell_.ShowMessage(QStringLiteral("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
+        return std::nullopt;
+    }
+    if (form.ZoneIndex >= 0) {  // else the birth keeps the offset its file gave, still without a row
+        const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(form.ZoneIndex)];
+        birth.ZoneRow = form.ZoneIndex;
+        birth.StandardOffset = {row.Hours, row.Minutes};
+        birth.Note.clear();
+    }
+    birth.Data = BirthDataOf(form, birth.StandardOffset);
+    const BirthForm::PlaceTexts place = form_.PlaceFields();
+    birth.Place = ToStd(place.State.isEmpty() ? place.City : place.City + u'/' + place.State);
+    birth.Country = ToStd(place.Country);
+    birth.Modified = true;
+    return birth;
+}
+
+// ---- the list window and the recent files
+
+void BirthsBook::ShowWindow(bool activate) {
+    if (!window_) {
+        window_ = new BirthsWindow(*this);
+        const QRect form = form_.FormWindow()->frameGeometry();
+        window_->move(form.right() + 8, form.top());
+    }
+    window_->ShowTitle(DisplayName());
+    window_->ShowModified(IsModified());
+    window_->show();
+    window_->raise();
+    if (activate) window_->activateWindow();
+}
+
+QSettings& BirthsBook::Settings() {
+    if (!settings_) {
+        settings_ = settingsPath_.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("quorvane"), QStringLiteral("quorvane"))
+                        : std::make_unique<QSettings>(settingsPath_, QSettings::IniFormat);
+    }
+    return *settings_;
+}
+
+void BirthsBook::Remember(const QString& path) {
+    QStringList recent = Settings().value(kRecentKey).toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kRecentCount) recent.removeLast();
+    Settings().setValue(kRecentKey, recent);
+    Settings().sync();
+}
+
+void BirthsBook::Forget(const QString& path) {
+    QStringList recent = Settings().value(kRecentKey).toStringList();
+    recent.removeAll(path);
+    Settings().setValue(kRecentKey, recent);
+    Settings().sync();
+}
+
+QStringList BirthsBook::RecentFiles() const {
+    // Nothing is remembered before a births file was first opened or saved; reading writes nothing.
+    if (settings_) return settings_->value(kRecentKey).toStringList();
+    if (!settingsPath_.isEmpty()) return QSettings(settingsPath_, QSettings::IniFormat).value(kRecentKey).toStringList();
+    return QSettings(QSettings::UserScope, QStringLiteral("quorvane"), QStringLiteral("quorvane"))
+        .value(kRecentKey)
+        .toStringList();
+}
+
+void BirthsBook::FillRecentMenu(QMenu* menu) {
+    menu->clear();
+    const QStringList recent = RecentFiles();
+    if (recent.isEmpty()) {
+        menu->addAction(QStringLiteral("No Recent Births Files"))->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (!Open(path) && !QFileInfo::exists(path)) Forget(path);  // gone: no longer offered
+        });
+    }
+}
+
+}  // namespace quorvane

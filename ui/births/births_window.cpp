@@ -1,0 +1,232 @@
+#include "ui/births/births_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeView>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "ui/a11y/accessibility.h"
+#include "ui/births/births_book.h"
+#include "ui/births/births_list_model.h"
+#include "ui/style/look.h"
+#include "ui/widgets/text.h"
+
+namespace quorvane {
+
+BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
+    : QWidget(parent, Qt::Window), book_(book), model_(new BirthsListModel(this)) {
+    setObjectName(QStringLiteral("BirthsWindow"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    ApplyUiFont(this);
+    InstallAccessibleInterfaces();
+
+    auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("birthsFilter"));
+    filter_->setPlaceholderText(QStringLiteral("Name or place"));
+    filter_->setClearButtonEnabled(true);
+    filterLabel->setBuddy(filter_);
+    NameForAssistiveTechnology(filter_, QStringLiteral("Filter births by name or place"),
+                               QStringLiteral("Down arrow moves to the list"));
+
+    list_ = new QTreeView(this);
+    list_->setObjectName(QStringLiteral("birthsList"));
+    list_->setModel(model_);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);  // 10,000 rows are laid out without measuring each
+    list_->setItemsExpandable(false);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->header()->setStretchLastSection(true);
+    list_->header()->resizeSection(BirthsListModel::NameColumn, 180);
+    list_->header()->resizeSection(BirthsListModel::DateColumn, 120);
+    NameForAssistiveTechnology(list_, QStringLiteral("Births"),
+                               QStringLiteral("Enter fills the birth-data form; Delete removes the birth"));
+
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("birthsCount"));
+    NameForAssistiveTechnology(count_, QStringLiteral("Number of births"));
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("birthsNote"));
+    note_->setWordWrap(true);
+    note_->setVisible(false);
+    NameForAssistiveTechnology(note_, QStringLiteral("Note on the chosen birth"));
+
+    unreadableTitle_ = new QLabel(QStringLiteral("&Records that could not be read:"), this);
+    unreadable_ = new QListWidget(this);
+    unreadable_->setObjectName(QStringLiteral("birthsUnreadable"));
+    unreadable_->setMaximumHeight(90);
+    unreadableTitle_->setBuddy(unreadable_);
+    NameForAssistiveTechnology(unreadable_, QStringLiteral("Records that could not be read, with line and reason"));
+
+    choose_ = new QPushButton(QStringLiteral("F&ill Form"), this);
+    choose_->setObjectName(QStringLiteral("birthsChoose"));
+    NameForAssistiveTechnology(choose_, QStringLiteral("Fill the birth-data form with the chosen birth"));
+    delete_ = new QPushButton(QStringLiteral("&Delete"), this);
+    delete_->setObjectName(QStringLiteral("birthsDelete"));
+    NameForAssistiveTechnology(delete_, QStringLiteral("Delete the chosen birth"));
+    undo_ = new QPushButton(QStringLiteral("&Undo"), this);
+    undo_->setObjectName(QStringLiteral("birthsUndo"));
+    NameForAssistiveTechnology(undo_, QStringLiteral("Undo the last change to the births"));
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("birthsClose"));
+    NameForAssistiveTechnology(close, QStringLiteral("Close the births file"));
+
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(count_, 1);
+    for (QPushButton* button : {choose_, delete_, undo_, close}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addWidget(list_, 1);
+    layout->addWidget(note_);
+    layout->addWidget(unreadableTitle_);
+    layout->addWidget(unreadable_);
+    layout->addLayout(buttons);
+    resize(520, 460);
+
+    // Delete belongs to the list (see eventFilter): in the filter box it deletes text.
+    list_->installEventFilter(this);
+    undoAction_ = book_.Undo().createUndoAction(this, QStringLiteral("&Undo"));
+    undoAction_->setObjectName(QStringLiteral("birthsUndoAction"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    addAction(undoAction_);
+    auto* findAction = new QAction(QStringLiteral("Find"), this);
+    findAction->setShortcut(QKeySequence::Find);
+    addAction(findAction);
+    connect(findAction, &QAction::triggered, filter_, [this] { filter_->setFocus(Qt::ShortcutFocusReason); filter_->selectAll(); });
+
+    connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        model_->SetFilter(text);
+        if (model_->ShownCount() > 0) SelectRow(0);
+        ShowCount();
+    });
+    filter_->installEventFilter(this);
+    connect(list_, &QAbstractItemView::activated, this, &BirthsWindow::ChooseCurrent);
+    connect(choose_, &QPushButton::clicked, this, &BirthsWindow::ChooseCurrent);
+    connect(delete_, &QPushButton::clicked, this, &BirthsWindow::DeleteCurrent);
+    connect(undo_, &QPushButton::clicked, undoAction_, &QAction::trigger);
+    connect(undoAction_, &QAction::changed, this, [this] { undo_->setEnabled(undoAction_->isEnabled()); });
+    undo_->setEnabled(undoAction_->isEnabled());
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(&book_, &BirthsBook::Changed, this, &BirthsWindow::Refill);
+
+    setTabOrder(filter_, list_);
+    // The list window keeps the desktop's own light look, whose focus frame shows on it.
+    Refill();
+}
+
+BirthsWindow::~BirthsWindow() = default;
+
+void BirthsWindow::ShowTitle(const QString& fileName) {
+    setWindowTitle(QStringLiteral("Births – %1[*]").arg(fileName));
+}
+
+void BirthsWindow::ShowModified(bool modified) { setWindowModified(modified); }
+
+void BirthsWindow::Refill() {
+    const int row = list_->currentIndex().isValid() ? list_->currentIndex().row() : 0;
+    const BirthsFile* file = book_.File();
+    model_->SetBirths(file ? &file->Book.Births : nullptr);
+    if (list_->selectionModel())
+        connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BirthsWindow::ShowNote,
+                Qt::UniqueConnection);
+    if (model_->ShownCount() > 0) SelectRow(std::min(row, model_->ShownCount() - 1));
+
+    unreadable_->clear();
+    if (file) {
+        for (const births::Birth& birth : file->Book.Births)
+            if (!birth.Error.empty())
+                unreadable_->addItem(QStringLiteral("Line %1: %2").arg(birth.Line).arg(ToQString(birth.Error)));
+    }
+    unreadableTitle_->setVisible(unreadable_->count() > 0);
+    unreadable_->setVisible(unreadable_->count() > 0);
+    ShowCount();
+    ShowNote();
+}
+
+QString BirthsWindow::CountText() const { return count_->text(); }
+
+void BirthsWindow::ShowCount() {
+    const int all = model_->ReadableCount();
+    const int shown = model_->ShownCount();
+    const QString births = all == 1 ? QStringLiteral("birth") : QStringLiteral("births");
+    count_->setText(shown == all ? QStringLiteral("%1 %2").arg(all).arg(births)
+                                 : QStringLiteral("%1 of %2 %3").arg(shown).arg(all).arg(births));
+    choose_->setEnabled(shown > 0);
+    delete_->setEnabled(shown > 0);
+}
+
+void BirthsWindow::ShowNote() {
+    const int index = CurrentBookIndex();
+    const BirthsFile* file = book_.File();
+    const std::string note = index >= 0 && file ? births::ReadingRefusal(file->Book.Births[static_cast<std::size_t>(index)]) : std::string();
+    note_->setText(ToQString(note));
+    note_->setVisible(!note.empty());
+}
+
+int BirthsWindow::CurrentBookIndex() const {
+    const QModelIndex current = list_->currentIndex();
+    return current.isValid() ? model_->BookIndex(current.row()) : -1;
+}
+
+void BirthsWindow::SelectRow(int row) {
+    list_->setCurrentIndex(model_->index(row, 0));
+}
+
+void BirthsWindow::ChooseCurrent() {
+    const int index = CurrentBookIndex();
+    if (index >= 0) book_.Choose(index);
+}
+
+void BirthsWindow::DeleteCurrent() {
+    const int index = CurrentBookIndex();
+    if (index >= 0) book_.Remove(index);
+}
+
+bool BirthsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete)) {
+        DeleteCurrent();
+        return true;
+    }
+    if (watched == filter_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_PageDown) {
+            if (model_->ShownCount() > 0 && !list_->currentIndex().isValid()) SelectRow(0);
+            list_->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ChooseCurrent();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BirthsWindow::closeEvent(QCloseEvent* event) {
+    // When the run ends, unsaved births were asked about before any window closed.
+    if (!book_.Quitting() && !book_.Close()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace quorvane

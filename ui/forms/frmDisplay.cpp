@@ -1,0 +1,298 @@
+#include "ui/forms/frmDisplay.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include "common/version.h"
+#include "ui/a11y/accessibility.h"
+#include "app/app_shell.h"
+#include "ui/seams/file_chooser.h"
+#include "ui/seams/report_printer.h"
+#include "ui/style/look.h"
+#include "ui/widgets/sign_pictures.h"
+#include "ui/forms/wheel_window.h"
+#include "ui_frmDisplay.h"
+
+namespace quorvane {
+
+namespace {
+void SetPointSize(QWidget* widget, qreal points) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+// One frame's widgets, in the order the reading fills them.
+struct FrameFields {
+    QLabel* Name;
+    QLabel* Keywords;
+    QPlainTextEdit* Description;
+    QLabel* RulingPlanet;
+    QLabel* Constellation;
+    QLabel* Picture;
+};
+}  // namespace
+
+frmDisplay::frmDisplay(AppShell& shell, QWidget* birthForm)
+    : WorkingForm(shell), ui(std::make_unique<Ui::frmDisplay>()), birthForm_(birthForm) {
+    ui->setupUi(this);
+    ApplyUiFont(this);
+    for (QGroupBox* frame : {ui->Frame3, ui->Frame4, ui->Frame6, ui->Frame7}) {
+        SetPointSize(frame, 9);
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) SetPointSize(child, 8.25);
+    }
+    for (QLabel* name : {ui->lblGalacticSunSign, ui->lblGalacticMoonSign, ui->lblGalacticAscendant,
+                         ui->lblGalacticDescendant})
+        SetPointSize(name, 9.75);
+    const QPixmap placeholder = SignPictures::Placeholder();
+    for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
+                            ui->picGalacticDescendant})
+        picture->setPixmap(placeholder);
+
+    ui->centralwidget->setFixedSize(770, 537);
+    setFixedSize(770, 537 + ui->menubar->sizeHint().height());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // Exit is the form's default and cancel button: Esc presses it, and so does Enter unless
+    // another button has the focus.
+    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &frmDisplay::PressDefaultButton);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui->cmdExit,
+            &QPushButton::click);
+
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
+    connect(ui->mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+    ConnectSharedCommands(*ui);
+    AddOutputCommands();
+    NameControlsForAssistiveTechnology();
+    Form_Load();
+}
+
+frmDisplay::~frmDisplay() = default;
+
+void frmDisplay::Form_Load() {
+    setWindowTitle(QString::fromUtf8(kProductTitle));
+}
+
+void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictures& IMGSymbol) {
+    doc_ = doc;
+    const GalacticReading& reading = doc_.Reading;
+    // A wheel left open from the last reading would show the wrong birth.
+    if (wheel_) wheel_->close();
+    const GalacticSign* signs[] = {reading.AscendantSign, reading.DescendantSign, reading.MoonSign, reading.SunSign};
+    const FrameFields frames[] = {
+        {ui->lblGalacticAscendant, ui->lblGalacticAscendantKeywords, ui->txtGalacticAscendantDesc,
+         ui->lblGalacticAscendantRulingPlanet, ui->lblGalacticAscendantConstellation, ui->picGalacticAscendant},
+        {ui->lblGalacticDescendant, ui->lblGalacticDescendantKeywords, ui->txtGalacticDescendantDesc,
+         ui->lblGalacticDescendantRulingPlanet, ui->lblGalacticDescendantConstellation, ui->picGalacticDescendant},
+        {ui->lblGalacticMoonSign, ui->lblGalacticMoonSignKeywords, ui->txtGalacticMoonSignDesc,
+         ui->lblGalacticMoonSignRulingPlanet, ui->lblGalacticMoonSignConstellation, ui->picGalacticMoonSign},
+        {ui->lblGalacticSunSign, ui->lblGalacticSunSignKeywords, ui->txtGalacticSunSignDesc,
+         ui->lblGalacticSunSignRulingPlanet, ui->lblGalacticSunSignConstellation, ui->picGalacticSunSign},
+    };
+    // A frame without a sign keeps what it showed; the others are filled field kind by field kind.
+    for (int i = 0; i < 4; ++i)
+        if (signs[i]) frames[i].Name->setText(ToQString(signs[i]->Name));
+    for (int i = 0; i < 4; ++i)
+        if (signs[i]) frames[i].Keywords->setText(ToQString(signs[i]->Keywords));
+    for (int i = 0; i < 4; ++i)
+        if (signs[i]) frames[i].Description->setPlainText(ToQString(signs[i]->Description));
+    for (int i = 0; i < 4; ++i)
+        if (signs[i]) frames[i].RulingPlanet->setText(ToQString(signs[i]->RulingPlanet));
+    for (int i = 0; i < 4; ++i)
+        if (signs[i]) frames[i].Constellation->setText(ToQString(signs[i]->Constellation));
+
+    for (const SignPictures::Image& image : IMGSymbol.Images())
+        for (int i = 0; i < 4; ++i)
+            if (signs[i] && image.Key == ToQString(signs[i]->Name)) frames[i].Picture->setPixmap(image.Picture);
+
+    NameValuesForAssistiveTechnology();
+    if (birthForm_) birthForm_->hide();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmDisplay::AddOutputCommands() {
+    struct Command {
+        const char* Name;
+        QString Caption;
+        QKeySequence Keys;
+        void (frmDisplay::*Handler)();
+    };
+    const Command commands[] = {
+        {"mnuSavePdf", QStringLiteral("Save as &PDF\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmDisplay::mnuSavePdf_Click},
+        {"mnuPrint", QStringLiteral("P&rint\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P), &frmDisplay::mnuPrint_Click},
+        {"mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+         &frmDisplay::mnuCopyReading_Click},
+        {"mnuSaveWheelPicture", QStringLiteral("Save &Wheel Picture\u2026"), QKeySequence(),
+         &frmDisplay::mnuSaveWheelPicture_Click},
+        {"mnuShowWheel", QStringLiteral("Show W&heel\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+         &frmDisplay::mnuShowWheel_Click},
+    };
+    ui->mnuFile->addSeparator();
+    for (const Command& command : commands) {
+        QAction* action = ui->mnuFile->addAction(command.Caption);
+        action->setObjectName(QLatin1String(command.Name));
+        action->setShortcut(command.Keys);
+        // The menu bar's shortcuts work in the whole window, whichever control has the focus.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, command.Handler);
+    }
+
+    // Beside Back in the bottom strip, the same size as the written buttons.
+    cmdWheel_ = new QPushButton(QStringLiteral("&Wheel\u2026"), ui->Frame5);
+    cmdWheel_->setObjectName(QStringLiteral("cmdWheel"));
+    cmdWheel_->setGeometry(ui->cmdOK->geometry().translated(-(ui->cmdExit->x() - ui->cmdOK->x()), 0));
+    cmdWheel_->setFont(ui->cmdOK->font());
+    cmdWheel_->setToolTip(QStringLiteral("Show the galactic wheel of this reading"));
+    connect(cmdWheel_, &QPushButton::clicked, this, &frmDisplay::cmdWheel_Click);
+}
+
+QString frmDisplay::ChooseSaveFile(const QString& caption, const QString& proposedName, const QString& filter,
+                                   const QString& suffix) {
+    const QString folder = shell_.OutputFolder().isEmpty() ? DocumentsFolder() : shell_.OutputFolder();
+    QString path = shell_.Files().saveFile(this, caption, QDir(folder).filePath(proposedName), filter);
+    if (path.isEmpty()) return path;
+    if (QFileInfo(path).suffix().isEmpty()) path += u'.' + suffix;
+    shell_.SetOutputFolder(QFileInfo(path).absolutePath());
+    return path;
+}
+
+void frmDisplay::mnuSavePdf_Click() {
+    const QString path = ChooseSaveFile(QStringLiteral("Save Reading as PDF"), report::SuggestedReportName(doc_),
+                                        QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) return;
+    if (const auto error = report::WriteReportPdf(doc_, path, report::DefaultPaper()))
+        shell_.ShowMessage(*error, MessageIcon::Error, this);
+}
+
+void frmDisplay::mnuPrint_Click() {
+    const ReportPrinter::Result result =
+        shell_.Printer().print(this, [this](QPrinter& printer) { report::PaintReport(printer, doc_); });
+    if (result == ReportPrinter::Result::Failed)
+        shell_.ShowMessage(QStringLiteral("The reading could not be printed: the printer did not accept it."),
+                           MessageIcon::Error, this);
+}
+
+void frmDisplay::mnuCopyReading_Click() {
+    auto* mime = new QMimeData;
+    mime->setText(report::ReadingPlainText(doc_));
+    mime->setHtml(report::ReadingHtml(doc_));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void frmDisplay::mnuSaveWheelPicture_Click() {
+    const QString path =
+        ChooseSaveFile(QStringLiteral("Save Wheel Picture"), report::SuggestedWheelName(doc_),
+                       QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
+    if (path.isEmpty()) return;
+    if (const auto error = report::WriteWheelPicture(doc_.Reading, path, kWheelPictureSize))
+        shell_.ShowMessage(*error, MessageIcon::Error, this);
+}
+
+void frmDisplay::mnuShowWheel_Click() {
+    if (!wheel_) {
+        wheel_ = new WheelWindow(doc_, this);
+        connect(wheel_, &WheelWindow::SavePictureRequested, this, &frmDisplay::mnuSaveWheelPicture_Click);
+    }
+    wheel_->show();
+    wheel_->raise();
+    wheel_->activateWindow();
+}
+
+void frmDisplay::cmdWheel_Click() { mnuShowWheel_Click(); }
+
+WheelWindow* frmDisplay::Wheel() const { return wheel_.data(); }
+
+void frmDisplay::NameControlsForAssistiveTechnology() {
+    InstallAccessibleInterfaces();
+    for (QGroupBox* frame : {ui->Frame3, ui->Frame4, ui->Frame6, ui->Frame7}) {
+        NameForAssistiveTechnology(frame, frame->title());
+        for (QPlainTextEdit* box : frame->findChildren<QPlainTextEdit*>()) {
+            NameForAssistiveTechnology(box, frame->title() + QStringLiteral(" characteristics"));
+            NameForAssistiveTechnology(box->verticalScrollBar(),
+                                       QStringLiteral("Scroll ") + frame->title() + QStringLiteral(" characteristics"));
+            // Read-only, yet reached by Tab and scrolled with the arrow and page keys.
+            box->setFocusPolicy(Qt::StrongFocus);
+            box->setTabChangesFocus(true);
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
+    }
+    // Pictures say nothing a screen reader needs.
+    for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
+                            ui->picGalacticDescendant})
+        picture->setAccessibleName(QStringLiteral("Sign picture"));
+    // The branding link in front is reached first, the one under it next (it comes forward with the focus).
+    setTabOrder(ui->txtGalacticDescendantDesc, ui->lblFullBrand);
+    setTabOrder(ui->lblFullBrand, ui->lblCobrand);
+    // Then the bottom strip's buttons from left to right.
+    setTabOrder(ui->lblCobrand, cmdWheel_);
+    setTabOrder(cmdWheel_, ui->cmdOK);
+    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
+    GrowLabelsToFitTheirTexts(this);
+    NameValuesForAssistiveTechnology();
+}
+
+void frmDisplay::NameValuesForAssistiveTechnology() {
+    static const QLatin1String kPrefixes[] = {QLatin1String("Sun"), QLatin1String("Ascendant"), QLatin1String("Moon"),
+                                              QLatin1String("Descendant")};
+    static const QLatin1String kValueNames[] = {QLatin1String("GalacticSunSign"), QLatin1String("GalacticAscendant"),
+                                                QLatin1String("GalacticMoonSign"),
+                                                QLatin1String("GalacticDescendant")};
+    static const struct {
+        QLatin1String Header, Value;
+    } kKinds[] = {{QLatin1String("Sign"), QLatin1String("")},
+                  {QLatin1String("RulingPlanet"), QLatin1String("RulingPlanet")},
+                  {QLatin1String("Constellation"), QLatin1String("Constellation")},
+                  {QLatin1String("Keywords"), QLatin1String("Keywords")}};
+    for (int f = 0; f < 4; ++f) {
+        for (const auto& kind : kKinds) {
+            auto* header = findChild<QLabel*>(QStringLiteral("hdr") + kPrefixes[f] + kind.Header);
+            auto* value = findChild<QLabel*>(QStringLiteral("lbl") + kValueNames[f] + kind.Value);
+            if (header && value) value->setAccessibleName(header->text() + QStringLiteral(", ") + value->text());
+        }
+    }
+}
+
+void frmDisplay::PressDefaultButton() {
+    auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+    (focused ? focused : ui->cmdExit)->click();
+}
+
+void frmDisplay::cmdOK_Click() {
+    goingBack_ = true;
+    if (birthForm_) birthForm_->show();
+    close();
+}
+
+void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }
+void frmDisplay::cmdExit_Click() { shell_.QuitApplication(); }
+void frmDisplay::mnuExit_Click() { shell_.QuitApplication(); }
+
+void frmDisplay::closeEvent(QCloseEvent* event) {
+    // Back only unloads this form; the close box ends the run like Exit, unless the user chose to
+    // stay for births not saved yet.
+    if (!goingBack_ && !shell_.Quitting()) {
+        shell_.QuitApplication();
+        if (!shell_.Quitting()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    if (wheel_) wheel_->close();
+    emit Unloaded();
+}
+
+}  // namespace quorvane

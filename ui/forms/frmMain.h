@@ -1,0 +1,97 @@
+#pragma once
+// The birth-data form: the user's birth details, the coordinate finder and the reading command.
+
+#include <QPointer>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "births/births.h"
+#include "reading/reading_driver.h"
+#include "ui/births/birth_form.h"
+#include "ui/forms/working_form.h"
+#include "ui/widgets/sign_pictures.h"
+
+namespace Ui { class frmMain; }
+class QLineEdit;
+
+namespace quorvane {
+
+class BirthsBook;
+class frmDisplay;
+class ZoneSuggestionLine;
+struct Place;
+
+class frmMain : public WorkingForm, public BirthForm {
+    Q_OBJECT
+public:
+    explicit frmMain(AppShell& shell);
+    ~frmMain() override;
+
+    BirthFormValues CollectBirthForm() const override;
+    // The reading form while one is loaded.
+    frmDisplay* ReadingForm() const;
+    const SignPictures& Pictures() const { return IMGSymbol; }
+
+    PlaceTexts PlaceFields() const override;
+    // Puts a birth of the births book on the form. A birth whose offset no zone row has leaves the
+    // zone list empty, and the reading is refused until a row is chosen.
+    void ShowBirth(const births::Birth& birth) override;
+    QWidget* FormWindow() override { return this; }
+    BirthsBook& Births() const { return *births_; }
+
+public slots:
+    void Form_Load();
+    void cmdRashi_Click();
+    void mnuNext_Click();
+    void cmdBrowser_Click();
+    void mnuExit_Click();
+
+    // Key filters: each gets the typed character's code and may set it to 0 (drop the key) or
+    // replace it.
+    void txtName_KeyPress(std::uint16_t& KeyAscii);
+    void txtLonD_KeyPress(std::uint16_t& KeyAscii);
+    void txtLonM_KeyPress(std::uint16_t& KeyAscii);
+    void txtLatD_KeyPress(std::uint16_t& KeyAscii);
+    void txtLatM_KeyPress(std::uint16_t& KeyAscii);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using KeyPressHandler = void (frmMain::*)(std::uint16_t&);
+    KeyPressHandler KeyPressHandlerOf(QObject* field) const;
+    void DigitFilter(std::uint16_t& KeyAscii);
+    QWidget* FieldWidget(FormField field) const;
+    void ShowReading(const GalacticReading& reading);
+    void UsePlace(const Place& place);
+    void SetupZoneSuggestion();
+    void UpdateZoneSuggestion();
+    // Opens (or closes) a band under the zone box for the suggestion line, moving what lies below.
+    void SetZoneBand(bool open);
+    // Names, buddies and the focus mark for screen readers and keyboard users.
+    void NameControlsForAssistiveTechnology();
+    // The births file commands, after the File menu's own.
+    void AddBirthsCommands();
+    void ShowZoneRefusal(const QString& refusal);
+
+    std::unique_ptr<Ui::frmMain> ui;
+    SignPictures IMGSymbol;
+    QPointer<frmDisplay> display_;
+    ZoneSuggestionLine* zoneLine_ = nullptr;
+    // The birthplace last taken from the atlas, with the coordinate fields it filled in: it goes into the
+    // report only while those fields still hold what it put there.
+    struct AtlasPlace {
+        std::string Description;
+        QStringList Fields;
+    };
+    AtlasPlace atlasPlace_;
+    QStringList CoordinateFields() const;
+    bool zoneBandOpen_ = false;
+    BirthsBook* births_ = nullptr;
+    QString zoneRefusal_;  // set while a birth without a zone row stands on the form
+};
+
+}  // namespace quorvane

@@ -1,0 +1,24 @@
+#include "ui/seams/file_chooser.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+
+namespace quorvane {
+
+QString DialogFileChooser::openFile(QWidget* parent, const QString& caption, const QString& dir,
+                                    const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString DialogFileChooser::saveFile(QWidget* parent, const QString& caption, const QString& proposedPath,
+                                    const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, proposedPath, filter);
+}
+
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() || !QDir(documents).exists() ? QDir::homePath() : documents;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,29 @@
+#include "ui/style/look.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+
+namespace quorvane {
+
+QString UiFontFamily() {
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* wanted : {"Verdana", "DejaVu Sans", "Liberation Sans", "Noto Sans"}) {
+            if (installed.contains(QLatin1String(wanted), Qt::CaseInsensitive)) return QString::fromLatin1(wanted);
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+QFont UiFont() {
+    QFont font(UiFontFamily());
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+void ApplyUiFont(QWidget* window) {
+    window->setFont(UiFont());
+}
+
+}  // namespace quorvane

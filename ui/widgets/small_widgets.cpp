@@ -1,0 +1,74 @@
+#include "ui/widgets/small_widgets.h"
+
+#include "ui/a11y/accessibility.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace quorvane {
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleInterfaces();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: activate(); return;
+    default: QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // A solid frame in the text's colour, round the part of the label that can be seen: a label wider
+    // than its strip would otherwise lose the frame's right edge.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1));
+    painter.drawRect(visibleRegion().boundingRect().intersected(rect()).adjusted(0, 0, -1, -1));
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    coveredBy_ = nullptr;
+    if (QWidget* strip = parentWidget()) {
+        const QObjectList& stack = strip->children();  // back to front
+        for (qsizetype i = stack.indexOf(this) + 1; i < stack.size() && !coveredBy_; ++i)
+            if (auto* sibling = qobject_cast<QWidget*>(stack[i]);
+                sibling && sibling->isVisible() && sibling->geometry().intersects(geometry()))
+                coveredBy_ = sibling;
+    }
+    if (coveredBy_) raise();
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    if (coveredBy_) stackUnder(coveredBy_);
+    coveredBy_ = nullptr;
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) activate();
+}
+
+void WrapButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette,
+                         isEnabled(), caption, QPalette::ButtonText);
+}
+
+}  // namespace quorvane
