@@ -380,6 +380,7 @@ int Run(int argc, char** argv) {
         });
     ReportOptions reportOptions;
     AddReportOptions(app, reportOptions);
+    app.footer("Places: the atlas is built from GeoNames data (https://www.geonames.org/), CC BY 4.0.");
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
 
     try {

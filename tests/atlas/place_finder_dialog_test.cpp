@@ -93,6 +93,21 @@ private slots:
         QCOMPARE(dialog.ChosenPlace()->City, std::string("Madrid"));
     }
 
+    // The places are GeoNames data: the finder names its source beside the buttons, taking no row of its own.
+    void namesTheSourceOfThePlaces() {
+        PlaceFinderDialog dialog(TestAtlas(), "Madrid");
+        Open(dialog);
+        auto* source = dialog.findChild<QLabel*>("lblPlacesSource");
+        QVERIFY(source && source->isVisible());
+        QVERIFY(source->text().contains("GeoNames"));
+        QVERIFY(source->text().contains("CC BY 4.0"));
+        auto* use = dialog.findChild<QPushButton*>();
+        QVERIFY(use);
+        const QRect sourceBox(source->mapTo(&dialog, QPoint()), source->size());
+        const QRect useBox(use->mapTo(&dialog, QPoint()), use->size());
+        QVERIFY(sourceBox.top() < useBox.bottom() && useBox.top() < sourceBox.bottom());
+    }
+
     void noMatchSaysSoAndEnterSearchesTheWeb() {
         PlaceFinderDialog dialog(TestAtlas(), "Atlantis");
         QSignalSpy web(&dialog, &PlaceFinderDialog::WebSearchRequested);

@@ -145,7 +145,7 @@ TEST(SweepTest, EveryZoneRowHemisphereAndDaylightSaving) {
             const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(zone)];
             for (bool dst : {false, true}) {
                 form.IsDaylightSaving = dst;
-                WholeDegrees first{};
+                WholeDegrees northWest{};
                 for (int hemispheres = 0; hemispheres < 4; ++hemispheres) {
                     form.IsSouth = (hemispheres & 1) != 0;
                     form.IsEast = (hemispheres & 2) != 0;
@@ -160,8 +160,8 @@ TEST(SweepTest, EveryZoneRowHemisphereAndDaylightSaving) {
                     if (std::string fault = Fault(r); !fault.empty()) report(fault, form);
                     // The zone's direction is the row's own: the birthplace's hemispheres never move the
                     // Sun or the Moon.
-                    if (hemispheres == 0) first = r.Degrees;
-                    else if (r.Degrees.Sun != first.Sun || r.Degrees.Moon != first.Moon)
+                    if (hemispheres == 0) northWest = r.Degrees;
+                    else if (r.Degrees.Sun != northWest.Sun || r.Degrees.Moon != northWest.Moon)
                         report("the hemisphere moved the Sun or the Moon", form);
                     const long long expected =
                         LocalMinutes(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour,

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,12 +58,19 @@ PlaceFinderDialog::PlaceFinderDialog(const Atlas& atlas, const QString& query, Q
     web_ = buttons->addButton(tr("Search the web"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Cancel);
 
+    // The atlas is GeoNames data, whose licence asks for its name where the places are shown.
+    auto* source = new QLabel(tr("Places: GeoNames (CC BY 4.0)"), this);
+    source->setObjectName(QStringLiteral("lblPlacesSource"));
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(search_);
     layout->addWidget(results_);
     layout->addWidget(status_);
-    layout->addWidget(buttons);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(source);
+    bottom->addWidget(buttons, 1);
+    layout->addLayout(bottom);
 
     connect(search_, &QLineEdit::textChanged, this, &PlaceFinderDialog::Search);
     connect(results_, &QTreeWidget::itemActivated, this, &PlaceFinderDialog::Use);

@@ -211,10 +211,10 @@ void frmDisplay::mnuPrint_Click() {
 }
 
 void frmDisplay::mnuCopyReading_Click() {
-    auto* data = new QMimeData;
-    data->setText(report::ReadingPlainText(doc_));
-    data->setHtml(report::ReadingHtml(doc_));
-    QGuiApplication::clipboard()->setMimeData(data);
+    auto* mime = new QMimeData;
+    mime->setText(report::ReadingPlainText(doc_));
+    mime->setHtml(report::ReadingHtml(doc_));
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void frmDisplay::mnuSaveWheelPicture_Click() {

@@ -1,0 +1,23 @@
+# `cmake --build build --target format` reformats every C++ file of the project by .clang-format;
+# `format-check` only lists the files that differ (for a hook or a review).
+find_program(CLANG_FORMAT_EXECUTABLE NAMES clang-format clang-format-14)
+if(NOT CLANG_FORMAT_EXECUTABLE)
+  message(STATUS "clang-format not found: no format target")
+  return()
+endif()
+file(GLOB_RECURSE quorvane_format_files CONFIGURE_DEPENDS
+  LIST_DIRECTORIES false
+  RELATIVE ${PROJECT_SOURCE_DIR}
+  ${PROJECT_SOURCE_DIR}/*.cpp ${PROJECT_SOURCE_DIR}/*.h ${PROJECT_SOURCE_DIR}/*.h.in)
+# Build folders inside the source tree are not ours to format.
+list(FILTER quorvane_format_files EXCLUDE REGEX "^build[^/]*/")
+add_custom_target(format
+  COMMAND ${CLANG_FORMAT_EXECUTABLE} -i --style=file ${quorvane_format_files}
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  COMMENT "Formatting the C++ sources by .clang-format"
+  VERBATIM)
+add_custom_target(format-check
+  COMMAND ${CLANG_FORMAT_EXECUTABLE} --dry-run --style=file ${quorvane_format_files}
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  COMMENT "Listing what .clang-format would change"
+  VERBATIM)
