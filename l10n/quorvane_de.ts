@@ -363,10 +363,6 @@
         <translation>Die Geburtsdaten konnten nicht in %1 gespeichert werden: %2. Sie bleiben hier erhalten; speichern Sie sie mit „Geburtsdaten speichern unter“ an anderer Stelle.</translation>
     </message>
     <message>
-        <source>%1 of the births have no zone row or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
-        <translation>%1 der Geburten haben keine Zeitzone aus der Liste oder konnten nicht gelesen werden; CSV kann sie nicht aufnehmen, daher fehlen sie in %2. Speichern Sie als AAF, um sie zu behalten.</translation>
-    </message>
-    <message>
         <source>Import Births</source>
         <translation>Geburtsdaten importieren</translation>
     </message>
@@ -393,6 +389,14 @@
     <message>
         <source>No Recent Births Files</source>
         <translation>Keine zuletzt verwendeten Geburtsdateien</translation>
+    </message>
+    <message>
+        <source>%1 of the births give no zone or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
+        <translation>%1 der Geburten nennen keine Zeitzone oder konnten nicht gelesen werden; CSV kann sie nicht aufnehmen, daher fehlen sie in %2. Speichern Sie als AAF, um sie zu behalten.</translation>
+    </message>
+    <message>
+        <source>The list of recent births files could not be saved to %1. Open Recent will not offer them after Quorvane ends.</source>
+        <translation>Die Liste der zuletzt geöffneten Geburtsdateien konnte nicht in %1 gespeichert werden. „Zuletzt geöffnet“ bietet sie nach dem Beenden von Quorvane nicht mehr an.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +522,14 @@
         <source>No zone row has the offset %1; choose a row</source>
         <translation>Keine Zone der Liste hat den Abstand %1; wählen Sie eine Zone</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>
@@ -580,6 +592,10 @@
     <message>
         <source>No place in the atlas matches &quot;%1&quot;. Press &quot;Search the web&quot; to look it up online.</source>
         <translation>Kein Ort im Atlas entspricht „%1“. Drücken Sie „Im Web suchen“, um ihn online nachzuschlagen.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (CC BY 4.0)</source>
+        <translation>Orte: GeoNames (CC BY 4.0)</translation>
     </message>
 </context>
 <context>
@@ -659,6 +675,37 @@
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Verwendeter Geburtszeitpunkt</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ZoneOffsetEntry</name>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Mittlere Ortszeit des Geburtsorts</translation>
+    </message>
+    <message>
+        <source>Other offset (±hh:mm[:ss])…</source>
+        <translation>Anderer Abstand (±hh:mm[:ss])…</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Abstand zu UTC</translation>
+    </message>
+    <message>
+        <source>East of Greenwich +, west −: hours, minutes and seconds, for example +05:45 or -00:25:21</source>
+        <translation>Östlich von Greenwich +, westlich −: Stunden, Minuten und Sekunden, zum Beispiel +05:45 oder -00:25:21</translation>
+    </message>
+    <message>
+        <source>The local mean time of the longitude entered below: four minutes of clock per degree</source>
+        <translation>Die mittlere Ortszeit der unten eingegebenen Länge: vier Minuten Uhrzeit je Grad</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm or -hh:mm:ss west of it, up to 15 hours</source>
+        <translation>Bitte geben Sie den Abstand zur Weltzeit als +hh:mm oder +hh:mm:ss östlich von Greenwich bzw. -hh:mm oder -hh:mm:ss westlich davon ein, höchstens 15 Stunden</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::ZoneSuggestionLine</name>
@@ -699,12 +746,24 @@
         <translation> (diese Uhrzeit gab es nicht: die Uhren wurden darüber hinweg vorgestellt)</translation>
     </message>
     <message>
-        <source>; no zone in the list has this offset, the nearest is %1</source>
-        <translation>; keine Zone der Liste hat diesen Abstand, am nächsten liegt %1</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> mit Sommerzeit</translation>
+    </message>
+    <message>
+        <source> (local mean time of the birthplace)</source>
+        <translation> (mittlere Ortszeit des Geburtsorts)</translation>
+    </message>
+    <message>
+        <source>; no zone in the list has this offset, so it is used exactly</source>
+        <translation>; keine Zone der Liste hat diesen Abstand, daher wird er genau verwendet</translation>
+    </message>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Mittlere Ortszeit des Geburtsorts</translation>
+    </message>
+    <message>
+        <source>Other offset %1</source>
+        <translation>Anderer Abstand %1</translation>
     </message>
 </context>
 <context>
@@ -787,6 +846,22 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Verwendeter Geburtszeitpunkt</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Kopfleiste</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>Links and commands</source>
+        <translation>Links und Befehle</translation>
     </message>
 </context>
 <context>
@@ -922,6 +997,14 @@
     <message>
         <source>0 to 59</source>
         <translation>0 bis 59</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Kopfleiste</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
     </message>
 </context>
 </TS>

@@ -363,10 +363,6 @@
         <translation>No se pudieron guardar los nacimientos en %1: %2. Se conservan aquí; guárdelos en otro lugar con «Guardar nacimientos como».</translation>
     </message>
     <message>
-        <source>%1 of the births have no zone row or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
-        <translation>%1 de los nacimientos no tienen zona de la lista o no se pudieron leer; CSV no puede guardarlos y se omitieron en %2. Guarde como AAF para conservarlos.</translation>
-    </message>
-    <message>
         <source>Import Births</source>
         <translation>Importar nacimientos</translation>
     </message>
@@ -393,6 +389,14 @@
     <message>
         <source>No Recent Births Files</source>
         <translation>No hay archivos de nacimientos recientes</translation>
+    </message>
+    <message>
+        <source>%1 of the births give no zone or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
+        <translation>%1 de los nacimientos no indican zona o no se pudieron leer; CSV no puede guardarlos y se omitieron en %2. Guarde como AAF para conservarlos.</translation>
+    </message>
+    <message>
+        <source>The list of recent births files could not be saved to %1. Open Recent will not offer them after Quorvane ends.</source>
+        <translation>No se pudo guardar la lista de archivos de nacimientos recientes en %1. Abrir recientes no los ofrecerá cuando Quorvane se cierre.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +522,14 @@
         <source>No zone row has the offset %1; choose a row</source>
         <translation>Ninguna zona de la lista tiene el desfase %1; elija una zona</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Línea %1</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <translation>Línea %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>
@@ -580,6 +592,10 @@
     <message>
         <source>No place in the atlas matches &quot;%1&quot;. Press &quot;Search the web&quot; to look it up online.</source>
         <translation>Ningún lugar del atlas coincide con «%1». Pulse «Buscar en la web» para buscarlo en internet.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (CC BY 4.0)</source>
+        <translation>Lugares: GeoNames (CC BY 4.0)</translation>
     </message>
 </context>
 <context>
@@ -659,6 +675,37 @@
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Instante de nacimiento usado</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ZoneOffsetEntry</name>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Hora media local del lugar natal</translation>
+    </message>
+    <message>
+        <source>Other offset (±hh:mm[:ss])…</source>
+        <translation>Otra diferencia (±hh:mm[:ss])…</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Diferencia con UTC</translation>
+    </message>
+    <message>
+        <source>East of Greenwich +, west −: hours, minutes and seconds, for example +05:45 or -00:25:21</source>
+        <translation>Al este de Greenwich +, al oeste −: horas, minutos y segundos, por ejemplo +05:45 o -00:25:21</translation>
+    </message>
+    <message>
+        <source>The local mean time of the longitude entered below: four minutes of clock per degree</source>
+        <translation>La hora media local de la longitud indicada abajo: cuatro minutos de reloj por grado</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm or -hh:mm:ss west of it, up to 15 hours</source>
+        <translation>Indique la diferencia con el tiempo universal como +hh:mm o +hh:mm:ss al este de Greenwich, -hh:mm o -hh:mm:ss al oeste, hasta 15 horas</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::ZoneSuggestionLine</name>
@@ -699,12 +746,24 @@
         <translation> (esta hora no existió: los relojes se adelantaron)</translation>
     </message>
     <message>
-        <source>; no zone in the list has this offset, the nearest is %1</source>
-        <translation>; ninguna zona de la lista tiene este desfase, la más cercana es %1</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> con horario de verano</translation>
+    </message>
+    <message>
+        <source> (local mean time of the birthplace)</source>
+        <translation> (hora media local del lugar natal)</translation>
+    </message>
+    <message>
+        <source>; no zone in the list has this offset, so it is used exactly</source>
+        <translation>; ninguna zona de la lista tiene esta diferencia, así que se usa tal cual</translation>
+    </message>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Hora media local del lugar natal</translation>
+    </message>
+    <message>
+        <source>Other offset %1</source>
+        <translation>Otra diferencia %1</translation>
     </message>
 </context>
 <context>
@@ -787,6 +846,22 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Instante de nacimiento usado</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Encabezado</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Links and commands</source>
+        <translation>Enlaces y comandos</translation>
     </message>
 </context>
 <context>
@@ -922,6 +997,14 @@
     <message>
         <source>0 to 59</source>
         <translation>De 0 a 59</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Encabezado</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
     </message>
 </context>
 </TS>

@@ -363,10 +363,6 @@
         <translation>Les naissances n’ont pas pu être enregistrées dans %1 : %2. Elles sont conservées ici ; enregistrez-les ailleurs avec « Enregistrer les naissances sous ».</translation>
     </message>
     <message>
-        <source>%1 of the births have no zone row or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
-        <translation>%1 des naissances n’ont pas de fuseau de la liste ou n’ont pas pu être lues ; le format CSV ne peut pas les contenir et elles ont été omises de %2. Enregistrez au format AAF pour les conserver.</translation>
-    </message>
-    <message>
         <source>Import Births</source>
         <translation>Importer des naissances</translation>
     </message>
@@ -393,6 +389,14 @@
     <message>
         <source>No Recent Births Files</source>
         <translation>Aucun fichier de naissances récent</translation>
+    </message>
+    <message>
+        <source>%1 of the births give no zone or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
+        <translation>%1 des naissances n’indiquent pas de fuseau ou n’ont pas pu être lues ; le format CSV ne peut pas les contenir et elles ont été omises de %2. Enregistrez au format AAF pour les conserver.</translation>
+    </message>
+    <message>
+        <source>The list of recent births files could not be saved to %1. Open Recent will not offer them after Quorvane ends.</source>
+        <translation>La liste des fichiers de naissances récents n’a pas pu être enregistrée dans %1. Ouvrir un fichier récent ne les proposera plus après la fermeture de Quorvane.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +522,14 @@
         <source>No zone row has the offset %1; choose a row</source>
         <translation>Aucun fuseau de la liste n’a le décalage %1 ; choisissez un fuseau</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <translation>Ligne %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>
@@ -580,6 +592,10 @@
     <message>
         <source>No place in the atlas matches &quot;%1&quot;. Press &quot;Search the web&quot; to look it up online.</source>
         <translation>Aucun lieu de l’atlas ne correspond à « %1 ». Appuyez sur « Rechercher sur le Web » pour le chercher en ligne.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (CC BY 4.0)</source>
+        <translation>Lieux : GeoNames (CC BY 4.0)</translation>
     </message>
 </context>
 <context>
@@ -659,6 +675,37 @@
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Instant de naissance utilisé</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ZoneOffsetEntry</name>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Temps moyen local du lieu natal</translation>
+    </message>
+    <message>
+        <source>Other offset (±hh:mm[:ss])…</source>
+        <translation>Autre décalage (±hh:mm[:ss])…</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Décalage UTC</translation>
+    </message>
+    <message>
+        <source>East of Greenwich +, west −: hours, minutes and seconds, for example +05:45 or -00:25:21</source>
+        <translation>Est de Greenwich +, ouest − : heures, minutes et secondes, par exemple +05:45 ou -00:25:21</translation>
+    </message>
+    <message>
+        <source>The local mean time of the longitude entered below: four minutes of clock per degree</source>
+        <translation>Le temps moyen local de la longitude saisie ci-dessous : quatre minutes d’horloge par degré</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm or -hh:mm:ss west of it, up to 15 hours</source>
+        <translation>Veuillez saisir le décalage par rapport au temps universel sous la forme +hh:mm ou +hh:mm:ss à l’est de Greenwich, -hh:mm ou -hh:mm:ss à l’ouest, jusqu’à 15 heures</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::ZoneSuggestionLine</name>
@@ -699,12 +746,24 @@
         <translation> (cette heure n’a pas existé : les horloges ont été avancées)</translation>
     </message>
     <message>
-        <source>; no zone in the list has this offset, the nearest is %1</source>
-        <translation> ; aucun fuseau de la liste n’a ce décalage, le plus proche est %1</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> avec l’heure d’été</translation>
+    </message>
+    <message>
+        <source> (local mean time of the birthplace)</source>
+        <translation> (temps moyen local du lieu natal)</translation>
+    </message>
+    <message>
+        <source>; no zone in the list has this offset, so it is used exactly</source>
+        <translation> ; aucun fuseau de la liste n’a ce décalage, il est donc utilisé tel quel</translation>
+    </message>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Temps moyen local du lieu natal</translation>
+    </message>
+    <message>
+        <source>Other offset %1</source>
+        <translation>Autre décalage %1</translation>
     </message>
 </context>
 <context>
@@ -787,6 +846,22 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Instant de naissance utilisé</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Bandeau</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Links and commands</source>
+        <translation>Liens et commandes</translation>
     </message>
 </context>
 <context>
@@ -922,6 +997,14 @@
     <message>
         <source>0 to 59</source>
         <translation>De 0 à 59</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Bandeau</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
     </message>
 </context>
 </TS>

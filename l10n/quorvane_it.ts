@@ -363,10 +363,6 @@
         <translation>Impossibile salvare le nascite in %1: %2. Restano qui; salvale altrove con «Salva nascite come».</translation>
     </message>
     <message>
-        <source>%1 of the births have no zone row or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
-        <translation>%1 delle nascite non hanno un fuso della lista o non sono state lette; il CSV non può contenerle e sono state escluse da %2. Salva in AAF per conservarle.</translation>
-    </message>
-    <message>
         <source>Import Births</source>
         <translation>Importa nascite</translation>
     </message>
@@ -393,6 +389,14 @@
     <message>
         <source>No Recent Births Files</source>
         <translation>Nessun file di nascite recente</translation>
+    </message>
+    <message>
+        <source>%1 of the births give no zone or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
+        <translation>%1 delle nascite non indicano un fuso o non sono state lette; il CSV non può contenerle e sono state escluse da %2. Salva in AAF per conservarle.</translation>
+    </message>
+    <message>
+        <source>The list of recent births files could not be saved to %1. Open Recent will not offer them after Quorvane ends.</source>
+        <translation>Impossibile salvare l’elenco dei file di nascite recenti in %1. Apri recenti non li proporrà più dopo la chiusura di Quorvane.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +522,14 @@
         <source>No zone row has the offset %1; choose a row</source>
         <translation>Nessun fuso della lista ha lo scarto %1; scegli un fuso</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Riga %1</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <translation>Riga %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>
@@ -580,6 +592,10 @@
     <message>
         <source>No place in the atlas matches &quot;%1&quot;. Press &quot;Search the web&quot; to look it up online.</source>
         <translation>Nessun luogo dell’atlante corrisponde a «%1». Premi «Cerca sul web» per cercarlo online.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (CC BY 4.0)</source>
+        <translation>Luoghi: GeoNames (CC BY 4.0)</translation>
     </message>
 </context>
 <context>
@@ -659,6 +675,37 @@
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
     </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Istante di nascita usato</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ZoneOffsetEntry</name>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Tempo medio locale del luogo natale</translation>
+    </message>
+    <message>
+        <source>Other offset (±hh:mm[:ss])…</source>
+        <translation>Altra differenza (±hh:mm[:ss])…</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Differenza da UTC</translation>
+    </message>
+    <message>
+        <source>East of Greenwich +, west −: hours, minutes and seconds, for example +05:45 or -00:25:21</source>
+        <translation>A est di Greenwich +, a ovest −: ore, minuti e secondi, per esempio +05:45 o -00:25:21</translation>
+    </message>
+    <message>
+        <source>The local mean time of the longitude entered below: four minutes of clock per degree</source>
+        <translation>Il tempo medio locale della longitudine inserita sotto: quattro minuti di orologio per grado</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm or -hh:mm:ss west of it, up to 15 hours</source>
+        <translation>Inserisci la differenza dal tempo universale come +hh:mm o +hh:mm:ss a est di Greenwich, -hh:mm o -hh:mm:ss a ovest, fino a 15 ore</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::ZoneSuggestionLine</name>
@@ -699,12 +746,24 @@
         <translation> (quest’ora non è esistita: gli orologi sono stati spostati avanti)</translation>
     </message>
     <message>
-        <source>; no zone in the list has this offset, the nearest is %1</source>
-        <translation>; nessun fuso della lista ha questo scarto, il più vicino è %1</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> con ora legale</translation>
+    </message>
+    <message>
+        <source> (local mean time of the birthplace)</source>
+        <translation> (tempo medio locale del luogo natale)</translation>
+    </message>
+    <message>
+        <source>; no zone in the list has this offset, so it is used exactly</source>
+        <translation>; nessun fuso della lista ha questa differenza, quindi è usata esattamente</translation>
+    </message>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Tempo medio locale del luogo natale</translation>
+    </message>
+    <message>
+        <source>Other offset %1</source>
+        <translation>Altra differenza %1</translation>
     </message>
 </context>
 <context>
@@ -787,6 +846,22 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Istante di nascita usato</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Intestazione</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Links and commands</source>
+        <translation>Link e comandi</translation>
     </message>
 </context>
 <context>
@@ -922,6 +997,14 @@
     <message>
         <source>0 to 59</source>
         <translation>Da 0 a 59</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Intestazione</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Link</translation>
     </message>
 </context>
 </TS>

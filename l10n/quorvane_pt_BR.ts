@@ -363,10 +363,6 @@
         <translation>Não foi possível salvar os nascimentos em %1: %2. Eles continuam aqui; salve-os em outro lugar com “Salvar nascimentos como”.</translation>
     </message>
     <message>
-        <source>%1 of the births have no zone row or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
-        <translation>%1 dos nascimentos não têm fuso da lista ou não puderam ser lidos; o CSV não comporta esses registros e eles ficaram fora de %2. Salve como AAF para mantê-los.</translation>
-    </message>
-    <message>
         <source>Import Births</source>
         <translation>Importar nascimentos</translation>
     </message>
@@ -393,6 +389,14 @@
     <message>
         <source>No Recent Births Files</source>
         <translation>Nenhum arquivo de nascimentos recente</translation>
+    </message>
+    <message>
+        <source>%1 of the births give no zone or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
+        <translation>%1 dos nascimentos não informam fuso ou não puderam ser lidos; o CSV não comporta esses registros e eles ficaram fora de %2. Salve como AAF para mantê-los.</translation>
+    </message>
+    <message>
+        <source>The list of recent births files could not be saved to %1. Open Recent will not offer them after Quorvane ends.</source>
+        <translation>Não foi possível salvar a lista de arquivos de nascimentos recentes em %1. Abrir recentes não vai oferecê-los depois que o Quorvane for fechado.</translation>
     </message>
 </context>
 <context>
@@ -518,6 +522,14 @@
         <source>No zone row has the offset %1; choose a row</source>
         <translation>Nenhum fuso da lista tem a diferença %1; escolha um fuso</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Linha %1</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <translation>Linha %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>
@@ -580,6 +592,10 @@
     <message>
         <source>No place in the atlas matches &quot;%1&quot;. Press &quot;Search the web&quot; to look it up online.</source>
         <translation>Nenhum local do atlas corresponde a “%1”. Clique em “Pesquisar na web” para procurá-lo online.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (CC BY 4.0)</source>
+        <translation>Locais: GeoNames (CC BY 4.0)</translation>
     </message>
 </context>
 <context>
@@ -659,6 +675,37 @@
         <source>&amp;Close</source>
         <translation>&amp;Fechar</translation>
     </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Instante de nascimento usado</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ZoneOffsetEntry</name>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Hora média local do lugar natal</translation>
+    </message>
+    <message>
+        <source>Other offset (±hh:mm[:ss])…</source>
+        <translation>Outra diferença (±hh:mm[:ss])…</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Diferença do UTC</translation>
+    </message>
+    <message>
+        <source>East of Greenwich +, west −: hours, minutes and seconds, for example +05:45 or -00:25:21</source>
+        <translation>A leste de Greenwich +, a oeste −: horas, minutos e segundos, por exemplo +05:45 ou -00:25:21</translation>
+    </message>
+    <message>
+        <source>The local mean time of the longitude entered below: four minutes of clock per degree</source>
+        <translation>A hora média local da longitude informada abaixo: quatro minutos de relógio por grau</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm or -hh:mm:ss west of it, up to 15 hours</source>
+        <translation>Informe a diferença do tempo universal como +hh:mm ou +hh:mm:ss a leste de Greenwich, -hh:mm ou -hh:mm:ss a oeste, até 15 horas</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::ZoneSuggestionLine</name>
@@ -699,12 +746,24 @@
         <translation> (este horário não existiu: os relógios foram adiantados)</translation>
     </message>
     <message>
-        <source>; no zone in the list has this offset, the nearest is %1</source>
-        <translation>; nenhum fuso da lista tem essa diferença, o mais próximo é %1</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> com horário de verão</translation>
+    </message>
+    <message>
+        <source> (local mean time of the birthplace)</source>
+        <translation> (hora média local do lugar natal)</translation>
+    </message>
+    <message>
+        <source>; no zone in the list has this offset, so it is used exactly</source>
+        <translation>; nenhum fuso da lista tem essa diferença, então ela é usada exatamente</translation>
+    </message>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Hora média local do lugar natal</translation>
+    </message>
+    <message>
+        <source>Other offset %1</source>
+        <translation>Outra diferença %1</translation>
     </message>
 </context>
 <context>
@@ -787,6 +846,22 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Instante de nascimento usado</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Cabeçalho</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Leitura</translation>
+    </message>
+    <message>
+        <source>Links and commands</source>
+        <translation>Links e comandos</translation>
     </message>
 </context>
 <context>
@@ -922,6 +997,14 @@
     <message>
         <source>0 to 59</source>
         <translation>De 0 a 59</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Cabeçalho</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
     </message>
 </context>
 </TS>

@@ -202,5 +202,21 @@
         <source>Galactic wheel</source>
         <translation>Galaktisches Rad</translation>
     </message>
+    <message>
+        <source>Time zone: local mean time of the birthplace</source>
+        <translation>Zeitzone: mittlere Ortszeit des Geburtsorts</translation>
+    </message>
+    <message>
+        <source>Time zone: an offset no zone in the list has</source>
+        <translation>Zeitzone: ein Abstand, den keine Zone der Liste hat</translation>
+    </message>
+    <message>
+        <source>UTC offset used: %1</source>
+        <translation>Verwendeter Abstand zu UTC: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
 </context>
 </TS>

@@ -202,5 +202,21 @@
         <source>Galactic wheel</source>
         <translation>Rueda galáctica</translation>
     </message>
+    <message>
+        <source>Time zone: local mean time of the birthplace</source>
+        <translation>Zona horaria: hora media local del lugar natal</translation>
+    </message>
+    <message>
+        <source>Time zone: an offset no zone in the list has</source>
+        <translation>Zona horaria: una diferencia que ninguna zona de la lista tiene</translation>
+    </message>
+    <message>
+        <source>UTC offset used: %1</source>
+        <translation>Diferencia con UTC usada: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
 </context>
 </TS>

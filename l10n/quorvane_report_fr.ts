@@ -202,5 +202,21 @@
         <source>Galactic wheel</source>
         <translation>Roue galactique</translation>
     </message>
+    <message>
+        <source>Time zone: local mean time of the birthplace</source>
+        <translation>Fuseau horaire&#xa0;: temps moyen local du lieu natal</translation>
+    </message>
+    <message>
+        <source>Time zone: an offset no zone in the list has</source>
+        <translation>Fuseau horaire&#xa0;: un décalage qu’aucun fuseau de la liste n’a</translation>
+    </message>
+    <message>
+        <source>UTC offset used: %1</source>
+        <translation>Décalage UTC utilisé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Remarque&#xa0;: %1</translation>
+    </message>
 </context>
 </TS>

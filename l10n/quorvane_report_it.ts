@@ -202,5 +202,21 @@
         <source>Galactic wheel</source>
         <translation>Ruota galattica</translation>
     </message>
+    <message>
+        <source>Time zone: local mean time of the birthplace</source>
+        <translation>Fuso orario: tempo medio locale del luogo natale</translation>
+    </message>
+    <message>
+        <source>Time zone: an offset no zone in the list has</source>
+        <translation>Fuso orario: una differenza che nessun fuso della lista ha</translation>
+    </message>
+    <message>
+        <source>UTC offset used: %1</source>
+        <translation>Differenza da UTC usata: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
 </context>
 </TS>

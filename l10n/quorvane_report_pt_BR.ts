@@ -202,5 +202,21 @@
         <source>Galactic wheel</source>
         <translation>Roda galáctica</translation>
     </message>
+    <message>
+        <source>Time zone: local mean time of the birthplace</source>
+        <translation>Fuso horário: hora média local do lugar natal</translation>
+    </message>
+    <message>
+        <source>Time zone: an offset no zone in the list has</source>
+        <translation>Fuso horário: uma diferença que nenhum fuso da lista tem</translation>
+    </message>
+    <message>
+        <source>UTC offset used: %1</source>
+        <translation>Diferença do UTC usada: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Observação: %1</translation>
+    </message>
 </context>
 </TS>

@@ -202,5 +202,21 @@
         <source>Galactic wheel</source>
         <translation>Галактический круг</translation>
     </message>
+    <message>
+        <source>Time zone: local mean time of the birthplace</source>
+        <translation>Часовой пояс: местное среднее время места рождения</translation>
+    </message>
+    <message>
+        <source>Time zone: an offset no zone in the list has</source>
+        <translation>Часовой пояс: смещение, которого нет ни у одного пояса из списка</translation>
+    </message>
+    <message>
+        <source>UTC offset used: %1</source>
+        <translation>Использованное смещение от UTC: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Примечание: %1</translation>
+    </message>
 </context>
 </TS>

@@ -363,10 +363,6 @@
         <translation>Не удалось сохранить записи в %1: %2. Они остаются здесь; сохраните их в другом месте командой «Сохранить файл рождений как».</translation>
     </message>
     <message>
-        <source>%1 of the births have no zone row or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
-        <translation>Записей без часового пояса из списка или нечитаемых: %1; формат CSV не может их хранить, и в %2 они не вошли. Сохраните в формате AAF, чтобы их сохранить.</translation>
-    </message>
-    <message>
         <source>Import Births</source>
         <translation>Импорт рождений</translation>
     </message>
@@ -393,6 +389,14 @@
     <message>
         <source>No Recent Births Files</source>
         <translation>Нет недавних файлов рождений</translation>
+    </message>
+    <message>
+        <source>%1 of the births give no zone or could not be read; CSV cannot hold them and they were left out of %2. Save as AAF to keep them.</source>
+        <translation>Записей без часового пояса или нечитаемых: %1; формат CSV не может их хранить, и в %2 они не вошли. Сохраните в формате AAF, чтобы их сохранить.</translation>
+    </message>
+    <message>
+        <source>The list of recent births files could not be saved to %1. Open Recent will not offer them after Quorvane ends.</source>
+        <translation>Не удалось сохранить список недавних файлов рождений в %1. После закрытия Quorvane пункт «Недавние файлы» не будет их предлагать.</translation>
     </message>
 </context>
 <context>
@@ -520,6 +524,14 @@
         <source>No zone row has the offset %1; choose a row</source>
         <translation>Ни один пояс списка не имеет смещения %1; выберите пояс</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Строка %1</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2)</source>
+        <translation>Строка %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>
@@ -582,6 +594,10 @@
     <message>
         <source>No place in the atlas matches &quot;%1&quot;. Press &quot;Search the web&quot; to look it up online.</source>
         <translation>В атласе нет места «%1». Нажмите «Искать в интернете», чтобы найти его онлайн.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (CC BY 4.0)</source>
+        <translation>Места: GeoNames (CC BY 4.0)</translation>
     </message>
 </context>
 <context>
@@ -661,6 +677,37 @@
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
     </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Использованный момент рождения</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::ZoneOffsetEntry</name>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Местное среднее время места рождения</translation>
+    </message>
+    <message>
+        <source>Other offset (±hh:mm[:ss])…</source>
+        <translation>Другое смещение (±чч:мм[:сс])…</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Смещение от UTC</translation>
+    </message>
+    <message>
+        <source>East of Greenwich +, west −: hours, minutes and seconds, for example +05:45 or -00:25:21</source>
+        <translation>К востоку от Гринвича +, к западу −: часы, минуты и секунды, например +05:45 или -00:25:21</translation>
+    </message>
+    <message>
+        <source>The local mean time of the longitude entered below: four minutes of clock per degree</source>
+        <translation>Местное среднее время указанной ниже долготы: четыре минуты на градус</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm or -hh:mm:ss west of it, up to 15 hours</source>
+        <translation>Введите смещение от всемирного времени в виде +чч:мм или +чч:мм:сс к востоку от Гринвича, -чч:мм или -чч:мм:сс к западу, не более 15 часов</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::ZoneSuggestionLine</name>
@@ -701,12 +748,24 @@
         <translation> (такого времени не было: часы перевели вперёд)</translation>
     </message>
     <message>
-        <source>; no zone in the list has this offset, the nearest is %1</source>
-        <translation>; в списке нет пояса с таким смещением, ближайший — %1</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> с летним временем</translation>
+    </message>
+    <message>
+        <source> (local mean time of the birthplace)</source>
+        <translation> (местное среднее время места рождения)</translation>
+    </message>
+    <message>
+        <source>; no zone in the list has this offset, so it is used exactly</source>
+        <translation>; ни у одного пояса из списка нет такого смещения, поэтому оно используется точно</translation>
+    </message>
+    <message>
+        <source>Local mean time of the birthplace</source>
+        <translation>Местное среднее время места рождения</translation>
+    </message>
+    <message>
+        <source>Other offset %1</source>
+        <translation>Другое смещение %1</translation>
     </message>
 </context>
 <context>
@@ -789,6 +848,22 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Birth instant used</source>
+        <translation>Использованный момент рождения</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Толкование</translation>
+    </message>
+    <message>
+        <source>Links and commands</source>
+        <translation>Ссылки и команды</translation>
     </message>
 </context>
 <context>
@@ -924,6 +999,14 @@
     <message>
         <source>0 to 59</source>
         <translation>От 0 до 59</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Ссылки</translation>
     </message>
 </context>
 </TS>

@@ -408,8 +408,8 @@ void BirthsBook::SaveSettings() {
         std::fprintf(stderr, "quorvane: the recent births files could not be saved to %s\n", qUtf8Printable(where));
         return;
     }
-    messages_.ShowMessage(QStringLiteral("The list of recent births files could not be saved to %1. Open Recent will "
-                                      "not offer them after Quorvane ends.").arg(where),
+    messages_.ShowMessage(tr("The list of recent births files could not be saved to %1. Open Recent will "
+                             "not offer them after Quorvane ends.").arg(where),
                        MessageIcon::Information, DialogParent());
 }
 

@@ -1,6 +1,10 @@
 #include "ui/forms/frmDisplay.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -131,13 +135,17 @@ void frmDisplay::ShowInstant() {
         lblInstant_->setObjectName(QStringLiteral("lblInstant"));
         lblInstant_->setWordWrap(true);
         lblInstant_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        lblInstant_->setAccessibleName(QStringLiteral("Birth instant used"));
+        lblInstant_->setAccessibleName(tr("Birth instant used"));
         lblInstant_->setStyleSheet(QStringLiteral("QLabel { color: white; background: black; padding: 2px 8px; }"));
     }
+    // The report's lines in the reader's language: each is known by the start of its translation.
+    const auto prefix = [](const char* line) { return QCoreApplication::translate("Report", line).section(QStringLiteral("%1"), 0, 0); };
+    const QString prefixes[] = {prefix("Time zone: %1"), prefix("Time zone: local mean time of the birthplace"),
+                                prefix("Time zone: an offset no zone in the list has"), prefix("Universal Time used: %1"),
+                                prefix("UTC offset used: %1"), prefix("Note: %1")};
     QStringList lines;
     for (const QString& line : report::BirthDetailLines(doc_))
-        if (line.startsWith(QLatin1String("Time zone: ")) || line.startsWith(QLatin1String("Universal Time used: ")) ||
-            line.startsWith(QLatin1String("UTC offset used: ")) || line.startsWith(QLatin1String("Note: ")))
+        if (std::any_of(std::begin(prefixes), std::end(prefixes), [&](const QString& p) { return line.startsWith(p); }))
             lines << line;
     lblInstant_->setText(lines.join(QStringLiteral(" \u00B7 ")));
     const int band = wanted ? lblInstant_->heightForWidth(770) : 0;
