@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What sits around the working forms: the one reading session, message boxes, web pages, the
 // coordinate finder, the About box, quitting and the single-instance rule at start-up. The windows see

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Work that can wait until the first window is on screen, and start-up timing: with
 // QUORVANE_EXIT_AFTER_PAINT=1 in the environment the program ends as soon as its first window has been

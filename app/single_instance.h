@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up guard: one running copy per user. A lock file says who runs; a local socket lets a second
 // start wake the first copy's window and serves as the answer when the lock file cannot be used.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows in the desktop's language: the program's own translation (compiled in as a resource) and
 // Qt's (its standard buttons and dialogs), chosen from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.

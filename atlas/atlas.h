@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An offline atlas of the world's towns: the city list of the geonames library with every name its
 // catalogs give a town in other languages and in history, searched by name with an optional state and

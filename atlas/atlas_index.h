@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The atlas as one compact file: towns, their names in every language the name catalogs know, and a
 // table of folded names sorted for prefix look-ups. It is written once when the program is built and

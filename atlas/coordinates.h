@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decimal degrees as the birth-data form takes them: whole degrees, whole minutes, hemisphere.
 

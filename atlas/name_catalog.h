@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The translation catalogs (.mo files) of the geonames library: each message id is a GeoNames id
 // ("2867714"), or a country or state key ("DE", "DE.02"), and its message the name in that language.

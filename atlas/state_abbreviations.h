@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The short forms people write for the states of the United States, the provinces and territories of
 // Canada and the states and territories of Australia: "NY", "QC", "NSW".

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which row of the zone list, and whether to tick "Daylight Saving Time", gives the right Universal
 // Time for a place's clock on a given date, according to the system's time-zone database.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas: opening the index the build wrote, the finder's first search (opening included) and the
 // searches after it, from a whole name to the one letter the user types first.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One fresh process's first atlas search, as the finder makes it when first opened: find the index,
 // map and check it, search. Prints the milliseconds, then the resident memory the atlas added once
 // every one-letter search has touched the whole index.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: an empty main window of the birth-data form's size, nothing else
 // (or one line of text).
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A births file of 10,000 records opened in the window (read, list filled and painted), and one
 // keystroke in the list's filter box (the list narrowed or widened and painted again).
 

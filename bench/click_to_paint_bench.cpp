@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Click on the reading button to the reading form painted, then Back: the whole round as the user
 // sees it, the reading form built afresh each time.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finder window's first search in a fresh process, as the user meets it: the dialog made with the
 // birth-data form's query and its matches listed (the atlas index found, mapped and searched on the way);
 // then a later search, one more letter typed into its search box: the matches listed, and then the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole reading against a general-purpose ephemeris doing the same three points for the same births.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's texts in the reader's language, looked up as a reading is shown: the four frames' signs
 // with all their texts, the captions, the phase and the zone row.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The galactic wheel painted into an 800 x 800 picture, as the window and the PNG writer paint it, and the
 // whole three-page report painted into a PDF in memory.
 

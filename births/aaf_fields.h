@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fields of an AAF record as other programs write them: dates with a calendar letter, clock times
 // with or without seconds, coordinates and zones in either case and with seconds, the daylight flag and

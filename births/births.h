@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A births book: birth data kept in AAF exchange files or the command line's CSV. Nothing read is lost:
 // chunks this program does not use and records it cannot read are written back as they came.

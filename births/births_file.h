@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A births book as it lies on disk: read from a file, written back through QSaveFile, and what the
 // file held when it was last read or written, so that a change by another program is noticed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CSV as RFC 4180 has it: fields separated by commas, a field in double quotes may hold commas, line
 // breaks and doubled quotes; records end in LF or CRLF; a UTF-8 byte-order mark at the start is skipped.

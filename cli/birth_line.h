@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Births given as text (command-line options or one CSV line) turned into readings, and readings into
 // text or JSON. No Qt here.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line's text output in the reader's language. The English keeps its own form exactly
 // (FormatText of birth_line.h); every other language goes through the core's text catalogue.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvane-cli: a galactic astrology reading on the command line, one birth or a CSV batch.
 
 #include <cerrno>

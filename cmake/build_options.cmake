@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The compile and link options of every target, in one INTERFACE target: warnings, hardening as
 # Debian builds its packages, the sanitizers when asked for. quorvane_link_build_options(), called once
 # at the end of the top CMakeLists.txt, links it into every target the build defines, so a new target

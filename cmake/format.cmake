@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --build build --target format` reformats every C++ file of the project by .clang-format;
 # `format-check` only lists the files that differ (for a hook or a review).
 find_program(CLANG_FORMAT_EXECUTABLE NAMES clang-format clang-format-14)

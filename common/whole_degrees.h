@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three whole degrees of one birth: the floors of the Sun's, the Moon's and the Ascendant's
 // tropical longitudes, each 0..359.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Moon's tropical longitude: the 25 largest periodic terms of an abridged lunar theory (see moon.cpp for
 // the source and its accuracy).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Sun from the Earth's mean J2000 Keplerian elements; the Ascendant from sidereal time and obliquity.
 

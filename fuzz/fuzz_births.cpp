@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The births readers: whatever is read and written reads back equal, in both formats.
 #include <cstdlib>
 #include <string>

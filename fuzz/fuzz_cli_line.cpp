@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's CSV line, date, time, flag and coordinate parsers on any text; a line that reads as a
 // birth must give a reading whose JSON line parses back.
 

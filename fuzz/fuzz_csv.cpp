@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV reader on any bytes: it ends, every record's fields written back with the CSV writer read back
 // the same, and line numbers only grow.
 #include <cstdlib>

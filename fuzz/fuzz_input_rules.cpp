@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key filters, the whole-number reading of coordinate texts and the check before a reading, on any
 // key code, any text and any list position; a birth that passes is read through to its four signs.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading on any birth values the 16-bit fields can hold and any zone offset: the longitudes stay
 // finite and within a turn, the whole degrees within the tables, and every frame finds a sign.
 

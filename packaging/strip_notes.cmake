@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack once the packages' files are staged (CPACK_PRE_BUILD_SCRIPTS): takes the compiler's
 # .comment and .note sections out of every ELF file, as Debian's dh_strip does.
 find_program(strip_program NAMES strip REQUIRED)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Clock offsets from Universal Time written as text (+05:45, -00:25:21), and the local mean time of a
 // birthplace: the Sun's own time there, four minutes of clock for each degree of longitude.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zone row a person born in a region would recognise, when several rows share the offset in force
 // ("China Coast Time" rather than "Australian Western Standard Time" for Beijing).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which row of the zone list stands for a clock offset. Shared by the zone suggestion (from the tz
 // database) and the births files (from the file's own zone); offsets as text are in reading/utc_offset.h.

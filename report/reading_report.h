@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One reading drawn once with QPainter, for every output: the wheel on screen, in a picture file or on a
 // page, and the whole report on PDF or a printer. No widgets here.

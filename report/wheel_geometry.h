@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things lie on the galactic wheel, as plain numbers: no painting here.
 // Angles are in degrees, counter-clockwise from 3 o'clock, as on a chart wheel with the Ascendant at

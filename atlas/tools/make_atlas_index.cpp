@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run by the build: writes the atlas index from the geonames library's city list and the names its
 // translation catalogs give the towns. Usage: make_atlas_index LOCALE_DIR OUTPUT
 #include <geonames.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's text catalogue for translators.
 //   core_texts english          every key with its English text, as the JSON a language file has
 //   core_texts missing LANG     the keys LANG's file does not translate yet, with their English (exit 1 if any)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the compiled-in translation tables of the core's texts from l10n/core/<language>.json.
 // Usage: make_core_texts OUTPUT.inc de.json es.json ...   (the language code is the file's name)
 // Each file is one JSON object of key -> text. A key given twice, a text that is not a string or is empty,

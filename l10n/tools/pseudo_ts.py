@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a pseudo-translation of a Qt Linguist file: every text accented and about a third longer,
 between the marks ⟦ and ⟧, so that a window shows at a glance (and a test finds) any string that did
 not go through translation, and any text that no longer fits its box.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The running program as a screen reader meets it, read through AT-SPI.
 
 Starts the built program on the X display and D-Bus session it is given (run it under xvfb-run and

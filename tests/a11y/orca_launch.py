@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts Debian's Orca for the test, as /usr/bin/orca would, with three differences.
 
 Its debug file is opened line-buffered, so that every "SPEECH OUTPUT" line can be read the moment it is

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quorvane used with the Orca screen reader alone, by keyboard, as a blind user uses it: Orca (with its
 # debug file recording every "SPEECH OUTPUT") and speech-dispatcher speaking to a null audio device, on a
 # virtual X screen with a small window manager and a D-Bus session of their own. Each step presses keys

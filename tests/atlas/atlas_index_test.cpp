@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas index: what is written is what is found, and a damaged file is refused, never trusted.
 #include "atlas/atlas.h"
 #include "atlas/atlas_index.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in atlas: a town by the name people know, in any language or script or from history, with
 // the abbreviations they write, the same under every locale.
 #include "atlas/atlas.h"

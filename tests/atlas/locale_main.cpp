@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atlas tests run under the locale the environment names (ctest runs them under C, de_DE.UTF-8 and
 // tr_TR.UTF-8), as the desktop program does once Qt has set it.
 #include <gtest/gtest.h>

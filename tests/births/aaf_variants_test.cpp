@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AAF as other programs write it, from hand-made files in tests/births/files: every variant of the
 // date, time, coordinates, zone, daylight flag and Julian day; refusals that name the field; files
 // written back byte for byte; edited records that keep their name fields and chunks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one CSV reader and writer: RFC 4180 quoting, line ends, byte-order mark, and the births book's CSV.
 #include <gtest/gtest.h>
 

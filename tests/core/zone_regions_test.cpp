@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The region rule as a births file uses it: by country code and state, without a tz id.
 
 #include "reading/zone_regions.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program on a virtual X server, driven by real key and mouse events: a birth typed in, the
 # reading button, the reading window, Back; a second start refused while the first runs; a second start
 # with a births file, which the running copy opens; Exit; and a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's texts in the reader's language and its two themes: the birth details, the copied reading,
 // the legend and the file names in each translated language with no English heading left, the written
 // English back whole after a translated language, dates through the language's own forms, and the light

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the wheel puts things, as numbers: sign boundaries, the points of a birth for a given Ascendant,
 // what each frame reads in both phases, the arcminute text and the spreading of crowded labels.
 

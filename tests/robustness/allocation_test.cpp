@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A reading must not touch the heap: every allocation in the process is counted here.
 
 #include <gtest/gtest.h>

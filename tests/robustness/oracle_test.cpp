@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth instant and the three points against a general-purpose ephemeris, for clock offsets with
 // seconds: the offset must reach the Universal Time, the Moon and the Ascendant.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A thousand readings and Backs in one run of the windows: the memory in use must stay flat, and the
 // leak checker linked into this test reports anything left unreachable when it ends.
 

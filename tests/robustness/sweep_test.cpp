@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every civil day of the year list and every zone row, hemisphere and daylight-saving choice: each reading
 // must be whole, in range and self-consistent. Failures stop after a few so one fault does not flood the log.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told, read in-process through QAccessible: every control of every window
 // has a name, the birth-data form's names and roles are the ones written for it, links can be pressed,
 // the reading form's frames and values are named, and Tab reaches every command.

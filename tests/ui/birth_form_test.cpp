@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth-data form driven through its widgets: opening state, key filters, validation and the
 // coordinate finder, web commands and quitting.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The births book through the windows: open, filter, choose, form filled, reading made, save, reopen;
 // delete and undo; Save / Discard / Cancel on closing and quitting; a failed save; a file changed by
 // another program; unreadable records; a birth whose offset no zone row has; import.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a person with weak sight sees: every text is drawn on its background at a contrast of at least
 // 4.5 : 1, and the focus mark of every control stands out from what it covers by at least 3 : 1, on the
 // black strips and on the salmon frames alike. Colours are read from the drawn windows, so that the style

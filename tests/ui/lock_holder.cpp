@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the single-instance lock in the folder given as argument, says so, and waits to be killed.
 #include <QCoreApplication>
 #include <cstdio>

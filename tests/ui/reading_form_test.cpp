@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A reading typed into the birth-data form and shown on the reading form; Back, Exit and About.
 
 #include <QAction>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading leaves the screen from the reading form: the PDF, printing, the clipboard, the wheel
 // picture and the wheel window, by menu, shortcut and button, with the file dialogs answered by a recorder.
 

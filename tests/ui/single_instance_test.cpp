@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy: a second start is refused with its message, a crashed copy's lock does not block,
 // and a second start with a births file hands the file to the running copy, which opens it.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows in other languages: every string a person reads goes through translation (a generated
 // pseudo-language marks each translated text, so an English one left over shows), every window is
 // complete in each shipped language, and the English program stays as written.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests share: recorders in place of message boxes and the browser, a shell that
 // does not end the test process, and lookups by object name.

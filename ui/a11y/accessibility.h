@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader needs beyond Qt's defaults: links that announce themselves as links and can be
 // activated, lists named for what they hold (on Linux Qt would name a list by the entry it shows), and

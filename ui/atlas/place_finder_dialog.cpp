@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/atlas/place_finder_dialog.h"
 
 #include "ui/a11y/accessibility.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The birthplace finder: best matches from the offline atlas, chosen with the keyboard or the mouse.
 

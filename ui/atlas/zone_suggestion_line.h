@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One line under the zone list: what the remembered birthplace's clock showed at the entered date and
 // time, with "Apply" to select the matching zone row and daylight-saving state, or, where no row has

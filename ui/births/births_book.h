@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The births book behind the birth-data form: opening, saving and importing births files, the list
 // window, deleting with undo, and the few recent files remembered once the user has used a file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The births of a book as the list shows them: name, date and place, narrowed by a filter text that
 // is matched against the name and the place, whatever their case.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions the births book asks before it drops or overwrites anything. An interface, so that
 // tests give the answer without a dialog.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The births list beside the birth-data form: each birth's name, date and place, a filter box that
 // narrows the list as one types, Enter or a double-click to fill the form, Delete with Undo, the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/forms/working_form.h"
 
 #include "ui/seams/window_services.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the birth-data form and the reading form have in common: the Help and Donate menus, the
 // banner and the two branding links, each opening one of the maker's pages, and the About box.

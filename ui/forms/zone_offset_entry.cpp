@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/forms/zone_offset_entry.h"
 
 #include <QComboBox>

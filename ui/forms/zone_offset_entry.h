@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two choices after the 71 zone rows of the birth-data form's zone list: the local mean time of the
 // birthplace, and an offset typed as ±hh:mm[:ss] in a small field beside the list. The field is shown

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the report: a preview with the system's print dialog behind an interface, so that tests can
 // print to a PDF file instead of a printer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the windows ask of the run, each as a small interface, so that a window is handed only what it
 // uses: the application shell (app/app_shell.h) provides them all, tests may provide their own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language the windows speak. English unless start-up chose a translated one (app/translations.h):
 // under English every window keeps its written texts, dates and numbers exactly; under a translated
