@@ -22,10 +22,6 @@ void AppShell::ShowMessage(const QString& text, MessageIcon icon, QWidget* paren
     messages_->Show(text, icon, parent);
 }
 
-void AppShell::ShowMessage(const UserMessage& message, QWidget* parent) {
-    ShowMessage(UiMessage(message), message.Icon, parent);
-}
-
 void AppShell::OpenWebPage(const QString& key) {
     web_->Open(WebPageUrl(key));
 }

@@ -11,8 +11,6 @@
 #include "ui/forms/frmMain.h"
 #include "app/later_starts.h"
 #include "app/single_instance.h"
-#include "l10n/core_texts.h"
-#include "report/reading_report.h"
 #include "app/translations.h"
 
 namespace {
@@ -32,8 +30,6 @@ int main(int argc, char* argv[]) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     // The run ends through QuitApplication only, not when a window happens to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The wheel, the PDF and the print-out in the desktop's language (English stays the written program).
-    quorvane::report::UseLanguage(quorvane::l10n::LanguageFromEnvironment());
     // The desktop's language, before any window or message is made.
     quorvane::InstallTranslations();
 

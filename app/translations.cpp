@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "l10n/core_texts.h"
+#include "report/reading_report.h"
 #include "ui/widgets/language.h"
 
 namespace quorvane {
@@ -29,6 +30,8 @@ QString InstallTranslations(const QString& language) {
     QCoreApplication::removeTranslator(Own());
     QCoreApplication::removeTranslator(Qts());
     SetUiLanguage(l10n::IsTranslated(code) ? code : std::string("en"));
+    // The wheel, the PDF and the print-out follow the windows' language (English stays the written program).
+    report::UseLanguage(code);
     static bool localeChanged = false;
     if (!UiTranslated()) {
         if (localeChanged) QLocale::setDefault(QLocale::system());

@@ -523,6 +523,10 @@
         <translation>Keine Zone der Liste hat den Abstand %1; wählen Sie eine Zone</translation>
     </message>
     <message>
+        <source>The file does not give the zone; choose a row</source>
+        <translation>Die Datei nennt keine Zeitzone; wählen Sie eine Zone</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Zeile %1</translation>
     </message>
@@ -1004,7 +1008,7 @@
     </message>
     <message>
         <source>Links</source>
-        <translation>Links</translation>
+        <translation>Verweise</translation>
     </message>
 </context>
 </TS>

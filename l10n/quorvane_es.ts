@@ -523,6 +523,10 @@
         <translation>Ninguna zona de la lista tiene el desfase %1; elija una zona</translation>
     </message>
     <message>
+        <source>The file does not give the zone; choose a row</source>
+        <translation>El archivo no indica la zona; elija una zona</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Línea %1</translation>
     </message>

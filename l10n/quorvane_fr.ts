@@ -523,6 +523,10 @@
         <translation>Aucun fuseau de la liste n’a le décalage %1 ; choisissez un fuseau</translation>
     </message>
     <message>
+        <source>The file does not give the zone; choose a row</source>
+        <translation>Le fichier n’indique pas le fuseau ; choisissez un fuseau</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Ligne %1</translation>
     </message>

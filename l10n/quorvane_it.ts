@@ -523,6 +523,10 @@
         <translation>Nessun fuso della lista ha lo scarto %1; scegli un fuso</translation>
     </message>
     <message>
+        <source>The file does not give the zone; choose a row</source>
+        <translation>Il file non indica il fuso; sceglietene uno</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Riga %1</translation>
     </message>

@@ -523,6 +523,10 @@
         <translation>Nenhum fuso da lista tem a diferença %1; escolha um fuso</translation>
     </message>
     <message>
+        <source>The file does not give the zone; choose a row</source>
+        <translation>O arquivo não informa o fuso; escolha um fuso</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Linha %1</translation>
     </message>
@@ -1004,7 +1008,7 @@
     </message>
     <message>
         <source>Links</source>
-        <translation>Links</translation>
+        <translation>Ligações</translation>
     </message>
 </context>
 </TS>

@@ -525,6 +525,10 @@
         <translation>Ни один пояс списка не имеет смещения %1; выберите пояс</translation>
     </message>
     <message>
+        <source>The file does not give the zone; choose a row</source>
+        <translation>В файле не указан часовой пояс; выберите пояс</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Строка %1</translation>
     </message>

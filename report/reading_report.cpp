@@ -125,7 +125,7 @@ void AlongRing(QPainter& painter, const QPointF& centre, qreal radius, double an
 
 // A sign's picture: a yellow figure on a dark tile, or for paper the same figure in deep gold on a white
 // tile, so the page spends no dark squares.
-QSvgRenderer* SignPicture(std::string_view name, Theme theme) {
+QSvgRenderer* ThemedSignPicture(std::string_view name, Theme theme) {
     static std::map<std::pair<std::string, Theme>, std::unique_ptr<QSvgRenderer>> cache;
     auto& slot = cache[{std::string(name), theme}];
     if (!slot) {
@@ -172,6 +172,8 @@ QString SignName(const GalacticSign& s) { return Q(l10n::LocalizedSign(Language(
 QString PointName(const std::string& english) { return Q(l10n::CoreText(Language(), "point." + english)); }
 
 }  // namespace
+
+QSvgRenderer* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
 
 std::optional<Theme> ThemeFromName(const QString& name) {
     if (name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0) return Theme::Dark;
@@ -308,7 +310,7 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
         }
         painter.setFont(nameFont);
         AlongRing(painter, c, ring.SignNames, mid, R * 0.3, R * 0.06, name);
-        if (QSvgRenderer* pic = SignPicture(s.Sign->Name, theme)) {
+        if (QSvgRenderer* pic = ThemedSignPicture(s.Sign->Name, theme)) {
             const QPointF pp = OnCircle(c, ring.SignPictures, mid);
             const qreal w = R * 0.055, h = R * 0.065;
             pic->render(&painter, QRectF(pp.x() - w / 2, pp.y() - h / 2, w, h));
@@ -451,7 +453,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
     y += 6;
     for (const FrameOf& f : Frames(doc.Reading)) {
         if (f.Sign)
-            if (QSvgRenderer* pic = SignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(m, y, 13, 16));
+            if (QSvgRenderer* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(m, y, 13, 16));
         p.setFont(Font(p, 11, true));
         p.drawText(QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name)));
@@ -472,7 +474,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         const FrameOf& f = frames[i];
         text(y, Caption(f), Font(p, 16, true));
         if (f.Sign)
-            if (QSvgRenderer* pic = SignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(W - m - 26, y - 26, 22, 26));
+            if (QSvgRenderer* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(W - m - 26, y - 26, 22, 26));
         text(y, Field(f.Sign, &GalacticSign::Name), Font(p, 14, true));
         text(y, Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet)), Font(p, 10));
         text(y, Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation)), Font(p, 10));

@@ -43,7 +43,7 @@ ReadingDocument Document() {
     form.IsEast = false;
     ReadingSession session;
     const auto outcome = session.Read(form);
-    return {session.LastBirthData(), session.LastZoneIndex(), "New York", *outcome.Reading};
+    return {session.LastBirthData(), session.LastZoneIndex(), "New York", *outcome.Reading, false, {}};
 }
 
 // Restores English after each test, whatever it chose.
@@ -78,6 +78,7 @@ TEST_F(ReportLanguage, EnglishIsTheWrittenReportAndComesBackWholeAfterAnotherLan
                                  QStringLiteral("Time zone: Eastern Standard Time,EST,-5.0"),
                                  QStringLiteral("Daylight saving: no"),
                                  QStringLiteral("Universal Time used: 1985-06-15 12:30"),
+                                 QStringLiteral("UTC offset used: -05:00"),
                                  QStringLiteral("Latitude 40\u00B042\u2032 N, longitude 74\u00B000\u2032 W"),
                                  QStringLiteral("Place: New York")};
     EXPECT_EQ(BirthDetailLines(doc), written);
@@ -106,13 +107,14 @@ TEST_F(ReportLanguage, GermanAndRussianBirthDetailsWriteTheirOwnDates) {
               QStringList({QStringLiteral("Geboren: 15. Juni 1985, 07:30 Uhr Ortszeit"),
                            QStringLiteral("Zeitzone: ") + Q(l10n::ZoneRowText("de", 27)), QStringLiteral("Sommerzeit: nein"),
                            QStringLiteral("Verwendete Weltzeit: 15. Juni 1985 12:30"),
+                           QStringLiteral("Verwendeter Abstand zu UTC: -05:00"),
                            QStringLiteral("Breite 40\u00B042\u2032 N, L\u00E4nge 74\u00B000\u2032 W"), QStringLiteral("Ort: New York")}));
     EXPECT_EQ(SuggestedReportName(doc), QStringLiteral("ASHA galaktische Deutung 1985-06-15.pdf"));
     UseLanguage("ru_RU.UTF-8");
     const QStringList ru = BirthDetailLines(doc);
     // The month in the genitive after the day, as Russian writes a date.
     EXPECT_EQ(ru.value(0), QStringLiteral("Рождение: 15 июня 1985 г., 07:30 по местному времени"));
-    EXPECT_EQ(ru.value(4), QStringLiteral("Широта 40\u00B042\u2032 с. ш., долгота 74\u00B000\u2032 з. д."));
+    EXPECT_EQ(ru.value(5), QStringLiteral("Широта 40\u00B042\u2032 с. ш., долгота 74\u00B000\u2032 з. д."));
 }
 
 TEST_F(ReportLanguage, TheFirstOfAMonthAsEachLanguageWritesIt) {

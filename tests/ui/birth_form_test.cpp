@@ -481,7 +481,7 @@ private slots:
                 QCOMPARE(offset->text(), QLatin1String(p.Offset));
             } else {
                 QCOMPARE(zones->currentIndex(), 71);
-                QVERIFY2(line->text().contains(QStringLiteral("local mean time of the birthplace")), qPrintable(line->text()));
+                QVERIFY2(line->Text().contains(QStringLiteral("local mean time of the birthplace")), qPrintable(line->Text()));
             }
             const auto reading = t->shell.Session().Read(form->CollectBirthForm()).Reading;
             QVERIFY(reading);

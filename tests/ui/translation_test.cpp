@@ -197,6 +197,9 @@ private slots:
         static QTranslator pseudo;
         QVERIFY(pseudo.load(QStringLiteral(PSEUDO_QM)));
         QCoreApplication::installTranslator(&pseudo);
+        static QTranslator pseudoReport;
+        QVERIFY(pseudoReport.load(QStringLiteral(PSEUDO_REPORT_QM)));
+        QCoreApplication::installTranslator(&pseudoReport);
         SetUiLanguage("qps");
         form = OpenBirthForm(*t);
         QStringList english;
@@ -206,6 +209,7 @@ private slots:
             if (text.contains(u'⟦')) ++marked;
         });
         QCoreApplication::removeTranslator(&pseudo);
+        QCoreApplication::removeTranslator(&pseudoReport);
         QCOMPARE(english.join(u'\n'), QString());
         QVERIFY2(marked > 150, qPrintable(QString::number(marked)));
         QVERIFY(t->messages.shown.size() >= 2);
@@ -329,10 +333,10 @@ private slots:
     void zoneSuggestionInTheLanguage() {
         const auto suggestion = [] {
             ZoneSuggestionLine line(nullptr);
-            line.setCurrentZone(-1, false);
-            line.setLocalTime(1985, 6, 15, 7, 30);
-            line.setPlace(QStringLiteral("Berlin"), QStringLiteral("Europe/Berlin"));
-            return line.text();
+            line.SetCurrentZone(-1, false);
+            line.SetLocalTime(1985, 6, 15, 7, 30);
+            line.SetPlace(QStringLiteral("Berlin"), QStringLiteral("Europe/Berlin"));
+            return line.Text();
         };
         const QString english = suggestion();
         QVERIFY2(english.startsWith(QStringLiteral("Berlin on 15 Jun 1985 07:30: UTC+2, daylight saving time")), qPrintable(english));
@@ -346,14 +350,18 @@ private slots:
     void birthRefusalsInTheLanguage() {
         births::Birth localMean;
         localMean.ZoneRow = -1;
-        localMean.Note = "local mean time: no zone row";
+        localMean.Clock = births::ClockKind::LocalMeanTime;
         births::Birth odd;
         odd.ZoneRow = -1;
         odd.StandardOffset = {-5, -45, 0};
+        odd.Clock = births::ClockKind::Offset;
+        births::Birth unknown;
+        unknown.ZoneRow = -1;
         QCOMPARE(ReadingRefusalText(odd), QString::fromStdString(births::ReadingRefusal(odd)));
         InstallTranslations(QStringLiteral("fr"));
         QCOMPARE(ReadingRefusalText(odd), QStringLiteral("Aucun fuseau de la liste n’a le décalage UTC+5:45 ; choisissez un fuseau"));
         QVERIFY(ReadingRefusalText(localMean).startsWith(QStringLiteral("La naissance est en temps moyen local")));
+        QCOMPARE(ReadingRefusalText(unknown), QStringLiteral("Le fichier n’indique pas le fuseau ; choisissez un fuseau"));
         births::Birth readable;
         readable.ZoneRow = 29;
         QCOMPARE(ReadingRefusalText(readable), QString());

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/births/births_window.h"
 
+#include "reading/utc_offset.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -43,10 +44,16 @@ QString ReadingRefusalText(const births::Birth& birth) {
     // The file's own reasons (a field not like "49n05") stay as the file format's English.
     if (!birth.Error.empty())
         return BirthsWindow::tr("Line %1: %2").arg(birth.Line).arg(ToQString(birth.Error));
-    static const QRegularExpression offset(QStringLiteral("UTC[+-][0-9:]+"));
-    const QRegularExpressionMatch found = offset.match(english);
-    if (!found.hasMatch()) return BirthsWindow::tr("The birth is in local mean time: no zone row has its offset; choose a row");
-    return BirthsWindow::tr("No zone row has the offset %1; choose a row").arg(found.captured());
+    const QString offset = ToQString(UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()));
+    switch (birth.Clock) {
+    case births::ClockKind::LocalMeanTime:
+        return BirthsWindow::tr("The birth is in local mean time: no zone row has its offset; choose a row");
+    case births::ClockKind::Offset:
+        return BirthsWindow::tr("No zone row has the offset %1; choose a row").arg(offset);
+    case births::ClockKind::Unknown:
+        break;
+    }
+    return BirthsWindow::tr("The file does not give the zone; choose a row");
 }
 
 BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)

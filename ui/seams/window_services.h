@@ -14,6 +14,7 @@
 #include "reading/input_rules.h"
 #include "reading/reading_driver.h"
 #include "ui/seams/coordinate_finder.h"
+#include "ui/widgets/language.h"
 #include "ui/widgets/text.h"
 
 class QWidget;
@@ -28,7 +29,7 @@ class UserMessages {
 public:
     virtual void ShowMessage(const QString& text, MessageIcon icon, QWidget* parent) = 0;
     void ShowMessage(const UserMessage& message, QWidget* parent) {
-        ShowMessage(ToQString(message.Text), message.Icon, parent);
+        ShowMessage(UiMessage(message), message.Icon, parent);  // in the user's language
     }
 
 protected:
