@@ -57,7 +57,8 @@ bool SplitInto(std::string_view text, char separator, std::array<std::string_vie
 }  // namespace
 
 std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits) return std::nullopt;
+    // Digits only: from_chars would also take a minus sign, and "-9" is no row number.
+    if (text.empty() || text.size() > maxDigits || text.front() == '-') return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;

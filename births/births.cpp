@@ -50,6 +50,13 @@ bool IsUtf8(std::string_view text) {
         if (length == 0 || at + static_cast<std::size_t>(length) > text.size()) return false;
         for (int k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[at + static_cast<std::size_t>(k)]) & 0xC0) != 0x80) return false;
+        // The second byte also rules out overlong forms, UTF-16 surrogates and code points past U+10FFFF,
+        // which JSON writers and Qt refuse.
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const auto second = length > 1 ? static_cast<unsigned char>(text[at + 1]) : 0x80;
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
+            (lead == 0xF4 && second > 0x8F))
+            return false;
         at += static_cast<std::size_t>(length);
     }
     return true;

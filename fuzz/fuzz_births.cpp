@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The births readers: whatever is read and written reads back equal, in both formats.
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -18,7 +19,13 @@ bool Same(const Birth& a, const Birth& b) {
            x.LongitudeMinutes == y.LongitudeMinutes && x.IsEast == y.IsEast && x.IsDaylightSaving == y.IsDaylightSaving;
 }
 bool SameClock(const Birth& a, const Birth& b) { return a.Clock == b.Clock && a.StandardOffset == b.StandardOffset; }
-void Check(bool ok) { if (!ok) std::abort(); }
+// Says which property failed, so that a finding points at its line.
+void CheckAt(bool ok, int line) {
+    if (ok) return;
+    std::fprintf(stderr, "fuzz_births: the property of line %d does not hold\n", line);
+    std::abort();
+}
+#define Check(ok) CheckAt((ok), __LINE__)
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {

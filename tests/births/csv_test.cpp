@@ -73,3 +73,20 @@ TEST(Csv, TheBirthsBookReadsQuotedNamesAndWritesThemBack) {
                        "\"Smith, \"\"Jo\"\"\",1985-06-15,07:30,29,1,40N42,74W00\n");
     EXPECT_EQ(births::ReadCsv(written).Births[1].Data.Name, "Smith, \"Jo\"");
 }
+
+// A signed number in the zone column is an offset, never a row (found by the fuzzer); bytes that are not
+// UTF-8 in a name come back as they were.
+TEST(Csv, ZoneColumnSignsAndNamesThatAreNotUtf8) {
+    const births::Book book = births::ReadCsv(
+        "name,date,time,zone,dst,lat,lon\n"
+        "B,1985-06-15,07:30,-9,0,40n42,74w00\n"
+        "\xED\xBB\xBF,1985-06-15,07:30,29,0,40n42,74w00\n");
+    ASSERT_EQ(book.Births.size(), 2u);
+    EXPECT_EQ(book.Births[0].Error, "");
+    EXPECT_EQ(book.Births[0].ZoneRow, -1);
+    EXPECT_EQ(book.Births[0].StandardOffset, (ZoneOffset{9, 0, 0}));
+    const births::Book back = births::ReadCsv(births::WriteCsv(book));
+    ASSERT_EQ(back.Births.size(), 2u);
+    EXPECT_EQ(back.Births[0].StandardOffset, book.Births[0].StandardOffset);
+    EXPECT_EQ(back.Births[1].Data.Name, book.Births[1].Data.Name);
+}
