@@ -389,28 +389,39 @@ QString SuggestedWheelName(const ReadingDocument& d) {
 }
 QString DocumentTitle(const ReadingDocument& d) { return Report::tr("Galactic astrology reading of %1").arg(Q(d.Birth.Name).trimmed()); }
 
-QStringList BirthDetailLines(const ReadingDocument& d) {
-    const BirthData& b = d.Birth;
+namespace {
+
+QString ZoneLine(const ReadingDocument& d) {
+    if (d.ZoneIndex >= 0 && static_cast<std::size_t>(d.ZoneIndex) < TimeZoneTable().size())
+        return Report::tr("Time zone: %1").arg(Q(l10n::ZoneRowText(Language(), d.ZoneIndex)));
+    if (d.LocalMeanTime) return Report::tr("Time zone: local mean time of the birthplace");
+    return Report::tr("Time zone: an offset no zone in the list has");
+}
+
+QString UniversalLine(const ReadingDocument& d) {
     const CivilDateTime& u = d.Reading.UniversalTime;
-    QStringList out;
-    //: 1 the birth date, 2 the clock time on the birthplace's clocks
-    out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), TimeText(b.Hour, b.Minute));
-    const auto& table = TimeZoneTable();
-    const QString offset = Q(FormatUtcOffset(d.Reading.UtcOffsetSecondsEast));
-    if (d.ZoneIndex >= 0 && static_cast<std::size_t>(d.ZoneIndex) < table.size())
-        out << Report::tr("Time zone: %1").arg(Q(l10n::ZoneRowText(Language(), d.ZoneIndex)));
-    else if (d.LocalMeanTime)
-        out << Report::tr("Time zone: local mean time of the birthplace");
-    else
-        out << Report::tr("Time zone: an offset no zone in the list has");
-    out << Report::tr("Daylight saving: %1").arg(b.IsDaylightSaving ? Report::tr("yes") : Report::tr("no"));
     QString universal = Translated() ? DateText(u.Year, u.Month, u.Day) + QLatin1Char(' ') + TimeText(u.Hour, u.Minute)
                                      : QStringLiteral("%1-%2-%3 %4:%5").arg(u.Year).arg(u.Month, 2, 10, QLatin1Char('0'))
                                            .arg(u.Day, 2, 10, QLatin1Char('0')).arg(u.Hour, 2, 10, QLatin1Char('0'))
                                            .arg(u.Minute, 2, 10, QLatin1Char('0'));
     if (u.Second != 0) universal += QStringLiteral(":%1").arg(u.Second, 2, 10, QLatin1Char('0'));
-    out << Report::tr("Universal Time used: %1").arg(universal);
-    out << Report::tr("UTC offset used: %1").arg(offset);
+    return Report::tr("Universal Time used: %1").arg(universal);
+}
+
+QString OffsetLine(const ReadingDocument& d) {
+    return Report::tr("UTC offset used: %1").arg(Q(FormatUtcOffset(d.Reading.UtcOffsetSecondsEast)));
+}
+
+}  // namespace
+
+QStringList BirthDetailLines(const ReadingDocument& d) {
+    const BirthData& b = d.Birth;
+    QStringList out;
+    //: 1 the birth date, 2 the clock time on the birthplace's clocks
+    out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), TimeText(b.Hour, b.Minute));
+    out << ZoneLine(d);
+    out << Report::tr("Daylight saving: %1").arg(b.IsDaylightSaving ? Report::tr("yes") : Report::tr("no"));
+    out << UniversalLine(d) << OffsetLine(d);
     const QString latitudeMinutes = QStringLiteral("%1").arg(b.LatitudeMinutes, 2, 10, QLatin1Char('0'));
     const QString longitudeMinutes = QStringLiteral("%1").arg(b.LongitudeMinutes, 2, 10, QLatin1Char('0'));
     //: 1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude
@@ -420,6 +431,14 @@ QStringList BirthDetailLines(const ReadingDocument& d) {
                     QString::number(b.LongitudeDegrees), longitudeMinutes,
                     b.IsEast ? Report::tr("E", "longitude east") : Report::tr("W", "longitude west"));
     if (!d.Place.empty()) out << Report::tr("Place: %1").arg(Q(d.Place));
+    if (!d.ClockNote.empty()) out << Report::tr("Note: %1").arg(Q(d.ClockNote));
+    return out;
+}
+
+QStringList InstantLines(const ReadingDocument& d, bool withZone) {
+    QStringList out;
+    if (withZone) out << ZoneLine(d);
+    out << UniversalLine(d) << OffsetLine(d);
     if (!d.ClockNote.empty()) out << Report::tr("Note: %1").arg(Q(d.ClockNote));
     return out;
 }

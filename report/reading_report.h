@@ -73,6 +73,9 @@ QSvgRenderer* SignPicture(std::string_view name);
 
 // The lines of birth details shown on page 1 and in copied text: "Born: ...", "Time zone: ...".
 QStringList BirthDetailLines(const ReadingDocument& doc);
+// Of those, the lines that say which instant the reading is for: the zone (when asked), the Universal Time
+// and the offset used, and any note on the birthplace's clock.
+QStringList InstantLines(const ReadingDocument& doc, bool withZone);
 // The four degrees the frames read, in words, for the legend.
 QStringList LegendLines(const GalacticReading& reading);
 

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/forms/frmDisplay.h"
 
-#include <algorithm>
 #include <iterator>
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -140,15 +138,7 @@ void frmDisplay::ShowInstant() {
         lblInstant_->setAccessibleName(tr("Birth instant used"));
         lblInstant_->setStyleSheet(QStringLiteral("QLabel { color: white; background: black; padding: 2px 8px; }"));
     }
-    // The report's lines in the reader's language: each is known by the start of its translation.
-    const auto prefix = [](const char* line) { return QCoreApplication::translate("Report", line).section(QStringLiteral("%1"), 0, 0); };
-    const QString prefixes[] = {prefix("Time zone: %1"), prefix("Time zone: local mean time of the birthplace"),
-                                prefix("Time zone: an offset no zone in the list has"), prefix("Universal Time used: %1"),
-                                prefix("UTC offset used: %1"), prefix("Note: %1")};
-    QStringList lines;
-    for (const QString& line : report::BirthDetailLines(doc_))
-        if (std::any_of(std::begin(prefixes), std::end(prefixes), [&](const QString& p) { return line.startsWith(p); }))
-            lines << line;
+    const QStringList lines = report::InstantLines(doc_, true);
     lblInstant_->setText(lines.join(QStringLiteral(" \u00B7 ")));
     const int band = wanted ? lblInstant_->heightForWidth(770) : 0;
     lblInstant_->setGeometry(0, kHeight, 770, band);

@@ -11,7 +11,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -118,12 +117,7 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     legend->setAccessibleName(tr("Degrees the frames read"));
 
     // The instant the positions are for: the Universal Time and the offset used, and any note on the zone.
-    QStringList instantLines;
-    const auto prefix = [](const char* line) { return QCoreApplication::translate("Report", line).section(QStringLiteral("%1"), 0, 0); };
-    const QString prefixes[] = {prefix("Universal Time used: %1"), prefix("UTC offset used: %1"), prefix("Note: %1")};
-    for (const QString& line : report::BirthDetailLines(doc))
-        if (std::any_of(std::begin(prefixes), std::end(prefixes), [&](const QString& p) { return line.startsWith(p); }))
-            instantLines << line;
+    const QStringList instantLines = report::InstantLines(doc, false);
     auto* instant = new QLabel(instantLines.join(u'\n'), this);
     instant->setObjectName(QStringLiteral("lblInstant"));
     instant->setWordWrap(true);
