@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const std::string_view field = std::string_view(input).substr(0, 40);
     if (const auto zone = ParseZone(field).Value) Check(ParseZone(ZoneText(*zone)).Value == zone);
     if (const auto date = ParseDate(field).Value) {
-        CalendarDate back = GregorianDate(GregorianDayNumber(date->Year, date->Month, date->Day));
-        back.WasJulian = date->WasJulian;
-        Check(back == *date);
+        CalendarDate again = GregorianDate(GregorianDayNumber(date->Year, date->Month, date->Day));
+        again.WasJulian = date->WasJulian;
+        Check(again == *date);
     }
     ParseTime(field);
     ParseAngle(field, 'n', 's', 89, "latitude");

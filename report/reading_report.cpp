@@ -60,7 +60,7 @@ struct Palette {
 };
 
 Palette PaletteOf(Theme theme) {
-    const QColor salmon(QRgb(look::kSalmon)), yellow(QRgb(look::kYellow)), magenta(QRgb(look::kMagenta));
+    const QColor salmon{QRgb{look::kSalmon}}, yellow{QRgb{look::kYellow}}, magenta{QRgb{look::kMagenta}};
     if (theme == Theme::Dark)
         return {Qt::black, QColor(40, 40, 40), QColor(120, 120, 120), QColor(200, 200, 200),
                 salmon.darker(125), salmon, Qt::black, Qt::black, Qt::black,
