@@ -4,12 +4,15 @@
 // Start-up guard: one running copy per user. A lock file says who runs; a local socket lets a second
 // start wake the first copy's window and serves as the answer when the lock file cannot be used.
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 
+#include <map>
 #include <memory>
+
+class QSocketNotifier;
 
 namespace quorvane {
 
@@ -41,11 +44,26 @@ signals:
 private:
     bool AnotherCopyAnswers(const QString& fileToOpen);
     bool Listen();
+    void StopListening();
+    void Accept();
+    void ReadFrom(int peer);
+    void HangUp(int peer);
     void Heard(const QByteArray& message);
+
+    // A later start knocking: what it has said so far, and whether it finished a line yet.
+    struct Caller {
+        std::unique_ptr<QSocketNotifier> notifier;
+        QByteArray pending;
+        bool heardAny = false;
+    };
 
     QString dir_;
     std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    // The local socket later starts knock on: a plain Unix socket, so that the program needs no network
+    // library at start.
+    int server_ = -1;
+    std::unique_ptr<QSocketNotifier> serverNotifier_;
+    std::map<int, Caller> callers_;
     bool handedOver_ = false;
     QString listenFailure_;
 };

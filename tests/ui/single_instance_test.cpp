@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -82,6 +83,42 @@ private slots:
                  (QVector<ShownMessage>{{"Application is already running", MessageIcon::Information}}));
         QVERIFY(knocked.wait(2000));
         QCOMPARE(form->Births().File()->Path, path);
+    }
+
+    // What reaches the running copy's socket: each line is one request, in any pieces; a caller that says
+    // nothing is a plain wake-up; an endless stream is cut off without opening anything; and only this user
+    // may knock.
+    void theSocketTakesRequestsAsLines() {
+        QTemporaryDir dir;
+        SingleInstance running(dir.path());
+        QVERIFY(running.TryBecomePrimary());
+        QSignalSpy knocked(&running, &SingleInstance::ActivationRequested);
+        QSignalSpy opened(&running, &SingleInstance::FileOpenRequested);
+        QCOMPARE(QFileInfo(running.ServerPath()).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
+
+        const auto knock = [&running](const QList<QByteArray>& pieces) {
+            QLocalSocket caller;
+            caller.connectToServer(running.ServerPath());
+            QVERIFY(caller.waitForConnected(2000));
+            for (const QByteArray& piece : pieces) {
+                caller.write(piece);
+                QVERIFY(caller.waitForBytesWritten(2000));
+                QTest::qWait(20);
+            }
+            caller.disconnectFromServer();
+        };
+        knock({"open file:///tmp/a", "%20b.aaf\nactivate\n"});
+        QTRY_COMPARE(knocked.size(), 2);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened[0][0].toString(), QStringLiteral("/tmp/a b.aaf"));
+
+        knock({});
+        QTRY_COMPARE(knocked.size(), 3);
+
+        knock({QByteArray(70 * 1024, 'x') + "open file:///tmp/never.aaf\n"});
+        QTRY_COMPARE(knocked.size(), 4);
+        QCOMPARE(opened.size(), 1);
     }
 
     void lockIsFreeAgainAfterAnOrderlyEnd() {

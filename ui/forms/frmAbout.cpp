@@ -12,6 +12,8 @@ namespace quorvane {
 
 frmAbout::frmAbout(HelpCommands& help, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), help_(help) {
+    // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
+    setStyleSheet(FocusAndSelectionStyle());
     ui->setupUi(this);
     ApplyUiFont(this);
     setModal(true);
@@ -41,7 +43,6 @@ void frmAbout::NameControlsForAssistiveTechnology() {
     // "Click here for more details" says nothing out of context: the name says what the details are about.
     NameForAssistiveTechnology(ui->lblCoBrand, tr("More details about the fully branded edition"),
                                ui->Label3->text());
-    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     // The box opens on OK, so that Enter closes it; the links come before OK in Tab order.
     ui->cmdOK->setFocus(Qt::OtherFocusReason);

@@ -49,6 +49,8 @@ struct FrameFields {
 
 frmDisplay::frmDisplay(WindowServices& services, QWidget* birthForm)
     : WorkingForm(services), ui(std::make_unique<Ui::frmDisplay>()), services_(services), birthForm_(birthForm) {
+    // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
+    setStyleSheet(StyleSheetResource(QStringLiteral(":/forms/frmDisplay.qss")) + FocusAndSelectionStyle());
     ui->setupUi(this);
     ApplyUiFont(this);
     for (QGroupBox* frame : {ui->Frame3, ui->Frame4, ui->Frame6, ui->Frame7}) {
@@ -299,7 +301,6 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
     // Then the bottom strip's buttons from left to right.
     setTabOrder(ui->lblCobrand, cmdWheel_);
     setTabOrder(cmdWheel_, ui->cmdOK);
-    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     NameValuesForAssistiveTechnology();
 }

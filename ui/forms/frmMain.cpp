@@ -57,6 +57,8 @@ std::optional<std::uint16_t> TypedCode(const QKeyEvent& key) {
 
 frmMain::frmMain(WindowServices& services)
     : WorkingForm(services), ui(std::make_unique<Ui::frmMain>()), services_(services) {
+    // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
+    setStyleSheet(StyleSheetResource(QStringLiteral(":/forms/frmMain.qss")) + FocusAndSelectionStyle());
     ui->setupUi(this);
     ApplyUiFont(this);
     ui->optLat->setId(ui->optLat_0, 0);
@@ -428,7 +430,6 @@ void frmMain::NameControlsForAssistiveTechnology() {
         setTabOrder(ui->cmbTimeZone, apply);
         setTabOrder(apply, ui->txtLatD);
     }
-    setStyleSheet(styleSheet() + FocusAndSelectionStyle());
     GrowLabelsToFitTheirTexts(this);
     // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
     ui->txtName->setFocus(Qt::OtherFocusReason);

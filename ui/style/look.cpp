@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/style/look.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QWidget>
 
@@ -22,6 +23,12 @@ QFont UiFont() {
     QFont font(UiFontFamily());
     font.setPointSizeF(8.25);
     return font;
+}
+
+QString StyleSheetResource(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) qFatal("style sheet %s is not built in", qUtf8Printable(path));
+    return QString::fromUtf8(file.readAll());
 }
 
 void ApplyUiFont(QWidget* window) {

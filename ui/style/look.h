@@ -14,6 +14,8 @@ namespace quorvane {
 QString UiFontFamily();
 // The windows' base font: the family above at 8.25 point; sizes and weights in the forms add to it.
 QFont UiFont();
+// A window's style sheet, kept as a resource beside its form.
+QString StyleSheetResource(const QString& path);
 // Puts the family on a window; its children inherit it and keep their own size and weight.
 void ApplyUiFont(QWidget* window);
 
