@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
-#include <QStyleFactory>
 
 #include "app/app_shell.h"
 #include "ui/births/births_book.h"
@@ -12,6 +11,7 @@
 #include "app/later_starts.h"
 #include "app/single_instance.h"
 #include "app/translations.h"
+#include "ui/style/look.h"
 
 namespace {
 QIcon ApplicationIcon() {
@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
     QApplication::setDesktopFileName(QStringLiteral("io.quorvane.Quorvane"));
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+    QApplication::setStyle(quorvane::MakeWindowStyle());
     // The run ends through QuitApplication only, not when a window happens to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     // The desktop's language, before any window or message is made.

@@ -4,6 +4,10 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QIconEngine>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace quorvane {
@@ -29,6 +33,43 @@ QString StyleSheetResource(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) qFatal("style sheet %s is not built in", qUtf8Printable(path));
     return QString::fromUtf8(file.readAll());
+}
+
+namespace {
+// The menu bar's "more menus" button: a double chevron in the button's text colour, drawn at any size.
+// The menu bar makes the button at start, though the menus always fit and it never shows.
+class ChevronIcon final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const QPalette palette;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                           QPalette::ButtonText),
+                             std::max(1.0, rect.height() / 8.0)));
+        const QRectF box = QRectF(rect).adjusted(rect.width() / 4.0, rect.height() / 4.0, -rect.width() / 4.0,
+                                                 -rect.height() / 4.0);
+        for (const qreal x : {box.left(), box.center().x()}) {
+            const qreal half = box.width() / 2;
+            painter->drawPolyline(QPolygonF{{x, box.top()}, {x + half * 0.8, box.center().y()}, {x, box.bottom()}});
+        }
+        painter->restore();
+    }
+    QIconEngine* clone() const override { return new ChevronIcon; }
+};
+
+class WindowStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+        if (icon == SP_ToolBarHorizontalExtensionButton) return QIcon(new ChevronIcon);
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+}  // namespace
+
+QStyle* MakeWindowStyle() {
+    return new WindowStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
 void ApplyUiFont(QWidget* window) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+class QStyle;
 class QWidget;
 
 namespace quorvane {
@@ -16,6 +17,9 @@ QString UiFontFamily();
 QFont UiFont();
 // A window's style sheet, kept as a resource beside its form.
 QString StyleSheetResource(const QString& path);
+// The windows' style: Fusion, whose few pictures the windows show are drawn rather than read from files.
+// (Reading one picture file makes Qt load every image plug-in, which the birth-data form never needs.)
+QStyle* MakeWindowStyle();
 // Puts the family on a window; its children inherit it and keep their own size and weight.
 void ApplyUiFont(QWidget* window);
 
