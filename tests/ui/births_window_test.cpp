@@ -45,11 +45,11 @@ public:
 
 class ScriptedQuestions final : public BirthsQuestions {
 public:
-    UnsavedAnswer askUnsaved(QWidget*, const QString& fileName) override {
+    UnsavedAnswer AskUnsaved(QWidget*, const QString& fileName) override {
         unsavedAsked << fileName;
         return unsaved;
     }
-    bool askOverwriteChanged(QWidget*, const QString& path) override {
+    bool AskOverwriteChanged(QWidget*, const QString& path) override {
         overwriteAsked << path;
         return overwrite;
     }

@@ -232,7 +232,7 @@ bool BirthsBook::SaveBirthsAs() {
 
 bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
     // Only the file this book was read from can have been changed behind its back.
-    if (path == file_->Path && file_->ChangedOnDisk() && !questions_->askOverwriteChanged(DialogParent(), path))
+    if (path == file_->Path && file_->ChangedOnDisk() && !questions_->AskOverwriteChanged(DialogParent(), path))
         return false;
     const QString failure = file_->WriteTo(path, format);
     if (!failure.isEmpty()) {
@@ -306,7 +306,7 @@ void BirthsBook::Import() {
 
 bool BirthsBook::AskAboutUnsaved(QWidget* parent) {
     if (!IsModified()) return true;
-    switch (questions_->askUnsaved(parent, DisplayName())) {
+    switch (questions_->AskUnsaved(parent, DisplayName())) {
     case UnsavedAnswer::Save: return Save();
     case UnsavedAnswer::Discard: return true;
     case UnsavedAnswer::Cancel: break;

@@ -10,7 +10,7 @@
 
 namespace quorvane {
 
-UnsavedAnswer BoxBirthsQuestions::askUnsaved(QWidget* parent, const QString& fileName) {
+UnsavedAnswer BoxBirthsQuestions::AskUnsaved(QWidget* parent, const QString& fileName) {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
                     QCoreApplication::translate("BirthsQuestions", "The births in %1 have changes that are not saved.").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
@@ -23,7 +23,7 @@ UnsavedAnswer BoxBirthsQuestions::askUnsaved(QWidget* parent, const QString& fil
     }
 }
 
-bool BoxBirthsQuestions::askOverwriteChanged(QWidget* parent, const QString& path) {
+bool BoxBirthsQuestions::AskOverwriteChanged(QWidget* parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
                     QCoreApplication::translate("BirthsQuestions", "%1 was changed by another program since it was read.").arg(path),
                     QMessageBox::Cancel, parent);

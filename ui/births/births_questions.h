@@ -16,15 +16,15 @@ class BirthsQuestions {
 public:
     virtual ~BirthsQuestions() = default;
     // The births in `fileName` have changes not saved yet.
-    virtual UnsavedAnswer askUnsaved(QWidget* parent, const QString& fileName) = 0;
+    virtual UnsavedAnswer AskUnsaved(QWidget* parent, const QString& fileName) = 0;
     // `path` was changed by another program since it was read: true to overwrite it all the same.
-    virtual bool askOverwriteChanged(QWidget* parent, const QString& path) = 0;
+    virtual bool AskOverwriteChanged(QWidget* parent, const QString& path) = 0;
 };
 
 class BoxBirthsQuestions final : public BirthsQuestions {
 public:
-    UnsavedAnswer askUnsaved(QWidget* parent, const QString& fileName) override;
-    bool askOverwriteChanged(QWidget* parent, const QString& path) override;
+    UnsavedAnswer AskUnsaved(QWidget* parent, const QString& fileName) override;
+    bool AskOverwriteChanged(QWidget* parent, const QString& path) override;
 };
 
 }  // namespace quorvane

@@ -329,7 +329,7 @@ void frmMain::SetupZoneOffsetEntry() {
     };
     for (QLineEdit* field : {ui->txtLonD, ui->txtLonM}) connect(field, &QLineEdit::textChanged, this, showMeanTime);
     connect(ui->optLong_0, &QRadioButton::toggled, this, showMeanTime);
-    connect(offsetEntry_, &ZoneOffsetEntry::changed, this, &frmMain::UpdateZoneSuggestion);
+    connect(offsetEntry_, &ZoneOffsetEntry::Changed, this, &frmMain::UpdateZoneSuggestion);
     showMeanTime();
     connect(zoneLine_, &ZoneSuggestionLine::ApplyOffsetRequested, this, [this](int secondsEast, bool localMeanTime) {
         if (localMeanTime)

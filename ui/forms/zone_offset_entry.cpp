@@ -31,7 +31,7 @@ ZoneOffsetEntry::ZoneOffsetEntry(QComboBox* zones, QWidget* parent, const QRect&
         field_->setAccessibleDescription(readable ? tr("East of Greenwich +, west \u2212: hours, minutes and "
                                                        "seconds, for example +05:45 or -00:25:21")
                                                   : UnreadableMessage());
-        emit changed();
+        emit Changed();
     });
 }
 
@@ -48,7 +48,7 @@ void ZoneOffsetEntry::Follow(int index) {
         field_->setAccessibleDescription(tr("East of Greenwich +, west \u2212: hours, minutes and seconds, for "
                                             "example +05:45 or -00:25:21"));
     }
-    emit changed();
+    emit Changed();
 }
 
 void ZoneOffsetEntry::Fill(BirthFormValues& form) const {

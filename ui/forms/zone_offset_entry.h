@@ -46,7 +46,7 @@ public:
     QLineEdit* Field() const { return field_; }
 
 signals:
-    void changed();
+    void Changed();
 
 private:
     void Follow(int index);
