@@ -10,6 +10,8 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace quorvane {
 
 QString UiFontFamily() {
