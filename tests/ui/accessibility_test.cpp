@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QComboBox>
 #include <QGroupBox>
@@ -232,13 +233,20 @@ private slots:
         QCOMPARE(strip->childAt(middle), cobrand);
     }
 
+    // Each pair of radio buttons is one stop, at its chosen button, however the choice was made.
     void tabReachesEveryCommandInVisualOrder() {
-        QCOMPARE(TabOrderFrom(Child(form.get(), "Label61")),
-                 (QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",   "cboYear",   "cboHH",
-                              "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD", "txtLatM",
-                              "optLat_0", "optLat_1",  "txtLonD",     "txtLonM",   "optLong_0", "optLong_1",
-                              "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand",
-                              "lblCobrand"}));
+        const auto order = [](const char* latitude, const char* longitude) {
+            return QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",    "cboYear",     "cboHH",
+                               "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD",    "txtLatM",
+                               latitude,   "txtLonD",   "txtLonM",     longitude,    "txtMCity",    "txtMState",
+                               "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand", "lblCobrand"};
+        };
+        QCOMPARE(TabOrderFrom(Child(form.get(), "Label61")), order("optLat_0", "optLong_0"));
+        Child<QRadioButton>(form.get(), "optLat_1")->setChecked(true);
+        Child<QRadioButton>(form.get(), "optLong_1")->click();
+        QCOMPARE(TabOrderFrom(Child(form.get(), "Label61")), order("optLat_1", "optLong_1"));
+        Child<QRadioButton>(form.get(), "optLat_0")->setChecked(true);
+        Child<QRadioButton>(form.get(), "optLong_0")->setChecked(true);
     }
 
     // The reading form by keyboard: Tab in screen order, the description boxes scrolled by keys and left

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -375,6 +376,20 @@ void LetReturnPressFocusedButtons(QWidget* window) {
     if (window->property(kReturnPressesButtons).toBool()) return;
     window->setProperty(kReturnPressesButtons, true);
     window->installEventFilter(new ReturnPressesButtons(window));
+}
+
+void TabToTheCheckedButton(QButtonGroup* group) {
+    const auto moveTabStop = [group] {
+        QAbstractButton* checked = group->checkedButton();
+        if (!checked) return;  // with nothing chosen, each button stays a Tab stop
+        for (QAbstractButton* button : group->buttons()) {
+            const Qt::FocusPolicy policy = button->focusPolicy();
+            button->setFocusPolicy(button == checked ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                     : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, moveTabStop);
+    moveTabStop();
 }
 
 void ReadCurrentRowOnFocus(QAbstractItemView* view) {

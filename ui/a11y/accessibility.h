@@ -8,6 +8,7 @@
 #include <QString>
 
 class QAbstractItemView;
+class QButtonGroup;
 class QLabel;
 class QWidget;
 
@@ -22,6 +23,10 @@ void NameForAssistiveTechnology(QWidget* widget, const QString& name, const QStr
 // Return and Enter press the focused push button of `window` as Space does. The keys reach the window only
 // when the focused control has not used them, and only after the screen reader has had them.
 void LetReturnPressFocusedButtons(QWidget* window);
+
+// Tab enters the group at its chosen button, as everywhere on the desktop, also after the choice was made
+// by a click, a key or a loaded birth. (Qt itself moves the Tab stop only once a button has had the focus.)
+void TabToTheCheckedButton(QButtonGroup* group);
 
 // The view tells a screen reader its current row whenever it gets the focus, also when that row was
 // current before (a list of one found place).

@@ -69,6 +69,8 @@ frmMain::frmMain(WindowServices& services)
     ui->optLat->setId(ui->optLat_1, 1);
     ui->optLong->setId(ui->optLong_0, 0);
     ui->optLong->setId(ui->optLong_1, 1);
+    TabToTheCheckedButton(ui->optLat);
+    TabToTheCheckedButton(ui->optLong);
     const QList<QAction*> separators = [this] {
         QList<QAction*> found;
         for (QAction* action : ui->mnuHelp->actions())
