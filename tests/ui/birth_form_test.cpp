@@ -4,6 +4,7 @@
 // coordinate finder, web commands and quitting.
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -111,6 +112,30 @@ private slots:
         QCOMPARE(Child<QPushButton>(form.get(), "cmdBrowser")->text(),
                  QStringLiteral("Click Here To Find Latitude && Longitude"));
         QCOMPARE(Child<QPushButton>(form.get(), "cmdRashi")->text(), QStringLiteral("Get My Galactic Astrology Reading"));
+    }
+
+    // The form's lists make their popups when first opened, not at each font the form sets as it is built,
+    // and the popup shows the list's own font: plain, though the frame around it is bold.
+    void listsMakeTheirPopupWhenOpenedInTheirOwnFont() {
+        QWidget frame;
+        QFont bold = frame.font();
+        bold.setBold(true);
+        bold.setPointSize(13);
+        frame.setFont(bold);
+        auto* list = new FormList(&frame);
+        list->addItems({QStringLiteral("one"), QStringLiteral("two")});
+        QFont plain = bold;
+        plain.setBold(false);
+        list->setFont(plain);
+        QVERIFY(!list->findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly));
+        frame.show();
+        list->showPopup();
+        QTRY_VERIFY(list->view()->isVisible());
+        QVERIFY(!list->view()->font().bold());
+        QCOMPARE(list->view()->font().pointSize(), 13);
+        list->hidePopup();
+        for (const char* name : {"cboMonth", "cmbTimeZone"})
+            QVERIFY2(!Child<QComboBox>(form.get(), name)->font().bold(), name);
     }
 
     void menusInOrderWithMakeMoneySwitchedOff() {

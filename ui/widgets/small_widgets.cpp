@@ -66,6 +66,17 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Activate();
 }
 
+void FormList::changeEvent(QEvent* event) {
+    // The popup is a child window that takes the list's font when it is made (it inherits it), so until then
+    // a font change has nothing to pass on. The list's size is not cached yet either: the forms place their
+    // lists by hand, and nothing asks for a list's size before it is shown.
+    if (event->type() == QEvent::FontChange && !isVisible() && !findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
 void WrapButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Two small widgets the forms need that Qt does not have as such.
+// Small widgets the forms need that Qt does not have as such.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,6 +43,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A closed list that makes its popup only when it is first opened. QComboBox makes it at every change of
+// font, and the forms set a font on each control as they build it: seven popups at start that nobody opened.
+class FormList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit FormList(QWidget* parent = nullptr) : QComboBox(parent) {}
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 }  // namespace quorvane
