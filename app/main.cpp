@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include "app/app_shell.h"
 #include "ui/births/births_book.h"
@@ -14,10 +16,16 @@
 #include "ui/style/look.h"
 
 namespace {
+// The window's own icon, for title bars and task lists; launchers and task switchers take the larger sizes
+// from the installed desktop file's icon. Read as PNG by name: QIcon would first offer each file to every
+// image plug-in, loading them all.
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/quorvane.png").arg(size), QSize(size, size));
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        QImageReader reader(QStringLiteral(":/icons/hicolor/%1x%1/apps/quorvane.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 }  // namespace
