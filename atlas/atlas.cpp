@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstring>
 #include <cstdio>
@@ -381,6 +382,35 @@ const Place& Atlas::TownAt(std::uint32_t i) const {
         made->GeoNameId = r.GeoNameId;
     }
     return *made;
+}
+
+Atlas::NearbyTown Atlas::Nearest(double latitude, double longitude) const {
+    // The haversine's own term h, which grows with the distance, is compared without the arcsine. It is
+    // never below sin²(Δlatitude / 2): a town farther in latitude alone than the best so far is passed over
+    // without any trigonometry.
+    constexpr double kRadians = 3.14159265358979323846 / 180.0;
+    const double lat = latitude * kRadians, lon = longitude * kRadians, cosLat = std::cos(lat);
+    double best = 2.0, bestLatitudeGap = 10.0;
+    std::uint32_t bestIndex = 0;
+    for (std::uint32_t i = 0; i < index_.PlaceCount(); ++i) {
+        const atlas_index::PlaceRecord& r = index_.PlaceAt(i);
+        const double latitudeGap = r.Latitude * kRadians - lat;
+        if (std::abs(latitudeGap) > bestLatitudeGap) continue;
+        const double sinHalfLat = std::sin(latitudeGap / 2);
+        const double sinHalfLon = std::sin((r.Longitude * kRadians - lon) / 2);
+        const double h = sinHalfLat * sinHalfLat + cosLat * std::cos(r.Latitude * kRadians) * sinHalfLon * sinHalfLon;
+        if (h < best) {
+            best = h;
+            bestIndex = i;
+            bestLatitudeGap = 2 * std::asin(std::sqrt(std::min(1.0, h)));
+        }
+    }
+    NearbyTown nearest;
+    if (index_.PlaceCount() == 0) return nearest;
+    constexpr double kEarthRadiusKm = 6371.0;
+    nearest.Town = &TownAt(bestIndex);
+    nearest.Kilometres = 2 * kEarthRadiusKm * std::asin(std::sqrt(std::min(1.0, best)));
+    return nearest;
 }
 
 std::vector<PlaceMatch> Atlas::Find(std::string_view queryText, std::size_t limit) const {

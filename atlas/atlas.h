@@ -89,6 +89,14 @@ public:
     std::vector<PlaceMatch> Find(std::string_view queryText, std::size_t limit = 20) const;
     std::vector<PlaceMatch> Find(const PlaceQuery& query, std::size_t limit = 20) const;
 
+    // The town nearest a point (latitude north and longitude east positive, in degrees) along the Earth's
+    // surface, and how far it is in kilometres; no town in an empty atlas.
+    struct NearbyTown {
+        const Place* Town = nullptr;
+        double Kilometres = 0.0;
+    };
+    NearbyTown Nearest(double latitude, double longitude) const;
+
     std::size_t Size() const { return index_.PlaceCount(); }
     // Names the atlas can be searched by, the towns' own included.
     std::size_t NameCount() const { return static_cast<std::size_t>(index_.NamesEnd() - index_.NamesBegin()); }

@@ -72,9 +72,15 @@ std::optional<Time> ParseTime(std::string_view text) {
     text = Trim(text);
     const auto colon = text.find(':');
     if (colon == std::string_view::npos) return std::nullopt;
-    const auto h = Number(text.substr(0, colon), 2), m = Number(text.substr(colon + 1), 2);
-    if (!h || !m || *h > 23 || *m > 59) return std::nullopt;
-    return Time{*h, *m};
+    std::string_view rest = text.substr(colon + 1);
+    std::optional<int> s = 0;
+    if (const auto second = rest.find(':'); second != std::string_view::npos) {
+        s = Number(rest.substr(second + 1), 2);
+        rest = rest.substr(0, second);
+    }
+    const auto h = Number(text.substr(0, colon), 2), m = Number(rest, 2);
+    if (!h || !m || !s || *h > 23 || *m > 59 || *s > 59) return std::nullopt;
+    return Time{*h, *m, *s};
 }
 
 std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative) {
@@ -145,7 +151,7 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     if (!date) return std::string("date: expected YYYY-MM-DD");
     if (date->Year < kFirstYear || date->Year > kLastYear) return "date: year must be " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
     const auto time = ParseTime(birth.Time);
-    if (!time) return std::string("time: expected HH:MM, 00:00 to 23:59");
+    if (!time) return std::string("time: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59");
     const std::string_view zoneText = Trim(birth.Zone);
     const auto zone = Number(zoneText, 2);
     const bool localMeanTime = Lower(zoneText) == "lmt";
@@ -171,6 +177,7 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     form.YearPosition = date->Year - kFirstYear;
     form.Hour = time->Hour;
     form.Minute = time->Minute;
+    form.Second = time->Second;
     form.ZoneIndex = zone.value_or(-1);
     form.LocalMeanTime = localMeanTime;
     form.ExactOffset = offset;
@@ -206,6 +213,7 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
     form.YearPosition = d.Year - kFirstYear;
     form.Hour = d.Hour;
     form.Minute = d.Minute;
+    form.Second = d.Second;
     form.ZoneIndex = birth.ZoneRow;
     if (births::HasExactOffset(birth)) {
         // The file's own offset, or its local mean time worked out from the longitude to the second of arc.
@@ -323,6 +331,7 @@ std::string FormatJson(const NamedReading& reading, bool withFrames) {
     AppendMember(out, "descendant", Text(r.DescendantSign, &GalacticSign::Name));
     AppendMember(out, "moonSign", Text(r.MoonSign, &GalacticSign::Name));
     AppendMember(out, "sunSign", Text(r.SunSign, &GalacticSign::Name));
+    if (!reading.Note.empty()) AppendMember(out, "note", reading.Note);
     if (withFrames) {
         nlohmann::ordered_json frames = nlohmann::ordered_json::array();
         for (const Frame& frame : FramesOf(r)) {
