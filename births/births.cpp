@@ -227,6 +227,28 @@ std::pair<CalendarDate, ClockTime> ClockAt(double julianDay, int secondsWest) {
     return {GregorianDate(dayNumber), time};
 }
 
+// The row for a file's offset, zone abbreviation and country. A file names the same few again and again,
+// so the last answers are kept (per thread: readers may run side by side).
+std::optional<int> FileRow(int secondsEast, std::string_view abbreviation, std::string_view country) {
+    struct Answer {
+        int SecondsEast = 0;
+        std::string Abbreviation, Country;
+        std::optional<int> Row;
+    };
+    thread_local std::array<Answer, 16> answers;
+    thread_local std::size_t kept = 0, next = 0;
+    for (std::size_t i = 0; i < kept; ++i) {
+        const Answer& a = answers[i];
+        if (a.SecondsEast == secondsEast && a.Abbreviation == abbreviation && a.Country == country) return a.Row;
+    }
+    Answer& a = answers[next];
+    a = {secondsEast, std::string(abbreviation), std::string(country),
+         RowWithOffset(secondsEast, abbreviation, false, {}, country)};
+    next = (next + 1) % answers.size();
+    kept = std::max(kept, next == 0 ? answers.size() : next);
+    return a.Row;
+}
+
 class RecordReader {
 public:
     explicit RecordReader(Birth& birth) : birth_(birth) {}
@@ -359,7 +381,7 @@ private:
             }
         }
         const std::string_view abbreviation = own.ZoneName ? TrimBlanks(own.ZoneName->Data) : std::string_view{};
-        if (const auto row = RowWithOffset(secondsEast, abbreviation, false, {}, IsoCountry(birth_.Country))) {
+        if (const auto row = FileRow(secondsEast, abbreviation, IsoCountry(birth_.Country))) {
             birth_.ZoneRow = *row;
             return;
         }

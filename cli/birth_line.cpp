@@ -127,7 +127,7 @@ ReadingOrError ReadForm(const BirthFormValues& form) {
     ReadingSession session;
     ReadingSession::Outcome outcome = session.Read(form);
     if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
-    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData()};
+    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData(), {}};
 }
 
 }  // namespace
@@ -227,13 +227,26 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
 }
 
 std::string FormatIsoMinute(const CivilDateTime& t) {
-    char buffer[40];
-    if (t.Second != 0)
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute,
-                      t.Second);
-    else
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute);
-    return buffer;
+    const auto twoDigits = [](int v) { return v >= 0 && v <= 99; };
+    if (t.Year < 0 || t.Year > 9999 || !twoDigits(t.Month) || !twoDigits(t.Day) || !twoDigits(t.Hour) ||
+        !twoDigits(t.Minute) || !twoDigits(t.Second)) {
+        char buffer[80];  // no instant of a reading, but written all the same
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second);
+        return buffer;
+    }
+    // Digit by digit rather than through printf: a batch writes one for each of its readings.
+    char text[24] = "0000-00-00T00:00:00Z";
+    const auto put = [&text](std::size_t at, int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    };
+    put(0, t.Year, 4);
+    put(5, t.Month, 2);
+    put(8, t.Day, 2);
+    put(11, t.Hour, 2);
+    put(14, t.Minute, 2);
+    if (t.Second == 0) return std::string(text, 16) + 'Z';
+    put(17, t.Second, 2);
+    return std::string(text, 20);
 }
 
 std::string FormatText(const NamedReading& reading) {
