@@ -104,6 +104,7 @@ public:
 private:
     struct Mapping;
     struct Towns;
+    struct LatitudeOrder;
     Atlas();
     void Open(std::string_view bytes);
     const Place& TownAt(std::uint32_t i) const;
@@ -112,6 +113,7 @@ private:
     std::shared_ptr<Mapping> mapping_;   // the index when mapped from its file
     atlas_index::View index_;
     std::shared_ptr<Towns> towns_;       // a town's Place is made when a search first returns it
+    std::shared_ptr<LatitudeOrder> byLatitude_;  // the towns from south to north, sorted at the first Nearest
     std::string problem_;
 };
 

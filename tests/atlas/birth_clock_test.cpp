@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 namespace {
@@ -36,6 +39,32 @@ TEST(AtlasNearest, TownAndDistance) {
     EXPECT_EQ(near.Town->City, "Suva");
     EXPECT_NEAR(near.Kilometres, 211, 2);
     EXPECT_FALSE(Atlas(std::vector<Place>{}).Nearest(0, 0).Town);
+}
+
+TEST(AtlasNearest, TheSameTownAsComparingEveryTown) {
+    // Towns and points spread over the globe, poles and date line included; the distance compared the
+    // plain way, town by town.
+    std::vector<Place> places;
+    for (int i = 0; i < 1500; ++i) {
+        const double latitude = std::asin(std::fmod(i * 0.618034, 2.0) - 1.0) * 180.0 / 3.14159265358979;
+        places.push_back(Town(("T" + std::to_string(i)).c_str(), latitude, std::fmod(i * 137.50776, 360.0) - 180.0));
+    }
+    const Atlas atlas(places);
+    const auto kilometres = [](double lat1, double lon1, double lat2, double lon2) {
+        constexpr double r = 3.14159265358979 / 180.0;
+        const double a = std::sin((lat2 - lat1) * r / 2), b = std::sin((lon2 - lon1) * r / 2);
+        return 2 * 6371.0 * std::asin(std::sqrt(a * a + std::cos(lat1 * r) * std::cos(lat2 * r) * b * b));
+    };
+    for (int j = 0; j < 300; ++j) {
+        const double lat = j < 4 ? (j % 2 ? 90.0 : -90.0) : std::fmod(j * 47.123, 180.0) - 90.0;
+        const double lon = j < 4 ? (j < 2 ? 179.99 : -179.99) : std::fmod(j * 91.77, 360.0) - 180.0;
+        double nearest = 1e9;
+        for (const Place& p : places) nearest = std::min(nearest, kilometres(lat, lon, p.Latitude, p.Longitude));
+        const Atlas::NearbyTown found = atlas.Nearest(lat, lon);
+        ASSERT_TRUE(found.Town);
+        EXPECT_NEAR(found.Kilometres, nearest, 1e-6) << lat << ", " << lon;
+        EXPECT_NEAR(kilometres(lat, lon, found.Town->Latitude, found.Town->Longitude), nearest, 1e-6) << lat << ", " << lon;
+    }
 }
 
 TEST(BirthClock, LocalMeanTimeWhereTheNearestTownKeptIt) {
