@@ -17,7 +17,7 @@ bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas) {
     const ZoneSuggestion s =
         SuggestZone(near.Town->TimeZoneId, {d.Year, d.Month, d.Day, d.Hour, d.Minute}, near.Town->City, longitude);
     if (!s.LocalMeanTime) return false;
-    births::TakeLocalMeanTime(birth, "as " + near.Town->City + " (" + near.Town->TimeZoneId + ") kept local mean time then");
+    births::TakeLocalMeanTime(birth, near.Town->City + " (" + near.Town->TimeZoneId + ")");
     return true;
 }
 

@@ -740,12 +740,14 @@ std::string WriteCsv(const Book& book) {
     return text;
 }
 
-void TakeLocalMeanTime(Birth& birth, std::string_view why) {
+void TakeLocalMeanTime(Birth& birth, std::string_view place) {
     if (!birth.Error.empty() || birth.ZoneRow >= 0 || birth.Clock != ClockKind::Unknown) return;
     birth.Clock = ClockKind::LocalMeanTime;
     birth.Data.IsDaylightSaving = false;  // no place kept summer time before its first standard time
+    birth.ClockPlace = std::string(place);
     birth.Note = "the file does not give the zone: local mean time of the birthplace, " +
-                 UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()) + ", is taken, " + std::string(why);
+                 UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()) + ", is taken, as " + birth.ClockPlace +
+                 " kept local mean time then";
 }
 
 bool HasExactOffset(const Birth& birth) {

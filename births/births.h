@@ -31,6 +31,7 @@ struct Birth {
     ZoneOffset StandardOffset;      // positive west, to the second; daylight saving puts the clock an hour ahead
     ClockKind Clock = ClockKind::Unknown;  // what StandardOffset is when ZoneRow is -1
     std::string Note;               // for the person: why no row was found, or what the Julian day decided
+    std::string ClockPlace;         // whose history had local mean time taken for a zone the file left open
     int Line = 0;                   // the line of its #A93 (or CSV line)
     std::string Error;              // non-empty: unreadable, kept verbatim in Lines
     std::vector<std::string> Lines; // the record's lines as read (UTF-8)
@@ -84,9 +85,10 @@ std::string WriteCsv(const Book& book);
 bool HasExactOffset(const Birth& birth);
 
 // A birth whose file does not give the zone, read in the birthplace's own local mean time (from its
-// longitude to the second of arc), for a caller that knows the place kept it on the birth date; `why` ends
-// the note ("as Pokhara kept local mean time then"). Any other birth is left as it is.
-void TakeLocalMeanTime(Birth& birth, std::string_view why);
+// longitude to the second of arc), for a caller that knows the place kept it on the birth date: `place`
+// names whose history says so ("Pokhara (Asia/Kathmandu)"), in the note and in ClockPlace. Any other
+// birth is left as it is.
+void TakeLocalMeanTime(Birth& birth, std::string_view place);
 
 // "No zone row has the offset UTC+5:45; choose a row" style message, or empty when the birth can be read.
 std::string ReadingRefusal(const Birth& birth);
