@@ -312,15 +312,26 @@ void AppendMember(std::string& out, std::string_view key, int value) {
 
 // Four decimals, folded into 0 <= x < 360 after rounding (359.99996 would otherwise print as 360.0000).
 void AppendLongitude(std::string& out, std::string_view key, double degrees) {
-    double rounded = std::round(degrees * 10000.0) / 10000.0;
-    if (rounded >= 360.0) rounded -= 360.0;
-    if (!(rounded >= 0.0)) rounded = 0.0;
-    char text[24];
-    const auto written = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, 4);  // as "%.4f"
+    double units = std::round(degrees * 10000.0);  // ten-thousandths of a degree
+    if (units >= 3600000.0) units -= 3600000.0;
+    if (!(units >= 0.0)) units = 0.0;
     out += ",\"";
     out += key;
     out += "\":";
-    out.append(text, written.ptr);
+    if (units >= 1e15) {  // no longitude, but written all the same
+        char text[32];
+        const auto written = std::to_chars(text, text + sizeof text, units / 10000.0, std::chars_format::fixed, 4);
+        out.append(text, written.ptr);
+        return;
+    }
+    // The digits of the whole ten-thousandths, as "%.4f" would write them, without formatting a double.
+    auto whole = static_cast<long long>(units);
+    char text[24];
+    char* at = text + sizeof text;
+    for (int digit = 0; digit < 4; ++digit, whole /= 10) *--at = static_cast<char>('0' + whole % 10);
+    *--at = '.';
+    do *--at = static_cast<char>('0' + whole % 10); while ((whole /= 10) > 0);
+    out.append(at, text + sizeof text);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/birth_line.h"
@@ -168,6 +170,22 @@ TEST(CliJson, EscapesWhatItWrites) {
     odd.Name = "A\"B\\C\n";
     EXPECT_EQ(nlohmann::json::parse(FormatJson(odd, false))["name"], "A\"B\\C\n");
     EXPECT_EQ(nlohmann::json::parse(FormatJsonError(3, "bad \"x\""))["error"], "bad \"x\"");
+}
+
+TEST(CliJson, LongitudesToFourDecimalsWithinATurn) {
+    NamedReading r = std::get<NamedReading>(ReadCsvBirth("ASHA,1985-06-15,07:30,29,0,40N42,74W00"));
+    const auto written = [&r](double sun, double moon, double ascendant) {
+        r.Reading.SunLongitude = sun;
+        r.Reading.MoonLongitude = moon;
+        r.Reading.AscendantLongitude = ascendant;
+        const std::string json = FormatJson(r, false);
+        const auto at = json.find("\"sunLongitude\"");
+        return json.substr(at, json.find(",\"moonPhase\"") - at);
+    };
+    EXPECT_EQ(written(359.99996, 0.00004, 360.0),
+              "\"sunLongitude\":0.0000,\"moonLongitude\":0.0000,\"ascendantLongitude\":0.0000");
+    EXPECT_EQ(written(12.34566, 359.99994, 7.0), "\"sunLongitude\":12.3457,\"moonLongitude\":359.9999,\"ascendantLongitude\":7.0000");
+    EXPECT_EQ(written(0.0, 100.05, std::nan("")), "\"sunLongitude\":0.0000,\"moonLongitude\":100.0500,\"ascendantLongitude\":0.0000");
 }
 
 }  // namespace
