@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstring>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <optional>
 #include <tuple>
 #include <unordered_map>
@@ -289,6 +291,11 @@ struct Atlas::Towns {
     std::vector<std::unique_ptr<Place>> Made;
 };
 
+struct Atlas::LatitudeOrder {
+    std::once_flag Sorted;
+    std::vector<std::pair<double, std::uint32_t>> Towns;  // latitude, town
+};
+
 Atlas Atlas::FromFile(const std::string& path) {
     Atlas atlas;
     // Mapped, not read: only the pages a search touches are brought in, and none is copied.
@@ -342,7 +349,7 @@ const Atlas& Atlas::Builtin() {
 
 std::string FoldPlaceName(std::string_view text) { return SpellOutShortWords(FoldForSearch(text)); }
 
-Atlas::Atlas() : towns_(std::make_shared<Towns>()) {}
+Atlas::Atlas() : towns_(std::make_shared<Towns>()), byLatitude_(std::make_shared<LatitudeOrder>()) {}
 
 Atlas::Atlas(const std::vector<Place>& places, const std::vector<PlaceName>& names,
              const std::vector<RegionName>& regionNames)
@@ -381,6 +388,47 @@ const Place& Atlas::TownAt(std::uint32_t i) const {
         made->GeoNameId = r.GeoNameId;
     }
     return *made;
+}
+
+Atlas::NearbyTown Atlas::Nearest(double latitude, double longitude) const {
+    NearbyTown nearest;
+    std::call_once(byLatitude_->Sorted, [this] {
+        std::vector<std::pair<double, std::uint32_t>>& towns = byLatitude_->Towns;
+        towns.reserve(index_.PlaceCount());
+        for (std::uint32_t i = 0; i < index_.PlaceCount(); ++i) towns.emplace_back(index_.PlaceAt(i).Latitude, i);
+        std::sort(towns.begin(), towns.end());
+    });
+    const std::vector<std::pair<double, std::uint32_t>>& towns = byLatitude_->Towns;
+    if (towns.empty()) return nearest;
+
+    constexpr double kRadians = 3.14159265358979323846 / 180.0;
+    const double lat = latitude * kRadians, lon = longitude * kRadians, cosLat = std::cos(lat);
+    // The haversine's own term h, which grows with the distance, is compared without the arcsine. It is
+    // never below sin²(Δlatitude / 2): the towns are tried outward from the point's latitude, and once the
+    // latitude alone is farther than the best town so far, no town left can be nearer.
+    double best = 2.0, latitudeGap = 4.0;
+    std::uint32_t bestTown = 0;
+    std::size_t north = static_cast<std::size_t>(
+        std::lower_bound(towns.begin(), towns.end(), std::pair<double, std::uint32_t>(latitude, 0)) - towns.begin());
+    std::size_t south = north;  // towns[south - 1] is the next one southward
+    while (south > 0 || north < towns.size()) {
+        const bool goNorth = south == 0 || (north < towns.size() && towns[north].first - latitude < latitude - towns[south - 1].first);
+        const auto& [townLatitude, town] = goNorth ? towns[north++] : towns[--south];
+        const double townLat = townLatitude * kRadians;
+        if (std::abs(townLat - lat) > latitudeGap) break;
+        const double sinHalfLat = std::sin((townLat - lat) / 2);
+        const double sinHalfLon = std::sin((index_.PlaceAt(town).Longitude * kRadians - lon) / 2);
+        const double h = sinHalfLat * sinHalfLat + cosLat * std::cos(townLat) * sinHalfLon * sinHalfLon;
+        if (h < best) {
+            best = h;
+            bestTown = town;
+            latitudeGap = 2 * std::asin(std::sqrt(std::min(1.0, h)));
+        }
+    }
+    constexpr double kEarthRadiusKm = 6371.0;
+    nearest.Town = &TownAt(bestTown);
+    nearest.Kilometres = 2 * kEarthRadiusKm * std::asin(std::sqrt(std::min(1.0, best)));
+    return nearest;
 }
 
 std::vector<PlaceMatch> Atlas::Find(std::string_view queryText, std::size_t limit) const {

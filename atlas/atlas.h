@@ -89,6 +89,14 @@ public:
     std::vector<PlaceMatch> Find(std::string_view queryText, std::size_t limit = 20) const;
     std::vector<PlaceMatch> Find(const PlaceQuery& query, std::size_t limit = 20) const;
 
+    // The town nearest a point (latitude north and longitude east positive, in degrees) along the Earth's
+    // surface, and how far it is in kilometres; no town in an empty atlas.
+    struct NearbyTown {
+        const Place* Town = nullptr;
+        double Kilometres = 0.0;
+    };
+    NearbyTown Nearest(double latitude, double longitude) const;
+
     std::size_t Size() const { return index_.PlaceCount(); }
     // Names the atlas can be searched by, the towns' own included.
     std::size_t NameCount() const { return static_cast<std::size_t>(index_.NamesEnd() - index_.NamesBegin()); }
@@ -96,6 +104,7 @@ public:
 private:
     struct Mapping;
     struct Towns;
+    struct LatitudeOrder;
     Atlas();
     void Open(std::string_view bytes);
     const Place& TownAt(std::uint32_t i) const;
@@ -104,6 +113,7 @@ private:
     std::shared_ptr<Mapping> mapping_;   // the index when mapped from its file
     atlas_index::View index_;
     std::shared_ptr<Towns> towns_;       // a town's Place is made when a search first returns it
+    std::shared_ptr<LatitudeOrder> byLatitude_;  // the towns from south to north, sorted at the first Nearest
     std::string problem_;
 };
 

@@ -227,6 +227,28 @@ std::pair<CalendarDate, ClockTime> ClockAt(double julianDay, int secondsWest) {
     return {GregorianDate(dayNumber), time};
 }
 
+// The row for a file's offset, zone abbreviation and country. A file names the same few again and again,
+// so the last answers are kept (per thread: readers may run side by side).
+std::optional<int> FileRow(int secondsEast, std::string_view abbreviation, std::string_view country) {
+    struct Answer {
+        int SecondsEast = 0;
+        std::string Abbreviation, Country;
+        std::optional<int> Row;
+    };
+    thread_local std::array<Answer, 16> answers;
+    thread_local std::size_t kept = 0, next = 0;
+    for (std::size_t i = 0; i < kept; ++i) {
+        const Answer& a = answers[i];
+        if (a.SecondsEast == secondsEast && a.Abbreviation == abbreviation && a.Country == country) return a.Row;
+    }
+    Answer& a = answers[next];
+    a = {secondsEast, std::string(abbreviation), std::string(country),
+         RowWithOffset(secondsEast, abbreviation, false, {}, country)};
+    next = (next + 1) % answers.size();
+    kept = std::max(kept, next == 0 ? answers.size() : next);
+    return a.Row;
+}
+
 class RecordReader {
 public:
     explicit RecordReader(Birth& birth) : birth_(birth) {}
@@ -249,7 +271,7 @@ public:
         data.Day = static_cast<std::int16_t>(date_->Day);
         data.Hour = static_cast<std::int16_t>(time_->Hour);
         data.Minute = static_cast<std::int16_t>(time_->Minute);
-        birth_.Second = time_->Second;
+        data.Second = static_cast<std::int16_t>(time_->Second);
     }
 
 private:
@@ -343,6 +365,8 @@ private:
             return;
         }
         birth_.Clock = ClockKind::Unknown;
+        // For whoever can tell that the place kept local mean time on the date (births::TakeLocalMeanTime).
+        birth_.StandardOffset = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_));
         birth_.Note = "the file does not give the zone";
     }
 
@@ -357,7 +381,7 @@ private:
             }
         }
         const std::string_view abbreviation = own.ZoneName ? TrimBlanks(own.ZoneName->Data) : std::string_view{};
-        if (const auto row = RowWithOffset(secondsEast, abbreviation, false, {}, IsoCountry(birth_.Country))) {
+        if (const auto row = FileRow(secondsEast, abbreviation, IsoCountry(birth_.Country))) {
             birth_.ZoneRow = *row;
             return;
         }
@@ -473,8 +497,8 @@ void AppendNewRecord(const Birth& birth, std::vector<std::string>& out) {
     const BirthData& d = birth.Data;
     const auto [last, first] = NameFields(birth);
     char when[48];
-    if (birth.Second != 0)
-        std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute, birth.Second);
+    if (d.Second != 0)
+        std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute, d.Second);
     else
         std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute);
     out.push_back(std::string(kBirthChunk) + last + "," + first + "," + FieldText(birth.Type) + "," + when + "," +
@@ -571,7 +595,7 @@ void ReadCsvBirth(const std::vector<std::string>& fields, Birth& birth) {
     d.Day = static_cast<std::int16_t>(checked.Value->Day);
     d.Hour = static_cast<std::int16_t>(time.Value->Hour);
     d.Minute = static_cast<std::int16_t>(time.Value->Minute);
-    birth.Second = time.Value->Second;
+    d.Second = static_cast<std::int16_t>(time.Value->Second);
     d.IsDaylightSaving = f[4] == "1" || f[4] == "true";
     SetAngle(*latitude.Value, 89, d.LatitudeDegrees, d.LatitudeMinutes);
     d.IsSouth = latitude.Value->Negative;
@@ -701,14 +725,29 @@ std::string WriteCsv(const Book& book) {
         const std::string zone = birth.ZoneRow >= 0                           ? std::to_string(birth.ZoneRow)
                                  : birth.Clock == ClockKind::LocalMeanTime ? std::string("LMT")
                                                                            : FormatUtcOffset(birth.StandardOffset);
-        char fields[64];
-        std::snprintf(fields, sizeof fields, ",%04d-%02d-%02d,%02d:%02d,%s,%d,", d.Year, d.Month, d.Day, d.Hour, d.Minute,
-                      zone.c_str(), d.IsDaylightSaving ? 1 : 0);
+        char time[24];
+        if (d.Second != 0)
+            std::snprintf(time, sizeof time, "%02d:%02d:%02d", d.Hour, d.Minute, d.Second);
+        else
+            std::snprintf(time, sizeof time, "%02d:%02d", d.Hour, d.Minute);
+        char fields[80];
+        std::snprintf(fields, sizeof fields, ",%04d-%02d-%02d,%s,%s,%d,", d.Year, d.Month, d.Day, time, zone.c_str(),
+                      d.IsDaylightSaving ? 1 : 0);
         // The command line's batch spells hemispheres in capitals: 40N42,74W00.
         text += csv::Field(d.Name) + fields + AngleText(d.LatitudeDegrees, d.LatitudeMinutes, d.IsSouth ? 'S' : 'N') + "," +
                 AngleText(d.LongitudeDegrees, d.LongitudeMinutes, d.IsEast ? 'E' : 'W') + "\n";
     }
     return text;
+}
+
+void TakeLocalMeanTime(Birth& birth, std::string_view place) {
+    if (!birth.Error.empty() || birth.ZoneRow >= 0 || birth.Clock != ClockKind::Unknown) return;
+    birth.Clock = ClockKind::LocalMeanTime;
+    birth.Data.IsDaylightSaving = false;  // no place kept summer time before its first standard time
+    birth.ClockPlace = std::string(place);
+    birth.Note = "the file does not give the zone: local mean time of the birthplace, " +
+                 UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()) + ", is taken, as " + birth.ClockPlace +
+                 " kept local mean time then";
 }
 
 bool HasExactOffset(const Birth& birth) {

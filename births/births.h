@@ -16,7 +16,8 @@ enum class Encoding { Utf8, Latin1 };
 
 // How the birth's clock relates to Universal Time when no zone row is chosen.
 enum class ClockKind {
-    Unknown,        // the file does not say: a row must be chosen
+    Unknown,        // the file does not say: a row must be chosen; StandardOffset is the birthplace's
+                    // local mean time, for when the place is known to have kept it (TakeLocalMeanTime)
     Offset,         // StandardOffset is the clock's exact standard offset
     LocalMeanTime,  // StandardOffset is the birthplace's local mean time, from its longitude
 };
@@ -26,11 +27,11 @@ struct Birth {
     std::string LastName, FirstName;  // the file's two name fields; Data.Name is "First Last"
     std::string Place, Country;
     std::string Type = "*";
-    int Second = 0;                 // of the clock time, 0..59; Data holds hours and minutes
     int ZoneRow = -1;               // -1: no row has the offset (see Clock)
     ZoneOffset StandardOffset;      // positive west, to the second; daylight saving puts the clock an hour ahead
     ClockKind Clock = ClockKind::Unknown;  // what StandardOffset is when ZoneRow is -1
     std::string Note;               // for the person: why no row was found, or what the Julian day decided
+    std::string ClockPlace;         // whose history had local mean time taken for a zone the file left open
     int Line = 0;                   // the line of its #A93 (or CSV line)
     std::string Error;              // non-empty: unreadable, kept verbatim in Lines
     std::vector<std::string> Lines; // the record's lines as read (UTF-8)
@@ -82,6 +83,12 @@ std::string WriteCsv(const Book& book);
 // The birth's clock offset when it has no row (Offset or LocalMeanTime), for the reading: the same
 // convention as a row's, positive west, daylight saving not included.
 bool HasExactOffset(const Birth& birth);
+
+// A birth whose file does not give the zone, read in the birthplace's own local mean time (from its
+// longitude to the second of arc), for a caller that knows the place kept it on the birth date: `place`
+// names whose history says so ("Pokhara (Asia/Kathmandu)"), in the note and in ClockPlace. Any other
+// birth is left as it is.
+void TakeLocalMeanTime(Birth& birth, std::string_view place);
 
 // "No zone row has the offset UTC+5:45; choose a row" style message, or empty when the birth can be read.
 std::string ReadingRefusal(const Birth& birth);

@@ -72,9 +72,15 @@ std::optional<Time> ParseTime(std::string_view text) {
     text = Trim(text);
     const auto colon = text.find(':');
     if (colon == std::string_view::npos) return std::nullopt;
-    const auto h = Number(text.substr(0, colon), 2), m = Number(text.substr(colon + 1), 2);
-    if (!h || !m || *h > 23 || *m > 59) return std::nullopt;
-    return Time{*h, *m};
+    std::string_view rest = text.substr(colon + 1);
+    std::optional<int> s = 0;
+    if (const auto second = rest.find(':'); second != std::string_view::npos) {
+        s = Number(rest.substr(second + 1), 2);
+        rest = rest.substr(0, second);
+    }
+    const auto h = Number(text.substr(0, colon), 2), m = Number(rest, 2);
+    if (!h || !m || !s || *h > 23 || *m > 59 || *s > 59) return std::nullopt;
+    return Time{*h, *m, *s};
 }
 
 std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative) {
@@ -121,7 +127,7 @@ ReadingOrError ReadForm(const BirthFormValues& form) {
     ReadingSession session;
     ReadingSession::Outcome outcome = session.Read(form);
     if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
-    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData()};
+    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData(), {}};
 }
 
 }  // namespace
@@ -145,7 +151,7 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     if (!date) return std::string("date: expected YYYY-MM-DD");
     if (date->Year < kFirstYear || date->Year > kLastYear) return "date: year must be " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
     const auto time = ParseTime(birth.Time);
-    if (!time) return std::string("time: expected HH:MM, 00:00 to 23:59");
+    if (!time) return std::string("time: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59");
     const std::string_view zoneText = Trim(birth.Zone);
     const auto zone = Number(zoneText, 2);
     const bool localMeanTime = Lower(zoneText) == "lmt";
@@ -171,6 +177,7 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     form.YearPosition = date->Year - kFirstYear;
     form.Hour = time->Hour;
     form.Minute = time->Minute;
+    form.Second = time->Second;
     form.ZoneIndex = zone.value_or(-1);
     form.LocalMeanTime = localMeanTime;
     form.ExactOffset = offset;
@@ -206,6 +213,7 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
     form.YearPosition = d.Year - kFirstYear;
     form.Hour = d.Hour;
     form.Minute = d.Minute;
+    form.Second = d.Second;
     form.ZoneIndex = birth.ZoneRow;
     if (births::HasExactOffset(birth)) {
         // The file's own offset, or its local mean time worked out from the longitude to the second of arc.
@@ -219,13 +227,26 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
 }
 
 std::string FormatIsoMinute(const CivilDateTime& t) {
-    char buffer[40];
-    if (t.Second != 0)
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute,
-                      t.Second);
-    else
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute);
-    return buffer;
+    const auto twoDigits = [](int v) { return v >= 0 && v <= 99; };
+    if (t.Year < 0 || t.Year > 9999 || !twoDigits(t.Month) || !twoDigits(t.Day) || !twoDigits(t.Hour) ||
+        !twoDigits(t.Minute) || !twoDigits(t.Second)) {
+        char buffer[80];  // no instant of a reading, but written all the same
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second);
+        return buffer;
+    }
+    // Digit by digit rather than through printf: a batch writes one for each of its readings.
+    char text[24] = "0000-00-00T00:00:00Z";
+    const auto put = [&text](std::size_t at, int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    };
+    put(0, t.Year, 4);
+    put(5, t.Month, 2);
+    put(8, t.Day, 2);
+    put(11, t.Hour, 2);
+    put(14, t.Minute, 2);
+    if (t.Second == 0) return std::string(text, 16) + 'Z';
+    put(17, t.Second, 2);
+    return std::string(text, 20);
 }
 
 std::string FormatText(const NamedReading& reading) {
@@ -291,15 +312,26 @@ void AppendMember(std::string& out, std::string_view key, int value) {
 
 // Four decimals, folded into 0 <= x < 360 after rounding (359.99996 would otherwise print as 360.0000).
 void AppendLongitude(std::string& out, std::string_view key, double degrees) {
-    double rounded = std::round(degrees * 10000.0) / 10000.0;
-    if (rounded >= 360.0) rounded -= 360.0;
-    if (!(rounded >= 0.0)) rounded = 0.0;
-    char text[24];
-    const auto written = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, 4);  // as "%.4f"
+    double units = std::round(degrees * 10000.0);  // ten-thousandths of a degree
+    if (units >= 3600000.0) units -= 3600000.0;
+    if (!(units >= 0.0)) units = 0.0;
     out += ",\"";
     out += key;
     out += "\":";
-    out.append(text, written.ptr);
+    if (units >= 1e15) {  // no longitude, but written all the same
+        char text[32];
+        const auto written = std::to_chars(text, text + sizeof text, units / 10000.0, std::chars_format::fixed, 4);
+        out.append(text, written.ptr);
+        return;
+    }
+    // The digits of the whole ten-thousandths, as "%.4f" would write them, without formatting a double.
+    auto whole = static_cast<long long>(units);
+    char text[24];
+    char* at = text + sizeof text;
+    for (int digit = 0; digit < 4; ++digit, whole /= 10) *--at = static_cast<char>('0' + whole % 10);
+    *--at = '.';
+    do *--at = static_cast<char>('0' + whole % 10); while ((whole /= 10) > 0);
+    out.append(at, text + sizeof text);
 }
 
 }  // namespace
@@ -323,6 +355,7 @@ std::string FormatJson(const NamedReading& reading, bool withFrames) {
     AppendMember(out, "descendant", Text(r.DescendantSign, &GalacticSign::Name));
     AppendMember(out, "moonSign", Text(r.MoonSign, &GalacticSign::Name));
     AppendMember(out, "sunSign", Text(r.SunSign, &GalacticSign::Name));
+    if (!reading.Note.empty()) AppendMember(out, "note", reading.Note);
     if (withFrames) {
         nlohmann::ordered_json frames = nlohmann::ordered_json::array();
         for (const Frame& frame : FramesOf(r)) {

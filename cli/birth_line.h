@@ -16,7 +16,7 @@
 namespace quorvane::cli {
 
 struct Date { int Year = 0, Month = 0, Day = 0; };
-struct Time { int Hour = 0, Minute = 0; };
+struct Time { int Hour = 0, Minute = 0, Second = 0; };
 
 // A coordinate in the astrologers' form: degrees, hemisphere letter, minutes ("40N42", "74w00").
 struct Coordinate {
@@ -26,7 +26,7 @@ struct Coordinate {
 };
 
 std::optional<Date> ParseDate(std::string_view text);    // YYYY-MM-DD
-std::optional<Time> ParseTime(std::string_view text);    // HH:MM, 0..23 and 0..59
+std::optional<Time> ParseTime(std::string_view text);    // HH:MM or HH:MM:SS, 0..23, 0..59, 0..59
 // positive/negative are the two hemisphere letters (N/S or E/W), either case.
 std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative);
 std::optional<bool> ParseFlag(std::string_view text);    // 0/1, true/false, yes/no
@@ -48,6 +48,7 @@ struct NamedReading {
     int ZoneIndex = 0;            // -1 for an exact offset or local mean time
     bool LocalMeanTime = false;   // the offset is the birthplace's local mean time
     BirthData Birth;  // as the reading took it
+    std::string Note; // what a births file's record left to the program, e.g. that local mean time was taken
 };
 
 // A reading, or the message that refused the birth: the program's own validation texts for what the form

@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "atlas/atlas.h"
+#include "atlas/birth_clock.h"
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
 #include "births/births.h"
@@ -103,6 +104,22 @@ private:
     bool refused_ = false;
 };
 
+// The built-in atlas, or nothing when its index cannot be read (the message is printed).
+const Atlas* BuiltinAtlas() {
+    const Atlas& atlas = Atlas::Builtin();
+    if (atlas.Problem().empty()) return &atlas;
+    std::cerr << "quorvane-cli: " << atlas.Problem() << "\n";
+    return nullptr;
+}
+
+// A births-file record that does not give its zone is read in the birthplace's local mean time where the
+// nearest town of the atlas kept it on that date (the atlas is opened for the first such record only).
+bool TakeLocalMeanTimeFromAtlas(births::Birth& birth) {
+    if (!birth.Error.empty() || birth.ZoneRow >= 0 || birth.Clock != births::ClockKind::Unknown) return false;
+    static const Atlas* const atlas = BuiltinAtlas();
+    return atlas && TakeLocalMeanTimeWhereKept(birth, *atlas);
+}
+
 // Reads births from standard input, CSV lines or AAF records, and writes one JSON line per birth.
 int RunBatch() {
     const std::string input = ReadStandardInput();
@@ -111,7 +128,17 @@ int RunBatch() {
         // Each record is numbered by its #A93 line.
         births::AafReader reader(input);
         births::Birth birth;
-        while (reader.Next(birth)) out.Add(birth.Line, ReadFileBirth(birth));
+        while (reader.Next(birth)) {
+            // A record without its zone: the birthplace's local mean time where the place still kept it.
+            if (TakeLocalMeanTimeFromAtlas(birth)) {
+                std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Note << "\n";
+                ReadingOrError result = ReadFileBirth(birth);
+                if (auto* reading = std::get_if<NamedReading>(&result)) reading->Note = birth.Note;
+                out.Add(birth.Line, result);
+                continue;
+            }
+            out.Add(birth.Line, ReadFileBirth(birth));
+        }
     } else {
         births::Encoding encoding = births::Encoding::Utf8;
         const std::string text = births::AsUtf8(input, encoding);
@@ -139,6 +166,9 @@ int ConvertBirths(const std::string& format) {
     bool refused = false;
     std::vector<births::Birth> kept;
     for (births::Birth& birth : book.Births) {
+        // CSV cannot say that the zone is not known: local mean time where the place kept it, said as such.
+        if (format == "csv" && TakeLocalMeanTimeFromAtlas(birth))
+            std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Note << "\n";
         const bool unreadable = !birth.Error.empty();
         if (unreadable && fromAaf && format == "aaf") {
             std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Error << " (the record is kept as it stands)\n";
@@ -177,14 +207,6 @@ struct PlaceChoice {
 };
 
 // Fills the coordinates (and zone, when not given) of `birth`; on failure prints why and returns nothing.
-// The built-in atlas, or nothing when its index cannot be read (the message is printed).
-const Atlas* BuiltinAtlas() {
-    const Atlas& atlas = Atlas::Builtin();
-    if (atlas.Problem().empty()) return &atlas;
-    std::cerr << "quorvane-cli: " << atlas.Problem() << "\n";
-    return nullptr;
-}
-
 std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, BirthText& birth) {
     const Atlas* atlas = BuiltinAtlas();
     if (!atlas) return std::nullopt;
@@ -340,7 +362,7 @@ int Run(int argc, char** argv) {
     app.add_option("--name", birth.Name, "Name (letters and blanks)");
     app.add_option("--date", birth.Date,
                    "Birth date, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")");
-    app.add_option("--time", birth.Time, "Local clock time of birth, HH:MM");
+    app.add_option("--time", birth.Time, "Local clock time of birth, HH:MM or HH:MM:SS");
     auto* zoneOption = app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
         ->check(CLI::Range(0, kLastTimeZoneIndex));
     std::string offsetText;

@@ -19,6 +19,7 @@ struct BirthData {
     std::int16_t Year = kFirstYear; // kFirstYear..kLastYear
     std::int16_t Hour = 0;          // local clock, 0..23
     std::int16_t Minute = 0;        // 0..59
+    std::int16_t Second = 0;        // 0..59
     std::int16_t LongitudeDegrees = 0;      // 0..179
     std::int16_t LongitudeMinutes = 0;      // 0..59
     std::int16_t LatitudeDegrees = 0;       // 0..89

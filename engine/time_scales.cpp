@@ -48,7 +48,8 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 
 BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone) {
     BirthMoment m;
-    m.LocalHours = birth.Hour + birth.Minute / 60.0;
+    // A clock time in whole minutes adds 0.0 for its seconds, which leaves the sum bit for bit as it was.
+    m.LocalHours = birth.Hour + birth.Minute / 60.0 + birth.Second / 3600.0;
     m.ZoneOffsetHours = ZoneHoursOf(zone, birth.IsDaylightSaving);
     m.SignedLongitude = birth.LongitudeDegrees + birth.LongitudeMinutes / 60.0;
     m.SignedLatitude = birth.LatitudeDegrees + birth.LatitudeMinutes / 60.0;
@@ -65,7 +66,7 @@ BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone) {
 }
 
 CivilDateTime UniversalDateTime(const BirthData& birth, ZoneOffset zone) {
-    const long long seconds = (birth.Hour * 60LL + birth.Minute) * 60 + zone.Hours * 3600LL + zone.Minutes * 60LL +
+    const long long seconds = (birth.Hour * 60LL + birth.Minute) * 60 + birth.Second + zone.Hours * 3600LL + zone.Minutes * 60LL +
                               zone.Seconds - (birth.IsDaylightSaving ? 3600 : 0);
     constexpr long long kDay = 86400;
     const long long dayShift = seconds >= 0 ? seconds / kDay : -((-seconds + kDay - 1) / kDay);

@@ -14,7 +14,7 @@ inline constexpr double Pi = 3.14159265358979;
 inline constexpr double TwoPi = 6.28318530717958;
 
 struct BirthMoment {
-    double LocalHours = 0;
+    double LocalHours = 0;        // the clock time to the second
     double SignedLatitude = 0;    // north positive
     double SignedLongitude = 0;   // WEST positive
     double ZoneOffsetHours = 0;   // signed zone offset, west positive, less one hour under daylight saving

@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckCoordinate(text, 'N', 'S');
     CheckCoordinate(text, 'E', 'W');
     if (const auto date = ParseDate(text)) Require(date->Month >= 1 && date->Month <= 12 && date->Day >= 1 && date->Day <= 31);
-    if (const auto time = ParseTime(text)) Require(time->Hour >= 0 && time->Hour <= 23 && time->Minute >= 0 && time->Minute <= 59);
+    if (const auto time = ParseTime(text))
+        Require(time->Hour >= 0 && time->Hour <= 23 && time->Minute >= 0 && time->Minute <= 59 && time->Second >= 0 &&
+                time->Second <= 59);
     ParseFlag(text);
     // An offset read is within 15 hours and is written back as it reads.
     if (const auto offset = ParseUtcOffset(text)) {

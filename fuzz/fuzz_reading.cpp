@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     birth.IsDaylightSaving = in.ConsumeBool();
     const ZoneOffset zone{Any16(in), Any16(in), Any16(in)};
     const int yearListPosition = in.ConsumeIntegral<int>();
+    birth.Second = Any16(in);  // last, so that the seeds written before it keep their meaning
 
     const BirthMoment moment = ComputeBirthMoment(birth, zone);
     RequireLongitude(MoonLongitude(moment.JulianCenturies));

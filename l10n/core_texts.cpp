@@ -71,7 +71,7 @@ EnglishTable MakeEnglish() {
         // The command line's refusals of what the birth-data form cannot even express.
         {"message.cli.Date", "date: expected YYYY-MM-DD"},
         {"message.cli.Year", "date: year must be 1901 to 2050"},
-        {"message.cli.Time", "time: expected HH:MM, 00:00 to 23:59"},
+        {"message.cli.Time", "time: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59"},
         {"message.cli.Zone", "zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT"},
         {"message.cli.Dst", "dst: expected 0 or 1"},
         {"message.cli.Latitude", "latitude: expected degrees, N or S, minutes (e.g. 40N42)"},

@@ -527,6 +527,10 @@
         <translation>Die Datei nennt keine Zeitzone; wählen Sie eine Zone</translation>
     </message>
     <message>
+        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
+        <translation>Die Datei nennt keine Zeitzone: Es gilt die mittlere Ortszeit des Geburtsorts, %1, da in %2 damals mittlere Ortszeit galt</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Zeile %1</translation>
     </message>

@@ -527,6 +527,10 @@
         <translation>El archivo no indica la zona; elija una zona</translation>
     </message>
     <message>
+        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
+        <translation>El archivo no indica la zona: se toma la hora media local del lugar de nacimiento, %1, porque en %2 regía entonces la hora media local</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Línea %1</translation>
     </message>

@@ -527,6 +527,10 @@
         <translation>Le fichier n’indique pas le fuseau ; choisissez un fuseau</translation>
     </message>
     <message>
+        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
+        <translation>Le fichier n’indique pas le fuseau : le temps moyen local du lieu de naissance, %1, est retenu, car %2 suivait alors le temps moyen local</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Ligne %1</translation>
     </message>

@@ -527,6 +527,10 @@
         <translation>Il file non indica il fuso; sceglietene uno</translation>
     </message>
     <message>
+        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
+        <translation>Il file non indica il fuso: si usa il tempo medio locale del luogo di nascita, %1, perché a %2 vigeva allora il tempo medio locale</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Riga %1</translation>
     </message>

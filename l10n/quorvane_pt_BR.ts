@@ -527,6 +527,10 @@
         <translation>O arquivo não informa o fuso; escolha um fuso</translation>
     </message>
     <message>
+        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
+        <translation>O arquivo não informa o fuso: usa-se a hora média local do local de nascimento, %1, pois em %2 vigorava então a hora média local</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Linha %1</translation>
     </message>

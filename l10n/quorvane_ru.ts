@@ -529,6 +529,10 @@
         <translation>В файле не указан часовой пояс; выберите пояс</translation>
     </message>
     <message>
+        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
+        <translation>В файле не указан часовой пояс: берётся местное среднее время места рождения, %1, так как в %2 тогда действовало местное среднее время</translation>
+    </message>
+    <message>
         <source>Line %1</source>
         <translation>Строка %1</translation>
     </message>

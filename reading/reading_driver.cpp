@@ -55,6 +55,7 @@ BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset) {
     birth.Year = static_cast<std::int16_t>(form.Year);
     birth.Hour = static_cast<std::int16_t>(form.Hour);
     birth.Minute = static_cast<std::int16_t>(form.Minute);
+    birth.Second = static_cast<std::int16_t>(form.Second >= 0 && form.Second <= 59 ? form.Second : 0);
     // Validation has accepted these texts as whole numbers.
     birth.LongitudeDegrees = ParseWholeNumber(form.LongitudeDegrees).value_or(0);
     birth.LongitudeMinutes = ParseWholeNumber(form.LongitudeMinutes).value_or(0);

@@ -72,12 +72,16 @@ std::optional<ZoneOffset> ParseUtcOffset(std::string_view text) {
 std::string FormatUtcOffset(int secondsEast) {
     const int magnitude = std::abs(secondsEast);
     const int h = magnitude / 3600, m = magnitude / 60 % 60, s = magnitude % 60;
-    char text[24];
-    if (s != 0)
+    if (h > 99) {  // no clock's offset, but written all the same
+        char text[40];
         std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", secondsEast < 0 ? '-' : '+', h, m, s);
-    else
-        std::snprintf(text, sizeof text, "%c%02d:%02d", secondsEast < 0 ? '-' : '+', h, m);
-    return text;
+        return text;
+    }
+    // Digit by digit rather than through printf: a batch writes one for each of its readings.
+    char text[] = {secondsEast < 0 ? '-' : '+', static_cast<char>('0' + h / 10), static_cast<char>('0' + h % 10), ':',
+                   static_cast<char>('0' + m / 10), static_cast<char>('0' + m % 10), ':',
+                   static_cast<char>('0' + s / 10), static_cast<char>('0' + s % 10)};
+    return std::string(text, s != 0 ? 9 : 6);
 }
 
 std::string FormatUtcOffset(ZoneOffset zone) { return FormatUtcOffset(-zone.TotalSecondsWest()); }

@@ -418,7 +418,9 @@ QStringList BirthDetailLines(const ReadingDocument& d) {
     const BirthData& b = d.Birth;
     QStringList out;
     //: 1 the birth date, 2 the clock time on the birthplace's clocks
-    out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), TimeText(b.Hour, b.Minute));
+    QString clock = TimeText(b.Hour, b.Minute);
+    if (b.Second != 0) clock += QStringLiteral(":%1").arg(b.Second, 2, 10, QLatin1Char('0'));  // as Universal Time's
+    out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), clock);
     out << ZoneLine(d);
     out << Report::tr("Daylight saving: %1").arg(b.IsDaylightSaving ? Report::tr("yes") : Report::tr("no"));
     out << UniversalLine(d) << OffsetLine(d);

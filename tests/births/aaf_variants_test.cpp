@@ -26,8 +26,8 @@ std::string FileText(const std::string& name) {
 // Day, month, year, hour, minute, second as one string, for short comparisons.
 std::string When(const Birth& b) {
     const BirthData& d = b.Data;
-    char text[40];
-    std::snprintf(text, sizeof text, "%d.%d.%d %02d:%02d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute, b.Second);
+    char text[48];
+    std::snprintf(text, sizeof text, "%d.%d.%d %02d:%02d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute, d.Second);
     return text;
 }
 

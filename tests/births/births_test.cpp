@@ -13,7 +13,7 @@ namespace {
 bool SameBirth(const Birth& a, const Birth& b) {
     const auto &x = a.Data, &y = b.Data;
     return x.Name == y.Name && x.Day == y.Day && x.Month == y.Month && x.Year == y.Year && x.Hour == y.Hour &&
-           x.Minute == y.Minute && x.LatitudeDegrees == y.LatitudeDegrees && x.LatitudeMinutes == y.LatitudeMinutes &&
+           x.Minute == y.Minute && x.Second == y.Second && x.LatitudeDegrees == y.LatitudeDegrees && x.LatitudeMinutes == y.LatitudeMinutes &&
            x.IsSouth == y.IsSouth && x.LongitudeDegrees == y.LongitudeDegrees && x.LongitudeMinutes == y.LongitudeMinutes &&
            x.IsEast == y.IsEast && x.IsDaylightSaving == y.IsDaylightSaving && a.ZoneRow == b.ZoneRow;
 }
@@ -137,4 +137,17 @@ TEST(Births, ExactOffsetsAndLocalMeanTimeGoThroughCsvAndBack) {
     // The zone column's refusal names what it takes.
     EXPECT_EQ(ReadCsv("A,1990-04-04,06:15,5:45,0,27N42,85E19\n").Births[0].Error,
               "the zone \"5:45\" is not a row number 0 to 70, an offset such as +05:45 or -00:25:21, or LMT");
+}
+
+TEST(Births, TheSameOffsetTakesEachCountrysOwnRow) {
+    // +10 h is Guam Standard Time on Guam and Australian Eastern Standard Time in Australia, however often
+    // and in whatever order the two come.
+    const Book book = ReadAaf("#A93:A,B,m,1.6.1970,12:00,Hagatna,GU\n#B93:*,13n28,144e45,10he00,0\n"
+                              "#A93:C,D,m,1.6.1970,12:00,Sydney,AUS\n#B93:*,33s52,151e12,10he00,0\n"
+                              "#A93:E,F,m,1.6.1970,12:00:05,Hagatna,GU\n#B93:*,13n28,144e45,10he00,0\n");
+    ASSERT_EQ(book.Births.size(), 3u);
+    EXPECT_EQ(book.Births[0].ZoneRow, 30);
+    EXPECT_EQ(book.Births[1].ZoneRow, 8);
+    EXPECT_EQ(book.Births[2].ZoneRow, 30);
+    EXPECT_EQ(book.Births[2].Data.Second, 5);
 }

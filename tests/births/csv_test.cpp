@@ -65,13 +65,14 @@ TEST(Csv, TheBirthsBookReadsQuotedNamesAndWritesThemBack) {
     ASSERT_EQ(book.Births.size(), 3u);
     EXPECT_EQ(book.Births[0].Data.Name, "ASHA");
     EXPECT_EQ(book.Births[1].Data.Name, "Smith, \"Jo\"");
-    EXPECT_EQ(book.Births[1].Second, 20);
+    EXPECT_EQ(book.Births[1].Data.Second, 20);
     EXPECT_EQ(book.Births[2].Line, 4);
     EXPECT_EQ(book.Births[2].Error, "the day 30 of the date \"30.2.1985\" does not exist in February 1985");
     const std::string written = births::WriteCsv(book);
     EXPECT_EQ(written, "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,29,0,40N42,74W00\n"
-                       "\"Smith, \"\"Jo\"\"\",1985-06-15,07:30,29,1,40N42,74W00\n");
+                       "\"Smith, \"\"Jo\"\"\",1985-06-15,07:30:20,29,1,40N42,74W00\n");
     EXPECT_EQ(births::ReadCsv(written).Births[1].Data.Name, "Smith, \"Jo\"");
+    EXPECT_EQ(births::ReadCsv(written).Births[1].Data.Second, 20);
 }
 
 // A signed number in the zone column is an offset, never a row (found by the fuzzer); bytes that are not

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/birth_line.h"
@@ -22,7 +24,14 @@ TEST(CliParsing, DatesTimesAndFlags) {
     EXPECT_EQ(t->Hour, 7);
     EXPECT_EQ(t->Minute, 30);
     EXPECT_TRUE(ParseTime("7:05"));
-    for (const char* bad : {"24:00", "12:60", "1230", "12:", ":30", "-1:00", "12:3x"}) EXPECT_FALSE(ParseTime(bad)) << bad;
+    EXPECT_EQ(t->Second, 0);
+    const auto withSeconds = ParseTime("23:59:59");
+    ASSERT_TRUE(withSeconds);
+    EXPECT_EQ(withSeconds->Minute, 59);
+    EXPECT_EQ(withSeconds->Second, 59);
+    for (const char* bad : {"24:00", "12:60", "1230", "12:", ":30", "-1:00", "12:3x", "12:30:60", "12:30:", "12:30:5x",
+                            "12:30:15:00", "12::15"})
+        EXPECT_FALSE(ParseTime(bad)) << bad;
     EXPECT_EQ(ParseFlag("1"), true);
     EXPECT_EQ(ParseFlag("0"), false);
     EXPECT_EQ(ParseFlag("TRUE"), true);
@@ -128,6 +137,14 @@ TEST(CliReading, TheZoneColumnTakesAnOffsetOrLocalMeanTime) {
     const auto j = nlohmann::json::parse(FormatJson(dublin, false));
     EXPECT_EQ(j["universalTime"], "1910-06-01T12:25:21Z");
     EXPECT_EQ(j["utcOffset"], "-00:25:21");
+    // The clock's seconds and the offset's add up; 10:00:30 is thirty seconds after 10:00:00, and moves the
+    // Ascendant (about a degree in four minutes) by its share.
+    const NamedReading half = reading("A,1990-05-01,10:00:30,+05:45,0,27N42,85E19");
+    EXPECT_EQ(FormatIsoMinute(half.Reading.UniversalTime), "1990-05-01T04:15:30Z");
+    EXPECT_EQ(nlohmann::json::parse(FormatJson(reading("A,1910-06-01,12:00:39,-00:25:21,0,53N20,6W15"), false))["universalTime"],
+              "1910-06-01T12:26Z");
+    EXPECT_GT(half.Reading.AscendantLongitude - nepal.Reading.AscendantLongitude, 0.05);
+    EXPECT_LT(half.Reading.AscendantLongitude - nepal.Reading.AscendantLongitude, 0.25);
     // Local mean time from the longitude; daylight saving moves it an hour like any zone.
     const NamedReading amsterdam = reading("A,1925-06-01,12:00,lmt,1,52N22,4E53");
     EXPECT_TRUE(amsterdam.LocalMeanTime);
@@ -153,6 +170,22 @@ TEST(CliJson, EscapesWhatItWrites) {
     odd.Name = "A\"B\\C\n";
     EXPECT_EQ(nlohmann::json::parse(FormatJson(odd, false))["name"], "A\"B\\C\n");
     EXPECT_EQ(nlohmann::json::parse(FormatJsonError(3, "bad \"x\""))["error"], "bad \"x\"");
+}
+
+TEST(CliJson, LongitudesToFourDecimalsWithinATurn) {
+    NamedReading r = std::get<NamedReading>(ReadCsvBirth("ASHA,1985-06-15,07:30,29,0,40N42,74W00"));
+    const auto written = [&r](double sun, double moon, double ascendant) {
+        r.Reading.SunLongitude = sun;
+        r.Reading.MoonLongitude = moon;
+        r.Reading.AscendantLongitude = ascendant;
+        const std::string json = FormatJson(r, false);
+        const auto at = json.find("\"sunLongitude\"");
+        return json.substr(at, json.find(",\"moonPhase\"") - at);
+    };
+    EXPECT_EQ(written(359.99996, 0.00004, 360.0),
+              "\"sunLongitude\":0.0000,\"moonLongitude\":0.0000,\"ascendantLongitude\":0.0000");
+    EXPECT_EQ(written(12.34566, 359.99994, 7.0), "\"sunLongitude\":12.3457,\"moonLongitude\":359.9999,\"ascendantLongitude\":7.0000");
+    EXPECT_EQ(written(0.0, 100.05, std::nan("")), "\"sunLongitude\":0.0000,\"moonLongitude\":100.0500,\"ascendantLongitude\":0.0000");
 }
 
 }  // namespace
@@ -189,14 +222,15 @@ TEST(CliBatchNames, AafRecordsReadLikeTheirCsvLines) {
     const auto first = ReadFileBirth(book.Births[0]);
     ASSERT_TRUE(std::holds_alternative<NamedReading>(first)) << std::get<std::string>(first);
     EXPECT_EQ(std::get<NamedReading>(first).Name, "Wilhelm Conrad R\u00f6ntgen");
-    // The same birth as a CSV line gives the same reading; only the name differs.
-    const auto csv = ReadCsvBirth("X,1945-03-27,07:30," + std::to_string(book.Births[0].ZoneRow) + ",0,51N11,7E15");
+    // The same birth as a CSV line gives the same reading, to the clock's second; only the name differs.
+    const auto csv = ReadCsvBirth("X,1945-03-27,07:30:15," + std::to_string(book.Births[0].ZoneRow) + ",0,51N11,7E15");
     ASSERT_TRUE(std::holds_alternative<NamedReading>(csv));
     auto fromAaf = nlohmann::json::parse(FormatJson(std::get<NamedReading>(first), false));
     auto fromCsv = nlohmann::json::parse(FormatJson(std::get<NamedReading>(csv), false));
     fromAaf.erase("name");
     fromCsv.erase("name");
     EXPECT_EQ(fromAaf, fromCsv);
+    EXPECT_EQ(fromAaf["universalTime"], "1945-03-27T06:30:15Z");
     // An offset no row has is read exactly, as the same CSV line with the offset is.
     const auto nepal = ReadFileBirth(book.Births[1]);
     ASSERT_TRUE(std::holds_alternative<NamedReading>(nepal)) << std::get<std::string>(nepal);

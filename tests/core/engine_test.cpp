@@ -158,6 +158,27 @@ TEST(BirthMoment, ExactOffsetMovesTheInstantByItsSeconds) {
     }
 }
 
+TEST(BirthMoment, ClockSecondsMoveTheInstant) {
+    BirthData b = Birth(1990, 5, 1, 10, 0);
+    const ZoneOffset ist{-5, -30};
+    const BirthMoment whole = ComputeBirthMoment(b, ist);
+    b.Second = 30;
+    const BirthMoment half = ComputeBirthMoment(b, ist);
+    EXPECT_NEAR((half.JulianDate - whole.JulianDate) * 86400.0, 30.0, 1e-3);
+    EXPECT_NEAR(half.UniversalHours - whole.UniversalHours, 30 / 3600.0, 1e-12);
+    EXPECT_EQ(UniversalDateTime(b, ist), (CivilDateTime{1990, 5, 1, 4, 30, 30}));
+    // The seconds carry over the minute, the hour and the day with the offset's own.
+    b = Birth(1910, 12, 31, 23, 59);
+    b.Second = 59;
+    EXPECT_EQ(UniversalDateTime(b, ZoneOffset::FromSecondsWest(1)), (CivilDateTime{1911, 1, 1, 0, 0, 0}));
+    // The Sun takes the same thirty seconds as the Moon and the Ascendant: about a degree a day, so
+    // 0.00034 degree.
+    b = Birth(2010, 9, 23, 6, 56);
+    const double sunAtMinute = ComputeLongitudes(b, {0, 0}).Sun;
+    b.Second = 30;
+    EXPECT_NEAR(ComputeLongitudes(b, {0, 0}).Sun - sunAtMinute, 30 * 0.9856 / 86400.0, 1e-5);
+}
+
 // The worked example of the lunar series' source (Meeus, "Astronomical Algorithms"): 1992 April 12, 0h TD,
 // T = -0.077221081451, geometric longitude 133.162655 degrees from the full table. The 25 terms kept here
 // can differ from it by at most the amplitudes left out, 0.048 degree.

@@ -117,6 +117,14 @@ TEST_F(ReportLanguage, GermanAndRussianBirthDetailsWriteTheirOwnDates) {
     EXPECT_EQ(ru.value(5), QStringLiteral("Широта 40\u00B042\u2032 с. ш., долгота 74\u00B000\u2032 з. д."));
 }
 
+TEST_F(ReportLanguage, ClockSecondsAreWrittenWhenThereAreAny) {
+    ReadingDocument doc = Document();
+    doc.Birth.Second = 15;
+    EXPECT_EQ(BirthDetailLines(doc).value(0), QStringLiteral("Born: 1985-06-15, 07:30:15 local clock time"));
+    UseLanguage("de");
+    EXPECT_EQ(BirthDetailLines(doc).value(0), QStringLiteral("Geboren: 15. Juni 1985, 07:30:15 Uhr Ortszeit"));
+}
+
 TEST_F(ReportLanguage, TheFirstOfAMonthAsEachLanguageWritesIt) {
     ReadingDocument doc = Document();
     doc.Birth.Day = 1;

@@ -32,6 +32,7 @@ TEST(EphemerisOracle, ExactOffsetsGiveTheEphemerisInstantAndPoints) {
         b.Day = static_cast<std::int16_t>(1 + (i * 11) % 28);
         b.Hour = static_cast<std::int16_t>((i * 7) % 24);
         b.Minute = static_cast<std::int16_t>((i * 13) % 60);
+        b.Second = static_cast<std::int16_t>((i * 41) % 60);  // the clock's seconds, every one in turn
         b.LatitudeDegrees = static_cast<std::int16_t>((i * 17) % 60);
         b.LatitudeMinutes = static_cast<std::int16_t>((i * 23) % 60);
         b.LongitudeDegrees = static_cast<std::int16_t>((i * 29) % 180);
@@ -46,7 +47,7 @@ TEST(EphemerisOracle, ExactOffsetsGiveTheEphemerisInstantAndPoints) {
 
         int year = 0, month = 0, day = 0, hour = 0, minute = 0;
         double second = 0;
-        swe_utc_time_zone(b.Year, b.Month, b.Day, b.Hour, b.Minute, 0.0, zoneHours, &year, &month, &day, &hour, &minute,
+        swe_utc_time_zone(b.Year, b.Month, b.Day, b.Hour, b.Minute, b.Second, zoneHours, &year, &month, &day, &hour, &minute,
                           &second);
         const double jdUt = swe_julday(year, month, day, hour + minute / 60.0 + second / 3600.0, SE_GREG_CAL);
 

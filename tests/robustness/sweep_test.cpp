@@ -179,7 +179,8 @@ TEST(SweepTest, EveryZoneRowHemisphereAndDaylightSaving) {
 }
 
 // Exact offsets to the second, all the way to fifteen hours either side, and local mean time, through the
-// form's path on every 13th day: whole readings, and the Universal Time to the second.
+// form's path on every 13th day, with every clock second in turn: whole readings, and the Universal Time to
+// the second.
 TEST(SweepTest, ExactOffsetsToTheSecondAndLocalMeanTime) {
     int faults = 0, readings = 0;
     const sys_days first = year_month_day{std::chrono::year{kFirstYear}, January, 1d};
@@ -195,6 +196,7 @@ TEST(SweepTest, ExactOffsetsToTheSecondAndLocalMeanTime) {
         form.DayPosition = static_cast<int>(unsigned(ymd.day())) - 1;
         form.Hour = (sample * 7) % 24;
         form.Minute = (sample * 31) % 60;
+        form.Second = (sample * 17) % 60;
         form.LatitudeDegrees = std::to_string((sample * 7) % 90);
         form.LatitudeMinutes = std::to_string((sample * 11) % 60);
         const int longitudeDegrees = (sample * 13) % 180, longitudeMinutes = (sample * 3) % 60;
@@ -227,7 +229,7 @@ TEST(SweepTest, ExactOffsetsToTheSecondAndLocalMeanTime) {
                 const GalacticReading& r = *outcome.Reading;
                 fault = Fault(r);
                 const long long local = LocalMinutes(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour,
-                                                     form.Minute) * 60;
+                                                     form.Minute) * 60 + form.Second;
                 const long long expected = local - secondsEast - (form.IsDaylightSaving ? 3600 : 0);
                 const long long actual = UniversalMinutes({r.UniversalTime.Year, r.UniversalTime.Month, r.UniversalTime.Day,
                                                            r.UniversalTime.Hour, r.UniversalTime.Minute}) * 60 +
@@ -240,7 +242,7 @@ TEST(SweepTest, ExactOffsetsToTheSecondAndLocalMeanTime) {
             if (!fault.empty() && ++faults <= kMaxReported)
                 ADD_FAILURE() << fault << " for offset " << FormatUtcOffset(secondsEast) << " on " << form.Year << " month position "
                               << form.MonthPosition << " day position " << form.DayPosition << ' ' << form.Hour << ':'
-                              << form.Minute;
+                              << form.Minute << ':' << form.Second;
         }
     }
     EXPECT_EQ(faults, 0);

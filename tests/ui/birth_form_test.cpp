@@ -300,6 +300,7 @@ private slots:
         QCOMPARE(v.Year, 1985);
         QCOMPARE(v.Hour, 7);
         QCOMPARE(v.Minute, 30);
+        QCOMPARE(v.Second, 45);  // the clock's seconds count: 45 s of Universal Time
         QCOMPARE(v.ZoneIndex, 34);
         QVERIFY(v.IsSouth);
         QVERIFY(!v.IsEast);

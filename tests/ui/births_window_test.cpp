@@ -509,11 +509,29 @@ private slots:
     }
 
     void aBirthWhoseFileGivesNoZoneAsksForARow() {
-        OpenFile("unknown.aaf", "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+        // Nepal kept standard time in 1990: the file's "*" leaves the choice to the user.
+        OpenFile("unknown.aaf", "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
         Window()->ChooseCurrent();
         auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
         QCOMPARE(zones->currentIndex(), -1);
         QCOMPARE(zones->toolTip(), QStringLiteral("The file does not give the zone; choose a row"));
+    }
+
+    void aBirthWithoutZoneWhereLocalMeanTimeWasKeptTakesIt() {
+        // In 1905 it kept local mean time: the birthplace's own is taken, said in the note, and the clock's
+        // seconds reach the form and the reading. The file itself is written back as it was.
+        const QByteArray text = "#A93:Rana,Hari,m,1.6.1905,12:00:30,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n";
+        const QString path = OpenFile("unknown.aaf", text);
+        Window()->ChooseCurrent();
+        QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->currentIndex(), 71);
+        QCOMPARE(ListText("cboSS"), QStringLiteral("30"));
+        QVERIFY(Child<QLabel>(Window(), "birthsNote")
+                    ->text()
+                    .startsWith(QStringLiteral("the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken")));
+        Child<QPushButton>(form.get(), "cmdRashi")->click();
+        QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1905, 6, 1, 6, 24, 34}));
+        QVERIFY(Book().Save());
+        QCOMPARE(ReadAll(path), text);
     }
 
     void aCsvBookIsSavedAsCsvAndAafAsCsvSaysWhatItLeavesOut() {
@@ -528,7 +546,7 @@ private slots:
         // An AAF book written as CSV: a birth no row has goes with its exact offset; one whose file gives no
         // zone cannot go, and the user is told.
         OpenFile("nepal.aaf", QByteArray(kThreeBirths) + "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
-                                                         "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+                                                         "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
         chooser.paths << PathOf("out.csv");
         Trigger(form.get(), "mnuSaveBirthsAs");
         QCOMPARE(t->messages.shown.size(), 1);

@@ -365,6 +365,16 @@ private slots:
         births::Birth readable;
         readable.ZoneRow = 29;
         QCOMPARE(ReadingRefusalText(readable), QString());
+        // A zone the file left open, read in local mean time because the place kept it then.
+        births::Birth taken;
+        taken.StandardOffset = ZoneOffset::FromSecondsWest(-(5 * 3600 + 35 * 60 + 56));
+        births::TakeLocalMeanTime(taken, "Pokhara (Asia/Kathmandu)");
+        QCOMPARE(BirthNoteText(taken), QStringLiteral("Le fichier n’indique pas le fuseau : le temps moyen local du lieu de "
+                                                      "naissance, UTC+5:35:56, est retenu, car Pokhara (Asia/Kathmandu) "
+                                                      "suivait alors le temps moyen local"));
+        InstallTranslations(QStringLiteral("en"));
+        QCOMPARE(BirthNoteText(taken), QString::fromStdString(taken.Note));
+        QVERIFY(BirthNoteText(taken).startsWith(QStringLiteral("the file does not give the zone: local mean time")));
     }
 
     // Loading a language's translations (the program's from the resources, Qt's from its folder) costs the

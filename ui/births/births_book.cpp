@@ -12,6 +12,7 @@
 #include <functional>
 #include <utility>
 
+#include "atlas/birth_clock.h"
 #include "reading/time_zones.h"
 #include "ui/births/births_window.h"
 #include "ui/seams/window_services.h"
@@ -149,6 +150,7 @@ bool BirthsBook::Open(const QString& path) {
         return false;
     }
     opened.File->Path = QFileInfo(path).absoluteFilePath();
+    TakeLocalMeanTimes(opened.File->Book);
     Adopt(std::move(*opened.File));
     Remember(file_->Path);
     ShowWindow();
@@ -160,6 +162,15 @@ bool BirthsBook::Open(const QString& path) {
                            MessageIcon::Information, DialogParent());
     }
     return true;
+}
+
+void BirthsBook::TakeLocalMeanTimes(births::Book& book) {
+    // A record without its zone is read in local mean time where the nearest town of the atlas kept it then;
+    // the record itself stays as the file wrote it until it is edited.
+    TakeLocalMeanTimesWhereKept(book, [] {
+        const Atlas& atlas = Atlas::Builtin();
+        return atlas.Problem().empty() ? &atlas : nullptr;
+    });
 }
 
 void BirthsBook::Adopt(BirthsFile file) {
@@ -271,6 +282,7 @@ void BirthsBook::Import() {
                            MessageIcon::Error, DialogParent());
         return;
     }
+    TakeLocalMeanTimes(opened.File->Book);
     if (!file_) {
         BirthsFile fresh;  // not saved anywhere yet: Save asks where
         Adopt(std::move(fresh));
@@ -355,12 +367,7 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
         birth.StandardOffset = {row.Hours, row.Minutes};
         birth.Note.clear();
     }
-    const BirthData before = birth.Data;
     birth.Data = BirthDataOf(form, birth.StandardOffset);
-    // The form shows whole minutes: seconds a file gave stay only while date and time are unchanged.
-    if (before.Year != birth.Data.Year || before.Month != birth.Data.Month || before.Day != birth.Data.Day ||
-        before.Hour != birth.Data.Hour || before.Minute != birth.Data.Minute)
-        birth.Second = 0;
     const BirthForm::PlaceTexts place = form_.PlaceFields();
     birth.Place = ToStd(place.State.isEmpty() ? place.City : place.City + u'/' + place.State);
     birth.Country = ToStd(place.Country);

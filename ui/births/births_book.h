@@ -80,6 +80,7 @@ private:
     std::optional<births::Birth> BirthFromForm();
     bool AskAboutUnsaved(QWidget* parent);
     bool WriteTo(const QString& path, BirthsFormat format);
+    static void TakeLocalMeanTimes(births::Book& book);
     void Adopt(BirthsFile file);
     void Remember(const QString& path);
     void Forget(const QString& path);

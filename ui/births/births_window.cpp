@@ -56,6 +56,16 @@ QString ReadingRefusalText(const births::Birth& birth) {
     return BirthsWindow::tr("The file does not give the zone; choose a row");
 }
 
+QString BirthNoteText(const births::Birth& birth) {
+    if (!births::HasExactOffset(birth)) return ReadingRefusalText(birth);
+    // Local mean time taken for a zone the file left open, because the place kept it then.
+    if (UiTranslated() && !birth.Note.empty() && !birth.ClockPlace.empty())
+        return BirthsWindow::tr("The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 "
+                                "kept local mean time then")
+            .arg(ToQString(UtcOffsetText(-birth.StandardOffset.TotalSecondsWest())), ToQString(birth.ClockPlace));
+    return ToQString(birth.Note);
+}
+
 BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     : QWidget(parent, Qt::Window), book_(book), model_(new BirthsListModel(this)) {
     setObjectName(QStringLiteral("BirthsWindow"));
@@ -222,7 +232,7 @@ void BirthsWindow::ShowNote() {
         // A birth no row has is read with its exact offset or local mean time: its note says which; any
         // other birth without a row says why it cannot be read.
         const births::Birth& birth = file->Book.Births[static_cast<std::size_t>(index)];
-        note = births::HasExactOffset(birth) ? ToQString(birth.Note) : ReadingRefusalText(birth);
+        note = BirthNoteText(birth);
     }
     note_->setText(note);
     note_->setVisible(!note.isEmpty());

@@ -140,7 +140,7 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     ui->cboYear->setCurrentIndex(d.Year - kFirstYear);
     ui->cboHH->setCurrentIndex(d.Hour);
     ui->cboMM->setCurrentIndex(d.Minute);
-    ui->cboSS->setCurrentIndex(0);
+    ui->cboSS->setCurrentIndex(d.Second);
     ui->chkDST->setChecked(d.IsDaylightSaving);
     ui->txtLatD->setText(QString::number(d.LatitudeDegrees));
     ui->txtLatM->setText(QString::number(d.LatitudeMinutes));
@@ -209,6 +209,7 @@ BirthFormValues frmMain::CollectBirthForm() const {
     form.Year = ui->cboYear->currentText().toInt();
     form.Hour = ui->cboHH->currentText().toInt();
     form.Minute = ui->cboMM->currentText().toInt();
+    form.Second = ui->cboSS->currentText().toInt();
     form.ZoneIndex = ui->cmbTimeZone->currentIndex();
     form.IsEast = ui->optLong_0->isChecked();
     form.IsSouth = ui->optLat_1->isChecked();
