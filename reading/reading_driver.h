@@ -44,7 +44,7 @@ struct BirthFormValues {
     int YearPosition = 0;        // 0 = 1901
     int Year = kFirstYear;       // the selected year's text
     int Hour = 0, Minute = 0;    // the selected hour and minute texts
-    int Second = 0;              // the selected second, 0..59
+    int Second = 0;              // the clock seconds of a births record on the form, 0..59; a second picked on the form is not read
     int ZoneIndex = 29;          // -1 when nothing is selected
     // Instead of a zone row: the birthplace's local mean time (from the longitude above), or an exact
     // offset (a typed one, or one a births file gave). A row is then not used. With both, the offset is

@@ -300,11 +300,36 @@ private slots:
         QCOMPARE(v.Year, 1985);
         QCOMPARE(v.Hour, 7);
         QCOMPARE(v.Minute, 30);
-        QCOMPARE(v.Second, 45);  // the clock's seconds count: 45 s of Universal Time
+        QCOMPARE(v.Second, 0);  // the seconds list is offered, but a second picked there does not count
         QCOMPARE(v.ZoneIndex, 34);
         QVERIFY(v.IsSouth);
         QVERIFY(!v.IsEast);
         QVERIFY(v.IsDaylightSaving);
+    }
+
+    // A births record's clock seconds count while the form shows its date and time; a second picked on the
+    // form, or any other date or time, leaves them out.
+    void recordSecondsCountWhileItsTimeIsShown() {
+        births::Birth birth;
+        birth.Data.Name = "MIA LIND";
+        birth.Data.Year = 1962;
+        birth.Data.Month = 6;
+        birth.Data.Day = 14;
+        birth.Data.Hour = 23;
+        birth.Data.Minute = 15;
+        birth.Data.Second = 30;
+        birth.Data.LatitudeDegrees = 59;
+        birth.Data.LongitudeDegrees = 17;
+        birth.ZoneRow = 29;
+        form->ShowBirth(birth);
+        QCOMPARE(Child<QComboBox>(form.get(), "cboSS")->currentText(), QStringLiteral("30"));
+        QCOMPARE(form->CollectBirthForm().Second, 30);
+        Pick(form.get(), "cboSS", QStringLiteral("31"));
+        QCOMPARE(form->CollectBirthForm().Second, 0);
+        Pick(form.get(), "cboSS", QStringLiteral("30"));
+        QCOMPARE(form->CollectBirthForm().Second, 30);
+        Pick(form.get(), "cboMM", QStringLiteral("16"));
+        QCOMPARE(form->CollectBirthForm().Second, 0);
     }
 
     void coordinateFinderAsksForCityStateCountryThenSearches() {

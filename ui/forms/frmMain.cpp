@@ -132,6 +132,11 @@ frmMain::PlaceTexts frmMain::PlaceFields() const {
     return {ui->txtMCity->text(), ui->txtMState->text(), ui->txtMCountry->text()};
 }
 
+std::array<int, 6> frmMain::ClockShown() const {
+    return {ui->cboYear->currentIndex(), ui->cboMonth->currentIndex(), ui->cboDate->currentIndex(),
+            ui->cboHH->currentIndex(),   ui->cboMM->currentIndex(),    ui->cboSS->currentIndex()};
+}
+
 void frmMain::ShowBirth(const births::Birth& birth) {
     const BirthData& d = birth.Data;
     ui->txtName->setText(ToQString(d.Name));  // as spelt in the file: the key filter is for typing
@@ -141,6 +146,7 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     ui->cboHH->setCurrentIndex(d.Hour);
     ui->cboMM->setCurrentIndex(d.Minute);
     ui->cboSS->setCurrentIndex(d.Second);
+    recordClock_ = RecordClock{ClockShown(), d.Second};
     ui->chkDST->setChecked(d.IsDaylightSaving);
     ui->txtLatD->setText(QString::number(d.LatitudeDegrees));
     ui->txtLatM->setText(QString::number(d.LatitudeMinutes));
@@ -209,7 +215,7 @@ BirthFormValues frmMain::CollectBirthForm() const {
     form.Year = ui->cboYear->currentText().toInt();
     form.Hour = ui->cboHH->currentText().toInt();
     form.Minute = ui->cboMM->currentText().toInt();
-    form.Second = ui->cboSS->currentText().toInt();
+    form.Second = recordClock_ && recordClock_->Shown == ClockShown() ? recordClock_->Second : 0;
     form.ZoneIndex = ui->cmbTimeZone->currentIndex();
     form.IsEast = ui->optLong_0->isChecked();
     form.IsSouth = ui->optLat_1->isChecked();

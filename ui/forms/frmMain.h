@@ -5,8 +5,10 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "births/births.h"
@@ -98,6 +100,14 @@ private:
         QStringList Fields;
     };
     AtlasPlace atlasPlace_;
+    // The clock's seconds of the births record put on the form: they count while the form still shows that
+    // record's date and time. A second picked on the form never enters the reading.
+    struct RecordClock {
+        std::array<int, 6> Shown;  // the positions of the date and time lists
+        int Second;
+    };
+    std::optional<RecordClock> recordClock_;
+    std::array<int, 6> ClockShown() const;
     QStringList CoordinateFields() const;
     bool zoneBandOpen_ = false;
     BirthsBook* births_ = nullptr;
