@@ -351,7 +351,7 @@ private:
             birth_.StandardOffset = *zone_;
             if (ownLocalMeanTime) {
                 birth_.Clock = ClockKind::LocalMeanTime;
-                birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-zone_->TotalSecondsWest());
+                birth_.Notes = {{NoteKind::LocalMeanTime, UtcOffsetText(-zone_->TotalSecondsWest())}};
                 return;
             }
             ChooseRow(own);
@@ -361,13 +361,13 @@ private:
             birth_.StandardOffset = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_));
             birth_.Clock = ClockKind::LocalMeanTime;
             birth_.Data.IsDaylightSaving = false;
-            birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-birth_.StandardOffset.TotalSecondsWest());
+            birth_.Notes = {{NoteKind::LocalMeanTime, UtcOffsetText(-birth_.StandardOffset.TotalSecondsWest())}};
             return;
         }
         birth_.Clock = ClockKind::Unknown;
         // For whoever can tell that the place kept local mean time on the date (births::TakeLocalMeanTime).
         birth_.StandardOffset = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_));
-        birth_.Note = "the file does not give the zone";
+        birth_.Notes = {{NoteKind::NoZone}};
     }
 
     void ChooseRow(const OwnChunks& own) {
@@ -386,7 +386,7 @@ private:
             return;
         }
         birth_.Clock = ClockKind::Offset;
-        birth_.Note = "no zone row has the offset " + UtcOffsetText(secondsEast);
+        birth_.Notes = {{NoteKind::NoRowHasOffset, UtcOffsetText(secondsEast)}};
     }
 
     bool ClockKnown() const { return birth_.ZoneRow >= 0 || birth_.Clock != ClockKind::Unknown; }
@@ -410,8 +410,7 @@ private:
             const double recorded = ClockJulianDay(*date_, *time_) + SecondsWest() / kSecondsPerDay;
             if (std::abs(recorded - julianDay_->Day) <= tolerance) return true;
             std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
-            AddNote("the Julian day gives " + InstantText(julianDay_->Day) + ", the date, time and zone " +
-                    InstantText(recorded) + "; the Julian day is taken");
+            birth_.Notes.push_back({NoteKind::JulianDayTaken, InstantText(julianDay_->Day), InstantText(recorded)});
             return true;
         }
         if (date_ && time_) {
@@ -420,7 +419,7 @@ private:
             const double resolutionSeconds = julianDay_->Resolution * kSecondsPerDay;
             const int localMeanTime = LocalMeanTimeOffset(static_cast<long>(longitudeSeconds_)).TotalSecondsWest();
             if (resolutionSeconds > 60 || std::abs(secondsWest) > ZoneOffset::kMaxSeconds + 3600) {
-                AddNote("its Julian day is too coarse to tell the zone");
+                birth_.Notes.push_back({NoteKind::JulianDayTooCoarse});
                 return true;
             }
             int west = resolutionSeconds > 1 ? static_cast<int>(std::lround(secondsWest / 60) * 60)
@@ -429,29 +428,27 @@ private:
                 birth_.StandardOffset = ZoneOffset::FromSecondsWest(localMeanTime);
                 birth_.Clock = ClockKind::LocalMeanTime;
                 birth_.Data.IsDaylightSaving = false;
-                birth_.Note = "local mean time of the birthplace, " + UtcOffsetText(-localMeanTime) + ", from the Julian day";
+                birth_.Notes = {{NoteKind::LocalMeanTimeFromJulianDay, UtcOffsetText(-localMeanTime)}};
                 return true;
             }
             if (birth_.Data.IsDaylightSaving) west += 3600;
             if (std::abs(west) > ZoneOffset::kMaxSeconds) {
-                AddNote("its Julian day is more than 15 hours from the clock time");
+                birth_.Notes.push_back({NoteKind::JulianDayTooFar});
                 return true;
             }
             birth_.StandardOffset = ZoneOffset::FromSecondsWest(west);
-            birth_.Note.clear();
+            birth_.Notes.clear();
             OwnChunks none;
             ChooseRow(none);
-            AddNote("the zone " + UtcOffsetText(-west) + " is taken from the Julian day");
+            birth_.Notes.push_back({NoteKind::ZoneFromJulianDay, UtcOffsetText(-west)});
             return true;
         }
         if (!ClockKnown())
             return Refuse("the date or time is not given (*) and neither is the zone, so the Julian day cannot give them");
         std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
-        AddNote("the date and time are taken from the Julian day, " + InstantText(julianDay_->Day));
+        birth_.Notes.push_back({NoteKind::DateTimeFromJulianDay, InstantText(julianDay_->Day)});
         return true;
     }
-
-    void AddNote(const std::string& text) { birth_.Note += (birth_.Note.empty() ? "" : "; ") + text; }
 
     Birth& birth_;
     std::optional<CalendarDate> date_;
@@ -745,9 +742,32 @@ void TakeLocalMeanTime(Birth& birth, std::string_view place) {
     birth.Clock = ClockKind::LocalMeanTime;
     birth.Data.IsDaylightSaving = false;  // no place kept summer time before its first standard time
     birth.ClockPlace = std::string(place);
-    birth.Note = "the file does not give the zone: local mean time of the birthplace, " +
-                 UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()) + ", is taken, as " + birth.ClockPlace +
-                 " kept local mean time then";
+    birth.Notes = {{NoteKind::LocalMeanTimeTaken, UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()), birth.ClockPlace}};
+}
+
+std::string NoteText(const Note& note) {
+    switch (note.Kind) {
+    case NoteKind::LocalMeanTime: return "local mean time of the birthplace, " + note.First;
+    case NoteKind::LocalMeanTimeFromJulianDay: return "local mean time of the birthplace, " + note.First + ", from the Julian day";
+    case NoteKind::LocalMeanTimeTaken:
+        return "the file does not give the zone: local mean time of the birthplace, " + note.First + ", is taken, as " +
+               note.Second + " kept local mean time then";
+    case NoteKind::NoZone: return "the file does not give the zone";
+    case NoteKind::NoRowHasOffset: return "no zone row has the offset " + note.First;
+    case NoteKind::JulianDayTaken:
+        return "the Julian day gives " + note.First + ", the date, time and zone " + note.Second + "; the Julian day is taken";
+    case NoteKind::JulianDayTooCoarse: return "its Julian day is too coarse to tell the zone";
+    case NoteKind::JulianDayTooFar: return "its Julian day is more than 15 hours from the clock time";
+    case NoteKind::ZoneFromJulianDay: return "the zone " + note.First + " is taken from the Julian day";
+    case NoteKind::DateTimeFromJulianDay: return "the date and time are taken from the Julian day, " + note.First;
+    }
+    return {};
+}
+
+std::string NotesText(const Birth& birth) {
+    std::string text;
+    for (const Note& note : birth.Notes) text += (text.empty() ? "" : "; ") + NoteText(note);
+    return text;
 }
 
 bool HasExactOffset(const Birth& birth) {

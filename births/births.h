@@ -22,6 +22,27 @@ enum class ClockKind {
     LocalMeanTime,  // StandardOffset is the birthplace's local mean time, from its longitude
 };
 
+// What a reader of a births file is told of how one record's clock was settled. The texts are the
+// windows' to word (in the reader's language); NoteText gives them in English for the command line.
+enum class NoteKind {
+    LocalMeanTime,               // First: the offset
+    LocalMeanTimeFromJulianDay,  // First: the offset
+    LocalMeanTimeTaken,          // First: the offset; Second: the town whose history says so (ClockPlace)
+    NoZone,                      // the file does not give the zone
+    NoRowHasOffset,              // First: the offset
+    JulianDayTaken,              // First: the Julian day's instant; Second: that of the date, time and zone
+    JulianDayTooCoarse,
+    JulianDayTooFar,
+    ZoneFromJulianDay,           // First: the offset
+    DateTimeFromJulianDay,       // First: the instant
+};
+
+struct Note {
+    NoteKind Kind = NoteKind::NoZone;
+    std::string First = {}, Second = {};
+    friend bool operator==(const Note&, const Note&) = default;
+};
+
 struct Birth {
     BirthData Data;
     std::string LastName, FirstName;  // the file's two name fields; Data.Name is "First Last"
@@ -30,7 +51,7 @@ struct Birth {
     int ZoneRow = -1;               // -1: no row has the offset (see Clock)
     ZoneOffset StandardOffset;      // positive west, to the second; daylight saving puts the clock an hour ahead
     ClockKind Clock = ClockKind::Unknown;  // what StandardOffset is when ZoneRow is -1
-    std::string Note;               // for the person: why no row was found, or what the Julian day decided
+    std::vector<Note> Notes;        // for the person: why no row was found, or what the Julian day decided
     std::string ClockPlace;         // whose history had local mean time taken for a zone the file left open
     int Line = 0;                   // the line of its #A93 (or CSV line)
     std::string Error;              // non-empty: unreadable, kept verbatim in Lines
@@ -82,6 +103,10 @@ std::string WriteCsv(const Book& book);
 
 // The birth's clock offset when it has no row (Offset or LocalMeanTime), for the reading: the same
 // convention as a row's, positive west, daylight saving not included.
+// A note in English, and a record's notes joined by "; " (empty when it has none).
+std::string NoteText(const Note& note);
+std::string NotesText(const Birth& birth);
+
 bool HasExactOffset(const Birth& birth);
 
 // A birth whose file does not give the zone, read in the birthplace's own local mean time (from its

@@ -131,9 +131,9 @@ int RunBatch() {
         while (reader.Next(birth)) {
             // A record without its zone: the birthplace's local mean time where the place still kept it.
             if (TakeLocalMeanTimeFromAtlas(birth)) {
-                std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Note << "\n";
+                std::cerr << "quorvane-cli: line " << birth.Line << ": " << births::NotesText(birth) << "\n";
                 ReadingOrError result = ReadFileBirth(birth);
-                if (auto* reading = std::get_if<NamedReading>(&result)) reading->Note = birth.Note;
+                if (auto* reading = std::get_if<NamedReading>(&result)) reading->Note = births::NotesText(birth);
                 out.Add(birth.Line, result);
                 continue;
             }
@@ -168,7 +168,7 @@ int ConvertBirths(const std::string& format) {
     for (births::Birth& birth : book.Births) {
         // CSV cannot say that the zone is not known: local mean time where the place kept it, said as such.
         if (format == "csv" && TakeLocalMeanTimeFromAtlas(birth))
-            std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Note << "\n";
+            std::cerr << "quorvane-cli: line " << birth.Line << ": " << births::NotesText(birth) << "\n";
         const bool unreadable = !birth.Error.empty();
         if (unreadable && fromAaf && format == "aaf") {
             std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Error << " (the record is kept as it stands)\n";

@@ -538,6 +538,42 @@
         <source>Line %1 (%2)</source>
         <translation>Zeile %1 (%2)</translation>
     </message>
+    <message>
+        <source>local mean time of the birthplace, %1</source>
+        <translation>mittlere Ortszeit des Geburtsorts, %1</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace, %1, from the Julian day</source>
+        <translation>mittlere Ortszeit des Geburtsorts, %1, aus dem julianischen Datum</translation>
+    </message>
+    <message>
+        <source>the file does not give the zone</source>
+        <translation>die Datei nennt keine Zeitzone</translation>
+    </message>
+    <message>
+        <source>no zone row has the offset %1</source>
+        <translation>keine Zone der Liste hat den Abstand %1</translation>
+    </message>
+    <message>
+        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
+        <translation>das julianische Datum ergibt %1, Datum, Uhrzeit und Zone ergeben %2; es gilt das julianische Datum</translation>
+    </message>
+    <message>
+        <source>its Julian day is too coarse to tell the zone</source>
+        <translation>das julianische Datum ist zu grob, um die Zone zu bestimmen</translation>
+    </message>
+    <message>
+        <source>its Julian day is more than 15 hours from the clock time</source>
+        <translation>das julianische Datum liegt mehr als 15 Stunden von der Uhrzeit entfernt</translation>
+    </message>
+    <message>
+        <source>the zone %1 is taken from the Julian day</source>
+        <translation>die Zone %1 ergibt sich aus dem julianischen Datum</translation>
+    </message>
+    <message>
+        <source>the date and time are taken from the Julian day, %1</source>
+        <translation>Datum und Uhrzeit stammen aus dem julianischen Datum, %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

@@ -538,6 +538,42 @@
         <source>Line %1 (%2)</source>
         <translation>Línea %1 (%2)</translation>
     </message>
+    <message>
+        <source>local mean time of the birthplace, %1</source>
+        <translation>hora media local del lugar de nacimiento, %1</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace, %1, from the Julian day</source>
+        <translation>hora media local del lugar de nacimiento, %1, según el día juliano</translation>
+    </message>
+    <message>
+        <source>the file does not give the zone</source>
+        <translation>el archivo no indica la zona</translation>
+    </message>
+    <message>
+        <source>no zone row has the offset %1</source>
+        <translation>ninguna zona de la lista tiene el desfase %1</translation>
+    </message>
+    <message>
+        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
+        <translation>el día juliano da %1; la fecha, la hora y la zona, %2; se toma el día juliano</translation>
+    </message>
+    <message>
+        <source>its Julian day is too coarse to tell the zone</source>
+        <translation>su día juliano es demasiado impreciso para deducir la zona</translation>
+    </message>
+    <message>
+        <source>its Julian day is more than 15 hours from the clock time</source>
+        <translation>su día juliano dista más de 15 horas de la hora del reloj</translation>
+    </message>
+    <message>
+        <source>the zone %1 is taken from the Julian day</source>
+        <translation>la zona %1 se deduce del día juliano</translation>
+    </message>
+    <message>
+        <source>the date and time are taken from the Julian day, %1</source>
+        <translation>la fecha y la hora se toman del día juliano, %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

@@ -538,6 +538,42 @@
         <source>Line %1 (%2)</source>
         <translation>Ligne %1 (%2)</translation>
     </message>
+    <message>
+        <source>local mean time of the birthplace, %1</source>
+        <translation>temps moyen local du lieu de naissance, %1</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace, %1, from the Julian day</source>
+        <translation>temps moyen local du lieu de naissance, %1, d’après le jour julien</translation>
+    </message>
+    <message>
+        <source>the file does not give the zone</source>
+        <translation>le fichier n’indique pas le fuseau</translation>
+    </message>
+    <message>
+        <source>no zone row has the offset %1</source>
+        <translation>aucun fuseau de la liste n’a le décalage %1</translation>
+    </message>
+    <message>
+        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
+        <translation>le jour julien donne %1, la date, l’heure et le fuseau %2 ; le jour julien est retenu</translation>
+    </message>
+    <message>
+        <source>its Julian day is too coarse to tell the zone</source>
+        <translation>son jour julien est trop imprécis pour en déduire le fuseau</translation>
+    </message>
+    <message>
+        <source>its Julian day is more than 15 hours from the clock time</source>
+        <translation>son jour julien s’écarte de plus de 15 heures de l’heure indiquée</translation>
+    </message>
+    <message>
+        <source>the zone %1 is taken from the Julian day</source>
+        <translation>le fuseau %1 est déduit du jour julien</translation>
+    </message>
+    <message>
+        <source>the date and time are taken from the Julian day, %1</source>
+        <translation>la date et l’heure sont tirées du jour julien, %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

@@ -538,6 +538,42 @@
         <source>Line %1 (%2)</source>
         <translation>Riga %1 (%2)</translation>
     </message>
+    <message>
+        <source>local mean time of the birthplace, %1</source>
+        <translation>tempo medio locale del luogo di nascita, %1</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace, %1, from the Julian day</source>
+        <translation>tempo medio locale del luogo di nascita, %1, dal giorno giuliano</translation>
+    </message>
+    <message>
+        <source>the file does not give the zone</source>
+        <translation>il file non indica il fuso</translation>
+    </message>
+    <message>
+        <source>no zone row has the offset %1</source>
+        <translation>nessun fuso della lista ha lo scarto %1</translation>
+    </message>
+    <message>
+        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
+        <translation>il giorno giuliano dà %1, data, ora e fuso danno %2; vale il giorno giuliano</translation>
+    </message>
+    <message>
+        <source>its Julian day is too coarse to tell the zone</source>
+        <translation>il suo giorno giuliano è troppo approssimativo per ricavarne il fuso</translation>
+    </message>
+    <message>
+        <source>its Julian day is more than 15 hours from the clock time</source>
+        <translation>il suo giorno giuliano dista più di 15 ore dall’ora indicata</translation>
+    </message>
+    <message>
+        <source>the zone %1 is taken from the Julian day</source>
+        <translation>il fuso %1 è ricavato dal giorno giuliano</translation>
+    </message>
+    <message>
+        <source>the date and time are taken from the Julian day, %1</source>
+        <translation>data e ora sono ricavate dal giorno giuliano, %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

@@ -538,6 +538,42 @@
         <source>Line %1 (%2)</source>
         <translation>Linha %1 (%2)</translation>
     </message>
+    <message>
+        <source>local mean time of the birthplace, %1</source>
+        <translation>hora média local do local de nascimento, %1</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace, %1, from the Julian day</source>
+        <translation>hora média local do local de nascimento, %1, pelo dia juliano</translation>
+    </message>
+    <message>
+        <source>the file does not give the zone</source>
+        <translation>o arquivo não informa o fuso</translation>
+    </message>
+    <message>
+        <source>no zone row has the offset %1</source>
+        <translation>nenhum fuso da lista tem a diferença %1</translation>
+    </message>
+    <message>
+        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
+        <translation>o dia juliano dá %1; a data, a hora e o fuso dão %2; vale o dia juliano</translation>
+    </message>
+    <message>
+        <source>its Julian day is too coarse to tell the zone</source>
+        <translation>o dia juliano é impreciso demais para indicar o fuso</translation>
+    </message>
+    <message>
+        <source>its Julian day is more than 15 hours from the clock time</source>
+        <translation>o dia juliano fica a mais de 15 horas da hora do relógio</translation>
+    </message>
+    <message>
+        <source>the zone %1 is taken from the Julian day</source>
+        <translation>o fuso %1 é obtido do dia juliano</translation>
+    </message>
+    <message>
+        <source>the date and time are taken from the Julian day, %1</source>
+        <translation>a data e a hora são obtidas do dia juliano, %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

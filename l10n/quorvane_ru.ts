@@ -540,6 +540,42 @@
         <source>Line %1 (%2)</source>
         <translation>Строка %1 (%2)</translation>
     </message>
+    <message>
+        <source>local mean time of the birthplace, %1</source>
+        <translation>местное среднее время места рождения, %1</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace, %1, from the Julian day</source>
+        <translation>местное среднее время места рождения, %1, по юлианской дате</translation>
+    </message>
+    <message>
+        <source>the file does not give the zone</source>
+        <translation>в файле не указан часовой пояс</translation>
+    </message>
+    <message>
+        <source>no zone row has the offset %1</source>
+        <translation>ни один пояс списка не имеет смещения %1</translation>
+    </message>
+    <message>
+        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
+        <translation>юлианская дата даёт %1, дата, время и пояс — %2; принята юлианская дата</translation>
+    </message>
+    <message>
+        <source>its Julian day is too coarse to tell the zone</source>
+        <translation>юлианская дата слишком груба, чтобы определить пояс</translation>
+    </message>
+    <message>
+        <source>its Julian day is more than 15 hours from the clock time</source>
+        <translation>юлианская дата расходится со временем по часам более чем на 15 часов</translation>
+    </message>
+    <message>
+        <source>the zone %1 is taken from the Julian day</source>
+        <translation>пояс %1 получен из юлианской даты</translation>
+    </message>
+    <message>
+        <source>the date and time are taken from the Julian day, %1</source>
+        <translation>дата и время взяты из юлианской даты, %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::PlaceFinderDialog</name>

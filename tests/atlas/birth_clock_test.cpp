@@ -79,7 +79,7 @@ TEST(BirthClock, LocalMeanTimeWhereTheNearestTownKeptIt) {
     EXPECT_TRUE(births::HasExactOffset(pokhara));
     EXPECT_EQ(pokhara.StandardOffset.TotalSecondsWest(), -(5 * 3600 + 35 * 60 + 56));
     EXPECT_FALSE(pokhara.Data.IsDaylightSaving);
-    EXPECT_EQ(pokhara.Note, "the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken, "
+    EXPECT_EQ(births::NotesText(pokhara), "the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken, "
                             "as Pokhara (Asia/Kathmandu) kept local mean time then");
     // The longitude's seconds of arc count: 15 of them are a second of clock.
     births::Book fine = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59:30,*,0\n");

@@ -90,7 +90,7 @@ TEST(AafVariants, EveryWayOfWritingTheZone) {
     // Local mean time of the birthplace, to the second: 4°29' west is 17 min 56 s; 135°30' east 9 h 2 min.
     EXPECT_EQ(book.Births[6].Clock, ClockKind::LocalMeanTime);
     EXPECT_EQ(west(6), 17 * 60 + 56);
-    EXPECT_NE(book.Births[6].Note.find("local mean time"), std::string::npos);
+    EXPECT_NE(NotesText(book.Births[6]).find("local mean time"), std::string::npos);
     EXPECT_EQ(book.Births[7].Clock, ClockKind::LocalMeanTime);
     EXPECT_EQ(west(7), -(9 * 3600 + 2 * 60));
     EXPECT_TRUE(HasExactOffset(book.Births[7]));
@@ -107,17 +107,17 @@ TEST(AafVariants, TheJulianDayCompletesAndOverrulesTheRecord) {
     ASSERT_EQ(book.Births.size(), 6u);
     // No time: noon UT of 12 August 1962 is 13:00 Central European Time.
     EXPECT_EQ(When(book.Births[0]), "12.8.1962 13:00:00");
-    EXPECT_NE(book.Births[0].Note.find("taken from the Julian day"), std::string::npos);
+    EXPECT_NE(NotesText(book.Births[0]).find("taken from the Julian day"), std::string::npos);
     // Agreeing to within the day's two decimals: nothing to say.
     EXPECT_EQ(When(book.Births[1]), "27.9.1970 11:04:00");
-    EXPECT_EQ(book.Births[1].Note, "");
+    EXPECT_TRUE(book.Births[1].Notes.empty());
     // A day apart: read with the Julian day's instant, and both instants named.
     const Birth& eva = book.Births[2];
     EXPECT_EQ(eva.Error, "");
     EXPECT_EQ(When(eva), "28.9.1970 11:04:48");
-    EXPECT_NE(eva.Note.find("28 Sep 1970 10:04:48 UT"), std::string::npos) << eva.Note;
-    EXPECT_NE(eva.Note.find("27 Sep 1970 10:04:00 UT"), std::string::npos) << eva.Note;
-    EXPECT_NE(eva.Note.find("the Julian day is taken"), std::string::npos) << eva.Note;
+    EXPECT_NE(NotesText(eva).find("28 Sep 1970 10:04:48 UT"), std::string::npos) << NotesText(eva);
+    EXPECT_NE(NotesText(eva).find("27 Sep 1970 10:04:00 UT"), std::string::npos) << NotesText(eva);
+    EXPECT_NE(NotesText(eva).find("the Julian day is taken"), std::string::npos) << NotesText(eva);
     // No zone: the Julian day gives Nepal's +5:45 and Brest's local mean time.
     EXPECT_EQ(book.Births[3].Clock, ClockKind::Offset);
     EXPECT_EQ(book.Births[3].StandardOffset.TotalSecondsWest(), -(5 * 3600 + 45 * 60));

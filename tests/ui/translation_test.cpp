@@ -372,8 +372,17 @@ private slots:
         QCOMPARE(BirthNoteText(taken), QStringLiteral("Le fichier n’indique pas le fuseau : le temps moyen local du lieu de "
                                                       "naissance, UTC+5:35:56, est retenu, car Pokhara (Asia/Kathmandu) "
                                                       "suivait alors le temps moyen local"));
+        // Notes read from the file itself, joined: each in the language, with the instants it names.
+        const births::Book book = births::ReadAaf("#A93:Lind,Eva,f,27.9.1970,11:04,Uppsala,S\n"
+                                                  "#B93:2440857.92000,59n52,17e38,1hE00,0\n");
+        QCOMPARE(book.Births.size(), std::size_t{1});
+        births::Birth joined = book.Births[0];
+        joined.Notes.push_back({births::NoteKind::NoRowHasOffset, "UTC+0:44"});
+        QVERIFY2(BirthNotesText(joined).startsWith(QStringLiteral("le jour julien donne ")), qPrintable(BirthNotesText(joined)));
+        QVERIFY(BirthNotesText(joined).endsWith(QStringLiteral("; aucun fuseau de la liste n’a le décalage UTC+0:44")));
         InstallTranslations(QStringLiteral("en"));
-        QCOMPARE(BirthNoteText(taken), QString::fromStdString(taken.Note));
+        QCOMPARE(BirthNotesText(joined), QString::fromStdString(births::NotesText(joined)));
+        QCOMPARE(BirthNoteText(taken), QString::fromStdString(births::NotesText(taken)));
         QVERIFY(BirthNoteText(taken).startsWith(QStringLiteral("the file does not give the zone: local mean time")));
     }
 

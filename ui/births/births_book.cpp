@@ -356,7 +356,7 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
     if (const auto exact = form.LocalMeanTime || form.ExactOffset ? ChosenOffset(form) : std::nullopt) {
         birth.ZoneRow = -1;
         birth.StandardOffset = *exact;
-        birth.Note.clear();
+        birth.Notes.clear();
     } else if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
         messages_.ShowMessage(tr("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
         return std::nullopt;
@@ -365,7 +365,7 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
         const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(form.ZoneIndex)];
         birth.ZoneRow = form.ZoneIndex;
         birth.StandardOffset = {row.Hours, row.Minutes};
-        birth.Note.clear();
+        birth.Notes.clear();
     }
     birth.Data = BirthDataOf(form, birth.StandardOffset);
     const BirthForm::PlaceTexts place = form_.PlaceFields();

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 
+#include "ui/births/births_window.h"
 #include "ui/widgets/language.h"
 #include "ui/widgets/text.h"
 
@@ -74,7 +75,7 @@ int BirthsListModel::columnCount(const QModelIndex& parent) const {
 QVariant BirthsListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !births_ || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     const births::Birth& birth = (*births_)[static_cast<std::size_t>(BookIndex(index.row()))];
-    if (role == Qt::ToolTipRole) return birth.Note.empty() ? QVariant() : ToQString(birth.Note);
+    if (role == Qt::ToolTipRole) return birth.Notes.empty() ? QVariant() : BirthNotesText(birth);
     switch (index.column()) {
     case NameColumn: return Shortened(ToQString(birth.Data.Name));
     case DateColumn: return DateText(birth);

@@ -56,14 +56,44 @@ QString ReadingRefusalText(const births::Birth& birth) {
     return BirthsWindow::tr("The file does not give the zone; choose a row");
 }
 
-QString BirthNoteText(const births::Birth& birth) {
-    if (!births::HasExactOffset(birth)) return ReadingRefusalText(birth);
-    // Local mean time taken for a zone the file left open, because the place kept it then.
-    if (UiTranslated() && !birth.Note.empty() && !birth.ClockPlace.empty())
+namespace {
+QString TranslatedNote(const births::Note& note) {
+    if (!UiTranslated()) return ToQString(births::NoteText(note));
+    const QString first = ToQString(note.First), second = ToQString(note.Second);
+    switch (note.Kind) {
+    case births::NoteKind::LocalMeanTime: return BirthsWindow::tr("local mean time of the birthplace, %1").arg(first);
+    case births::NoteKind::LocalMeanTimeFromJulianDay:
+        return BirthsWindow::tr("local mean time of the birthplace, %1, from the Julian day").arg(first);
+    case births::NoteKind::LocalMeanTimeTaken:
         return BirthsWindow::tr("The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 "
                                 "kept local mean time then")
-            .arg(ToQString(UtcOffsetText(-birth.StandardOffset.TotalSecondsWest())), ToQString(birth.ClockPlace));
-    return ToQString(birth.Note);
+            .arg(first, second);
+    case births::NoteKind::NoZone: return BirthsWindow::tr("the file does not give the zone");
+    case births::NoteKind::NoRowHasOffset: return BirthsWindow::tr("no zone row has the offset %1").arg(first);
+    case births::NoteKind::JulianDayTaken:
+        return BirthsWindow::tr("the Julian day gives %1, the date, time and zone %2; the Julian day is taken").arg(first, second);
+    case births::NoteKind::JulianDayTooCoarse: return BirthsWindow::tr("its Julian day is too coarse to tell the zone");
+    case births::NoteKind::JulianDayTooFar:
+        return BirthsWindow::tr("its Julian day is more than 15 hours from the clock time");
+    case births::NoteKind::ZoneFromJulianDay:
+        return BirthsWindow::tr("the zone %1 is taken from the Julian day").arg(first);
+    case births::NoteKind::DateTimeFromJulianDay:
+        return BirthsWindow::tr("the date and time are taken from the Julian day, %1").arg(first);
+    }
+    return {};
+}
+
+}  // namespace
+
+QString BirthNotesText(const births::Birth& birth) {
+    QStringList notes;
+    for (const births::Note& note : birth.Notes) notes << TranslatedNote(note);
+    return notes.join(QStringLiteral("; "));
+}
+
+QString BirthNoteText(const births::Birth& birth) {
+    if (!births::HasExactOffset(birth)) return ReadingRefusalText(birth);
+    return BirthNotesText(birth);
 }
 
 BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)

@@ -20,6 +20,8 @@ namespace quorvane {
 
 // Why a birth cannot be read as it stands (births::ReadingRefusal), in the windows' language.
 QString ReadingRefusalText(const births::Birth& birth);
+// A birth's notes (how its clock was settled), in the windows' language.
+QString BirthNotesText(const births::Birth& birth);
 // What the births list says under a birth: how a birth no row has is read (its note), or why it cannot be.
 QString BirthNoteText(const births::Birth& birth);
 
