@@ -287,6 +287,28 @@ private slots:
         }
     }
 
+    // Each closed list shows its arrow in the right of its box, in the list's text colour, whether focused
+    // or not (the arrow is drawn by the list itself, not by the style sheet).
+    void everyListShowsItsArrow() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QList<QComboBox*> lists = form->findChildren<QComboBox*>();
+        QCOMPARE(lists.size(), 7);
+        for (QComboBox* list : lists) {
+            for (const bool focused : {false, true}) {
+                if (focused) list->setFocus();
+                const QImage picture = Picture(list);
+                const QColor text = list->palette().color(list->foregroundRole());
+                const QRect right(picture.width() - 18, 0, 18, picture.height());
+                const QRect left(0, 0, picture.width() - 18, picture.height());
+                QVERIFY2(Drawn(picture, right, text), qPrintable(NameOf(list)));
+                QVERIFY2(Contrast(text, Ground(picture, right)) >= 3.0, qPrintable(NameOf(list)));
+                // Nothing like it stands in the text part of an empty list.
+                if (list->currentText().isEmpty()) QVERIFY2(!Drawn(picture, left, text), qPrintable(NameOf(list)));
+            }
+        }
+    }
+
     void focusShowsOnDarkAndSalmonGrounds() {
         FillIn();
         NONE_OF(FaintFocus(form.get()));

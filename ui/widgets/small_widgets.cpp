@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStylePainter>
 
 namespace quorvane {
@@ -75,6 +76,21 @@ void FormList::changeEvent(QEvent* event) {
         return;
     }
     QComboBox::changeEvent(event);
+}
+
+void FormList::paintEvent(QPaintEvent* event) {
+    QComboBox::paintEvent(event);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect dropDown = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    // A 9 x 6 triangle centred in the drop-down button (an odd pixel left over goes to the left), its corners
+    // on half pixels.
+    const QPointF corner(dropDown.x() + (dropDown.width() - 9 + 1) / 2, dropDown.y() + (dropDown.height() - 6) / 2);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(foregroundRole()));
+    painter.drawPolygon(QPolygonF{corner + QPointF(0.5, 0.5), corner + QPointF(8.5, 0.5), corner + QPointF(4.5, 5.5)});
 }
 
 void WrapButton::paintEvent(QPaintEvent*) {
