@@ -8,17 +8,23 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "ui/atlas/zone_suggestion_line.h"
 #include "reading/time_zones.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
 #include "ui/widgets/small_widgets.h"
+#include "ui/seams/message_sink.h"
+#include "ui/style/look.h"
 #include "common/version.h"
 #include "ui_test_support.h"
 
@@ -136,6 +142,34 @@ private slots:
         list->hidePopup();
         for (const char* name : {"cboMonth", "cmbTimeZone"})
             QVERIFY2(!Child<QComboBox>(form.get(), name)->font().bold(), name);
+    }
+
+    // Every text of the form is in the windows' typeface at 8.25 points, keeping its own weight, though the
+    // form's style sheet keeps Qt from passing the window's font on; a message box keeps the desktop's font.
+    void textsInTheWindowsFontAndMessagesInTheDesktops() {
+        QStringList wrong;
+        for (QWidget* control : form->centralWidget()->findChildren<QWidget*>()) {
+            const QFontInfo shown(control->font());
+            if (shown.family() != UiFontFamily() || control->font().pointSizeF() != 8.25)
+                wrong << control->objectName() + u' ' + shown.family() + u' ' + QString::number(control->font().pointSizeF());
+        }
+        QCOMPARE(wrong.join(u"; "), QString());
+        QVERIFY(Child<QLabel>(form.get(), "Label2")->font().bold());
+        QVERIFY(!Child<QLabel>(form.get(), "Label13")->font().bold());
+
+        const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        QVERIFY(desktop != UiFont());
+        QStringList boxFonts;
+        QTimer::singleShot(0, [&boxFonts] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                if (!label->text().isEmpty()) boxFonts << label->font().toString();
+            box->close();
+        });
+        BoxMessageSink().Show(QStringLiteral("A message"), MessageIcon::Information, form.get());
+        QVERIFY(!boxFonts.isEmpty());
+        for (const QString& font : boxFonts) QCOMPARE(font, desktop.toString());
     }
 
     void menusInOrderWithMakeMoneySwitchedOff() {

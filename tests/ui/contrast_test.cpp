@@ -77,6 +77,28 @@ bool Drawn(const QImage& image, const QRect& area, QColor colour) {
     return false;
 }
 
+// How far the strokes in `area` go from `ground` towards `colour`: 1 where some pixel is the colour itself.
+// Plain text at 8 points is smoothed into its ground and may stop short of its full colour; a pixel is
+// counted only where it lies near the way from the ground to the colour, so that another colour drawn there
+// does not count.
+double ShareOfColourReached(const QImage& image, const QRect& area, QColor colour, QColor ground) {
+    const double dr = colour.red() - ground.red(), dg = colour.green() - ground.green(),
+                 db = colour.blue() - ground.blue();
+    const double length2 = dr * dr + dg * dg + db * db;
+    if (length2 == 0) return 0;
+    double best = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c(image.pixel(x, y));
+            const double pr = c.red() - ground.red(), pg = c.green() - ground.green(), pb = c.blue() - ground.blue();
+            const double share = (pr * dr + pg * dg + pb * db) / length2;
+            const double offr = pr - share * dr, offg = pg - share * dg, offb = pb - share * db;
+            if (std::sqrt(offr * offr + offg * offg + offb * offb) <= 24) best = std::max(best, share);
+        }
+    return best;
+}
+
 QString NameOf(const QWidget* w) {
     return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" in ") +
                                            w->parentWidget()->objectName()
@@ -148,7 +170,9 @@ QStringList PoorContrast(QWidget* window) {
         const QColor ground = Ground(image, area);
         const QString what = window->objectName() + u'/' + NameOf(t.Widget) + u' ' + Describe(t.Colour) +
                              QStringLiteral(" on ") + Describe(ground);
-        if (!Drawn(image, area, t.Colour)) poor << what + QStringLiteral(": the text colour is not what is drawn");
+        if (const double share = ShareOfColourReached(image, area, t.Colour, ground); share < 0.8)
+            poor << what + QStringLiteral(": the text colour is not what is drawn (%1% of the way from the ground)")
+                               .arg(std::lround(share * 100));
         else if (Contrast(t.Colour, ground) < 4.5)
             poor << what + QStringLiteral(": %1 : 1").arg(Contrast(t.Colour, ground), 0, 'f', 2);
     }

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -448,9 +449,22 @@ QSize NeededSize(const QLabel& label) {
     const QRect box = label.contentsRect();
     const int margins = label.width() - box.width() + 2 * label.margin();
     if (label.wordWrap()) {
-        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width() - 2 * label.margin(), 100000),
-                                                  Qt::TextWordWrap | int(label.alignment()), label.text());
-        return {label.width(), needed.height() + (label.height() - box.height()) + 2 * label.margin()};
+        const int width = box.width() - 2 * label.margin();
+        int height = 0;
+        if (label.textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) {
+            // A label whose text can be selected lays it out as a document, whose lines stack a little
+            // tighter than drawn text's: measured the same way.
+            QTextDocument document;
+            document.setDocumentMargin(0);
+            document.setDefaultFont(label.font());
+            document.setPlainText(label.text());
+            document.setTextWidth(width);
+            height = document.size().toSize().height();
+        } else {
+            height = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap | int(label.alignment()),
+                                          label.text()).height();
+        }
+        return {label.width(), height + (label.height() - box.height()) + 2 * label.margin()};
     }
     return {metrics.horizontalAdvance(label.text()) + margins, label.height()};
 }

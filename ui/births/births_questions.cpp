@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/seams/message_sink.h"
+#include "ui/style/look.h"
 
 namespace quorvane {
 
@@ -16,6 +17,7 @@ UnsavedAnswer BoxBirthsQuestions::AskUnsaved(QWidget* parent, const QString& fil
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setInformativeText(QCoreApplication::translate("BirthsQuestions", "Save them before closing?"));
     box.setDefaultButton(QMessageBox::Save);
+    UseDesktopFont(&box);  // a desktop message: the desktop's font, not the forms'
     switch (box.exec()) {
     case QMessageBox::Save: return UnsavedAnswer::Save;
     case QMessageBox::Discard: return UnsavedAnswer::Discard;
@@ -30,6 +32,7 @@ bool BoxBirthsQuestions::AskOverwriteChanged(QWidget* parent, const QString& pat
     box.setInformativeText(QCoreApplication::translate("BirthsQuestions", "Overwriting it loses that program's changes."));
     QPushButton* overwrite = box.addButton(QCoreApplication::translate("BirthsQuestions", "&Overwrite"), QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Cancel);
+    UseDesktopFont(&box);  // a desktop message: the desktop's font, not the forms'
     box.exec();
     return box.clickedButton() == overwrite;
 }

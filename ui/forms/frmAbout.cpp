@@ -13,9 +13,9 @@ namespace quorvane {
 frmAbout::frmAbout(HelpCommands& help, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), help_(help) {
     // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
+    ApplyUiFont(this);
     setStyleSheet(FocusAndSelectionStyle());
     ui->setupUi(this);
-    ApplyUiFont(this);
     setModal(true);
     setFixedSize(size());
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -50,9 +50,9 @@ struct FrameFields {
 frmDisplay::frmDisplay(WindowServices& services, QWidget* birthForm)
     : WorkingForm(services), ui(std::make_unique<Ui::frmDisplay>()), services_(services), birthForm_(birthForm) {
     // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
+    ApplyUiFont(this);
     setStyleSheet(StyleSheetResource(QStringLiteral(":/forms/frmDisplay.qss")) + FocusAndSelectionStyle());
     ui->setupUi(this);
-    ApplyUiFont(this);
     for (QGroupBox* frame : {ui->Frame3, ui->Frame4, ui->Frame6, ui->Frame7}) {
         SetPointSize(frame, 9);
         for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) SetPointSize(child, 8.25);

@@ -4,11 +4,14 @@
 
 #include <QMessageBox>
 
+#include "ui/style/look.h"
+
 namespace quorvane {
 
 void BoxMessageSink::Show(const QString& text, MessageIcon icon, QWidget* parent) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
+    UseDesktopFont(&box);  // a desktop message: the desktop's font, not the forms'
     box.exec();
 }
 

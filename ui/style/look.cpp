@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/style/look.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QIconEngine>
@@ -75,7 +76,18 @@ QStyle* MakeWindowStyle() {
 }
 
 void ApplyUiFont(QWidget* window) {
-    window->setFont(UiFont());
+    const QFont base = UiFont();
+    // A control under a style sheet takes the application's font, not its window's: set on the window alone,
+    // the font would reach none of the forms' controls. It is made the application's before the first
+    // window's controls are made, so that they are laid out in it from the start.
+    if (QApplication::font() != base) QApplication::setFont(base);
+    window->setFont(base);
+}
+
+void UseDesktopFont(QWidget* dialog) {
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    dialog->setFont(desktop);
+    for (QWidget* control : dialog->findChildren<QWidget*>()) control->setFont(desktop);
 }
 
 }  // namespace quorvane

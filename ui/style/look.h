@@ -20,7 +20,10 @@ QString StyleSheetResource(const QString& path);
 // The windows' style: Fusion, whose few pictures the windows show are drawn rather than read from files.
 // (Reading one picture file makes Qt load every image plug-in, which the birth-data form never needs.)
 QStyle* MakeWindowStyle();
-// Puts the family on a window; its children inherit it and keep their own size and weight.
+// Puts the base font on a window and its controls, which keep their own size and weight. Call it before the
+// window's controls are made.
 void ApplyUiFont(QWidget* window);
+// Gives a message box or other desktop dialog, and its controls, the desktop's own font.
+void UseDesktopFont(QWidget* dialog);
 
 }  // namespace quorvane
