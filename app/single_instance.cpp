@@ -14,7 +14,9 @@
 #include <memory>
 #include <optional>
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -94,7 +96,7 @@ SingleInstance::SingleInstance(QString runtimeDir, QObject* parent)
 
 SingleInstance::~SingleInstance() {
     StopListening();
-    if (lock_) lock_->unlock();
+    if (lock_ >= 0) ::close(lock_);  // lets go of the lock
 }
 
 QString SingleInstance::LockFilePath() const {
@@ -106,21 +108,24 @@ QString SingleInstance::ServerPath() const {
 }
 
 bool SingleInstance::TryBecomePrimary(const QString& fileToOpen) {
-    if (lock_ && lock_->isLocked()) return true;
+    if (lock_ >= 0) return true;
     QDir().mkpath(dir_);
-    lock_ = std::make_unique<QLockFile>(LockFilePath());
-    // The lock is held for the whole run, so it must never go stale by age; a lock left behind by a
-    // crashed copy is still recognised (its process is gone) and taken over by tryLock.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0)) {
-        Listen();
-        return true;
-    }
-    const bool heldByOther = lock_->error() == QLockFile::LockFailedError;
-    lock_.reset();
-    if (heldByOther) {
-        AnotherCopyAnswers(fileToOpen);  // wakes the running copy; the live lock alone decides
-        return false;
+    // An flock on the file, held for the whole run: the system lets go of it when the process ends, however
+    // it ends, so a crashed copy never leaves a lock behind, and nothing is written, so a start never waits
+    // for the disk.
+    const int fd = ::open(QFile::encodeName(LockFilePath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            lock_ = fd;
+            Listen();
+            return true;
+        }
+        const bool heldByOther = errno == EWOULDBLOCK;
+        ::close(fd);
+        if (heldByOther) {
+            AnotherCopyAnswers(fileToOpen);  // wakes the running copy; the live lock alone decides
+            return false;
+        }
     }
     // The lock file cannot be written here (permissions, full disk): fall back on the socket alone
     // rather than refusing every start.

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Start-up guard: one running copy per user. A lock file says who runs; a local socket lets a second
+// Start-up guard: one running copy per user. A lock on a file says who runs; a local socket lets a second
 // start wake the first copy's window and serves as the answer when the lock file cannot be used.
 
 #include <QByteArray>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -58,7 +57,7 @@ private:
     };
 
     QString dir_;
-    std::unique_ptr<QLockFile> lock_;
+    int lock_ = -1;  // the open lock file while this copy holds the lock
     // The local socket later starts knock on: a plain Unix socket, so that the program needs no network
     // library at start.
     int server_ = -1;
