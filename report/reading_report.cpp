@@ -16,8 +16,6 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QSvgGenerator>
-#include <QSvgRenderer>
 #include <QTime>
 #include <QTranslator>
 #include <QtMath>
@@ -30,6 +28,7 @@
 #include "l10n/core_texts.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
+#include "report/svg_pictures.h"
 #include "report/wheel_geometry.h"
 
 namespace quorvane::report {
@@ -125,8 +124,8 @@ void AlongRing(QPainter& painter, const QPointF& centre, qreal radius, double an
 
 // A sign's picture: a yellow figure on a dark tile, or for paper the same figure in deep gold on a white
 // tile, so the page spends no dark squares.
-QSvgRenderer* ThemedSignPicture(std::string_view name, Theme theme) {
-    static std::map<std::pair<std::string, Theme>, std::unique_ptr<QSvgRenderer>> cache;
+svg::Picture* ThemedSignPicture(std::string_view name, Theme theme) {
+    static std::map<std::pair<std::string, Theme>, std::unique_ptr<svg::Picture>> cache;
     auto& slot = cache[{std::string(name), theme}];
     if (!slot) {
         QFile file(QStringLiteral(":/signs/%1.svg").arg(Q(name)));
@@ -134,11 +133,11 @@ QSvgRenderer* ThemedSignPicture(std::string_view name, Theme theme) {
         if (theme == Theme::Light)
             svg.replace("fill=\"#1a1030\"", "fill=\"#ffffff\"").replace("fill=\"#000\"", "fill=\"#ffffff\"")
                 .replace("#ffd23f", "#9a6e00");
-        slot = std::make_unique<QSvgRenderer>(svg);
+        slot = svg::Load(svg);
         // Only a broken build lacks one; the page is still right without it. Said once per picture.
-        if (!slot->isValid()) qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(file.fileName()));
+        if (!slot->IsValid()) qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(file.fileName()));
     }
-    return slot->isValid() ? slot.get() : nullptr;
+    return slot->IsValid() ? slot.get() : nullptr;
 }
 
 const char* const kTropical[] = {
@@ -173,7 +172,7 @@ QString PointName(const std::string& english) { return Q(l10n::CoreText(Language
 
 }  // namespace
 
-QSvgRenderer* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
+svg::Picture* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
 
 std::optional<Theme> ThemeFromName(const QString& name) {
     if (name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0) return Theme::Dark;
@@ -310,10 +309,10 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
         }
         painter.setFont(nameFont);
         AlongRing(painter, c, ring.SignNames, mid, R * 0.3, R * 0.06, name);
-        if (QSvgRenderer* pic = ThemedSignPicture(s.Sign->Name, theme)) {
+        if (svg::Picture* pic = ThemedSignPicture(s.Sign->Name, theme)) {
             const QPointF pp = OnCircle(c, ring.SignPictures, mid);
             const qreal w = R * 0.055, h = R * 0.065;
-            pic->render(&painter, QRectF(pp.x() - w / 2, pp.y() - h / 2, w, h));
+            pic->Render(painter, QRectF(pp.x() - w / 2, pp.y() - h / 2, w, h));
         }
     }
 
@@ -474,7 +473,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
     y += 6;
     for (const FrameOf& f : Frames(doc.Reading)) {
         if (f.Sign)
-            if (QSvgRenderer* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(m, y, 13, 16));
+            if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(m, y, 13, 16));
         p.setFont(Font(p, 11, true));
         p.drawText(QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name)));
@@ -495,7 +494,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         const FrameOf& f = frames[i];
         text(y, Caption(f), Font(p, 16, true));
         if (f.Sign)
-            if (QSvgRenderer* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->render(&p, QRectF(W - m - 26, y - 26, 22, 26));
+            if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(W - m - 26, y - 26, 22, 26));
         text(y, Field(f.Sign, &GalacticSign::Name), Font(p, 14, true));
         text(y, Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet)), Font(p, 10));
         text(y, Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation)), Font(p, 10));
@@ -570,13 +569,13 @@ std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const Q
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
     if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(QSize(size, size));
-        svg.setViewBox(QRectF(0, 0, size, size));
-        svg.setTitle(Report::tr("Galactic wheel"));
-        QPainter painter(&svg);
-        PaintWheel(painter, QRectF(0, 0, size, size), reading, true, theme);
+        const svg::WriteOptions options{QSize(size, size), QRectF(0, 0, size, size), Report::tr("Galactic wheel")};
+        if (!svg::Write(file, options, [&](QPainter& painter) {
+                PaintWheel(painter, QRectF(0, 0, size, size), reading, true, theme);
+            })) {
+            file.cancelWriting();
+            return CannotWrite(path, Report::tr("SVG cannot be written: the program's output module is missing"));
+        }
     } else {
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(PaletteOf(theme).Ground);

@@ -15,9 +15,12 @@
 #include "reading/reading_driver.h"
 
 class QPainter;
-class QSvgRenderer;
 class QPagedPaintDevice;
 class QRectF;
+
+namespace quorvane::svg {
+class Picture;
+}
 
 namespace quorvane::report {
 
@@ -69,7 +72,7 @@ QString DocumentTitle(const ReadingDocument& doc);         // the PDF's title
 
 // The picture of a galactic sign by its name, rendered from the shared sign pictures and kept; nullptr (and
 // a line on standard error, once) when there is none.
-QSvgRenderer* SignPicture(std::string_view name);
+svg::Picture* SignPicture(std::string_view name);
 
 // The lines of birth details shown on page 1 and in copied text: "Born: ...", "Time zone: ...".
 QStringList BirthDetailLines(const ReadingDocument& doc);

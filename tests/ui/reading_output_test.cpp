@@ -46,7 +46,7 @@ public:
 // Prints to a PDF file through QPrinter itself, or plays a cancelled or broken printer.
 class PdfPrinter final : public ReportPrinter {
 public:
-    Result Print(QWidget*, const std::function<void(QPrinter&)>& paint) override {
+    Result Print(QWidget*, const std::function<void(QPagedPaintDevice&)>& paint) override {
         ++calls;
         if (result != Result::Printed) return result;
         QPrinter printer(QPrinter::HighResolution);

@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QKeyEvent>
 
@@ -206,7 +205,7 @@ void frmDisplay::mnuSavePdf_Click() {
 
 void frmDisplay::mnuPrint_Click() {
     const ReportPrinter::Result result =
-        services_.Printer().Print(this, [this](QPrinter& printer) { report::PaintReport(printer, doc_); });
+        services_.Printer().Print(this, [this](QPagedPaintDevice& pages) { report::PaintReport(pages, doc_); });
     if (result == ReportPrinter::Result::Failed)
         services_.ShowMessage(tr("The reading could not be printed: the printer did not accept it."),
                            MessageIcon::Error, this);

@@ -3,9 +3,9 @@
 #include "ui/widgets/sign_pictures.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include "galactic/galactic_signs.h"
+#include "report/svg_pictures.h"
 #include "ui/widgets/text.h"
 
 namespace quorvane {
@@ -14,14 +14,14 @@ QPixmap SignPictures::Render(const QString& key) {
     QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(Qt::transparent);
     const QString resource = QStringLiteral(":/signs/%1.svg").arg(key);
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid()) {
+    const std::unique_ptr<svg::Picture> picture = svg::LoadFile(resource);
+    if (!picture->IsValid()) {
         // Only a broken build lacks one; the reading is still right, its frame shows no picture.
         qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(resource));
         return pixmap;
     }
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    picture->Render(painter);
     return pixmap;
 }
 
