@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QtTest>
 
@@ -330,6 +331,32 @@ private slots:
                 // Nothing like it stands in the text part of an empty list.
                 if (list->currentText().isEmpty()) QVERIFY2(!Drawn(picture, left, text), qPrintable(NameOf(list)));
             }
+        }
+    }
+
+    // The options' marks are round: salmon through the middle when chosen, black there when not, and the
+    // mark's corners stay black either way.
+    void optionMarksAreRound() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        for (const char* name : {"optLat_0", "optLat_1"}) {
+            auto* option = Child<QRadioButton>(form.get(), name);
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect mark = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            const QImage picture = Picture(option);
+            const QColor salmon(228, 151, 114);
+            const auto near = [](QColor a, QColor b) {
+                return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <= 24;
+            };
+            QVERIFY2(mark.width() >= 9 && mark.height() >= 9, name);
+            for (const QPoint corner : {mark.topLeft(), mark.topRight(), mark.bottomLeft(), mark.bottomRight()})
+                QVERIFY2(near(picture.pixelColor(corner), Qt::black), name);
+            QCOMPARE(near(picture.pixelColor(mark.center()), salmon), option->isChecked());
+            // The ring: at least half lit where it crosses the middle row (it is smoothed over two pixels).
+            const int ring = std::max(picture.pixelColor(QPoint(mark.left(), mark.center().y())).red(),
+                                      picture.pixelColor(QPoint(mark.left() + 1, mark.center().y())).red());
+            QVERIFY2(ring >= salmon.red() / 2, name);
         }
     }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -65,6 +66,29 @@ void LinkLabel::focusOutEvent(QFocusEvent* event) {
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Activate();
+}
+
+void FormOption::paintEvent(QPaintEvent* event) {
+    QRadioButton::paintEvent(event);  // the style sheet's square mark, its words and the focus frame
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect mark = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    const QColor ink = palette().color(foregroundRole());
+    QPainter painter(this);
+    painter.fillRect(mark, palette().color(backgroundRole()));
+    // A circle through the mark's pixel centres: four quarter curves, each bent by the usual 0.5523.
+    const QRectF circle = QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QPointF c = circle.center();
+    const qreal rx = circle.width() / 2, ry = circle.height() / 2, kx = rx * 0.5523, ky = ry * 0.5523;
+    QPainterPath path(QPointF(c.x() + rx, c.y()));
+    path.cubicTo(c.x() + rx, c.y() + ky, c.x() + kx, c.y() + ry, c.x(), c.y() + ry);
+    path.cubicTo(c.x() - kx, c.y() + ry, c.x() - rx, c.y() + ky, c.x() - rx, c.y());
+    path.cubicTo(c.x() - rx, c.y() - ky, c.x() - kx, c.y() - ry, c.x(), c.y() - ry);
+    path.cubicTo(c.x() + kx, c.y() - ry, c.x() + rx, c.y() - ky, c.x() + rx, c.y());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ink, 1));
+    painter.setBrush(isChecked() ? ink : palette().color(backgroundRole()));
+    painter.drawPath(path);
 }
 
 void FormList::changeEvent(QEvent* event) {

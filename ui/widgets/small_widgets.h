@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace quorvane {
 
@@ -40,6 +41,18 @@ class WrapButton : public QPushButton {
     Q_OBJECT
 public:
     explicit WrapButton(QWidget* parent = nullptr) : QPushButton(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An option of the birth-data form: its round mark is drawn here, from four curves. The style sheet would
+// round a square mark's corners with arcs, whose sines and cosines bring the maths library's pages into
+// the program at start.
+class FormOption : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit FormOption(QWidget* parent = nullptr) : QRadioButton(parent) {}
 
 protected:
     void paintEvent(QPaintEvent* event) override;
