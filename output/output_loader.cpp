@@ -65,11 +65,6 @@ std::unique_ptr<Picture> Load(const QByteArray& contents) {
     return module ? module->Load(contents) : std::make_unique<NoPicture>();
 }
 
-std::unique_ptr<Picture> LoadFile(const QString& fileName) {
-    const OutputModule* module = TheOutputModule();
-    return module ? module->LoadFile(fileName) : std::make_unique<NoPicture>();
-}
-
 bool Write(QIODevice& out, const WriteOptions& options, const std::function<void(QPainter&)>& paint) {
     const OutputModule* module = TheOutputModule();
     return module && module->Write(out, options, paint);

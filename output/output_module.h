@@ -15,7 +15,6 @@ struct OutputModule {
     static constexpr int kVersion = 1;
     int Version;
     std::unique_ptr<svg::Picture> (*Load)(const QByteArray& contents);
-    std::unique_ptr<svg::Picture> (*LoadFile)(const QString& fileName);
     bool (*Write)(QIODevice& out, const svg::WriteOptions& options, const std::function<void(QPainter&)>& paint);
     ReportPrinter::Result (*Print)(QWidget* parent, QPageSize::PageSizeId paper,
                                    const std::function<void(QPagedPaintDevice&)>& paint);

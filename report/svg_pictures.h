@@ -30,9 +30,8 @@ public:
     virtual void Render(QPainter& painter, const QRectF& bounds) = 0;
 };
 
-// Never null.
+// From SVG text (a resource read whole, for instance); never null.
 std::unique_ptr<Picture> Load(const QByteArray& contents);
-std::unique_ptr<Picture> LoadFile(const QString& fileName);
 
 struct WriteOptions {
     QSize Size;

@@ -12,8 +12,7 @@ namespace quorvane::svg {
 namespace {
 class RenderedPicture final : public Picture {
 public:
-    template <typename Source>
-    explicit RenderedPicture(const Source& source) : renderer_(source) {}
+    explicit RenderedPicture(const QByteArray& contents) : renderer_(contents) {}
     bool IsValid() const override { return renderer_.isValid(); }
     void Render(QPainter& painter) override { renderer_.render(&painter); }
     void Render(QPainter& painter, const QRectF& bounds) override { renderer_.render(&painter, bounds); }
@@ -24,8 +23,6 @@ private:
 }  // namespace
 
 std::unique_ptr<Picture> Load(const QByteArray& contents) { return std::make_unique<RenderedPicture>(contents); }
-
-std::unique_ptr<Picture> LoadFile(const QString& fileName) { return std::make_unique<RenderedPicture>(fileName); }
 
 bool Write(QIODevice& out, const WriteOptions& options, const std::function<void(QPainter&)>& paint) {
     QSvgGenerator generator;

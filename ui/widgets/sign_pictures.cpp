@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/sign_pictures.h"
 
+#include <QFile>
 #include <QPainter>
 
 #include "galactic/galactic_signs.h"
@@ -14,7 +15,9 @@ QPixmap SignPictures::Render(const QString& key) {
     QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(Qt::transparent);
     const QString resource = QStringLiteral(":/signs/%1.svg").arg(key);
-    const std::unique_ptr<svg::Picture> picture = svg::LoadFile(resource);
+    QFile file(resource);
+    const std::unique_ptr<svg::Picture> picture =
+        svg::Load(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     if (!picture->IsValid()) {
         // Only a broken build lacks one; the reading is still right, its frame shows no picture.
         qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(resource));
