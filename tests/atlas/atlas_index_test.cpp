@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace quorvane {
 namespace {
@@ -129,7 +130,8 @@ TEST_F(DamagedIndex, IsRefusedWithItsReason) {
 }
 
 TEST_F(DamagedIndex, FromFileSaysWhatIsWrongAndFindsNothing) {
-    const std::string path = ::testing::TempDir() + "/atlas-index-cut.bin";
+    // The same tests run at once under several locales: each process has a file of its own.
+    const std::string path = ::testing::TempDir() + "/atlas-index-cut-" + std::to_string(::getpid()) + ".bin";
     std::ofstream(path, std::ios::binary) << bytes.substr(0, 100);
     const Atlas cut = Atlas::FromFile(path);
     EXPECT_EQ(cut.Problem().rfind("the atlas index " + path + " is damaged: it is cut short", 0), 0u) << cut.Problem();
