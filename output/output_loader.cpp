@@ -60,6 +60,8 @@ public:
 };
 }  // namespace
 
+bool Available() { return TheOutputModule() != nullptr; }
+
 std::unique_ptr<Picture> Load(const QByteArray& contents) {
     const OutputModule* module = TheOutputModule();
     return module ? module->Load(contents) : std::make_unique<NoPicture>();

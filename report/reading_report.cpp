@@ -135,7 +135,8 @@ svg::Picture* ThemedSignPicture(std::string_view name, Theme theme) {
                 .replace("#ffd23f", "#9a6e00");
         slot = svg::Load(svg);
         // Only a broken build lacks one; the page is still right without it. Said once per picture.
-        if (!slot->IsValid()) qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(file.fileName()));
+        if (!slot->IsValid() && svg::Available())
+            qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(file.fileName()));
     }
     return slot->IsValid() ? slot.get() : nullptr;
 }

@@ -30,6 +30,10 @@ public:
     virtual void Render(QPainter& painter, const QRectF& bounds) = 0;
 };
 
+// False when no picture can be drawn at all (the output module could not be loaded; that is said once, where
+// it is found). A picture that fails while this is true is itself at fault.
+bool Available();
+
 // From SVG text (a resource read whole, for instance); never null.
 std::unique_ptr<Picture> Load(const QByteArray& contents);
 

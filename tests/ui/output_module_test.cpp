@@ -15,6 +15,7 @@
 
 #include "output/output_module.h"
 #include "report/reading_report.h"
+#include "report/svg_pictures.h"
 
 using namespace quorvane;
 
@@ -78,6 +79,33 @@ private slots:
         // A real library that is not the module.
         QVERIFY(!LoadOutputModule(QStringLiteral(QUORVANE_FOREIGN_LIBRARY), error));
         QVERIFY2(error.contains(QLatin1String("quorvane_output_module")), qPrintable(error));
+    }
+
+    // Without the module the program says so once; each picture then is simply absent, not reported again.
+    void aMissingModuleIsSaidOnce() {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QUORVANE_OUTPUT_MODULE"), QStringLiteral("/nonexistent/quorvane-output.so"));
+        env.insert(QStringLiteral("QUORVANE_TEST_WITHOUT_MODULE"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("picturesWithoutTheModule")});
+        QVERIFY(child.waitForFinished(30000));
+        const QString said = QString::fromUtf8(child.readAll());
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(said.count(QLatin1String("sign pictures, SVG files and printing are not available")), 1);
+        QVERIFY2(!said.contains(QLatin1String("is missing")), qPrintable(said));
+    }
+
+    // Run by the test above, in a process of its own.
+    void picturesWithoutTheModule() {
+        if (!qEnvironmentVariableIsSet("QUORVANE_TEST_WITHOUT_MODULE")) QSKIP("run by aMissingModuleIsSaidOnce");
+        QVERIFY(!svg::Available());
+        for (const char* sign : {"Teach", "Build", "Law"}) QVERIFY(!report::SignPicture(sign));
+        QVERIFY(!svg::Load("<svg xmlns=\"http://www.w3.org/2000/svg\"/>")->IsValid());
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        QVERIFY(!svg::Write(out, {}, [](QPainter&) {}));
     }
 };
 

@@ -19,8 +19,9 @@ QPixmap SignPictures::Render(const QString& key) {
     const std::unique_ptr<svg::Picture> picture =
         svg::Load(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     if (!picture->IsValid()) {
-        // Only a broken build lacks one; the reading is still right, its frame shows no picture.
-        qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(resource));
+        // Only a broken build lacks one; the reading is still right, its frame shows no picture. Without the
+        // output module no picture can be drawn, which was said once already.
+        if (svg::Available()) qWarning("quorvane: the sign picture %s is missing", qUtf8Printable(resource));
         return pixmap;
     }
     QPainter painter(&pixmap);
