@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QElapsedTimer>
 #include <QTranslator>
 #include <QTreeWidget>
 
@@ -384,28 +383,6 @@ private slots:
         QCOMPARE(BirthNotesText(joined), QString::fromStdString(births::NotesText(joined)));
         QCOMPARE(BirthNoteText(taken), QString::fromStdString(births::NotesText(taken)));
         QVERIFY(BirthNoteText(taken).startsWith(QStringLiteral("the file does not give the zone: local mean time")));
-    }
-
-    // Loading a language's translations (the program's from the resources, Qt's from its folder) costs the
-    // start well under the 5 ms allowed.
-    void loadingTranslationsIsCheap() {
-        cleanup();
-        QList<qint64> micros;
-        for (int i = 0; i < 15; ++i)
-            for (const char* language : {"de", "ru", "pt_BR"}) {
-                InstallTranslations(QStringLiteral("en"));
-                QElapsedTimer timer;
-                timer.start();
-                InstallTranslations(QString::fromLatin1(language));
-                micros << timer.nsecsElapsed() / 1000;
-            }
-        const qint64 first = micros.first();  // the one a start pays: nothing of it read before
-        std::sort(micros.begin(), micros.end());
-        const qint64 median = micros[micros.size() / 2];
-        qInfo("installing a language's translations: first %lld us, median %lld us", first, median);
-        QVERIFY(first < 5000);
-        QVERIFY(median < 5000);
-        init();
     }
 
     // A language without a translation, C and English give the written program.
