@@ -396,11 +396,14 @@ int Run(int argc, char** argv) {
     app.add_option("--find", findQuery,
                    "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
     std::string language = l10n::LanguageFromEnvironment();
+    std::string languages = "en";
+    for (const std::string_view code : l10n::TranslatedLanguages()) languages.append(", ").append(code);
     app.add_option("--lang", language,
-                   "Language of the text output and messages: en, de, es, fr, it, pt_BR or ru (default: from LANGUAGE, "
-                   "LC_ALL, LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in every language")
-        ->check([](const std::string& code) {
-            return KnownLanguage(code) ? std::string() : "no translation for \"" + code + "\": en, de, es, fr, it, pt_BR, ru";
+                   "Language of the text output and messages: " + languages +
+                       " (default: from LANGUAGE, LC_ALL, LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in "
+                       "every language")
+        ->check([languages](const std::string& code) {
+            return KnownLanguage(code) ? std::string() : "no translation for \"" + code + "\": " + languages;
         });
     ReportOptions reportOptions;
     AddReportOptions(app, reportOptions);

@@ -203,8 +203,14 @@ std::string UseLanguage(const std::string& localeName) {
 }
 
 QString FontFamily() {
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
-                                                                                      : QStringLiteral("DejaVu Sans");
+    // The windows and the pages share this choice. Each fallback is a sans that carries Latin and Cyrillic.
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* wanted : {"Verdana", "DejaVu Sans", "Liberation Sans", "Noto Sans"}) {
+            if (installed.contains(QLatin1String(wanted), Qt::CaseInsensitive)) return QString::fromLatin1(wanted);
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
     return family;
 }
 

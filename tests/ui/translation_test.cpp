@@ -106,7 +106,7 @@ const std::set<QString>& CatalogueEnglish() {
 // What may stay English under the pseudo-language: the product's name and version, numbers and degrees,
 // the web address inside a translated sentence, and the core catalogue's texts.
 bool LeftInEnglishOnPurpose(const QString& text) {
-    if (text == QString::fromUtf8(kProductTitle) || text == QLatin1String(kApplicationTitle)) return true;
+    if (text == QString::fromUtf8(kProductTitle) || text == QLatin1String(kProductName)) return true;
     static const QRegularExpression numbered(QStringLiteral("^\\d+  "));
     QString core = text;
     core.remove(numbered);  // "1  Galactic Ascendant": the wheel's numbered rows
@@ -234,7 +234,7 @@ private slots:
             QStringLiteral("HH:MM:SS"), QStringLiteral("&File"), QStringLiteral("&OK"), QStringLiteral("..."),
             QStringLiteral("Latitude"), QStringLiteral("Longitude"), QStringLiteral("Constellation"),
             QStringLiteral("Positions"), QStringLiteral("&Positions"), QStringLiteral("Point"), QStringLiteral("Date"),
-            QString::fromUtf8(kProductTitle), QLatin1String(kApplicationTitle)};
+            QString::fromUtf8(kProductTitle), QLatin1String(kProductName)};
         // And what the core catalogue or the language's month names write alike ("Venus", "April").
         std::set<QString> written;
         for (const l10n::KeyText& entry : l10n::TranslationCatalogue(language.toStdString()))

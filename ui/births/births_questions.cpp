@@ -12,7 +12,7 @@
 namespace quorvane {
 
 UnsavedAnswer BoxBirthsQuestions::AskUnsaved(QWidget* parent, const QString& fileName) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProductName),
                     QCoreApplication::translate("BirthsQuestions", "The births in %1 have changes that are not saved.").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setInformativeText(QCoreApplication::translate("BirthsQuestions", "Save them before closing?"));
@@ -26,7 +26,7 @@ UnsavedAnswer BoxBirthsQuestions::AskUnsaved(QWidget* parent, const QString& fil
 }
 
 bool BoxBirthsQuestions::AskOverwriteChanged(QWidget* parent, const QString& path) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle),
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProductName),
                     QCoreApplication::translate("BirthsQuestions", "%1 was changed by another program since it was read.").arg(path),
                     QMessageBox::Cancel, parent);
     box.setInformativeText(QCoreApplication::translate("BirthsQuestions", "Overwriting it loses that program's changes."));

@@ -128,7 +128,6 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
 }
 
 void frmDisplay::ShowInstant() {
-    constexpr int kHeight = 537;
     const bool wanted = doc_.ZoneIndex < 0 || !doc_.ClockNote.empty();
     if (!lblInstant_ && !wanted) return;
     if (!lblInstant_) {
@@ -141,11 +140,12 @@ void frmDisplay::ShowInstant() {
     }
     const QStringList lines = report::InstantLines(doc_, true);
     lblInstant_->setText(lines.join(QStringLiteral(" \u00B7 ")));
-    const int band = wanted ? lblInstant_->heightForWidth(770) : 0;
-    lblInstant_->setGeometry(0, kHeight, 770, band);
+    // The line lies below the written form, which keeps its size above it.
+    const int band = wanted ? lblInstant_->heightForWidth(kReadingFormWidth) : 0;
+    lblInstant_->setGeometry(0, kReadingFormHeight, kReadingFormWidth, band);
     lblInstant_->setVisible(wanted);
-    ui->centralwidget->setFixedSize(770, kHeight + band);
-    setFixedSize(770, kHeight + band + ui->menubar->sizeHint().height());
+    ui->centralwidget->setFixedSize(kReadingFormWidth, kReadingFormHeight + band);
+    setFixedSize(kReadingFormWidth, kReadingFormHeight + band + ui->menubar->sizeHint().height());
 }
 
 void frmDisplay::AddOutputCommands() {

@@ -10,7 +10,7 @@ namespace quorvane {
 
 void BoxMessageSink::Show(const QString& text, MessageIcon icon, QWidget* parent) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
+                    QString::fromLatin1(kProductName), text, QMessageBox::Ok, parent);
     UseDesktopFont(&box);  // a desktop message: the desktop's font, not the forms'
     box.exec();
 }

@@ -5,13 +5,12 @@
 
 #include <QString>
 
+#include "common/version.h"  // kProductName: the message boxes' caption
 #include "reading/input_rules.h"
 
 class QWidget;
 
 namespace quorvane {
-
-inline constexpr const char* kApplicationTitle = "Quorvane";
 
 class MessageSink {
 public:

@@ -13,18 +13,11 @@
 
 #include <algorithm>
 
+#include "report/reading_report.h"
+
 namespace quorvane {
 
-QString UiFontFamily() {
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        for (const char* wanted : {"Verdana", "DejaVu Sans", "Liberation Sans", "Noto Sans"}) {
-            if (installed.contains(QLatin1String(wanted), Qt::CaseInsensitive)) return QString::fromLatin1(wanted);
-        }
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    }();
-    return family;
-}
+QString UiFontFamily() { return report::FontFamily(); }
 
 QFont UiFont() {
     QFont font(UiFontFamily());
