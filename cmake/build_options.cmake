@@ -41,7 +41,7 @@ endif()
 if(NOT QUORVANE_SANITIZE AND NOT QUORVANE_FUZZ)
   target_compile_options(quorvane_build_options INTERFACE -fstack-protector-strong)
   # Stack clash probes, where the compiler has them (GCC does), as Debian's later releases build.
-  # Control-flow marks (-fcf-protection) are left out: Debian 12's C start-up files carry none, so
+  # Control-flow marks (-fcf-protection) are left out: Debian 12's and 13's C start-up files carry none, so
   # the linker drops the mark from every program anyway.
   include(CheckCXXCompilerFlag)
   check_cxx_compiler_flag(-fstack-clash-protection QUORVANE_HAS_STACK_CLASH_PROTECTION)

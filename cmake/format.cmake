@@ -2,7 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --build build --target format` reformats every C++ file of the project by .clang-format;
 # `format-check` only lists the files that differ (for a hook or a review).
-find_program(CLANG_FORMAT_EXECUTABLE NAMES clang-format clang-format-14)
+# Debian's clang-format package gives the unversioned name (clang-format-14 on Debian 12, -19 on 13);
+# a versioned one alone also does, the newest first.
+set(quorvane_clang_format_names clang-format)
+foreach(version RANGE 30 14 -1)
+  list(APPEND quorvane_clang_format_names clang-format-${version})
+endforeach()
+find_program(CLANG_FORMAT_EXECUTABLE NAMES ${quorvane_clang_format_names})
 if(NOT CLANG_FORMAT_EXECUTABLE)
   message(STATUS "clang-format not found: no format target")
   return()

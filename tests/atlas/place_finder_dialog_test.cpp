@@ -54,7 +54,7 @@ class PlaceFinderDialogTest : public QObject {
 private:
     static void Open(PlaceFinderDialog& dialog) {
         dialog.show();
-        QApplication::setActiveWindow(&dialog);
+        dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
     }
 
@@ -170,7 +170,7 @@ private slots:
         line.SetPlace("Madrid", "Europe/Madrid");
         line.SetCurrentZone(29, false);
         line.show();
-        QApplication::setActiveWindow(&line);
+        line.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&line));
         QCOMPARE(line.Text(), QString::fromUtf8("Madrid on 31 Mar 1985 12:00: UTC+2, daylight saving time \u2192 "
                                                 "Central European Time,CET,+1.0 with Daylight Saving Time"));

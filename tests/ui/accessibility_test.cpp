@@ -254,7 +254,7 @@ private slots:
     void readingFormByKeyboard() {
         frmDisplay* display = Read();
         QVERIFY(display);
-        QApplication::setActiveWindow(display);
+        display->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(display));
         QCOMPARE(TabOrderFrom(Child(display, "Label61")),
                  (QStringList{"Label61",
@@ -286,7 +286,7 @@ private slots:
     // reading form Enter and Esc act from the window's own key handling, not from shortcuts that run
     // before the key is offered to the screen reader; Enter on a focused link opens it.
     void returnAndEscapeActFromTheWindow() {
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         auto* browser = Child<QPushButton>(form.get(), "cmdBrowser");
         browser->setFocus(Qt::TabFocusReason);
@@ -297,7 +297,7 @@ private slots:
         frmDisplay* display = Read();
         QVERIFY(display);
         QVERIFY(display->findChildren<QShortcut*>().isEmpty());
-        QApplication::setActiveWindow(display);
+        display->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(display));
         // The reading is what the form opens on.
         QCOMPARE(QApplication::focusWidget(), Child(display, "lblGalacticSunSign"));
@@ -376,7 +376,7 @@ private slots:
     void aboutBoxOpensOnOk() {
         frmAbout about(t->shell, form.get());
         about.show();
-        QApplication::setActiveWindow(&about);
+        about.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QCOMPARE(QApplication::focusWidget(), Child(&about, "cmdOK"));
         QCOMPARE(TabOrderFrom(Child(&about, "cmdOK")), (QStringList{"cmdOK", "lblHomePage", "lblCoBrand"}));

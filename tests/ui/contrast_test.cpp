@@ -366,17 +366,17 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
         frmDisplay* display = form->ReadingForm();
         QVERIFY(display);
-        QApplication::setActiveWindow(display);
+        display->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(display));
         NONE_OF(FaintFocus(display));
         frmAbout about(t->shell, display);
         about.show();
-        QApplication::setActiveWindow(&about);
+        about.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&about));
         NONE_OF(FaintFocus(&about));
         PlaceFinderDialog finder(QStringLiteral("Pune"), form.get());  // opened from the birth-data form
         finder.show();
-        QApplication::setActiveWindow(&finder);
+        finder.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&finder));
         NONE_OF(FaintFocus(&finder));
     }

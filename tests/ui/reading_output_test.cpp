@@ -99,7 +99,8 @@ class ReadingOutputTest : public QObject {
         QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
         frmDisplay* display = form->ReadingForm();
         if (!display) qFatal("no reading form");
-        QApplication::setActiveWindow(display);
+        display->activateWindow();
+        if (!QTest::qWaitForWindowActive(display)) qWarning("the reading form did not become active");
         return display;
     }
 

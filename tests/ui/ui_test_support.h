@@ -87,7 +87,7 @@ inline void Pick(QWidget* root, const char* list, const QString& entry) {
 inline std::unique_ptr<frmMain> OpenBirthForm(TestShell& t) {
     auto form = std::make_unique<frmMain>(t.shell);
     form->show();
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) qWarning("the birth-data form did not become active");
     return form;
 }
