@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "births/aaf_fields.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/text.h"
 
 namespace quorvane::births {
 
@@ -18,7 +20,6 @@ constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "Mar
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 
@@ -65,14 +66,6 @@ std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
     return value;
 }
 
-// Written out rather than through find_first_not_of, which searches the blanks once for each character:
-// a batch trims millions of fields.
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 long GregorianDayNumber(int year, int month, int day) {
     const long a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
     return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
@@ -94,27 +87,33 @@ CalendarDate GregorianDate(long dayNumber) {
 }
 
 Parsed<CalendarDate> ParseDate(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trim(text);
     const auto malformed = [text] { return "the date " + Quoted(text) + " is not day.month.year"; };
     bool julian = false;
-    if (!text.empty() && (Lower(text.back()) == 'g' || Lower(text.back()) == 'j')) {
-        julian = Lower(text.back()) == 'j';
-        text.remove_suffix(1);
+    std::string_view numbers = text;
+    if (!numbers.empty() && (Lower(numbers.back()) == 'g' || Lower(numbers.back()) == 'j')) {
+        julian = Lower(numbers.back()) == 'j';
+        numbers.remove_suffix(1);
     }
     std::array<std::string_view, 3> parts;
     std::size_t count = 0;
-    if (!SplitInto(text, '.', parts, count) || count != 3) return {std::nullopt, malformed()};
+    if (!SplitInto(numbers, '.', parts, count) || count != 3) return {std::nullopt, malformed()};
     const auto day = Digits(parts[0], 2), month = Digits(parts[1], 2), year = Digits(parts[2], 4);
     if (!day || !month || !year) return {std::nullopt, malformed()};
-    if (*month < 1 || *month > 12)
-        return {std::nullopt, "the month " + std::to_string(*month) + " of the date " + Quoted(text) + " is not 1 to 12"};
-    if (*day < 1 || *day > DaysInMonth(*year, *month, julian))
-        return {std::nullopt, "the day " + std::to_string(*day) + " of the date " + Quoted(text) + " does not exist in " +
-                                  kMonthNames[static_cast<std::size_t>(*month - 1)] + " " + std::to_string(*year) +
-                                  (julian ? " (Julian calendar)" : "")};
-    CalendarDate date{*year, *month, *day, julian};
+    return CheckDate(*year, *month, *day, julian, numbers);
+}
+
+Parsed<CalendarDate> CheckDate(int year, int month, int day, bool julian, std::string_view written) {
+    if (month < 1 || month > 12)
+        return {std::nullopt,
+                "the month " + std::to_string(month) + " of the date " + Quoted(written) + " is not 1 to 12"};
+    if (day < 1 || day > DaysInMonth(year, month, julian))
+        return {std::nullopt, "the day " + std::to_string(day) + " of the date " + Quoted(written) +
+                                  " does not exist in " + kMonthNames[static_cast<std::size_t>(month - 1)] + " " +
+                                  std::to_string(year) + (julian ? " (Julian calendar)" : "")};
+    CalendarDate date{year, month, day, julian};
     if (julian) {
-        date = GregorianDate(JulianCalendarDayNumber(*year, *month, *day));
+        date = GregorianDate(JulianCalendarDayNumber(year, month, day));
         date.WasJulian = true;
     }
     if (date.Year < kFirstYear || date.Year > kLastYear)
@@ -124,7 +123,7 @@ Parsed<CalendarDate> ParseDate(std::string_view text) {
 }
 
 Parsed<ClockTime> ParseTime(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trim(text);
     const auto malformed = [text] { return "the time " + Quoted(text) + " is not hours:minutes or hours:minutes:seconds"; };
     std::array<std::string_view, 3> parts;
     std::size_t count = 0;
@@ -141,7 +140,7 @@ Parsed<ClockTime> ParseTime(std::string_view text) {
 }
 
 Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees, std::string_view field) {
-    text = TrimBlanks(text);
+    text = Trim(text);
     const auto malformed = [=] {
         const std::string example = positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30";
         return "the " + std::string(field) + " " + Quoted(text) + " is not degrees, " +
@@ -168,7 +167,7 @@ Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, in
 }
 
 Parsed<ZoneOffset> ParseZone(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trim(text);
     const auto malformed = [text] {
         return "the zone " + Quoted(text) + " is not hours, h, e or w, minutes (like 1he00, 5hw30 or 0e21:48)";
     };
@@ -215,7 +214,7 @@ Parsed<ZoneOffset> ParseZone(std::string_view text) {
 }
 
 Parsed<DaylightFlag> ParseDaylightFlag(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trim(text);
     if (text == "0") return {DaylightFlag::Standard, {}};
     if (text == "1") return {DaylightFlag::Daylight, {}};
     if (text == "*" || text.empty()) return {DaylightFlag::Unknown, {}};
@@ -226,7 +225,7 @@ Parsed<DaylightFlag> ParseDaylightFlag(std::string_view text) {
 }
 
 std::optional<JulianDay> ParseJulianDay(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trim(text);
     const auto point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view decimals = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
@@ -237,6 +236,19 @@ std::optional<JulianDay> ParseJulianDay(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
     return JulianDay{value, std::pow(10.0, -static_cast<double>(decimals.size()))};
+}
+
+void SetDegreesMinutes(const Angle& angle, int maxDegrees, std::int16_t& degrees, std::int16_t& minutes) {
+    const int arcSeconds = angle.Degrees * 3600 + angle.Minutes * 60 + angle.Seconds;
+    const int total = std::min((arcSeconds + 30) / 60, maxDegrees * 60 + 59);
+    degrees = static_cast<std::int16_t>(total / 60);
+    minutes = static_cast<std::int16_t>(total % 60);
+}
+
+std::string AngleText(int degrees, int minutes, char hemisphere) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%d%c%02d", degrees, hemisphere, minutes);
+    return text;
 }
 
 std::string ZoneText(ZoneOffset offset) {
@@ -251,16 +263,21 @@ std::string ZoneText(ZoneOffset offset) {
     return text;
 }
 
-std::string InstantText(double julianDay) {
-    static constexpr std::array<const char*, 12> shortNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+std::pair<long, long> DayAndSecond(double julianDay) {
     const double shifted = julianDay + 0.5;
     long dayNumber = static_cast<long>(std::floor(shifted));
     long seconds = std::lround((shifted - static_cast<double>(dayNumber)) * 86400.0);
-    if (seconds >= 86400) {
+    if (seconds >= 86400) {  // rounded up to the next midnight
         seconds -= 86400;
         ++dayNumber;
     }
+    return {dayNumber, seconds};
+}
+
+std::string InstantText(double julianDay) {
+    static constexpr std::array<const char*, 12> shortNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const auto [dayNumber, seconds] = DayAndSecond(julianDay);
     const CalendarDate date = GregorianDate(dayNumber);
     char text[48];
     std::snprintf(text, sizeof text, "%d %s %d %02ld:%02ld:%02ld UT", date.Day,

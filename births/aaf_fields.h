@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/birth_data.h"
 
@@ -40,6 +41,8 @@ enum class DaylightFlag { Standard, Daylight, Unknown, LocalMeanTime };
 
 // "27.9.1970", "16.7.1972G", "3.1.1905J" (converted to Gregorian); the year must lie in 1901–2050.
 Parsed<CalendarDate> ParseDate(std::string_view text);
+// A date given as numbers, checked as ParseDate checks it; `written` is how the file wrote it, for a refusal.
+Parsed<CalendarDate> CheckDate(int year, int month, int day, bool julian, std::string_view written);
 // "9:05", "09:05:30", "9:5:3".
 Parsed<ClockTime> ParseTime(std::string_view text);
 // "49n05", "59N17", "49n05:30" with the letters of `positive` and `negative` (n/s or e/w, either case).
@@ -57,10 +60,13 @@ struct JulianDay {
 };
 std::optional<JulianDay> ParseJulianDay(std::string_view text);
 
-// Small pieces every births parser uses: a run of at most `maxDigits` digits and nothing else, and text
-// without the blanks (space, tab, CR, LF, FF, VT) at either end.
+// A run of at most `maxDigits` digits and nothing else, as every births parser reads numbers.
 std::optional<int> Digits(std::string_view text, std::size_t maxDigits);
-std::string_view TrimBlanks(std::string_view text);
+
+// An angle in whole degrees and minutes, the seconds rounded; an angle at the end of its range stays inside it.
+void SetDegreesMinutes(const Angle& angle, int maxDegrees, std::int16_t& degrees, std::int16_t& minutes);
+// "49n05", "40N42": degrees, the hemisphere letter, two digits of minutes.
+std::string AngleText(int degrees, int minutes, char hemisphere);
 
 // The zone field as written for a new record: "1he00", "5hw30", "0he19:32".
 std::string ZoneText(ZoneOffset offset);
@@ -69,6 +75,10 @@ std::string ZoneText(ZoneOffset offset);
 long GregorianDayNumber(int year, int month, int day);
 long JulianCalendarDayNumber(int year, int month, int day);
 CalendarDate GregorianDate(long dayNumber);
+
+// The Julian day number and the second of that day (from midnight) at a Julian day, rounded to the second;
+// a time that rounds up to midnight is the next day's first second.
+std::pair<long, long> DayAndSecond(double julianDay);
 
 // "27 Sep 1970 10:04:30 UT" for a Julian day.
 std::string InstantText(double julianDay);

@@ -1,18 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A births book: birth data kept in AAF exchange files or the command line's CSV. Nothing read is lost:
+// A births book: birth data kept in AAF exchange files or CSV (births_csv.h). Nothing read is lost:
 // chunks this program does not use and records it cannot read are written back as they came.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "births/encoding.h"
 #include "common/birth_data.h"
 
 namespace quorvane::births {
-
-enum class Encoding { Utf8, Latin1 };
 
 // How the birth's clock relates to Universal Time when no zone row is chosen.
 enum class ClockKind {
@@ -68,9 +67,6 @@ struct Book {
     bool FinalLineEnd = true;    // the last line ended in a line break
 };
 
-// Text as UTF-8: bytes that are not valid UTF-8 are read as ISO-8859-1 (`encoding` says which).
-std::string AsUtf8(std::string_view bytes, Encoding& encoding);
-
 bool LooksLikeAaf(std::string_view text);
 Book ReadAaf(std::string_view bytes);
 
@@ -98,8 +94,6 @@ private:
     std::string_view peeked_;
 };
 std::string WriteAaf(const Book& book);
-Book ReadCsv(std::string_view text);
-std::string WriteCsv(const Book& book);
 
 // The birth's clock offset when it has no row (Offset or LocalMeanTime), for the reading: the same
 // convention as a row's, positive west, daylight saving not included.

@@ -2,87 +2,79 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "births/births_file.h"
 
-#include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <algorithm>
+#include <cerrno>
+#include <functional>
+
+#include "births/births_csv.h"
+#include "births/whole_file.h"
 
 namespace quorvane {
 
 namespace {
 // Far beyond any real births book; a bigger file is not read into memory at all.
-constexpr qint64 kLargestBook = 256LL * 1024 * 1024;
+constexpr std::size_t kLargestBook = 256u * 1024 * 1024;
 
-bool LooksLikeCsv(std::string_view text) {
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.remove_prefix(3);  // a byte-order mark
-    return text.rfind("name,date,time", 0) == 0;
+bool EndsWithCsv(std::string_view path) {
+    if (path.size() < 4) return false;
+    const std::string_view end = path.substr(path.size() - 4);
+    return end[0] == '.' && (end[1] | 0x20) == 'c' && (end[2] | 0x20) == 's' && (end[3] | 0x20) == 'v';
 }
 }  // namespace
 
-BirthsFormat FormatOfPath(const QString& path) {
-    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? BirthsFormat::Csv : BirthsFormat::Aaf;
+BirthsFormat FormatOfPath(std::string_view path) {
+    return EndsWithCsv(path) ? BirthsFormat::Csv : BirthsFormat::Aaf;
 }
 
-QByteArray ContentStamp(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+std::string ContentStamp(std::string_view bytes) {
+    // Only ever compared within one run: the length and the library's hash are enough to notice a change.
+    return std::to_string(bytes.size()) + ":" + std::to_string(std::hash<std::string_view>{}(bytes));
 }
 
-BirthsFile::Opened BirthsFile::Read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, file.errorString()};
-    if (file.size() > kLargestBook) return {std::nullopt, QStringLiteral("the file is too big to be a births file")};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return {std::nullopt, file.errorString()};
-    return Parse(bytes, path);
+BirthsFile::Opened BirthsFile::Read(const std::string& path) {
+    WholeFile file = ReadWholeFile(path, kLargestBook);
+    if (!file.Bytes) return {std::nullopt, file.Problem};
+    return Parse(*file.Bytes, path);
 }
 
-BirthsFile::Opened BirthsFile::Parse(const QByteArray& bytes, const QString& path) {
-    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (text.find('\0') != std::string_view::npos)
-        return {std::nullopt, QStringLiteral("it is a binary file, not a births file")};
+BirthsFile::Opened BirthsFile::Parse(std::string_view text, const std::string& path) {
+    if (text.find('\0') != std::string_view::npos) return {std::nullopt, "it is a binary file, not a births file"};
     BirthsFile out;
     out.Path = path;
-    out.Stamp = ContentStamp(bytes);
+    out.Stamp = ContentStamp(text);
     if (births::LooksLikeAaf(text)) {
         out.Format = BirthsFormat::Aaf;
         out.Book = births::ReadAaf(text);
         return {std::move(out), {}};
     }
-    const bool blank = std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; });
+    const bool blank =
+        std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; });
     if (blank) {  // an empty book in the format its name says
         out.Format = FormatOfPath(path);
         return {std::move(out), {}};
     }
     births::Book csv = births::ReadCsv(text);
-    const bool anyRead = std::any_of(csv.Births.begin(), csv.Births.end(), [](const births::Birth& b) { return b.Error.empty(); });
-    if (LooksLikeCsv(text) || anyRead) {
+    const bool anyRead =
+        std::any_of(csv.Births.begin(), csv.Births.end(), [](const births::Birth& b) { return b.Error.empty(); });
+    if (births::StartsWithCsvHeader(text) || anyRead) {
         out.Format = BirthsFormat::Csv;
         out.Book = std::move(csv);
         return {std::move(out), {}};
     }
-    return {std::nullopt, QStringLiteral("it is neither an AAF nor a CSV births file")};
+    return {std::nullopt, "it is neither an AAF nor a CSV births file"};
 }
 
-QByteArray BirthsFile::Bytes() const {
-    const std::string text = Format == BirthsFormat::Aaf ? births::WriteAaf(Book) : births::WriteCsv(Book);
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+std::string BirthsFile::Bytes() const {
+    return Format == BirthsFormat::Aaf ? births::WriteAaf(Book) : births::WriteCsv(Book);
 }
 
-QString BirthsFile::WriteTo(const QString& path, BirthsFormat format) {
+std::string BirthsFile::WriteTo(const std::string& path, BirthsFormat format) {
     const BirthsFormat before = Format;
     Format = format;
-    const QByteArray bytes = Bytes();
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(bytes) == bytes.size();
-    ok = ok && file.commit();
-    if (!ok) {
+    const std::string bytes = Bytes();
+    if (std::string why = WriteWholeFile(path, bytes); !why.empty()) {
         Format = before;
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why.isEmpty() ? QStringLiteral("the file could not be written") : why;
+        return why;
     }
     Path = path;
     Stamp = ContentStamp(bytes);
@@ -90,16 +82,15 @@ QString BirthsFile::WriteTo(const QString& path, BirthsFormat format) {
 }
 
 bool BirthsFile::ChangedOnDisk() const {
-    if (Path.isEmpty() || Stamp.isEmpty()) return false;
-    QFile file(Path);
-    if (!file.exists()) return false;  // gone: writing it anew overwrites nothing
-    if (!file.open(QIODevice::ReadOnly)) return true;
-    return ContentStamp(file.readAll()) != Stamp;
+    if (Path.empty() || Stamp.empty()) return false;
+    const WholeFile file = ReadWholeFile(Path, kLargestBook);
+    if (!file.Bytes) return file.Error != ENOENT;  // gone: writing it anew overwrites nothing
+    return ContentStamp(*file.Bytes) != Stamp;
 }
 
 int BirthsFile::UnreadableCount() const {
-    return static_cast<int>(std::count_if(Book.Births.begin(), Book.Births.end(),
-                                          [](const births::Birth& b) { return !b.Error.empty(); }));
+    return static_cast<int>(
+        std::count_if(Book.Births.begin(), Book.Births.end(), [](const births::Birth& b) { return !b.Error.empty(); }));
 }
 
 }  // namespace quorvane

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "births/csv.h"
+#include "births/births_csv.h"
 #include "common/text.h"
 #include "reading/input_rules.h"
 #include "reading/time_zones.h"
@@ -34,12 +34,6 @@ std::optional<int> Number(std::string_view s, std::size_t maxDigits) {
     int value = 0;
     std::from_chars(s.data(), s.data() + s.size(), value);
     return value;
-}
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
 }
 
 std::string_view Text(const GalacticSign* sign, std::string_view GalacticSign::*field) {
@@ -96,33 +90,9 @@ std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, 
 }
 
 std::optional<bool> ParseFlag(std::string_view text) {
-    const std::string t = Lower(Trim(text));
-    if (t == "1" || t == "true" || t == "yes") return true;
-    if (t == "0" || t == "false" || t == "no" || t.empty()) return false;
-    return std::nullopt;
+    return births::DaylightFlagOf(text);
 }
 
-std::vector<std::string> ParseCsvLine(std::string_view line) { return csv::SplitRecord(line); }
-
-std::optional<std::string> NameFromFile(std::string_view bytes) {
-    // A name that is not UTF-8 is read as ISO-8859-1, as a births file would be.
-    births::Encoding encoding = births::Encoding::Utf8;
-    const std::string name = births::AsUtf8(bytes, encoding);
-    std::string typed;
-    bool typeable = true;
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) return std::nullopt;
-        const KeyVerdict verdict = FilterNameKey(byte);
-        typeable = typeable && verdict.Code != 0;
-        if (typeable) typed += static_cast<char>(verdict.Code);
-    }
-    return typeable ? typed : name;
-}
-
-namespace {
-
-// The reading of checked form values, or the form's own message.
 ReadingOrError ReadForm(const BirthFormValues& form) {
     ReadingSession session;
     ReadingSession::Outcome outcome = session.Read(form);
@@ -130,34 +100,24 @@ ReadingOrError ReadForm(const BirthFormValues& form) {
     return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData(), {}};
 }
 
-}  // namespace
-
 ReadingOrError ReadBirth(const BirthText& birth) {
     // A typed name is taken as the name field would take it: small letters become capitals and anything
     // but letters and blanks is refused.
     std::string name;
-    if (birth.NameFromFile) {
-        std::optional<std::string> fromFile = NameFromFile(birth.Name);
-        if (!fromFile) return std::string("name: holds a control character");
-        name = std::move(*fromFile);
-    } else {
-        for (unsigned char c : birth.Name) {
-            const KeyVerdict verdict = FilterNameKey(c);
-            if (verdict.Code == 0 || c == '\r' || c == '\b') return std::string(msg::OnlyLetters);
-            name += static_cast<char>(verdict.Code);
-        }
+    for (unsigned char c : birth.Name) {
+        const KeyVerdict verdict = FilterNameKey(c);
+        if (verdict.Code == 0 || c == '\r' || c == '\b') return std::string(msg::OnlyLetters);
+        name += static_cast<char>(verdict.Code);
     }
     const auto date = ParseDate(birth.Date);
     if (!date) return std::string("date: expected YYYY-MM-DD");
     if (date->Year < kFirstYear || date->Year > kLastYear) return "date: year must be " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
     const auto time = ParseTime(birth.Time);
     if (!time) return std::string("time: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59");
-    const std::string_view zoneText = Trim(birth.Zone);
-    const auto zone = Number(zoneText, 2);
-    const bool localMeanTime = Lower(zoneText) == "lmt";
-    const auto offset = zone ? std::nullopt : ParseUtcOffset(zoneText);
-    if ((zone && *zone >= kTimeZoneCount) || (!zone && !offset && !localMeanTime))
-        return std::string("zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT");
+    const std::optional<births::CsvZone> zone = births::ZoneOf(birth.Zone);
+    if (!zone)
+        return std::string(
+            "zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT");
     const auto dst = ParseFlag(birth.Dst);
     if (!dst) return std::string("dst: expected 0 or 1");
     const auto lat = ParseCoordinate(birth.Latitude, 'N', 'S');
@@ -178,51 +138,13 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     form.Hour = time->Hour;
     form.Minute = time->Minute;
     form.Second = time->Second;
-    form.ZoneIndex = zone.value_or(-1);
-    form.LocalMeanTime = localMeanTime;
-    form.ExactOffset = offset;
+    form.ZoneIndex = zone->Row;
+    form.LocalMeanTime = zone->LocalMeanTime;
+    form.ExactOffset = zone->Offset;
     form.IsEast = !lon->Negative;
     form.IsSouth = lat->Negative;
     form.IsDaylightSaving = *dst;
 
-    return ReadForm(form);
-}
-
-ReadingOrError ReadCsvBirth(std::string_view line) { return ReadCsvFields(ParseCsvLine(line)); }
-
-ReadingOrError ReadCsvFields(const std::vector<std::string>& f) {
-    if (f.size() != 7) return std::string("expected 7 columns: name,date,time,zone,dst,lat,lon");
-    return ReadBirth({f[0], f[1], f[2], f[3], f[4], f[5], f[6], true});
-}
-
-ReadingOrError ReadFileBirth(const births::Birth& birth) {
-    if (!birth.Error.empty()) return birth.Error;
-    if (birth.ZoneRow < 0 && !births::HasExactOffset(birth)) return births::ReadingRefusal(birth);
-    std::optional<std::string> name = NameFromFile(birth.Data.Name);
-    if (!name) return std::string("name: holds a control character");
-    const BirthData& d = birth.Data;
-    BirthFormValues form;
-    form.Name = std::move(*name);
-    form.LongitudeDegrees = std::to_string(d.LongitudeDegrees);
-    form.LongitudeMinutes = std::to_string(d.LongitudeMinutes);
-    form.LatitudeDegrees = std::to_string(d.LatitudeDegrees);
-    form.LatitudeMinutes = std::to_string(d.LatitudeMinutes);
-    form.MonthPosition = d.Month - 1;
-    form.DayPosition = d.Day - 1;
-    form.Year = d.Year;
-    form.YearPosition = d.Year - kFirstYear;
-    form.Hour = d.Hour;
-    form.Minute = d.Minute;
-    form.Second = d.Second;
-    form.ZoneIndex = birth.ZoneRow;
-    if (births::HasExactOffset(birth)) {
-        // The file's own offset, or its local mean time worked out from the longitude to the second of arc.
-        form.ExactOffset = birth.StandardOffset;
-        form.LocalMeanTime = birth.Clock == births::ClockKind::LocalMeanTime;
-    }
-    form.IsEast = d.IsEast;
-    form.IsSouth = d.IsSouth;
-    form.IsDaylightSaving = d.IsDaylightSaving;
     return ReadForm(form);
 }
 

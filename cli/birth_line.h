@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Births given as text (command-line options or one CSV line) turned into readings, and readings into
-// text or JSON. No Qt here.
+// A birth given by the command line's options turned into a reading, and readings into text or JSON.
+// Births from files are births_commands.h's. No Qt here.
 
 #include <optional>
 #include <string>
@@ -10,7 +10,6 @@
 #include <variant>
 #include <vector>
 
-#include "births/births.h"
 #include "reading/reading_driver.h"
 
 namespace quorvane::cli {
@@ -29,17 +28,12 @@ std::optional<Date> ParseDate(std::string_view text);    // YYYY-MM-DD
 std::optional<Time> ParseTime(std::string_view text);    // HH:MM or HH:MM:SS, 0..23, 0..59, 0..59
 // positive/negative are the two hemisphere letters (N/S or E/W), either case.
 std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative);
-std::optional<bool> ParseFlag(std::string_view text);    // 0/1, true/false, yes/no
-// Splits one CSV line; double quotes may enclose a field ("" inside is one quote).
-std::vector<std::string> ParseCsvLine(std::string_view line);
+std::optional<bool> ParseFlag(std::string_view text);  // as a births file's daylight column: 0/1, no/yes, false/true
 
 // One birth as text, before any checking.
 struct BirthText {
+    // The name is held to the name field's typing rule (letters A-Z and blanks, made capitals).
     std::string Name, Date, Time, Zone, Dst, Latitude, Longitude;
-    // A name typed on the command line is held to the name field's typing rule (letters A-Z and blanks,
-    // made capitals); a name from a file is used as it stands, in any script and with the hyphens,
-    // apostrophes and periods real names have.
-    bool NameFromFile = false;
 };
 
 struct NamedReading {
@@ -55,19 +49,11 @@ struct NamedReading {
 // would refuse, and a short plain message naming the field for what the form cannot even express.
 using ReadingOrError = std::variant<NamedReading, std::string>;
 
-ReadingOrError ReadBirth(const BirthText& birth);
 // The zone is a row number, an offset from Universal Time (+05:45, -00:25:21) or LMT, the local mean time
-// of the longitude.
-// One CSV line with the columns name,date,time,zone,dst,lat,lon.
-ReadingOrError ReadCsvBirth(std::string_view line);
-// One CSV record's fields, as above.
-ReadingOrError ReadCsvFields(const std::vector<std::string>& fields);
-// One record of a births file as read (an AAF record): its refusal, or its reading.
-ReadingOrError ReadFileBirth(const births::Birth& birth);
-
-// A name from a file as the reading uses it: what the name field would make of it when it could be typed
-// (capitals), else the name as it stands; nothing when it holds control characters.
-std::optional<std::string> NameFromFile(std::string_view name);
+// of the longitude, spelt as a births file's zone column.
+ReadingOrError ReadBirth(const BirthText& birth);
+// The reading of form values, or the form's own message.
+ReadingOrError ReadForm(const BirthFormValues& form);
 
 // 1985-06-15T07:30Z, or 1925-06-01T11:40:28Z when the instant has seconds.
 std::string FormatIsoMinute(const CivilDateTime& t);

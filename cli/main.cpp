@@ -18,8 +18,8 @@
 #include "atlas/coordinates.h"
 #include "atlas/zone_suggestion.h"
 #include "births/births.h"
-#include "births/csv.h"
 #include "cli/birth_line.h"
+#include "cli/births_commands.h"
 #include "cli/localized_text.h"
 #include "cli/report_outputs.h"
 #include "common/version.h"
@@ -124,35 +124,10 @@ bool TakeLocalMeanTimeFromAtlas(births::Birth& birth) {
 int RunBatch() {
     const std::string input = ReadStandardInput();
     BatchOutput out;
-    if (births::LooksLikeAaf(input)) {
-        // Each record is numbered by its #A93 line.
-        births::AafReader reader(input);
-        births::Birth birth;
-        while (reader.Next(birth)) {
-            // A record without its zone: the birthplace's local mean time where the place still kept it.
-            if (TakeLocalMeanTimeFromAtlas(birth)) {
-                std::cerr << "quorvane-cli: line " << birth.Line << ": " << births::NotesText(birth) << "\n";
-                ReadingOrError result = ReadFileBirth(birth);
-                if (auto* reading = std::get_if<NamedReading>(&result)) reading->Note = births::NotesText(birth);
-                out.Add(birth.Line, result);
-                continue;
-            }
-            out.Add(birth.Line, ReadFileBirth(birth));
-        }
-    } else {
-        births::Encoding encoding = births::Encoding::Utf8;
-        const std::string text = births::AsUtf8(input, encoding);
-        csv::Reader reader(text);
-        csv::Record record;
-        bool first = true;
-        while (reader.Next(record)) {
-            const bool header = first && record.Text.rfind("name,", 0) == 0;
-            first = false;
-            if (header || csv::IsBlank(record)) continue;
-            out.Add(record.Line, record.UnclosedQuote ? ReadingOrError(std::string("a quoted field is never closed"))
-                                                      : ReadCsvFields(record.Fields));
-        }
-    }
+    ReadBatch(input, TakeLocalMeanTimeFromAtlas, [&out](const BatchBirth& birth) {
+        if (!birth.Note.empty()) std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Note << "\n";
+        out.Add(birth.Line, birth.Result);
+    });
     out.Flush();
     return out.Refused() ? kExitRefused : 0;
 }
@@ -160,35 +135,10 @@ int RunBatch() {
 // --to: the births of standard input in the other format (or the same). A record that cannot be written
 // in the new format is named on standard error with its line, and the exit status is 1.
 int ConvertBirths(const std::string& format) {
-    const std::string input = ReadStandardInput();
-    const bool fromAaf = births::LooksLikeAaf(input);
-    births::Book book = fromAaf ? births::ReadAaf(input) : births::ReadCsv(input);
-    bool refused = false;
-    std::vector<births::Birth> kept;
-    for (births::Birth& birth : book.Births) {
-        // CSV cannot say that the zone is not known: local mean time where the place kept it, said as such.
-        if (format == "csv" && TakeLocalMeanTimeFromAtlas(birth))
-            std::cerr << "quorvane-cli: line " << birth.Line << ": " << births::NotesText(birth) << "\n";
-        const bool unreadable = !birth.Error.empty();
-        if (unreadable && fromAaf && format == "aaf") {
-            std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Error << " (the record is kept as it stands)\n";
-            refused = true;
-        } else if (unreadable || (format == "csv" && birth.ZoneRow < 0 && !births::HasExactOffset(birth))) {
-            std::cerr << "quorvane-cli: line " << birth.Line << ": "
-                      << (unreadable ? birth.Error : births::ReadingRefusal(birth) + " (CSV needs a zone row, an offset or LMT)")
-                      << "; left out\n";
-            refused = true;
-            continue;
-        }
-        if (!fromAaf) {
-            birth.Lines.clear();  // a CSV line is no AAF chunk: the birth is written anew
-            birth.Modified = true;
-        }
-        kept.push_back(std::move(birth));
-    }
-    book.Births = std::move(kept);
-    Print(format == "aaf" ? births::WriteAaf(book) : births::WriteCsv(book));
-    return refused ? kExitRefused : 0;
+    const Conversion conversion = cli::ConvertBirths(ReadStandardInput(), format, TakeLocalMeanTimeFromAtlas);
+    for (const std::string& message : conversion.Messages) std::cerr << "quorvane-cli: " << message << "\n";
+    Print(conversion.Output);
+    return conversion.Refused ? kExitRefused : 0;
 }
 
 std::string CoordinateText(const DegreesMinutes& dm) {

@@ -27,6 +27,7 @@ struct BirthData {
     bool IsEast = true;
     bool IsSouth = false;
     bool IsDaylightSaving = false;
+    friend bool operator==(const BirthData&, const BirthData&) = default;
 };
 
 // A clock's offset, positive WEST of Greenwich: Universal Time = local + hours + minutes / 60 + seconds / 3600.

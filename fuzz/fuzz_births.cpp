@@ -7,16 +7,13 @@
 
 #include "births/aaf_fields.h"
 #include "births/births.h"
+#include "births/births_csv.h"
 
 using namespace quorvane::births;
 
 namespace {
 bool Same(const Birth& a, const Birth& b) {
-    const auto &x = a.Data, &y = b.Data;
-    return a.Error == b.Error && a.ZoneRow == b.ZoneRow && x.Name == y.Name && x.Day == y.Day && x.Month == y.Month &&
-           x.Year == y.Year && x.Hour == y.Hour && x.Minute == y.Minute && x.LatitudeDegrees == y.LatitudeDegrees &&
-           x.LatitudeMinutes == y.LatitudeMinutes && x.IsSouth == y.IsSouth && x.LongitudeDegrees == y.LongitudeDegrees &&
-           x.LongitudeMinutes == y.LongitudeMinutes && x.IsEast == y.IsEast && x.IsDaylightSaving == y.IsDaylightSaving;
+    return a.Error == b.Error && a.ZoneRow == b.ZoneRow && a.Data == b.Data;
 }
 // A zone the file left open has no offset of its own: the local mean time kept beside it follows the
 // longitude, which a birth written anew gives to the arc-minute only.

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line's CSV line, date, time, flag and coordinate parsers on any text; a line that reads as a
-// birth must give a reading whose JSON line parses back.
+// The CSV line splitter and the command line's date, time, flag and coordinate parsers on any text; a line that reads
+// as a birth must give a reading whose JSON line parses back.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -12,7 +12,9 @@
 #include <nlohmann/json.hpp>
 
 #include "reading/utc_offset.h"
+#include "births/csv.h"
 #include "cli/birth_line.h"
+#include "cli/births_commands.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ void CheckCoordinate(std::string_view text, char positive, char negative) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-    const auto fields = ParseCsvLine(text);
+    const auto fields = csv::SplitRecord(text);
     std::size_t length = 0;
     for (const std::string& field : fields) length += field.size();
     Require(length <= text.size());  // quotes and commas are taken away, never added

@@ -253,7 +253,7 @@ private slots:
         Window()->close();
         recent->actions().first()->trigger();
         QVERIFY(Book().File());
-        QCOMPARE(Book().File()->Path, path);
+        QCOMPARE(Book().FilePath(), path);
 
         // A remembered file that is gone says so once and is offered no more.
         Window()->close();
@@ -377,7 +377,7 @@ private slots:
         QVERIFY2(t->messages.shown[0].Text.contains(QDir::toNativeSeparators(nowhere)), qPrintable(t->messages.shown[0].Text));
         QVERIFY(Book().IsModified());
         QCOMPARE(Window()->Model().ReadableCount(), 2);
-        QCOMPARE(Book().File()->Path, PathOf("family.aaf"));
+        QCOMPARE(Book().FilePath(), PathOf("family.aaf"));
 
         // A directory where the file should be: the old file is not touched either.
         QDir(dir->path()).mkdir(QStringLiteral("taken.aaf"));
@@ -555,7 +555,7 @@ private slots:
         QCOMPARE(csv.count('\n'), 5);
         QVERIFY(csv.contains("Sita Shrestha,1990-04-04,06:15,+05:45,0,27N42,85E19\n"));
         QVERIFY(!csv.contains("Rana"));
-        QCOMPARE(Book().File()->Path, PathOf("out.csv"));
+        QCOMPARE(Book().FilePath(), PathOf("out.csv"));
     }
 
     void importAddsTheOtherFormatsBirths() {

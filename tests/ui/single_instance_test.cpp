@@ -70,7 +70,7 @@ private slots:
 
         QVERIFY(knocked.wait(2000));
         QTRY_VERIFY(form->Births().File());
-        QCOMPARE(form->Births().File()->Path, path);
+        QCOMPARE(form->Births().FilePath(), path);
         QVERIFY(form->Births().Window()->isVisible());
         QCOMPARE(form->Births().Window()->CountText(), QStringLiteral("1 birth"));
         QVERIFY(first.messages.shown.isEmpty());
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(third.messages.shown,
                  (QVector<ShownMessage>{{"Application is already running", MessageIcon::Information}}));
         QVERIFY(knocked.wait(2000));
-        QCOMPARE(form->Births().File()->Path, path);
+        QCOMPARE(form->Births().FilePath(), path);
     }
 
     // What reaches the running copy's socket: each line is one request, in any pieces; a caller that says

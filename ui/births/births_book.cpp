@@ -3,6 +3,7 @@
 #include "ui/births/births_book.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -13,6 +14,7 @@
 #include <utility>
 
 #include "atlas/birth_clock.h"
+#include "births/births_csv.h"
 #include "reading/time_zones.h"
 #include "ui/births/births_window.h"
 #include "ui/seams/window_services.h"
@@ -31,6 +33,14 @@ const char* const kAafFirst = QT_TRANSLATE_NOOP("quorvane::BirthsBook", "AAF fil
 const char* const kCsvFirst = QT_TRANSLATE_NOOP("quorvane::BirthsBook", "CSV files (*.csv);;AAF files (*.aaf);;All files (*)");
 
 std::string ToStd(const QString& text) { return text.toStdString(); }
+
+// A path as the system spells it, and back.
+std::string PathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+QString PathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 // Two births are the same when they would be written alike.
 bool SameBirth(births::Birth a, births::Birth b) {
@@ -82,9 +92,13 @@ QWidget* BirthsBook::DialogParent() const {
     return form_.FormWindow();
 }
 
+QString BirthsBook::FilePath() const {
+    return file_ ? PathText(file_->Path) : QString();
+}
+
 QString BirthsBook::DisplayName() const {
-    if (!file_ || file_->Path.isEmpty()) return tr("Untitled");
-    return QFileInfo(file_->Path).fileName();
+    if (!file_ || file_->Path.empty()) return tr("Untitled");
+    return QFileInfo(FilePath()).fileName();
 }
 
 // ---- the book's contents, changed only through undoable edits
@@ -131,28 +145,29 @@ void BirthsBook::Choose(int bookIndex) {
 
 void BirthsBook::OpenBirths() {
     // Unsaved changes are asked about once a file is chosen (in Open), not before.
-    const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
+    const QString dir = file_ && !file_->Path.empty() ? QFileInfo(FilePath()).absolutePath() : QDir::homePath();
     const QString path = files_.Files().OpenFile(DialogParent(), tr("Open Births"), dir, tr(kBothFilter));
     if (!path.isEmpty()) Open(path);
 }
 
 bool BirthsBook::Open(const QString& path) {
     // Asked to open the file that is open: it is read again only when another program changed it.
-    if (file_ && QFileInfo(file_->Path) == QFileInfo(path) && !IsModified() && !file_->ChangedOnDisk()) {
+    if (file_ && QFileInfo(FilePath()) == QFileInfo(path) && !IsModified() && !file_->ChangedOnDisk()) {
         ShowWindow();
         return true;
     }
     if (!AskAboutUnsaved(DialogParent())) return false;
-    BirthsFile::Opened opened = BirthsFile::Read(path);
+    BirthsFile::Opened opened = BirthsFile::Read(PathBytes(path));
     if (!opened.File) {
-        messages_.ShowMessage(tr("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
-                           MessageIcon::Error, DialogParent());
+        messages_.ShowMessage(
+            tr("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), ToQString(opened.Refusal)),
+            MessageIcon::Error, DialogParent());
         return false;
     }
-    opened.File->Path = QFileInfo(path).absoluteFilePath();
+    opened.File->Path = PathBytes(QFileInfo(path).absoluteFilePath());
     TakeLocalMeanTimes(opened.File->Book);
     Adopt(std::move(*opened.File));
-    Remember(file_->Path);
+    Remember(FilePath());
     ShowWindow();
     if (const int unreadable = file_->UnreadableCount()) {
         messages_.ShowMessage(tr("%1 of the records in %2 could not be read. They are listed with their line "
@@ -194,8 +209,8 @@ void BirthsBook::SaveToBirths() {
             if (!Open(path)) return;
         } else {
             BirthsFile fresh;
-            fresh.Format = FormatOfPath(path);
-            fresh.Path = QFileInfo(path).absoluteFilePath();
+            fresh.Format = FormatOfPath(PathBytes(path));
+            fresh.Path = PathBytes(QFileInfo(path).absoluteFilePath());
             Adopt(std::move(fresh));
         }
     }
@@ -218,13 +233,13 @@ void BirthsBook::SaveToBirths() {
         formEntryName_ = added.Data.Name;
     }
     ShowWindow(false);  // the focus stays on the form the user is typing in
-    if (IsModified() || file_->Stamp.isEmpty()) Save();
+    if (IsModified() || file_->Stamp.empty()) Save();
 }
 
 bool BirthsBook::Save() {
     if (!file_) return false;
-    if (file_->Path.isEmpty()) return SaveBirthsAs();
-    return WriteTo(file_->Path, file_->Format);
+    if (file_->Path.empty()) return SaveBirthsAs();
+    return WriteTo(FilePath(), file_->Format);
 }
 
 bool BirthsBook::SaveBirthsAs() {
@@ -233,19 +248,19 @@ bool BirthsBook::SaveBirthsAs() {
                            MessageIcon::Information, form_.FormWindow());
         return false;
     }
-    const QString proposed = !file_->Path.isEmpty() ? file_->Path : QDir::home().filePath(QStringLiteral("Births.aaf"));
+    const QString proposed = !file_->Path.empty() ? FilePath() : QDir::home().filePath(QStringLiteral("Births.aaf"));
     QString path = files_.Files().SaveFile(DialogParent(), tr("Save Births As"), proposed,
                                       tr(file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".aaf");
-    return WriteTo(QFileInfo(path).absoluteFilePath(), FormatOfPath(path));
+    return WriteTo(QFileInfo(path).absoluteFilePath(), FormatOfPath(PathBytes(path)));
 }
 
 bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
     // Only the file this book was read from can have been changed behind its back.
-    if (path == file_->Path && file_->ChangedOnDisk() && !questions_->AskOverwriteChanged(DialogParent(), path))
+    if (path == FilePath() && file_->ChangedOnDisk() && !questions_->AskOverwriteChanged(DialogParent(), path))
         return false;
-    const QString failure = file_->WriteTo(path, format);
+    const QString failure = ToQString(file_->WriteTo(PathBytes(path), format));
     if (!failure.isEmpty()) {
         messages_.ShowMessage(tr("The births could not be saved to %1: %2. They are kept here; "
                               "save them elsewhere with Save Births As.")
@@ -257,9 +272,8 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
     Remember(path);
     if (window_) window_->ShowTitle(DisplayName());
     if (format == BirthsFormat::Csv) {
-        const auto left = std::count_if(file_->Book.Births.begin(), file_->Book.Births.end(), [](const births::Birth& b) {
-            return !b.Error.empty() || (b.ZoneRow < 0 && !births::HasExactOffset(b));
-        });
+        const auto left = std::count_if(file_->Book.Births.begin(), file_->Book.Births.end(),
+                                        [](const births::Birth& b) { return !births::CsvCanHold(b); });
         if (left > 0)
             messages_.ShowMessage(tr("%1 of the births give no zone or could not be read; CSV cannot hold "
                                   "them and they were left out of %2. Save as AAF to keep them.")
@@ -272,14 +286,15 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
 
 void BirthsBook::Import() {
     const bool csvBook = file_ && file_->Format == BirthsFormat::Csv;
-    const QString dir = file_ && !file_->Path.isEmpty() ? QFileInfo(file_->Path).absolutePath() : QDir::homePath();
+    const QString dir = file_ && !file_->Path.empty() ? QFileInfo(FilePath()).absolutePath() : QDir::homePath();
     const QString path = files_.Files().OpenFile(DialogParent(), tr("Import Births"), dir,
                                             tr(csvBook ? kAafFirst : kCsvFirst));
     if (path.isEmpty()) return;
-    BirthsFile::Opened opened = BirthsFile::Read(path);
+    BirthsFile::Opened opened = BirthsFile::Read(PathBytes(path));
     if (!opened.File) {
-        messages_.ShowMessage(tr("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), opened.Refusal),
-                           MessageIcon::Error, DialogParent());
+        messages_.ShowMessage(
+            tr("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), ToQString(opened.Refusal)),
+            MessageIcon::Error, DialogParent());
         return;
     }
     TakeLocalMeanTimes(opened.File->Book);

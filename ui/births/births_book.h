@@ -54,6 +54,8 @@ public:
     bool Quitting() const;
 
     const BirthsFile* File() const { return file_ ? &*file_ : nullptr; }
+    // The open file's path, or empty when none is open or it is not saved anywhere yet.
+    QString FilePath() const;
     bool IsModified() const;
     QUndoStack& Undo() const { return *undo_; }
     BirthsWindow* Window() const;
