@@ -15,9 +15,6 @@
 // 2 box ticked, 4 exact row, 8 exact offset, 16 local mean time, 32 daylight time, 64 repeated clock time,
 // 128 skipped clock time.
 
-#include <QDateTime>
-#include <QTimeZone>
-
 #include <algorithm>
 #include <chrono>
 #include <cinttypes>
@@ -31,6 +28,7 @@
 
 #include "atlas/atlas.h"
 #include "atlas/zone_suggestion.h"
+#include "zones/zone_database.h"
 
 namespace {
 
@@ -87,14 +85,14 @@ struct Change {
 
 // The zone's changes of clock between 1900 and 2051, as the time-zone engine reports them.
 std::vector<Change> Changes(const std::string& id) {
-    const QTimeZone zone(QByteArray::fromStdString(id));
     std::vector<Change> changes;
-    const QDateTime from(QDate(1900, 1, 1), QTime(0, 0), QTimeZone::utc());
-    const QDateTime to(QDate(2051, 1, 1), QTime(0, 0), QTimeZone::utc());
-    for (const QTimeZone::OffsetData& d : zone.transitions(from, to)) {
-        const QDateTime before = d.atUtc.addSecs(-1);
-        changes.push_back({d.atUtc.toSecsSinceEpoch(), zone.offsetFromUtc(before), d.offsetFromUtc,
-                           zone.abbreviation(before) == QStringLiteral("LMT")});
+    const auto zone = quorvane::zones::ZoneDatabase::System().Find(id).Zone;
+    if (!zone) return changes;
+    const std::int64_t to = quorvane::zones::DaysFromCivil(2051, 1, 1) * 86400;
+    for (auto c = zone->NextChange(quorvane::zones::DaysFromCivil(1900, 1, 1) * 86400 - 1); c && c->Since < to;
+         c = zone->NextChange(c->Since)) {
+        const quorvane::zones::ClockState before = zone->At(c->Since - 1);
+        changes.push_back({c->Since, before.Offset, c->Offset, before.Abbreviation == "LMT"});
     }
     return changes;
 }
