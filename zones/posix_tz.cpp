@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zones/posix_tz.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace quorvane::zones {
@@ -212,8 +213,8 @@ std::vector<RuleChange> RuleChanges(const PosixTz& rule, int first, int last, st
             }
         }
         // A change whose local moment falls in another year belongs to that year, not this one.
-        const bool useStart = YearOfDay(startLocal >= 0 ? startLocal / 86400 : -((-startLocal + 86399) / 86400)) == y;
-        const bool useEnd = YearOfDay(endLocal >= 0 ? endLocal / 86400 : -((-endLocal + 86399) / 86400)) == y;
+        const bool useStart = startLocal >= yearStart && startLocal < nextYearStart;
+        const bool useEnd = endLocal >= yearStart && endLocal < nextYearStart;
         if (useStart && useEnd) {
             if (startLocal < endLocal) {
                 changes.push_back(toDaylight);
@@ -228,6 +229,9 @@ std::vector<RuleChange> RuleChanges(const PosixTz& rule, int first, int last, st
             changes.push_back(toDaylight);
         }
     }
+    // Offsets a day apart could turn the local order of a year's two changes around in Universal Time.
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const RuleChange& a, const RuleChange& b) { return a.AtUtc < b.AtUtc; });
     return changes;
 }
 

@@ -75,8 +75,13 @@ std::uint64_t DataSize(const Header& h, int timeSize) {
 
 // A day number from seconds, rounding towards the past.
 std::int64_t DayOf(std::int64_t seconds) {
-    return seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    return seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
 }
+
+// The rule repeats every year; an instant beyond these years is answered from the nearest of them, which
+// keeps the calendar arithmetic far from overflow.
+constexpr int kFirstRuleYear = -9999;
+constexpr int kLastRuleYear = 9999;
 
 // Beyond a day and two hours no clock has been set; such a file is damaged.
 constexpr std::int32_t kLargestOffset = 26 * 3600;
@@ -212,7 +217,9 @@ bool Zone::RuleApplies(std::int64_t utc) const {
 
 // The rule's changes in the year of an instant and the years either side.
 std::vector<RuleChange> Zone::RuleChangesNear(std::int64_t utc) const {
-    const int year = YearOfDay(DayOf(utc));
+    const std::int64_t day =
+        std::clamp<std::int64_t>(DayOf(utc), DaysFromCivil(kFirstRuleYear, 1, 1), DaysFromCivil(kLastRuleYear, 12, 31));
+    const int year = YearOfDay(day);
     return RuleChanges(*rule_, year - 1, year + 1, changes_.empty() ? utc : changes_.back().At);
 }
 
@@ -221,7 +228,9 @@ ClockState Zone::At(std::int64_t utc) const {
         const std::vector<RuleChange> near = RuleChangesNear(utc);
         const auto next =
             std::partition_point(near.begin(), near.end(), [&](const RuleChange& c) { return c.AtUtc <= utc; });
-        if (next != near.begin()) return StateOf(*(next - 1), (next - 1)->AtUtc);
+        if (next != near.begin())
+            return StateOf(*(next - 1),
+                           changes_.empty() ? (next - 1)->AtUtc : std::max((next - 1)->AtUtc, changes_.back().At));
         if (changes_.empty() && next != near.end()) return StateOf(*next, utc);
         // Between the last listed change and the rule's first: the last listed change holds.
     }
@@ -251,7 +260,9 @@ std::optional<ClockState> Zone::PreviousChange(std::int64_t before) const {
         const std::vector<RuleChange> near = RuleChangesNear(before);
         const auto next =
             std::partition_point(near.begin(), near.end(), [&](const RuleChange& c) { return c.AtUtc < before; });
-        if (next != near.begin()) return StateOf(*(next - 1), (next - 1)->AtUtc);
+        // The rule's changes before the last listed one are not the zone's.
+        if (next != near.begin() && (changes_.empty() || (next - 1)->AtUtc > changes_.back().At))
+            return StateOf(*(next - 1), (next - 1)->AtUtc);
         if (changes_.empty()) return std::nullopt;
         return StateOf(kinds_[changes_.back().Kind], changes_.back().At);
     }

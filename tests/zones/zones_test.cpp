@@ -224,6 +224,20 @@ TEST(Tzif, TheFooterRuleContinuesPastTheLastChange) {
     EXPECT_FALSE(zone.PreviousChange(Utc(1901, 1, 1)));
 }
 
+TEST(Tzif, TheLastListedChangeIsNotHiddenByTheRulesEarlierOnes) {
+    // As the fat files end: a change at the last second of 32-bit time, inside a year the rule covers.
+    File f;
+    f.Types = {{3600, false, 0}, {7200, true, 4}};
+    f.Times = {Utc(2037, 3, 29, 1), Utc(2037, 10, 25, 1), 2147483647};
+    f.TypeOf = {1, 0, 0};
+    const Zone zone = Read(Bytes(f));
+    const auto previous = zone.PreviousChange(2147483647 + std::int64_t{3600});
+    ASSERT_TRUE(previous);
+    EXPECT_EQ(previous->Since, 2147483647);
+    EXPECT_EQ(zone.PreviousChange(Utc(2038, 3, 28, 1) + 1)->Since, Utc(2038, 3, 28, 1));
+    EXPECT_EQ(zone.At(2147483647 + std::int64_t{3600}).Offset, 3600);
+}
+
 TEST(Tzif, AStandardOffsetThatChangesWithDaylightTime) {
     // Daylight time begins as the standard offset moves from +1 to +2 (a +3 summer), and ends at +2:
     // the standard offset under it is the +2 of its end, a saving of one hour.
