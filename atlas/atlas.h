@@ -98,6 +98,8 @@ public:
     NearbyTown Nearest(double latitude, double longitude) const;
 
     std::size_t Size() const { return index_.PlaceCount(); }
+    // The town at 0 <= i < Size(), in the index's order.
+    const Place& TownAt(std::uint32_t i) const;
     // Names the atlas can be searched by, the towns' own included.
     std::size_t NameCount() const { return static_cast<std::size_t>(index_.NamesEnd() - index_.NamesBegin()); }
 
@@ -107,7 +109,6 @@ private:
     struct LatitudeOrder;
     Atlas();
     void Open(std::string_view bytes);
-    const Place& TownAt(std::uint32_t i) const;
 
     std::vector<char> bytes_;            // the index when built in memory or read
     std::shared_ptr<Mapping> mapping_;   // the index when mapped from its file

@@ -2,11 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/zone_suggestion.h"
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QTimeZone>
-
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,24 +13,26 @@
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
 #include "reading/zone_rows.h"
+#include "zones/posix_tz.h"
+#include "zones/zone_database.h"
 
 namespace quorvane {
 namespace {
 
-std::string_view RowAbbreviation(int row) { return TimeZoneTable()[static_cast<std::size_t>(row)].Abbreviation; }
+std::string_view RowAbbreviation(int row) {
+    return TimeZoneTable()[static_cast<std::size_t>(row)].Abbreviation;
+}
 
 // The abbreviation the place used for standard time around this instant: taken from the change back
 // to standard time, or from the period before daylight time began.
-std::string StandardAbbreviation(const QTimeZone& zone, const QDateTime& instant, int standardOffset) {
-    const auto usable = [&](const QTimeZone::OffsetData& d) {
-        return d.atUtc.isValid() && d.daylightTimeOffset == 0 && d.offsetFromUtc == standardOffset;
+std::string StandardAbbreviation(const zones::Zone& zone, std::int64_t instant, int standardOffset) {
+    const auto usable = [&](const std::optional<zones::ClockState>& c) {
+        return c && !c->Daylight() && c->Offset == standardOffset;
     };
-    const QTimeZone::OffsetData next = zone.nextTransition(instant);
-    if (usable(next)) return next.abbreviation.toStdString();
-    const QTimeZone::OffsetData began = zone.previousTransition(instant);
-    if (began.atUtc.isValid()) {
-        const QTimeZone::OffsetData before = zone.previousTransition(began.atUtc);
-        if (usable(before)) return before.abbreviation.toStdString();
+    if (const auto next = zone.NextChange(instant); usable(next)) return std::string(next->Abbreviation);
+    if (const auto began = zone.PreviousChange(instant)) {
+        if (const auto before = zone.PreviousChange(began->Since); usable(before))
+            return std::string(before->Abbreviation);
     }
     return {};
 }
@@ -49,7 +48,8 @@ std::string LongitudeText(double longitudeEast) {
     const long arcMinutes = std::lround(longitudeEast * 60.0);
     const long magnitude = std::labs(arcMinutes);
     char text[32];
-    std::snprintf(text, sizeof text, "%ld\xC2\xB0%02ld\xE2\x80\xB2%c", magnitude / 60, magnitude % 60, arcMinutes < 0 ? 'W' : 'E');
+    std::snprintf(text, sizeof text, "%ld\xC2\xB0%02ld\xE2\x80\xB2%c", magnitude / 60, magnitude % 60,
+                  arcMinutes < 0 ? 'W' : 'E');
     return text;
 }
 
@@ -58,13 +58,12 @@ enum class ClockReading { Single, Repeated, Skipped };
 // A local clock time may name no instant (clocks went forward) or two (clocks went back). Each offset
 // in force a day either side is tried; the earlier of two instants is taken, and a skipped time is read
 // with the offset from before the change.
-int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockReading& reading) {
-    const int before = zone.offsetFromUtc(clockAsUtc.addSecs(-86400));
-    const int after = zone.offsetFromUtc(clockAsUtc.addSecs(86400));
+int OffsetForClock(const zones::Zone& zone, std::int64_t clockAsUtc, ClockReading& reading) {
+    const int before = zone.At(clockAsUtc - 86400).Offset;
+    const int after = zone.At(clockAsUtc + 86400).Offset;
     std::vector<int> fitting;
     for (int offset : {before, after})
-        if (zone.offsetFromUtc(clockAsUtc.addSecs(-offset)) == offset &&
-            (fitting.empty() || fitting.front() != offset))
+        if (zone.At(clockAsUtc - offset).Offset == offset && (fitting.empty() || fitting.front() != offset))
             fitting.push_back(offset);
     if (fitting.empty()) {
         reading = ClockReading::Skipped;
@@ -72,6 +71,15 @@ int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockRead
     }
     reading = fitting.size() > 1 ? ClockReading::Repeated : ClockReading::Single;
     return std::max(fitting.front(), fitting.back());
+}
+
+bool IsCivilDateTime(const CivilDateTime& t) {
+    if (t.Month < 1 || t.Month > 12 || t.Day < 1 || t.Day > 31 || t.Hour < 0 || t.Hour > 23 || t.Minute < 0 ||
+        t.Minute > 59)
+        return false;
+    return std::chrono::year_month_day{std::chrono::year{t.Year}, std::chrono::month{static_cast<unsigned>(t.Month)},
+                                       std::chrono::day{static_cast<unsigned>(t.Day)}}
+        .ok();
 }
 
 }  // namespace
@@ -83,33 +91,39 @@ int SuggestedSecondsEast(const ZoneSuggestion& s) {
 
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
                            std::optional<double> longitudeEast) {
+    return SuggestZone(zones::ZoneDatabase::System(), zoneId, localClock, placeName, longitudeEast);
+}
+
+ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view zoneId,
+                           const CivilDateTime& localClock, std::string_view placeName,
+                           std::optional<double> longitudeEast) {
     ZoneSuggestion s;
     char when[48];
     std::snprintf(when, sizeof when, "%d %s %d %02d:%02d", localClock.Day, MonthAbbreviation(localClock.Month),
                   localClock.Year, localClock.Hour, localClock.Minute);
     const std::string lead = std::string(placeName) + " on " + when + ": ";
 
-    const QTimeZone zone(QByteArray(zoneId.data(), static_cast<qsizetype>(zoneId.size())));
-    const QDate date(localClock.Year, localClock.Month, localClock.Day);
-    const QTime time(localClock.Hour, localClock.Minute);
-    if (!zone.isValid() || !date.isValid() || !time.isValid()) {
+    const zones::ZoneDatabase::Found found = database.Find(zoneId);
+    if (!found.Zone || !IsCivilDateTime(localClock)) {
         s.Description = lead + "no time-zone data for " + std::string(zoneId);
         return s;
     }
+    const zones::Zone& zone = *found.Zone;
     s.Known = true;
 
-    const QDateTime clockAsUtc(date, time, QTimeZone::utc());
+    const std::int64_t clockAsUtc = zones::DaysFromCivil(localClock.Year, localClock.Month, localClock.Day) * 86400 +
+                                    localClock.Hour * 3600 + localClock.Minute * 60;
     ClockReading reading = ClockReading::Single;
     const int offset = OffsetForClock(zone, clockAsUtc, reading);
-    const QTimeZone::OffsetData data = zone.offsetData(clockAsUtc.addSecs(-offset));
-    s.OffsetSeconds = data.offsetFromUtc;
-    s.DaylightTime = data.daylightTimeOffset != 0;
-    s.Abbreviation = data.abbreviation.toStdString();
+    const zones::ClockState data = zone.At(clockAsUtc - offset);
+    s.OffsetSeconds = data.Offset;
+    s.DaylightTime = data.Daylight();
+    s.Abbreviation = std::string(data.Abbreviation);
     s.OffsetText = UtcOffsetText(s.OffsetSeconds);
 
     // Before its first standard time a place kept the Sun's time of its own meridian, not that of the
     // database's reference city.
-    if (data.abbreviation == QStringLiteral("LMT") && longitudeEast) {
+    if (data.Abbreviation == "LMT" && longitudeEast) {
         s.LocalMeanTime = true;
         s.DaylightTime = false;
         s.ExactOffset = LocalMeanTimeOffset(*longitudeEast);
@@ -123,9 +137,8 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
     std::optional<int> row;
     for (int r = 0; r < kTimeZoneCount && !row; ++r)
         if (RowOffsetSeconds(r) == s.OffsetSeconds && RowAbbreviation(r) == s.Abbreviation) row = r;
-    if (!row && s.DaylightTime && s.OffsetSeconds - data.standardTimeOffset == 3600) {
-        row = RowWithOffset(data.standardTimeOffset,
-                            StandardAbbreviation(zone, clockAsUtc.addSecs(-offset), data.standardTimeOffset),
+    if (!row && s.DaylightTime && s.OffsetSeconds - data.StandardOffset == 3600) {
+        row = RowWithOffset(data.StandardOffset, StandardAbbreviation(zone, clockAsUtc - offset, data.StandardOffset),
                             false, zoneId);
         s.DaylightSaving = row.has_value();
     }
@@ -137,7 +150,7 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
     s.Skipped = reading == ClockReading::Skipped;
 
     s.Description = lead + s.OffsetText + (s.DaylightTime ? ", daylight saving time" : ", standard time");
-    if (data.abbreviation == QStringLiteral("LMT")) s.Description += " (local mean time)";
+    if (data.Abbreviation == "LMT") s.Description += " (local mean time)";
     if (reading == ClockReading::Repeated)
         s.Description += " (this clock time came twice as clocks went back; the first is taken)";
     else if (reading == ClockReading::Skipped)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which row of the zone list, and whether to tick "Daylight Saving Time", gives the right Universal
-// Time for a place's clock on a given date, according to the system's time-zone database.
+// Time for a place's clock on a given date, according to the tz database (the system's unless given).
 
 #include <optional>
 #include <string>
@@ -12,24 +12,28 @@
 #include "common/civil_date_time.h"
 #include "reading/utc_offset.h"  // UtcOffsetText
 
+namespace quorvane::zones {
+class ZoneDatabase;
+}
+
 namespace quorvane {
 
 struct ZoneSuggestion {
-    bool Known = false;          // the zone id has data on this system
-    int Row = -1;                // index into TimeZoneTable(), or -1 when no row has the offset
-    bool DaylightSaving = false; // tick the box
-    bool Exact = false;          // a row and the box give the clock's offset to the second
+    bool Known = false;           // the zone id has data on this system
+    int Row = -1;                 // index into TimeZoneTable(), or -1 when no row has the offset
+    bool DaylightSaving = false;  // tick the box
+    bool Exact = false;           // a row and the box give the clock's offset to the second
     // When no row has it: the clock's offset to the second (daylight saving included, box clear).
     std::optional<ZoneOffset> ExactOffset;
     // The place kept local mean time then: the offset is the birthplace's own, from its longitude.
     bool LocalMeanTime = false;
-    int OffsetSeconds = 0;       // the clock's offset from UTC, east positive
-    bool DaylightTime = false;   // the place kept daylight saving (summer or war) time
-    std::string Abbreviation;    // the database's own, e.g. "CEST", "EWT", "+0545"
-    std::string OffsetText;      // "UTC+1", "UTC-4", "UTC+5:45", "UTC+5:21:10"
-    std::string Description;     // one line for the person entering the data
-    bool Repeated = false;       // the clock time came twice as clocks went back; the first is taken
-    bool Skipped = false;        // no such clock time: clocks went forward past it
+    int OffsetSeconds = 0;      // the clock's offset from UTC, east positive
+    bool DaylightTime = false;  // the place kept daylight saving (summer or war) time
+    std::string Abbreviation;   // the database's own, e.g. "CEST", "EWT", "+0545"
+    std::string OffsetText;     // "UTC+1", "UTC-4", "UTC+5:45", "UTC+5:21:10"
+    std::string Description;    // one line for the person entering the data
+    bool Repeated = false;      // the clock time came twice as clocks went back; the first is taken
+    bool Skipped = false;       // no such clock time: clocks went forward past it
 };
 
 // The row whose abbreviation and offset both match, box clear; else, in daylight time one hour ahead,
@@ -38,6 +42,9 @@ struct ZoneSuggestion {
 // birthplace's longitude (east positive) is given, the offset is that longitude's local mean time rather
 // than the database's for its reference city. `placeName` only enters the description.
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
+                           std::optional<double> longitudeEast = std::nullopt);
+ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view zoneId,
+                           const CivilDateTime& localClock, std::string_view placeName,
                            std::optional<double> longitudeEast = std::nullopt);
 
 // The offset a suggestion calls for, east positive, as a reading would take it (daylight saving included).

@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QDateTime>
-#include <QTimeZone>
-
 #include "engine/time_scales.h"
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
+#include "zones/zone_database.h"
 
 namespace quorvane {
 namespace {
@@ -36,8 +34,8 @@ struct Case {
 };
 
 void ExpectSuggestion(const Case& c) {
-    SCOPED_TRACE(std::string(c.Zone) + " " + std::to_string(c.Local.Year) + "-" + std::to_string(c.Local.Month) +
-                 "-" + std::to_string(c.Local.Day));
+    SCOPED_TRACE(std::string(c.Zone) + " " + std::to_string(c.Local.Year) + "-" + std::to_string(c.Local.Month) + "-" +
+                 std::to_string(c.Local.Day));
     const ZoneSuggestion s = SuggestZone(c.Zone, c.Local, "Here");
     ASSERT_TRUE(s.Known);
     EXPECT_TRUE(s.Exact);
@@ -129,7 +127,8 @@ namespace {
 
 int RowNamed(std::string_view abbreviation, int secondsEast) {
     for (int r = 0; r < kTimeZoneCount; ++r)
-        if (TimeZoneTable()[static_cast<std::size_t>(r)].Abbreviation == abbreviation && RowOffsetSeconds(r) == secondsEast)
+        if (TimeZoneTable()[static_cast<std::size_t>(r)].Abbreviation == abbreviation &&
+            RowOffsetSeconds(r) == secondsEast)
             return r;
     ADD_FAILURE() << "no row " << abbreviation;
     return -1;
@@ -146,12 +145,12 @@ TEST(SuggestZone, TheRowOfThePlacesRegion) {
         bool Tick;
     };
     const RegionCase cases[] = {
-        {"Asia/Shanghai", {1985, 1, 15, 12, 0}, "CCT", 8 * 3600, false},       // not Australian Western
-        {"Asia/Shanghai", {1988, 7, 15, 12, 0}, "CCT", 8 * 3600, true},        // China's summer time
+        {"Asia/Shanghai", {1985, 1, 15, 12, 0}, "CCT", 8 * 3600, false},  // not Australian Western
+        {"Asia/Shanghai", {1988, 7, 15, 12, 0}, "CCT", 8 * 3600, true},   // China's summer time
         {"Asia/Hong_Kong", {1990, 1, 15, 12, 0}, "CCT", 8 * 3600, false},
         {"Asia/Macau", {1990, 1, 15, 12, 0}, "CCT", 8 * 3600, false},
         {"Asia/Taipei", {1990, 1, 15, 12, 0}, "CCT", 8 * 3600, false},
-        {"Pacific/Auckland", {1985, 7, 15, 12, 0}, "NZT", 12 * 3600, false},   // not Int'l Date Line East
+        {"Pacific/Auckland", {1985, 7, 15, 12, 0}, "NZT", 12 * 3600, false},  // not Int'l Date Line East
         {"Pacific/Auckland", {1985, 1, 15, 12, 0}, "NZT", 12 * 3600, true},
         {"Asia/Jakarta", {1955, 1, 15, 12, 0}, "JT", 7 * 3600 + 1800, false},
         {"Pacific/Honolulu", {1985, 1, 15, 12, 0}, "AHST", -10 * 3600, false},
@@ -163,7 +162,7 @@ TEST(SuggestZone, TheRowOfThePlacesRegion) {
         {"Asia/Kolkata", {1985, 1, 15, 12, 0}, "IST", 5 * 3600 + 1800, false},
         {"Asia/Tehran", {1985, 1, 15, 12, 0}, "IT", 3 * 3600 + 1800, false},
         {"Asia/Tokyo", {1985, 1, 15, 12, 0}, "JST", 9 * 3600, false},
-        {"Pacific/Guam", {1985, 1, 15, 12, 0}, "GST", 10 * 3600, false},       // not Australian Eastern
+        {"Pacific/Guam", {1985, 1, 15, 12, 0}, "GST", 10 * 3600, false},  // not Australian Eastern
         {"America/St_Johns", {1985, 1, 15, 12, 0}, "NST", -3 * 3600 - 1800, false},
         {"Atlantic/Azores", {1960, 1, 15, 12, 0}, "AT", -2 * 3600, false},  // the islands kept -2 until 1966
         {"America/Sao_Paulo", {1985, 7, 15, 12, 0}, "BZT2", -3 * 3600, false},
@@ -171,7 +170,7 @@ TEST(SuggestZone, TheRowOfThePlacesRegion) {
         {"Australia/Sydney", {1985, 7, 15, 12, 0}, "AEST", 10 * 3600, false},
         {"Australia/Perth", {1985, 7, 15, 12, 0}, "AWST", 8 * 3600, false},
         {"Europe/London", {1985, 7, 15, 12, 0}, "BST", 3600, false},
-        {"Europe/Samara", {1985, 1, 15, 12, 0}, "USZ3", 4 * 3600, false},      // not Baghdad or Moscow's neighbours
+        {"Europe/Samara", {1985, 1, 15, 12, 0}, "USZ3", 4 * 3600, false},  // not Baghdad or Moscow's neighbours
         {"Asia/Yekaterinburg", {1985, 1, 15, 12, 0}, "USZ4", 5 * 3600, false},
         {"Asia/Magadan", {1985, 1, 15, 12, 0}, "UZ10", 11 * 3600, false},
         {"America/Halifax", {1985, 1, 15, 12, 0}, "AST", -4 * 3600, false},
@@ -186,7 +185,8 @@ TEST(SuggestZone, TheRowOfThePlacesRegion) {
         const ZoneSuggestion s = SuggestZone(c.Zone, c.Local, "Here");
         ASSERT_TRUE(s.Known);
         EXPECT_TRUE(s.Exact);
-        EXPECT_EQ(s.Row, RowNamed(c.Row, c.RowSecondsEast)) << TimeZoneTable()[static_cast<std::size_t>(s.Row)].DisplayString;
+        EXPECT_EQ(s.Row, RowNamed(c.Row, c.RowSecondsEast))
+            << TimeZoneTable()[static_cast<std::size_t>(s.Row)].DisplayString;
         EXPECT_EQ(s.DaylightSaving, c.Tick);
         EXPECT_EQ(RowOffsetSeconds(s.Row) + (s.DaylightSaving ? 3600 : 0), s.OffsetSeconds) << "the clock's own offset";
     }
@@ -239,13 +239,15 @@ TEST(SuggestZone, ExactOffsetsOfPlacesAndDates) {
         birth.Minute = static_cast<std::int16_t>(p.Local.Minute);
         const CivilDateTime ut = UniversalDateTime(birth, *s.ExactOffset);
         EXPECT_EQ(ut, p.Universal);
-        const QDateTime instant(QDate(ut.Year, ut.Month, ut.Day), QTime(ut.Hour, ut.Minute, ut.Second), QTimeZone::utc());
-        const QTimeZone zone(p.Zone);
+        const std::int64_t instant =
+            zones::DaysFromCivil(ut.Year, ut.Month, ut.Day) * 86400 + ut.Hour * 3600 + ut.Minute * 60 + ut.Second;
+        const auto zone = zones::ZoneDatabase::System().Find(p.Zone).Zone;
+        ASSERT_TRUE(zone);
         if (p.LocalMeanTime) {
-            EXPECT_EQ(zone.abbreviation(instant), QStringLiteral("LMT"));
+            EXPECT_EQ(zone->At(instant).Abbreviation, "LMT");
             EXPECT_NE(s.Description.find("local mean time of the birthplace"), std::string::npos) << s.Description;
         } else {
-            EXPECT_EQ(zone.offsetFromUtc(instant), SuggestedSecondsEast(s)) << "the database's offset at that instant";
+            EXPECT_EQ(zone->At(instant).Offset, SuggestedSecondsEast(s)) << "the database's offset at that instant";
         }
     }
     // Without the birthplace's longitude the database's own mean time is all there is.
