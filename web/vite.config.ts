@@ -9,5 +9,5 @@ export default defineConfig({
   base: './',  // web/dist/ works from any folder of any server
   server: { fs: { allow: [root] } },
   build: { outDir: 'dist', emptyOutDir: true, assetsInlineLimit: 0, target: 'es2022' },
-  test: { include: ['tests/unit/**/*.test.ts'] },
+  test: { include: ['tests/unit/**/*.test.ts', 'tests/parity/**/*.test.ts'] },
 });

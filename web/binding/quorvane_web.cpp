@@ -58,7 +58,7 @@ val Message(std::string_view language, const UserMessage& message) {
 }
 
 // The page's form as the core reads it. "zone" is a row 0..70, "lmt" or "offset" (then "offset" holds
-// the typed text).
+// the typed text); "recordSecond" is the clock's second of a births record shown on the form.
 BirthFormValues FormOf(const val& form) {
     BirthFormValues f;
     f.Name = Str(form, "name");
@@ -72,7 +72,8 @@ BirthFormValues FormOf(const val& form) {
     f.YearPosition = f.Year - kFirstYear;
     f.Hour = Int(form, "hour", 0);
     f.Minute = Int(form, "minute", 0);
-    f.Second = Int(form, "second", 0);
+    // A second picked on the form does not enter the reading; a births record's clock seconds do.
+    f.Second = Int(form, "recordSecond", 0);
     f.IsEast = Bool(form, "east");
     f.IsSouth = Bool(form, "south");
     f.IsDaylightSaving = Bool(form, "daylightSaving");

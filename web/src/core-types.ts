@@ -11,7 +11,8 @@ export interface FormValues {
   year: number;
   hour: number;
   minute: number;
-  second: number;
+  second: number; // the form's list; it does not enter the reading
+  recordSecond?: number; // a births record's clock seconds, which do
   zone: Zone; // a row 0..70, the birthplace's local mean time, or the typed offset
   offset: string;
   daylightSaving: boolean;
