@@ -246,7 +246,11 @@ function showReading(reading: Reading) {
     description.rows = 5;
     description.value = f.description;
     description.setAttribute('aria-label', tr(language, displayContext, '%1 characteristics').replace('%1', caption));
-    section.append(heading, picture, rows, characteristics, description);
+    // Paper has no scroll bar: printed, the characteristics are written out whole.
+    const printed = document.createElement('p');
+    printed.className = 'description-print';
+    printed.textContent = f.description;
+    section.append(heading, picture, rows, characteristics, description, printed);
     return section;
   });
   $('frames').replaceChildren(...frames);
