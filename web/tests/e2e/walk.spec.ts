@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The walk a person makes: the form by keyboard, a reading, Back, a bookmark, the messages, local mean
-// time and a typed offset, German, a 360-pixel phone, print. axe-core checks every view; every request
+// time and a typed offset, German, a 360-pixel phone, print, a reload with the network off. axe-core checks every view; every request
 // the page makes is recorded and must stay on the page's own origin.
 import AxeBuilder from '@axe-core/playwright';
 import { execFileSync } from 'node:child_process';
@@ -11,9 +11,10 @@ const shots = '../build/artifacts/web';
 const cli = process.env.QUORVANE_CLI;
 const requests: string[] = [];
 
-test.beforeEach(async ({ page }) => {
+test.beforeEach(async ({ context, page }) => {
   requests.length = 0;
-  page.on('request', (request) => requests.push(request.url()));
+  // The context's requests include the service worker's own.
+  context.on('request', (request) => requests.push(request.url()));
   page.on('pageerror', (error) => { throw error; });
 });
 
@@ -251,4 +252,28 @@ test.describe('on a 360-pixel phone', () => {
     await noViolations(page, 'phone reading');
     await page.screenshot({ path: `${shots}/reading-phone.png`, fullPage: true });
   });
+});
+
+test('after the first visit it works with the network off, and installs as an app', async ({ context, page }) => {
+  await open(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  // The first visit's page is not yet under the worker's control; the next load is.
+  await page.reload();
+  await expect.poll(() => page.evaluate(() => navigator.serviceWorker.controller !== null)).toBe(true);
+  const manifest = await page.evaluate(async () => (await fetch(document.querySelector<HTMLLinkElement>('link[rel=manifest]')!.href)).json());
+  expect(manifest).toMatchObject({ name: 'Quorvane', display: 'standalone' });
+
+  // Routing turns the browser's HTTP cache off: what loads now comes from the service worker alone.
+  await context.route('**/*', (route) => route.abort('internetdisconnected'));
+  await context.setOffline(true);
+  await page.goto('about:blank');  // a load of its own, not a move within the page
+  await open(page, '/#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51');
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+  await expect(page.locator('.sign-picture').first()).toHaveJSProperty('complete', true);
+  await page.getByRole('button', { name: 'Back' }).click();
+  await page.locator('#txtName').fill('');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(page.getByRole('dialog')).toContainText('Please Enter Name');
+  await context.setOffline(false);
+  await context.unrouteAll();
 });
