@@ -1,21 +1,53 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+import { readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { VitePWA } from 'vite-plugin-pwa';
-import { defineConfig } from 'vitest/config';
+import { defineConfig, type Plugin } from 'vitest/config';
+import { withoutMnemonic } from './src/mnemonic';
 
 const root = fileURLToPath(new URL('..', import.meta.url));
+
+// The form's English captions are written into the HTML, so that it paints before the core has loaded;
+// the page puts in another language's once it knows the reader's.
+function englishCaptions(): Plugin {
+  const escape = (text: string) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;');
+  return {
+    name: 'quorvane-english-captions',
+    transformIndexHtml(html) {
+      const { forms } = JSON.parse(readFileSync(new URL('./src/generated/desktop-texts.json', import.meta.url), 'utf8'));
+      return html.replace(/(<(\w+)\b[^>]*\sdata-ui="(\w+)\.(\w+)"[^>]*>)(<\/\2>)/g,
+        (_, open, _tag, form, control, close) => open + escape(withoutMnemonic(forms[form]?.[control] ?? '')) + close);
+    },
+  };
+}
+
+// The WebAssembly is fetched as the page's HTML arrives, not only once the script has run.
+function preloadCore(): Plugin {
+  return {
+    name: 'quorvane-preload-core',
+    transformIndexHtml: {
+      order: 'post',
+      handler(_html, context) {
+        const wasm = Object.keys(context.bundle ?? {}).find((f) => /quorvane-core-.*\.wasm$/.test(f));
+        return wasm ? [{ tag: 'link', attrs: { rel: 'preload', href: `./${wasm}`, as: 'fetch', type: 'application/wasm', crossorigin: 'anonymous' }, injectTo: 'head' }] : [];
+      },
+    },
+  };
+}
 
 export default defineConfig({
   base: './',  // web/dist/ works from any folder of any server
   server: { fs: { allow: [root] } },
   build: { outDir: 'dist', emptyOutDir: true, assetsInlineLimit: 0, target: 'es2022' },
   plugins: [
+    englishCaptions(),
+    preloadCore(),
     // Installable, and after the first visit the whole edition works with the network off: the service
     // worker keeps every file of web/dist/ (the WebAssembly and the sign pictures among them).
     VitePWA({
       registerType: 'autoUpdate',
-      injectRegister: 'script',
+      injectRegister: null,  // the page registers it once the form is usable (src/main.ts)
       includeAssets: ['icon.svg'],
       manifest: {
         name: 'Quorvane',

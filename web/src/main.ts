@@ -6,7 +6,7 @@ import { emptyForm, fromFragment, toFragment } from './birth';
 import { loadCore } from './core';
 import type { CoreMessage, FormValues, QuorvaneCore, Reading } from './core-types';
 import { filterTyped, kEnterKey, kPasteKey, letterOf } from './keys';
-import { pageLanguages, productTitle, tr, uiText, webPageUrl } from './texts';
+import { loadTranslation, pageLanguages, productTitle, tr, uiText, webPageUrl } from './texts';
 
 const pictures = import.meta.glob('../../resources/signs/*.svg', { query: '?url', import: 'default', eager: true }) as Record<string, string>;
 const pictureOf = (key: string) => pictures[`../../resources/signs/${key}.svg`] ?? pictures['../../resources/signs/placeholder.svg'];
@@ -313,6 +313,7 @@ function openFromAddress() {
 async function start() {
   core = await loadCore();
   language = chooseLanguage();
+  await loadTranslation(language);
   fillTexts();
   fill({ ...emptyForm, zone: core.defaultZone });
   guardTyping(field.name, (code, character) => {
@@ -335,6 +336,10 @@ async function start() {
   $('cmdOK').addEventListener('click', back);
   window.addEventListener('popstate', openFromAddress);
   document.body.classList.add('ready');
+  performance.mark('quorvane-form-ready');
+  // Kept for offline use from the second visit on; registered once the form is usable.
+  if ('serviceWorker' in navigator && import.meta.env.PROD)
+    setTimeout(() => void navigator.serviceWorker.register('./sw.js', { scope: './' }), 1000);
   if (location.hash) openFromAddress();
   else field.name.focus();
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes src/generated/desktop-texts.json from the desktop's own files, so that the page has no copy of
+// Writes src/generated/desktop-texts.json (and translation-<language>.json) from the desktop's own files, so that the page has no copy of
 // its own to keep in step: the forms' captions from ui/forms/*.ui (by control name), the translations
 // from l10n/quorvane_*.ts (by context and English source), the product's name and version from the top
 // CMakeLists.txt and the web pages' address from ui/CMakeLists.txt.
@@ -68,9 +68,13 @@ function main() {
   const project = /project\((\w+) VERSION (\d+\.\d+)/.exec(top);
   const webBase = /set\(QUORVANE_WEB_BASE "([^"]+)"/.exec(readFileSync(join(root, 'ui/CMakeLists.txt'), 'utf8'));
   if (!project || !webBase) throw new Error('the product name, version or web address was not found');
-  const out = { product: project[1], version: project[2], webBase: webBase[1], forms, languages };
-  mkdirSync(join(web, 'src/generated'), { recursive: true });
-  writeFileSync(join(web, 'src/generated/desktop-texts.json'), JSON.stringify(out));
+  const out = { product: project[1], version: project[2], webBase: webBase[1], forms, languages: Object.keys(languages) };
+  const dir = join(web, 'src/generated');
+  mkdirSync(dir, { recursive: true });
+  writeFileSync(join(dir, 'desktop-texts.json'), JSON.stringify(out));
+  // Each translation is a file of its own, loaded only by a page in that language.
+  for (const [language, table] of Object.entries(languages))
+    writeFileSync(join(dir, `translation-${language}.json`), JSON.stringify(table));
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) main();

@@ -3,7 +3,7 @@
 import { readFileSync, readdirSync } from 'node:fs';
 import { describe, expect, it } from 'vitest';
 import { controlTexts, translations } from '../../tools/desktop-texts.mjs';
-import { tr, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
+import { loadTranslation, tr, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
 
 const root = new URL('../../../', import.meta.url);
 const read = (path: string) => readFileSync(new URL(path, root), 'utf8');
@@ -25,7 +25,8 @@ describe('the desktop\'s texts', () => {
     expect(translations(ts)).toEqual({ c: { One: 'Eins' } });
   });
 
-  it('falls back to the English for a language or text without a translation', () => {
+  it('falls back to the English for a language or text without a translation', async () => {
+    await loadTranslation('de');
     expect(tr('xx', 'frmMain', 'Name')).toBe('Name');
     expect(tr('de', 'quorvane::ZoneOffsetEntry', 'Local mean time of the birthplace')).toBe('Mittlere Ortszeit des Geburtsorts');
     expect(uiText('de', 'frmMain.Label5')).toBe('Datum');
