@@ -48,7 +48,7 @@ export default defineConfig({
     VitePWA({
       registerType: 'autoUpdate',
       injectRegister: null,  // the page registers it once the form is usable (src/main.ts)
-      includeAssets: ['icon.svg'],
+      includeAssets: ['quorvane.svg', 'quorvane-256.png'],
       manifest: {
         name: 'Quorvane',
         short_name: 'Quorvane',
@@ -58,10 +58,13 @@ export default defineConfig({
         display: 'standalone',
         background_color: '#000000',
         theme_color: '#000000',
-        icons: [{ src: 'icon.svg', sizes: 'any', type: 'image/svg+xml', purpose: 'any' }],
+        icons: [
+          { src: 'quorvane.svg', sizes: 'any', type: 'image/svg+xml', purpose: 'any' },
+          { src: 'quorvane-256.png', sizes: '256x256', type: 'image/png', purpose: 'any' },
+        ],
       },
       workbox: {
-        globPatterns: ['**/*.{html,js,css,wasm,svg,webmanifest}'],
+        globPatterns: ['**/*.{html,js,css,wasm,svg,png,webmanifest}'],
         navigateFallback: 'index.html',
         cleanupOutdatedCaches: true,
       },

@@ -15,6 +15,7 @@ const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as 
 const formContext = 'quorvane::frmMain';
 const offsetContext = 'quorvane::ZoneOffsetEntry';
 const displayContext = 'quorvane::frmDisplay';
+const aboutContext = 'quorvane::frmAbout';
 // The zone list's two rows after the 71: the birthplace's local mean time, then a typed offset.
 const localMeanTimeValue = 'lmt';
 const otherOffsetValue = 'offset';
@@ -97,6 +98,11 @@ function fillTexts() {
   document.querySelector('[data-name="Banner"]')?.setAttribute('aria-label', tr(language, formContext, 'Banner'));
   document.querySelector('[data-name="Links"]')?.setAttribute('aria-label', tr(language, formContext, 'Links'));
   $('reading-heading').textContent = productTitle;
+  $('about-title').textContent = productTitle;
+  // The site's address reads better than the page script's.
+  $('lblHomePage').textContent = tr(language, aboutContext, 'Click here to visit %1').replace('%1', new URL(webPageUrl('home-page')).origin);
+  $('lblCoBrand').setAttribute('aria-label', tr(language, aboutContext, 'More details about the fully branded edition'));
+  document.querySelector('#about img')!.setAttribute('alt', tr(language, aboutContext, 'Product icon'));
 
   const zone = field.zone.value;
   fillList(field.month, Array.from({ length: 12 }, (_, i) => [String(i + 1), monthName(i + 1)]));
@@ -256,12 +262,14 @@ function showReading(reading: Reading) {
   $('frames').replaceChildren(...frames);
   formView.hidden = true;
   readingView.hidden = false;
+  document.body.classList.add('reading');
   frames[0].focus();
 }
 
 function back() {
   readingView.hidden = true;
   formView.hidden = false;
+  document.body.classList.remove('reading');
   $('frames').replaceChildren();
   if (location.hash) history.replaceState(null, '', location.pathname + location.search);
   $('cmdRashi').focus();
@@ -334,6 +342,16 @@ async function start() {
   });
   $('cmdBrowser').addEventListener('click', () => void finder());
   $('cmdOK').addEventListener('click', back);
+  for (const command of document.querySelectorAll<HTMLButtonElement>('.about-command')) {
+    command.addEventListener('click', () => {
+      command.closest('details')?.removeAttribute('open');
+      const about = $<HTMLDialogElement>('about');
+      about.showModal();
+      // The box opens on OK, so that Enter closes it.
+      about.querySelector<HTMLButtonElement>('button')!.focus();
+      about.addEventListener('close', () => command.closest('details')?.querySelector('summary')?.focus(), { once: true });
+    });
+  }
   window.addEventListener('popstate', openFromAddress);
   document.body.classList.add('ready');
   performance.mark('quorvane-form-ready');

@@ -3,8 +3,9 @@
 // Writes src/generated/desktop-texts.json (and translation-<language>.json) from the desktop's own files, so that the page has no copy of
 // its own to keep in step: the forms' captions from ui/forms/*.ui (by control name), the translations
 // from l10n/quorvane_*.ts (by context and English source), the product's name and version from the top
-// CMakeLists.txt and the web pages' address from ui/CMakeLists.txt.
-import { mkdirSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+// CMakeLists.txt and the web pages' address from ui/CMakeLists.txt. The product's icons are copied from
+// packaging/icons/ into public/.
+import { copyFileSync, mkdirSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { XMLParser } from 'fast-xml-parser';
@@ -75,6 +76,9 @@ function main() {
   // Each translation is a file of its own, loaded only by a page in that language.
   for (const [language, table] of Object.entries(languages))
     writeFileSync(join(dir, `translation-${language}.json`), JSON.stringify(table));
+  mkdirSync(join(web, 'public'), { recursive: true });
+  copyFileSync(join(root, 'packaging/icons/quorvane.svg'), join(web, 'public/quorvane.svg'));
+  copyFileSync(join(root, 'packaging/icons/hicolor/256x256/apps/quorvane.png'), join(web, 'public/quorvane-256.png'));
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) main();

@@ -277,3 +277,24 @@ test('after the first visit it works with the network off, and installs as an ap
   await context.setOffline(false);
   await context.unrouteAll();
 });
+
+test('the About box and the written links', async ({ page }) => {
+  await open(page);
+  const links = await page.locator('main a[href]:visible, main details a[href]').evaluateAll((as) => as.map((a) => [a.getAttribute('href'), a.getAttribute('target')]));
+  expect(links.length).toBeGreaterThanOrEqual(6);
+  for (const [href, target] of links) {
+    expect(href).toMatch(/\?page=[a-z-]+$/);
+    expect(target).toBe('_blank');
+  }
+  await page.locator('.menubar summary').click();
+  await page.getByRole('button', { name: 'About Software' }).first().click();
+  const about = page.getByRole('dialog', { name: 'Quorvane v1.35' });
+  await expect(about).toContainText('Quorvane tells you about your galactic sign');
+  await expect(about.getByRole('link', { name: /^Click here to visit https?:\/\// })).toBeVisible();
+  await expect(about.getByRole('link', { name: 'More details about the fully branded edition' })).toBeVisible();
+  await expect(about.getByRole('button', { name: 'OK' })).toBeFocused();
+  await noViolations(page, 'About box');
+  await page.screenshot({ path: `${shots}/about.png` });
+  await page.keyboard.press('Enter');
+  await expect(about).toBeHidden();
+});
