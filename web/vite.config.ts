@@ -4,7 +4,7 @@ import { readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { VitePWA } from 'vite-plugin-pwa';
 import { defineConfig, type Plugin } from 'vitest/config';
-import { withoutMnemonic } from './src/mnemonic';
+import { withoutMnemonic } from './src/mnemonic.ts';
 
 const root = fileURLToPath(new URL('..', import.meta.url));
 

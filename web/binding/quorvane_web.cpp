@@ -8,12 +8,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "l10n/core_texts.h"
 #include "reading/input_rules.h"
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
+#include "report/wheel_geometry.h"
 
 using emscripten::val;
 
@@ -114,6 +116,60 @@ val TimeOf(const CivilDateTime& t) {
     return out;
 }
 
+// The wheel of one reading as numbers: drawing angles (counter-clockwise from 3 o'clock, the Ascendant at
+// 9 o'clock) of the twelve sectors, the four points and the four degrees the frames read, with the label
+// angles spread as the report spreads them.
+val WheelOf(std::string_view language, const GalacticReading& r) {
+    const auto at = [&](double longitude) { return wheel::WheelAngle(longitude, r.AscendantLongitude); };
+    val out = val::object();
+    val sectors = val::array();
+    for (const wheel::SignSector& s : wheel::GalacticSectors()) {
+        val sector = val::object();
+        sector.set("sign", std::string(l10n::LocalizedSign(language, *s.Sign).Name));
+        sector.set("picture", std::string(s.Sign->Name));
+        sector.set("start", s.Start);
+        sector.set("end", s.End);
+        sector.set("startAngle", at(s.Start));
+        sector.set("middleAngle", at(s.Start + (s.End - s.Start) / 2));
+        sectors.call<void>("push", sector);
+    }
+    out.set("sectors", sectors);
+    const auto bodies = wheel::BodyPoints(r);
+    std::vector<double> bodyAngles;
+    for (const auto& b : bodies) bodyAngles.push_back(at(b.Longitude));
+    const std::vector<double> bodyLabels = wheel::SpreadLabels(bodyAngles, 22.0);
+    val points = val::array();
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
+        val point = val::object();
+        point.set("name", bodies[i].Name);
+        point.set("longitude", bodies[i].Longitude);
+        point.set("text", wheel::ArcMinuteText(bodies[i].Longitude));
+        point.set("angle", bodyAngles[i]);
+        point.set("labelAngle", bodyLabels[i]);
+        points.call<void>("push", point);
+    }
+    out.set("points", points);
+    const auto reads = wheel::ReadPoints(r);
+    std::vector<double> readAngles;
+    for (const auto& p : reads) readAngles.push_back(at(p.Longitude()));
+    const std::vector<double> readLabels = wheel::SpreadLabels(readAngles, 16.0);
+    val readList = val::array();
+    for (std::size_t i = 0; i < reads.size(); ++i) {
+        val read = val::object();
+        read.set("frame", reads[i].Frame);
+        read.set("degree", reads[i].Degree);
+        read.set("source", reads[i].Source);
+        read.set("angle", readAngles[i]);
+        read.set("labelAngle", readLabels[i]);
+        readList.call<void>("push", read);
+    }
+    out.set("reads", readList);
+    val degrees = val::array();  // the drawing angle of every whole degree of longitude, 0..359
+    for (int d = 0; d < 360; ++d) degrees.call<void>("push", at(d));
+    out.set("degreeAngles", degrees);
+    return out;
+}
+
 // The page keeps one session, as the desktop's form does: a reading without a zone row takes the last one.
 ReadingSession& Session() {
     static ReadingSession session;
@@ -158,6 +214,7 @@ val Read(const val& form, const std::string& language) {
     reading.set("moonPhase", std::string(l10n::MoonPhaseText(language, r.Phase)));
     reading.set("zoneRow", Session().LastZoneIndex());
     reading.set("localMeanTime", Session().LastWasLocalMeanTime());
+    reading.set("wheel", WheelOf(language, r));
     out.set("reading", reading);
     return out;
 }

@@ -51,6 +51,13 @@ export interface CivilTime {
   second: number;
 }
 
+export interface Wheel {
+  sectors: Array<{ sign: string; picture: string; start: number; end: number; startAngle: number; middleAngle: number }>;
+  points: Array<{ name: string; longitude: number; text: string; angle: number; labelAngle: number }>;
+  reads: Array<{ frame: string; degree: number; source: string; angle: number; labelAngle: number }>;
+  degreeAngles: number[];
+}
+
 export interface Reading {
   frames: FrameReading[]; // Sun, Ascendant, Moon, Descendant: the desktop's grid, row by row
   universalTime: CivilTime;
@@ -64,6 +71,7 @@ export interface Reading {
   moonPhase: string;
   zoneRow: number;
   localMeanTime: boolean;
+  wheel: Wheel;
 }
 
 export type ReadOutcome =

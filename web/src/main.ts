@@ -6,7 +6,8 @@ import { emptyForm, fromFragment, toFragment } from './birth';
 import { loadCore } from './core';
 import type { CoreMessage, FormValues, QuorvaneCore, Reading } from './core-types';
 import { filterTyped, kEnterKey, kPasteKey, letterOf } from './keys';
-import { loadTranslation, pageLanguages, productTitle, tr, uiText, webPageUrl } from './texts';
+import { drawWheel } from './wheel';
+import { loadTranslation, pageLanguages, productTitle, tr, uiText, webPageUrl, withoutMnemonic } from './texts';
 
 const pictures = import.meta.glob('../../resources/signs/*.svg', { query: '?url', import: 'default', eager: true }) as Record<string, string>;
 const pictureOf = (key: string) => pictures[`../../resources/signs/${key}.svg`] ?? pictures['../../resources/signs/placeholder.svg'];
@@ -99,6 +100,8 @@ function fillTexts() {
   document.querySelector('[data-name="Links"]')?.setAttribute('aria-label', tr(language, formContext, 'Links'));
   $('reading-heading').textContent = productTitle;
   $('about-title').textContent = productTitle;
+  $('cmdWheel').textContent = withoutMnemonic(tr(language, displayContext, '&Wheel\u2026'));
+  $('cmdWheel').title = tr(language, displayContext, 'Show the galactic wheel of this reading');
   // The site's address reads better than the page script's.
   $('lblHomePage').textContent = tr(language, aboutContext, 'Click here to visit %1').replace('%1', new URL(webPageUrl('home-page')).origin);
   $('lblCoBrand').setAttribute('aria-label', tr(language, aboutContext, 'More details about the fully branded edition'));
@@ -260,14 +263,35 @@ function showReading(reading: Reading) {
     return section;
   });
   $('frames').replaceChildren(...frames);
+  showWheel(reading);
   formView.hidden = true;
   readingView.hidden = false;
   document.body.classList.add('reading');
   frames[0].focus();
 }
 
+// The wheel below the frames, opened by its button: the four points and the degrees the frames read,
+// numbered in frame order (Ascendant, Descendant, Moon Sign, Sun Sign) as the legend beside it says.
+function showWheel(reading: Reading) {
+  const frameKeys = ['Frame4', 'Frame7', 'Frame6', 'Frame3'];
+  const bySign = new Map(reading.frames.map((f, i) => [frameLayout[i].frame, f.sign]));
+  const svg = drawWheel(reading.wheel, pictureOf, (name) => name);
+  svg.setAttribute('aria-labelledby', 'wheel-legend');
+  const legend = document.createElement('ol');
+  legend.id = 'wheel-legend';
+  legend.className = 'wheel-legend';
+  reading.wheel.reads.forEach((r, i) => {
+    const item = document.createElement('li');
+    item.textContent = `${uiText(language, `frmDisplay.${frameKeys[i]}`)}: ${r.degree}°, ${bySign.get(frameKeys[i])}`;
+    legend.append(item);
+  });
+  $('wheel').replaceChildren(svg, legend);
+}
+
 function back() {
   readingView.hidden = true;
+  $('wheel').hidden = true;
+  $('cmdWheel').setAttribute('aria-expanded', 'false');
   formView.hidden = false;
   document.body.classList.remove('reading');
   $('frames').replaceChildren();
@@ -342,6 +366,12 @@ async function start() {
   });
   $('cmdBrowser').addEventListener('click', () => void finder());
   $('cmdOK').addEventListener('click', back);
+  $('cmdWheel').addEventListener('click', () => {
+    const wheel = $('wheel');
+    wheel.hidden = !wheel.hidden;
+    $('cmdWheel').setAttribute('aria-expanded', String(!wheel.hidden));
+    if (!wheel.hidden) wheel.scrollIntoView({ block: 'nearest' });
+  });
   for (const command of document.querySelectorAll<HTMLButtonElement>('.about-command')) {
     command.addEventListener('click', () => {
       command.closest('details')?.removeAttribute('open');

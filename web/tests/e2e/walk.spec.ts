@@ -115,6 +115,19 @@ test('by keyboard: the form filled, a reading, Back with every entry kept', asyn
   await page.setViewportSize({ width: 770, height: 560 });
   await page.screenshot({ path: `${shots}/reading-desktop.png`, fullPage: true });
 
+  const wheelButton = page.getByRole('button', { name: 'Wheel…' });
+  await wheelButton.click();
+  await expect(wheelButton).toHaveAttribute('aria-expanded', 'true');
+  const wheel = page.getByRole('img', { name: /Galactic Ascendant/ });
+  await expect(wheel.locator('path.sign')).toHaveCount(12);
+  await expect(wheel.locator('.read-dot')).toHaveCount(4);
+  await expect(wheel.locator('.point-label')).toHaveCount(4);
+  // The legend names each frame's sign as the frame shows it.
+  const legend = await page.locator('#wheel-legend li').allTextContents();
+  expect(legend.map((line) => line.split(', ').pop())).toEqual([signs[1], signs[3], signs[2], signs[0]]);
+  await noViolations(page, 'wheel');
+  await page.locator('#wheel').screenshot({ path: `${shots}/wheel.png` });
+
   await page.emulateMedia({ media: 'print' });
   expect(await page.locator('body').evaluate((b) => getComputedStyle(b).backgroundColor)).toBe('rgb(255, 255, 255)');
   await page.screenshot({ path: `${shots}/reading-print.png`, fullPage: true });
