@@ -39,6 +39,7 @@ function preloadCore(): Plugin {
 export default defineConfig({
   base: './',  // web/dist/ works from any folder of any server
   server: { fs: { allow: [root] } },
+  resolve: { alias: { fs: fileURLToPath(new URL('./src/no-node.ts', import.meta.url)), path: fileURLToPath(new URL('./src/no-node.ts', import.meta.url)) } },
   build: { outDir: 'dist', emptyOutDir: true, assetsInlineLimit: 0, target: 'es2022' },
   plugins: [
     englishCaptions(),
