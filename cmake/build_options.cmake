@@ -7,7 +7,9 @@
 
 include(CheckPIESupported)
 check_pie_supported(OUTPUT_VARIABLE pie_note LANGUAGES CXX)
-if(CMAKE_CXX_LINK_PIE_SUPPORTED)
+if(EMSCRIPTEN)
+  # WebAssembly modules are not loaded at an address.
+elseif(CMAKE_CXX_LINK_PIE_SUPPORTED)
   # Position-independent executables, so that address-space randomisation moves the program too.
   set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 else()
@@ -38,28 +40,31 @@ endif()
 
 # Hardening as dpkg-buildflags gives it. The sanitizers and the fuzzers check memory themselves, and
 # the fortified string functions would hide faults from them; glibc fortifies only optimised code.
-if(NOT QUORVANE_SANITIZE AND NOT QUORVANE_FUZZ)
-  target_compile_options(quorvane_build_options INTERFACE -fstack-protector-strong)
-  # Stack clash probes, where the compiler has them (GCC does), as Debian's later releases build.
-  # Control-flow marks (-fcf-protection) are left out: Debian 12's and 13's C start-up files carry none, so
-  # the linker drops the mark from every program anyway.
-  include(CheckCXXCompilerFlag)
-  check_cxx_compiler_flag(-fstack-clash-protection QUORVANE_HAS_STACK_CLASH_PROTECTION)
-  if(QUORVANE_HAS_STACK_CLASH_PROTECTION)
-    target_compile_options(quorvane_build_options INTERFACE -fstack-clash-protection)
+# WebAssembly has none of these: its stack lives apart from its memory and it has no ELF to harden.
+if(NOT EMSCRIPTEN)
+  if(NOT QUORVANE_SANITIZE AND NOT QUORVANE_FUZZ)
+    target_compile_options(quorvane_build_options INTERFACE -fstack-protector-strong)
+    # Stack clash probes, where the compiler has them (GCC does), as Debian's later releases build.
+    # Control-flow marks (-fcf-protection) are left out: Debian 12's and 13's C start-up files carry none, so
+    # the linker drops the mark from every program anyway.
+    include(CheckCXXCompilerFlag)
+    check_cxx_compiler_flag(-fstack-clash-protection QUORVANE_HAS_STACK_CLASH_PROTECTION)
+    if(QUORVANE_HAS_STACK_CLASH_PROTECTION)
+      target_compile_options(quorvane_build_options INTERFACE -fstack-clash-protection)
+    endif()
+    if(NOT "${CMAKE_CXX_FLAGS}" MATCHES "_FORTIFY_SOURCE")
+      target_compile_definitions(quorvane_build_options INTERFACE
+        $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+    endif()
   endif()
-  if(NOT "${CMAKE_CXX_FLAGS}" MATCHES "_FORTIFY_SOURCE")
-    target_compile_definitions(quorvane_build_options INTERFACE
-      $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+  target_link_options(quorvane_build_options INTERFACE LINKER:-z,relro LINKER:-z,now)
+  # Relative relocations packed (DT_RELR, glibc 2.36 and binutils 2.38 on): at every start the loader reads
+  # a few kilobytes instead of one 24-byte entry for each pointer in the program's tables.
+  include(CheckLinkerFlag)
+  check_linker_flag(CXX "LINKER:-z,pack-relative-relocs" QUORVANE_HAS_PACKED_RELOCATIONS)
+  if(QUORVANE_HAS_PACKED_RELOCATIONS)
+    target_link_options(quorvane_build_options INTERFACE LINKER:-z,pack-relative-relocs)
   endif()
-endif()
-target_link_options(quorvane_build_options INTERFACE LINKER:-z,relro LINKER:-z,now)
-# Relative relocations packed (DT_RELR, glibc 2.36 and binutils 2.38 on): at every start the loader reads
-# a few kilobytes instead of one 24-byte entry for each pointer in the program's tables.
-include(CheckLinkerFlag)
-check_linker_flag(CXX "LINKER:-z,pack-relative-relocs" QUORVANE_HAS_PACKED_RELOCATIONS)
-if(QUORVANE_HAS_PACKED_RELOCATIONS)
-  target_link_options(quorvane_build_options INTERFACE LINKER:-z,pack-relative-relocs)
 endif()
 
 # Links quorvane_build_options into every target defined in DIR and the folders below it.

@@ -19,6 +19,7 @@ file(GLOB_RECURSE quorvane_format_files CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/*.cpp ${PROJECT_SOURCE_DIR}/*.h ${PROJECT_SOURCE_DIR}/*.h.in)
 # Build folders inside the source tree are not ours to format.
 list(FILTER quorvane_format_files EXCLUDE REGEX "^build[^/]*/")
+list(FILTER quorvane_format_files EXCLUDE REGEX "^web/(node_modules|dist)/")
 add_custom_target(format
   COMMAND ${CLANG_FORMAT_EXECUTABLE} -i --style=file ${quorvane_format_files}
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser edition's budgets, measured in Debian's Chromium in one run (scripts/web-bench):
+//   the form painted and usable <= 1.5 x a static page with one line of text (medians of cold loads);
+//   a reading after the click <= 16 ms; what is transferred before the form is usable <= 300 KB gzip.
+// Usage: node tests/bench/bench.mjs [RUNS]
+import { spawn } from 'node:child_process';
+import { cpSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:net';
+import { gzipSync } from 'node:zlib';
+import { chromium } from '@playwright/test';
+
+const runs = Number(process.argv[2] ?? 15);
+const site = new URL('../../../build/web-bench/site/', import.meta.url).pathname;
+rmSync(site, { recursive: true, force: true });
+mkdirSync(site, { recursive: true });
+cpSync(new URL('../../dist/', import.meta.url).pathname, site, { recursive: true });
+writeFileSync(`${site}static.html`, '<!doctype html><html lang="en"><head><meta charset="utf-8"><title>static</title></head><body><p>Know your Galactic sign</p></body></html>');
+
+const port = await new Promise((resolve) => { const s = createServer().listen(0, '127.0.0.1', () => { const p = s.address().port; s.close(() => resolve(p)); }); });
+const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', site], { stdio: 'ignore' });
+const base = `http://127.0.0.1:${port}/`;
+for (let i = 0; i < 100; i++) { try { await fetch(base + 'static.html'); break; } catch { await new Promise((r) => setTimeout(r, 100)); } }
+
+const browser = await chromium.launch({
+  executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+  args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync', '--no-first-run', '--disable-quic'],
+});
+const median = (xs) => { const s = [...xs].sort((a, b) => a - b); return s[Math.floor(s.length / 2)]; };
+
+// One cold load in a fresh context: no HTTP cache and no service worker from an earlier run.
+async function load(path, ready) {
+  const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 800, height: 600 } });
+  const page = await context.newPage();
+  await page.goto(base + path);
+  await page.waitForFunction(ready);
+  const figures = await page.evaluate(() => {
+    const paint = performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN;
+    const ready = performance.getEntriesByName('quorvane-form-ready')[0]?.startTime;
+    const files = [location.pathname, ...performance.getEntriesByType('resource')
+      .filter((r) => ready === undefined || r.startTime <= ready).map((r) => new URL(r.name).pathname)];
+    return { paint, ready, files };
+  });
+  return { page, context, ...figures };
+}
+
+const staticTimes = [], formTimes = [];
+let files = [];
+for (let i = 0; i < runs; i++) {
+  const s = await load('static.html', () => performance.getEntriesByName('first-contentful-paint').length > 0);
+  staticTimes.push(s.paint);
+  await s.context.close();
+  const f = await load('index.html', () => performance.getEntriesByName('quorvane-form-ready').length > 0);
+  // Usable and painted: the later of the ready mark and the first paint.
+  formTimes.push(Math.max(f.ready, f.paint));
+  files = f.files;
+  await f.context.close();
+}
+const transfer = [...new Set(files)].map((path) => {
+  const file = `${site}${path.replace(/^\//, '') || 'index.html'}`;
+  return gzipSync(readFileSync(file), { level: 9 }).length;
+}).reduce((a, b) => a + b, 0);
+
+// A reading after the click: the handler's work through to layout, over many clicks.
+const r = await load('index.html', () => performance.getEntriesByName('quorvane-form-ready').length > 0);
+await r.page.fill('#txtName', 'ASHA');
+for (const [id, v] of [['#txtLatD', '18'], ['#txtLatM', '31'], ['#txtLonD', '73'], ['#txtLonM', '51']]) await r.page.fill(id, v);
+const readings = await r.page.evaluate(async () => {
+  const times = [];
+  for (let i = 0; i < 40; i++) {
+    const year = document.querySelector('#cboYear');
+    year.value = String(1901 + ((i * 37) % 150));
+    const t0 = performance.now();
+    document.querySelector('#cmdRashi').click();
+    void document.querySelector('#frames').offsetHeight;
+    times.push(performance.now() - t0);
+    document.querySelector('#cmdOK').click();
+  }
+  return times;
+});
+await r.context.close();
+await browser.close();
+server.kill();
+
+const staticMs = median(staticTimes), formMs = median(formTimes), readingMs = median(readings);
+const rows = [
+  ['static page, first paint (median)', `${staticMs.toFixed(1)} ms`, ''],
+  ['form painted and usable (median)', `${formMs.toFixed(1)} ms`, `${(formMs / staticMs).toFixed(2)} x static, budget 1.5 x`],
+  ['a reading after the click (median of 40)', `${readingMs.toFixed(2)} ms`, 'budget 16 ms'],
+  ['transferred before usable (gzip -9)', `${(transfer / 1024).toFixed(1)} KB`, 'budget 300 KB'],
+];
+for (const [what, value, budget] of rows) console.log(`${what.padEnd(44)} ${value.padStart(10)}  ${budget}`);
+const over = [formMs > 1.5 * staticMs && 'start-up', readingMs > 16 && 'reading', transfer > 300 * 1024 && 'transfer'].filter(Boolean);
+if (over.length) { console.log(`over budget: ${over.join(', ')}`); process.exit(1); }
+console.log('every budget met');

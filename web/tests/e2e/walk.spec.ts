@@ -1,0 +1,313 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The walk a person makes: the form by keyboard, a reading, Back, a bookmark, the messages, local mean
+// time and a typed offset, German, a 360-pixel phone, print, a reload with the network off. axe-core checks every view; every request
+// the page makes is recorded and must stay on the page's own origin.
+import AxeBuilder from '@axe-core/playwright';
+import { execFileSync } from 'node:child_process';
+import { expect, test, type Page } from '@playwright/test';
+
+const shots = '../build/artifacts/web';
+const cli = process.env.QUORVANE_CLI;
+const requests: string[] = [];
+
+test.beforeEach(async ({ context, page }) => {
+  requests.length = 0;
+  // The context's requests include the service worker's own.
+  context.on('request', (request) => requests.push(request.url()));
+  page.on('pageerror', (error) => { throw error; });
+});
+
+test.afterEach(async ({ baseURL }) => {
+  const own = new URL(baseURL!).origin;
+  expect(requests.length).toBeGreaterThan(0);
+  expect(requests.filter((url) => new URL(url).origin !== own)).toEqual([]);
+});
+
+async function open(page: Page, path = '/') {
+  await page.goto(path);
+  await expect(page.locator('body.ready')).toHaveCount(1);
+}
+
+async function fillCoordinates(page: Page) {
+  for (const [id, digits] of [['#txtLatD', '18'], ['#txtLatM', '31'], ['#txtLonD', '73'], ['#txtLonM', '51']])
+    await page.locator(id).fill(digits);
+}
+
+async function noViolations(page: Page, view: string) {
+  const result = await new AxeBuilder({ page }).withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']).analyze();
+  expect(result.violations.map((v) => `${view}: ${v.id} ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)).toEqual([]);
+}
+
+// The signs the command line reads for the same birth, when it is built here.
+function cliSigns(args: string[]): string[] | undefined {
+  if (!cli) return undefined;
+  const j = JSON.parse(execFileSync(cli, ['--json', ...args]).toString());
+  return [j.sunSign, j.ascendant, j.moonSign, j.descendant];
+}
+const frameNames = ['Galactic Sun Sign', 'Galactic Ascendant', 'Galactic Moon Sign', 'Galactic Descendant'];
+async function shownSigns(page: Page) {
+  return Promise.all(frameNames.map((name) => page.getByRole('region', { name }).locator('.sign-name').textContent()));
+}
+
+test('the form opens as the desktop\'s, with its accessible names', async ({ page }) => {
+  await page.setViewportSize({ width: 436, height: 560 });
+  await open(page);
+  await expect(page.getByRole('textbox', { name: 'Name' })).toBeFocused();
+  for (const [name, value] of [['Birth month', 'January'], ['Birth day', '1'], ['Birth year', '1901'], ['Birth hour', '0'],
+    ['Birth minute', '0'], ['Birth second', '0'], ['Time zone', 'Greenwich Mean Time,GMT,0.0']]) {
+    const list = page.getByRole('combobox', { name });
+    await expect(list.locator('option:checked')).toHaveText(value);
+  }
+  await expect(page.getByRole('combobox', { name: 'Time zone' }).locator('option')).toHaveCount(73);
+  await expect(page.getByRole('checkbox', { name: 'Daylight Saving Time' })).not.toBeChecked();
+  await expect(page.getByRole('radio', { name: 'Latitude: North' })).toBeChecked();
+  await expect(page.getByRole('radio', { name: 'Longitude: East' })).toBeChecked();
+  for (const name of ['Latitude degrees', 'Latitude minutes', 'Longitude degrees', 'Longitude minutes', 'City', 'State', 'Country'])
+    await expect(page.getByRole('textbox', { name, exact: true })).toHaveValue('');
+  for (const name of ['Latitude: South', 'Longitude: West']) await expect(page.getByRole('radio', { name })).not.toBeChecked();
+  await expect(page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' })).toBeVisible();
+  await expect(page.getByRole('button', { name: 'Get My Galactic Astrology Reading' })).toBeVisible();
+  await expect(page).toHaveTitle('Quorvane v1.35');
+  await noViolations(page, 'form');
+  await page.screenshot({ path: `${shots}/form-desktop.png`, fullPage: true });
+});
+
+test('by keyboard: the form filled, a reading, Back with every entry kept', async ({ page }) => {
+  await page.setViewportSize({ width: 800, height: 600 });
+  await open(page);
+  await page.keyboard.type('asha');
+  await expect(page.locator('#txtName')).toHaveValue('ASHA');
+  const select = async (label: string) => { await page.keyboard.press('Tab'); await page.keyboard.type(label); };
+  await select('June');
+  await select('15');
+  await select('1985');
+  await select('7');
+  await select('30');
+  await page.keyboard.press('Tab');  // the second list: not read
+  await page.keyboard.press('Tab');  // daylight saving stays off
+  await select('Indian');
+  await expect(page.locator('#cmbTimeZone option:checked')).toHaveText('Indian Time, IST, +5.3');
+  for (const digits of ['18', '31']) { await page.keyboard.press('Tab'); await page.keyboard.type(digits); }
+  await page.keyboard.press('Tab');  // North
+  for (const digits of ['73', '51']) { await page.keyboard.press('Tab'); await page.keyboard.type(digits); }
+  await page.keyboard.press('Tab');  // East
+  for (const text of ['Pune', 'Maharashtra', 'India']) { await page.keyboard.press('Tab'); await page.keyboard.type(text); }
+  await page.keyboard.press('Tab');
+  await expect(page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' })).toBeFocused();
+  await page.keyboard.press('Tab');
+  await expect(page.getByRole('button', { name: 'Get My Galactic Astrology Reading' })).toBeFocused();
+  await page.keyboard.press('Enter');
+
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+  const signs = await shownSigns(page);
+  const expected = cliSigns(['--name', 'ASHA', '--date', '1985-06-15', '--time', '07:30', '--zone', '34', '--lat', '18N31', '--lon', '73E51']);
+  if (expected) expect(signs).toEqual(expected);
+  for (const name of frameNames) {
+    const frame = page.getByRole('region', { name });
+    for (const heading of ['Ruling Planet', 'Constellation', 'Keywords', 'Characterstics']) await expect(frame).toContainText(heading);
+    await expect(frame.getByRole('textbox', { name: `${name} characteristics` })).not.toHaveValue('');
+    await expect(frame.locator('img.sign-picture')).toHaveJSProperty('complete', true);
+    expect(await frame.locator('img.sign-picture').evaluate((img: HTMLImageElement) => img.naturalWidth)).toBeGreaterThan(0);
+  }
+  expect(new URL(page.url()).hash).toContain('date=1985-06-15');
+  await noViolations(page, 'reading');
+  await page.setViewportSize({ width: 770, height: 560 });
+  await page.screenshot({ path: `${shots}/reading-desktop.png`, fullPage: true });
+
+  const wheelButton = page.getByRole('button', { name: 'Wheel…' });
+  await wheelButton.click();
+  await expect(wheelButton).toHaveAttribute('aria-expanded', 'true');
+  const wheel = page.getByRole('img', { name: /Galactic Ascendant/ });
+  await expect(wheel.locator('path.sign')).toHaveCount(12);
+  await expect(wheel.locator('.read-dot')).toHaveCount(4);
+  await expect(wheel.locator('.point-label')).toHaveCount(4);
+  // The legend names each frame's sign as the frame shows it.
+  const legend = await page.locator('#wheel-legend li').allTextContents();
+  expect(legend.map((line) => line.split(', ').pop())).toEqual([signs[1], signs[3], signs[2], signs[0]]);
+  await noViolations(page, 'wheel');
+  await page.locator('#wheel').screenshot({ path: `${shots}/wheel.png` });
+
+  await page.emulateMedia({ media: 'print' });
+  expect(await page.locator('body').evaluate((b) => getComputedStyle(b).backgroundColor)).toBe('rgb(255, 255, 255)');
+  await page.screenshot({ path: `${shots}/reading-print.png`, fullPage: true });
+  await page.emulateMedia({ media: 'screen' });
+
+  await page.getByRole('button', { name: 'Back' }).click();
+  await expect(page.getByRole('button', { name: 'Get My Galactic Astrology Reading' })).toBeFocused();
+  await expect(page.locator('#txtName')).toHaveValue('ASHA');
+  await expect(page.locator('#cboMonth option:checked')).toHaveText('June');
+  await expect(page.locator('#cboYear')).toHaveValue('1985');
+  await expect(page.locator('#cmbTimeZone')).toHaveValue('34');
+  await expect(page.locator('#txtLonM')).toHaveValue('51');
+  await expect(page.locator('#txtMCountry')).toHaveValue('India');
+  expect(new URL(page.url()).hash).toBe('');
+});
+
+test('a bookmarked reading opens as that reading', async ({ page }) => {
+  const fragment = '#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51';
+  await open(page, '/' + fragment);
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+  const expected = cliSigns(['--name', 'ASHA', '--date', '1985-06-15', '--time', '07:30', '--zone', '34', '--lat', '18N31', '--lon', '73E51']);
+  if (expected) expect(await shownSigns(page)).toEqual(expected);
+  await page.reload();
+  await expect(page.getByRole('region', { name: 'Galactic Ascendant' })).toBeVisible();
+});
+
+test('the form\'s messages: a modal dialog with OK, then the field named', async ({ page }) => {
+  await open(page);
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  const dialog = page.getByRole('dialog');
+  await expect(dialog).toContainText('Please Enter Name');
+  await noViolations(page, 'message');
+  await page.screenshot({ path: `${shots}/message.png` });
+  await dialog.getByRole('button', { name: 'OK' }).click();
+  await expect(dialog).toBeHidden();
+  await expect(page.locator('#txtName')).toBeFocused();
+
+  await page.keyboard.type('a1');
+  await expect(dialog).toContainText('Please Enter only Letters');
+  await page.keyboard.press('Enter');
+  await expect(page.locator('#txtName')).toHaveValue('A');
+
+  await page.locator('#txtLatD').click();
+  await page.keyboard.type('4x');
+  await expect(dialog).toContainText('Only Numbers Are Accepted');
+  await page.keyboard.press('Escape');
+  await expect(page.locator('#txtLatD')).toHaveValue('4');
+
+  await fillCoordinates(page);
+  await page.locator('#cboMonth').selectOption('2');
+  await page.locator('#cboDate').selectOption('30');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(dialog).toContainText('Please Enter Correct Date Or Month!');
+  await page.keyboard.press('Enter');
+
+  await page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' }).click();
+  await expect(dialog).toContainText('Please Enter City');
+  await page.keyboard.press('Enter');
+  await expect(page.locator('#txtMCity')).toBeFocused();
+});
+
+test('local mean time and a typed offset', async ({ page }) => {
+  await open(page);
+  await page.locator('#txtName').fill('ASHA');
+  await page.locator('#txtLatD').fill('18');
+  await page.locator('#txtLatM').fill('31');
+  await page.locator('#txtLonD').fill('73');
+  await page.locator('#txtLonM').fill('51');
+  const zone = page.getByRole('combobox', { name: 'Time zone' });
+  await zone.selectOption('lmt');
+  const offset = page.getByRole('textbox', { name: 'UTC offset' });
+  await expect(offset).toHaveValue('+04:55:24');
+  await expect(offset).not.toBeEditable();
+  await page.getByRole('radio', { name: 'Longitude: West' }).check();
+  await expect(offset).toHaveValue('-04:55:24');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeVisible();
+  expect(new URL(page.url()).hash).toContain('zone=lmt');
+  await page.getByRole('button', { name: 'Back' }).click();
+
+  await zone.selectOption('offset');
+  await expect(offset).toBeEditable();
+  await offset.fill('5:45');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(page.getByRole('dialog')).toContainText('Please enter the offset from Universal Time');
+  await page.keyboard.press('Enter');
+  await expect(offset).toBeFocused();
+  await offset.fill('+05:45');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(page.getByRole('region', { name: 'Galactic Moon Sign' })).toBeVisible();
+  expect(decodeURIComponent(new URL(page.url()).hash)).toContain('zone=+05:45');
+});
+
+test.describe('in German', () => {
+  test.use({ locale: 'de-DE' });
+  test('the page follows the browser\'s language', async ({ page }) => {
+    await open(page);
+    await expect(page.locator('html')).toHaveAttribute('lang', 'de');
+    await expect(page.locator('.frame1 > legend')).toHaveText('Persönliche Angaben');
+    await expect(page.locator('#cboMonth option').nth(5)).toHaveText('Juni');
+    await noViolations(page, 'German form');
+    await page.setViewportSize({ width: 436, height: 560 });
+    await page.screenshot({ path: `${shots}/form-de.png`, fullPage: true });
+    await page.locator('#txtName').fill('JÜRGEN');
+    await fillCoordinates(page);
+    await page.getByRole('button', { name: /Galaktische|Deutung|Lesung/ }).first().click();
+    await expect(page.locator('.sign-frame')).toHaveCount(4);
+    await noViolations(page, 'German reading');
+  });
+});
+
+test.describe('on a 360-pixel phone', () => {
+  test.use({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
+  test('one column, nothing wider than the screen, targets of 24 pixels at least', async ({ page }) => {
+    await open(page);
+    const fits = () => page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth);
+    expect(await fits()).toBe(true);
+    const small = await page.evaluate(() => {
+      const out: string[] = [];
+      for (const element of document.querySelectorAll<HTMLElement>('input, select, button, a, label.option, label.check')) {
+        if (element.matches('input[type=radio], input[type=checkbox]') || element.closest('[hidden], dialog')) continue;
+        const box = element.getBoundingClientRect();
+        if (box.width < 24 || box.height < 24) out.push(`${element.id || element.className || element.tagName} ${box.width}x${box.height}`);
+      }
+      return out;
+    });
+    expect(small).toEqual([]);
+    await noViolations(page, 'phone form');
+    await page.screenshot({ path: `${shots}/form-phone.png`, fullPage: true });
+    await page.locator('#txtName').fill('ASHA');
+    await fillCoordinates(page);
+    await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).tap();
+    await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+    expect(await fits()).toBe(true);
+    await noViolations(page, 'phone reading');
+    await page.screenshot({ path: `${shots}/reading-phone.png`, fullPage: true });
+  });
+});
+
+test('after the first visit it works with the network off, and installs as an app', async ({ context, page }) => {
+  await open(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  // The first visit's page is not yet under the worker's control; the next load is.
+  await page.reload();
+  await expect.poll(() => page.evaluate(() => navigator.serviceWorker.controller !== null)).toBe(true);
+  const manifest = await page.evaluate(async () => (await fetch(document.querySelector<HTMLLinkElement>('link[rel=manifest]')!.href)).json());
+  expect(manifest).toMatchObject({ name: 'Quorvane', display: 'standalone' });
+
+  // Routing turns the browser's HTTP cache off: what loads now comes from the service worker alone.
+  await context.route('**/*', (route) => route.abort('internetdisconnected'));
+  await context.setOffline(true);
+  await page.goto('about:blank');  // a load of its own, not a move within the page
+  await open(page, '/#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51');
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+  await expect(page.locator('.sign-picture').first()).toHaveJSProperty('complete', true);
+  await page.getByRole('button', { name: 'Back' }).click();
+  await page.locator('#txtName').fill('');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(page.getByRole('dialog')).toContainText('Please Enter Name');
+  await context.setOffline(false);
+  await context.unrouteAll();
+});
+
+test('the About box and the written links', async ({ page }) => {
+  await open(page);
+  const links = await page.locator('main a[href]:visible, main details a[href]').evaluateAll((as) => as.map((a) => [a.getAttribute('href'), a.getAttribute('target')]));
+  expect(links.length).toBeGreaterThanOrEqual(6);
+  for (const [href, target] of links) {
+    expect(href).toMatch(/\?page=[a-z-]+$/);
+    expect(target).toBe('_blank');
+  }
+  await page.locator('.menubar summary').click();
+  await page.getByRole('button', { name: 'About Software' }).first().click();
+  const about = page.getByRole('dialog', { name: 'Quorvane v1.35' });
+  await expect(about).toContainText('Quorvane tells you about your galactic sign');
+  await expect(about.getByRole('link', { name: /^Click here to visit https?:\/\// })).toBeVisible();
+  await expect(about.getByRole('link', { name: 'More details about the fully branded edition' })).toBeVisible();
+  await expect(about.getByRole('button', { name: 'OK' })).toBeFocused();
+  await noViolations(page, 'About box');
+  await page.screenshot({ path: `${shots}/about.png` });
+  await page.keyboard.press('Enter');
+  await expect(about).toBeHidden();
+});

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+import { readFileSync, readdirSync } from 'node:fs';
+import { describe, expect, it } from 'vitest';
+import { controlTexts, translations } from '../../tools/desktop-texts.mjs';
+import { loadTranslation, tr, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
+
+const root = new URL('../../../', import.meta.url);
+const read = (path: string) => readFileSync(new URL(path, root), 'utf8');
+
+describe('the desktop\'s texts', () => {
+  it('shows captions as a button does: one ampersand is a mnemonic, two are one', () => {
+    expect(withoutMnemonic('E&xit')).toBe('Exit');
+    expect(withoutMnemonic('Click Here To Find Latitude && Longitude')).toBe('Click Here To Find Latitude & Longitude');
+    expect(uiText('en', 'frmMain.cmdBrowser')).toBe('Click Here To Find Latitude & Longitude');
+    expect(uiText('en', 'frmDisplay.hdrSunCharacteristics')).toBe('Characterstics');
+  });
+
+  it('reads captions from a form by control name, and translations by context and source', () => {
+    const ui = '<ui><widget class="QWidget" name="w"><widget class="QLabel" name="a"><property name="text"><string>A &amp; B</string></property></widget>' +
+      '<widget class="QGroupBox" name="g"><property name="title"><string>G</string></property></widget></widget></ui>';
+    expect(controlTexts(ui)).toEqual({ a: 'A & B', g: 'G' });
+    const ts = '<TS><context><name>c</name><message><source>One</source><translation>Eins</translation></message>' +
+      '<message><source>Two</source><translation type="unfinished"></translation></message></context></TS>';
+    expect(translations(ts)).toEqual({ c: { One: 'Eins' } });
+  });
+
+  it('falls back to the English for a language or text without a translation', async () => {
+    await loadTranslation('de');
+    expect(tr('xx', 'frmMain', 'Name')).toBe('Name');
+    expect(tr('de', 'quorvane::ZoneOffsetEntry', 'Local mean time of the birthplace')).toBe('Mittlere Ortszeit des Geburtsorts');
+    expect(uiText('de', 'frmMain.Label5')).toBe('Datum');
+  });
+
+  it('uses only English sources the desktop\'s catalogues know, so every language translates them', () => {
+    const catalogue = translations(read('l10n/quorvane_de.ts'));
+    const page = readdirSync(new URL('web/src/', root)).filter((f) => f.endsWith('.ts')).map((f) => read(`web/src/${f}`)).join('\n')
+      + read('web/index.html');
+    const used: Array<[string, string]> = [];
+    const constants = Object.fromEntries([...page.matchAll(/const (\w+Context) = '([^']+)'/g)].map((m) => [m[1], m[2]]));
+    for (const m of page.matchAll(/tr\(language, (\w+), '((?:[^'\\]|\\.)+)'\)/g)) used.push([constants[m[1]], m[2]]);
+    for (const m of page.matchAll(/data-a11y="([^"]+)"(?: [^>]*?data-a11y-context="([^"]+)")?/g)) used.push([m[2] ?? 'quorvane::frmMain', m[1].replace(/&amp;/g, '&')]);
+    expect(used.length).toBeGreaterThan(25);
+    const unescape = (s: string) => s.replace(/\\u([0-9A-Fa-f]{4})/g, (_, h) => String.fromCharCode(parseInt(h, 16)));
+    const missing = used.filter(([context, source]) => !(unescape(source) in (catalogue[context] ?? {})));
+    expect(missing).toEqual([]);
+  });
+
+  it('links to the maker\'s pages as the desktop does', () => {
+    const base = /set\(QUORVANE_WEB_BASE "([^"]+)"/.exec(read('ui/CMakeLists.txt'))![1];
+    expect(webPageUrl('home-page')).toBe(`${base}?page=home-page`);
+  });
+});

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+import { readFileSync } from 'node:fs';
+import { fileURLToPath } from 'node:url';
+import { VitePWA } from 'vite-plugin-pwa';
+import { defineConfig, type Plugin } from 'vitest/config';
+import { withoutMnemonic } from './src/mnemonic.ts';
+
+const root = fileURLToPath(new URL('..', import.meta.url));
+
+// The form's English captions are written into the HTML, so that it paints before the core has loaded;
+// the page puts in another language's once it knows the reader's.
+function englishCaptions(): Plugin {
+  const escape = (text: string) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;');
+  return {
+    name: 'quorvane-english-captions',
+    transformIndexHtml(html) {
+      const { forms } = JSON.parse(readFileSync(new URL('./src/generated/desktop-texts.json', import.meta.url), 'utf8'));
+      return html.replace(/(<(\w+)\b[^>]*\sdata-ui="(\w+)\.(\w+)"[^>]*>)(<\/\2>)/g,
+        (_, open, _tag, form, control, close) => open + escape(withoutMnemonic(forms[form]?.[control] ?? '')) + close);
+    },
+  };
+}
+
+// The WebAssembly is fetched as the page's HTML arrives, not only once the script has run.
+function preloadCore(): Plugin {
+  return {
+    name: 'quorvane-preload-core',
+    transformIndexHtml: {
+      order: 'post',
+      handler(_html, context) {
+        const wasm = Object.keys(context.bundle ?? {}).find((f) => /quorvane-core-.*\.wasm$/.test(f));
+        return wasm ? [{ tag: 'link', attrs: { rel: 'preload', href: `./${wasm}`, as: 'fetch', type: 'application/wasm', crossorigin: 'anonymous' }, injectTo: 'head' }] : [];
+      },
+    },
+  };
+}
+
+export default defineConfig({
+  base: './',  // web/dist/ works from any folder of any server
+  server: { fs: { allow: [root] } },
+  resolve: { alias: { fs: fileURLToPath(new URL('./src/no-node.ts', import.meta.url)), path: fileURLToPath(new URL('./src/no-node.ts', import.meta.url)) } },
+  build: { outDir: 'dist', emptyOutDir: true, assetsInlineLimit: 0, target: 'es2022' },
+  plugins: [
+    englishCaptions(),
+    preloadCore(),
+    // Installable, and after the first visit the whole edition works with the network off: the service
+    // worker keeps every file of web/dist/ (the WebAssembly and the sign pictures among them).
+    VitePWA({
+      registerType: 'autoUpdate',
+      injectRegister: null,  // the page registers it once the form is usable (src/main.ts)
+      includeAssets: ['quorvane.svg', 'quorvane-256.png'],
+      manifest: {
+        name: 'Quorvane',
+        short_name: 'Quorvane',
+        description: 'Galactic astrology birth reading, computed on this device',
+        start_url: './',
+        scope: './',
+        display: 'standalone',
+        background_color: '#000000',
+        theme_color: '#000000',
+        icons: [
+          { src: 'quorvane.svg', sizes: 'any', type: 'image/svg+xml', purpose: 'any' },
+          { src: 'quorvane-256.png', sizes: '256x256', type: 'image/png', purpose: 'any' },
+        ],
+      },
+      workbox: {
+        globPatterns: ['**/*.{html,js,css,wasm,svg,png,webmanifest}'],
+        navigateFallback: 'index.html',
+        cleanupOutdatedCaches: true,
+      },
+    }),
+  ],
+  test: { include: ['tests/unit/**/*.test.ts', 'tests/parity/**/*.test.ts'] },
+});
