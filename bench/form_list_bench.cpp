@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QStringList>
