@@ -120,28 +120,61 @@ private slots:
         QCOMPARE(Child<QPushButton>(form.get(), "cmdRashi")->text(), QStringLiteral("Get My Galactic Astrology Reading"));
     }
 
-    // The form's lists make their popups when first opened, not at each font the form sets as it is built,
-    // and the popup shows the list's own font: plain, though the frame around it is bold.
-    void listsMakeTheirPopupWhenOpenedInTheirOwnFont() {
+    // A list's popup shows the list's own font: plain, though the frame around it is bold; whether the font
+    // was set before the entries (the form's order) or after them, while the list was hidden or shown, and
+    // before or after the list was first opened. The form's own lists, under its style sheet, too.
+    void listPopupsShowTheListsOwnFont() {
+        const auto shows = [](FormList* list, const QFont& font) {
+            list->showPopup();
+            if (!QTest::qWaitFor([list] { return list->view()->isVisible(); })) return QStringLiteral("not opened");
+            const QFont shown = list->view()->font();
+            list->hidePopup();
+            if (shown.family() == font.family() && shown.pointSizeF() == font.pointSizeF() &&
+                shown.bold() == font.bold() && shown.italic() == font.italic())
+                return QString();
+            return shown.toString() + QStringLiteral(" instead of ") + font.toString();
+        };
         QWidget frame;
         QFont bold = frame.font();
         bold.setBold(true);
         bold.setPointSize(13);
         frame.setFont(bold);
-        auto* list = new FormList(&frame);
-        list->addItems({QStringLiteral("one"), QStringLiteral("two")});
         QFont plain = bold;
         plain.setBold(false);
-        list->setFont(plain);
-        QVERIFY(!list->findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly));
+        const QStringList entries{QStringLiteral("one"), QStringLiteral("two")};
+        auto* fontFirst = new FormList(&frame);
+        fontFirst->setFont(plain);
+        fontFirst->addItems(entries);
+        fontFirst->setCurrentIndex(1);
+        auto* entriesFirst = new FormList(&frame);
+        entriesFirst->addItems(entries);
+        entriesFirst->setFont(plain);
         frame.show();
-        list->showPopup();
-        QTRY_VERIFY(list->view()->isVisible());
-        QVERIFY(!list->view()->font().bold());
-        QCOMPARE(list->view()->font().pointSize(), 13);
-        list->hidePopup();
-        for (const char* name : {"cboMonth", "cmbTimeZone"})
-            QVERIFY2(!Child<QComboBox>(form.get(), name)->font().bold(), name);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(shows(fontFirst, plain), QString());
+        QCOMPARE(shows(entriesFirst, plain), QString());
+
+        QFont italic = plain;
+        italic.setItalic(true);
+        italic.setPointSize(11);
+        frame.hide();
+        entriesFirst->setFont(italic);  // hidden, after it was opened
+        frame.show();
+        QCOMPARE(shows(entriesFirst, italic), QString());
+        QFont larger = plain;
+        larger.setPointSize(15);
+        entriesFirst->setFont(larger);  // shown
+        QCOMPARE(shows(entriesFirst, larger), QString());
+        frame.hide();
+        entriesFirst->setFont(plain);  // hidden again, after a font was passed on while shown
+        frame.show();
+        QCOMPARE(shows(entriesFirst, plain), QString());
+
+        for (const char* name : {"cboMonth", "cmbTimeZone"}) {
+            auto* list = Child<FormList>(form.get(), name);
+            QVERIFY2(!list->font().bold(), name);
+            QCOMPARE(shows(list, list->font()), QString());
+        }
     }
 
     // Every text of the form is in the windows' typeface at 8.25 points, keeping its own weight, though the

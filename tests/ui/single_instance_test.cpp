@@ -183,10 +183,22 @@ private slots:
             // Folder permissions do not bind root (as CI runs): this case runs again as an unprivileged user.
             const QString runuser = QStandardPaths::findExecutable(QStringLiteral("runuser"));
             QVERIFY2(!runuser.isEmpty(), "runuser (util-linux) is needed to drop root");
+            // The build tree may be where nobody cannot reach it (a clone under /root): the user runs a copy
+            // of this test from a folder it can read.
+            QTemporaryDir place;
+            QVERIFY(place.isValid());
+            const auto readable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                  QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                  QFileDevice::ExeOther;
+            QVERIFY(QFile::setPermissions(place.path(), readable));
+            const QString copy = place.filePath(QStringLiteral("single_instance_test"));
+            QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+            QVERIFY(QFile::setPermissions(copy, readable));
             QProcess child;
             child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(runuser, {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"),
-                                  QCoreApplication::applicationFilePath(), QString::fromLatin1(QTest::currentTestFunction())});
+            child.setWorkingDirectory(place.path());
+            child.start(runuser, {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"), copy,
+                                  QString::fromLatin1(QTest::currentTestFunction())});
             QVERIFY(child.waitForFinished(30000));
             const QByteArray out = child.readAll();
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, out.constData());

@@ -92,12 +92,17 @@ void FormOption::paintEvent(QPaintEvent* event) {
 }
 
 void FormList::changeEvent(QEvent* event) {
-    // The popup is a child window that takes the list's font when it is made (it inherits it), so until then
-    // a font change has nothing to pass on. The list's size is not cached yet either: the forms place their
+    // QComboBox passes a new font on by setting it on the popup and laying all its rows out again, and Qt 6.4
+    // makes the popup for it. Until it has done so once, the popup (made when the list is first opened, or
+    // by Qt 6.8 at the first current entry) takes the list's font as its child window, so a hidden list's
+    // font change has nothing to pass on. The list's size is not cached yet either: the forms place their
     // lists by hand, and nothing asks for a list's size before it is shown.
-    if (event->type() == QEvent::FontChange && !isVisible() && !findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly)) {
-        QWidget::changeEvent(event);
-        return;
+    if (event->type() == QEvent::FontChange) {
+        if (!isVisible() && !popupFontSet_) {
+            QWidget::changeEvent(event);
+            return;
+        }
+        popupFontSet_ = true;
     }
     QComboBox::changeEvent(event);
 }

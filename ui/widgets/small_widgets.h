@@ -59,8 +59,9 @@ protected:
 };
 
 // A closed list of the birth-data form.
-// - It makes its popup only when it is first opened. QComboBox makes it at every change of font, and the
-//   forms set a font on each control as they build it: seven popups at start that nobody opened.
+// - A font set while it is hidden is not pushed into its popup: QComboBox makes the popup for that on Qt 6.4
+//   (seven popups at start that nobody opened, as the forms set a font on each control they build) and lays
+//   its rows out again on every Qt. The popup takes the list's font when it is shown.
 // - It draws its own arrow, a small triangle in its text colour. The style sheet that colours the list
 //   would draw it from a picture, and reading the first picture loads Qt's picture plug-ins.
 class FormList : public QComboBox {
@@ -71,6 +72,9 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool popupFontSet_ = false;  // QComboBox has set a font on the popup: from then on it must pass each on
 };
 
 }  // namespace quorvane
