@@ -497,6 +497,24 @@ private slots:
         QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1990, 4, 4, 0, 45, 0}));
     }
 
+    void aTypedOffsetIsSavedExactly() {
+        // A birth typed with "Other offset" keeps that offset in the file, not an unknown zone.
+        Type(form.get(), "txtName", QStringLiteral("SITA"));
+        Type(form.get(), "txtLonD", QStringLiteral("85"));
+        Type(form.get(), "txtLonM", QStringLiteral("19"));
+        Type(form.get(), "txtLatD", QStringLiteral("27"));
+        Type(form.get(), "txtLatM", QStringLiteral("42"));
+        Child<QComboBox>(form.get(), "cmbTimeZone")->setCurrentIndex(72);
+        Type(form.get(), "txtZoneOffset", QStringLiteral("+05:45"));
+        const QString path = PathOf("typed.aaf");
+        chooser.paths << path;
+        Trigger(form.get(), "mnuSaveToBirths");
+        QVERIFY2(ReadAll(path).contains("#B93:*,27n42,85e19,5he45,0\n"), ReadAll(path).constData());
+        QVERIFY(Book().Open(path));
+        Window()->ChooseCurrent();
+        QCOMPARE(Child<QLineEdit>(form.get(), "txtZoneOffset")->text(), QStringLiteral("+05:45"));
+    }
+
     void aBirthInLocalMeanTimeTakesTheBirthplacesOwn() {
         OpenFile("lmt.aaf", "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,L\n");
         Window()->ChooseCurrent();

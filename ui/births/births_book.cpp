@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 #include <QUndoStack>
 
 #include <cstdio>
@@ -14,8 +13,8 @@
 #include <utility>
 
 #include "atlas/birth_clock.h"
+#include "births/birth_from_form.h"
 #include "births/births_csv.h"
-#include "reading/time_zones.h"
 #include "ui/births/births_window.h"
 #include "ui/seams/window_services.h"
 #include "ui/births/births_questions.h"
@@ -25,8 +24,6 @@
 namespace quorvane {
 
 namespace {
-constexpr int kRecentCount = 8;
-const QString kRecentKey = QStringLiteral("births/recent");
 const char* const kBothFilter =
     QT_TRANSLATE_NOOP("quorvane::BirthsBook", "Births files (*.aaf *.csv);;AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
 const char* const kAafFirst = QT_TRANSLATE_NOOP("quorvane::BirthsBook", "AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
@@ -359,35 +356,16 @@ bool BirthsBook::Quitting() const { return run_.Quitting(); }
 
 std::optional<births::Birth> BirthsBook::BirthFromForm() {
     const BirthFormValues form = form_.CollectBirthForm();
-    const ValidationResult valid = ValidateBirthData(TextsOf(form));
-    if (!valid.Ok) {
-        messages_.ShowMessage(valid.Message, form_.FormWindow());
-        return std::nullopt;
-    }
-    births::Birth birth;
     const bool fromFile = file_ && formEntry_ >= 0 && formEntryName_ == form.Name;
-    if (fromFile) birth = file_->Book.Births[static_cast<std::size_t>(formEntry_)];  // keeps its other chunks
-    // Local mean time or a typed offset: kept as the birth's offset, without a row.
-    if (const auto exact = form.LocalMeanTime || form.ExactOffset ? ChosenOffset(form) : std::nullopt) {
-        birth.ZoneRow = -1;
-        birth.StandardOffset = *exact;
-        birth.Notes.clear();
-    } else if (form.ZoneIndex < 0 && !(fromFile && birth.ZoneRow < 0)) {
-        messages_.ShowMessage(tr("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
-        return std::nullopt;
-    }
-    if (form.ZoneIndex >= 0) {  // else the birth keeps the offset its file gave, still without a row
-        const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(form.ZoneIndex)];
-        birth.ZoneRow = form.ZoneIndex;
-        birth.StandardOffset = {row.Hours, row.Minutes};
-        birth.Notes.clear();
-    }
-    birth.Data = BirthDataOf(form, birth.StandardOffset);
     const BirthForm::PlaceTexts place = form_.PlaceFields();
-    birth.Place = ToStd(place.State.isEmpty() ? place.City : place.City + u'/' + place.State);
-    birth.Country = ToStd(place.Country);
-    birth.Modified = true;
-    return birth;
+    births::FormBirth birth =
+        births::BirthFromForm(form, fromFile ? &file_->Book.Births[static_cast<std::size_t>(formEntry_)] : nullptr,
+                              ToStd(place.City), ToStd(place.State), ToStd(place.Country));
+    if (!birth.Check.Ok)
+        messages_.ShowMessage(birth.Check.Message, form_.FormWindow());
+    else if (birth.NoZone)
+        messages_.ShowMessage(tr("Choose a time zone first."), MessageIcon::Error, form_.FormWindow());
+    return std::move(birth.Value);
 }
 
 // ---- the list window and the recent files
@@ -405,29 +383,15 @@ void BirthsBook::ShowWindow(bool activate) {
     if (activate) window_->activateWindow();
 }
 
-QSettings& BirthsBook::Settings() {
-    if (!settings_) {
-        settings_ = settingsPath_.isEmpty()
-                        ? std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("quorvane"), QStringLiteral("quorvane"))
-                        : std::make_unique<QSettings>(settingsPath_, QSettings::IniFormat);
-    }
-    return *settings_;
-}
-
 void BirthsBook::Remember(const QString& path) {
-    QStringList recent = Settings().value(kRecentKey).toStringList();
-    recent.removeAll(path);
-    recent.prepend(path);
-    while (recent.size() > kRecentCount) recent.removeLast();
-    Settings().setValue(kRecentKey, recent);
-    SaveSettings();
+    if (const QString failed = recent_.Remember(path); !failed.isEmpty()) TellSettingsFailure(failed);
 }
 
-void BirthsBook::SaveSettings() {
-    QSettings& settings = Settings();
-    settings.sync();
-    if (settings.status() == QSettings::NoError) return;
-    const QString where = QDir::toNativeSeparators(settings.fileName());
+void BirthsBook::Forget(const QString& path) {
+    if (const QString failed = recent_.Forget(path); !failed.isEmpty()) TellSettingsFailure(failed);
+}
+
+void BirthsBook::TellSettingsFailure(const QString& where) {
     if (std::exchange(settingsFailureTold_, true)) {
         std::fprintf(stderr, "quorvane: the recent births files could not be saved to %s\n", qUtf8Printable(where));
         return;
@@ -435,22 +399,6 @@ void BirthsBook::SaveSettings() {
     messages_.ShowMessage(tr("The list of recent births files could not be saved to %1. Open Recent will "
                              "not offer them after Quorvane ends.").arg(where),
                        MessageIcon::Information, DialogParent());
-}
-
-void BirthsBook::Forget(const QString& path) {
-    QStringList recent = Settings().value(kRecentKey).toStringList();
-    recent.removeAll(path);
-    Settings().setValue(kRecentKey, recent);
-    SaveSettings();
-}
-
-QStringList BirthsBook::RecentFiles() const {
-    // Nothing is remembered before a births file was first opened or saved; reading writes nothing.
-    if (settings_) return settings_->value(kRecentKey).toStringList();
-    if (!settingsPath_.isEmpty()) return QSettings(settingsPath_, QSettings::IniFormat).value(kRecentKey).toStringList();
-    return QSettings(QSettings::UserScope, QStringLiteral("quorvane"), QStringLiteral("quorvane"))
-        .value(kRecentKey)
-        .toStringList();
 }
 
 void BirthsBook::FillRecentMenu(QMenu* menu) {

@@ -13,9 +13,9 @@
 #include <optional>
 
 #include "births/births_file.h"
+#include "ui/births/recent_births_files.h"
 
 class QMenu;
-class QSettings;
 class QUndoStack;
 
 namespace quorvane {
@@ -36,7 +36,7 @@ public:
     // Injection points; the defaults are message boxes and the user's settings. Files are chosen through
     // `files`' chooser.
     void SetQuestions(BirthsQuestions& questions) { questions_ = &questions; }
-    void SetSettingsFile(const QString& path) { settingsPath_ = path; }
+    void SetSettingsFile(const QString& path) { recent_.SetSettingsFile(path); }
 
     // The commands of the File menu.
     void OpenBirths();
@@ -66,7 +66,7 @@ public:
     // The book position the form was filled from, or -1.
     int FormEntry() const { return formEntry_; }
 
-    QStringList RecentFiles() const;
+    QStringList RecentFiles() const { return recent_.Files(); }
     void FillRecentMenu(QMenu* menu);
 
 signals:
@@ -86,9 +86,8 @@ private:
     void Adopt(BirthsFile file);
     void Remember(const QString& path);
     void Forget(const QString& path);
-    QSettings& Settings();
-    // Writes the settings out; the first failure of a run is told to the user, later ones go to stderr.
-    void SaveSettings();
+    // The first failure of a run to write the recent files out is told to the user, later ones go to stderr.
+    void TellSettingsFailure(const QString& where);
     void ShowWindow(bool activate = true);
     QString DisplayName() const;
     QWidget* DialogParent() const;
@@ -99,8 +98,7 @@ private:
     BirthForm& form_;
     std::unique_ptr<BirthsQuestions> ownQuestions_;
     BirthsQuestions* questions_;
-    QString settingsPath_;
-    std::unique_ptr<QSettings> settings_;  // made when a births file is first opened or saved
+    RecentBirthsFiles recent_;
     bool settingsFailureTold_ = false;
     std::optional<BirthsFile> file_;
     std::unique_ptr<QUndoStack> undo_;
