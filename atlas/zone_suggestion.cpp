@@ -105,7 +105,8 @@ ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view
 
     const zones::ZoneDatabase::Found found = database.Find(zoneId);
     if (!found.Zone || !IsCivilDateTime(localClock)) {
-        s.Description = lead + "no time-zone data for " + std::string(zoneId);
+        // A damaged file is named as such, not taken for a zone the system lacks.
+        s.Description = lead + (found.Zone ? "no time-zone data for " + std::string(zoneId) : found.Problem);
         return s;
     }
     const zones::Zone& zone = *found.Zone;

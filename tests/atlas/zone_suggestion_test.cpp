@@ -112,6 +112,26 @@ TEST(SuggestZone, UnknownZone) {
     EXPECT_NE(s.Description.find("no time-zone data"), std::string::npos);
 }
 
+// The zones may come from anywhere; a damaged one is said to be damaged.
+TEST(SuggestZone, FromAnotherFolderAndADamagedFile) {
+    const zones::ZoneDatabase database([](std::string_view name) -> std::optional<std::string> {
+        if (name == "Test/Damaged") return std::string("TZif2 and no more");
+        if (name == "Test/Madrid") return zones::FolderFiles("/usr/share/zoneinfo")("Europe/Madrid");
+        return std::nullopt;
+    });
+    const ZoneSuggestion madrid = SuggestZone(database, "Test/Madrid", {1985, 3, 31, 12, 0}, "Madrid");
+    EXPECT_TRUE(madrid.Known);
+    EXPECT_TRUE(madrid.DaylightSaving);
+    EXPECT_FALSE(SuggestZone(database, "Europe/Madrid", {1985, 3, 31, 12, 0}, "Madrid").Known)
+        << "only the zones it is given";
+    const ZoneSuggestion damaged = SuggestZone(database, "Test/Damaged", {1985, 3, 31, 12, 0}, "Here");
+    EXPECT_FALSE(damaged.Known);
+    EXPECT_EQ(damaged.Description.rfind("Here on 31 Mar 1985 12:00: the time-zone data for Test/Damaged is damaged", 0),
+              0u)
+        << damaged.Description;
+    EXPECT_FALSE(SuggestZone(database, "Test/Madrid", {1985, 2, 29, 12, 0}, "Madrid").Known) << "no such day";
+}
+
 TEST(UtcOffsetText, WholeHoursMinutesAndSeconds) {
     EXPECT_EQ(UtcOffsetText(0), "UTC+0");
     EXPECT_EQ(UtcOffsetText(-14400), "UTC-4");
