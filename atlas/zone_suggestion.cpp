@@ -58,10 +58,10 @@ enum class ClockReading { Single, Repeated, Skipped };
 // A local clock time may name no instant (clocks went forward) or two (clocks went back). Each offset
 // in force a day either side is tried; the earlier of two instants is taken, and a skipped time is read
 // with the offset from before the change.
-int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockReading& reading) {
+int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockReading& reading, std::vector<int>& fitting) {
     const int before = zone.offsetFromUtc(clockAsUtc.addSecs(-86400));
     const int after = zone.offsetFromUtc(clockAsUtc.addSecs(86400));
-    std::vector<int> fitting;
+    fitting.clear();
     for (int offset : {before, after})
         if (zone.offsetFromUtc(clockAsUtc.addSecs(-offset)) == offset &&
             (fitting.empty() || fitting.front() != offset))
@@ -71,7 +71,9 @@ int OffsetForClock(const QTimeZone& zone, const QDateTime& clockAsUtc, ClockRead
         return before;
     }
     reading = fitting.size() > 1 ? ClockReading::Repeated : ClockReading::Single;
-    return std::max(fitting.front(), fitting.back());
+    // The earlier instant has the larger offset.
+    if (fitting.size() > 1 && fitting.front() < fitting.back()) std::swap(fitting.front(), fitting.back());
+    return fitting.front();
 }
 
 }  // namespace
@@ -82,7 +84,7 @@ int SuggestedSecondsEast(const ZoneSuggestion& s) {
 }
 
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
-                           std::optional<double> longitudeEast) {
+                           std::optional<double> longitudeEast, ClockFold fold) {
     ZoneSuggestion s;
     char when[48];
     std::snprintf(when, sizeof when, "%d %s %d %02d:%02d", localClock.Day, MonthAbbreviation(localClock.Month),
@@ -100,7 +102,23 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
 
     const QDateTime clockAsUtc(date, time, QTimeZone::utc());
     ClockReading reading = ClockReading::Single;
-    const int offset = OffsetForClock(zone, clockAsUtc, reading);
+    std::vector<int> fitting;
+    int offset = OffsetForClock(zone, clockAsUtc, reading, fitting);
+    if (reading == ClockReading::Repeated) {
+        s.FirstPassSeconds = fitting.front();
+        s.SecondPassSeconds = fitting.back();
+        s.Fold = fold == ClockFold::Second ? ClockFold::Second : ClockFold::First;
+        if (s.Fold == ClockFold::Second) offset = fitting.back();
+    } else if (reading == ClockReading::Skipped) {
+        // The change itself: the clock went from its time under the old offset to that under the new.
+        const QTimeZone::OffsetData change = zone.nextTransition(clockAsUtc.addSecs(-offset - 86400));
+        if (change.atUtc.isValid()) {
+            const qint64 atSeconds = clockAsUtc.secsTo(change.atUtc);  // from the clock time taken as UTC
+            const qint64 minuteOfDay = localClock.Hour * 60 + localClock.Minute;
+            s.SkippedFromMinute = static_cast<int>(minuteOfDay + (atSeconds + offset) / 60);
+            s.SkippedToMinute = static_cast<int>(minuteOfDay + (atSeconds + change.offsetFromUtc) / 60);
+        }
+    }
     const QTimeZone::OffsetData data = zone.offsetData(clockAsUtc.addSecs(-offset));
     s.OffsetSeconds = data.offsetFromUtc;
     s.DaylightTime = data.daylightTimeOffset != 0;
@@ -139,11 +157,52 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
     s.Description = lead + s.OffsetText + (s.DaylightTime ? ", daylight saving time" : ", standard time");
     if (data.abbreviation == QStringLiteral("LMT")) s.Description += " (local mean time)";
     if (reading == ClockReading::Repeated)
-        s.Description += " (this clock time came twice as clocks went back; the first is taken)";
+        s.Description += s.Fold == ClockFold::Second
+                             ? " (this clock time came twice as clocks went back; the second is taken)"
+                             : " (this clock time came twice as clocks went back; the first is taken)";
     else if (reading == ClockReading::Skipped)
         s.Description += " (no such clock time: clocks went forward past it)";
     if (!s.Exact) s.Description += "; no zone in the list has this offset, so it is used exactly";
     return s;
+}
+
+// A day's clock and the clock times that came twice or never.
+
+std::string ClockChangeText(const ZoneSuggestion& s, const CivilDateTime& localClock, std::string_view placeName) {
+    char date[32];
+    std::snprintf(date, sizeof date, "%d %s %d", localClock.Day, MonthAbbreviation(localClock.Month), localClock.Year);
+    const std::string clock = MinuteText(localClock.Hour * 60 + localClock.Minute);
+    if (s.Repeated)
+        return clock + " came twice on " + date + " in " + std::string(placeName) + ": first (" +
+               UtcOffsetText(s.FirstPassSeconds) + ") or second (" + UtcOffsetText(s.SecondPassSeconds) + ")";
+    if (s.Skipped) {
+        const auto wrap = [](int minute) {
+            return MinuteText(((minute % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
+        };
+        return "there was no " + clock + " on " + date + ": clocks went from " + wrap(s.SkippedFromMinute) + " to " +
+               wrap(s.SkippedToMinute);
+    }
+    return {};
+}
+
+std::vector<ClockPeriod> ClockPeriodsOfDay(std::string_view zoneId, int year, int month, int day,
+                                           std::optional<double> longitudeEast) {
+    const QTimeZone zone(QByteArray(zoneId.data(), static_cast<qsizetype>(zoneId.size())));
+    const QDate date(year, month, day);
+    if (!zone.isValid() || !date.isValid()) return {};
+    const QDateTime midnight(date, QTime(0, 0), QTimeZone::utc());
+    // Far enough either side that every clock offset's local day is covered.
+    constexpr qint64 kMargin = 16 * 3600;
+    const QDateTime from = midnight.addSecs(-kMargin), to = midnight.addSecs(86400 + kMargin);
+    const auto offsetOf = [&](const QTimeZone::OffsetData& d) {
+        if (d.abbreviation == QStringLiteral("LMT") && longitudeEast)
+            return -LocalMeanTimeOffset(*longitudeEast).TotalSecondsWest();
+        return d.offsetFromUtc;
+    };
+    std::vector<ClockPeriod> periods{{-kMargin, offsetOf(zone.offsetData(from))}};
+    for (const QTimeZone::OffsetData& change : zone.transitions(from, to))
+        if (change.atUtc > from) periods.push_back({midnight.secsTo(change.atUtc), offsetOf(change)});
+    return periods;
 }
 
 }  // namespace quorvane
