@@ -402,7 +402,11 @@ private:
     bool ApplyJulianDay() {
         if (!julianDay_) {
             if (!date_) return Refuse("the date is not given (*) and there is no Julian day to take it from");
-            if (!time_) return Refuse("the time is not given (*) and there is no Julian day to take it from");
+            // No time and nothing to take it from: the birth is read over the whole day.
+            if (!time_) {
+                birth_.TimeUnknown = true;
+                time_ = ClockTime{};
+            }
             return true;
         }
         const double tolerance = julianDay_->Resolution / 2 + 60 / kSecondsPerDay;
@@ -494,7 +498,9 @@ void AppendNewRecord(const Birth& birth, std::vector<std::string>& out) {
     const BirthData& d = birth.Data;
     const auto [last, first] = NameFields(birth);
     char when[48];
-    if (d.Second != 0)
+    if (birth.TimeUnknown)
+        std::snprintf(when, sizeof when, "%d.%d.%d,*", d.Day, d.Month, d.Year);
+    else if (d.Second != 0)
         std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute, d.Second);
     else
         std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute);
@@ -562,7 +568,9 @@ void ReadCsvBirth(const std::vector<std::string>& fields, Birth& birth) {
         birth.Error = std::move(checked.Why);
         return;
     }
-    Parsed<ClockTime> time = ParseTime(f[2]);
+    // An empty time is a time not known.
+    birth.TimeUnknown = f[2].empty() || f[2] == "unknown";
+    Parsed<ClockTime> time = birth.TimeUnknown ? Parsed<ClockTime>{ClockTime{}, {}} : ParseTime(f[2]);
     if (!time.Value) {
         birth.Error = std::move(time.Why);
         return;
@@ -723,7 +731,9 @@ std::string WriteCsv(const Book& book) {
                                  : birth.Clock == ClockKind::LocalMeanTime ? std::string("LMT")
                                                                            : FormatUtcOffset(birth.StandardOffset);
         char time[24];
-        if (d.Second != 0)
+        if (birth.TimeUnknown)
+            time[0] = '\0';
+        else if (d.Second != 0)
             std::snprintf(time, sizeof time, "%02d:%02d:%02d", d.Hour, d.Minute, d.Second);
         else
             std::snprintf(time, sizeof time, "%02d:%02d", d.Hour, d.Minute);

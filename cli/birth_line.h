@@ -12,6 +12,7 @@
 
 #include "births/births.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 
 namespace quorvane::cli {
 
@@ -49,6 +50,9 @@ struct NamedReading {
     bool LocalMeanTime = false;   // the offset is the birthplace's local mean time
     BirthData Birth;  // as the reading took it
     std::string Note; // what a births file's record left to the program, e.g. that local mean time was taken
+    // The birth time is unknown or known only as a span: every clock minute of the window read. `Reading`
+    // then holds the window's first minute (its zone and offset), never signs to show as the reading.
+    std::optional<TimeWindowReading> Window;
 };
 
 // A reading, or the message that refused the birth: the program's own validation texts for what the form
@@ -65,6 +69,12 @@ ReadingOrError ReadCsvFields(const std::vector<std::string>& fields);
 // One record of a births file as read (an AAF record): its refusal, or its reading.
 ReadingOrError ReadFileBirth(const births::Birth& birth);
 
+// A time field that asks for a window of clock time rather than one time: "unknown", "06:00-12:00".
+bool IsTimeWindow(std::string_view text);
+// Reads every clock minute of `window` of the reading's date and place under `clock` (the reading's own
+// zone when empty).
+void ReadWindow(NamedReading& reading, MinuteWindow window, std::span<const ClockStretch> clock = {});
+
 // A name from a file as the reading uses it: what the name field would make of it when it could be typed
 // (capitals), else the name as it stands; nothing when it holds control characters.
 std::optional<std::string> NameFromFile(std::string_view name);
@@ -77,5 +87,10 @@ std::string FormatText(const NamedReading& reading);
 // A single reading as one JSON object (with the frames' full texts when withFrames).
 std::string FormatJson(const NamedReading& reading, bool withFrames);
 std::string FormatJsonError(long line, std::string_view message);
+
+// A window's reading: the certain signs as in a reading, then each frame that changes, its signs with
+// their clock times. And as one JSON object with `timeUnknown`, a sign or null per frame and `changes`.
+std::string FormatWindowText(const NamedReading& reading);
+std::string FormatWindowJson(const NamedReading& reading);
 
 }  // namespace quorvane::cli
