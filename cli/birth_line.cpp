@@ -419,18 +419,13 @@ std::string DateText(const BirthData& b) {
     return text;
 }
 
-// One frame's signs over the window, each with the clock times it holds: runs that agree in this frame joined.
-std::string FrameChanges(const TimeWindowReading& w, int frame) {
+// One frame's signs over the window with their clock times: "Build 00:00–01:46, Trade 01:47–03:09".
+std::string FrameChanges(const TimeWindowReading& w, quorvane::Frame frame) {
     std::string out;
-    const auto f = static_cast<std::size_t>(frame);
-    for (std::size_t i = 0; i < w.Runs.size();) {
-        std::size_t j = i;
-        while (j + 1 < w.Runs.size() && w.Runs[j + 1].Signs[f] == w.Runs[i].Signs[f]) ++j;
+    for (const FrameSpan& span : FrameSpans(w, frame)) {
         if (!out.empty()) out += ", ";
-        out += std::string(Text(w.Runs[i].Signs[f], &GalacticSign::Name)) + " " +
-               ClockText(w.Runs[i].FirstMinute, w.Runs[i].Fold) + std::string(kEnDash) +
-               ClockText(w.Runs[j].LastMinute, w.Runs[j].Fold);
-        i = j + 1;
+        out += std::string(Text(span.Sign, &GalacticSign::Name)) + " " + ClockText(span.FirstMinute, span.FirstFold) +
+               std::string(kEnDash) + ClockText(span.LastMinute, span.LastFold);
     }
     return out;
 }
@@ -474,7 +469,7 @@ std::string FormatWindowText(const NamedReading& reading) {
         if (w.CertainSign(frame)) continue;
         if (!heading) out += "\nDepends on the birth time:\n";
         heading = true;
-        out += std::string(FrameCaption(frame)) + ": " + FrameChanges(w, static_cast<int>(frame)) + "\n";
+        out += std::string(FrameCaption(frame)) + ": " + FrameChanges(w, frame) + "\n";
     }
     return out;
 }

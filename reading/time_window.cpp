@@ -116,6 +116,19 @@ const GalacticSign* TimeWindowReading::CertainSign(Frame frame) const {
     return sign;
 }
 
+std::vector<FrameSpan> FrameSpans(const TimeWindowReading& reading, Frame frame) {
+    const auto f = static_cast<std::size_t>(frame);
+    const std::vector<TimeRun>& runs = reading.Runs;
+    std::vector<FrameSpan> out;
+    for (std::size_t i = 0; i < runs.size();) {
+        std::size_t j = i;
+        while (j + 1 < runs.size() && runs[j + 1].Signs[f] == runs[i].Signs[f]) ++j;
+        out.push_back({runs[i].Signs[f], runs[i].FirstMinute, runs[j].LastMinute, runs[i].Fold, runs[j].Fold});
+        i = j + 1;
+    }
+    return out;
+}
+
 TimeWindowReading ReadTimeWindow(const BirthData& birth, std::span<const ClockStretch> clock, MinuteWindow window,
                                  int yearListPosition) {
     TimeWindowReading out;

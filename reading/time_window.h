@@ -81,6 +81,15 @@ struct TimeWindowReading {
     const GalacticSign* CertainSign(Frame frame) const;
 };
 
+// One frame's signs over the window in order, each with the clock times it holds from and to: runs that
+// agree in this frame joined.
+struct FrameSpan {
+    const GalacticSign* Sign = nullptr;
+    int FirstMinute = 0, LastMinute = 0;
+    ClockFold FirstFold = ClockFold::None, LastFold = ClockFold::None;
+};
+std::vector<FrameSpan> FrameSpans(const TimeWindowReading& reading, Frame frame);
+
 // The reading at every clock minute of the window (whole minutes, second 0), read as a single reading of
 // that minute reads it; the birth's clock time and daylight-saving flag are not used (the stretches give
 // them). No allocation per minute: only the runs grow.

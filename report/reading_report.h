@@ -13,6 +13,7 @@
 
 #include "common/birth_data.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -33,6 +34,9 @@ struct ReadingDocument {
     bool LocalMeanTime = false;  // the offset is the birthplace's local mean time
     // When the atlas knows the place and its clock then showed another offset: that, in a plain sentence.
     std::string ClockNote;
+    // The birth time is unknown: every minute of this window read. Only the signs that hold over it all are
+    // shown as signs; `Reading` is its first minute's and gives the zone.
+    std::optional<TimeWindowReading> Window;
 };
 
 // The product's own look.

@@ -267,7 +267,7 @@ void frmMain::ShowReading(const GalacticReading& reading) {
         // Back unloads the reading form; the next reading loads a fresh one.
         connect(display_, &frmDisplay::Unloaded, this, [this] { display_ = nullptr; });
     }
-    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading, false, {}};
+    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading, false, {}, std::nullopt};
     doc.LocalMeanTime = services_.Session().LastWasLocalMeanTime();
     if (!atlasPlace_.Description.empty() && atlasPlace_.Fields == CoordinateFields()) {
         doc.Place = atlasPlace_.Description;
