@@ -1050,5 +1050,9 @@
         <source>Links</source>
         <translation>Verweise</translation>
     </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Uhrzeit unbekannt</translation>
+    </message>
 </context>
 </TS>

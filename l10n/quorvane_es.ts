@@ -1050,5 +1050,9 @@
         <source>Links</source>
         <translation>Enlaces</translation>
     </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Hora desconocida</translation>
+    </message>
 </context>
 </TS>

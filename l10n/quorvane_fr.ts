@@ -1050,5 +1050,9 @@
         <source>Links</source>
         <translation>Liens</translation>
     </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Heure inconnue</translation>
+    </message>
 </context>
 </TS>

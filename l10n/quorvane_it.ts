@@ -1050,5 +1050,9 @@
         <source>Links</source>
         <translation>Link</translation>
     </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Ora sconosciuta</translation>
+    </message>
 </context>
 </TS>

@@ -1050,5 +1050,9 @@
         <source>Links</source>
         <translation>Ligações</translation>
     </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Hora desconhecida</translation>
+    </message>
 </context>
 </TS>

@@ -1052,5 +1052,9 @@
         <source>Links</source>
         <translation>Ссылки</translation>
     </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Время неизвестно</translation>
+    </message>
 </context>
 </TS>

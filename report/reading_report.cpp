@@ -180,12 +180,6 @@ std::array<FrameOf, 4> Frames(const ReadingDocument& d) {
     return frames;
 }
 
-bool Depends(const ReadingDocument& d, std::size_t frame) {
-    return d.Window && !d.Window->CertainSign(static_cast<Frame>(frame));
-}
-
-QString DependsText() { return Report::tr("depends on the birth time"); }
-
 QString ClockText(int minute, ClockFold fold) {
     QString text = TimeText(minute / 60, minute % 60);
     //: a clock time in the hour that came twice as clocks went back
@@ -193,6 +187,16 @@ QString ClockText(int minute, ClockFold fold) {
     if (fold == ClockFold::Second) text += QLatin1Char(' ') + Report::tr("(second)");
     return text;
 }
+
+}  // namespace
+
+svg::Picture* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
+
+bool DependsOnTime(const ReadingDocument& d, std::size_t frame) {
+    return d.Window && !d.Window->CertainSign(static_cast<Frame>(frame));
+}
+
+QString DependsText() { return Report::tr("depends on the birth time"); }
 
 // "Explore 06:00–07:01, Nurture 07:02–11:06"
 QStringList SpanLines(const ReadingDocument& d, std::size_t frame) {
@@ -216,9 +220,7 @@ QStringList PossibleSigns(const ReadingDocument& d, std::size_t frame) {
     return out;
 }
 
-}  // namespace
 
-svg::Picture* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
 
 std::optional<Theme> ThemeFromName(const QString& name) {
     if (name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0) return Theme::Dark;
@@ -498,7 +500,8 @@ QStringList BirthDetailLines(const ReadingDocument& d) {
 QStringList InstantLines(const ReadingDocument& d, bool withZone) {
     QStringList out;
     if (withZone) out << ZoneLine(d);
-    out << UniversalLine(d) << OffsetLine(d);
+    if (!d.Window) out << UniversalLine(d);
+    out << OffsetLine(d);
     if (!d.ClockNote.empty()) out << Report::tr("Note: %1").arg(Q(d.ClockNote));
     return out;
 }
@@ -537,14 +540,14 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
             if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(m, y, 13, 16));
         p.setFont(Font(p, 11, true));
         p.drawText(QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   CaptionWithSign(Caption(f), Depends(doc, i) ? DependsText() : Field(f.Sign, &GalacticSign::Name)));
+                   CaptionWithSign(Caption(f), DependsOnTime(doc, i) ? DependsText() : Field(f.Sign, &GalacticSign::Name)));
         y += 20;
     }
     if (doc.Window) {
         // No one wheel holds over the window: the changing frames' signs with their clock times instead.
         y += 6;
         for (std::size_t i = 0; i < frames.size(); ++i)
-            if (Depends(doc, i)) {
+            if (DependsOnTime(doc, i)) {
                 text(y, Caption(frames[i]), Font(p, 11, true));
                 text(y, SpanLines(doc, i).join(QStringLiteral(", ")), Font(p, 10));
             }
@@ -563,7 +566,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         }
         const FrameOf& f = frames[i];
         text(y, Caption(f), Font(p, 16, true));
-        if (Depends(doc, i)) {
+        if (DependsOnTime(doc, i)) {
             text(y, DependsText(), Font(p, 14, true));
             text(y, SpanLines(doc, i).join(QStringLiteral(", ")), Font(p, 10));
             for (const QString& sign : PossibleSigns(doc, i)) text(y, sign, Font(p, 10));
@@ -590,7 +593,7 @@ QString ReadingPlainText(const ReadingDocument& doc) {
     const auto frames = Frames(doc);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const FrameOf& f = frames[i];
-        if (Depends(doc, i)) {
+        if (DependsOnTime(doc, i)) {
             out += QLatin1Char('\n') + CaptionWithSign(Caption(f), DependsText()) + QLatin1Char('\n');
             out += SpanLines(doc, i).join(QStringLiteral(", ")) + QLatin1Char('\n');
             for (const QString& sign : PossibleSigns(doc, i)) out += sign + QLatin1Char('\n');
@@ -613,7 +616,7 @@ QString ReadingHtml(const ReadingDocument& doc) {
     const auto frames = Frames(doc);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const FrameOf& f = frames[i];
-        if (Depends(doc, i)) {
+        if (DependsOnTime(doc, i)) {
             out += QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p>")
                        .arg(CaptionWithSign(Caption(f), DependsText()).toHtmlEscaped(),
                             SpanLines(doc, i).join(QStringLiteral(", ")).toHtmlEscaped(),

@@ -83,6 +83,14 @@ QStringList BirthDetailLines(const ReadingDocument& doc);
 // Of those, the lines that say which instant the reading is for: the zone (when asked), the Universal Time
 // and the offset used, and any note on the birthplace's clock.
 QStringList InstantLines(const ReadingDocument& doc, bool withZone);
+// With an unknown birth time: whether a frame's sign changes over the window (frame order Ascendant,
+// Descendant, Moon Sign, Sun Sign), "depends on the birth time", the frame's signs with their clock times
+// ("Explore 06:00–07:01") and each sign it may have, once, with its keywords.
+bool DependsOnTime(const ReadingDocument& doc, std::size_t frame);
+QString DependsText();
+QStringList SpanLines(const ReadingDocument& doc, std::size_t frame);
+QStringList PossibleSigns(const ReadingDocument& doc, std::size_t frame);
+
 // The four degrees the frames read, in words, for the legend.
 QStringList LegendLines(const GalacticReading& reading);
 

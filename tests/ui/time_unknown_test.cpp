@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Time unknown" on the birth-data form, and the reading form of a birth whose time is not known.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "reading/time_window.h"
+#include "reading/time_zones.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/forms/frmMain.h"
+#include "ui_test_support.h"
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+class TimeUnknownTest : public OnFreshBirthForm {
+    Q_OBJECT
+
+    QCheckBox* Box() const { return Child<QCheckBox>(form.get(), "chkTimeUnknown"); }
+
+    frmDisplay* ReadWithTimeUnknown() {
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        Type(form.get(), "txtLatD", QStringLiteral("51"));
+        Type(form.get(), "txtLatM", QStringLiteral("30"));
+        Type(form.get(), "txtLonD", QStringLiteral("0"));
+        Type(form.get(), "txtLonM", QStringLiteral("7"));
+        Pick(form.get(), "cboYear", QStringLiteral("1985"));
+        Pick(form.get(), "cboDate", QStringLiteral("15"));
+        Child<QComboBox>(form.get(), "cboMonth")->setCurrentIndex(5);
+        Box()->setChecked(true);
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        if (form->ReadingForm()) QApplication::setActiveWindow(form->ReadingForm());
+        return form->ReadingForm();
+    }
+
+private slots:
+    void theBoxDisablesTheWrittenTimeLists() {
+        QVERIFY(!Box()->isChecked());
+        QCOMPARE(Box()->accessibleName(), QStringLiteral("Time unknown"));
+        QTest::mouseClick(Child<QLabel>(form.get(), "lblTimeUnknown"), Qt::LeftButton);
+        QVERIFY(Box()->isChecked());
+        for (const char* list : {"cboHH", "cboMM", "cboSS"}) QVERIFY(!Child<QWidget>(form.get(), list)->isEnabled());
+        Box()->setChecked(false);
+        for (const char* list : {"cboHH", "cboMM", "cboSS"}) QVERIFY(Child<QWidget>(form.get(), list)->isEnabled());
+    }
+
+    // Each frame shows its sign only when it holds all day; otherwise it says so, and its box lists the
+    // signs it may have with their clock times, each with its characteristics.
+    void theReadingShowsOnlyCertainSignsAsSigns() {
+        frmDisplay* display = ReadWithTimeUnknown();
+        QVERIFY(display);
+        const report::ReadingDocument& doc = display->Document();
+        QVERIFY(doc.Window);
+        // The day as the core reads it, independently of the form.
+        BirthData birth = doc.Birth;
+        const auto day =
+            ReadTimeWindow(birth, SteadyClock(*Zone_Calculation(kDefaultTimeZoneIndex), false), MinuteWindow{}, 1985 - kFirstYear);
+        const char* names[] = {"lblGalacticAscendant", "lblGalacticDescendant", "lblGalacticMoonSign", "lblGalacticSunSign"};
+        const char* boxes[] = {"txtGalacticAscendantDesc", "txtGalacticDescendantDesc", "txtGalacticMoonSignDesc",
+                               "txtGalacticSunSignDesc"};
+        bool someDepend = false;
+        for (int f = 0; f < kFrameCount; ++f) {
+            const GalacticSign* certain = day.CertainSign(static_cast<Frame>(f));
+            const QString shown = Child<QLabel>(display, names[f])->text();
+            const QString box = Child<QPlainTextEdit>(display, boxes[f])->toPlainText();
+            if (certain) {
+                QCOMPARE(shown, QString::fromUtf8(certain->Name.data(), static_cast<qsizetype>(certain->Name.size())));
+                continue;
+            }
+            someDepend = true;
+            QCOMPARE(shown, QStringLiteral("depends on the birth time"));
+            const auto spans = FrameSpans(day, static_cast<Frame>(f));
+            QVERIFY(box.startsWith(QString::fromUtf8(spans.front().Sign->Name.data(), static_cast<qsizetype>(spans.front().Sign->Name.size())) +
+                                   QStringLiteral(" 00:00\u2013")));
+            for (const FrameSpan& span : spans)
+                QVERIFY(box.contains(QString::fromUtf8(span.Sign->Description.data(), static_cast<qsizetype>(span.Sign->Description.size())).trimmed()));
+        }
+        // The Moon Sign frame reads the Ascendant, which goes round in a day.
+        QVERIFY(someDepend);
+        QCOMPARE(Child<QLabel>(display, "lblGalacticMoonSign")->text(), QStringLiteral("depends on the birth time"));
+        // No one wheel holds; the copied reading says what the form says.
+        QVERIFY(!Child<QPushButton>(display, "cmdWheel")->isEnabled());
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(display, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data);
+        const QString copied = data->text();
+        QVERIFY2(copied.contains(QStringLiteral("Galactic Moon Sign: depends on the birth time")), qPrintable(copied));
+        QVERIFY(copied.contains(QStringLiteral("time unknown: every clock minute from 00:00 to 23:59 read")));
+    }
+
+    // Unticked, the same form gives the written reading of its clock time.
+    void untickedTheReadingIsTheWrittenOne() {
+        frmDisplay* display = ReadWithTimeUnknown();
+        QVERIFY(display && display->Document().Window);
+        QTest::mouseClick(Child<QPushButton>(display, "cmdOK"), Qt::LeftButton);
+        Box()->setChecked(false);
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm() && !form->ReadingForm()->Document().Window);
+        QVERIFY(Child<QLabel>(form->ReadingForm(), "lblGalacticMoonSign")->text() != QStringLiteral("depends on the birth time"));
+    }
+};
+
+QTEST_MAIN(TimeUnknownTest)
+#include "time_unknown_test.moc"
