@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScrollBar>
@@ -123,6 +124,11 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
         if (!report::DependsOnTime(doc_, i)) continue;
         const FrameFields& f = frames[i];
         f.Name->setText(report::DependsText());
+        // The longer text in the keywords' plainer type, smaller still where the field would cut it off.
+        QFont font = f.Keywords->font();
+        while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(f.Name->text()) > f.Name->width() - 4)
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+        f.Name->setFont(font);
         for (QLabel* field : {f.Keywords, f.RulingPlanet, f.Constellation}) field->clear();
         f.Picture->clear();
         // Where the characteristics stand: the signs it may have with their clock times, then each sign's texts.
