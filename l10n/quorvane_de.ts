@@ -809,6 +809,26 @@
         <source>Other offset %1</source>
         <translation>Anderer Abstand %1</translation>
     </message>
+    <message>
+        <source>Second</source>
+        <translation>Zweites</translation>
+    </message>
+    <message>
+        <source>Apply the time zone of the second time</source>
+        <translation>Die Zeitzone des zweiten Mals übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
+        <translation>%1 Uhr gab es am %2 in %3 zweimal: das erste Mal (%4) oder das zweite Mal (%5)</translation>
+    </message>
+    <message>
+        <source>there was no %1 on %2: clocks went from %3 to %4</source>
+        <translation>%1 Uhr gab es am %2 nicht: die Uhren sprangen von %3 auf %4</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erstes</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::frmAbout</name>

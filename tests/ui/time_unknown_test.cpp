@@ -9,9 +9,11 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include "reading/time_window.h"
 #include "reading/time_zones.h"
+#include "ui/atlas/zone_suggestion_line.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
 #include "ui_test_support.h"
@@ -104,6 +106,31 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
         QVERIFY(form->ReadingForm() && !form->ReadingForm()->Document().Window);
         QVERIFY(Child<QLabel>(form->ReadingForm(), "lblGalacticMoonSign")->text() != QStringLiteral("depends on the birth time"));
+    }
+
+    // A clock time that came twice asks which it was, and offers both; one that never came says so.
+    void theZoneLineAsksAboutTimesThatCameTwiceOrNever() {
+        ZoneSuggestionLine line;
+        line.SetPlace(QStringLiteral("Madrid"), QStringLiteral("Europe/Madrid"), -3.7);
+        line.SetLocalTime(1985, 9, 29, 2, 30);
+        QVERIFY2(line.Text().startsWith(QStringLiteral("02:30 came twice on 29 Sep 1985 in Madrid: first (UTC+2) or second (UTC+1)")),
+                 qPrintable(line.Text()));
+        auto* second = Child<QPushButton>(&line, "applySecondPass");
+        QVERIFY(!second->isHidden());
+        QSignalSpy applied(&line, &ZoneSuggestionLine::ApplyRequested);
+        QTest::mouseClick(second, Qt::LeftButton);
+        QTest::mouseClick(line.findChild<QPushButton*>(), Qt::LeftButton);
+        QCOMPARE(applied.size(), 2);
+        // The second pass is standard time, the first the summer time an hour ahead of the same row.
+        QCOMPARE(applied[0][0].toInt(), applied[1][0].toInt());
+        QCOMPARE(applied[0][1].toBool(), false);
+        QCOMPARE(applied[1][1].toBool(), true);
+        line.SetLocalTime(1985, 3, 31, 2, 30);
+        QVERIFY2(line.Text().startsWith(QStringLiteral("there was no 02:30 on 31 Mar 1985: clocks went from 02:00 to 03:00")),
+                 qPrintable(line.Text()));
+        QVERIFY(second->isHidden());
+        line.SetLocalTime(1985, 6, 1, 2, 30);
+        QVERIFY(line.Text().startsWith(QStringLiteral("Madrid on 1 Jun 1985 02:30: UTC+2, daylight saving time")));
     }
 };
 

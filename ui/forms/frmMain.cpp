@@ -485,6 +485,7 @@ void frmMain::NameControlsForAssistiveTechnology() {
     if (auto* apply = zoneLine_->findChild<QPushButton*>()) {
         setTabOrder(ui->cmbTimeZone, apply);
         setTabOrder(apply, ui->txtLatD);
+        if (auto* second = zoneLine_->findChild<QPushButton*>(QStringLiteral("applySecondPass"))) setTabOrder(apply, second);
     }
     GrowLabelsToFitTheirTexts(this);
     // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
