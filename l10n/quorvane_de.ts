@@ -413,6 +413,11 @@
         <source>Place</source>
         <translation>Ort</translation>
     </message>
+    <message>
+        <source>%1, time unknown</source>
+        <extracomment>a births list&apos;s date of a birth whose file gives no clock time</extracomment>
+        <translation>%1, Uhrzeit unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::BirthsWindow</name>

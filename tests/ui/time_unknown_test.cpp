@@ -13,7 +13,9 @@
 
 #include "reading/time_window.h"
 #include "reading/time_zones.h"
+#include "births/births.h"
 #include "ui/atlas/zone_suggestion_line.h"
+#include "ui/births/births_list_model.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
 #include "ui_test_support.h"
@@ -106,6 +108,20 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
         QVERIFY(form->ReadingForm() && !form->ReadingForm()->Document().Window);
         QVERIFY(Child<QLabel>(form->ReadingForm(), "lblGalacticMoonSign")->text() != QStringLiteral("depends on the birth time"));
+    }
+
+    // A births record without its time is put on the form with the box ticked and listed as such.
+    void aBirthWithoutItsTimeStaysSo() {
+        births::Book book = births::ReadAaf("#A93:Lind,Mia,*,14.6.1962G,*,Uppsala,S\n#B93:*,59n52,17e38,1he00,0\n");
+        QCOMPARE(book.Births.size(), std::size_t{1});
+        form->ShowBirth(book.Births[0]);
+        QVERIFY(Box()->isChecked());
+        QVERIFY(form->CollectBirthForm().TimeUnknown);
+        QCOMPARE(BirthsListModel::DateText(book.Births[0]), QStringLiteral("1962-06-14, time unknown"));
+        births::Birth timed = book.Births[0];
+        timed.TimeUnknown = false;
+        form->ShowBirth(timed);
+        QVERIFY(!Box()->isChecked());
     }
 
     // A clock time that came twice asks which it was, and offers both; one that never came says so.

@@ -368,6 +368,7 @@ std::optional<births::Birth> BirthsBook::BirthFromForm() {
         birth.Notes.clear();
     }
     birth.Data = BirthDataOf(form, birth.StandardOffset);
+    birth.TimeUnknown = form.TimeUnknown;
     const BirthForm::PlaceTexts place = form_.PlaceFields();
     birth.Place = ToStd(place.State.isEmpty() ? place.City : place.City + u'/' + place.State);
     birth.Country = ToStd(place.Country);

@@ -178,6 +178,7 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     ui->cboSS->setCurrentIndex(d.Second);
     recordClock_ = RecordClock{ClockShown(), d.Second};
     ui->chkDST->setChecked(d.IsDaylightSaving);
+    if (chkTimeUnknown_) chkTimeUnknown_->setChecked(birth.TimeUnknown);
     ui->txtLatD->setText(QString::number(d.LatitudeDegrees));
     ui->txtLatM->setText(QString::number(d.LatitudeMinutes));
     (d.IsSouth ? ui->optLat_1 : ui->optLat_0)->setChecked(true);
@@ -250,6 +251,7 @@ BirthFormValues frmMain::CollectBirthForm() const {
     form.IsEast = ui->optLong_0->isChecked();
     form.IsSouth = ui->optLat_1->isChecked();
     form.IsDaylightSaving = ui->chkDST->isChecked();
+    form.TimeUnknown = chkTimeUnknown_ && chkTimeUnknown_->isChecked();
     if (offsetEntry_) offsetEntry_->Fill(form);
     return form;
 }
@@ -287,7 +289,7 @@ void frmMain::cmdRashi_Click() {
         return;
     }
     if (!outcome.Reading) return;
-    if (chkTimeUnknown_ && chkTimeUnknown_->isChecked()) {
+    if (form.TimeUnknown) {
         // Every minute of the day, under the zone the reading took.
         const GalacticReading& first = *outcome.Reading;
         const BirthData& birth = services_.Session().LastBirthData();
