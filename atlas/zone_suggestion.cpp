@@ -58,10 +58,10 @@ enum class ClockReading { Single, Repeated, Skipped };
 // A local clock time may name no instant (clocks went forward) or two (clocks went back). Each offset
 // in force a day either side is tried; the earlier of two instants is taken, and a skipped time is read
 // with the offset from before the change.
-int OffsetForClock(const zones::Zone& zone, std::int64_t clockAsUtc, ClockReading& reading) {
+int OffsetForClock(const zones::Zone& zone, std::int64_t clockAsUtc, ClockReading& reading, std::vector<int>& fitting) {
     const int before = zone.At(clockAsUtc - 86400).Offset;
     const int after = zone.At(clockAsUtc + 86400).Offset;
-    std::vector<int> fitting;
+    fitting.clear();
     for (int offset : {before, after})
         if (zone.At(clockAsUtc - offset).Offset == offset && (fitting.empty() || fitting.front() != offset))
             fitting.push_back(offset);
@@ -70,7 +70,9 @@ int OffsetForClock(const zones::Zone& zone, std::int64_t clockAsUtc, ClockReadin
         return before;
     }
     reading = fitting.size() > 1 ? ClockReading::Repeated : ClockReading::Single;
-    return std::max(fitting.front(), fitting.back());
+    // The earlier instant has the larger offset.
+    if (fitting.size() > 1 && fitting.front() < fitting.back()) std::swap(fitting.front(), fitting.back());
+    return fitting.front();
 }
 
 bool IsCivilDateTime(const CivilDateTime& t) {
@@ -90,13 +92,13 @@ int SuggestedSecondsEast(const ZoneSuggestion& s) {
 }
 
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
-                           std::optional<double> longitudeEast) {
-    return SuggestZone(zones::ZoneDatabase::System(), zoneId, localClock, placeName, longitudeEast);
+                           std::optional<double> longitudeEast, ClockFold fold) {
+    return SuggestZone(zones::ZoneDatabase::System(), zoneId, localClock, placeName, longitudeEast, fold);
 }
 
 ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view zoneId,
                            const CivilDateTime& localClock, std::string_view placeName,
-                           std::optional<double> longitudeEast) {
+                           std::optional<double> longitudeEast, ClockFold fold) {
     ZoneSuggestion s;
     char when[48];
     std::snprintf(when, sizeof when, "%d %s %d %02d:%02d", localClock.Day, MonthAbbreviation(localClock.Month),
@@ -115,7 +117,22 @@ ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view
     const std::int64_t clockAsUtc = zones::DaysFromCivil(localClock.Year, localClock.Month, localClock.Day) * 86400 +
                                     localClock.Hour * 3600 + localClock.Minute * 60;
     ClockReading reading = ClockReading::Single;
-    const int offset = OffsetForClock(zone, clockAsUtc, reading);
+    std::vector<int> fitting;
+    int offset = OffsetForClock(zone, clockAsUtc, reading, fitting);
+    if (reading == ClockReading::Repeated) {
+        s.FirstPassSeconds = fitting.front();
+        s.SecondPassSeconds = fitting.back();
+        s.Fold = fold == ClockFold::Second ? ClockFold::Second : ClockFold::First;
+        if (s.Fold == ClockFold::Second) offset = fitting.back();
+    } else if (reading == ClockReading::Skipped) {
+        // The change itself: the clock went from its time under the old offset to that under the new.
+        if (const std::optional<zones::ClockState> change = zone.NextChange(clockAsUtc - offset - 86400)) {
+            const std::int64_t atSeconds = change->Since - clockAsUtc;  // from the clock time taken as UTC
+            const std::int64_t minuteOfDay = localClock.Hour * 60 + localClock.Minute;
+            s.SkippedFromMinute = static_cast<int>(minuteOfDay + (atSeconds + offset) / 60);
+            s.SkippedToMinute = static_cast<int>(minuteOfDay + (atSeconds + change->Offset) / 60);
+        }
+    }
     const zones::ClockState data = zone.At(clockAsUtc - offset);
     s.OffsetSeconds = data.Offset;
     s.DaylightTime = data.Daylight();
@@ -153,11 +170,52 @@ ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view
     s.Description = lead + s.OffsetText + (s.DaylightTime ? ", daylight saving time" : ", standard time");
     if (data.Abbreviation == "LMT") s.Description += " (local mean time)";
     if (reading == ClockReading::Repeated)
-        s.Description += " (this clock time came twice as clocks went back; the first is taken)";
+        s.Description += s.Fold == ClockFold::Second
+                             ? " (this clock time came twice as clocks went back; the second is taken)"
+                             : " (this clock time came twice as clocks went back; the first is taken)";
     else if (reading == ClockReading::Skipped)
         s.Description += " (no such clock time: clocks went forward past it)";
     if (!s.Exact) s.Description += "; no zone in the list has this offset, so it is used exactly";
     return s;
+}
+
+// A day's clock and the clock times that came twice or never.
+
+std::string ClockChangeText(const ZoneSuggestion& s, const CivilDateTime& localClock, std::string_view placeName) {
+    char date[32];
+    std::snprintf(date, sizeof date, "%d %s %d", localClock.Day, MonthAbbreviation(localClock.Month), localClock.Year);
+    const std::string clock = MinuteText(localClock.Hour * 60 + localClock.Minute);
+    if (s.Repeated)
+        return clock + " came twice on " + date + " in " + std::string(placeName) + ": first (" +
+               UtcOffsetText(s.FirstPassSeconds) + ") or second (" + UtcOffsetText(s.SecondPassSeconds) + ")";
+    if (s.Skipped) {
+        const auto wrap = [](int minute) {
+            return MinuteText(((minute % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
+        };
+        return "there was no " + clock + " on " + date + ": clocks went from " + wrap(s.SkippedFromMinute) + " to " +
+               wrap(s.SkippedToMinute);
+    }
+    return {};
+}
+
+std::vector<ClockPeriod> ClockPeriodsOfDay(std::string_view zoneId, int year, int month, int day,
+                                           std::optional<double> longitudeEast) {
+    const zones::ZoneDatabase::Found found = zones::ZoneDatabase::System().Find(zoneId);
+    if (!found.Zone || !IsCivilDateTime(CivilDateTime{year, month, day, 0, 0})) return {};
+    const zones::Zone& zone = *found.Zone;
+    const std::int64_t midnight = zones::DaysFromCivil(year, month, day) * 86400;
+    // Far enough either side that every clock offset's local day is covered.
+    constexpr std::int64_t kMargin = 16 * 3600;
+    const std::int64_t from = midnight - kMargin, to = midnight + 86400 + kMargin;
+    const auto offsetOf = [&](const zones::ClockState& d) {
+        if (d.Abbreviation == "LMT" && longitudeEast) return -LocalMeanTimeOffset(*longitudeEast).TotalSecondsWest();
+        return d.Offset;
+    };
+    std::vector<ClockPeriod> periods{{-kMargin, offsetOf(zone.At(from))}};
+    for (std::optional<zones::ClockState> change = zone.NextChange(from); change && change->Since <= to;
+         change = zone.NextChange(change->Since))
+        periods.push_back({change->Since - midnight, offsetOf(*change)});
+    return periods;
 }
 
 }  // namespace quorvane

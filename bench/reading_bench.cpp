@@ -10,6 +10,7 @@
 #include "bench/allocation_counter.h"
 #include "births.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 
 namespace {
 
@@ -66,6 +67,27 @@ void BM_ReadingExactOffset(benchmark::State& state) {
         static_cast<double>(quorvane::HeapAllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_ReadingExactOffset);
+
+// A birth whose time is unknown: the reading at every one of the day's 1,440 clock minutes, as runs.
+// Target: a whole day within 3 ms, and no allocation per minute (the runs' one block only).
+void BM_TimeUnknownDay(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t i = 0;
+    std::vector<std::vector<quorvane::ClockStretch>> clocks;
+    for (const ValidatedBirth& b : births) clocks.push_back(quorvane::SteadyClock(b.Zone, b.Birth.IsDaylightSaving));
+    const long long allocationsBefore = quorvane::HeapAllocationCount();
+    for (auto _ : state) {
+        const std::size_t at = i++ & (kBirthCount - 1);
+        const ValidatedBirth& b = births[at];
+        quorvane::TimeWindowReading day = quorvane::ReadTimeWindow(b.Birth, clocks[at], {}, b.YearListPosition);
+        benchmark::DoNotOptimize(day);
+    }
+    state.counters["allocs_per_day"] = benchmark::Counter(
+        static_cast<double>(quorvane::HeapAllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
+    state.counters["minutes"] = benchmark::Counter(static_cast<double>(state.iterations()) * quorvane::kMinutesPerDay,
+                                                   benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TimeUnknownDay)->Unit(benchmark::kMillisecond);
 
 // The same instant as the reading: local clock moved by the zone row, one hour back under daylight saving.
 double UniversalJulianDay(const ValidatedBirth& b) {

@@ -222,7 +222,11 @@ private:
     bool ApplyJulianDay() {
         if (!julianDay_) {
             if (!date_) return Refuse("the date is not given (*) and there is no Julian day to take it from");
-            if (!time_) return Refuse("the time is not given (*) and there is no Julian day to take it from");
+            // No time and nothing to take it from: the birth is read over the whole day.
+            if (!time_) {
+                birth_.TimeUnknown = true;
+                time_ = ClockTime{};
+            }
             return true;
         }
         const double tolerance = julianDay_->Resolution / 2 + 60 / kSecondsPerDay;

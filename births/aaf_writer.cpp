@@ -41,7 +41,9 @@ void AppendNewRecord(const Birth& birth, std::vector<std::string>& out) {
     const BirthData& d = birth.Data;
     const auto [last, first] = NameFields(birth);
     char when[48];
-    if (d.Second != 0)
+    if (birth.TimeUnknown)
+        std::snprintf(when, sizeof when, "%d.%d.%d,*", d.Day, d.Month, d.Year);
+    else if (d.Second != 0)
         std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute, d.Second);
     else
         std::snprintf(when, sizeof when, "%d.%d.%d,%d:%02d", d.Day, d.Month, d.Year, d.Hour, d.Minute);

@@ -29,6 +29,7 @@ FormBirth BirthFromForm(const BirthFormValues& form, const Birth* filledFrom, st
         birth.Notes.clear();
     }
     birth.Data = BirthDataOf(form, birth.StandardOffset);
+    birth.TimeUnknown = form.TimeUnknown;
     birth.Place = state.empty() ? std::string(city) : std::string(city) + "/" + std::string(state);
     birth.Country = std::string(country);
     birth.Modified = true;

@@ -52,6 +52,7 @@ struct Birth {
     ClockKind Clock = ClockKind::Unknown;  // what StandardOffset is when ZoneRow is -1
     std::vector<Note> Notes;        // for the person: why no row was found, or what the Julian day decided
     std::string ClockPlace;         // whose history had local mean time taken for a zone the file left open
+    bool TimeUnknown = false;       // the file gives no time (AAF "*", CSV empty): read over the whole day
     int Line = 0;                   // the line of its #A93 (or CSV line)
     std::string Error;              // non-empty: unreadable, kept verbatim in Lines
     std::vector<std::string> Lines; // the record's lines as read (UTF-8)

@@ -40,7 +40,11 @@ Parsed<CalendarDate> DateField(std::string_view text) {
     return CheckDate(*year, *month, *day, false, text);
 }
 
+// An empty time, or "unknown", is a birth time not known: the birth is read over the whole day.
+bool IsUnknownTime(std::string_view text) { return text.empty() || SameLetters(text, "unknown"); }
+
 Parsed<ClockTime> TimeField(std::string_view text) {
+    if (IsUnknownTime(text)) return {ClockTime{}, {}};
     return ParseTime(text);
 }
 
@@ -83,6 +87,7 @@ void ReadFields(const std::vector<std::string>& fields, Birth& birth) {
     d.Hour = static_cast<std::int16_t>(time.Value->Hour);
     d.Minute = static_cast<std::int16_t>(time.Value->Minute);
     d.Second = static_cast<std::int16_t>(time.Value->Second);
+    birth.TimeUnknown = IsUnknownTime(f[2]);
     d.IsDaylightSaving = *daylight.Value;
     SetDegreesMinutes(*latitude.Value, 89, d.LatitudeDegrees, d.LatitudeMinutes);
     d.IsSouth = latitude.Value->Negative;
@@ -182,7 +187,9 @@ std::string WriteCsv(const Book& book) {
                                  : birth.Clock == ClockKind::LocalMeanTime ? std::string("LMT")
                                                                            : FormatUtcOffset(birth.StandardOffset);
         char time[24];
-        if (d.Second != 0)
+        if (birth.TimeUnknown)
+            time[0] = '\0';
+        else if (d.Second != 0)
             std::snprintf(time, sizeof time, "%02d:%02d:%02d", d.Hour, d.Minute, d.Second);
         else
             std::snprintf(time, sizeof time, "%02d:%02d", d.Hour, d.Minute);

@@ -97,7 +97,7 @@ ReadingOrError ReadForm(const BirthFormValues& form) {
     ReadingSession session;
     ReadingSession::Outcome outcome = session.Read(form);
     if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
-    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData(), {}};
+    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData(), {}, std::nullopt};
 }
 
 ReadingOrError ReadBirth(const BirthText& birth) {
@@ -112,7 +112,11 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     const auto date = ParseDate(birth.Date);
     if (!date) return std::string("date: expected YYYY-MM-DD");
     if (date->Year < kFirstYear || date->Year > kLastYear) return "date: year must be " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
-    const auto time = ParseTime(birth.Time);
+    // The one place the time is read: a clock time, or a window of the day when the time is unknown.
+    const std::optional<MinuteWindow> window = IsTimeWindow(birth.Time) ? ParseMinuteWindow(birth.Time) : std::nullopt;
+    if (IsTimeWindow(birth.Time) && !window)
+        return std::string("time: expected HH:MM-HH:MM, the start no later than the end, or unknown");
+    const auto time = window ? Time{window->From / 60, window->From % 60, 0} : ParseTime(birth.Time);
     if (!time) return std::string("time: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59");
     const std::optional<births::CsvZone> zone = births::ZoneOf(birth.Zone);
     if (!zone)
@@ -145,7 +149,9 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     form.IsSouth = lat->Negative;
     form.IsDaylightSaving = *dst;
 
-    return ReadForm(form);
+    ReadingOrError result = ReadForm(form);
+    if (auto* reading = std::get_if<NamedReading>(&result); reading && window) ReadWindow(*reading, *window);
+    return result;
 }
 
 std::string FormatIsoMinute(const CivilDateTime& t) {
@@ -172,6 +178,7 @@ std::string FormatIsoMinute(const CivilDateTime& t) {
 }
 
 std::string FormatText(const NamedReading& reading) {
+    if (reading.Window) return FormatWindowText(reading);
     const GalacticReading& r = reading.Reading;
     std::string out = "Galactic astrology reading for " + reading.Name + "\n";
     if (reading.ZoneIndex >= 0 && reading.ZoneIndex < kTimeZoneCount) {
@@ -260,6 +267,7 @@ void AppendLongitude(std::string& out, std::string_view key, double degrees) {
 
 // Written directly rather than through a JSON document: a batch writes hundreds of thousands of these.
 std::string FormatJson(const NamedReading& reading, bool withFrames) {
+    if (reading.Window) return FormatWindowJson(reading);
     const GalacticReading& r = reading.Reading;
     std::string out = "{\"name\":";
     out.reserve(320);
@@ -293,6 +301,124 @@ std::string FormatJson(const NamedReading& reading, bool withFrames) {
     }
     out += '}';
     return out;
+}
+
+bool IsTimeWindow(std::string_view text) {
+    text = Trim(text);
+    return Lower(text) == "unknown" || text.find('-') != std::string_view::npos ||
+           text.find("\xE2\x80\x93") != std::string_view::npos;
+}
+
+void ReadWindow(NamedReading& reading, MinuteWindow window, std::span<const ClockStretch> clock) {
+    const int secondsEast = reading.Reading.UtcOffsetSecondsEast;
+    // The reading's own zone as it took it: the offset and the daylight-saving hour apart, as a row reads them.
+    const ZoneOffset zone = ZoneOffset::FromSecondsWest(-secondsEast + (reading.Birth.IsDaylightSaving ? 3600 : 0));
+    const std::vector<ClockStretch> steady = SteadyClock(zone, reading.Birth.IsDaylightSaving);
+    reading.Window = ReadTimeWindow(reading.Birth, clock.empty() ? std::span<const ClockStretch>(steady) : clock, window,
+                                    reading.Birth.Year - kFirstYear);
+}
+
+namespace {
+
+constexpr std::string_view kEnDash = "\xE2\x80\x93";
+
+std::string_view FrameKey(int frame) {
+    static constexpr std::array<std::string_view, kFrameCount> keys{"ascendant", "descendant", "moonSign", "sunSign"};
+    return keys[static_cast<std::size_t>(frame)];
+}
+
+// A clock time of the window; in an hour that came twice, which time it was.
+std::string ClockText(int minute, ClockFold fold) {
+    return MinuteText(minute) + (fold == ClockFold::First ? " (first)" : fold == ClockFold::Second ? " (second)" : "");
+}
+
+std::string DateText(const BirthData& b) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", b.Year, b.Month, b.Day);
+    return text;
+}
+
+// One frame's signs over the window with their clock times: "Build 00:00–01:46, Trade 01:47–03:09".
+std::string FrameChanges(const TimeWindowReading& w, quorvane::Frame frame) {
+    std::string out;
+    for (const FrameSpan& span : FrameSpans(w, frame)) {
+        if (!out.empty()) out += ", ";
+        out += std::string(Text(span.Sign, &GalacticSign::Name)) + " " + ClockText(span.FirstMinute, span.FirstFold) +
+               std::string(kEnDash) + ClockText(span.LastMinute, span.LastFold);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string FormatWindowText(const NamedReading& reading) {
+    const TimeWindowReading& w = *reading.Window;
+    const GalacticReading& r = reading.Reading;
+    const bool wholeDay = w.Window.From == 0 && w.Window.To == kLastMinuteOfDay;
+    std::string out = "Galactic astrology reading for " + reading.Name + "\n";
+    out += "Born " + DateText(reading.Birth) +
+           (wholeDay ? ", time unknown: every clock minute read, 00:00" : ", between ") +
+           (wholeDay ? std::string(kEnDash) + "23:59" : MinuteText(w.Window.From) + " and " + MinuteText(w.Window.To)) +
+           "\n";
+    if (reading.ZoneIndex >= 0 && reading.ZoneIndex < kTimeZoneCount)
+        out += "Zone " + std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString) + ", UTC offset " +
+               FormatUtcOffset(r.UtcOffsetSecondsEast) + (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") + "\n";
+    else
+        out += std::string(reading.LocalMeanTime ? "Local mean time of the birthplace, " : "") + "UTC offset " +
+               FormatUtcOffset(r.UtcOffsetSecondsEast) + (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") + "\n";
+    out += std::string(MoonPhaseText(w.Phase)) + "\n";
+    for (const MinuteRange& gap : w.Skipped)
+        out += "Note: there was no " + MinuteText(gap.First) + std::string(kEnDash) + MinuteText(gap.Last) +
+               " that day (clocks went forward); those minutes are left out\n";
+    if (w.Repeated)
+        out += "Note: clocks went back and an hour came twice; it is read twice, its times marked (first) and (second)\n";
+    static constexpr std::array<quorvane::Frame, kFrameCount> kOrder{quorvane::Frame::Ascendant, quorvane::Frame::Descendant,
+                                                                     quorvane::Frame::MoonSign, quorvane::Frame::SunSign};
+    for (const quorvane::Frame frame : kOrder) {
+        const GalacticSign* sign = w.CertainSign(frame);
+        if (!sign) continue;
+        out += "\n" + std::string(FrameCaption(frame)) + ": " + std::string(sign->Name) + "\n";
+        out += "  Ruling Planet: " + std::string(sign->RulingPlanet) + "\n";
+        out += "  Constellation: " + std::string(sign->Constellation) + "\n";
+        out += "  Keywords:      " + std::string(sign->Keywords) + "\n";
+        out += "  Characteristics: " + std::string(sign->Description) + "\n";
+    }
+    bool heading = false;
+    for (const quorvane::Frame frame : kOrder) {
+        if (w.CertainSign(frame)) continue;
+        if (!heading) out += "\nDepends on the birth time:\n";
+        heading = true;
+        out += std::string(FrameCaption(frame)) + ": " + FrameChanges(w, frame) + "\n";
+    }
+    return out;
+}
+
+std::string FormatWindowJson(const NamedReading& reading) {
+    const TimeWindowReading& w = *reading.Window;
+    const auto sign = [](const GalacticSign* s) { return s ? nlohmann::ordered_json(s->Name) : nlohmann::ordered_json(); };
+    nlohmann::ordered_json j;
+    j["name"] = reading.Name;
+    j["date"] = DateText(reading.Birth);
+    j["from"] = MinuteText(w.Window.From);
+    j["to"] = MinuteText(w.Window.To);
+    j["timeUnknown"] = true;
+    for (int f = 0; f < kFrameCount; ++f) j[std::string(FrameKey(f))] = sign(w.CertainSign(static_cast<quorvane::Frame>(f)));
+    nlohmann::ordered_json changes = nlohmann::ordered_json::array();
+    for (const TimeRun& run : w.Runs) {
+        nlohmann::ordered_json c;
+        c["from"] = MinuteText(run.FirstMinute);
+        for (int f = 0; f < kFrameCount; ++f) c[std::string(FrameKey(f))] = sign(run.Signs[static_cast<std::size_t>(f)]);
+        if (run.Fold != ClockFold::None) c["fold"] = run.Fold == ClockFold::First ? "first" : "second";
+        changes.push_back(std::move(c));
+    }
+    j["changes"] = std::move(changes);
+    if (!w.Skipped.empty()) {
+        nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
+        for (const MinuteRange& gap : w.Skipped) skipped.push_back({{"from", MinuteText(gap.First)}, {"to", MinuteText(gap.Last)}});
+        j["skipped"] = std::move(skipped);
+    }
+    if (!reading.Note.empty()) j["note"] = reading.Note;
+    return j.dump();
 }
 
 std::string FormatJsonError(long line, std::string_view message) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 
 namespace quorvane::cli {
 
@@ -43,6 +44,9 @@ struct NamedReading {
     bool LocalMeanTime = false;   // the offset is the birthplace's local mean time
     BirthData Birth;  // as the reading took it
     std::string Note; // what a births file's record left to the program, e.g. that local mean time was taken
+    // The birth time is unknown or known only as a span: every clock minute of the window read. `Reading`
+    // then holds the window's first minute (its zone and offset), never signs to show as the reading.
+    std::optional<TimeWindowReading> Window;
 };
 
 // A reading, or the message that refused the birth: the program's own validation texts for what the form
@@ -55,6 +59,12 @@ ReadingOrError ReadBirth(const BirthText& birth);
 // The reading of form values, or the form's own message.
 ReadingOrError ReadForm(const BirthFormValues& form);
 
+// A time field that asks for a window of clock time rather than one time: "unknown", "06:00-12:00".
+bool IsTimeWindow(std::string_view text);
+// Reads every clock minute of `window` of the reading's date and place under `clock` (the reading's own
+// zone when empty).
+void ReadWindow(NamedReading& reading, MinuteWindow window, std::span<const ClockStretch> clock = {});
+
 // 1985-06-15T07:30Z, or 1925-06-01T11:40:28Z when the instant has seconds.
 std::string FormatIsoMinute(const CivilDateTime& t);
 
@@ -63,5 +73,10 @@ std::string FormatText(const NamedReading& reading);
 // A single reading as one JSON object (with the frames' full texts when withFrames).
 std::string FormatJson(const NamedReading& reading, bool withFrames);
 std::string FormatJsonError(long line, std::string_view message);
+
+// A window's reading: the certain signs as in a reading, then each frame that changes, its signs with
+// their clock times. And as one JSON object with `timeUnknown`, a sign or null per frame and `changes`.
+std::string FormatWindowText(const NamedReading& reading);
+std::string FormatWindowJson(const NamedReading& reading);
 
 }  // namespace quorvane::cli

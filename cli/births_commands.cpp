@@ -52,7 +52,11 @@ ReadingOrError ReadFileBirth(const births::Birth& birth) {
     form.IsEast = d.IsEast;
     form.IsSouth = d.IsSouth;
     form.IsDaylightSaving = d.IsDaylightSaving;
-    return ReadForm(form);
+    ReadingOrError result = ReadForm(form);
+    // A record without its time: every clock minute of the day.
+    if (auto* reading = std::get_if<NamedReading>(&result); reading && birth.TimeUnknown)
+        ReadWindow(*reading, MinuteWindow{});
+    return result;
 }
 
 ReadingOrError ReadCsvBirth(std::string_view line) {

@@ -27,7 +27,8 @@ std::string ValueLine(std::string_view language, std::string_view labelKey, std:
 }  // namespace
 
 std::string FormatText(const NamedReading& reading, std::string_view language) {
-    if (!l10n::IsTranslated(language)) return FormatText(reading);
+    // A window's reading is written in English for now.
+    if (!l10n::IsTranslated(language) || reading.Window) return FormatText(reading);
     const GalacticReading& r = reading.Reading;
     const CivilDateTime& t = r.UniversalTime;
     char time[16];

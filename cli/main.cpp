@@ -37,7 +37,7 @@ constexpr int kExitUsage = 2;
 
 // The options that describe one birth, given on the command line rather than in a batch.
 constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--offset", "--lmt", "--dst", "--lat",
-                                                 "--lon", "--place", "--pdf", "--paper", "--wheel", "--size", "--theme"};
+                                                 "--lon", "--place", "--fold", "--pdf", "--paper", "--wheel", "--size", "--theme"};
 
 // Standard output, checked: a write that fails (a full disk) ends the program with a message and exit 1.
 // A closed pipe ends it quietly, through SIGPIPE, as it ends any program that writes into a pipe.
@@ -157,7 +157,7 @@ struct PlaceChoice {
 };
 
 // Fills the coordinates (and zone, when not given) of `birth`; on failure prints why and returns nothing.
-std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, BirthText& birth) {
+std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, BirthText& birth, ClockFold fold) {
     const Atlas* atlas = BuiltinAtlas();
     if (!atlas) return std::nullopt;
     const PlaceResolution found = ResolvePlace(*atlas, query);
@@ -176,10 +176,18 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
     birth.Longitude = CoordinateText(LongitudeToDegreesMinutes(found.Chosen->Longitude));
 
     const auto date = ParseDate(birth.Date);
-    const auto time = ParseTime(birth.Time);
+    // A window's zone is that of its first minute; its other minutes take the clock of their own.
+    const auto window = IsTimeWindow(birth.Time) ? ParseMinuteWindow(birth.Time) : std::nullopt;
+    const auto time = window ? Time{window->From / 60, window->From % 60, 0} : ParseTime(birth.Time);
     if (!date || !time) return choice;  // the reading itself names the malformed field
-    const ZoneSuggestion s = SuggestZone(found.Chosen->TimeZoneId, {date->Year, date->Month, date->Day, time->Hour, time->Minute},
-                                         found.Chosen->City, found.Chosen->Longitude);
+    const CivilDateTime clock{date->Year, date->Month, date->Day, time->Hour, time->Minute};
+    const ZoneSuggestion s = SuggestZone(found.Chosen->TimeZoneId, clock, found.Chosen->City, found.Chosen->Longitude, fold);
+    // A clock time that came twice or never is said, never taken silently.
+    if (!window && (s.Repeated || s.Skipped))
+        std::cerr << "quorvane-cli: note: " << ClockChangeText(s, clock, found.Chosen->City)
+                  << (s.Skipped ? "; read with the offset from before the change\n"
+                      : s.Fold == ClockFold::Second ? "; the second is taken\n"
+                                                    : "; the first is taken (--fold second for the other)\n");
     if (zoneGiven) {
         if (s.Known) choice.Suggestion = s;
         return choice;
@@ -312,7 +320,13 @@ int Run(int argc, char** argv) {
     app.add_option("--name", birth.Name, "Name (letters and blanks)");
     app.add_option("--date", birth.Date,
                    "Birth date, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")");
-    app.add_option("--time", birth.Time, "Local clock time of birth, HH:MM or HH:MM:SS");
+    app.add_option("--time", birth.Time,
+                   "Local clock time of birth, HH:MM or HH:MM:SS; unknown (every minute of the day read) or a window "
+                   "HH:MM-HH:MM when the time is not known exactly");
+    std::string foldText;
+    app.add_option("--fold", foldText,
+                   "With --place, a clock time that came twice as clocks went back: the first (default) or the second")
+        ->check(CLI::IsMember({"first", "second"}));
     auto* zoneOption = app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
         ->check(CLI::Range(0, kLastTimeZoneIndex));
     std::string offsetText;
@@ -402,20 +416,38 @@ int Run(int argc, char** argv) {
             return kExitUsage;
         }
     }
+    if (IsTimeWindow(birth.Time) && !ParseMinuteWindow(birth.Time)) {
+        std::cerr << "quorvane-cli: --time: a window is HH:MM-HH:MM, both on the date and the start no later than the "
+                     "end (or unknown for the whole day)\n";
+        return kExitUsage;
+    }
+    if (!foldText.empty() && !byPlace) {
+        std::cerr << "quorvane-cli: --fold needs --place: only the atlas's clock repeats an hour\n";
+        return kExitUsage;
+    }
     birth.Zone = lmt ? "LMT" : app.count("--offset") > 0 ? offsetText : std::to_string(zone);
     birth.Dst = dst ? "1" : "0";
     std::optional<PlaceChoice> place;
     if (byPlace) {
         if (!BuiltinAtlas()) return kExitRefused;  // no atlas to look in: not the user's mistake
-        place = ApplyPlace(placeQuery, zoneGiven, birth);
+        place = ApplyPlace(placeQuery, zoneGiven, birth, foldText == "second" ? ClockFold::Second : ClockFold::First);
         if (!place) return kExitUsage;
     }
-    const ReadingOrError result = ReadBirth(birth);
+    ReadingOrError result = ReadBirth(birth);
     if (const auto* error = std::get_if<std::string>(&result)) {
         std::cerr << "quorvane-cli: " << l10n::LocalizedMessage(language, *error) << "\n";
         return kExitRefused;
     }
-    const NamedReading& reading = std::get<NamedReading>(result);
+    NamedReading& reading = std::get<NamedReading>(result);
+    // With the place's own clock, each minute of a window has the offset the clock had then, even on a day
+    // it changed.
+    if (reading.Window && place && place->Applied) {
+        const std::vector<ClockPeriod> periods =
+            ClockPeriodsOfDay(place->Town->TimeZoneId, reading.Birth.Year, reading.Birth.Month, reading.Birth.Day,
+                              place->Town->Longitude);
+        const std::vector<ClockStretch> clock = StretchesOfDay(periods);
+        if (!clock.empty()) ReadWindow(reading, reading.Window->Window, clock);
+    }
     // A zone that does not fit the place's clock then is never taken silently.
     if (place && DisagreesWithClock(*place, reading))
         std::cerr << "quorvane-cli: warning: " << ClockDisagreement(*place, reading) << "\n";

@@ -27,7 +27,7 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
     QGuiApplication app(argc, argv);
     report::UseLanguage(options.Language);
     const std::optional<report::Theme> theme = report::ThemeFromName(QString::fromStdString(options.Theme));
-    report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading, reading.LocalMeanTime, clockNote};
+    report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading, reading.LocalMeanTime, clockNote, reading.Window};
     doc.Birth.Name = reading.Name;
     int status = 0;
     auto fail = [&](const std::optional<QString>& error) {
@@ -39,6 +39,11 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
         const bool letter = QString::fromStdString(options.Paper).compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0;
         fail(report::WriteReportPdf(doc, QString::fromStdString(options.Pdf), letter ? QPageSize::Letter : QPageSize::A4,
                                    theme.value_or(report::Theme::Light)));
+    }
+    // One wheel cannot show a window's many readings.
+    if (!options.Wheel.empty() && reading.Window) {
+        std::cerr << "quorvane-cli: --wheel needs a birth time: with an unknown time no one wheel holds\n";
+        return 1;
     }
     if (!options.Wheel.empty())
         fail(report::WriteWheelPicture(doc.Reading, QString::fromStdString(options.Wheel), options.Size,

@@ -413,6 +413,11 @@
         <source>Place</source>
         <translation>Ort</translation>
     </message>
+    <message>
+        <source>%1, time unknown</source>
+        <extracomment>a births list&apos;s date of a birth whose file gives no clock time</extracomment>
+        <translation>%1, Uhrzeit unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::BirthsWindow</name>
@@ -809,6 +814,26 @@
         <source>Other offset %1</source>
         <translation>Anderer Abstand %1</translation>
     </message>
+    <message>
+        <source>Second</source>
+        <translation>Zweites</translation>
+    </message>
+    <message>
+        <source>Apply the time zone of the second time</source>
+        <translation>Die Zeitzone des zweiten Mals übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
+        <translation>%1 Uhr gab es am %2 in %3 zweimal: das erste Mal (%4) oder das zweite Mal (%5)</translation>
+    </message>
+    <message>
+        <source>there was no %1 on %2: clocks went from %3 to %4</source>
+        <translation>%1 Uhr gab es am %2 nicht: die Uhren sprangen von %3 auf %4</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erstes</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::frmAbout</name>
@@ -1049,6 +1074,10 @@
     <message>
         <source>Links</source>
         <translation>Verweise</translation>
+    </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Uhrzeit unbekannt</translation>
     </message>
 </context>
 </TS>

@@ -413,6 +413,11 @@
         <source>Place</source>
         <translation>Lugar</translation>
     </message>
+    <message>
+        <source>%1, time unknown</source>
+        <extracomment>a births list&apos;s date of a birth whose file gives no clock time</extracomment>
+        <translation>%1, hora desconocida</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::BirthsWindow</name>
@@ -809,6 +814,26 @@
         <source>Other offset %1</source>
         <translation>Otra diferencia %1</translation>
     </message>
+    <message>
+        <source>Second</source>
+        <translation>Segunda</translation>
+    </message>
+    <message>
+        <source>Apply the time zone of the second time</source>
+        <translation>Aplicar la zona horaria de la segunda vez</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
+        <translation>Las %1 ocurrieron dos veces el %2 en %3: la primera (%4) o la segunda (%5)</translation>
+    </message>
+    <message>
+        <source>there was no %1 on %2: clocks went from %3 to %4</source>
+        <translation>No hubo %1 el %2: los relojes pasaron de %3 a %4</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::frmAbout</name>
@@ -1049,6 +1074,10 @@
     <message>
         <source>Links</source>
         <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Hora desconocida</translation>
     </message>
 </context>
 </TS>

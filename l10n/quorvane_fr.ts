@@ -413,6 +413,11 @@
         <source>Place</source>
         <translation>Lieu</translation>
     </message>
+    <message>
+        <source>%1, time unknown</source>
+        <extracomment>a births list&apos;s date of a birth whose file gives no clock time</extracomment>
+        <translation>%1, heure inconnue</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::BirthsWindow</name>
@@ -809,6 +814,26 @@
         <source>Other offset %1</source>
         <translation>Autre décalage %1</translation>
     </message>
+    <message>
+        <source>Second</source>
+        <translation>Seconde</translation>
+    </message>
+    <message>
+        <source>Apply the time zone of the second time</source>
+        <translation>Appliquer le fuseau horaire de la seconde fois</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
+        <translation>%1 est venu deux fois le %2 à %3 : la première (%4) ou la seconde (%5)</translation>
+    </message>
+    <message>
+        <source>there was no %1 on %2: clocks went from %3 to %4</source>
+        <translation>Il n’y a pas eu de %1 le %2 : les horloges sont passées de %3 à %4</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Première</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::frmAbout</name>
@@ -1049,6 +1074,10 @@
     <message>
         <source>Links</source>
         <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Heure inconnue</translation>
     </message>
 </context>
 </TS>

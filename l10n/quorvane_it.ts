@@ -413,6 +413,11 @@
         <source>Place</source>
         <translation>Luogo</translation>
     </message>
+    <message>
+        <source>%1, time unknown</source>
+        <extracomment>a births list&apos;s date of a birth whose file gives no clock time</extracomment>
+        <translation>%1, ora sconosciuta</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::BirthsWindow</name>
@@ -809,6 +814,26 @@
         <source>Other offset %1</source>
         <translation>Altra differenza %1</translation>
     </message>
+    <message>
+        <source>Second</source>
+        <translation>Seconda</translation>
+    </message>
+    <message>
+        <source>Apply the time zone of the second time</source>
+        <translation>Applica il fuso orario della seconda volta</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
+        <translation>Le %1 vennero due volte il %2 a %3: la prima (%4) o la seconda (%5)</translation>
+    </message>
+    <message>
+        <source>there was no %1 on %2: clocks went from %3 to %4</source>
+        <translation>Non ci furono le %1 il %2: gli orologi passarono dalle %3 alle %4</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Prima</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::frmAbout</name>
@@ -1049,6 +1074,10 @@
     <message>
         <source>Links</source>
         <translation>Link</translation>
+    </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Ora sconosciuta</translation>
     </message>
 </context>
 </TS>

@@ -413,6 +413,11 @@
         <source>Place</source>
         <translation>Local</translation>
     </message>
+    <message>
+        <source>%1, time unknown</source>
+        <extracomment>a births list&apos;s date of a birth whose file gives no clock time</extracomment>
+        <translation>%1, hora desconhecida</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::BirthsWindow</name>
@@ -809,6 +814,26 @@
         <source>Other offset %1</source>
         <translation>Outra diferença %1</translation>
     </message>
+    <message>
+        <source>Second</source>
+        <translation>Segunda</translation>
+    </message>
+    <message>
+        <source>Apply the time zone of the second time</source>
+        <translation>Aplicar o fuso horário da segunda vez</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
+        <translation>%1 ocorreu duas vezes em %2 em %3: a primeira (%4) ou a segunda (%5)</translation>
+    </message>
+    <message>
+        <source>there was no %1 on %2: clocks went from %3 to %4</source>
+        <translation>Não houve %1 em %2: os relógios passaram de %3 para %4</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primeira</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::frmAbout</name>
@@ -1049,6 +1074,10 @@
     <message>
         <source>Links</source>
         <translation>Ligações</translation>
+    </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Hora desconhecida</translation>
     </message>
 </context>
 </TS>

@@ -218,5 +218,31 @@
         <source>Note: %1</source>
         <translation>Hinweis: %1</translation>
     </message>
+    <message>
+        <source>depends on the birth time</source>
+        <translation>hängt von der Geburtszeit ab</translation>
+    </message>
+    <message>
+        <source>(first)</source>
+        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
+        <translation>(erstes Mal)</translation>
+    </message>
+    <message>
+        <source>(second)</source>
+        <translation>(zweites Mal)</translation>
+    </message>
+    <message>
+        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
+        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
+        <translation>Geboren: %1, Uhrzeit unbekannt: jede Minute von %2 bis %3 gelesen</translation>
+    </message>
+    <message>
+        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
+        <translation>Hinweis: %1 bis %2 gab es an diesem Tag nicht (die Uhren wurden vorgestellt)</translation>
+    </message>
+    <message>
+        <source>SVG cannot be written: the program&apos;s output module is missing</source>
+        <translation>SVG kann nicht geschrieben werden: das Ausgabemodul des Programms fehlt</translation>
+    </message>
 </context>
 </TS>

@@ -218,5 +218,31 @@
         <source>Note: %1</source>
         <translation>Nota: %1</translation>
     </message>
+    <message>
+        <source>depends on the birth time</source>
+        <translation>depende de la hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>(first)</source>
+        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
+        <translation>(primera vez)</translation>
+    </message>
+    <message>
+        <source>(second)</source>
+        <translation>(segunda vez)</translation>
+    </message>
+    <message>
+        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
+        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
+        <translation>Nacimiento: %1, hora desconocida: leído cada minuto de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
+        <translation>Nota: ese día no hubo de %1 a %2 (los relojes se adelantaron)</translation>
+    </message>
+    <message>
+        <source>SVG cannot be written: the program&apos;s output module is missing</source>
+        <translation>No se puede escribir el SVG: falta el módulo de salida del programa</translation>
+    </message>
 </context>
 </TS>

@@ -218,5 +218,31 @@
         <source>Note: %1</source>
         <translation>Remarque&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>depends on the birth time</source>
+        <translation>dépend de l’heure de naissance</translation>
+    </message>
+    <message>
+        <source>(first)</source>
+        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
+        <translation>(première fois)</translation>
+    </message>
+    <message>
+        <source>(second)</source>
+        <translation>(seconde fois)</translation>
+    </message>
+    <message>
+        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
+        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
+        <translation>Naissance&#xa0;: %1, heure inconnue&#xa0;: chaque minute de %2 à %3 lue</translation>
+    </message>
+    <message>
+        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
+        <translation>Remarque&#xa0;: il n’y a pas eu de %1 à %2 ce jour-là (les horloges ont avancé)</translation>
+    </message>
+    <message>
+        <source>SVG cannot be written: the program&apos;s output module is missing</source>
+        <translation>Le SVG ne peut pas être écrit&#xa0;: le module de sortie du programme manque</translation>
+    </message>
 </context>
 </TS>

@@ -218,5 +218,31 @@
         <source>Note: %1</source>
         <translation>Nota: %1</translation>
     </message>
+    <message>
+        <source>depends on the birth time</source>
+        <translation>dipende dall’ora di nascita</translation>
+    </message>
+    <message>
+        <source>(first)</source>
+        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
+        <translation>(prima volta)</translation>
+    </message>
+    <message>
+        <source>(second)</source>
+        <translation>(seconda volta)</translation>
+    </message>
+    <message>
+        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
+        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
+        <translation>Nascita: %1, ora sconosciuta: letto ogni minuto dalle %2 alle %3</translation>
+    </message>
+    <message>
+        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
+        <translation>Nota: quel giorno non ci fu dalle %1 alle %2 (gli orologi furono spostati avanti)</translation>
+    </message>
+    <message>
+        <source>SVG cannot be written: the program&apos;s output module is missing</source>
+        <translation>Impossibile scrivere l’SVG: manca il modulo di output del programma</translation>
+    </message>
 </context>
 </TS>

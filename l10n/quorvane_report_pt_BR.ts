@@ -218,5 +218,31 @@
         <source>Note: %1</source>
         <translation>Observação: %1</translation>
     </message>
+    <message>
+        <source>depends on the birth time</source>
+        <translation>depende da hora de nascimento</translation>
+    </message>
+    <message>
+        <source>(first)</source>
+        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
+        <translation>(primeira vez)</translation>
+    </message>
+    <message>
+        <source>(second)</source>
+        <translation>(segunda vez)</translation>
+    </message>
+    <message>
+        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
+        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
+        <translation>Nascimento: %1, hora desconhecida: lido cada minuto de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
+        <translation>Nota: nesse dia não houve de %1 a %2 (os relógios foram adiantados)</translation>
+    </message>
+    <message>
+        <source>SVG cannot be written: the program&apos;s output module is missing</source>
+        <translation>Não é possível gravar o SVG: falta o módulo de saída do programa</translation>
+    </message>
 </context>
 </TS>

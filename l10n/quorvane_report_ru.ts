@@ -218,5 +218,31 @@
         <source>Note: %1</source>
         <translation>Примечание: %1</translation>
     </message>
+    <message>
+        <source>depends on the birth time</source>
+        <translation>зависит от времени рождения</translation>
+    </message>
+    <message>
+        <source>(first)</source>
+        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
+        <translation>(в первый раз)</translation>
+    </message>
+    <message>
+        <source>(second)</source>
+        <translation>(во второй раз)</translation>
+    </message>
+    <message>
+        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
+        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
+        <translation>Рождение: %1, время неизвестно: прочитана каждая минута с %2 до %3</translation>
+    </message>
+    <message>
+        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
+        <translation>Примечание: в тот день не было времени с %1 до %2 (часы перевели вперёд)</translation>
+    </message>
+    <message>
+        <source>SVG cannot be written: the program&apos;s output module is missing</source>
+        <translation>SVG не может быть записан: нет модуля вывода программы</translation>
+    </message>
 </context>
 </TS>

@@ -413,6 +413,11 @@
         <source>Place</source>
         <translation>Место</translation>
     </message>
+    <message>
+        <source>%1, time unknown</source>
+        <extracomment>a births list&apos;s date of a birth whose file gives no clock time</extracomment>
+        <translation>%1, время неизвестно</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::BirthsWindow</name>
@@ -811,6 +816,26 @@
         <source>Other offset %1</source>
         <translation>Другое смещение %1</translation>
     </message>
+    <message>
+        <source>Second</source>
+        <translation>Второй</translation>
+    </message>
+    <message>
+        <source>Apply the time zone of the second time</source>
+        <translation>Применить часовой пояс второго раза</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
+        <translation>%1 было дважды %2 в %3: в первый раз (%4) или во второй (%5)</translation>
+    </message>
+    <message>
+        <source>there was no %1 on %2: clocks went from %3 to %4</source>
+        <translation>%1 не было %2: часы перевели с %3 на %4</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Первый</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::frmAbout</name>
@@ -1051,6 +1076,10 @@
     <message>
         <source>Links</source>
         <translation>Ссылки</translation>
+    </message>
+    <message>
+        <source>Time unknown</source>
+        <translation>Время неизвестно</translation>
     </message>
 </context>
 </TS>

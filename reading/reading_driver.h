@@ -52,6 +52,8 @@ struct BirthFormValues {
     bool LocalMeanTime = false;
     std::optional<ZoneOffset> ExactOffset;
     bool IsEast = true, IsSouth = false, IsDaylightSaving = false;
+    // The birth time is not known: the hour and minute are not read, every minute of the date is.
+    bool TimeUnknown = false;
 };
 
 BirthFormTexts TextsOf(const BirthFormValues& form);

@@ -20,6 +20,7 @@
 #include <QTranslator>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -171,9 +172,55 @@ QString Field(const GalacticSign* s, std::string_view GalacticSign::*f) {
 QString SignName(const GalacticSign& s) { return Q(l10n::LocalizedSign(Language(), s).Name); }
 QString PointName(const std::string& english) { return Q(l10n::CoreText(Language(), "point." + english)); }
 
+// The frames as the document has them: with an unknown birth time, a sign only where it holds all window long.
+std::array<FrameOf, 4> Frames(const ReadingDocument& d) {
+    std::array<FrameOf, 4> frames = Frames(d.Reading);
+    if (d.Window)
+        for (std::size_t i = 0; i < frames.size(); ++i) frames[i].Sign = d.Window->CertainSign(static_cast<Frame>(i));
+    return frames;
+}
+
+QString ClockText(int minute, ClockFold fold) {
+    QString text = TimeText(minute / 60, minute % 60);
+    //: a clock time in the hour that came twice as clocks went back
+    if (fold == ClockFold::First) text += QLatin1Char(' ') + Report::tr("(first)");
+    if (fold == ClockFold::Second) text += QLatin1Char(' ') + Report::tr("(second)");
+    return text;
+}
+
 }  // namespace
 
 svg::Picture* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
+
+bool DependsOnTime(const ReadingDocument& d, std::size_t frame) {
+    return d.Window && !d.Window->CertainSign(static_cast<Frame>(frame));
+}
+
+QString DependsText() { return Report::tr("depends on the birth time"); }
+
+// "Explore 06:00–07:01, Nurture 07:02–11:06"
+QStringList SpanLines(const ReadingDocument& d, std::size_t frame) {
+    QStringList out;
+    for (const FrameSpan& span : FrameSpans(*d.Window, static_cast<Frame>(frame)))
+        out << QStringLiteral("%1 %2\u2013%3")
+                   .arg(Field(span.Sign, &GalacticSign::Name), ClockText(span.FirstMinute, span.FirstFold),
+                        ClockText(span.LastMinute, span.LastFold));
+    return out;
+}
+
+// Each sign a changing frame may have, once, with its keywords.
+QStringList PossibleSigns(const ReadingDocument& d, std::size_t frame) {
+    QStringList out;
+    std::vector<const GalacticSign*> seen;
+    for (const FrameSpan& span : FrameSpans(*d.Window, static_cast<Frame>(frame))) {
+        if (!span.Sign || std::find(seen.begin(), seen.end(), span.Sign) != seen.end()) continue;
+        seen.push_back(span.Sign);
+        out << CaptionWithSign(Field(span.Sign, &GalacticSign::Name), Field(span.Sign, &GalacticSign::Keywords));
+    }
+    return out;
+}
+
+
 
 std::optional<Theme> ThemeFromName(const QString& name) {
     if (name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0) return Theme::Dark;
@@ -423,13 +470,26 @@ QString OffsetLine(const ReadingDocument& d) {
 QStringList BirthDetailLines(const ReadingDocument& d) {
     const BirthData& b = d.Birth;
     QStringList out;
-    //: 1 the birth date, 2 the clock time on the birthplace's clocks
     QString clock = TimeText(b.Hour, b.Minute);
     if (b.Second != 0) clock += QStringLiteral(":%1").arg(b.Second, 2, 10, QLatin1Char('0'));  // as Universal Time's
-    out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), clock);
+    if (d.Window) {
+        //: 1 the birth date, 2 and 3 the first and last clock minutes read
+        out << Report::tr("Born: %1, time unknown: every clock minute from %2 to %3 read")
+                   .arg(DateText(b.Year, b.Month, b.Day), TimeText(d.Window->Window.From / 60, d.Window->Window.From % 60),
+                        TimeText(d.Window->Window.To / 60, d.Window->Window.To % 60));
+    } else {
+        //: 1 the birth date, 2 the clock time on the birthplace's clocks
+        out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), clock);
+    }
     out << ZoneLine(d);
     out << Report::tr("Daylight saving: %1").arg(b.IsDaylightSaving ? Report::tr("yes") : Report::tr("no"));
-    out << UniversalLine(d) << OffsetLine(d);
+    // Each minute has its own instant: no one Universal Time.
+    if (!d.Window) out << UniversalLine(d);
+    out << OffsetLine(d);
+    if (d.Window)
+        for (const MinuteRange& gap : d.Window->Skipped)
+            out << Report::tr("Note: there was no %1 to %2 that day (clocks went forward)")
+                       .arg(TimeText(gap.First / 60, gap.First % 60), TimeText(gap.Last / 60, gap.Last % 60));
     const QString latitudeMinutes = QStringLiteral("%1").arg(b.LatitudeMinutes, 2, 10, QLatin1Char('0'));
     const QString longitudeMinutes = QStringLiteral("%1").arg(b.LongitudeMinutes, 2, 10, QLatin1Char('0'));
     //: 1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude
@@ -446,7 +506,8 @@ QStringList BirthDetailLines(const ReadingDocument& d) {
 QStringList InstantLines(const ReadingDocument& d, bool withZone) {
     QStringList out;
     if (withZone) out << ZoneLine(d);
-    out << UniversalLine(d) << OffsetLine(d);
+    if (!d.Window) out << UniversalLine(d);
+    out << OffsetLine(d);
     if (!d.ClockNote.empty()) out << Report::tr("Note: %1").arg(Q(d.ClockNote));
     return out;
 }
@@ -478,20 +539,31 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
     text(y, Q(doc.Birth.Name), Font(p, 14, true));
     for (const QString& line : BirthDetailLines(doc)) text(y, line, Font(p, 10));
     y += 6;
-    for (const FrameOf& f : Frames(doc.Reading)) {
+    const auto frames = Frames(doc);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const FrameOf& f = frames[i];
         if (f.Sign)
             if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(m, y, 13, 16));
         p.setFont(Font(p, 11, true));
         p.drawText(QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name)));
+                   CaptionWithSign(Caption(f), DependsOnTime(doc, i) ? DependsText() : Field(f.Sign, &GalacticSign::Name)));
         y += 20;
     }
-    const qreal wheelSide = std::min(textWidth, H - m - 24 - y - 4);
-    PaintWheel(p, QRectF(m + (textWidth - wheelSide) / 2, y + 4, wheelSide, wheelSide), doc.Reading, true, theme);
+    if (doc.Window) {
+        // No one wheel holds over the window: the changing frames' signs with their clock times instead.
+        y += 6;
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            if (DependsOnTime(doc, i)) {
+                text(y, Caption(frames[i]), Font(p, 11, true));
+                text(y, SpanLines(doc, i).join(QStringLiteral(", ")), Font(p, 10));
+            }
+    } else {
+        const qreal wheelSide = std::min(textWidth, H - m - 24 - y - 4);
+        PaintWheel(p, QRectF(m + (textWidth - wheelSide) / 2, y + 4, wheelSide, wheelSide), doc.Reading, true, theme);
+    }
     footer();
 
     // Two frames a page: the longest characteristics text takes about ten lines.
-    const auto frames = Frames(doc.Reading);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         if (i % 2 == 0) {
             device.newPage();
@@ -500,6 +572,14 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         }
         const FrameOf& f = frames[i];
         text(y, Caption(f), Font(p, 16, true));
+        if (DependsOnTime(doc, i)) {
+            text(y, DependsText(), Font(p, 14, true));
+            text(y, SpanLines(doc, i).join(QStringLiteral(", ")), Font(p, 10));
+            for (const QString& sign : PossibleSigns(doc, i)) text(y, sign, Font(p, 10));
+            y += 24;
+            if (i % 2 == 1) footer();
+            continue;
+        }
         if (f.Sign)
             if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(W - m - 26, y - 26, 22, 26));
         text(y, Field(f.Sign, &GalacticSign::Name), Font(p, 14, true));
@@ -516,7 +596,15 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
 QString ReadingPlainText(const ReadingDocument& doc) {
     QString out = Report::tr("Galactic Astrology Reading") + QLatin1Char('\n') + Q(doc.Birth.Name) + QLatin1Char('\n');
     for (const QString& line : BirthDetailLines(doc)) out += line + QLatin1Char('\n');
-    for (const FrameOf& f : Frames(doc.Reading)) {
+    const auto frames = Frames(doc);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const FrameOf& f = frames[i];
+        if (DependsOnTime(doc, i)) {
+            out += QLatin1Char('\n') + CaptionWithSign(Caption(f), DependsText()) + QLatin1Char('\n');
+            out += SpanLines(doc, i).join(QStringLiteral(", ")) + QLatin1Char('\n');
+            for (const QString& sign : PossibleSigns(doc, i)) out += sign + QLatin1Char('\n');
+            continue;
+        }
         out += QLatin1Char('\n') + CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name)) + QLatin1Char('\n');
         out += Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet)) + QLatin1Char('\n');
         out += Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation)) + QLatin1Char('\n');
@@ -531,7 +619,16 @@ QString ReadingHtml(const ReadingDocument& doc) {
                   Q(doc.Birth.Name).toHtmlEscaped() + QStringLiteral("</h2><p>");
     out += BirthDetailLines(doc).join(QStringLiteral("<br>")).toHtmlEscaped().replace(QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>"));
     out += QStringLiteral("</p>");
-    for (const FrameOf& f : Frames(doc.Reading)) {
+    const auto frames = Frames(doc);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const FrameOf& f = frames[i];
+        if (DependsOnTime(doc, i)) {
+            out += QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p>")
+                       .arg(CaptionWithSign(Caption(f), DependsText()).toHtmlEscaped(),
+                            SpanLines(doc, i).join(QStringLiteral(", ")).toHtmlEscaped(),
+                            PossibleSigns(doc, i).join(QStringLiteral("\n")).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+            continue;
+        }
         out += QStringLiteral("<h3>%1</h3><p>%2<br>%3<br>%4</p><p><b>%5</b><br>%6</p>")
                    .arg(CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name).toHtmlEscaped()),
                         Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet).toHtmlEscaped()),

@@ -13,6 +13,7 @@
 
 #include "common/birth_data.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -33,6 +34,9 @@ struct ReadingDocument {
     bool LocalMeanTime = false;  // the offset is the birthplace's local mean time
     // When the atlas knows the place and its clock then showed another offset: that, in a plain sentence.
     std::string ClockNote;
+    // The birth time is unknown: every minute of this window read. Only the signs that hold over it all are
+    // shown as signs; `Reading` is its first minute's and gives the zone.
+    std::optional<TimeWindowReading> Window;
 };
 
 // The product's own look.
@@ -79,6 +83,14 @@ QStringList BirthDetailLines(const ReadingDocument& doc);
 // Of those, the lines that say which instant the reading is for: the zone (when asked), the Universal Time
 // and the offset used, and any note on the birthplace's clock.
 QStringList InstantLines(const ReadingDocument& doc, bool withZone);
+// With an unknown birth time: whether a frame's sign changes over the window (frame order Ascendant,
+// Descendant, Moon Sign, Sun Sign), "depends on the birth time", the frame's signs with their clock times
+// ("Explore 06:00–07:01") and each sign it may have, once, with its keywords.
+bool DependsOnTime(const ReadingDocument& doc, std::size_t frame);
+QString DependsText();
+QStringList SpanLines(const ReadingDocument& doc, std::size_t frame);
+QStringList PossibleSigns(const ReadingDocument& doc, std::size_t frame);
+
 // The four degrees the frames read, in words, for the legend.
 QStringList LegendLines(const GalacticReading& reading);
 

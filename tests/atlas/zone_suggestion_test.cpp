@@ -65,6 +65,62 @@ TEST(SuggestZone, ClockTimesAtTheChangeAreFlagged) {
     EXPECT_TRUE(repeated.DaylightSaving);
 }
 
+TEST(SuggestZone, TheSecondPassOfARepeatedHourAndTheQuestion) {
+    const CivilDateTime twice{1985, 9, 29, 2, 30};
+    const ZoneSuggestion first = SuggestZone("Europe/Madrid", twice, "Madrid");
+    const ZoneSuggestion second = SuggestZone("Europe/Madrid", twice, "Madrid", std::nullopt, ClockFold::Second);
+    EXPECT_EQ(first.Fold, ClockFold::First);
+    EXPECT_EQ(second.Fold, ClockFold::Second);
+    EXPECT_EQ(SuggestedSecondsEast(second), 3600);
+    EXPECT_FALSE(second.DaylightSaving);
+    EXPECT_NE(second.Description.find("the second is taken"), std::string::npos) << second.Description;
+    // An hour apart in Universal Time.
+    EXPECT_EQ(UniversalAfterApplying(first, twice), (CivilDateTime{1985, 9, 29, 0, 30}));
+    EXPECT_EQ(UniversalAfterApplying(second, twice), (CivilDateTime{1985, 9, 29, 1, 30}));
+    EXPECT_EQ(ClockChangeText(first, twice, "Madrid"),
+              "02:30 came twice on 29 Sep 1985 in Madrid: first (UTC+2) or second (UTC+1)");
+    const CivilDateTime never{1985, 3, 31, 2, 30};
+    const ZoneSuggestion skipped = SuggestZone("Europe/Madrid", never, "Madrid");
+    EXPECT_EQ(ClockChangeText(skipped, never, "Madrid"),
+              "there was no 02:30 on 31 Mar 1985: clocks went from 02:00 to 03:00");
+    // A fold asked of a time that came once changes nothing.
+    const ZoneSuggestion once =
+        SuggestZone("Europe/Madrid", {1985, 6, 1, 2, 30}, "Madrid", std::nullopt, ClockFold::Second);
+    EXPECT_EQ(once.Fold, ClockFold::None);
+    EXPECT_EQ(SuggestedSecondsEast(once), 7200);
+    EXPECT_EQ(ClockChangeText(once, {1985, 6, 1, 2, 30}, "Madrid"), "");
+}
+
+// A day's clock from the database: every minute's offset as the suggestion for that minute gives it.
+TEST(ClockPeriodsOfDay, AgreeWithTheSuggestionAtEveryMinute) {
+    const struct {
+        const char* Zone;
+        int Year, Month, Day;
+        std::size_t Stretches;
+    } days[] = {{"Europe/Madrid", 1985, 3, 31, 2},      {"Europe/Madrid", 1985, 9, 29, 4},
+                {"Europe/London", 1985, 6, 15, 1},      {"America/New_York", 1985, 10, 27, 4},
+                {"Australia/Lord_Howe", 1990, 3, 4, 4}, {"Asia/Kathmandu", 1986, 1, 1, 1}};
+    for (const auto& d : days) {
+        SCOPED_TRACE(d.Zone);
+        const std::vector<ClockPeriod> periods = ClockPeriodsOfDay(d.Zone, d.Year, d.Month, d.Day);
+        const std::vector<ClockStretch> clock = StretchesOfDay(periods);
+        EXPECT_EQ(clock.size(), d.Stretches);
+        for (const ClockStretch& stretch : clock)
+            for (int minute = stretch.FirstMinute; minute <= stretch.LastMinute; minute += 7) {
+                const CivilDateTime at{d.Year, d.Month, d.Day, minute / 60, minute % 60};
+                const ZoneSuggestion s =
+                    SuggestZone(d.Zone, at, "Here", std::nullopt,
+                                stretch.Fold == ClockFold::Second ? ClockFold::Second : ClockFold::First);
+                EXPECT_FALSE(s.Skipped) << minute;
+                EXPECT_EQ(s.Repeated, stretch.Fold != ClockFold::None) << minute;
+                EXPECT_EQ(SuggestedSecondsEast(s), -stretch.Zone.TotalSecondsWest()) << minute;
+            }
+    }
+    // Nepal's clock went from 00:00 to 00:15 as the day began.
+    EXPECT_EQ(StretchesOfDay(ClockPeriodsOfDay("Asia/Kathmandu", 1986, 1, 1)).front().FirstMinute, 15);
+    EXPECT_TRUE(ClockPeriodsOfDay("Nowhere/Atlantis", 1985, 1, 1).empty());
+}
+
 TEST(SuggestZone, BritishSummerAndDoubleSummerTime) {
     ExpectSuggestion({"Europe/London", {1990, 7, 14, 15, 45}, 16, false, {1990, 7, 14, 14, 45}});
     ExpectSuggestion({"Europe/London", {1990, 1, 14, 15, 45}, 29, false, {1990, 1, 14, 15, 45}});

@@ -268,3 +268,113 @@ TEST(CliBatchNames, AafRecordsReadLikeTheirCsvLines) {
 
 }  // namespace
 }  // namespace quorvane::cli
+
+namespace quorvane::cli {
+namespace {
+
+NamedReading WindowReading(const std::string& time, const std::string& zone = "29", const std::string& dst = "0") {
+    const ReadingOrError r = ReadBirth({"ASHA", "1985-06-15", time, zone, dst, "51N30", "0W07"});
+    EXPECT_TRUE(std::holds_alternative<NamedReading>(r)) << (std::holds_alternative<std::string>(r) ? std::get<std::string>(r) : "");
+    return std::holds_alternative<NamedReading>(r) ? std::get<NamedReading>(r) : NamedReading{};
+}
+
+// Each change's signs are those a reading at its first minute gives, and the minute before the next change
+// still reads the change's signs; the frames' keys are a sign exactly when no change differs.
+TEST(TimeUnknown, JsonChangesAgreeWithReadingsAtTheirMinutes) {
+    for (const char* zone : {"29", "+05:45", "LMT"}) {
+        SCOPED_TRACE(zone);
+        const NamedReading day = WindowReading("unknown", zone, "1");
+        ASSERT_TRUE(day.Window);
+        const auto j = nlohmann::json::parse(FormatJson(day, true));
+        EXPECT_EQ(j["date"], "1985-06-15");
+        EXPECT_EQ(j["from"], "00:00");
+        EXPECT_EQ(j["to"], "23:59");
+        EXPECT_EQ(j["timeUnknown"], true);
+        EXPECT_FALSE(j.contains("universalTime"));
+        const auto& changes = j["changes"];
+        ASSERT_GT(changes.size(), 12u);
+        EXPECT_EQ(changes.front()["from"], "00:00");
+        const char* keys[] = {"ascendant", "descendant", "moonSign", "sunSign"};
+        for (const char* key : keys) {
+            bool changes_ = false;
+            for (const auto& c : changes) changes_ = changes_ || c[key] != changes.front()[key];
+            EXPECT_EQ(j[key].is_null(), changes_) << key;
+            if (!changes_) {
+                EXPECT_EQ(j[key], changes.front()[key]) << key;
+            }
+        }
+        for (std::size_t i = 0; i < changes.size(); ++i) {
+            const std::string from = changes[i]["from"];
+            const int minute = std::stoi(from.substr(0, 2)) * 60 + std::stoi(from.substr(3));
+            for (const int at : {minute, i + 1 < changes.size() ? [&] {
+                                     const std::string next = changes[i + 1]["from"];
+                                     return std::stoi(next.substr(0, 2)) * 60 + std::stoi(next.substr(3)) - 1;
+                                 }()
+                                                                : kLastMinuteOfDay}) {
+                const auto single = nlohmann::json::parse(FormatJson(WindowReading(MinuteText(at), zone, "1"), false));
+                for (const char* key : keys) EXPECT_EQ(single[key], changes[i][key]) << key << " at " << MinuteText(at);
+            }
+        }
+    }
+}
+
+TEST(TimeUnknown, TextShowsNoChangingSignAsTheReading) {
+    const NamedReading morning = WindowReading("06:00-12:00");
+    const std::string text = FormatText(morning);
+    EXPECT_NE(text.find("Born 1985-06-15, between 06:00 and 12:00\n"), std::string::npos) << text;
+    const std::string depends = text.substr(text.find("\nDepends on the birth time:\n"));
+    for (int f = 0; f < kFrameCount; ++f) {
+        const auto frame = static_cast<quorvane::Frame>(f);
+        const std::string caption(FrameCaption(frame));
+        const GalacticSign* certain = morning.Window->CertainSign(frame);
+        // A certain frame in full, as a reading has it; a changing one only among the changes.
+        EXPECT_EQ(text.find("\n" + caption + ": " + (certain ? std::string(certain->Name) : "") + "\n  Ruling Planet") !=
+                      std::string::npos,
+                  certain != nullptr)
+            << caption;
+        EXPECT_EQ(depends.find(caption + ": ") != std::string::npos, certain == nullptr) << caption;
+    }
+    // The changing frame's first sign from the window's start, its last to the window's end.
+    const auto moon = static_cast<std::size_t>(quorvane::Frame::MoonSign);
+    const std::string moonLine = depends.substr(depends.find("Galactic Moon Sign: "));
+    EXPECT_EQ(moonLine.rfind("Galactic Moon Sign: " + std::string(morning.Window->Runs.front().Signs[moon]->Name) + " 06:00\u2013", 0), 0u)
+        << moonLine;
+    EXPECT_NE(moonLine.find(", " + std::string(morning.Window->Runs.back().Signs[moon]->Name) + " "), std::string::npos);
+    EXPECT_EQ(moonLine.substr(moonLine.find('\n') - 8, 8), "\u201312:00") << moonLine;
+}
+
+TEST(TimeUnknown, TimeFieldsOfFilesAndWindows) {
+    // An empty CSV time is the whole day; a window or "unknown" too.
+    for (const char* time : {"", " ", "unknown", "UNKNOWN", "00:00-23:59"}) {
+        const ReadingOrError r = ReadCsvFields({"ASHA", "1985-06-15", time, "29", "0", "51N30", "0W07"});
+        ASSERT_TRUE(std::holds_alternative<NamedReading>(r)) << time;
+        const NamedReading& reading = std::get<NamedReading>(r);
+        ASSERT_TRUE(reading.Window) << time;
+        EXPECT_EQ(reading.Window->Window.From, 0);
+        EXPECT_EQ(reading.Window->Window.To, kLastMinuteOfDay);
+    }
+    for (const char* bad : {"12:00-06:00", "06:00-24:00", "6-7", "06:00-"}) {
+        const ReadingOrError r = ReadCsvFields({"ASHA", "1985-06-15", bad, "29", "0", "51N30", "0W07"});
+        ASSERT_TRUE(std::holds_alternative<std::string>(r)) << bad;
+        EXPECT_EQ(std::get<std::string>(r), "time: expected HH:MM-HH:MM, the start no later than the end, or unknown");
+    }
+    // A clock time stays a single reading.
+    EXPECT_FALSE(WindowReading("07:30").Window);
+    // An AAF record without its time, and no Julian day to give it.
+    births::Book book = births::ReadAaf("#A93:Lind,Mia,*,14.6.1962G,*,Uppsala,S\n#B93:*,59n52,17e38,1he00,0\n");
+    ASSERT_EQ(book.Births.size(), 1u);
+    EXPECT_TRUE(book.Births[0].TimeUnknown);
+    const ReadingOrError fromFile = ReadFileBirth(book.Births[0]);
+    ASSERT_TRUE(std::holds_alternative<NamedReading>(fromFile));
+    ASSERT_TRUE(std::get<NamedReading>(fromFile).Window);
+    EXPECT_EQ(nlohmann::json::parse(FormatJson(std::get<NamedReading>(fromFile), false))["timeUnknown"], true);
+    // Written back as it came: no time in AAF, an empty one in CSV, read again as unknown.
+    book.Births[0].Modified = true;
+    EXPECT_NE(births::WriteAaf(book).find("14.6.1962,*,"), std::string::npos) << births::WriteAaf(book);
+    const std::string csv = births::WriteCsv(book);
+    EXPECT_NE(csv.find("1962-06-14,,20,"), std::string::npos) << csv;
+    EXPECT_TRUE(births::ReadCsv(csv).Births.at(0).TimeUnknown);
+}
+
+}  // namespace
+}  // namespace quorvane::cli

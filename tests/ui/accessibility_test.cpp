@@ -239,7 +239,7 @@ private slots:
             return QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",    "cboYear",     "cboHH",
                                "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD",    "txtLatM",
                                latitude,   "txtLonD",   "txtLonM",     longitude,    "txtMCity",    "txtMState",
-                               "txtMCountry", "cmdBrowser", "cmdRashi", "lblFullBrand", "lblCobrand"};
+                               "txtMCountry", "cmdBrowser", "cmdRashi", "chkTimeUnknown", "lblFullBrand", "lblCobrand"};
         };
         QCOMPARE(TabOrderFrom(Child(form.get(), "Label61")), order("optLat_0", "optLong_0"));
         Child<QRadioButton>(form.get(), "optLat_1")->setChecked(true);

@@ -26,17 +26,27 @@ ZoneSuggestionLine::ZoneSuggestionLine(QWidget* parent) : QWidget(parent) {
     label_->setAccessibleName(tr("Time zone suggestion"));
     MarkAsNotification(label_);
     apply_->setAccessibleName(tr("Apply the suggested time zone"));
+    second_ = new QPushButton(tr("Second"), this);
+    second_->setObjectName(QStringLiteral("applySecondPass"));
+    second_->setAutoDefault(false);
+    second_->setAccessibleName(tr("Apply the time zone of the second time"));
+    second_->setVisible(false);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_, 1);
     layout->addWidget(apply_);
-    connect(apply_, &QPushButton::clicked, this, [this] {
+    layout->addWidget(second_);
+    const auto applyPass = [this](ClockFold fold) {
         if (!suggestion_ || !suggestion_->Known) return;
+        fold_ = fold;
+        Refresh();
         if (suggestion_->ExactOffset)
             emit ApplyOffsetRequested(SuggestedSecondsEast(*suggestion_), suggestion_->LocalMeanTime);
         else
             emit ApplyRequested(suggestion_->Row, suggestion_->DaylightSaving);
-    });
+    };
+    connect(apply_, &QPushButton::clicked, this, [applyPass] { applyPass(ClockFold::First); });
+    connect(second_, &QPushButton::clicked, this, [applyPass] { applyPass(ClockFold::Second); });
     setVisible(false);
 }
 
@@ -48,6 +58,8 @@ void ZoneSuggestionLine::SetPlace(const QString& placeName, const QString& timeZ
 }
 
 void ZoneSuggestionLine::SetLocalTime(int year, int month, int day, int hour, int minute) {
+    // Another clock time is asked about afresh.
+    if (clock_ != CivilDateTime{year, month, day, hour, minute}) fold_ = ClockFold::First;
     clock_ = {year, month, day, hour, minute};
     Refresh();
 }
@@ -67,6 +79,16 @@ QString ZoneSuggestionLine::TranslatedDescription() const {
     const QString when = tr("%1 %2").arg(UiLongDate(clock_.Year, clock_.Month, clock_.Day),
                                          UiLocale().toString(QTime(clock_.Hour, clock_.Minute), QStringLiteral("HH:mm")));
     if (!s.Known) return tr("%1 on %2: no time-zone data for %3").arg(placeName_, when, zoneId_);
+    const auto clockText = [](int minute) { return UiLocale().toString(QTime(minute / 60 % 24, minute % 60), QStringLiteral("HH:mm")); };
+    if (s.Repeated)
+        return tr("%1 came twice on %2 in %3: first (%4) or second (%5)")
+            .arg(clockText(clock_.Hour * 60 + clock_.Minute), UiLongDate(clock_.Year, clock_.Month, clock_.Day), placeName_,
+                 QString::fromStdString(UtcOffsetText(s.FirstPassSeconds)), QString::fromStdString(UtcOffsetText(s.SecondPassSeconds)));
+    if (s.Skipped)
+        return tr("there was no %1 on %2: clocks went from %3 to %4")
+            .arg(clockText(clock_.Hour * 60 + clock_.Minute), UiLongDate(clock_.Year, clock_.Month, clock_.Day),
+                 clockText((s.SkippedFromMinute + kMinutesPerDay) % kMinutesPerDay),
+                 clockText((s.SkippedToMinute + kMinutesPerDay) % kMinutesPerDay));
     QString line = s.DaylightTime ? tr("%1 on %2: %3, daylight saving time") : tr("%1 on %2: %3, standard time");
     line = line.arg(placeName_, when, QString::fromStdString(s.OffsetText));
     if (s.Repeated) line += tr(" (this clock time came twice as clocks went back; the first is taken)");
@@ -83,8 +105,13 @@ void ZoneSuggestionLine::Refresh() {
         setVisible(false);
         return;
     }
-    suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString(), longitude_);
-    QString line = UiTranslated() ? TranslatedDescription() : QString::fromStdString(suggestion_->Description);
+    suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString(), longitude_, fold_);
+    // A clock time that came twice or never is asked about, never taken silently.
+    const std::string question = ClockChangeText(*suggestion_, clock_, placeName_.toStdString());
+    QString line = UiTranslated() ? TranslatedDescription()
+                                  : QString::fromStdString(question.empty() ? suggestion_->Description : question);
+    second_->setVisible(suggestion_->Repeated);
+    apply_->setText(suggestion_->Repeated ? tr("First") : tr("Apply"));
     if (suggestion_->Known && suggestion_->Exact) {
         const auto& row = TimeZoneTable()[static_cast<std::size_t>(suggestion_->Row)];
         line += QStringLiteral(" \u2192 ") + (UiTranslated() ? UiZoneRow(suggestion_->Row) : QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size())));
@@ -106,6 +133,9 @@ void ZoneSuggestionLine::Refresh() {
                   currentLocalMeanTime_ != suggestion_->LocalMeanTime
             : suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
     apply_->setEnabled(suggestion_->Known && differs);
+    // Either pass of a repeated time may be taken whatever the form holds.
+    if (suggestion_->Repeated) apply_->setEnabled(suggestion_->Known);
+    second_->setEnabled(suggestion_->Known);
     setVisible(true);
     // Announced as it appears or changes, without moving the focus from the field being filled in.
     if (changed && QAccessible::isActive()) {

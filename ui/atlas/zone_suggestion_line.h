@@ -47,6 +47,9 @@ private:
 
     QLabel* label_;
     QPushButton* apply_;
+    // A clock time that came twice: Apply takes its first pass, this its second.
+    QPushButton* second_;
+    ClockFold fold_ = ClockFold::First;
     QString placeName_, zoneId_;
     CivilDateTime clock_{kFirstYear, 1, 1, 0, 0};
     std::optional<double> longitude_;

@@ -96,20 +96,21 @@ QVariant BirthsListModel::headerData(int section, Qt::Orientation orientation, i
 
 QString BirthsListModel::DateText(const births::Birth& birth) {
     const BirthData& d = birth.Data;
+    QString date, time;
     if (UiTranslated()) {
         // The language's short date with the whole year: births span two centuries.
         const QLocale locale = UiLocale();
         QString format = locale.dateFormat(QLocale::ShortFormat);
         if (!format.contains(QStringLiteral("yyyy"))) format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-        return locale.toString(QDate(d.Year, d.Month, d.Day), format) + u' ' +
-               locale.toString(QTime(d.Hour, d.Minute), QStringLiteral("HH:mm"));
+        date = locale.toString(QDate(d.Year, d.Month, d.Day), format);
+        time = locale.toString(QTime(d.Hour, d.Minute), QStringLiteral("HH:mm"));
+    } else {
+        date = QStringLiteral("%1-%2-%3").arg(d.Year).arg(d.Month, 2, 10, QLatin1Char('0')).arg(d.Day, 2, 10, QLatin1Char('0'));
+        time = QStringLiteral("%1:%2").arg(d.Hour, 2, 10, QLatin1Char('0')).arg(d.Minute, 2, 10, QLatin1Char('0'));
     }
-    return QStringLiteral("%1-%2-%3 %4:%5")
-        .arg(d.Year)
-        .arg(d.Month, 2, 10, QLatin1Char('0'))
-        .arg(d.Day, 2, 10, QLatin1Char('0'))
-        .arg(d.Hour, 2, 10, QLatin1Char('0'))
-        .arg(d.Minute, 2, 10, QLatin1Char('0'));
+    //: a births list's date of a birth whose file gives no clock time
+    if (birth.TimeUnknown) return tr("%1, time unknown").arg(date);
+    return date + u' ' + time;
 }
 
 QString BirthsListModel::PlaceText(const births::Birth& birth) {

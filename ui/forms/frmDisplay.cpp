@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/forms/frmDisplay.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <iterator>
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScrollBar>
@@ -90,6 +94,9 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
     // A wheel left open from the last reading would show the wrong birth.
     if (wheel_) wheel_->close();
     const GalacticSign* signs[] = {reading.AscendantSign, reading.DescendantSign, reading.MoonSign, reading.SunSign};
+    // An unknown birth time: a sign only where it holds all day; the other frames say they depend on the time.
+    if (doc_.Window)
+        for (std::size_t i = 0; i < 4; ++i) signs[i] = doc_.Window->CertainSign(static_cast<Frame>(i));
     const FrameFields frames[] = {
         {ui->lblGalacticAscendant, ui->lblGalacticAscendantKeywords, ui->txtGalacticAscendantDesc,
          ui->lblGalacticAscendantRulingPlanet, ui->lblGalacticAscendantConstellation, ui->picGalacticAscendant},
@@ -113,10 +120,38 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
     for (int i = 0; i < 4; ++i)
         if (signs[i]) frames[i].Constellation->setText(ToQString(UiSign(*signs[i]).Constellation));
 
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (!report::DependsOnTime(doc_, i)) continue;
+        const FrameFields& f = frames[i];
+        f.Name->setText(report::DependsText());
+        // The longer text in the keywords' plainer type, smaller still where the field would cut it off.
+        QFont font = f.Keywords->font();
+        while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(f.Name->text()) > f.Name->width() - 4)
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+        f.Name->setFont(font);
+        for (QLabel* field : {f.Keywords, f.RulingPlanet, f.Constellation}) field->clear();
+        f.Picture->clear();
+        // Where the characteristics stand: the signs it may have with their clock times, then each sign's texts.
+        QString text = report::SpanLines(doc_, i).join(QLatin1Char('\n')) + QLatin1Char('\n');
+        std::vector<const GalacticSign*> seen;
+        for (const FrameSpan& span : FrameSpans(*doc_.Window, static_cast<Frame>(i))) {
+            if (!span.Sign || std::find(seen.begin(), seen.end(), span.Sign) != seen.end()) continue;
+            seen.push_back(span.Sign);
+            const auto shown = UiSign(*span.Sign);
+            text += QLatin1Char('\n') + ToQString(shown.Name) + QStringLiteral(" (") + ToQString(shown.Keywords) +
+                    QStringLiteral("): ") + ToQString(shown.Description).trimmed() + QLatin1Char('\n');
+        }
+        f.Description->setPlainText(text);
+    }
+
     for (const SignPictures::Image& image : IMGSymbol.Images())
         for (int i = 0; i < 4; ++i)
             if (signs[i] && image.Key == ToQString(signs[i]->Name)) frames[i].Picture->setPixmap(image.Picture);
 
+    // No one wheel holds for a birth time not known.
+    for (const char* name : {"mnuShowWheel", "mnuSaveWheelPicture"})
+        if (auto* action = findChild<QAction*>(QLatin1String(name))) action->setEnabled(!doc_.Window);
+    if (cmdWheel_) cmdWheel_->setEnabled(!doc_.Window);
     NameValuesForAssistiveTechnology();
     ShowInstant();
     if (birthForm_) birthForm_->hide();

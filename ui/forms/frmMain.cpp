@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/forms/frmMain.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QMenu>
 
 #include "common/version.h"
@@ -95,6 +98,33 @@ frmMain::frmMain(WindowServices& services)
     Form_Load();
     SetupZoneOffsetEntry();
     AddBirthsCommands();
+    SetupTimeUnknown();
+}
+
+void frmMain::SetupTimeUnknown() {
+    // In the free column right of the zone box, the box over its two-line caption.
+    const QRect zone = ui->fraZone->geometry();
+    const int left = zone.right() + 3, width = ui->Frame1->width() - left - 3;
+    chkTimeUnknown_ = new QCheckBox(ui->Frame1);
+    chkTimeUnknown_->setObjectName(QStringLiteral("chkTimeUnknown"));
+    chkTimeUnknown_->setGeometry(left + (width - 17) / 2, zone.y() + 8, 17, 17);
+    lblTimeUnknown_ = new QLabel(tr("Time unknown"), ui->Frame1);
+    lblTimeUnknown_->setObjectName(QStringLiteral("lblTimeUnknown"));
+    lblTimeUnknown_->setWordWrap(true);
+    lblTimeUnknown_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblTimeUnknown_->setFont(ui->chkDST->font());
+    lblTimeUnknown_->setGeometry(left, zone.y() + 27, width, 34);
+    lblTimeUnknown_->setBuddy(chkTimeUnknown_);
+    lblTimeUnknown_->installEventFilter(this);
+    NameForAssistiveTechnology(chkTimeUnknown_, tr("Time unknown"));
+    // After every written control in Tab order.
+    setTabOrder(ui->cmdRashi, chkTimeUnknown_);
+    connect(chkTimeUnknown_, &QCheckBox::toggled, this, &frmMain::ShowTimeUnknown);
+}
+
+void frmMain::ShowTimeUnknown(bool unknown) {
+    for (QWidget* list : {static_cast<QWidget*>(ui->cboHH), static_cast<QWidget*>(ui->cboMM), static_cast<QWidget*>(ui->cboSS)})
+        list->setEnabled(!unknown);
 }
 
 frmMain::~frmMain() {
@@ -148,6 +178,7 @@ void frmMain::ShowBirth(const births::Birth& birth) {
     ui->cboSS->setCurrentIndex(d.Second);
     recordClock_ = RecordClock{ClockShown(), d.Second};
     ui->chkDST->setChecked(d.IsDaylightSaving);
+    if (chkTimeUnknown_) chkTimeUnknown_->setChecked(birth.TimeUnknown);
     ui->txtLatD->setText(QString::number(d.LatitudeDegrees));
     ui->txtLatM->setText(QString::number(d.LatitudeMinutes));
     (d.IsSouth ? ui->optLat_1 : ui->optLat_0)->setChecked(true);
@@ -220,6 +251,7 @@ BirthFormValues frmMain::CollectBirthForm() const {
     form.IsEast = ui->optLong_0->isChecked();
     form.IsSouth = ui->optLat_1->isChecked();
     form.IsDaylightSaving = ui->chkDST->isChecked();
+    form.TimeUnknown = chkTimeUnknown_ && chkTimeUnknown_->isChecked();
     if (offsetEntry_) offsetEntry_->Fill(form);
     return form;
 }
@@ -256,19 +288,29 @@ void frmMain::cmdRashi_Click() {
         if (QWidget* field = FieldWidget(outcome.Validation.Focus)) field->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (outcome.Reading) ShowReading(*outcome.Reading);
+    if (!outcome.Reading) return;
+    if (form.TimeUnknown) {
+        // Every minute of the day, under the zone the reading took.
+        const GalacticReading& first = *outcome.Reading;
+        const BirthData& birth = services_.Session().LastBirthData();
+        const ZoneOffset zone = services_.Session().LastZone();
+        ShowReading(first, ReadTimeWindow(birth, SteadyClock(zone, birth.IsDaylightSaving), MinuteWindow{}, form.YearPosition));
+        return;
+    }
+    ShowReading(*outcome.Reading);
 }
 
 void frmMain::mnuNext_Click() { cmdRashi_Click(); }
 
-void frmMain::ShowReading(const GalacticReading& reading) {
+void frmMain::ShowReading(const GalacticReading& reading, std::optional<TimeWindowReading> window) {
     if (!display_) {
         display_ = new frmDisplay(services_, this);
         // Back unloads the reading form; the next reading loads a fresh one.
         connect(display_, &frmDisplay::Unloaded, this, [this] { display_ = nullptr; });
     }
-    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading, false, {}};
+    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading, false, {}, std::nullopt};
     doc.LocalMeanTime = services_.Session().LastWasLocalMeanTime();
+    doc.Window = std::move(window);
     if (!atlasPlace_.Description.empty() && atlasPlace_.Fields == CoordinateFields()) {
         doc.Place = atlasPlace_.Description;
         doc.ClockNote = ClockNote(reading);
@@ -445,6 +487,7 @@ void frmMain::NameControlsForAssistiveTechnology() {
     if (auto* apply = zoneLine_->findChild<QPushButton*>()) {
         setTabOrder(ui->cmbTimeZone, apply);
         setTabOrder(apply, ui->txtLatD);
+        if (auto* second = zoneLine_->findChild<QPushButton*>(QStringLiteral("applySecondPass"))) setTabOrder(apply, second);
     }
     GrowLabelsToFitTheirTexts(this);
     // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
@@ -478,6 +521,12 @@ frmMain::KeyPressHandler frmMain::KeyPressHandlerOf(QObject* field) const {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // The check box's caption ticks it, as a check box's own text would.
+    if (watched == lblTimeUnknown_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        chkTimeUnknown_->toggle();
+        return true;
+    }
     if (watched == zoneLine_) {
         // The form is as designed until a birthplace has been chosen; then it grows by the suggestion line.
         if (event->type() == QEvent::ShowToParent) SetZoneBand(true);

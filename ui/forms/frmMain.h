@@ -13,12 +13,16 @@
 
 #include "births/births.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 #include "ui/births/birth_form.h"
 #include "ui/forms/working_form.h"
 #include "ui/widgets/sign_pictures.h"
 
 namespace Ui { class frmMain; }
 class QLineEdit;
+
+class QCheckBox;
+class QLabel;
 
 namespace quorvane {
 
@@ -71,7 +75,7 @@ private:
     KeyPressHandler KeyPressHandlerOf(QObject* field) const;
     void DigitFilter(std::uint16_t& KeyAscii);
     QWidget* FieldWidget(FormField field) const;
-    void ShowReading(const GalacticReading& reading);
+    void ShowReading(const GalacticReading& reading, std::optional<TimeWindowReading> window = std::nullopt);
     void UsePlace(const Place& place);
     void SetupZoneSuggestion();
     void UpdateZoneSuggestion();
@@ -112,6 +116,11 @@ private:
     bool zoneBandOpen_ = false;
     BirthsBook* births_ = nullptr;
     QString zoneRefusal_;  // set while a birth without a zone row stands on the form
+    // "Time unknown": the reading then covers every minute of the birth date.
+    void SetupTimeUnknown();
+    void ShowTimeUnknown(bool unknown);
+    QCheckBox* chkTimeUnknown_ = nullptr;
+    QLabel* lblTimeUnknown_ = nullptr;
 };
 
 }  // namespace quorvane

@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Time unknown" on the birth-data form, and the reading form of a birth whose time is not known.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "reading/time_window.h"
+#include "reading/time_zones.h"
+#include "births/births.h"
+#include "ui/atlas/zone_suggestion_line.h"
+#include "ui/births/births_list_model.h"
+#include "ui/forms/frmDisplay.h"
+#include "ui/forms/frmMain.h"
+#include "ui_test_support.h"
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+class TimeUnknownTest : public OnFreshBirthForm {
+    Q_OBJECT
+
+    QCheckBox* Box() const { return Child<QCheckBox>(form.get(), "chkTimeUnknown"); }
+
+    frmDisplay* ReadWithTimeUnknown() {
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        Type(form.get(), "txtLatD", QStringLiteral("51"));
+        Type(form.get(), "txtLatM", QStringLiteral("30"));
+        Type(form.get(), "txtLonD", QStringLiteral("0"));
+        Type(form.get(), "txtLonM", QStringLiteral("7"));
+        Pick(form.get(), "cboYear", QStringLiteral("1985"));
+        Pick(form.get(), "cboDate", QStringLiteral("15"));
+        Child<QComboBox>(form.get(), "cboMonth")->setCurrentIndex(5);
+        Box()->setChecked(true);
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        if (form->ReadingForm()) QApplication::setActiveWindow(form->ReadingForm());
+        return form->ReadingForm();
+    }
+
+private slots:
+    void theBoxDisablesTheWrittenTimeLists() {
+        QVERIFY(!Box()->isChecked());
+        QCOMPARE(Box()->accessibleName(), QStringLiteral("Time unknown"));
+        QTest::mouseClick(Child<QLabel>(form.get(), "lblTimeUnknown"), Qt::LeftButton);
+        QVERIFY(Box()->isChecked());
+        for (const char* list : {"cboHH", "cboMM", "cboSS"}) QVERIFY(!Child<QWidget>(form.get(), list)->isEnabled());
+        Box()->setChecked(false);
+        for (const char* list : {"cboHH", "cboMM", "cboSS"}) QVERIFY(Child<QWidget>(form.get(), list)->isEnabled());
+    }
+
+    // Each frame shows its sign only when it holds all day; otherwise it says so, and its box lists the
+    // signs it may have with their clock times, each with its characteristics.
+    void theReadingShowsOnlyCertainSignsAsSigns() {
+        frmDisplay* display = ReadWithTimeUnknown();
+        QVERIFY(display);
+        const report::ReadingDocument& doc = display->Document();
+        QVERIFY(doc.Window);
+        // The day as the core reads it, independently of the form.
+        BirthData birth = doc.Birth;
+        const auto day =
+            ReadTimeWindow(birth, SteadyClock(*Zone_Calculation(kDefaultTimeZoneIndex), false), MinuteWindow{}, 1985 - kFirstYear);
+        const char* names[] = {"lblGalacticAscendant", "lblGalacticDescendant", "lblGalacticMoonSign", "lblGalacticSunSign"};
+        const char* boxes[] = {"txtGalacticAscendantDesc", "txtGalacticDescendantDesc", "txtGalacticMoonSignDesc",
+                               "txtGalacticSunSignDesc"};
+        bool someDepend = false;
+        for (int f = 0; f < kFrameCount; ++f) {
+            const GalacticSign* certain = day.CertainSign(static_cast<Frame>(f));
+            const QString shown = Child<QLabel>(display, names[f])->text();
+            const QString box = Child<QPlainTextEdit>(display, boxes[f])->toPlainText();
+            if (certain) {
+                QCOMPARE(shown, QString::fromUtf8(certain->Name.data(), static_cast<qsizetype>(certain->Name.size())));
+                continue;
+            }
+            someDepend = true;
+            QCOMPARE(shown, QStringLiteral("depends on the birth time"));
+            const auto spans = FrameSpans(day, static_cast<Frame>(f));
+            QVERIFY(box.startsWith(QString::fromUtf8(spans.front().Sign->Name.data(), static_cast<qsizetype>(spans.front().Sign->Name.size())) +
+                                   QStringLiteral(" 00:00\u2013")));
+            for (const FrameSpan& span : spans)
+                QVERIFY(box.contains(QString::fromUtf8(span.Sign->Description.data(), static_cast<qsizetype>(span.Sign->Description.size())).trimmed()));
+        }
+        // The Moon Sign frame reads the Ascendant, which goes round in a day.
+        QVERIFY(someDepend);
+        QCOMPARE(Child<QLabel>(display, "lblGalacticMoonSign")->text(), QStringLiteral("depends on the birth time"));
+        // No one wheel holds; the copied reading says what the form says.
+        QVERIFY(!Child<QPushButton>(display, "cmdWheel")->isEnabled());
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(display, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data);
+        const QString copied = data->text();
+        QVERIFY2(copied.contains(QStringLiteral("Galactic Moon Sign: depends on the birth time")), qPrintable(copied));
+        QVERIFY(copied.contains(QStringLiteral("time unknown: every clock minute from 00:00 to 23:59 read")));
+    }
+
+    // Unticked, the same form gives the written reading of its clock time.
+    void untickedTheReadingIsTheWrittenOne() {
+        frmDisplay* display = ReadWithTimeUnknown();
+        QVERIFY(display && display->Document().Window);
+        QTest::mouseClick(Child<QPushButton>(display, "cmdOK"), Qt::LeftButton);
+        Box()->setChecked(false);
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm() && !form->ReadingForm()->Document().Window);
+        QVERIFY(Child<QLabel>(form->ReadingForm(), "lblGalacticMoonSign")->text() != QStringLiteral("depends on the birth time"));
+    }
+
+    // A births record without its time is put on the form with the box ticked and listed as such.
+    void aBirthWithoutItsTimeStaysSo() {
+        births::Book book = births::ReadAaf("#A93:Lind,Mia,*,14.6.1962G,*,Uppsala,S\n#B93:*,59n52,17e38,1he00,0\n");
+        QCOMPARE(book.Births.size(), std::size_t{1});
+        form->ShowBirth(book.Births[0]);
+        QVERIFY(Box()->isChecked());
+        QVERIFY(form->CollectBirthForm().TimeUnknown);
+        QCOMPARE(BirthsListModel::DateText(book.Births[0]), QStringLiteral("1962-06-14, time unknown"));
+        births::Birth timed = book.Births[0];
+        timed.TimeUnknown = false;
+        form->ShowBirth(timed);
+        QVERIFY(!Box()->isChecked());
+    }
+
+    // A clock time that came twice asks which it was, and offers both; one that never came says so.
+    void theZoneLineAsksAboutTimesThatCameTwiceOrNever() {
+        ZoneSuggestionLine line;
+        line.SetPlace(QStringLiteral("Madrid"), QStringLiteral("Europe/Madrid"), -3.7);
+        line.SetLocalTime(1985, 9, 29, 2, 30);
+        QVERIFY2(line.Text().startsWith(QStringLiteral("02:30 came twice on 29 Sep 1985 in Madrid: first (UTC+2) or second (UTC+1)")),
+                 qPrintable(line.Text()));
+        auto* second = Child<QPushButton>(&line, "applySecondPass");
+        QVERIFY(!second->isHidden());
+        QSignalSpy applied(&line, &ZoneSuggestionLine::ApplyRequested);
+        QTest::mouseClick(second, Qt::LeftButton);
+        QTest::mouseClick(line.findChild<QPushButton*>(), Qt::LeftButton);
+        QCOMPARE(applied.size(), 2);
+        // The second pass is standard time, the first the summer time an hour ahead of the same row.
+        QCOMPARE(applied[0][0].toInt(), applied[1][0].toInt());
+        QCOMPARE(applied[0][1].toBool(), false);
+        QCOMPARE(applied[1][1].toBool(), true);
+        line.SetLocalTime(1985, 3, 31, 2, 30);
+        QVERIFY2(line.Text().startsWith(QStringLiteral("there was no 02:30 on 31 Mar 1985: clocks went from 02:00 to 03:00")),
+                 qPrintable(line.Text()));
+        QVERIFY(second->isHidden());
+        line.SetLocalTime(1985, 6, 1, 2, 30);
+        QVERIFY(line.Text().startsWith(QStringLiteral("Madrid on 1 Jun 1985 02:30: UTC+2, daylight saving time")));
+    }
+};
+
+QTEST_MAIN(TimeUnknownTest)
+#include "time_unknown_test.moc"
