@@ -305,7 +305,10 @@ std::string FormatJson(const NamedReading& reading, bool withFrames) {
 
 bool IsTimeWindow(std::string_view text) {
     text = Trim(text);
-    return Lower(text) == "unknown" || text.find('-') != std::string_view::npos ||
+    const bool unknown = text.size() == 7 && std::equal(text.begin(), text.end(), "unknown", [](char a, char b) {
+                             return std::tolower(static_cast<unsigned char>(a)) == b;
+                         });
+    return unknown || text.find('-') != std::string_view::npos ||
            text.find("\xE2\x80\x93") != std::string_view::npos;
 }
 

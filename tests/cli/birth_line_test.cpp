@@ -8,6 +8,7 @@
 
 #include "cli/birth_line.h"
 #include "cli/births_commands.h"
+#include "births/births_csv.h"
 
 namespace quorvane::cli {
 namespace {
@@ -346,7 +347,7 @@ TEST(TimeUnknown, TextShowsNoChangingSignAsTheReading) {
 TEST(TimeUnknown, TimeFieldsOfFilesAndWindows) {
     // An empty CSV time is the whole day; a window or "unknown" too.
     for (const char* time : {"", " ", "unknown", "UNKNOWN", "00:00-23:59"}) {
-        const ReadingOrError r = ReadCsvFields({"ASHA", "1985-06-15", time, "29", "0", "51N30", "0W07"});
+        const ReadingOrError r = ReadCsvBirth(std::string("ASHA,1985-06-15,") + time + ",29,0,51N30,0W07");
         ASSERT_TRUE(std::holds_alternative<NamedReading>(r)) << time;
         const NamedReading& reading = std::get<NamedReading>(r);
         ASSERT_TRUE(reading.Window) << time;
@@ -354,7 +355,7 @@ TEST(TimeUnknown, TimeFieldsOfFilesAndWindows) {
         EXPECT_EQ(reading.Window->Window.To, kLastMinuteOfDay);
     }
     for (const char* bad : {"12:00-06:00", "06:00-24:00", "6-7", "06:00-"}) {
-        const ReadingOrError r = ReadCsvFields({"ASHA", "1985-06-15", bad, "29", "0", "51N30", "0W07"});
+        const ReadingOrError r = ReadCsvBirth(std::string("ASHA,1985-06-15,") + bad + ",29,0,51N30,0W07");
         ASSERT_TRUE(std::holds_alternative<std::string>(r)) << bad;
         EXPECT_EQ(std::get<std::string>(r), "time: expected HH:MM-HH:MM, the start no later than the end, or unknown");
     }
