@@ -97,11 +97,12 @@ frmMain::frmMain(WindowServices& services)
     connect(ui->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     ConnectSharedCommands(*ui);
+    // Before the names and the first focus are given, which it shares.
+    SetupTimeUnknown();
     NameControlsForAssistiveTechnology();
     Form_Load();
     SetupZoneOffsetEntry();
     AddBirthsCommands();
-    SetupTimeUnknown();
 }
 
 void frmMain::SetupTimeUnknown() {
