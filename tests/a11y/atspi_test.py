@@ -68,6 +68,7 @@ BIRTH_FORM = [
     ("Country", "text", ""),
     ("Click Here To Find Latitude & Longitude", "push button", ""),
     ("Get My Galactic Astrology Reading", "push button", ""),
+    ("Time unknown", "check box", "not checked"),
 ]
 GROUPS = ["Banner", "Enter Personal Details", "Zone", "Latitude", "Longitude", "Links"]
 LINK_HINTS = ["discussion board", "Home Business Opportunity.", "Co-brand"]

@@ -43,7 +43,7 @@ ReadingDocument Document() {
     form.IsEast = false;
     ReadingSession session;
     const auto outcome = session.Read(form);
-    return {session.LastBirthData(), session.LastZoneIndex(), "New York", *outcome.Reading, false, {}};
+    return {session.LastBirthData(), session.LastZoneIndex(), "New York", *outcome.Reading, false, {}, std::nullopt};
 }
 
 // Restores English after each test, whatever it chose.

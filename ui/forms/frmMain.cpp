@@ -4,10 +4,13 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
+
+#include <algorithm>
 
 #include "common/version.h"
 #include "atlas/coordinates.h"
@@ -94,11 +97,12 @@ frmMain::frmMain(WindowServices& services)
     connect(ui->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     ConnectSharedCommands(*ui);
+    // Before the names and the first focus are given, which it shares.
+    SetupTimeUnknown();
     NameControlsForAssistiveTechnology();
     Form_Load();
     SetupZoneOffsetEntry();
     AddBirthsCommands();
-    SetupTimeUnknown();
 }
 
 void frmMain::SetupTimeUnknown() {
@@ -112,7 +116,16 @@ void frmMain::SetupTimeUnknown() {
     lblTimeUnknown_->setObjectName(QStringLiteral("lblTimeUnknown"));
     lblTimeUnknown_->setWordWrap(true);
     lblTimeUnknown_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblTimeUnknown_->setFont(ui->chkDST->font());
+    // The column is narrow: the type is made smaller until the longest word of the caption fits it.
+    QFont font = ui->chkDST->font();
+    const auto widestWord = [this](const QFont& f) {
+        qreal widest = 0;
+        for (const QString& word : lblTimeUnknown_->text().split(u' ', Qt::SkipEmptyParts))
+            widest = std::max(widest, QFontMetricsF(f).horizontalAdvance(word));
+        return widest;
+    };
+    while (font.pointSizeF() > 6 && widestWord(font) > width - 2) font.setPointSizeF(font.pointSizeF() - 0.25);
+    lblTimeUnknown_->setFont(font);
     lblTimeUnknown_->setGeometry(left, zone.y() + 27, width, 34);
     lblTimeUnknown_->setBuddy(chkTimeUnknown_);
     lblTimeUnknown_->installEventFilter(this);
