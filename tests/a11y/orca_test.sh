@@ -187,6 +187,12 @@ printf '%s\n' '#A93:Lind,Mia,f,14.6.1962,23:15,Uppsala,S' '#B93:*,59n51,17e38,1h
 # The web pages the program opens are written down instead of shown.
 printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work/pages" >"$work/browser"
 chmod +x "$work/browser"
+# It is also the desktop's handler of web addresses, ahead of any browser installed on the machine.
+mkdir -p "$XDG_DATA_HOME/applications"
+printf '[Desktop Entry]\nType=Application\nName=Pages\nExec=%s %%u\n' "$work/browser" \
+  >"$XDG_DATA_HOME/applications/test-pages.desktop"
+printf '[Default Applications]\nx-scheme-handler/http=test-pages.desktop\nx-scheme-handler/https=test-pages.desktop\n' \
+  >"$XDG_CONFIG_HOME/mimeapps.list"
 : >"$work/pages"
 start_app() {
   QUORVANE_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 BROWSER=$work/browser \
