@@ -345,8 +345,8 @@ TEST(TimeUnknown, TextShowsNoChangingSignAsTheReading) {
 }
 
 TEST(TimeUnknown, TimeFieldsOfFilesAndWindows) {
-    // An empty CSV time is the whole day; a window or "unknown" too.
-    for (const char* time : {"", " ", "unknown", "UNKNOWN", "00:00-23:59"}) {
+    // An empty CSV time is the whole day, "unknown" too; on the command line also a window of it.
+    for (const char* time : {"", " ", "unknown", "UNKNOWN"}) {
         const ReadingOrError r = ReadCsvBirth(std::string("ASHA,1985-06-15,") + time + ",29,0,51N30,0W07");
         ASSERT_TRUE(std::holds_alternative<NamedReading>(r)) << time;
         const NamedReading& reading = std::get<NamedReading>(r);
@@ -354,8 +354,17 @@ TEST(TimeUnknown, TimeFieldsOfFilesAndWindows) {
         EXPECT_EQ(reading.Window->Window.From, 0);
         EXPECT_EQ(reading.Window->Window.To, kLastMinuteOfDay);
     }
+    const auto typed = [](const char* time) {
+        return ReadBirth({"ASHA", "1985-06-15", time, "29", "0", "51N30", "0W07"});
+    };
+    for (const char* time : {"unknown", "00:00-23:59"}) {
+        const ReadingOrError r = typed(time);
+        ASSERT_TRUE(std::holds_alternative<NamedReading>(r)) << time;
+        ASSERT_TRUE(std::get<NamedReading>(r).Window) << time;
+        EXPECT_EQ(std::get<NamedReading>(r).Window->Window.To, kLastMinuteOfDay);
+    }
     for (const char* bad : {"12:00-06:00", "06:00-24:00", "6-7", "06:00-"}) {
-        const ReadingOrError r = ReadCsvBirth(std::string("ASHA,1985-06-15,") + bad + ",29,0,51N30,0W07");
+        const ReadingOrError r = typed(bad);
         ASSERT_TRUE(std::holds_alternative<std::string>(r)) << bad;
         EXPECT_EQ(std::get<std::string>(r), "time: expected HH:MM-HH:MM, the start no later than the end, or unknown");
     }
