@@ -1,14 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/atlas.h"
+#include "atlas/fold_unicode.h"
 
 #include "atlas/state_abbreviations.h"
 #include "common/text.h"
-
-#include <unicase.h>
-#include <unictype.h>
-#include <uninorm.h>
-#include <unistr.h>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -31,30 +27,6 @@
 
 namespace quorvane {
 namespace {
-
-// Letters that Unicode does not decompose into a base letter and a mark.
-std::string_view PlainLetter(ucs4_t c) {
-    switch (c) {
-    case 0x00F8: return "o";   // ø
-    case 0x0142: return "l";   // ł
-    case 0x0111: case 0x00F0: return "d";  // đ ð
-    case 0x0131: return "i";   // dotless ı
-    case 0x00E6: return "ae";
-    case 0x0153: return "oe";
-    case 0x00FE: return "th";
-    case 0x0127: return "h";   // ħ
-    case 0x0167: return "t";   // ŧ
-    default: return {};
-    }
-}
-
-// Accents and the optional vowel points of Hebrew and Arabic; not the vowel signs of Indic scripts
-// or the voicing marks of kana, which make another letter.
-bool IsCombiningMark(ucs4_t c) {
-    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
-           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x0591 && c <= 0x05C7) ||
-           (c >= 0x064B && c <= 0x065F) || c == 0x0670;
-}
 
 // 3: the whole field; 2: whole words inside it ("west bengal" in "state of west bengal");
 // 1: the field's beginning ("spa" for "spain"); 0: no fit.
@@ -108,46 +80,7 @@ std::optional<std::string> FoldAscii(std::string_view text) {
 
 std::string FoldForSearch(std::string_view text) {
     if (auto ascii = FoldAscii(text)) return *std::move(ascii);
-    std::string out;
-    // The text ends at a NUL, as a C string would.
-    text = text.substr(0, text.find('\0'));
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    if (u8_check(bytes, text.size())) return out;  // not valid UTF-8
-    // Decompose so that accents become separate marks, then drop the marks; case folding turns ß into ss.
-    std::size_t decomposedLength = 0;
-    const std::unique_ptr<std::uint8_t, decltype(&std::free)> decomposed(
-        u8_normalize(UNINORM_NFD, bytes, text.size(), nullptr, &decomposedLength), &std::free);
-    if (!decomposed) return out;
-    std::size_t foldedLength = 0;
-    const std::unique_ptr<std::uint8_t, decltype(&std::free)> folded(
-        u8_casefold(decomposed.get(), decomposedLength, nullptr, nullptr, nullptr, &foldedLength), &std::free);
-    if (!folded) return out;
-    // Letters, digits and the marks that are not accents (the vowel signs of Devanagari) are kept.
-    const uc_general_category_t kept =
-        uc_general_category_or(UC_CATEGORY_L, uc_general_category_or(UC_CATEGORY_N, UC_CATEGORY_M));
-    bool pendingBlank = false;
-    for (std::size_t at = 0; at < foldedLength;) {
-        ucs4_t c = 0;
-        const int length = u8_mbtouc(&c, folded.get() + at, foldedLength - at);
-        const std::string_view written(reinterpret_cast<const char*>(folded.get() + at),
-                                       static_cast<std::size_t>(length));
-        at += static_cast<std::size_t>(length);
-        if (IsCombiningMark(c)) continue;
-        // Apostrophes vanish so that "O'Fallon" and "OFallon" meet.
-        if (c == '\'' || c == 0x2019 || c == 0x2018 || c == 0x02BB || c == 0x02BC || c == '`') continue;
-        std::string_view plain = PlainLetter(c);
-        if (plain.empty()) {
-            if (!uc_is_general_category(c, kept)) {
-                pendingBlank = !out.empty();
-                continue;
-            }
-            plain = written;
-        }
-        if (pendingBlank) out += ' ';
-        pendingBlank = false;
-        out += plain;
-    }
-    return out;
+    return FoldUnicode(text);
 }
 
 PlaceQuery ParsePlaceQuery(std::string_view text) {
@@ -236,10 +169,9 @@ Qualifier MakeQualifier(std::string_view typed, const atlas_index::View& index) 
     // As the English names fit: the whole name best, then whole words ending it, then a beginning of
     // three letters or more.
     constexpr std::size_t kMostRegions = 64;
-    const auto* it = std::lower_bound(index.RegionNamesBegin(), index.RegionNamesEnd(), q.Folded,
-                                      [&](const atlas_index::RegionNameRecord& r, const std::string& n) {
-                                          return index.TextOf(r.Folded) < n;
-                                      });
+    const auto* it = std::lower_bound(
+        index.RegionNamesBegin(), index.RegionNamesEnd(), q.Folded,
+        [&](const atlas_index::RegionNameRecord& r, const std::string& n) { return index.TextOf(r.Folded) < n; });
     for (; it != index.RegionNamesEnd() && q.Regions.size() < kMostRegions; ++it) {
         const std::string_view name = index.TextOf(it->Folded);
         const bool whole = name == q.Folded;
@@ -317,7 +249,8 @@ Atlas Atlas::FromFile(const std::string& path) {
     if (fd < 0) {
         const int why = errno;
         atlas.problem_ = "the atlas index " + path +
-                         (why == ENOENT ? std::string(" is missing") : " cannot be opened (" + std::string(std::strerror(why)) + ")") +
+                         (why == ENOENT ? std::string(" is missing")
+                                        : " cannot be opened (" + std::string(std::strerror(why)) + ")") +
                          "; reinstall Quorvane or rebuild it";
         return atlas;
     }
@@ -335,7 +268,8 @@ Atlas Atlas::FromFile(const std::string& path) {
         atlas.Open(std::string_view(static_cast<const char*>(atlas.mapping_->Address), atlas.mapping_->Size));
     } catch (const atlas_index::BadIndex& bad) {
         Atlas none;
-        none.problem_ = "the atlas index " + path + " is damaged: " + std::string(bad.what()) + "; reinstall Quorvane or rebuild it";
+        none.problem_ = "the atlas index " + path + " is damaged: " + std::string(bad.what()) +
+                        "; reinstall Quorvane or rebuild it";
         return none;
     }
     return atlas;
@@ -361,7 +295,9 @@ const Atlas& Atlas::Builtin() {
     return *atlas;
 }
 
-std::string FoldPlaceName(std::string_view text) { return SpellOutShortWords(FoldForSearch(text)); }
+std::string FoldPlaceName(std::string_view text) {
+    return SpellOutShortWords(FoldForSearch(text));
+}
 
 Atlas::Atlas() : towns_(std::make_shared<Towns>()), byLatitude_(std::make_shared<LatitudeOrder>()) {}
 
@@ -426,7 +362,8 @@ Atlas::NearbyTown Atlas::Nearest(double latitude, double longitude) const {
         std::lower_bound(towns.begin(), towns.end(), std::pair<double, std::uint32_t>(latitude, 0)) - towns.begin());
     std::size_t south = north;  // towns[south - 1] is the next one southward
     while (south > 0 || north < towns.size()) {
-        const bool goNorth = south == 0 || (north < towns.size() && towns[north].first - latitude < latitude - towns[south - 1].first);
+        const bool goNorth =
+            south == 0 || (north < towns.size() && towns[north].first - latitude < latitude - towns[south - 1].first);
         const auto& [townLatitude, town] = goNorth ? towns[north++] : towns[--south];
         const double townLat = townLatitude * kRadians;
         if (std::abs(townLat - lat) > latitudeGap) break;
@@ -468,10 +405,9 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
     std::vector<Candidate> candidates;
     std::unordered_map<std::uint32_t, std::size_t> candidateOf;
     for (const std::string& key : keys) {
-        const auto* it = std::lower_bound(index_.NamesBegin(), index_.NamesEnd(), key,
-                                          [&](const atlas_index::NameRecord& e, const std::string& n) {
-                                              return index_.TextOf(e.Folded) < n;
-                                          });
+        const auto* it = std::lower_bound(
+            index_.NamesBegin(), index_.NamesEnd(), key,
+            [&](const atlas_index::NameRecord& e, const std::string& n) { return index_.TextOf(e.Folded) < n; });
         for (; it != index_.NamesEnd(); ++it) {
             const std::string_view name = index_.TextOf(it->Folded);
             if (!name.starts_with(key)) break;
@@ -494,8 +430,10 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
             }
             const Candidate c{it->Place, name == key, score, it->Written};
             const auto [at, fresh] = candidateOf.try_emplace(it->Place, candidates.size());
-            if (fresh) candidates.push_back(c);
-            else if (c.Rank() > candidates[at->second].Rank()) candidates[at->second] = c;
+            if (fresh)
+                candidates.push_back(c);
+            else if (c.Rank() > candidates[at->second].Rank())
+                candidates[at->second] = c;
         }
     }
     // Then larger towns first; among equals the order of the index, so every run lists them alike.
@@ -504,7 +442,8 @@ std::vector<PlaceMatch> Atlas::Find(const PlaceQuery& query, std::size_t limit) 
                std::tuple(b.Exact, b.Score, index_.PlaceAt(b.Place).Population, a.Place);
     };
     const std::size_t shown = std::min(limit, candidates.size());
-    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(shown), candidates.end(), order);
+    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(shown), candidates.end(),
+                      order);
     for (std::size_t i = 0; i < shown; ++i) {
         const Candidate& c = candidates[i];
         matches.push_back({&TownAt(c.Place), c.Exact, c.Score, index_.TextOf(c.Written)});
@@ -525,11 +464,11 @@ PlaceResolution ResolvePlace(const Atlas& atlas, std::string_view queryText) {
         return r;
     }
     const PlaceMatch& best = matches.front();
-    const auto tierEnd = std::find_if(matches.begin(), matches.end(),
-                                      [&](const PlaceMatch& m) { return !EquallyGood(m, best); });
+    const auto tierEnd =
+        std::find_if(matches.begin(), matches.end(), [&](const PlaceMatch& m) { return !EquallyGood(m, best); });
     const auto tierSize = tierEnd - matches.begin();
-    const bool clearLead = best.ExactName && tierSize > 1 &&
-                           best.Town->Population >= kClearPopulationLead * matches[1].Town->Population;
+    const bool clearLead =
+        best.ExactName && tierSize > 1 && best.Town->Population >= kClearPopulationLead * matches[1].Town->Population;
     if (tierSize == 1 || clearLead) {
         r.Result = PlaceResolution::Outcome::Found;
         r.Chosen = best.Town;
@@ -547,6 +486,20 @@ std::string DescribePlace(const Place& place) {
     for (const std::string* part : {&place.State, &place.Country})
         if (!part->empty() && *part != place.City) text += ", " + *part;
     return text;
+}
+
+PlaceSearch SearchPlaces(const Atlas& atlas, std::string_view text, std::size_t limit) {
+    PlaceSearch search;
+    search.Matches = atlas.Find(text, limit);
+    const PlaceQuery parsed = ParsePlaceQuery(text);
+    if (search.Matches.empty() && !parsed.City.empty()) {
+        PlaceQuery nameOnly;
+        nameOnly.City = parsed.City;
+        search.Matches = atlas.Find(nameOnly, limit);
+        search.NameOnly = !search.Matches.empty() && text.find(',') != std::string_view::npos;
+        search.Name = parsed.City;
+    }
+    return search;
 }
 
 }  // namespace quorvane

@@ -21,19 +21,19 @@ struct Place {
     std::string City;
     std::string State;
     std::string Country;
-    std::string CountryCode;   // ISO 3166 two letters, upper case
-    double Latitude = 0.0;     // degrees, north positive
-    double Longitude = 0.0;    // degrees, east positive
-    std::string TimeZoneId;    // IANA name, e.g. "Europe/Madrid"
+    std::string CountryCode;  // ISO 3166 two letters, upper case
+    double Latitude = 0.0;    // degrees, north positive
+    double Longitude = 0.0;   // degrees, east positive
+    std::string TimeZoneId;   // IANA name, e.g. "Europe/Madrid"
     std::uint32_t Population = 0;
-    std::uint32_t GeoNameId = 0;   // the town's number in the GeoNames database; 0 when not known
-    std::string StateCode;         // the state's code within its country ("02" for Bavaria); may be empty
+    std::uint32_t GeoNameId = 0;  // the town's number in the GeoNames database; 0 when not known
+    std::string StateCode;        // the state's code within its country ("02" for Bavaria); may be empty
 };
 
 // "City[, State][, Country]": with two parts the second may name the state or the country.
 struct PlaceQuery {
     std::string City;
-    std::string Region;   // state or country, when only two parts are given
+    std::string Region;  // state or country, when only two parts are given
     std::string State;
     std::string Country;
 };
@@ -49,9 +49,9 @@ std::string FoldForSearch(std::string_view text);
 std::string FoldPlaceName(std::string_view text);
 
 struct PlaceMatch {
-    const Place* Town = nullptr;    // owned by the atlas, lives as long as it
-    bool ExactName = false;         // the whole name, not only its beginning
-    int QualifierScore = 0;         // how closely the state and country fit; higher is better
+    const Place* Town = nullptr;  // owned by the atlas, lives as long as it
+    bool ExactName = false;       // the whole name, not only its beginning
+    int QualifierScore = 0;       // how closely the state and country fit; higher is better
     // The name that matched as written in a catalog ("Bombay" for Mumbai); empty when the atlas's own
     // name matched. Lives as long as the atlas.
     std::string_view MatchedName;
@@ -110,10 +110,10 @@ private:
     Atlas();
     void Open(std::string_view bytes);
 
-    std::vector<char> bytes_;            // the index when built in memory or read
-    std::shared_ptr<Mapping> mapping_;   // the index when mapped from its file
+    std::vector<char> bytes_;           // the index when built in memory or read
+    std::shared_ptr<Mapping> mapping_;  // the index when mapped from its file
     atlas_index::View index_;
-    std::shared_ptr<Towns> towns_;       // a town's Place is made when a search first returns it
+    std::shared_ptr<Towns> towns_;               // a town's Place is made when a search first returns it
     std::shared_ptr<LatitudeOrder> byLatitude_;  // the towns from south to north, sorted at the first Nearest
     std::string problem_;
 };
@@ -134,5 +134,14 @@ PlaceResolution ResolvePlace(const Atlas& atlas, std::string_view queryText);
 
 // "Madrid, Spain": city, state and country, leaving out a state that repeats the city
 std::string DescribePlace(const Place& place);
+
+// What a finder shows for the text typed: its matches, or when there are none but the town's name alone
+// has some, those (a state or country spelt otherwise than in the atlas should not hide the town itself).
+struct PlaceSearch {
+    std::vector<PlaceMatch> Matches;
+    bool NameOnly = false;  // the matches are for the name alone, though the text had a state or country
+    std::string Name;       // the name alone, as typed
+};
+PlaceSearch SearchPlaces(const Atlas& atlas, std::string_view text, std::size_t limit);
 
 }  // namespace quorvane

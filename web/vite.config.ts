@@ -45,7 +45,7 @@ export default defineConfig({
     englishCaptions(),
     preloadCore(),
     // Installable, and after the first visit the whole edition works with the network off: the service
-    // worker keeps every file of web/dist/ (the WebAssembly and the sign pictures among them).
+    // worker keeps every file of web/dist/ (the WebAssembly and the sign pictures among them), the atlas once fetched.
     VitePWA({
       registerType: 'autoUpdate',
       injectRegister: null,  // the page registers it once the form is usable (src/main.ts)
@@ -68,6 +68,8 @@ export default defineConfig({
         globPatterns: ['**/*.{html,js,css,wasm,svg,png,webmanifest}'],
         navigateFallback: 'index.html',
         cleanupOutdatedCaches: true,
+        // The atlas is not fetched before the finder is first opened; from then on it is kept for offline use.
+        runtimeCaching: [{ urlPattern: ({ url }) => url.pathname.includes('/atlas/'), handler: 'CacheFirst', options: { cacheName: 'quorvane-atlas' } }],
       },
     }),
   ],

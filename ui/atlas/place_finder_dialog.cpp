@@ -24,7 +24,10 @@ namespace {
 constexpr std::size_t kShownMatches = 30;
 
 QString DegreesMinutesText(const DegreesMinutes& dm) {
-    return QStringLiteral("%1\u00B0%2'%3").arg(dm.Degrees).arg(dm.Minutes, 2, 10, QLatin1Char('0')).arg(QChar(dm.Hemisphere));
+    return QStringLiteral("%1\u00B0%2'%3")
+        .arg(dm.Degrees)
+        .arg(dm.Minutes, 2, 10, QLatin1Char('0'))
+        .arg(QChar(dm.Hemisphere));
 }
 
 }  // namespace
@@ -42,7 +45,8 @@ PlaceFinderDialog::PlaceFinderDialog(const Atlas& atlas, const QString& query, Q
     search_->installEventFilter(this);
 
     results_ = new QTreeWidget(this);
-    results_->setHeaderLabels({tr("City"), tr("State"), tr("Country"), tr("Latitude"), tr("Longitude"), tr("Time zone")});
+    results_->setHeaderLabels(
+        {tr("City"), tr("State"), tr("Country"), tr("Latitude"), tr("Longitude"), tr("Time zone")});
     results_->setRootIsDecorated(false);
     results_->setAllColumnsShowFocus(true);
     results_->setUniformRowHeights(true);
@@ -101,18 +105,12 @@ QString PlaceFinderDialog::LongitudeText(double longitude) {
 
 void PlaceFinderDialog::Search() {
     const std::string text = search_->text().toStdString();
-    std::vector<PlaceMatch> matches = atlas_.Find(text, kShownMatches);
+    PlaceSearch search = SearchPlaces(atlas_, text, kShownMatches);
+    std::vector<PlaceMatch>& matches = search.Matches;
     QString note;
-    const PlaceQuery parsed = ParsePlaceQuery(text);
-    if (matches.empty() && !parsed.City.empty()) {
-        // A state or country spelt otherwise than in the atlas should not hide the town itself.
-        PlaceQuery nameOnly;
-        nameOnly.City = parsed.City;
-        matches = atlas_.Find(nameOnly, kShownMatches);
-        if (!matches.empty() && text.find(',') != std::string::npos)
-            note = tr("No place matches \"%1\" exactly; places named \"%2\":")
-                       .arg(search_->text().trimmed(), QString::fromStdString(parsed.City));
-    }
+    if (search.NameOnly)
+        note = tr("No place matches \"%1\" exactly; places named \"%2\":")
+                   .arg(search_->text().trimmed(), QString::fromStdString(search.Name));
 
     results_->clear();
     shown_.clear();
@@ -123,13 +121,14 @@ void PlaceFinderDialog::Search() {
         if (!m.MatchedName.empty())
             city = QString::fromUtf8(m.MatchedName.data(), static_cast<qsizetype>(m.MatchedName.size())) +
                    QStringLiteral(" \u2192 ") + city;
-        results_->addTopLevelItem(new QTreeWidgetItem(QStringList{
-            city, QString::fromStdString(p.State), QString::fromStdString(p.Country),
-            LatitudeText(p.Latitude), LongitudeText(p.Longitude), QString::fromStdString(p.TimeZoneId)}));
+        results_->addTopLevelItem(new QTreeWidgetItem(
+            QStringList{city, QString::fromStdString(p.State), QString::fromStdString(p.Country),
+                        LatitudeText(p.Latitude), LongitudeText(p.Longitude), QString::fromStdString(p.TimeZoneId)}));
         shown_.push_back(&p);
     }
     const bool found = !shown_.empty();
-    if (found) results_->setCurrentItem(results_->topLevelItem(0));
+    if (found)
+        results_->setCurrentItem(results_->topLevelItem(0));
     else if (!atlas_.Problem().empty())
         note = tr("The atlas cannot be searched: %1. Press \"Search the web\" to look the place up online.")
                    .arg(QString::fromStdString(atlas_.Problem()));
@@ -160,17 +159,17 @@ void PlaceFinderDialog::SearchTheWeb() {
 bool PlaceFinderDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == search_ && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
-            QCoreApplication::sendEvent(results_, &copy);
-            return true;
-        }
-        default:
-            break;
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown: {
+                const auto* key = static_cast<QKeyEvent*>(event);
+                QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+                QCoreApplication::sendEvent(results_, &copy);
+                return true;
+            }
+            default:
+                break;
         }
     }
     return QDialog::eventFilter(watched, event);

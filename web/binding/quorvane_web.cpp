@@ -6,16 +6,23 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "atlas/atlas.h"
+#include "atlas/coordinates.h"
+#include "atlas/fold_unicode.h"
+#include "atlas/zone_suggestion.h"
 #include "l10n/core_texts.h"
 #include "reading/input_rules.h"
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
 #include "report/wheel_geometry.h"
+#include "zones/zone_database.h"
 
 using emscripten::val;
 
@@ -263,6 +270,118 @@ val Languages() {
     return out;
 }
 
+// The atlas and the tz files the page fetched when the finder was first opened.
+std::unique_ptr<Atlas>& PageAtlas() {
+    static std::unique_ptr<Atlas> atlas;
+    return atlas;
+}
+std::map<std::string, std::string, std::less<>>& ZoneFileBytes() {
+    static std::map<std::string, std::string, std::less<>> files;
+    return files;
+}
+const zones::ZoneDatabase& PageZones() {
+    static const zones::ZoneDatabase database([](std::string_view name) -> std::optional<std::string> {
+        const auto& files = ZoneFileBytes();
+        const auto found = files.find(name);
+        if (found == files.end()) return std::nullopt;
+        return found->second;
+    });
+    return database;
+}
+
+// The atlas index, the fold table and the zone files (make_web_atlas); the atlas's problem, or nothing.
+std::string LoadAtlas(const val& index, const val& foldTable, const val& zoneFiles) {
+    const std::vector<unsigned char> table = emscripten::convertJSArrayToNumberVector<unsigned char>(foldTable);
+    fold_table::Load(std::string(table.begin(), table.end()));
+    const std::vector<unsigned char> zonesBytes = emscripten::convertJSArrayToNumberVector<unsigned char>(zoneFiles);
+    const std::string bundle(zonesBytes.begin(), zonesBytes.end());
+    auto& files = ZoneFileBytes();
+    for (std::size_t at = 0; at + 2 <= bundle.size();) {
+        const std::size_t nameLength =
+            static_cast<unsigned char>(bundle[at]) | static_cast<unsigned char>(bundle[at + 1]) << 8;
+        at += 2;
+        if (at + nameLength + 4 > bundle.size()) break;
+        std::string name = bundle.substr(at, nameLength);
+        at += nameLength;
+        std::size_t length = 0;
+        for (int i = 3; i >= 0; --i)
+            length = length << 8 | static_cast<unsigned char>(bundle[at + static_cast<std::size_t>(i)]);
+        at += 4;
+        if (at + length > bundle.size()) break;
+        files[std::move(name)] = bundle.substr(at, length);
+        at += length;
+    }
+    const std::vector<unsigned char> bytes = emscripten::convertJSArrayToNumberVector<unsigned char>(index);
+    try {
+        PageAtlas() = std::make_unique<Atlas>(Atlas::FromIndex(std::vector<char>(bytes.begin(), bytes.end())));
+    } catch (const atlas_index::BadIndex& bad) {
+        return std::string("the atlas index is damaged: ") + bad.what();
+    }
+    return {};
+}
+
+val Coordinate(const DegreesMinutes& dm) {
+    val out = val::object();
+    out.set("degrees", dm.Degrees);
+    out.set("minutes", dm.Minutes);
+    out.set("hemisphere", std::string(1, dm.Hemisphere));
+    return out;
+}
+
+// Up to `limit` places that fit the text, best first, with the fields quorvane-cli --find --json gives.
+val FindPlaces(const std::string& query, int limit) {
+    val out = val::object();
+    val list = val::array();
+    out.set("matches", list);
+    out.set("nameOnly", false);
+    out.set("name", std::string());
+    if (!PageAtlas()) return out;
+    const PlaceSearch search = SearchPlaces(*PageAtlas(), query, static_cast<std::size_t>(limit));
+    out.set("nameOnly", search.NameOnly);
+    out.set("name", search.Name);
+    for (const PlaceMatch& m : search.Matches) {
+        const Place& p = *m.Town;
+        val place = val::object();
+        place.set("matched", m.MatchedName.empty() ? p.City : std::string(m.MatchedName));
+        place.set("city", p.City);
+        place.set("state", p.State);
+        place.set("country", p.Country);
+        place.set("countryCode", p.CountryCode);
+        place.set("latitude", p.Latitude);
+        place.set("longitude", p.Longitude);
+        place.set("lat", Coordinate(LatitudeToDegreesMinutes(p.Latitude)));
+        place.set("lon", Coordinate(LongitudeToDegreesMinutes(p.Longitude)));
+        place.set("timeZone", p.TimeZoneId);
+        place.set("population", p.Population);
+        place.set("geonameId", p.GeoNameId);
+        list.call<void>("push", place);
+    }
+    return out;
+}
+
+// What the place's clock showed at the local time, by the zone files the page has.
+val Suggest(const std::string& zoneId, const val& clock, const std::string& placeName, double longitudeEast) {
+    const CivilDateTime local{Int(clock, "year", 0), Int(clock, "month", 1), Int(clock, "day", 1),
+                              Int(clock, "hour", 0), Int(clock, "minute", 0)};
+    const ZoneSuggestion s = SuggestZone(PageZones(), zoneId, local, placeName, longitudeEast);
+    val out = val::object();
+    out.set("known", s.Known);
+    out.set("row", s.Row);
+    out.set("daylightSaving", s.DaylightSaving);
+    out.set("exact", s.Exact);
+    out.set("exactOffset", s.ExactOffset.has_value());
+    out.set("localMeanTime", s.LocalMeanTime);
+    out.set("offsetSeconds", s.OffsetSeconds);
+    out.set("daylightTime", s.DaylightTime);
+    out.set("abbreviation", s.Abbreviation);
+    out.set("offsetText", s.OffsetText);
+    out.set("description", s.Description);
+    out.set("repeated", s.Repeated);
+    out.set("skipped", s.Skipped);
+    out.set("secondsEast", SuggestedSecondsEast(s));
+    out.set("clockOffset", FormatUtcOffset(SuggestedSecondsEast(s)));
+    return out;
+}
 }  // namespace
 }  // namespace quorvane::web
 
@@ -280,4 +399,7 @@ EMSCRIPTEN_BINDINGS(quorvane) {
     emscripten::function("text", &web::Text);
     emscripten::function("normalizeLanguage", &web::Language);
     emscripten::function("translatedLanguages", &web::Languages);
+    emscripten::function("loadAtlas", &web::LoadAtlas);
+    emscripten::function("findPlaces", &web::FindPlaces);
+    emscripten::function("suggestZone", &web::Suggest);
 }

@@ -96,4 +96,53 @@ export interface QuorvaneCore {
   text(language: string, key: string): string;
   normalizeLanguage(localeName: string): string;
   translatedLanguages(): string[];
+  loadAtlas(index: Uint8Array, foldTable: Uint8Array, zoneFiles: Uint8Array): string;
+  findPlaces(query: string, limit: number): PlaceSearch;
+  suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number): ZoneSuggestion;
+}
+
+export interface DegreesMinutes {
+  degrees: number;
+  minutes: number;
+  hemisphere: string;
+}
+
+// A town of the atlas, with the fields quorvane-cli --find --json gives.
+export interface Place {
+  matched: string;
+  city: string;
+  state: string;
+  country: string;
+  countryCode: string;
+  latitude: number;
+  longitude: number;
+  lat: DegreesMinutes;
+  lon: DegreesMinutes;
+  timeZone: string;
+  population: number;
+  geonameId: number;
+}
+
+export interface PlaceSearch {
+  matches: Place[];
+  nameOnly: boolean; // the matches are for the name alone
+  name: string;
+}
+
+export interface ZoneSuggestion {
+  known: boolean;
+  row: number;
+  daylightSaving: boolean;
+  exact: boolean;
+  exactOffset: boolean;
+  localMeanTime: boolean;
+  offsetSeconds: number;
+  daylightTime: boolean;
+  abbreviation: string;
+  offsetText: string;
+  description: string;
+  repeated: boolean;
+  skipped: boolean;
+  secondsEast: number; // the offset the suggestion calls for
+  clockOffset: string;
 }

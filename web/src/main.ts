@@ -4,7 +4,8 @@
 import './style.css';
 import { emptyForm, fromFragment, toFragment } from './birth';
 import { loadCore } from './core';
-import type { CoreMessage, FormValues, QuorvaneCore, Reading } from './core-types';
+import type { CoreMessage, FormValues, Place, QuorvaneCore, Reading } from './core-types';
+import { findPlace, queryOf, suggestionLine } from './finder';
 import { filterTyped, kEnterKey, kPasteKey, letterOf } from './keys';
 import { drawWheel } from './wheel';
 import { loadTranslation, pageLanguages, productTitle, tr, uiText, webPageUrl, withoutMnemonic } from './texts';
@@ -100,6 +101,7 @@ function fillTexts() {
   document.querySelector('[data-name="Links"]')?.setAttribute('aria-label', tr(language, formContext, 'Links'));
   $('reading-heading').textContent = productTitle;
   $('about-title').textContent = productTitle;
+  $('zone-apply').textContent = tr(language, 'quorvane::ZoneSuggestionLine', 'Apply');
   $('cmdWheel').textContent = withoutMnemonic(tr(language, displayContext, '&Wheel\u2026'));
   $('cmdWheel').title = tr(language, displayContext, 'Show the galactic wheel of this reading');
   // The site's address reads better than the page script's.
@@ -158,6 +160,9 @@ function fill(form: FormValues) {
   field.state.value = form.state;
   field.country.value = form.country;
   followZone();
+  // A suggestion belonged to the place found before.
+  chosenPlace = undefined;
+  $('zone-suggestion').hidden = true;
 }
 
 // The offset field beside the zone list: the local mean time of the longitude below (read only), or the
@@ -329,7 +334,60 @@ async function finder() {
       return;
     }
   }
-  // The offline atlas and its zone suggestion come to the page with the Qt-free zone engine.
+  const place = await findPlace(core, language, queryOf(field.city.value, field.state.value, field.country.value));
+  $('cmdBrowser').focus();
+  if (!place) return;
+  field.latitudeDegrees.value = String(place.lat.degrees);
+  field.latitudeMinutes.value = String(place.lat.minutes);
+  (place.lat.hemisphere === 'S' ? field.south : field.north).checked = true;
+  field.longitudeDegrees.value = String(place.lon.degrees);
+  field.longitudeMinutes.value = String(place.lon.minutes);
+  (place.lon.hemisphere === 'W' ? field.west : field.east).checked = true;
+  // The place's zone is only suggested: the list and the box change when the user applies it.
+  chosenPlace = place;
+  followZone();
+  refreshSuggestion();
+}
+
+// ---- The zone suggestion for the place found, at the birth date and time in the form.
+let chosenPlace: Place | undefined;
+function refreshSuggestion() {
+  const line = $('zone-suggestion');
+  const valid = (y: number, m: number, d: number) => new Date(Date.UTC(y, m - 1, d)).getUTCDate() === d;
+  const form = collect();
+  if (!chosenPlace || !valid(form.year, form.month, form.day)) {
+    line.hidden = true;
+    return;
+  }
+  const zone = field.zone.value;
+  const { text, differs } = suggestionLine(core, language, chosenPlace,
+    { year: form.year, month: form.month, day: form.day, hour: form.hour, minute: form.minute },
+    { row: /^\d+$/.test(zone) ? Number(zone) : -1, daylightSaving: field.dst.checked,
+      offsetText: zone === otherOffsetValue ? typedOffset : '', localMeanTime: zone === localMeanTimeValue });
+  const textElement = $('zone-suggestion-text');
+  if (textElement.textContent !== text) textElement.textContent = text;
+  $<HTMLButtonElement>('zone-apply').disabled = !differs;
+  $('zone-apply').setAttribute('aria-description', text);
+  line.hidden = false;
+}
+
+function applySuggestion() {
+  if (!chosenPlace) return;
+  const form = collect();
+  const { suggestion: s } = suggestionLine(core, language, chosenPlace,
+    { year: form.year, month: form.month, day: form.day, hour: form.hour, minute: form.minute },
+    { row: -1, daylightSaving: false, offsetText: '', localMeanTime: false });
+  if (!s.known) return;
+  if (s.exactOffset) {
+    if (!s.localMeanTime) typedOffset = s.clockOffset;
+    field.zone.value = s.localMeanTime ? localMeanTimeValue : otherOffsetValue;
+    field.dst.checked = false;
+  } else {
+    field.zone.value = String(s.row);
+    field.dst.checked = s.daylightSaving;
+  }
+  followZone();
+  refreshSuggestion();
 }
 
 function openFromAddress() {
@@ -365,6 +423,10 @@ async function start() {
     void read();
   });
   $('cmdBrowser').addEventListener('click', () => void finder());
+  $('zone-apply').addEventListener('click', applySuggestion);
+  for (const input of [field.month, field.day, field.year, field.hour, field.minute, field.zone, field.dst])
+    input.addEventListener('change', refreshSuggestion);
+  field.offset.addEventListener('input', refreshSuggestion);
   $('cmdOK').addEventListener('click', back);
   $('cmdWheel').addEventListener('click', () => {
     const wheel = $('wheel');

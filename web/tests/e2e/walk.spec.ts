@@ -18,7 +18,8 @@ test.beforeEach(async ({ context, page }) => {
   page.on('pageerror', (error) => { throw error; });
 });
 
-test.afterEach(async ({ baseURL }) => {
+test.afterEach(async ({ baseURL }, testInfo) => {
+  if (testInfo.status === 'skipped') return;
   const own = new URL(baseURL!).origin;
   expect(requests.length).toBeGreaterThan(0);
   expect(requests.filter((url) => new URL(url).origin !== own)).toEqual([]);
@@ -189,6 +190,83 @@ test('the form\'s messages: a modal dialog with OK, then the field named', async
   await expect(page.locator('#txtMCity')).toBeFocused();
 });
 
+// The command line's answers for a search and for a birth at a place of the atlas.
+const cliJson = (args: string[]) => JSON.parse(execFileSync(cli!, [...args, '--json']).toString());
+
+test('the place finder on the offline atlas and the zone suggestion with Apply, by keyboard', async ({ page }) => {
+  test.skip(!cli, 'needs quorvane-cli');
+  await page.setViewportSize({ width: 800, height: 640 });
+  await open(page);
+  await page.locator('#cboYear').selectOption('1942');
+  await page.locator('#cboMonth').selectOption('8');
+  await page.locator('#cboDate').selectOption('15');
+  await page.locator('#cboHH').selectOption('7');
+  await page.locator('#cboMM').selectOption('30');
+  for (const [name, text] of [['City', 'Pune'], ['State', 'Maharashtra'], ['Country', 'India']])
+    await page.getByRole('textbox', { name, exact: true }).fill(text);
+  // Nothing of the atlas is fetched before the finder is opened.
+  expect(requests.filter((url) => url.includes('/atlas/'))).toEqual([]);
+  await page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' }).focus();
+  await page.keyboard.press('Enter');
+  const finder = page.getByRole('dialog', { name: 'Find Latitude & Longitude' });
+  await expect(finder.locator('xpath=self::*[@data-ready]')).toHaveCount(1);
+  // Each once, from the page and perhaps again from the service worker.
+  expect(new Set(requests.filter((url) => url.includes('/atlas/'))).size).toBe(3);
+  const query = finder.getByRole('combobox', { name: 'Place (City, State, Country):' });
+  await expect(query).toBeFocused();
+  await expect(query).toHaveValue('Pune, Maharashtra, India');
+  await noViolations(page, 'finder');
+  await page.screenshot({ path: `${shots}/finder.png` });
+
+  // The name alone: several places, best first as the command line lists them; arrows move, Enter takes.
+  await query.fill('Springfield');
+  const expected = cliJson(['--find', 'Springfield']);
+  const options = finder.getByRole('option');
+  await expect(options).toHaveCount(expected.length);
+  await expect(options.first()).toHaveAttribute('aria-selected', 'true');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowUp');
+  await expect(options.nth(1)).toHaveAttribute('aria-selected', 'true');
+  await expect(query).toHaveAttribute('aria-activedescendant', 'place-1');
+  await expect(options.nth(1)).toContainText(expected[1].city);
+  await page.keyboard.press('Enter');
+  await expect(finder).toBeHidden();
+  await expect(page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' })).toBeFocused();
+  const chosen = expected[1];
+  const [latD, latH, latM] = /^(\d+)([NS])(\d+)$/.exec(chosen.lat)!.slice(1);
+  const [lonD, lonH, lonM] = /^(\d+)([EW])(\d+)$/.exec(chosen.lon)!.slice(1);
+  await expect(page.locator('#txtLatD')).toHaveValue(latD);
+  await expect(page.locator('#txtLatM')).toHaveValue(String(Number(latM)));
+  await expect(page.locator('#txtLonD')).toHaveValue(lonD);
+  await expect(page.locator('#txtLonM')).toHaveValue(String(Number(lonM)));
+  await expect(page.getByRole('radio', { name: latH === 'N' ? 'Latitude: North' : 'Latitude: South' })).toBeChecked();
+  await expect(page.getByRole('radio', { name: lonH === 'E' ? 'Longitude: East' : 'Longitude: West' })).toBeChecked();
+
+  // The suggestion: what the command line takes for that place at that birth, announced as it appears.
+  const birth = cliJson(['--name', 'ASHA', '--date', '1942-08-15', '--time', '07:30', '--place', `${chosen.city}, ${chosen.state}, ${chosen.country}`]);
+  const line = page.getByRole('status', { name: 'Time zone suggestion' });
+  const rowText = await page.locator(`#cmbTimeZone option[value="${birth.zone.row}"]`).textContent();
+  await expect(line).toHaveText(`${birth.zone.note} \u2192 ${rowText}${birth.zone.dst ? ' with Daylight Saving Time' : ''}`);
+  await expect(line).toHaveAttribute('aria-live', 'polite');
+  const apply = page.getByRole('button', { name: 'Apply the suggested time zone' });
+  await expect(apply).toBeEnabled();
+  await noViolations(page, 'zone suggestion');
+  await page.screenshot({ path: `${shots}/zone-suggestion.png` });
+  // Right after the zone list in Tab order.
+  await page.locator('#cmbTimeZone').focus();
+  await page.keyboard.press('Tab');
+  await expect(apply).toBeFocused();
+  await page.keyboard.press('Enter');
+  await expect(page.locator('#cmbTimeZone')).toHaveValue(String(birth.zone.row));
+  await expect(page.locator('#chkDST')).toBeChecked({ checked: birth.zone.dst });
+  await expect(apply).toBeDisabled();
+  // The reading with the suggestion applied is the command line's.
+  await page.locator('#txtName').fill('ASHA');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  expect(await shownSigns(page)).toEqual([birth.sunSign, birth.ascendant, birth.moonSign, birth.descendant]);
+});
+
 test('local mean time and a typed offset', async ({ page }) => {
   await open(page);
   await page.locator('#txtName').fill('ASHA');
@@ -276,6 +354,16 @@ test('after the first visit it works with the network off, and installs as an ap
   const manifest = await page.evaluate(async () => (await fetch(document.querySelector<HTMLLinkElement>('link[rel=manifest]')!.href)).json());
   expect(manifest).toMatchObject({ name: 'Quorvane', display: 'standalone' });
 
+  // The atlas, fetched at the finder's first opening, is kept from then on.
+  const openFinder = async () => {
+    for (const [name, text] of [['City', 'Pune'], ['State', 'Maharashtra'], ['Country', 'India']])
+      await page.getByRole('textbox', { name, exact: true }).fill(text);
+    await page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' }).click();
+    await expect(page.locator('#finder[data-ready]')).toHaveCount(1);
+  };
+  await openFinder();
+  await page.keyboard.press('Escape');
+
   // Routing turns the browser's HTTP cache off: what loads now comes from the service worker alone.
   await context.route('**/*', (route) => route.abort('internetdisconnected'));
   await context.setOffline(true);
@@ -287,6 +375,9 @@ test('after the first visit it works with the network off, and installs as an ap
   await page.locator('#txtName').fill('');
   await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
   await expect(page.getByRole('dialog')).toContainText('Please Enter Name');
+  await page.keyboard.press('Enter');
+  await openFinder();
+  await expect(page.getByRole('listbox', { name: 'Places found' }).getByRole('option').first()).toContainText('Pune, Maharashtra, India');
   await context.setOffline(false);
   await context.unrouteAll();
 });
