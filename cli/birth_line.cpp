@@ -428,7 +428,8 @@ std::string FormatJsonError(long line, std::string_view message) {
     nlohmann::ordered_json j;
     j["line"] = line;
     j["error"] = message;
-    return j.dump();
+    // A refusal may quote the line's own bytes, which need not be UTF-8: those become U+FFFD, never a throw.
+    return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 }  // namespace quorvane::cli
