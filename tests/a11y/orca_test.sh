@@ -280,6 +280,10 @@ step "The finder: Tab to the list of places, which reads its one place"
 press Tab "^Country text"
 press Tab "Click Here To Find Latitude & Longitude (push )?button"
 press Return "Find Latitude & Longitude dialog"
+# Orca reads the query field after the dialog; a Tab pressed while it still speaks can be lost to it.
+heard "Place \\(City, State, Country\\)"
+quiet
+not_heard "&Place"
 press Tab "Places found"
 heard "^Madrid"
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The finder and the zone line driven by the keyboard alone.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,20 @@ private slots:
         QCOMPARE(dialog.findChild<QTreeWidget*>()->topLevelItemCount(), 1);
         Press(Qt::Key_Return);
         QCOMPARE(dialog.ChosenPlace()->City, std::string("Madrid"));
+    }
+
+    // The query field and its label are read without the shortcut's "&", on every Qt.
+    void queryFieldIsNamedWithoutTheShortcutMark() {
+        PlaceFinderDialog dialog(TestAtlas(), "Madrid");
+        Open(dialog);
+        auto* field = dialog.findChild<QLineEdit*>();
+        QVERIFY(field);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), QString("Place (City, State, Country):"));
+        const auto labels = face->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty());
+        for (const auto& [label, relation] : labels) QCOMPARE(label->text(QAccessible::Name), QString("Place (City, State, Country):"));
     }
 
     // The places are GeoNames data: the finder names its source beside the buttons, taking no row of its own.

@@ -23,6 +23,17 @@ namespace {
 
 constexpr std::size_t kShownMatches = 30;
 
+// A label's text without its shortcut marks ("&&" stays one "&"). Some Qt versions hand the marks on to
+// the screen reader with the buddy's label, which then reads "ampersand Place".
+QString WithoutShortcutMark(const QString& text) {
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
 QString DegreesMinutesText(const DegreesMinutes& dm) {
     return QStringLiteral("%1\u00B0%2'%3")
         .arg(dm.Degrees)
@@ -42,6 +53,8 @@ PlaceFinderDialog::PlaceFinderDialog(const Atlas& atlas, const QString& query, Q
     auto* prompt = new QLabel(tr("&Place (City, State, Country):"), this);
     search_ = new QLineEdit(query, this);
     prompt->setBuddy(search_);
+    prompt->setAccessibleName(WithoutShortcutMark(prompt->text()));
+    search_->setAccessibleName(prompt->accessibleName());
     search_->installEventFilter(this);
 
     results_ = new QTreeWidget(this);
