@@ -23,7 +23,6 @@
 
 #include <algorithm>
 
-#include "ui/widgets/small_widgets.h"
 
 namespace quorvane {
 
@@ -33,32 +32,6 @@ namespace {
 constexpr char kHeadingOfValue[] = "quorvaneHeadingOfValue";
 constexpr char kNotification[] = "quorvaneNotification";
 constexpr char kReturnPressesButtons[] = "quorvaneReturnPressesButtons";
-
-// A LinkLabel is read as a link with a press action, not as static text.
-class AccessibleLinkLabel : public QAccessibleWidget {
-public:
-    explicit AccessibleLinkLabel(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Link) {}
-
-    QString text(QAccessible::Text t) const override {
-        const QString own = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && own.isEmpty()) return link()->text();
-        return own;
-    }
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override {
-        if (action == pressAction()) link()->Activate();
-        else QAccessibleWidget::doAction(action);
-    }
-    QStringList keyBindingsForAction(const QString& action) const override {
-        if (action == pressAction()) return {QStringLiteral("Return"), QStringLiteral("Space")};
-        return QAccessibleWidget::keyBindingsForAction(action);
-    }
-
-private:
-    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
-};
 
 // One entry of a named list. It is shown only while the list is open, and pressing it picks it, so that
 // a screen reader can choose an entry without opening the list.
@@ -250,8 +223,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
         if (object->property(kHeadingOfValue).toBool()) return new AccessibleHeadingOfValue(static_cast<QLabel*>(object));
         if (object->property(kNotification).toBool()) return new AccessibleNotification(static_cast<QLabel*>(object));
     }
-    if (className == QLatin1String("quorvane::LinkLabel"))
-        if (auto* link = qobject_cast<LinkLabel*>(object)) return new AccessibleLinkLabel(link);
     if (className == QLatin1String("QComboBox"))
         if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable() && !list->accessibleName().isEmpty())
             return new AccessibleNamedList(list);
@@ -426,21 +397,6 @@ void Announce(QLabel* notification) {
     QAccessible::updateAccessibility(&hidden);
     QAccessibleEvent shown(notification, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-}
-
-QString FocusAndSelectionStyle() {
-    // The fields, lists and boxes are black or salmon: a white frame stands out from their grey border.
-    return QStringLiteral(
-        "\nQLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus { border: 1px solid white; }"
-        "\nQCheckBox:focus, QRadioButton:focus { border: 1px dotted white; }"
-        // The buttons' light bevel turns black, and the caption is underlined: seen on black and salmon.
-        "\nQPushButton:focus { border: 2px solid black; text-decoration: underline; }"
-        // The place finder's list of places lies on the light dialog ground.
-        "\nQTreeView:focus { border: 2px solid black; }"
-        // Selected text: the fields are black, the description boxes salmon, the place list light.
-        "\nQLineEdit { selection-background-color: rgb(228, 151, 114); selection-color: black; }"
-        "\nQPlainTextEdit { selection-background-color: black; selection-color: rgb(228, 151, 114); }"
-        "\nQTreeView { selection-background-color: rgb(0, 64, 128); selection-color: white; }");
 }
 
 namespace {

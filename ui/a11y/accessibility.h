@@ -14,7 +14,7 @@ class QWidget;
 
 namespace quorvane {
 
-// Registers the accessible interfaces for LinkLabel and named lists; safe to call more than once.
+// Registers the accessible interfaces for named lists and marked labels; safe to call more than once.
 void InstallAccessibleInterfaces();
 
 // Gives `widget` the name a screen reader speaks for it, and an optional longer description.
@@ -43,11 +43,6 @@ void SpokenWithItsValue(QLabel* heading);
 // name, then its description).
 void MarkAsNotification(QLabel* label);
 void Announce(QLabel* notification);
-
-// Style-sheet rules that mark the focused field, list, box or button so that the mark shows on the black
-// and the salmon grounds, and give selected text colours that stand out from its selection; appended to
-// a window's own style sheet so that the written colours stay as they are.
-QString FocusAndSelectionStyle();
 
 // Whether a label's text fits its box in the label's own font; a word-wrapped label is measured by
 // height at its width, a single line by width.

@@ -83,4 +83,19 @@ void UseDesktopFont(QWidget* dialog) {
     for (QWidget* control : dialog->findChildren<QWidget*>()) control->setFont(desktop);
 }
 
+QString FocusAndSelectionStyle() {
+    // The fields, lists and boxes are black or salmon: a white frame stands out from their grey border.
+    return QStringLiteral(
+        "\nQLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus { border: 1px solid white; }"
+        "\nQCheckBox:focus, QRadioButton:focus { border: 1px dotted white; }"
+        // The buttons' light bevel turns black, and the caption is underlined: seen on black and salmon.
+        "\nQPushButton:focus { border: 2px solid black; text-decoration: underline; }"
+        // The place finder's list of places lies on the light dialog ground.
+        "\nQTreeView:focus { border: 2px solid black; }"
+        // Selected text: the fields are black, the description boxes salmon, the place list light.
+        "\nQLineEdit { selection-background-color: rgb(228, 151, 114); selection-color: black; }"
+        "\nQPlainTextEdit { selection-background-color: black; selection-color: rgb(228, 151, 114); }"
+        "\nQTreeView { selection-background-color: rgb(0, 64, 128); selection-color: white; }");
+}
+
 }  // namespace quorvane

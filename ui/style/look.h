@@ -17,6 +17,12 @@ QString UiFontFamily();
 QFont UiFont();
 // A window's style sheet, kept as a resource beside its form.
 QString StyleSheetResource(const QString& path);
+
+// Style-sheet rules that mark the focused field, list, box or button so that the mark shows on the black
+// and the salmon grounds, and give selected text colours that stand out from its selection; appended to
+// a window's own style sheet so that the written colours stay as they are.
+QString FocusAndSelectionStyle();
+
 // The windows' style: Fusion, whose few pictures the windows show are drawn rather than read from files.
 // (Reading one picture file makes Qt load every image plug-in, which the birth-data form never needs.)
 QStyle* MakeWindowStyle();

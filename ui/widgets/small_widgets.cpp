@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/small_widgets.h"
 
-#include "ui/a11y/accessibility.h"
-
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,11 +13,48 @@
 #include <QStylePainter>
 
 namespace quorvane {
+namespace {
+
+// A LinkLabel is read as a link with a press action, not as static text.
+class AccessibleLinkLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLinkLabel(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) return link()->text();
+        return own;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) link()->Activate();
+        else QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action == pressAction()) return {QStringLiteral("Return"), QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* LinkLabelFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("quorvane::LinkLabel"))
+        if (auto* link = qobject_cast<LinkLabel*>(object)) return new AccessibleLinkLabel(link);
+    return nullptr;
+}
+
+}  // namespace
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    InstallAccessibleInterfaces();
+    // Installed before the first link is asked for its interface, which Qt then keeps.
+    static const bool installed = (QAccessible::installFactory(LinkLabelFactory), true);
+    (void)installed;
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
