@@ -50,8 +50,8 @@ struct FrameFields {
 };
 }  // namespace
 
-frmDisplay::frmDisplay(WindowServices& services, QWidget* birthForm)
-    : WorkingForm(services), ui(std::make_unique<Ui::frmDisplay>()), services_(services), birthForm_(birthForm) {
+frmDisplay::frmDisplay(ReadingFormServices& services, QWidget* birthForm)
+    : WorkingForm(services, services), ui(std::make_unique<Ui::frmDisplay>()), services_(services), birthForm_(birthForm) {
     // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
     ApplyUiFont(this);
     setStyleSheet(StyleSheetResource(QStringLiteral(":/forms/frmDisplay.qss")) + FocusAndSelectionStyle());
@@ -395,13 +395,7 @@ void frmDisplay::mnuExit_Click() { services_.QuitApplication(); }
 void frmDisplay::closeEvent(QCloseEvent* event) {
     // Back only unloads this form; the close box ends the run like Exit, unless the user chose to
     // stay for births not saved yet.
-    if (!goingBack_ && !services_.Quitting()) {
-        services_.QuitApplication();
-        if (!services_.Quitting()) {
-            event->ignore();
-            return;
-        }
-    }
+    if (!goingBack_ && !CloseEndsTheRun(event)) return;
     event->accept();
     if (wheel_) wheel_->close();
     emit Unloaded();

@@ -17,7 +17,7 @@ class QLabel;
 namespace quorvane {
 
 class SignPictures;
-class WindowServices;
+class ReadingFormServices;
 class WheelWindow;
 
 class frmDisplay : public WorkingForm {
@@ -27,7 +27,7 @@ public:
     static constexpr int kWheelPictureSize = 1200;
 
     // `birthForm` is hidden while the reading is shown and comes back on Back.
-    frmDisplay(WindowServices& services, QWidget* birthForm);
+    frmDisplay(ReadingFormServices& services, QWidget* birthForm);
     ~frmDisplay() override;
 
     // Fills every field and picture, hides the birth-data form and shows this form. The birth details go
@@ -73,7 +73,7 @@ private:
     void NameValuesForAssistiveTechnology();
 
     std::unique_ptr<Ui::frmDisplay> ui;
-    WindowServices& services_;
+    ReadingFormServices& services_;
     QWidget* birthForm_;
     bool goingBack_ = false;
     report::ReadingDocument doc_;

@@ -66,7 +66,7 @@ std::optional<std::uint16_t> TypedCode(const QKeyEvent& key) {
 }  // namespace
 
 frmMain::frmMain(WindowServices& services)
-    : WorkingForm(services), ui(std::make_unique<Ui::frmMain>()), services_(services) {
+    : WorkingForm(services, services), ui(std::make_unique<Ui::frmMain>()), services_(services) {
     // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
     ApplyUiFont(this);
     setStyleSheet(StyleSheetResource(QStringLiteral(":/forms/frmMain.qss")) + FocusAndSelectionStyle());
@@ -561,16 +561,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
-    if (!services_.Quitting()) {
-        services_.QuitApplication();
-        if (!services_.Quitting()) {  // the user stays for births not saved yet
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
-}
+void frmMain::closeEvent(QCloseEvent* event) { CloseEndsTheRun(event); }
 
 void frmMain::mnuExit_Click() { close(); }
 

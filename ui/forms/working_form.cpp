@@ -16,4 +16,16 @@ void WorkingForm::lblFullBrand_Click() { help_.OpenWebPage(page::FullyBranded); 
 void WorkingForm::mkmoney_Click() { help_.OpenWebPage(page::FullyBranded); }
 void WorkingForm::mnuAbout_Click() { help_.ShowAbout(this); }
 
+bool WorkingForm::CloseEndsTheRun(QCloseEvent* event) {
+    if (!run_.Quitting()) {
+        run_.QuitApplication();  // unloads this window too, through this same handler
+        if (!run_.Quitting()) {
+            event->ignore();
+            return false;
+        }
+    }
+    event->accept();
+    return true;
+}
+
 }  // namespace quorvane

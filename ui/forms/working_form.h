@@ -5,6 +5,7 @@
 // banner and the two branding links, each opening one of the maker's pages, and the About box.
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMainWindow>
 
 #include "ui/widgets/small_widgets.h"
@@ -12,11 +13,12 @@
 namespace quorvane {
 
 class HelpCommands;
+class RunControl;
 
 class WorkingForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit WorkingForm(HelpCommands& help) : help_(help) {}
+    WorkingForm(HelpCommands& help, RunControl& run) : help_(help), run_(run) {}
 
 public slots:
     void mnuOnline_Click();
@@ -44,7 +46,12 @@ protected:
         connect(ui.mnuAbout, &QAction::triggered, this, &WorkingForm::mnuAbout_Click);
     }
 
+    // The close box and Alt+F4 end the run as Exit does, unless the user chose to stay for births not
+    // saved yet. Accepts or ignores `event`; true when the window closes.
+    bool CloseEndsTheRun(QCloseEvent* event);
+
     HelpCommands& help_;
+    RunControl& run_;
 };
 
 }  // namespace quorvane

@@ -100,13 +100,15 @@ protected:
     ~BirthplaceLookup() = default;
 };
 
+// What the reading form uses: messages, ending the run, the maker's pages and where its report goes.
+class ReadingFormServices : public UserMessages, public RunControl, public HelpCommands, public ReportOutput {
+protected:
+    ~ReadingFormServices() = default;
+};
+
 // Everything the birth-data form hands on to the windows it opens (the reading form, the births book),
 // and the one reading session.
-class WindowServices : public UserMessages,
-                       public RunControl,
-                       public HelpCommands,
-                       public ReportOutput,
-                       public BirthplaceLookup {
+class WindowServices : public ReadingFormServices, public BirthplaceLookup {
 public:
     virtual ReadingSession& Session() = 0;
 
