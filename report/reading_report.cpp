@@ -301,6 +301,130 @@ struct WheelRings {
     qreal ReadSpokesBend;
 };
 
+// The wheel's rings, each drawn by one member, with what they share: the painter, the centre c, the radius R
+// and the ring circles, the colours, and where a longitude lies on the screen (the Ascendant at the left).
+struct WheelPainter {
+    QPainter& painter;
+    QPointF c;
+    qreal R;
+    WheelRings ring;
+    Palette colour;
+    double Ascendant;
+    Theme theme;
+    double at(double longitude) const { return wheel::WheelAngle(longitude, Ascendant); }
+
+    // Tropical ring: thin, so the familiar sign can be found.
+    void TropicalRing() const {
+        painter.setPen(QPen(colour.TropicalLine, R * 0.004));
+        painter.setBrush(colour.TropicalFill);
+        painter.drawEllipse(c, ring.TropicalOuter, ring.TropicalOuter);
+        painter.setFont(ScaledFont(painter, R * 0.024));
+        for (int i = 0; i < 12; ++i) {
+            painter.setPen(QPen(colour.TropicalLine, R * 0.004));
+            painter.drawLine(OnCircle(c, ring.TropicalInner, at(i * 30.0)), OnCircle(c, ring.TropicalOuter, at(i * 30.0)));
+            painter.setPen(colour.TropicalText);
+            AlongRing(painter, c, (ring.TropicalInner + ring.TropicalOuter) / 2, at(i * 30.0 + 15.0), R * 0.4, R * 0.07, QCoreApplication::translate("Report", kTropical[i]));
+        }
+    }
+
+    // Galactic signs at their true widths.
+    void GalacticSigns() const {
+        int index = 0;
+        for (const wheel::SignSector& s : wheel::GalacticSectors()) {
+            QPainterPath path;
+            const double a0 = at(s.Start);
+            const double span = s.End - s.Start;
+            path.arcMoveTo(QRectF(c.x() - ring.TropicalInner, c.y() - ring.TropicalInner, 2 * ring.TropicalInner, 2 * ring.TropicalInner), a0);
+            path.arcTo(QRectF(c.x() - ring.TropicalInner, c.y() - ring.TropicalInner, 2 * ring.TropicalInner, 2 * ring.TropicalInner), a0, span);
+            path.arcTo(QRectF(c.x() - ring.SignsInner, c.y() - ring.SignsInner, 2 * ring.SignsInner, 2 * ring.SignsInner), a0 + span, -span);
+            path.closeSubpath();
+            painter.setPen(QPen(colour.SignEdge, R * 0.006));
+            painter.setBrush(index++ % 2 ? colour.SignLight : colour.SignDark);
+            painter.drawPath(path);
+            const double mid = at(s.Start + span / 2);
+            painter.setPen(colour.SignText);
+            QFont nameFont = ScaledFont(painter, R * 0.036, true);
+            const QString name = SignName(*s.Sign);
+            if (Translated()) {
+                // A longer name in another language shrinks to its sector's arc rather than run into the next.
+                const qreal room = std::min(R * 0.3, qDegreesToRadians(span) * (ring.SignNames) * 0.9);
+                const qreal width = QFontMetricsF(nameFont, painter.device()).horizontalAdvance(name);
+                if (width > room) nameFont = ScaledFont(painter, R * 0.036 * room / width, true);
+            }
+            painter.setFont(nameFont);
+            AlongRing(painter, c, ring.SignNames, mid, R * 0.3, R * 0.06, name);
+            if (svg::Picture* pic = ThemedSignPicture(s.Sign->Name, theme)) {
+                const QPointF pp = OnCircle(c, ring.SignPictures, mid);
+                const qreal width = R * 0.055, height = R * 0.065;
+                pic->Render(painter, QRectF(pp.x() - width / 2, pp.y() - height / 2, width, height));
+            }
+        }
+    }
+
+    // Degree ring: every degree, longer every 5, numbered every 30.
+    void DegreeRing() const {
+        painter.setFont(ScaledFont(painter, R * 0.026));
+        for (int d = 0; d < 360; ++d) {
+            const qreal len = d % 30 == 0 ? R * 0.06 : d % 5 == 0 ? R * 0.035 : R * 0.018;
+            painter.setPen(QPen(colour.Tick, d % 5 == 0 ? R * 0.004 : R * 0.002));
+            painter.drawLine(OnCircle(c, ring.TropicalInner, at(d)), OnCircle(c, ring.TropicalInner - len, at(d)));
+            if (d % 30 == 0 && d != 0) {
+                const QPointF p = OnCircle(c, ring.DegreeNumbers, at(d) + 2.2);
+                painter.drawText(QRectF(p.x() - R * 0.04, p.y() - R * 0.02, R * 0.08, R * 0.04), Qt::AlignCenter, QString::number(d));
+            }
+        }
+    }
+
+    // The real points: marker on the inner edge of the signs, labels spread with leader lines.
+    void Bodies(const GalacticReading& reading) const {
+        const auto bodies = wheel::BodyPoints(reading);
+        std::vector<double> bodyAngles;
+        for (const auto& b : bodies) bodyAngles.push_back(at(b.Longitude));
+        const std::vector<double> bodyLabels = wheel::SpreadLabels(bodyAngles, 22.0);
+        painter.setFont(ScaledFont(painter, R * 0.034, true));
+        for (std::size_t i = 0; i < bodies.size(); ++i) {
+            painter.setPen(QPen(colour.Body, R * 0.006));
+            painter.drawLine(OnCircle(c, ring.SignsInner, bodyAngles[i]), OnCircle(c, ring.BodyMarksInner, bodyAngles[i]));
+            painter.setPen(QPen(colour.Body, R * 0.003));
+            const QPointF labelAt = OnCircle(c, ring.BodyLabels, bodyLabels[i]);
+            painter.drawLine(OnCircle(c, ring.BodyMarksInner, bodyAngles[i]), OnCircle(c, ring.BodyLeadersInner, bodyLabels[i]));
+            painter.drawText(QRectF(labelAt.x() - R * 0.14, labelAt.y() - R * 0.045, R * 0.28, R * 0.09), Qt::AlignCenter,
+                             PointName(bodies[i].Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(bodies[i].Longitude)));
+        }
+    }
+
+    // The degrees the four frames read: numbered dots near the centre, on dashed spokes.
+    void ReadPoints(const GalacticReading& reading) const {
+        const auto reads = wheel::ReadPoints(reading);
+        std::vector<double> readAngles;
+        for (const auto& p : reads) readAngles.push_back(at(p.Longitude()));
+        const std::vector<double> readLabels = wheel::SpreadLabels(readAngles, 16.0);
+        painter.setFont(ScaledFont(painter, R * 0.03, true));
+        for (std::size_t i = 0; i < reads.size(); ++i) {
+            painter.setPen(QPen(colour.ReadLine, R * 0.003, Qt::DashLine));
+            painter.drawLine(OnCircle(c, ring.SignsInner, readAngles[i]), OnCircle(c, ring.ReadSpokesBend, readAngles[i]));
+            painter.drawLine(OnCircle(c, ring.ReadSpokesBend, readAngles[i]), OnCircle(c, ring.ReadDots, readLabels[i]));
+            const QPointF dot = OnCircle(c, ring.ReadDots, readLabels[i]);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour.ReadDot);
+            painter.drawEllipse(dot, R * 0.032, R * 0.032);
+            painter.setPen(colour.ReadNumber);
+            painter.drawText(QRectF(dot.x() - R * 0.032, dot.y() - R * 0.032, R * 0.064, R * 0.064), Qt::AlignCenter, QString::number(i + 1));
+        }
+    }
+};
+
+// The legend under the wheel: what each numbered dot reads.
+void PaintLegend(QPainter& painter, const QRectF& legendArea, const Palette& colour, const GalacticReading& reading) {
+    painter.setPen(colour.Legend);
+    painter.setFont(ScaledFont(painter, legendArea.height() * 0.085));
+    const QStringList lines = LegendLines(reading);
+    const qreal lineHeight = legendArea.height() / (lines.size() + 0.5);
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QRectF(legendArea.left() + legendArea.width() * 0.03, legendArea.top() + i * lineHeight,
+                                legendArea.width() * 0.95, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+}
+
 }  // namespace
 
 void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend, Theme theme) {
@@ -315,116 +439,16 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
         legendArea = QRectF(area.left(), area.bottom() - legendHeight, area.width(), legendHeight);
     }
     const qreal side = std::min(square.width(), square.height());
-    const QPointF c = square.center();
     const qreal R = side / 2 * 0.97;
-    const double asc = reading.AscendantLongitude;
-    auto at = [&](double longitude) { return wheel::WheelAngle(longitude, asc); };
-    const Palette colour = PaletteOf(theme);
+    const WheelPainter rings{painter, square.center(), R, WheelRings(R), PaletteOf(theme), reading.AscendantLongitude, theme};
 
-    painter.fillRect(area, colour.Ground);
-    const WheelRings ring(R);
-    const qreal rTropOut = ring.TropicalOuter, rTropIn = ring.TropicalInner,
-                rSignIn = ring.SignsInner, rRead = ring.ReadDots;
-
-    // Tropical ring: thin, so the familiar sign can be found.
-    painter.setPen(QPen(colour.TropicalLine, R * 0.004));
-    painter.setBrush(colour.TropicalFill);
-    painter.drawEllipse(c, rTropOut, rTropOut);
-    painter.setFont(ScaledFont(painter, R * 0.024));
-    for (int i = 0; i < 12; ++i) {
-        painter.setPen(QPen(colour.TropicalLine, R * 0.004));
-        painter.drawLine(OnCircle(c, rTropIn, at(i * 30.0)), OnCircle(c, rTropOut, at(i * 30.0)));
-        painter.setPen(colour.TropicalText);
-        AlongRing(painter, c, (rTropIn + rTropOut) / 2, at(i * 30.0 + 15.0), R * 0.4, R * 0.07, QCoreApplication::translate("Report", kTropical[i]));
-    }
-
-    // Galactic signs at their true widths.
-    int index = 0;
-    for (const wheel::SignSector& s : wheel::GalacticSectors()) {
-        QPainterPath path;
-        const double a0 = at(s.Start);
-        const double span = s.End - s.Start;
-        path.arcMoveTo(QRectF(c.x() - rTropIn, c.y() - rTropIn, 2 * rTropIn, 2 * rTropIn), a0);
-        path.arcTo(QRectF(c.x() - rTropIn, c.y() - rTropIn, 2 * rTropIn, 2 * rTropIn), a0, span);
-        path.arcTo(QRectF(c.x() - rSignIn, c.y() - rSignIn, 2 * rSignIn, 2 * rSignIn), a0 + span, -span);
-        path.closeSubpath();
-        painter.setPen(QPen(colour.SignEdge, R * 0.006));
-        painter.setBrush(index++ % 2 ? colour.SignLight : colour.SignDark);
-        painter.drawPath(path);
-        const double mid = at(s.Start + span / 2);
-        painter.setPen(colour.SignText);
-        QFont nameFont = ScaledFont(painter, R * 0.036, true);
-        const QString name = SignName(*s.Sign);
-        if (Translated()) {
-            // A longer name in another language shrinks to its sector's arc rather than run into the next.
-            const qreal room = std::min(R * 0.3, qDegreesToRadians(span) * (ring.SignNames) * 0.9);
-            const qreal width = QFontMetricsF(nameFont, painter.device()).horizontalAdvance(name);
-            if (width > room) nameFont = ScaledFont(painter, R * 0.036 * room / width, true);
-        }
-        painter.setFont(nameFont);
-        AlongRing(painter, c, ring.SignNames, mid, R * 0.3, R * 0.06, name);
-        if (svg::Picture* pic = ThemedSignPicture(s.Sign->Name, theme)) {
-            const QPointF pp = OnCircle(c, ring.SignPictures, mid);
-            const qreal w = R * 0.055, h = R * 0.065;
-            pic->Render(painter, QRectF(pp.x() - w / 2, pp.y() - h / 2, w, h));
-        }
-    }
-
-    // Degree ring: every degree, longer every 5, numbered every 30.
-    painter.setFont(ScaledFont(painter, R * 0.026));
-    for (int d = 0; d < 360; ++d) {
-        const qreal len = d % 30 == 0 ? R * 0.06 : d % 5 == 0 ? R * 0.035 : R * 0.018;
-        painter.setPen(QPen(colour.Tick, d % 5 == 0 ? R * 0.004 : R * 0.002));
-        painter.drawLine(OnCircle(c, rTropIn, at(d)), OnCircle(c, rTropIn - len, at(d)));
-        if (d % 30 == 0 && d != 0) {
-            const QPointF p = OnCircle(c, ring.DegreeNumbers, at(d) + 2.2);
-            painter.drawText(QRectF(p.x() - R * 0.04, p.y() - R * 0.02, R * 0.08, R * 0.04), Qt::AlignCenter, QString::number(d));
-        }
-    }
-
-    // The real points: marker on the inner edge of the signs, labels spread with leader lines.
-    const auto bodies = wheel::BodyPoints(reading);
-    std::vector<double> bodyAngles;
-    for (const auto& b : bodies) bodyAngles.push_back(at(b.Longitude));
-    const std::vector<double> bodyLabels = wheel::SpreadLabels(bodyAngles, 22.0);
-    painter.setFont(ScaledFont(painter, R * 0.034, true));
-    for (std::size_t i = 0; i < bodies.size(); ++i) {
-        painter.setPen(QPen(colour.Body, R * 0.006));
-        painter.drawLine(OnCircle(c, rSignIn, bodyAngles[i]), OnCircle(c, ring.BodyMarksInner, bodyAngles[i]));
-        painter.setPen(QPen(colour.Body, R * 0.003));
-        const QPointF labelAt = OnCircle(c, ring.BodyLabels, bodyLabels[i]);
-        painter.drawLine(OnCircle(c, ring.BodyMarksInner, bodyAngles[i]), OnCircle(c, ring.BodyLeadersInner, bodyLabels[i]));
-        painter.drawText(QRectF(labelAt.x() - R * 0.14, labelAt.y() - R * 0.045, R * 0.28, R * 0.09), Qt::AlignCenter,
-                         PointName(bodies[i].Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(bodies[i].Longitude)));
-    }
-
-    // The degrees the four frames read: numbered dots near the centre, on dashed spokes.
-    const auto reads = wheel::ReadPoints(reading);
-    std::vector<double> readAngles;
-    for (const auto& p : reads) readAngles.push_back(at(p.Longitude()));
-    const std::vector<double> readLabels = wheel::SpreadLabels(readAngles, 16.0);
-    painter.setFont(ScaledFont(painter, R * 0.03, true));
-    for (std::size_t i = 0; i < reads.size(); ++i) {
-        painter.setPen(QPen(colour.ReadLine, R * 0.003, Qt::DashLine));
-        painter.drawLine(OnCircle(c, rSignIn, readAngles[i]), OnCircle(c, ring.ReadSpokesBend, readAngles[i]));
-        painter.drawLine(OnCircle(c, ring.ReadSpokesBend, readAngles[i]), OnCircle(c, rRead, readLabels[i]));
-        const QPointF dot = OnCircle(c, rRead, readLabels[i]);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour.ReadDot);
-        painter.drawEllipse(dot, R * 0.032, R * 0.032);
-        painter.setPen(colour.ReadNumber);
-        painter.drawText(QRectF(dot.x() - R * 0.032, dot.y() - R * 0.032, R * 0.064, R * 0.064), Qt::AlignCenter, QString::number(i + 1));
-    }
-
-    if (withLegend) {
-        painter.setPen(colour.Legend);
-        painter.setFont(ScaledFont(painter, legendArea.height() * 0.085));
-        const QStringList lines = LegendLines(reading);
-        const qreal lineHeight = legendArea.height() / (lines.size() + 0.5);
-        for (int i = 0; i < lines.size(); ++i)
-            painter.drawText(QRectF(legendArea.left() + legendArea.width() * 0.03, legendArea.top() + i * lineHeight,
-                                    legendArea.width() * 0.95, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
-    }
+    painter.fillRect(area, rings.colour.Ground);
+    rings.TropicalRing();
+    rings.GalacticSigns();
+    rings.DegreeRing();
+    rings.Bodies(reading);
+    rings.ReadPoints(reading);
+    if (withLegend) PaintLegend(painter, legendArea, rings.colour, reading);
     painter.restore();
 }
 
