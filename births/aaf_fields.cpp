@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/calendar.h"
 #include "common/text.h"
 
 namespace quorvane::births {
@@ -67,8 +68,7 @@ std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
 }
 
 long GregorianDayNumber(int year, int month, int day) {
-    const long a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
-    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+    return static_cast<long>(calendar::DaysFromCivil(year, month, day) + calendar::kJulianDayOfEpoch);
 }
 
 long JulianCalendarDayNumber(int year, int month, int day) {
@@ -77,12 +77,11 @@ long JulianCalendarDayNumber(int year, int month, int day) {
 }
 
 CalendarDate GregorianDate(long dayNumber) {
-    const long a = dayNumber + 32044, b = (4 * a + 3) / 146097, c = a - 146097 * b / 4;
-    const long d = (4 * c + 3) / 1461, e = c - 1461 * d / 4, m = (5 * e + 2) / 153;
+    const calendar::Date civil = calendar::CivilFromDays(dayNumber - calendar::kJulianDayOfEpoch);
     CalendarDate date;
-    date.Day = static_cast<int>(e - (153 * m + 2) / 5 + 1);
-    date.Month = static_cast<int>(m + 3 - 12 * (m / 10));
-    date.Year = static_cast<int>(100 * b + d - 4800 + m / 10);
+    date.Year = civil.Year;
+    date.Month = civil.Month;
+    date.Day = civil.Day;
     return date;
 }
 

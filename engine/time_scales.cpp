@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "common/calendar.h"
+
 namespace quorvane {
 
 double JulianDayNumber(int month, int day, int year) {
@@ -20,28 +22,6 @@ double ZoneHoursOf(ZoneOffset zone, bool daylightSaving) {
     // Daylight-saving clocks run one hour ahead of the zone's standard time on both sides of Greenwich.
     // A row's seconds are 0, and adding 0.0 leaves its sum bit for bit as it was.
     return zone.Hours + zone.Minutes / 60.0 + zone.Seconds / 3600.0 - (daylightSaving ? 1.0 : 0.0);
-}
-
-// Days from 1970-01-01 of a proleptic Gregorian date; out-of-range days count on into the next month.
-long long DaysFromCivil(long long y, long long m, long long d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(long long z, int& year, int& month, int& day) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(yoe + era * 400 + (month <= 2));
 }
 
 }  // namespace
@@ -72,7 +52,10 @@ CivilDateTime UniversalDateTime(const BirthData& birth, ZoneOffset zone) {
     const long long dayShift = seconds >= 0 ? seconds / kDay : -((-seconds + kDay - 1) / kDay);
     const long long secondOfDay = seconds - dayShift * kDay;
     CivilDateTime ut;
-    CivilFromDays(DaysFromCivil(birth.Year, birth.Month, birth.Day) + dayShift, ut.Year, ut.Month, ut.Day);
+    const calendar::Date day = calendar::CivilFromDays(calendar::DaysFromCivil(birth.Year, birth.Month, birth.Day) + dayShift);
+    ut.Year = day.Year;
+    ut.Month = day.Month;
+    ut.Day = day.Day;
     ut.Hour = static_cast<int>(secondOfDay / 3600);
     ut.Minute = static_cast<int>(secondOfDay / 60 % 60);
     ut.Second = static_cast<int>(secondOfDay % 60);

@@ -156,11 +156,6 @@ std::optional<PosixTz> ParsePosixTz(std::string_view text, std::string* error) {
     return tz;
 }
 
-std::int64_t DaysFromCivil(int y, int m, int d) {
-    const sys_days date{year{y} / static_cast<unsigned>(m) / static_cast<unsigned>(d)};
-    return date.time_since_epoch().count();
-}
-
 int YearOfDay(std::int64_t dayNumber) {
     return static_cast<int>(year_month_day{sys_days{days{dayNumber}}}.year());
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/calendar.h"
+
 namespace quorvane::zones {
 
 // The day of a change in a year: "Jn" (1..365, 29 February never counted), "n" (0..365, counted) or
@@ -49,7 +51,7 @@ struct RuleChange {
 std::vector<RuleChange> RuleChanges(const PosixTz& rule, int first, int last, std::int64_t since);
 
 // Days since 1970-01-01 of a civil date, and a rule's day in a year.
-std::int64_t DaysFromCivil(int year, int month, int day);
+using calendar::DaysFromCivil;
 std::int64_t RuleDayInYear(const RuleDay& day, int year);
 // The civil year of a day counted from 1970-01-01.
 int YearOfDay(std::int64_t days);
