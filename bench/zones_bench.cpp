@@ -42,7 +42,7 @@ void BM_SuggestZone(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const int year = 1901 + static_cast<int>(i % 150);
-        const quorvane::ZoneSuggestion s =
+        quorvane::ZoneSuggestion s =  // not const: DoNotOptimize on a const value is deprecated and weaker
             quorvane::SuggestZone(kZones[i % kZones.size()], {year, 1 + static_cast<int>(i % 12), 15, 12, 0}, "Here");
         benchmark::DoNotOptimize(s.Row);
         ++i;
