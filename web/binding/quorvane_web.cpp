@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@
 #include "atlas/coordinates.h"
 #include "atlas/fold_unicode.h"
 #include "atlas/zone_suggestion.h"
+#include "births/birth_from_form.h"
+#include "births/births_csv.h"
+#include "births/births_edits.h"
+#include "births/births_file.h"
 #include "l10n/core_texts.h"
 #include "reading/input_rules.h"
 #include "reading/reading_driver.h"
@@ -382,6 +387,283 @@ val Suggest(const std::string& zoneId, const val& clock, const std::string& plac
     out.set("clockOffset", FormatUtcOffset(SuggestedSecondsEast(s)));
     return out;
 }
+
+// ---- The births book, kept in the page (the page stores it in the browser between visits).
+
+births::EditedBook& PageBook() {
+    static births::EditedBook book = [] {
+        births::EditedBook b;
+        BirthsFile empty;
+        empty.Path = "Births.aaf";
+        b.Adopt(std::move(empty));
+        return b;
+    }();
+    return book;
+}
+
+std::string BytesOf(const val& array) {
+    const std::vector<unsigned char> bytes = emscripten::convertJSArrayToNumberVector<unsigned char>(array);
+    return std::string(bytes.begin(), bytes.end());
+}
+val ByteArray(std::string_view bytes) {
+    // A copy the page keeps: the view itself would move when the WebAssembly memory grows.
+    return val::global("Uint8Array")
+        .new_(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
+}
+const char* FormatName(BirthsFormat format) { return format == BirthsFormat::Csv ? "csv" : "aaf"; }
+
+val Strings(const std::vector<std::string>& lines) {
+    val out = val::array();
+    for (const std::string& line : lines) out.call<void>("push", line);
+    return out;
+}
+std::vector<std::string> StringsOf(const val& array) {
+    std::vector<std::string> out;
+    if (!array.isArray()) return out;
+    const int n = array["length"].as<int>();
+    for (int i = 0; i < n; ++i) out.push_back(array[i].as<std::string>());
+    return out;
+}
+
+// The book's name and format, with which both what the page shows of it and its kept state begin.
+val BookHeader(const BirthsFile& file) {
+    val out = val::object();
+    out.set("name", file.Path);
+    out.set("format", std::string(FormatName(file.Format)));
+    return out;
+}
+
+val BookInfo() {
+    const BirthsFile& file = PageBook().File();
+    val out = BookHeader(file);
+    out.set("count", static_cast<int>(file.Book.Births.size()));
+    out.set("unreadable", file.UnreadableCount());
+    out.set("canUndo", PageBook().CanUndo());
+    const births::EditedBook::Step step = PageBook().UndoStep();
+    out.set("undoKind", step.Kind);
+    out.set("undoSubject", step.Subject);
+    return out;
+}
+
+CivilDateTime ClockOf(const BirthData& d) { return {d.Year, d.Month, d.Day, d.Hour, d.Minute, d.Second}; }
+
+// A births file the person chose: { ok, refusal } and, read, how many of its records could not be.
+val OpenBirths(const val& bytes, const std::string& fileName, bool import) {
+    BirthsFile::Opened opened = BirthsFile::Parse(BytesOf(bytes), fileName);
+    val out = val::object();
+    out.set("ok", opened.File.has_value());
+    if (!opened.File) {
+        out.set("refusal", opened.Refusal);
+        return out;
+    }
+    if (import) {
+        const births::EditedBook::Imported imported =
+            PageBook().Import(std::move(opened.File->Book), opened.File->Format);
+        out.set("added", imported.Added);
+        out.set("unreadable", imported.Unreadable);
+    } else {
+        out.set("unreadable", opened.File->UnreadableCount());
+        PageBook().Adopt(std::move(*opened.File));
+    }
+    return out;
+}
+
+// Every record of the book, in its order, with what the list shows of it.
+val BookRows() {
+    val out = val::array();
+    int index = 0;
+    for (const births::Birth& b : PageBook().File().Book.Births) {
+        val row = b.Error.empty() ? TimeOf(ClockOf(b.Data)) : val::object();
+        row.set("index", index++);
+        row.set("line", b.Line);
+        if (!b.Error.empty()) {
+            row.set("error", b.Error);
+            row.set("recordName", births::RecordName(b));
+        } else {
+            row.set("name", b.Data.Name);
+            row.set("timeUnknown", b.TimeUnknown);
+            row.set("place", b.Place);
+            row.set("country", b.Country);
+            // A birth no row has is read with its exact offset or local mean time: its note says which; any
+            // other birth without a row says why it cannot be read.
+            row.set("note", births::HasExactOffset(b) ? births::NotesText(b) : births::ReadingRefusal(b));
+            row.set("notes", births::NotesText(b));
+        }
+        out.call<void>("push", row);
+    }
+    return out;
+}
+
+// The form's entries for a birth of the book (and the book remembers that the form holds it); null for
+// a record that cannot be read.
+val ChooseBirth(int index) {
+    if (!PageBook().Choose(index)) return val::null();
+    const births::Birth& b = PageBook().File().Book.Births[static_cast<std::size_t>(index)];
+    const BirthData& d = b.Data;
+    val form = TimeOf(ClockOf(d));
+    form.set("name", d.Name);
+    form.set("recordSecond", d.Second);
+    form.set("timeUnknown", b.TimeUnknown);
+    form.set("daylightSaving", d.IsDaylightSaving);
+    form.set("latitudeDegrees", std::to_string(d.LatitudeDegrees));
+    form.set("latitudeMinutes", std::to_string(d.LatitudeMinutes));
+    form.set("south", d.IsSouth);
+    form.set("longitudeDegrees", std::to_string(d.LongitudeDegrees));
+    form.set("longitudeMinutes", std::to_string(d.LongitudeMinutes));
+    form.set("east", d.IsEast);
+    // A place is kept as "city/state", the way exchange files write a town and its region.
+    const std::size_t slash = b.Place.find('/');
+    form.set("city", b.Place.substr(0, slash));
+    form.set("state", slash == std::string::npos ? std::string() : b.Place.substr(slash + 1));
+    form.set("country", b.Country);
+    form.set("offset", std::string());
+    if (b.ZoneRow >= 0) {
+        form.set("zone", b.ZoneRow);
+    } else if (births::HasExactOffset(b)) {
+        // No row has the file's offset: it is taken exactly, or as the birthplace's local mean time.
+        form.set("zone", std::string(b.Clock == births::ClockKind::LocalMeanTime ? "lmt" : "offset"));
+        form.set("offset", FormatUtcOffset(-b.StandardOffset.TotalSecondsWest()));
+    } else {
+        form.set("zone", -1);
+        form.set("zoneRefusal", births::ReadingRefusal(b));
+    }
+    return form;
+}
+
+// The form's birth into the book: { ok: false, message, focus } when the form's check refuses it,
+// { ok: false, noZone: true } when it names no zone, else { ok: true, saved: "added" | "updated" |
+// "unchanged", index }.
+val SaveBirth(const val& form, const std::string& language) {
+    BirthFormValues f = FormOf(form);
+    f.TimeUnknown = form["timeUnknown"].isTrue();
+    births::EditedBook& book = PageBook();
+    const births::FormBirth birth =
+        births::BirthFromForm(f, book.FormEntry(f.Name), Str(form, "city"), Str(form, "state"), Str(form, "country"));
+    val out = val::object();
+    out.set("ok", birth.Value.has_value());
+    if (!birth.Check.Ok) {
+        out.set("message", Message(language, birth.Check.Message));
+        out.set("focus", std::string(FieldName(birth.Check.Focus)));
+        return out;
+    }
+    if (birth.NoZone) {
+        out.set("noZone", true);
+        return out;
+    }
+    const births::EditedBook::Saved saved = book.Save(*birth.Value);
+    out.set("saved", std::string(saved == births::EditedBook::Saved::Added     ? "added"
+                                 : saved == births::EditedBook::Saved::Updated ? "updated"
+                                                                               : "unchanged"));
+    out.set("index", book.FormEntryIndex());
+    return out;
+}
+
+void RemoveBirth(int index) { PageBook().Remove(index); }
+bool UndoBirths() { return PageBook().Undo(); }
+
+// The book as a file in either format, and how many births CSV could not hold.
+val BookBytes(const std::string& format) {
+    BirthsFile file = PageBook().File();
+    file.Format = format == "csv" ? BirthsFormat::Csv : BirthsFormat::Aaf;
+    int leftOut = 0;
+    if (file.Format == BirthsFormat::Csv)
+        for (const births::Birth& b : file.Book.Births) leftOut += births::CsvCanHold(b) ? 0 : 1;
+    val out = val::object();
+    out.set("bytes", ByteArray(file.Bytes()));
+    out.set("leftOut", leftOut);
+    return out;
+}
+
+// The whole book as plain values, for the page to keep in the browser, and back: every field, so that
+// a book kept and taken up again writes the same bytes. Each field is named once, for both directions.
+using births::Birth;
+constexpr std::pair<const char*, std::string Birth::*> kBirthTexts[] = {
+    {"last", &Birth::LastName}, {"first", &Birth::FirstName}, {"place", &Birth::Place}, {"country", &Birth::Country},
+    {"type", &Birth::Type},     {"clockPlace", &Birth::ClockPlace}, {"error", &Birth::Error}};
+constexpr std::pair<const char*, int Birth::*> kBirthNumbers[] = {{"row", &Birth::ZoneRow}, {"line", &Birth::Line}};
+constexpr std::pair<const char*, bool Birth::*> kBirthFlags[] = {{"timeUnknown", &Birth::TimeUnknown},
+                                                                {"modified", &Birth::Modified}};
+constexpr std::int16_t BirthData::*kBirthDataNumbers[] = {
+    &BirthData::Month,           &BirthData::Day,           &BirthData::Year,          &BirthData::Hour,
+    &BirthData::Minute,          &BirthData::Second,        &BirthData::LongitudeDegrees, &BirthData::LongitudeMinutes,
+    &BirthData::LatitudeDegrees, &BirthData::LatitudeMinutes};
+constexpr bool BirthData::*kBirthDataFlags[] = {&BirthData::IsEast, &BirthData::IsSouth, &BirthData::IsDaylightSaving};
+
+val BirthState(const Birth& b) {
+    val out = val::object();
+    val data = val::array();
+    for (auto field : kBirthDataNumbers) data.call<void>("push", int(b.Data.*field));
+    for (auto field : kBirthDataFlags) data.call<void>("push", b.Data.*field);
+    out.set("data", data);
+    out.set("name", b.Data.Name);
+    for (const auto& [key, field] : kBirthTexts) out.set(key, b.*field);
+    for (const auto& [key, field] : kBirthNumbers) out.set(key, b.*field);
+    for (const auto& [key, field] : kBirthFlags) out.set(key, b.*field);
+    out.set("offset", b.StandardOffset.TotalSecondsWest());
+    out.set("clock", static_cast<int>(b.Clock));
+    val notes = val::array();
+    for (const births::Note& n : b.Notes)
+        notes.call<void>("push", Strings({std::to_string(static_cast<int>(n.Kind)), n.First, n.Second}));
+    out.set("notes", notes);
+    out.set("lines", Strings(b.Lines));
+    return out;
+}
+
+Birth BirthOfState(const val& s) {
+    Birth b;
+    const val data = s["data"];
+    int at = 0;
+    for (auto field : kBirthDataNumbers) b.Data.*field = static_cast<std::int16_t>(data[at++].as<int>());
+    for (auto field : kBirthDataFlags) b.Data.*field = data[at++].as<bool>();
+    b.Data.Name = Str(s, "name");
+    for (const auto& [key, field] : kBirthTexts) b.*field = Str(s, key);
+    for (const auto& [key, field] : kBirthNumbers) b.*field = Int(s, key, 0);
+    for (const auto& [key, field] : kBirthFlags) b.*field = Bool(s, key);
+    b.StandardOffset = ZoneOffset::FromSecondsWest(Int(s, "offset", 0));
+    b.Clock = static_cast<births::ClockKind>(Int(s, "clock", 0));
+    const val notes = s["notes"];
+    for (int i = 0, n = notes["length"].as<int>(); i < n; ++i) {
+        const std::vector<std::string> note = StringsOf(notes[i]);
+        b.Notes.push_back({static_cast<births::NoteKind>(std::stoi(note.at(0))), note.at(1), note.at(2)});
+    }
+    b.Lines = StringsOf(s["lines"]);
+    return b;
+}
+
+val BookState() {
+    const BirthsFile& file = PageBook().File();
+    val out = BookHeader(file);
+    out.set("preamble", Strings(file.Book.Preamble));
+    out.set("latin1", file.Book.TextEncoding == births::Encoding::Latin1);
+    out.set("byteOrderMark", file.Book.ByteOrderMark);
+    out.set("crLf", file.Book.CrLf);
+    out.set("finalLineEnd", file.Book.FinalLineEnd);
+    val list = val::array();
+    for (const births::Birth& b : file.Book.Births) list.call<void>("push", BirthState(b));
+    out.set("births", list);
+    return out;
+}
+
+void RestoreBook(const val& state) {
+    BirthsFile file;
+    file.Path = Str(state, "name");
+    file.Format = Str(state, "format") == "csv" ? BirthsFormat::Csv : BirthsFormat::Aaf;
+    file.Book.Preamble = StringsOf(state["preamble"]);
+    file.Book.TextEncoding = Bool(state, "latin1") ? births::Encoding::Latin1 : births::Encoding::Utf8;
+    file.Book.ByteOrderMark = Bool(state, "byteOrderMark");
+    file.Book.CrLf = Bool(state, "crLf");
+    file.Book.FinalLineEnd = Bool(state, "finalLineEnd");
+    const val list = state["births"];
+    for (int i = 0, n = list["length"].as<int>(); i < n; ++i) file.Book.Births.push_back(BirthOfState(list[i]));
+    PageBook().Adopt(std::move(file));
+}
+
+// Every birth gone: the page's book is empty again.
+void ClearBook() {
+    BirthsFile empty;
+    empty.Path = "Births.aaf";
+    PageBook().Adopt(std::move(empty));
+}
 }  // namespace
 }  // namespace quorvane::web
 
@@ -402,4 +684,15 @@ EMSCRIPTEN_BINDINGS(quorvane) {
     emscripten::function("loadAtlas", &web::LoadAtlas);
     emscripten::function("findPlaces", &web::FindPlaces);
     emscripten::function("suggestZone", &web::Suggest);
+    emscripten::function("bookInfo", &web::BookInfo);
+    emscripten::function("openBirths", &web::OpenBirths);
+    emscripten::function("bookRows", &web::BookRows);
+    emscripten::function("chooseBirth", &web::ChooseBirth);
+    emscripten::function("saveBirth", &web::SaveBirth);
+    emscripten::function("removeBirth", &web::RemoveBirth);
+    emscripten::function("undoBirths", &web::UndoBirths);
+    emscripten::function("bookBytes", &web::BookBytes);
+    emscripten::function("bookState", &web::BookState);
+    emscripten::function("restoreBook", &web::RestoreBook);
+    emscripten::function("clearBook", &web::ClearBook);
 }
