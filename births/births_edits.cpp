@@ -38,10 +38,19 @@ std::vector<Birth> EditedBook::Take(int at, int count) {
     return taken;
 }
 
-EditedBook::Imported EditedBook::Import(Book other, BirthsFormat from) {
+EditedBook::Imported EditedBook::Import(BirthsFile other) {
     Imported out;
+    const BirthsFormat from = other.Format;
+    const std::string fileName = other.Path;
+    if (file_.Book.Births.empty()) {
+        std::vector<Birth> births = std::exchange(other.Book.Births, {});
+        file_.Path = other.Path;
+        file_.Format = from;
+        file_.Book = other.Book;  // its layout: the births are added below
+        other.Book.Births = std::move(births);
+    }
     std::vector<Birth> added;
-    for (Birth& birth : other.Births) {
+    for (Birth& birth : other.Book.Births) {
         if (!birth.Error.empty()) {
             ++out.Unreadable;
             continue;
@@ -56,7 +65,7 @@ EditedBook::Imported EditedBook::Import(Book other, BirthsFormat from) {
     if (added.empty()) return out;
     const int at = static_cast<int>(file_.Book.Births.size());
     Insert(at, std::move(added));
-    undo_.push_back({Edit::Undoing::TakeOut, at, out.Added, {}, {"Import", {}}});
+    undo_.push_back({Edit::Undoing::TakeOut, at, out.Added, {}, {"Import", fileName}});
     return out;
 }
 

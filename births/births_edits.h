@@ -27,7 +27,9 @@ public:
     };
     // The readable births of another file, after this book's own (one step of Undo). Births of a file in
     // the other format are written anew in this book's; a CSV line is no chunk to keep in an AAF record.
-    Imported Import(Book other, BirthsFormat from);
+    // A book without births takes the file's name, format and layout (its lines before the first record,
+    // encoding and line ends), so that it is written back as the file was.
+    Imported Import(BirthsFile other);
 
     // The form is filled from a birth; false for one that cannot be read.
     bool Choose(int index);

@@ -457,8 +457,7 @@ val OpenBirths(const val& bytes, const std::string& fileName, bool import) {
         return out;
     }
     if (import) {
-        const births::EditedBook::Imported imported =
-            PageBook().Import(std::move(opened.File->Book), opened.File->Format);
+        const births::EditedBook::Imported imported = PageBook().Import(std::move(*opened.File));
         out.set("added", imported.Added);
         out.set("unreadable", imported.Unreadable);
     } else {

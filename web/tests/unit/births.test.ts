@@ -29,6 +29,15 @@ describe('opening and writing back', () => {
       expect(core.openBirths(file, name, false)).toMatchObject({ ok: true });
       expect(core.bookInfo()).toMatchObject({ name, format: 'aaf', canUndo: false });
       expect(Array.from(core.bookBytes('aaf').bytes), name).toEqual(Array.from(file));
+      // Imported into a book without births, the file is taken up whole but for its unreadable records,
+      // and Undo empties the book.
+      const { count, unreadable } = core.bookInfo();
+      core.clearBook();
+      expect(core.openBirths(file, name, true)).toMatchObject({ ok: true, added: count - unreadable, unreadable });
+      expect(core.bookInfo()).toMatchObject({ name, canUndo: true, undoKind: 'Import', undoSubject: name });
+      if (unreadable === 0) expect(Array.from(core.bookBytes('aaf').bytes), name).toEqual(Array.from(file));
+      core.undoBirths();
+      expect(core.bookInfo().count).toBe(0);
     }
   });
 
