@@ -134,7 +134,8 @@ export function startBirths(page: BirthsPage): Promise<void> {
       refill(add ? undefined : 0);
       if (add) {
         let text = t(bookContext, '%1 births imported from %2.').replace('%1', String(opened.added)).replace('%2', file.name);
-        if (opened.unreadable) text += t(bookContext, ' %1 records could not be read and were not imported.').replace('%1', String(opened.unreadable));
+        // The catalogue has this sentence without the blank that joins it to the one before.
+        if (opened.unreadable) text += ' ' + t(bookContext, '%1 records could not be read and were not imported.').replace('%1', String(opened.unreadable));
         await page.showMessage(text, 'information');
       } else if (opened.unreadable) {
         await page.showMessage(t(bookContext, '%1 of the records in %2 could not be read. They are listed with their line and reason, and kept as they are when the file is saved.')
