@@ -487,6 +487,19 @@ val BookRows() {
             // other birth without a row says why it cannot be read.
             row.set("note", births::HasExactOffset(b) ? births::NotesText(b) : births::ReadingRefusal(b));
             row.set("notes", births::NotesText(b));
+            // The same for a page in another language: each note as its English pattern with what fills it
+            // in, and why a birth without an exact offset asks for a row.
+            row.set("exactOffset", births::HasExactOffset(b));
+            val notes = val::array();
+            for (const births::Note& n : b.Notes)
+                notes.call<void>("push", Strings({births::NoteText({n.Kind, "%1", "%2"}), n.First, n.Second}));
+            row.set("noteParts", notes);
+            if (!births::HasExactOffset(b) && b.ZoneRow < 0) {
+                row.set("refusal", std::string(b.Clock == births::ClockKind::LocalMeanTime ? "lmt"
+                                               : b.Clock == births::ClockKind::Offset      ? "offset"
+                                                                                           : "zone"));
+                row.set("offset", UtcOffsetText(-b.StandardOffset.TotalSecondsWest()));
+            }
         }
         out.call<void>("push", row);
     }
@@ -523,8 +536,7 @@ val ChooseBirth(int index) {
         form.set("zone", std::string(b.Clock == births::ClockKind::LocalMeanTime ? "lmt" : "offset"));
         form.set("offset", FormatUtcOffset(-b.StandardOffset.TotalSecondsWest()));
     } else {
-        form.set("zone", -1);
-        form.set("zoneRefusal", births::ReadingRefusal(b));
+        form.set("zone", -1);  // the list shows no row: one must be chosen (the row's note says why)
     }
     return form;
 }

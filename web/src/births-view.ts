@@ -3,7 +3,7 @@
 // The births book in the page: AAF and CSV files opened or imported (chooser or drop), the list with its
 // filter, the form filled from a birth, the form's birth added or updated, deleting, Undo, and the book
 // saved as a file. The core reads, edits and writes the book; the page keeps it in this browser.
-import { dateText, downloadName, placeText, shownRows, unreadableText } from './births-list';
+import { dateText, downloadName, placeText, shownRows, translatedNote, translatedNotes, unreadableText } from './births-list';
 import { forgetBook, keepBook, loadBook } from './birth-store';
 import type { BookRow, CoreMessage, FormValues, QuorvaneCore } from './core-types';
 import { productTitle, tr, trCount, withoutMnemonic } from './texts';
@@ -58,11 +58,19 @@ export function startBirths(page: BirthsPage): Promise<void> {
     return shown === all ? `${all} ${births}` : `${shown} of ${all} ${births}`;
   }
 
+  // The core says its notes in English; another language has them from the desktop's catalogue.
+  const translate = (source: string) => {
+    const text = t(windowContext, source);
+    return text === source ? undefined : text;
+  };
+  const noteOf = (row: BookRow) => (page.language() === 'en' ? row.note ?? '' : translatedNote(row, translate));
+  const notesOf = (row: BookRow) => (page.language() === 'en' ? row.notes ?? '' : translatedNotes(row, translate));
+
   function showNote() {
     const row = rows.find((r) => String(r.index) === list.value);
     const note = $('births-note');
-    note.textContent = row?.note ?? '';
-    note.hidden = !row?.note;
+    note.textContent = row ? noteOf(row) : '';
+    note.hidden = !note.textContent;
   }
 
   // Fills the list again from the book, keeping the chosen birth (or the one at `select`).
@@ -75,7 +83,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
     rows = shownRows(all, filter.value);
     list.replaceChildren(...rows.map((row) => {
       const option = new Option([row.name, dateText(row, language, unknownTime), placeText(row)].filter(Boolean).join(' \u2014 '), String(row.index));
-      if (row.notes) option.title = row.notes;
+      if (row.notes) option.title = notesOf(row);
       return option;
     }));
     if (rows.length > 0) {
@@ -154,7 +162,8 @@ export function startBirths(page: BirthsPage): Promise<void> {
     if (list.value === '') return;
     const form = core.chooseBirth(Number(list.value));
     if (!form) return;
-    page.showBirth(form, form.zoneRefusal ?? '');
+    const row = rows.find((r) => String(r.index) === list.value);
+    page.showBirth(form, row?.refusal ? noteOf(row) : '');
   }
 
   async function remove() {

@@ -104,7 +104,7 @@ export interface QuorvaneCore {
   bookInfo(): BookInfo;
   openBirths(bytes: Uint8Array, fileName: string, add: boolean): OpenedBirths;
   bookRows(): BookRow[];
-  chooseBirth(index: number): (FormValues & { zoneRefusal?: string }) | null;
+  chooseBirth(index: number): FormValues | null;
   saveBirth(form: FormValues, language: string): SavedBirth;
   removeBirth(index: number): void;
   undoBirths(): boolean;
@@ -146,8 +146,12 @@ export interface BookRow {
   timeUnknown?: boolean;
   place?: string;
   country?: string;
-  note?: string; // how its clock is read, or why it cannot be
+  note?: string; // how its clock is read, or why it cannot be (English)
   notes?: string;
+  exactOffset?: boolean; // read with its exact offset or local mean time: the note is its notes
+  noteParts?: Array<[string, string, string]>; // each note's English pattern ("… %1"), then %1 and %2
+  refusal?: 'lmt' | 'offset' | 'zone'; // why it asks for a zone row
+  offset?: string; // the file's offset, for the refusal
 }
 
 export type SavedBirth =

@@ -315,6 +315,14 @@ test.describe('in German', () => {
     await page.getByRole('button', { name: /Galaktische|Deutung|Lesung/ }).first().click();
     await expect(page.locator('.sign-frame')).toHaveCount(4);
     await noViolations(page, 'German reading');
+    await page.locator('#cmdOK').click();
+    // The births book in German: the desktop's captions, counts and notes.
+    await page.locator('#file-menu summary').click();
+    await page.locator('#mnuSaveToBirths').click();
+    await expect(page.getByRole('region', { name: 'Geburten – Births.aaf' })).toBeVisible();
+    await expect(page.locator('#births-count')).toHaveText('1 Geburt');
+    await expect(page.getByRole('button', { name: 'Formular füllen' })).toBeVisible();
+    await noViolations(page, 'German births');
   });
 });
 

@@ -4,8 +4,9 @@
 // written back byte for byte, adding, updating, deleting and Undo, and a book kept and taken up again.
 import { readFileSync } from 'node:fs';
 import { beforeAll, beforeEach, describe, expect, it } from 'vitest';
-import { dateText, downloadName, placeText, shownRows, unreadableText } from '../../src/births-list';
+import { dateText, downloadName, placeText, shownRows, translatedNote, translatedNotes, unreadableText } from '../../src/births-list';
 import type { BookRow, QuorvaneCore } from '../../src/core-types';
+import { loadTranslation, tr } from '../../src/texts';
 import { loadNodeCore } from '../node-core';
 
 let core: QuorvaneCore;
@@ -186,6 +187,24 @@ describe('the list', () => {
     expect(shown('a')).toEqual([0, 1]);
     expect(shown('okaforlagos')).toEqual([]);
     expect(shown('lagos')).toEqual([0]);
+  });
+
+  it('says how a birth\'s clock is read, or why it asks for a row, in the page\'s language', async () => {
+    await loadTranslation('de');
+    const german = (source: string) => (tr('de', 'quorvane::BirthsWindow', source) === source ? undefined : tr('de', 'quorvane::BirthsWindow', source));
+    core.openBirths(fixture('zones.aaf'), 'zones.aaf', false);
+    core.openBirths(fixture('julian_day.aaf'), 'julian_day.aaf', true);
+    const byName = (name: string) => core.bookRows().find((r) => r.name === name)!;
+    expect(byName('Eve Dupont').note).toBe('The file does not give the zone; choose a row');
+    expect(translatedNote(byName('Eve Dupont'), german)).toBe('Die Datei nennt keine Zeitzone; wählen Sie eine Zone');
+    expect(byName('Luc Moreau').note).toBe('local mean time of the birthplace, UTC-0:17:56');
+    expect(translatedNote(byName('Luc Moreau'), german)).toBe('mittlere Ortszeit des Geburtsorts, UTC-0:17:56');
+    expect(translatedNote(byName('Anil Rao'), german)).toBe('keine Zone der Liste hat den Abstand UTC+5:45; die Zone UTC+5:45 ergibt sich aus dem julianischen Datum');
+    // A birth with its row shows no note; its notes are the list's tooltip.
+    expect(translatedNote(byName('Bela Nagy'), german)).toBe('');
+    expect(translatedNotes(byName('Bela Nagy'), german)).toMatch(/^[^;]+12 Aug 1962 12:00:00 UT$/);
+    // A pattern the catalogue lacks stays the core's English, filled in.
+    expect(translatedNotes(byName('Anil Rao'), () => undefined)).toBe(byName('Anil Rao').notes);
   });
 
   it('names unreadable records by line, and downloads by the book\'s name', () => {
