@@ -6,9 +6,12 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <nlohmann/json.hpp>
+
 #include <map>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <string>
 #include <vector>
@@ -402,8 +405,9 @@ births::EditedBook& PageBook() {
 }
 
 std::string BytesOf(const val& array) {
-    const std::vector<unsigned char> bytes = emscripten::convertJSArrayToNumberVector<unsigned char>(array);
-    return std::string(bytes.begin(), bytes.end());
+    std::string bytes(array["length"].as<std::size_t>(), '\0');
+    val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))).call<void>("set", array);
+    return bytes;
 }
 val ByteArray(std::string_view bytes) {
     // A copy the page keeps: the view itself would move when the WebAssembly memory grows.
@@ -415,13 +419,6 @@ const char* FormatName(BirthsFormat format) { return format == BirthsFormat::Csv
 val Strings(const std::vector<std::string>& lines) {
     val out = val::array();
     for (const std::string& line : lines) out.call<void>("push", line);
-    return out;
-}
-std::vector<std::string> StringsOf(const val& array) {
-    std::vector<std::string> out;
-    if (!array.isArray()) return out;
-    const int n = array["length"].as<int>();
-    for (int i = 0; i < n; ++i) out.push_back(array[i].as<std::string>());
     return out;
 }
 
@@ -600,73 +597,102 @@ constexpr std::int16_t BirthData::*kBirthDataNumbers[] = {
     &BirthData::LatitudeDegrees, &BirthData::LatitudeMinutes};
 constexpr bool BirthData::*kBirthDataFlags[] = {&BirthData::IsEast, &BirthData::IsSouth, &BirthData::IsDaylightSaving};
 
-val BirthState(const Birth& b) {
-    val out = val::object();
-    val data = val::array();
-    for (auto field : kBirthDataNumbers) data.call<void>("push", int(b.Data.*field));
-    for (auto field : kBirthDataFlags) data.call<void>("push", b.Data.*field);
-    out.set("data", data);
-    out.set("name", b.Data.Name);
-    for (const auto& [key, field] : kBirthTexts) out.set(key, b.*field);
-    for (const auto& [key, field] : kBirthNumbers) out.set(key, b.*field);
-    for (const auto& [key, field] : kBirthFlags) out.set(key, b.*field);
-    out.set("offset", b.StandardOffset.TotalSecondsWest());
-    out.set("clock", static_cast<int>(b.Clock));
-    val notes = val::array();
-    for (const births::Note& n : b.Notes)
-        notes.call<void>("push", Strings({std::to_string(static_cast<int>(n.Kind)), n.First, n.Second}));
-    out.set("notes", notes);
-    out.set("lines", Strings(b.Lines));
+using Json = nlohmann::json;
+
+Json BirthState(const Birth& b) {
+    Json data = Json::array();
+    for (auto field : kBirthDataNumbers) data.push_back(int(b.Data.*field));
+    for (auto field : kBirthDataFlags) data.push_back(b.Data.*field);
+    Json out = {{"data", std::move(data)}, {"name", b.Data.Name}, {"offset", b.StandardOffset.TotalSecondsWest()},
+                {"clock", static_cast<int>(b.Clock)}, {"lines", b.Lines}};
+    for (const auto& [key, field] : kBirthTexts) out[key] = b.*field;
+    for (const auto& [key, field] : kBirthNumbers) out[key] = b.*field;
+    for (const auto& [key, field] : kBirthFlags) out[key] = b.*field;
+    Json notes = Json::array();
+    for (const births::Note& n : b.Notes) notes.push_back({static_cast<int>(n.Kind), n.First, n.Second});
+    out["notes"] = std::move(notes);
     return out;
 }
 
-Birth BirthOfState(const val& s) {
+// Kept state is the page's own: a value of the wrong kind is taken as empty rather than stopping the page.
+template <class T>
+T Field(const Json& object, const char* key, T fallback) {
+    const auto found = object.find(key);
+    if (found == object.end()) return fallback;
+    if constexpr (std::is_same_v<T, bool>) return found->is_boolean() ? found->get<bool>() : fallback;
+    else if constexpr (std::is_same_v<T, int>) return found->is_number_integer() ? found->get<int>() : fallback;
+    else return found->is_string() ? found->get<std::string>() : fallback;
+}
+// The array under a key, or an empty one.
+const Json& Items(const Json& object, const char* key) {
+    static const Json none = Json::array();
+    const auto found = object.find(key);
+    return found != object.end() && found->is_array() ? *found : none;
+}
+std::vector<std::string> Texts(const Json& list) {
+    std::vector<std::string> out;
+    if (list.is_array())
+        for (const Json& item : list) out.push_back(item.is_string() ? item.get<std::string>() : std::string());
+    return out;
+}
+
+Birth BirthOfState(const Json& s) {
     Birth b;
-    const val data = s["data"];
-    int at = 0;
-    for (auto field : kBirthDataNumbers) b.Data.*field = static_cast<std::int16_t>(data[at++].as<int>());
-    for (auto field : kBirthDataFlags) b.Data.*field = data[at++].as<bool>();
-    b.Data.Name = Str(s, "name");
-    for (const auto& [key, field] : kBirthTexts) b.*field = Str(s, key);
-    for (const auto& [key, field] : kBirthNumbers) b.*field = Int(s, key, 0);
-    for (const auto& [key, field] : kBirthFlags) b.*field = Bool(s, key);
-    b.StandardOffset = ZoneOffset::FromSecondsWest(Int(s, "offset", 0));
-    b.Clock = static_cast<births::ClockKind>(Int(s, "clock", 0));
-    const val notes = s["notes"];
-    for (int i = 0, n = notes["length"].as<int>(); i < n; ++i) {
-        const std::vector<std::string> note = StringsOf(notes[i]);
-        b.Notes.push_back({static_cast<births::NoteKind>(std::stoi(note.at(0))), note.at(1), note.at(2)});
+    const Json& data = Items(s, "data");
+    std::size_t at = 0;
+    const auto next = [&] { return at < data.size() && data[at].is_number_integer() ? data[at++].get<int>() : (++at, 0); };
+    for (auto field : kBirthDataNumbers) b.Data.*field = static_cast<std::int16_t>(next());
+    for (auto field : kBirthDataFlags) {
+        b.Data.*field = at < data.size() && data[at].is_boolean() && data[at].get<bool>();
+        ++at;
     }
-    b.Lines = StringsOf(s["lines"]);
+    b.Data.Name = Field<std::string>(s, "name", {});
+    for (const auto& [key, field] : kBirthTexts) b.*field = Field<std::string>(s, key, {});
+    for (const auto& [key, field] : kBirthNumbers) b.*field = Field(s, key, 0);
+    for (const auto& [key, field] : kBirthFlags) b.*field = Field(s, key, false);
+    b.StandardOffset = ZoneOffset::FromSecondsWest(Field(s, "offset", 0));
+    b.Clock = static_cast<births::ClockKind>(Field(s, "clock", 0));
+    for (const Json& note : Items(s, "notes"))
+        if (note.is_array() && note.size() == 3 && note[0].is_number_integer() && note[1].is_string() && note[2].is_string())
+            b.Notes.push_back({static_cast<births::NoteKind>(note[0].get<int>()), note[1].get<std::string>(),
+                               note[2].get<std::string>()});
+    b.Lines = Texts(Items(s, "lines"));
     return b;
 }
 
-val BookState() {
+// The book as one JSON text: crossing into JavaScript once is what keeps a book of ten thousand births
+// quick to keep after every change.
+std::string BookState() {
     const BirthsFile& file = PageBook().File();
-    val out = BookHeader(file);
-    out.set("preamble", Strings(file.Book.Preamble));
-    out.set("latin1", file.Book.TextEncoding == births::Encoding::Latin1);
-    out.set("byteOrderMark", file.Book.ByteOrderMark);
-    out.set("crLf", file.Book.CrLf);
-    out.set("finalLineEnd", file.Book.FinalLineEnd);
-    val list = val::array();
-    for (const births::Birth& b : file.Book.Births) list.call<void>("push", BirthState(b));
-    out.set("births", list);
-    return out;
+    Json births = Json::array();
+    for (const Birth& b : file.Book.Births) births.push_back(BirthState(b));
+    const Json out = {{"name", file.Path},
+                      {"format", FormatName(file.Format)},
+                      {"preamble", file.Book.Preamble},
+                      {"latin1", file.Book.TextEncoding == births::Encoding::Latin1},
+                      {"byteOrderMark", file.Book.ByteOrderMark},
+                      {"crLf", file.Book.CrLf},
+                      {"finalLineEnd", file.Book.FinalLineEnd},
+                      {"births", std::move(births)}};
+    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-void RestoreBook(const val& state) {
+// False when the text is no kept book (the book is then left as it was).
+bool RestoreBook(const std::string& state) {
+    const Json s = Json::parse(state, nullptr, false);
+    if (!s.is_object()) return false;
     BirthsFile file;
-    file.Path = Str(state, "name");
-    file.Format = Str(state, "format") == "csv" ? BirthsFormat::Csv : BirthsFormat::Aaf;
-    file.Book.Preamble = StringsOf(state["preamble"]);
-    file.Book.TextEncoding = Bool(state, "latin1") ? births::Encoding::Latin1 : births::Encoding::Utf8;
-    file.Book.ByteOrderMark = Bool(state, "byteOrderMark");
-    file.Book.CrLf = Bool(state, "crLf");
-    file.Book.FinalLineEnd = Bool(state, "finalLineEnd");
-    const val list = state["births"];
-    for (int i = 0, n = list["length"].as<int>(); i < n; ++i) file.Book.Births.push_back(BirthOfState(list[i]));
+    file.Path = Field<std::string>(s, "name", "Births.aaf");
+    file.Format = Field<std::string>(s, "format", "aaf") == "csv" ? BirthsFormat::Csv : BirthsFormat::Aaf;
+    file.Book.Preamble = Texts(Items(s, "preamble"));
+    file.Book.TextEncoding = Field(s, "latin1", false) ? births::Encoding::Latin1 : births::Encoding::Utf8;
+    file.Book.ByteOrderMark = Field(s, "byteOrderMark", false);
+    file.Book.CrLf = Field(s, "crLf", false);
+    file.Book.FinalLineEnd = Field(s, "finalLineEnd", true);
+    for (const Json& birth : Items(s, "births"))
+        if (birth.is_object()) file.Book.Births.push_back(BirthOfState(birth));
     PageBook().Adopt(std::move(file));
+    return true;
 }
 
 // Every birth gone: the page's book is empty again.

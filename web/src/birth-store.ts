@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The births book kept in this browser's own storage (IndexedDB), on this device only: one record, the
-// book's whole state as the core gives it.
-import type { BookState } from './core-types';
-
+// book's whole state as the core gives it (a JSON text).
 const databaseName = 'quorvane-births';
 const storeName = 'books';
 const key = 'book';
@@ -32,11 +30,12 @@ async function transact<T>(mode: IDBTransactionMode, work: (store: IDBObjectStor
   }
 }
 
-export async function loadBook(): Promise<BookState | undefined> {
-  return (await transact('readonly', (store) => store.get(key))) as BookState | undefined;
+export async function loadBook(): Promise<string | undefined> {
+  const state: unknown = await transact('readonly', (store) => store.get(key));
+  return typeof state === 'string' ? state : undefined;
 }
 
-export async function keepBook(state: BookState): Promise<void> {
+export async function keepBook(state: string): Promise<void> {
   await transact('readwrite', (store) => store.put(state, key));
 }
 

@@ -46,8 +46,13 @@ export function startBirths(page: BirthsPage): Promise<void> {
   $('birthsUndo').title = t(windowContext, 'Undo the last change to the births');
   $('birthsClose').title = 'Hide the births list';
 
-  const keep = () => keepBook(core.bookState()).catch((error: unknown) =>
-    page.showMessage(`The births could not be kept in this browser: ${String(error)}.`, 'error'));
+  // After every change, once the list shows it; one after the other, each writing the book as it then is.
+  let keeping = Promise.resolve();
+  const keep = () => {
+    keeping = keeping.then(() => keepBook(core.bookState())).catch((error: unknown) =>
+      page.showMessage(`The births could not be kept in this browser: ${String(error)}.`, 'error'));
+    return keeping;
+  };
 
   function countText(shown: number, all: number): string {
     const language = page.language();
@@ -74,9 +79,12 @@ export function startBirths(page: BirthsPage): Promise<void> {
   }
 
   // Fills the list again from the book, keeping the chosen birth (or the one at `select`).
-  function refill(select?: number) {
+  // The book's records as the core last gave them: taken again when the book changes, not as the filter
+  // is typed in (a book of ten thousand births filters as quickly as one of ten).
+  let all: BookRow[] = [];
+  function refill(select?: number, bookChanged = true) {
     const info = core.bookInfo();
-    const all = core.bookRows();
+    if (bookChanged) all = core.bookRows();
     const chosen = select ?? (list.value === '' ? undefined : Number(list.value));
     const language = page.language();
     const unknownTime = (date: string) => t(listContext, '%1, time unknown').replace('%1', date);
@@ -136,10 +144,10 @@ export function startBirths(page: BirthsPage): Promise<void> {
         await page.showMessage(refusal.replace('%1', file.name).replace('%2', opened.refusal ?? ''), 'error');
         continue;
       }
-      await keep();
       filter.value = '';
       showView();
       refill(add ? undefined : 0);
+      void keep();
       if (add) {
         let text = t(bookContext, '%1 births imported from %2.').replace('%1', String(opened.added)).replace('%2', file.name);
         // The catalogue has this sentence without the blank that joins it to the one before.
@@ -170,17 +178,17 @@ export function startBirths(page: BirthsPage): Promise<void> {
     if (list.value === '') return;
     const position = list.selectedIndex;
     core.removeBirth(Number(list.value));
-    await keep();
     refill();
     if (rows.length > 0) list.value = String(rows[Math.min(position, rows.length - 1)].index);
     showNote();
+    void keep();
     list.focus();
   }
 
   async function undo() {
     if (!core.undoBirths()) return;
-    await keep();
     refill();
+    void keep();
   }
 
   async function saveToBirths() {
@@ -195,10 +203,10 @@ export function startBirths(page: BirthsPage): Promise<void> {
       }
       return;
     }
-    await keep();
     filter.value = '';
     showView();
     refill(outcome.index);
+    void keep();
   }
 
   function download(format: 'aaf' | 'csv') {
@@ -223,7 +231,8 @@ export function startBirths(page: BirthsPage): Promise<void> {
       return;
     }
     core.clearBook();
-    await forgetBook();
+    keeping = keeping.then(forgetBook);
+    await keeping;
     refill();
     $('birthsOpen').focus();
   }
@@ -254,7 +263,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
   $('birthsCsv').addEventListener('click', () => download('csv'));
   $('birthsRemoveAll').addEventListener('click', () => void removeAll());
 
-  filter.addEventListener('input', () => refill());
+  filter.addEventListener('input', () => refill(undefined, false));
   filter.addEventListener('keydown', (event) => {
     if (event.key === 'ArrowDown' || event.key === 'PageDown') {
       event.preventDefault();
@@ -302,10 +311,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
 
   // The births kept from an earlier visit.
   return loadBook().then((state) => {
-    if (state && state.births.length > 0) {
-      core.restoreBook(state);
-      showView();
-    }
+    if (state && core.restoreBook(state) && core.bookInfo().count > 0) showView();
     refill();
   }).catch(() => refill());
 }

@@ -109,8 +109,9 @@ export interface QuorvaneCore {
   removeBirth(index: number): void;
   undoBirths(): boolean;
   bookBytes(format: 'aaf' | 'csv'): { bytes: Uint8Array; leftOut: number };
-  bookState(): BookState;
-  restoreBook(state: BookState): void;
+  bookState(): string; // the whole book as one JSON text, kept in the browser between visits
+  restoreBook(state: string): boolean; // false for a text that is no kept book
+
   clearBook(): void;
 }
 
@@ -158,13 +159,6 @@ export type SavedBirth =
   | { ok: true; saved: 'added' | 'updated' | 'unchanged'; index: number }
   | { ok: false; message?: CoreMessage; focus?: string; noZone?: boolean };
 
-// The whole book as plain values, kept in the browser between visits (only the core reads it).
-export interface BookState {
-  name: string;
-  format: 'aaf' | 'csv';
-  births: unknown[];
-  [key: string]: unknown;
-}
 
 export interface DegreesMinutes {
   degrees: number;

@@ -154,10 +154,14 @@ describe('editing', () => {
     core.openBirths(fixture('zones.aaf'), 'zones.aaf', true);
     const before = core.bookBytes('aaf').bytes;
     const rows = core.bookRows();
-    const state = structuredClone(core.bookState());
+    const state = core.bookState();
     core.clearBook();
     expect(core.bookInfo().count).toBe(0);
-    core.restoreBook(state);
+    // A text that is no kept book changes nothing.
+    for (const broken of ['', '[1,2]', state.slice(0, 100)]) expect(core.restoreBook(broken)).toBe(false);
+    expect(core.restoreBook('{"births":[{"data":"x","lines":[3]}, 7]}')).toBe(true);
+    expect(core.bookRows()).toHaveLength(1);
+    expect(core.restoreBook(state)).toBe(true);
     expect(Array.from(core.bookBytes('aaf').bytes)).toEqual(Array.from(before));
     expect(core.bookRows()).toEqual(rows);
     expect(core.bookInfo()).toMatchObject({ name: 'kept.aaf', canUndo: false });
