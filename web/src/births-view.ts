@@ -249,6 +249,11 @@ export function startBirths(page: BirthsPage): Promise<void> {
   $('mnuOpenBirths').addEventListener('click', fromMenu(() => chooser(openInput)));
   $('mnuImport').addEventListener('click', fromMenu(() => chooser(importInput)));
   $('mnuSaveToBirths').addEventListener('click', fromMenu(() => void saveToBirths()));
+  // The list again after Close, or for the first time to open a file from it.
+  $('mnuBirths').addEventListener('click', fromMenu(() => {
+    showView();
+    (rows.length > 0 ? list : $('birthsOpen')).focus();
+  }));
   $('birthsOpen').addEventListener('click', () => chooser(openInput));
   $('birthsImport').addEventListener('click', () => chooser(importInput));
   $('birthsSave').addEventListener('click', () => void saveToBirths());

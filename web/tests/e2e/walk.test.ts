@@ -518,6 +518,12 @@ test('the births book: a file imported, filtered, a birth filled in and read, on
   await page.reload();
   await expect(page.locator('body.ready')).toHaveCount(1);
   await expect(list.locator('option')).toHaveCount(4);
+  // Closed, the list comes back from the File menu.
+  await view.getByRole('button', { name: 'Close' }).click();
+  await expect(view).toBeHidden();
+  await page.locator('#file-menu summary').click();
+  await page.locator('#mnuBirths').click();
+  await expect(list).toBeFocused();
   expect((await download(page, 'Save as AAF')).equals(saved)).toBe(true);
 
   // Remove them all, after a question that Cancel answers by default.
