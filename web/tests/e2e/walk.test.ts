@@ -542,7 +542,7 @@ test('the births book: a file imported, filtered, a birth filled in and read, on
   await expect(page.locator('#births-view')).toBeHidden();
 });
 
-test('the births book: a file dropped on the list is imported; a file that is none is refused', async ({ page }) => {
+test('the births book: a file dropped on the list is imported, one that is none refused, a birth without a time saved again, a file opened in place of the kept births', async ({ page }) => {
   await open(page);
   await page.locator('#file-menu summary').click();
   await page.getByRole('button', { name: 'Save to Births' }).click();
@@ -571,6 +571,24 @@ test('the births book: a file dropped on the list is imported; a file that is no
   await expect(page.locator('#message-text')).toHaveText('notes.txt could not be imported: it is neither an AAF nor a CSV births file.');
   await page.locator('#message').getByRole('button', { name: 'OK' }).click();
   await expect(list.locator('option')).toHaveCount(2);
+
+  // A birth without a clock time, filled in and saved again, still has none (and nothing changed).
+  await list.selectOption('1');
+  await page.getByRole('button', { name: 'Fill Form' }).click();
+  await expect(page.locator('#txtName')).toHaveValue('Kim Lee');
+  await page.getByRole('button', { name: 'Save to Births' }).click();
+  await expect(list.locator('option')).toHaveText(['ASHA — 1901-01-01 00:00', 'Kim Lee — 2001-01-02, time unknown']);
+  await expect(page.getByRole('button', { name: 'Undo' })).toHaveAttribute('aria-description', 'Import more.csv');
+
+  // Opening a file takes the place of the births kept here, after a question.
+  const chooser = page.waitForEvent('filechooser');
+  await page.getByRole('button', { name: 'Open Births…' }).click();
+  await (await chooser).setFiles({ name: 'family.aaf', mimeType: 'text/plain', buffer: Buffer.from(family, 'latin1') });
+  await expect(page.locator('#confirm-text')).toHaveText('The 2 births kept in this browser are replaced by those of family.aaf.');
+  await page.locator('#confirm-yes').click();
+  await expect(list.locator('option')).toHaveCount(3);
+  await expect(page.getByRole('button', { name: 'Undo' })).toBeDisabled();
+  expect((await download(page, 'Save as AAF')).equals(Buffer.from(family, 'latin1'))).toBe(true);
 });
 
 test.describe('the births book on a 360-pixel phone', () => {
