@@ -33,8 +33,10 @@ std::vector<Birth> EditedBook::Take(int at, int count) {
     std::vector<Birth> taken(std::make_move_iterator(all.begin() + at),
                              std::make_move_iterator(all.begin() + at + count));
     all.erase(all.begin() + at, all.begin() + at + count);
-    if (formEntry_ >= at + count) formEntry_ -= count;
-    else if (formEntry_ >= at) formEntry_ = -1;
+    if (formEntry_ >= at + count)
+        formEntry_ -= count;
+    else if (formEntry_ >= at)
+        formEntry_ = -1;
     return taken;
 }
 
@@ -116,11 +118,15 @@ bool EditedBook::Undo() {
     Edit edit = std::move(undo_.back());
     undo_.pop_back();
     switch (edit.Does) {
-    case Edit::Undoing::TakeOut: Take(edit.At, edit.Count); break;
-    case Edit::Undoing::PutBack: Insert(edit.At, std::move(edit.Births)); break;
-    case Edit::Undoing::SwapBack:
-        std::swap(file_.Book.Births[static_cast<std::size_t>(edit.At)], edit.Births.front());
-        break;
+        case Edit::Undoing::TakeOut:
+            Take(edit.At, edit.Count);
+            break;
+        case Edit::Undoing::PutBack:
+            Insert(edit.At, std::move(edit.Births));
+            break;
+        case Edit::Undoing::SwapBack:
+            std::swap(file_.Book.Births[static_cast<std::size_t>(edit.At)], edit.Births.front());
+            break;
     }
     return true;
 }
