@@ -196,7 +196,10 @@ ReadingSession& Session() {
 val Read(const val& form, const std::string& language) {
     const BirthFormValues f = FormOf(form);
     val out = val::object();
-    const bool offsetUnreadable = !f.LocalMeanTime && f.ZoneIndex < 0 && !f.ExactOffset;
+    // No row chosen (a births record that gives no zone) reads as the desktop's form does, with the last
+    // reading's zone; only a typed offset can be unreadable.
+    const val zone = form["zone"];
+    const bool offsetUnreadable = zone.isString() && zone.as<std::string>() == "offset" && !f.ExactOffset;
     if (offsetUnreadable && ValidateBirthData(TextsOf(f)).Ok) {
         out.set("ok", false);
         out.set("offsetUnreadable", true);

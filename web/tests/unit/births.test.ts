@@ -114,6 +114,17 @@ describe('editing', () => {
     expect(text(core.bookBytes('aaf').bytes)).toBe(aaf);
   });
 
+  it('reads a birth whose file gives no zone, as the desktop does, in the last reading\'s zone', () => {
+    core.openBirths(bytes(aaf + '#A93:Dupont,Eve,f,1.3.1905,6:00,Nice,F\r\n#B93:*,43n42,7e16,*,0\r\n'), 'three.aaf', false);
+    const noZone = core.chooseBirth(2)!;
+    expect(noZone.zone).toBe(-1);
+    const withRow = core.read({ ...noZone, zone: 34 }, 'en');
+    const again = core.read(noZone, 'en');
+    expect(withRow.ok && again.ok).toBe(true);
+    if (withRow.ok && again.ok) expect(again.reading.utcOffset).toBe(withRow.reading.utcOffset);
+    expect(core.read({ ...noZone, zone: 'offset', offset: 'x' }, 'en')).toEqual({ ok: false, offsetUnreadable: true });
+  });
+
   it('refuses a form the reading would refuse, and one that names no zone', () => {
     expect(core.saveBirth(form(''), 'en')).toMatchObject({ ok: false, message: { text: 'Please Enter Name' }, focus: 'name' });
     expect(core.saveBirth(form('X', { zone: -1 }), 'en')).toEqual({ ok: false, noZone: true });
