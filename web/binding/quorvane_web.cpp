@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "atlas/birth_clock.h"
 #include "atlas/coordinates.h"
 #include "atlas/fold_unicode.h"
 #include "atlas/zone_suggestion.h"
@@ -456,6 +457,10 @@ val OpenBirths(const val& bytes, const std::string& fileName, bool import) {
         out.set("refusal", opened.Refusal);
         return out;
     }
+    // A record without its zone is read in local mean time where the nearest town kept it then, as on the
+    // desktop, once the finder has fetched the atlas (the record itself stays as written until edited).
+    if (PageAtlas())
+        for (births::Birth& b : opened.File->Book.Births) TakeLocalMeanTimeWhereKept(b, *PageAtlas(), PageZones());
     if (import) {
         const births::EditedBook::Imported imported = PageBook().Import(std::move(*opened.File));
         out.set("added", imported.Added);

@@ -7,6 +7,7 @@ import { beforeAll, beforeEach, describe, expect, it } from 'vitest';
 import { dateText, downloadName, placeText, shownRows, translatedNote, translatedNotes, unreadableText } from '../../src/births-list';
 import type { BookRow, QuorvaneCore } from '../../src/core-types';
 import { loadTranslation, tr } from '../../src/texts';
+import { atlasFiles } from '../../src/finder';
 import { loadNodeCore } from '../node-core';
 
 let core: QuorvaneCore;
@@ -123,6 +124,22 @@ describe('editing', () => {
     expect(withRow.ok && again.ok).toBe(true);
     if (withRow.ok && again.ok) expect(again.reading.utcOffset).toBe(withRow.reading.utcOffset);
     expect(core.read({ ...noZone, zone: 'offset', offset: 'x' }, 'en')).toEqual({ ok: false, offsetUnreadable: true });
+  });
+
+  it('reads a record without its zone in local mean time where the nearest town kept it, once the atlas is there', async () => {
+    const pokhara = '#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,1\n#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n';
+    core.openBirths(bytes(pokhara), 'pokhara.aaf', false);
+    expect(core.bookRows().map((r) => r.refusal)).toEqual(['zone', 'zone']);
+    const withAtlas = await loadNodeCore();
+    const [index, fold, zones] = atlasFiles.map((f) => new Uint8Array(readFileSync(new URL(`../../dist/${f}`, import.meta.url))));
+    expect(withAtlas.loadAtlas(index, fold, zones)).toBe('');
+    withAtlas.openBirths(bytes(pokhara), 'pokhara.aaf', false);
+    const [then, later] = withAtlas.bookRows();
+    expect(then.note).toBe('the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken, as Pokhara (Asia/Kathmandu) kept local mean time then');
+    expect(withAtlas.chooseBirth(0)).toMatchObject({ zone: 'lmt', daylightSaving: false });
+    // By 1990 Nepal kept standard time: that record still asks for a row; and both are written as they came.
+    expect(later.refusal).toBe('zone');
+    expect(text(withAtlas.bookBytes('aaf').bytes)).toBe(pokhara);
   });
 
   it('refuses a form the reading would refuse, and one that names no zone', () => {
