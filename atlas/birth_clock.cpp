@@ -7,6 +7,10 @@
 namespace quorvane {
 
 bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas) {
+    return TakeLocalMeanTimeWhereKept(birth, atlas, zones::ZoneDatabase::System());
+}
+
+bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas, const zones::ZoneDatabase& zones) {
     if (!birth.Error.empty() || birth.ZoneRow >= 0 || birth.Clock != births::ClockKind::Unknown) return false;
     const BirthData& d = birth.Data;
     const double latitude = (d.LatitudeDegrees + d.LatitudeMinutes / 60.0) * (d.IsSouth ? -1 : 1);
@@ -14,8 +18,8 @@ bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas) {
     const Atlas::NearbyTown near = atlas.Nearest(latitude, longitude);
     if (!near.Town || near.Kilometres > kNearestTownLimitKm) return false;
     // The zone suggestion's own reading of the database decides whether the clock there was local mean time.
-    const ZoneSuggestion s =
-        SuggestZone(near.Town->TimeZoneId, {d.Year, d.Month, d.Day, d.Hour, d.Minute}, near.Town->City, longitude);
+    const ZoneSuggestion s = SuggestZone(zones, near.Town->TimeZoneId, {d.Year, d.Month, d.Day, d.Hour, d.Minute},
+                                         near.Town->City, longitude);
     if (!s.LocalMeanTime) return false;
     births::TakeLocalMeanTime(birth, near.Town->City + " (" + near.Town->TimeZoneId + ")");
     return true;

@@ -6,6 +6,7 @@
 
 #include "atlas/atlas.h"
 #include "births/births.h"
+#include "zones/zone_database.h"
 
 namespace quorvane {
 
@@ -18,6 +19,8 @@ inline constexpr double kNearestTownLimitKm = 300.0;
 // place kept standard time then, or lies too far from any town: it still asks for a row. True when local
 // mean time was taken.
 bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas);
+// The same by the clock histories of `zones` (the browser's: the tz files it fetched with its atlas).
+bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas, const zones::ZoneDatabase& zones);
 
 // The same for every record of a book; the atlas is only opened (`atlas` called) when a record needs it.
 // How many records were read in local mean time.

@@ -232,8 +232,15 @@ std::optional<JulianDay> ParseJulianDay(std::string_view text) {
     if (FirstNonDigit(whole) != std::string_view::npos || FirstNonDigit(decimals) != std::string_view::npos)
         return std::nullopt;
     double value = 0;
+#ifdef __EMSCRIPTEN__
+    // Emscripten's C++ library has no from_chars for doubles; its C library's strtod rounds as correctly
+    // and knows no locale but "C". The text is digits and one point, checked above.
+    const std::string digits(text);
+    value = std::strtod(digits.c_str(), nullptr);
+#else
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+#endif
     return JulianDay{value, std::pow(10.0, -static_cast<double>(decimals.size()))};
 }
 

@@ -15,6 +15,7 @@
 #include "atlas/birth_clock.h"
 #include "births/birth_from_form.h"
 #include "births/births_csv.h"
+#include "births/births_edits.h"
 #include "ui/births/births_window.h"
 #include "ui/seams/window_services.h"
 #include "ui/births/births_questions.h"
@@ -37,15 +38,6 @@ std::string PathBytes(const QString& path) {
 }
 QString PathText(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// Two births are the same when they would be written alike.
-bool SameBirth(births::Birth a, births::Birth b) {
-    a.Modified = b.Modified = true;
-    births::Book one, other;
-    one.Births = {std::move(a)};
-    other.Births = {std::move(b)};
-    return births::WriteAaf(one) == births::WriteAaf(other);
 }
 }  // namespace
 
@@ -214,7 +206,7 @@ void BirthsBook::SaveToBirths() {
     const bool update = formEntry_ >= 0 && formEntryName_ == birth->Data.Name;
     if (update) {
         const int at = formEntry_;
-        if (!SameBirth(file_->Book.Births[static_cast<std::size_t>(at)], *birth)) {
+        if (!births::SameBirth(file_->Book.Births[static_cast<std::size_t>(at)], *birth)) {
             auto swapped = std::make_shared<births::Birth>(std::move(*birth));
             undo_->push(new BirthsEdit(tr("Update %1").arg(ToQString(swapped->Data.Name)),
                                        [this, at, swapped] { ReplaceBirth(at, *swapped); },

@@ -6,16 +6,25 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <nlohmann/json.hpp>
+
 #include <map>
 #include <memory>
 #include <optional>
+#include <type_traits>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "atlas/birth_clock.h"
 #include "atlas/coordinates.h"
 #include "atlas/fold_unicode.h"
 #include "atlas/zone_suggestion.h"
+#include "births/birth_from_form.h"
+#include "births/births_csv.h"
+#include "births/births_edits.h"
+#include "births/births_file.h"
 #include "l10n/core_texts.h"
 #include "reading/input_rules.h"
 #include "reading/reading_driver.h"
@@ -188,7 +197,10 @@ ReadingSession& Session() {
 val Read(const val& form, const std::string& language) {
     const BirthFormValues f = FormOf(form);
     val out = val::object();
-    const bool offsetUnreadable = !f.LocalMeanTime && f.ZoneIndex < 0 && !f.ExactOffset;
+    // No row chosen (a births record that gives no zone) reads as the desktop's form does, with the last
+    // reading's zone; only a typed offset can be unreadable.
+    const val zone = form["zone"];
+    const bool offsetUnreadable = zone.isString() && zone.as<std::string>() == "offset" && !f.ExactOffset;
     if (offsetUnreadable && ValidateBirthData(TextsOf(f)).Ok) {
         out.set("ok", false);
         out.set("offsetUnreadable", true);
@@ -382,6 +394,321 @@ val Suggest(const std::string& zoneId, const val& clock, const std::string& plac
     out.set("clockOffset", FormatUtcOffset(SuggestedSecondsEast(s)));
     return out;
 }
+
+// ---- The births book, kept in the page (the page stores it in the browser between visits).
+
+births::EditedBook& PageBook() {
+    static births::EditedBook book = [] {
+        births::EditedBook b;
+        BirthsFile empty;
+        empty.Path = "Births.aaf";
+        b.Adopt(std::move(empty));
+        return b;
+    }();
+    return book;
+}
+
+std::string BytesOf(const val& array) {
+    std::string bytes(array["length"].as<std::size_t>(), '\0');
+    val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))).call<void>("set", array);
+    return bytes;
+}
+val ByteArray(std::string_view bytes) {
+    // A copy the page keeps: the view itself would move when the WebAssembly memory grows.
+    return val::global("Uint8Array")
+        .new_(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
+}
+const char* FormatName(BirthsFormat format) { return format == BirthsFormat::Csv ? "csv" : "aaf"; }
+
+val Strings(const std::vector<std::string>& lines) {
+    val out = val::array();
+    for (const std::string& line : lines) out.call<void>("push", line);
+    return out;
+}
+
+// The book's name and format, with which both what the page shows of it and its kept state begin.
+val BookHeader(const BirthsFile& file) {
+    val out = val::object();
+    out.set("name", file.Path);
+    out.set("format", std::string(FormatName(file.Format)));
+    return out;
+}
+
+val BookInfo() {
+    const BirthsFile& file = PageBook().File();
+    val out = BookHeader(file);
+    out.set("count", static_cast<int>(file.Book.Births.size()));
+    out.set("unreadable", file.UnreadableCount());
+    out.set("canUndo", PageBook().CanUndo());
+    const births::EditedBook::Step step = PageBook().UndoStep();
+    out.set("undoKind", step.Kind);
+    out.set("undoSubject", step.Subject);
+    return out;
+}
+
+CivilDateTime ClockOf(const BirthData& d) { return {d.Year, d.Month, d.Day, d.Hour, d.Minute, d.Second}; }
+
+// A births file the person chose: { ok, refusal } and, read, how many of its records could not be.
+val OpenBirths(const val& bytes, const std::string& fileName, bool import) {
+    BirthsFile::Opened opened = BirthsFile::Parse(BytesOf(bytes), fileName);
+    val out = val::object();
+    out.set("ok", opened.File.has_value());
+    if (!opened.File) {
+        out.set("refusal", opened.Refusal);
+        return out;
+    }
+    // A record without its zone is read in local mean time where the nearest town kept it then, as on the
+    // desktop, once the finder has fetched the atlas (the record itself stays as written until edited).
+    if (PageAtlas())
+        for (births::Birth& b : opened.File->Book.Births) TakeLocalMeanTimeWhereKept(b, *PageAtlas(), PageZones());
+    if (import) {
+        const births::EditedBook::Imported imported = PageBook().Import(std::move(*opened.File));
+        out.set("added", imported.Added);
+        out.set("unreadable", imported.Unreadable);
+    } else {
+        out.set("unreadable", opened.File->UnreadableCount());
+        PageBook().Adopt(std::move(*opened.File));
+    }
+    return out;
+}
+
+// Every record of the book, in its order, with what the list shows of it.
+val BookRows() {
+    val out = val::array();
+    int index = 0;
+    for (const births::Birth& b : PageBook().File().Book.Births) {
+        val row = b.Error.empty() ? TimeOf(ClockOf(b.Data)) : val::object();
+        row.set("index", index++);
+        row.set("line", b.Line);
+        if (!b.Error.empty()) {
+            row.set("error", b.Error);
+            row.set("recordName", births::RecordName(b));
+        } else {
+            row.set("name", b.Data.Name);
+            row.set("timeUnknown", b.TimeUnknown);
+            row.set("place", b.Place);
+            row.set("country", b.Country);
+            // A birth no row has is read with its exact offset or local mean time: its note says which; any
+            // other birth without a row says why it cannot be read.
+            row.set("note", births::HasExactOffset(b) ? births::NotesText(b) : births::ReadingRefusal(b));
+            row.set("notes", births::NotesText(b));
+            // The same for a page in another language: each note as its English pattern with what fills it
+            // in, and why a birth without an exact offset asks for a row.
+            row.set("exactOffset", births::HasExactOffset(b));
+            val notes = val::array();
+            for (const births::Note& n : b.Notes)
+                notes.call<void>("push", Strings({births::NoteText({n.Kind, "%1", "%2"}), n.First, n.Second}));
+            row.set("noteParts", notes);
+            if (!births::HasExactOffset(b) && b.ZoneRow < 0) {
+                row.set("refusal", std::string(b.Clock == births::ClockKind::LocalMeanTime ? "lmt"
+                                               : b.Clock == births::ClockKind::Offset      ? "offset"
+                                                                                           : "zone"));
+                row.set("offset", UtcOffsetText(-b.StandardOffset.TotalSecondsWest()));
+            }
+        }
+        out.call<void>("push", row);
+    }
+    return out;
+}
+
+// The form's entries for a birth of the book (and the book remembers that the form holds it); null for
+// a record that cannot be read.
+val ChooseBirth(int index) {
+    if (!PageBook().Choose(index)) return val::null();
+    const births::Birth& b = PageBook().File().Book.Births[static_cast<std::size_t>(index)];
+    const BirthData& d = b.Data;
+    val form = TimeOf(ClockOf(d));
+    form.set("name", d.Name);
+    form.set("recordSecond", d.Second);
+    form.set("timeUnknown", b.TimeUnknown);
+    form.set("daylightSaving", d.IsDaylightSaving);
+    form.set("latitudeDegrees", std::to_string(d.LatitudeDegrees));
+    form.set("latitudeMinutes", std::to_string(d.LatitudeMinutes));
+    form.set("south", d.IsSouth);
+    form.set("longitudeDegrees", std::to_string(d.LongitudeDegrees));
+    form.set("longitudeMinutes", std::to_string(d.LongitudeMinutes));
+    form.set("east", d.IsEast);
+    // A place is kept as "city/state", the way exchange files write a town and its region.
+    const std::size_t slash = b.Place.find('/');
+    form.set("city", b.Place.substr(0, slash));
+    form.set("state", slash == std::string::npos ? std::string() : b.Place.substr(slash + 1));
+    form.set("country", b.Country);
+    form.set("offset", std::string());
+    if (b.ZoneRow >= 0) {
+        form.set("zone", b.ZoneRow);
+    } else if (births::HasExactOffset(b)) {
+        // No row has the file's offset: it is taken exactly, or as the birthplace's local mean time.
+        form.set("zone", std::string(b.Clock == births::ClockKind::LocalMeanTime ? "lmt" : "offset"));
+        form.set("offset", FormatUtcOffset(-b.StandardOffset.TotalSecondsWest()));
+    } else {
+        form.set("zone", -1);  // the list shows no row: one must be chosen (the row's note says why)
+    }
+    return form;
+}
+
+// The form's birth into the book: { ok: false, message, focus } when the form's check refuses it,
+// { ok: false, noZone: true } when it names no zone, else { ok: true, saved: "added" | "updated" |
+// "unchanged", index }.
+val SaveBirth(const val& form, const std::string& language) {
+    BirthFormValues f = FormOf(form);
+    f.TimeUnknown = form["timeUnknown"].isTrue();
+    births::EditedBook& book = PageBook();
+    const births::FormBirth birth =
+        births::BirthFromForm(f, book.FormEntry(f.Name), Str(form, "city"), Str(form, "state"), Str(form, "country"));
+    val out = val::object();
+    out.set("ok", birth.Value.has_value());
+    if (!birth.Check.Ok) {
+        out.set("message", Message(language, birth.Check.Message));
+        out.set("focus", std::string(FieldName(birth.Check.Focus)));
+        return out;
+    }
+    if (birth.NoZone) {
+        out.set("noZone", true);
+        return out;
+    }
+    const births::EditedBook::Saved saved = book.Save(*birth.Value);
+    out.set("saved", std::string(saved == births::EditedBook::Saved::Added     ? "added"
+                                 : saved == births::EditedBook::Saved::Updated ? "updated"
+                                                                               : "unchanged"));
+    out.set("index", book.FormEntryIndex());
+    return out;
+}
+
+void RemoveBirth(int index) { PageBook().Remove(index); }
+bool UndoBirths() { return PageBook().Undo(); }
+
+// The book as a file in either format, and how many births CSV could not hold.
+val BookBytes(const std::string& format) {
+    BirthsFile file = PageBook().File();
+    file.Format = format == "csv" ? BirthsFormat::Csv : BirthsFormat::Aaf;
+    int leftOut = 0;
+    if (file.Format == BirthsFormat::Csv)
+        for (const births::Birth& b : file.Book.Births) leftOut += births::CsvCanHold(b) ? 0 : 1;
+    val out = val::object();
+    out.set("bytes", ByteArray(file.Bytes()));
+    out.set("leftOut", leftOut);
+    return out;
+}
+
+// The whole book as plain values, for the page to keep in the browser, and back: every field, so that
+// a book kept and taken up again writes the same bytes. Each field is named once, for both directions.
+using births::Birth;
+constexpr std::pair<const char*, std::string Birth::*> kBirthTexts[] = {
+    {"last", &Birth::LastName}, {"first", &Birth::FirstName}, {"place", &Birth::Place}, {"country", &Birth::Country},
+    {"type", &Birth::Type},     {"clockPlace", &Birth::ClockPlace}, {"error", &Birth::Error}};
+constexpr std::pair<const char*, int Birth::*> kBirthNumbers[] = {{"row", &Birth::ZoneRow}, {"line", &Birth::Line}};
+constexpr std::pair<const char*, bool Birth::*> kBirthFlags[] = {{"timeUnknown", &Birth::TimeUnknown},
+                                                                {"modified", &Birth::Modified}};
+constexpr std::int16_t BirthData::*kBirthDataNumbers[] = {
+    &BirthData::Month,           &BirthData::Day,           &BirthData::Year,          &BirthData::Hour,
+    &BirthData::Minute,          &BirthData::Second,        &BirthData::LongitudeDegrees, &BirthData::LongitudeMinutes,
+    &BirthData::LatitudeDegrees, &BirthData::LatitudeMinutes};
+constexpr bool BirthData::*kBirthDataFlags[] = {&BirthData::IsEast, &BirthData::IsSouth, &BirthData::IsDaylightSaving};
+
+using Json = nlohmann::json;
+
+Json BirthState(const Birth& b) {
+    Json data = Json::array();
+    for (auto field : kBirthDataNumbers) data.push_back(int(b.Data.*field));
+    for (auto field : kBirthDataFlags) data.push_back(b.Data.*field);
+    Json out = {{"data", std::move(data)}, {"name", b.Data.Name}, {"offset", b.StandardOffset.TotalSecondsWest()},
+                {"clock", static_cast<int>(b.Clock)}, {"lines", b.Lines}};
+    for (const auto& [key, field] : kBirthTexts) out[key] = b.*field;
+    for (const auto& [key, field] : kBirthNumbers) out[key] = b.*field;
+    for (const auto& [key, field] : kBirthFlags) out[key] = b.*field;
+    Json notes = Json::array();
+    for (const births::Note& n : b.Notes) notes.push_back({static_cast<int>(n.Kind), n.First, n.Second});
+    out["notes"] = std::move(notes);
+    return out;
+}
+
+// Kept state is the page's own: a value of the wrong kind is taken as empty rather than stopping the page.
+template <class T>
+T Field(const Json& object, const char* key, T fallback) {
+    const auto found = object.find(key);
+    if (found == object.end()) return fallback;
+    if constexpr (std::is_same_v<T, bool>) return found->is_boolean() ? found->get<bool>() : fallback;
+    else if constexpr (std::is_same_v<T, int>) return found->is_number_integer() ? found->get<int>() : fallback;
+    else return found->is_string() ? found->get<std::string>() : fallback;
+}
+// The array under a key, or an empty one.
+const Json& Items(const Json& object, const char* key) {
+    static const Json none = Json::array();
+    const auto found = object.find(key);
+    return found != object.end() && found->is_array() ? *found : none;
+}
+std::vector<std::string> Texts(const Json& list) {
+    std::vector<std::string> out;
+    if (list.is_array())
+        for (const Json& item : list) out.push_back(item.is_string() ? item.get<std::string>() : std::string());
+    return out;
+}
+
+Birth BirthOfState(const Json& s) {
+    Birth b;
+    const Json& data = Items(s, "data");
+    std::size_t at = 0;
+    const auto next = [&] { return at < data.size() && data[at].is_number_integer() ? data[at++].get<int>() : (++at, 0); };
+    for (auto field : kBirthDataNumbers) b.Data.*field = static_cast<std::int16_t>(next());
+    for (auto field : kBirthDataFlags) {
+        b.Data.*field = at < data.size() && data[at].is_boolean() && data[at].get<bool>();
+        ++at;
+    }
+    b.Data.Name = Field<std::string>(s, "name", {});
+    for (const auto& [key, field] : kBirthTexts) b.*field = Field<std::string>(s, key, {});
+    for (const auto& [key, field] : kBirthNumbers) b.*field = Field(s, key, 0);
+    for (const auto& [key, field] : kBirthFlags) b.*field = Field(s, key, false);
+    b.StandardOffset = ZoneOffset::FromSecondsWest(Field(s, "offset", 0));
+    b.Clock = static_cast<births::ClockKind>(Field(s, "clock", 0));
+    for (const Json& note : Items(s, "notes"))
+        if (note.is_array() && note.size() == 3 && note[0].is_number_integer() && note[1].is_string() && note[2].is_string())
+            b.Notes.push_back({static_cast<births::NoteKind>(note[0].get<int>()), note[1].get<std::string>(),
+                               note[2].get<std::string>()});
+    b.Lines = Texts(Items(s, "lines"));
+    return b;
+}
+
+// The book as one JSON text: crossing into JavaScript once is what keeps a book of ten thousand births
+// quick to keep after every change.
+std::string BookState() {
+    const BirthsFile& file = PageBook().File();
+    Json births = Json::array();
+    for (const Birth& b : file.Book.Births) births.push_back(BirthState(b));
+    const Json out = {{"name", file.Path},
+                      {"format", FormatName(file.Format)},
+                      {"preamble", file.Book.Preamble},
+                      {"latin1", file.Book.TextEncoding == births::Encoding::Latin1},
+                      {"byteOrderMark", file.Book.ByteOrderMark},
+                      {"crLf", file.Book.CrLf},
+                      {"finalLineEnd", file.Book.FinalLineEnd},
+                      {"births", std::move(births)}};
+    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// False when the text is no kept book (the book is then left as it was).
+bool RestoreBook(const std::string& state) {
+    const Json s = Json::parse(state, nullptr, false);
+    if (!s.is_object()) return false;
+    BirthsFile file;
+    file.Path = Field<std::string>(s, "name", "Births.aaf");
+    file.Format = Field<std::string>(s, "format", "aaf") == "csv" ? BirthsFormat::Csv : BirthsFormat::Aaf;
+    file.Book.Preamble = Texts(Items(s, "preamble"));
+    file.Book.TextEncoding = Field(s, "latin1", false) ? births::Encoding::Latin1 : births::Encoding::Utf8;
+    file.Book.ByteOrderMark = Field(s, "byteOrderMark", false);
+    file.Book.CrLf = Field(s, "crLf", false);
+    file.Book.FinalLineEnd = Field(s, "finalLineEnd", true);
+    for (const Json& birth : Items(s, "births"))
+        if (birth.is_object()) file.Book.Births.push_back(BirthOfState(birth));
+    PageBook().Adopt(std::move(file));
+    return true;
+}
+
+// Every birth gone: the page's book is empty again.
+void ClearBook() {
+    BirthsFile empty;
+    empty.Path = "Births.aaf";
+    PageBook().Adopt(std::move(empty));
+}
 }  // namespace
 }  // namespace quorvane::web
 
@@ -402,4 +729,15 @@ EMSCRIPTEN_BINDINGS(quorvane) {
     emscripten::function("loadAtlas", &web::LoadAtlas);
     emscripten::function("findPlaces", &web::FindPlaces);
     emscripten::function("suggestZone", &web::Suggest);
+    emscripten::function("bookInfo", &web::BookInfo);
+    emscripten::function("openBirths", &web::OpenBirths);
+    emscripten::function("bookRows", &web::BookRows);
+    emscripten::function("chooseBirth", &web::ChooseBirth);
+    emscripten::function("saveBirth", &web::SaveBirth);
+    emscripten::function("removeBirth", &web::RemoveBirth);
+    emscripten::function("undoBirths", &web::UndoBirths);
+    emscripten::function("bookBytes", &web::BookBytes);
+    emscripten::function("bookState", &web::BookState);
+    emscripten::function("restoreBook", &web::RestoreBook);
+    emscripten::function("clearBook", &web::ClearBook);
 }

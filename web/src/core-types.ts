@@ -13,6 +13,7 @@ export interface FormValues {
   minute: number;
   second: number; // the form's list; it does not enter the reading
   recordSecond?: number; // a births record's clock seconds, which do
+  timeUnknown?: boolean; // a births record that gives no clock time, kept so when it is saved again
   zone: Zone; // a row 0..70, the birthplace's local mean time, or the typed offset
   offset: string;
   daylightSaving: boolean;
@@ -99,7 +100,65 @@ export interface QuorvaneCore {
   loadAtlas(index: Uint8Array, foldTable: Uint8Array, zoneFiles: Uint8Array): string;
   findPlaces(query: string, limit: number): PlaceSearch;
   suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number): ZoneSuggestion;
+  // The births book the page keeps (one at a time).
+  bookInfo(): BookInfo;
+  openBirths(bytes: Uint8Array, fileName: string, add: boolean): OpenedBirths;
+  bookRows(): BookRow[];
+  chooseBirth(index: number): FormValues | null;
+  saveBirth(form: FormValues, language: string): SavedBirth;
+  removeBirth(index: number): void;
+  undoBirths(): boolean;
+  bookBytes(format: 'aaf' | 'csv'): { bytes: Uint8Array; leftOut: number };
+  bookState(): string; // the whole book as one JSON text, kept in the browser between visits
+  restoreBook(state: string): boolean; // false for a text that is no kept book
+
+  clearBook(): void;
 }
+
+export interface BookInfo {
+  name: string; // the file's name ("Births.aaf" for a book begun in the page)
+  format: 'aaf' | 'csv';
+  count: number; // records, unreadable ones included
+  unreadable: number;
+  canUndo: boolean;
+  undoKind: string; // "Add", "Update", "Delete", "Import" or empty
+  undoSubject: string;
+}
+
+export interface OpenedBirths {
+  ok: boolean;
+  refusal?: string; // why the file is no births file
+  added?: number; // imported births
+  unreadable?: number;
+}
+
+// One record of the book as the list shows it; an unreadable one has only index, line, error, recordName.
+export interface BookRow {
+  index: number;
+  line: number;
+  error?: string;
+  recordName?: string;
+  name?: string;
+  year?: number;
+  month?: number;
+  day?: number;
+  hour?: number;
+  minute?: number;
+  timeUnknown?: boolean;
+  place?: string;
+  country?: string;
+  note?: string; // how its clock is read, or why it cannot be (English)
+  notes?: string;
+  exactOffset?: boolean; // read with its exact offset or local mean time: the note is its notes
+  noteParts?: Array<[string, string, string]>; // each note's English pattern ("… %1"), then %1 and %2
+  refusal?: 'lmt' | 'offset' | 'zone'; // why it asks for a zone row
+  offset?: string; // the file's offset, for the refusal
+}
+
+export type SavedBirth =
+  | { ok: true; saved: 'added' | 'updated' | 'unchanged'; index: number }
+  | { ok: false; message?: CoreMessage; focus?: string; noZone?: boolean };
+
 
 export interface DegreesMinutes {
   degrees: number;

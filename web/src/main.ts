@@ -3,6 +3,7 @@
 // The browser edition's page: the birth-data form and the reading, over the WebAssembly core.
 import './style.css';
 import { emptyForm, fromFragment, toFragment } from './birth';
+import { startBirths } from './births-view';
 import { loadCore } from './core';
 import type { CoreMessage, FormValues, Place, QuorvaneCore, Reading } from './core-types';
 import { findPlace, queryOf, suggestionLine } from './finder';
@@ -72,6 +73,10 @@ const field = {
   country: $<HTMLInputElement>('txtMCountry'),
 };
 let typedOffset = '';
+// A births record on the form: its clock's seconds and whether it gives a time at all count while the
+// date and clock lists still show what the record gave.
+let record: { shown: string; second: number; timeUnknown: boolean } | undefined;
+const clockShown = () => [field.year, field.month, field.day, field.hour, field.minute, field.second].map((l) => l.value).join(' ');
 
 function fillList(list: HTMLSelectElement, items: Array<[string, string]>) {
   list.replaceChildren(...items.map(([value, text]) => new Option(text, value)));
@@ -126,11 +131,14 @@ function fillTexts() {
 
 function collect(): FormValues {
   const zone = field.zone.value;
+  const fromRecord = record && record.shown === clockShown() ? record : undefined;
   return {
+    recordSecond: fromRecord?.second ?? 0,
+    timeUnknown: fromRecord?.timeUnknown ?? false,
     name: field.name.value,
     month: Number(field.month.value), day: Number(field.day.value), year: Number(field.year.value),
     hour: Number(field.hour.value), minute: Number(field.minute.value), second: Number(field.second.value),
-    zone: zone === localMeanTimeValue || zone === otherOffsetValue ? zone : Number(zone),
+    zone: zone === localMeanTimeValue || zone === otherOffsetValue ? zone : field.zone.selectedIndex < 0 ? -1 : Number(zone),
     offset: typedOffset,
     daylightSaving: field.dst.checked,
     latitudeDegrees: field.latitudeDegrees.value, latitudeMinutes: field.latitudeMinutes.value, south: field.south.checked,
@@ -140,6 +148,8 @@ function collect(): FormValues {
 }
 
 function fill(form: FormValues) {
+  record = undefined;
+  showZoneRefusal('');
   field.name.value = form.name;
   field.month.value = String(form.month);
   field.day.value = String(form.day);
@@ -163,6 +173,21 @@ function fill(form: FormValues) {
   // A suggestion belonged to the place found before.
   chosenPlace = undefined;
   $('zone-suggestion').hidden = true;
+}
+
+// Why a births record's zone must be chosen, on the zone list until a row is.
+function showZoneRefusal(refusal: string) {
+  field.zone.title = refusal;
+  if (refusal) field.zone.setAttribute('aria-description', refusal);
+  else field.zone.removeAttribute('aria-description');
+}
+
+// A birth of the births book on the form.
+function showBirth(form: FormValues, zoneRefusal: string) {
+  fill(form);
+  record = { shown: clockShown(), second: form.recordSecond ?? 0, timeUnknown: form.timeUnknown ?? false };
+  showZoneRefusal(zoneRefusal);
+  field.name.focus();
 }
 
 // The offset field beside the zone list: the local mean time of the longitude below (read only), or the
@@ -413,6 +438,7 @@ async function start() {
   for (const input of [field.latitudeDegrees, field.latitudeMinutes, field.longitudeDegrees, field.longitudeMinutes])
     guardTyping(input, (code) => core.filterCoordinateKey(code, language));
   field.zone.addEventListener('change', followZone);
+  field.zone.addEventListener('change', () => showZoneRefusal(''));
   for (const input of [field.longitudeDegrees, field.longitudeMinutes]) input.addEventListener('input', followZone);
   for (const input of [field.east, field.west]) input.addEventListener('change', followZone);
   field.offset.addEventListener('input', () => {
@@ -445,6 +471,10 @@ async function start() {
     });
   }
   window.addEventListener('popstate', openFromAddress);
+  void startBirths({
+    core, language: () => language, showMessage, collect, showBirth,
+    focusField: (name) => (field as Record<string, HTMLElement>)[name]?.focus(),
+  });
   document.body.classList.add('ready');
   performance.mark('quorvane-form-ready');
   // Kept for offline use from the second visit on; registered once the form is usable.

@@ -12,7 +12,7 @@ interface DesktopTexts {
   forms: Record<string, Record<string, string>>;
   languages: string[];
 }
-type Translation = Record<string, Record<string, string>>;
+type Translation = Record<string, Record<string, string | string[]>>;
 const desktop: DesktopTexts = generated;
 const translationFiles = import.meta.glob<Translation>('./generated/translation-*.json', { import: 'default' });
 const loaded: Record<string, Translation> = {};
@@ -29,7 +29,19 @@ export { withoutMnemonic };
 
 // The translation of an English source in one of the desktop's contexts, else the source itself.
 export function tr(language: string, context: string, source: string): string {
-  return loaded[language]?.[context]?.[source] ?? source;
+  const text = loaded[language]?.[context]?.[source];
+  return typeof text === 'string' ? text : source;
+}
+
+// A message with a count: the translation's form for `n` by the language's plural rules, %n filled in;
+// nothing when the language has no translation of it.
+export function trCount(language: string, context: string, source: string, n: number): string | undefined {
+  const forms = loaded[language]?.[context]?.[source];
+  if (!Array.isArray(forms)) return undefined;
+  const rules = new Intl.PluralRules(language.replace('_', '-'));
+  const order = ['one', 'two', 'few', 'many', 'other'].filter((c) => rules.resolvedOptions().pluralCategories.includes(c as Intl.LDMLPluralRule));
+  const form = forms[Math.min(order.indexOf(rules.select(n)), forms.length - 1)];
+  return form.replace(/%n/g, String(n));
 }
 
 // A form's control caption ("frmMain.Label13") in the page's language.

@@ -41,13 +41,20 @@ export function controlTexts(uiXml) {
   return out;
 }
 
-// context -> English source -> translation, for one Qt Linguist file; unfinished entries are left out.
+// context -> English source -> translation, for one Qt Linguist file; unfinished entries are left out. A
+// message with a count ("%n birth(s)") gives its forms as a list.
 export function translations(tsXml) {
   const out = {};
   for (const context of parser.parse(tsXml).TS.context ?? []) {
     const table = (out[stringOf(context.name)] ??= {});
     for (const message of context.message ?? []) {
       const translation = message.translation;
+      if (translation?.numerusform !== undefined) {
+        // A count's forms, in the order of the language's plural rules (one, few, many, other).
+        const forms = [translation.numerusform].flat().map(stringOf);
+        if (translation.type !== 'unfinished' && forms.every(Boolean)) table[stringOf(message.source)] = forms;
+        continue;
+      }
       const text = stringOf(translation);
       if (!text || (typeof translation === 'object' && translation.type === 'unfinished')) continue;
       table[stringOf(message.source)] = text;

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The walk a person makes: the form by keyboard, a reading, Back, a bookmark, the messages, local mean
-// time and a typed offset, German, a 360-pixel phone, print, a reload with the network off. axe-core checks every view; every request
+// time and a typed offset, German, a 360-pixel phone, print, a reload with the network off, the births book. axe-core checks every view; every request
 // the page makes is recorded and must stay on the page's own origin.
 import AxeBuilder from '@axe-core/playwright';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
 import { expect, test, type Page } from '@playwright/test';
 
 const shots = '../build/artifacts/web';
@@ -314,6 +315,14 @@ test.describe('in German', () => {
     await page.getByRole('button', { name: /Galaktische|Deutung|Lesung/ }).first().click();
     await expect(page.locator('.sign-frame')).toHaveCount(4);
     await noViolations(page, 'German reading');
+    await page.locator('#cmdOK').click();
+    // The births book in German: the desktop's captions, counts and notes.
+    await page.locator('#file-menu summary').click();
+    await page.locator('#mnuSaveToBirths').click();
+    await expect(page.getByRole('region', { name: 'Geburten – Births.aaf' })).toBeVisible();
+    await expect(page.locator('#births-count')).toHaveText('1 Geburt');
+    await expect(page.getByRole('button', { name: 'Formular füllen' })).toBeVisible();
+    await noViolations(page, 'German births');
   });
 });
 
@@ -390,7 +399,7 @@ test('the About box and the written links', async ({ page }) => {
     expect(href).toMatch(/\?page=[a-z-]+$/);
     expect(target).toBe('_blank');
   }
-  await page.locator('.menubar summary').click();
+  await page.locator('.menubar summary', { hasText: 'Help' }).click();
   await page.getByRole('button', { name: 'About Software' }).first().click();
   const about = page.getByRole('dialog', { name: 'Quorvane v1.35' });
   await expect(about).toContainText('Quorvane tells you about your galactic sign');
@@ -401,4 +410,206 @@ test('the About box and the written links', async ({ page }) => {
   await page.screenshot({ path: `${shots}/about.png` });
   await page.keyboard.press('Enter');
   await expect(about).toBeHidden();
+});
+
+// A small births file as another program writes it: a comment first, CR LF line ends, a chunk this
+// program does not use, and a record whose file does not give the zone.
+const family = [
+  '#: Family births, exported 2026-11-02',
+  '#A93:Okafor,Ada,f,12.3.1975,6:05,Lagos,WAN',
+  '#B93:*,6n27,3e24,1he,0',
+  '#ZNAM:Adaeze',
+  '#A93:Berger,Paul,m,1.5.1960,10:00,Wien/W,A',
+  '#B93:*,48n13,16e22,1he,0',
+  '#A93:Dupont,Eve,f,1.3.1905,6:00,Nice,F',
+  '#B93:*,43n42,7e16,*,0',
+  '',
+].join('\r\n');
+
+async function importFamily(page: Page) {
+  const chooser = page.waitForEvent('filechooser');
+  await page.locator('#file-menu summary').click();
+  await page.getByRole('button', { name: 'Import…' }).click();
+  await (await chooser).setFiles({ name: 'family.aaf', mimeType: 'text/plain', buffer: Buffer.from(family, 'latin1') });
+  await expect(page.locator('#message-text')).toHaveText('3 births imported from family.aaf.');
+  await page.locator('#message').getByRole('button', { name: 'OK' }).press('Enter');
+}
+
+async function download(page: Page, button: string): Promise<Buffer> {
+  const saved = page.waitForEvent('download');
+  await page.getByRole('button', { name: button }).click();
+  return readFileSync((await (await saved).path())!);
+}
+
+test('the births book: a file imported, filtered, a birth filled in and read, one saved, downloaded byte for byte, kept over a reload', async ({ page }) => {
+  await page.setViewportSize({ width: 800, height: 900 });
+  await open(page);
+  await expect(page.locator('#births-view')).toBeHidden();
+  await importFamily(page);
+  const view = page.getByRole('region', { name: 'Births – family.aaf' });
+  await expect(view).toBeVisible();
+  await expect(view.getByText('kept only in this browser')).toBeVisible();
+  const list = view.getByRole('listbox', { name: 'Births' });
+  await expect(list.locator('option')).toHaveText([
+    'Ada Okafor — 1975-03-12 06:05 — Lagos, WAN', 'Paul Berger — 1960-05-01 10:00 — Wien/W, A', 'Eve Dupont — 1905-03-01 06:00 — Nice, F']);
+  await expect(view.locator('#births-count')).toHaveText('3 births');
+
+  // Untouched, the book is written back as the file came.
+  expect((await download(page, 'Save as AAF')).equals(Buffer.from(family, 'latin1'))).toBe(true);
+  if (cli) {
+    // The command line says which record CSV cannot hold, and leaves it out as the page does.
+    const csv = spawnSync(cli, ['--to', 'csv'], { input: Buffer.from(family, 'latin1') });
+    expect(csv.stderr.toString()).toContain('line 7: The file does not give the zone');
+    expect((await download(page, 'Save as CSV')).toString()).toBe(csv.stdout.toString());
+    await expect(page.locator('#message-text')).toContainText('1 of the births give no zone');
+    await page.locator('#message').getByRole('button', { name: 'OK' }).click();
+  }
+
+  // Filtered by place, in any case; Down goes to the list and Enter fills the form.
+  const filter = view.getByRole('searchbox', { name: 'Filter births by name or place' });
+  await filter.fill('WIEN');
+  await expect(list.locator('option')).toHaveCount(1);
+  await expect(view.locator('#births-count')).toHaveText('1 of 3 births');
+  await filter.press('ArrowDown');
+  await expect(list).toBeFocused();
+  await list.press('Enter');
+  await expect(page.getByRole('textbox', { name: 'Name' })).toHaveValue('Paul Berger');
+  await expect(page.getByRole('textbox', { name: 'Name' })).toBeFocused();
+  await expect(page.locator('#txtLatD')).toHaveValue('48');
+  await expect(page.locator('#txtLonM')).toHaveValue('22');
+  await expect(page.locator('#txtMCity')).toHaveValue('Wien');
+  await expect(page.locator('#txtMState')).toHaveValue('W');
+  await expect(page.getByRole('combobox', { name: 'Birth year' })).toHaveValue('1960');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  const expected = cliSigns(['--name', 'Paul Berger', '--date', '1960-05-01', '--time', '10:00', '--offset', '+01:00', '--lat', '48N13', '--lon', '16E22']);
+  if (expected) expect(await shownSigns(page)).toEqual(expected);
+  await expect(page.locator('#births-view')).toBeHidden();
+  await page.getByRole('button', { name: 'Back' }).click();
+
+  // Saved unchanged, the record stays as the file wrote it; under a new name it is added at the end.
+  const undo = view.getByRole('button', { name: 'Undo' });
+  await expect(undo).toHaveAttribute('aria-description', 'Import family.aaf');
+  await view.getByRole('button', { name: 'Save to Births' }).click();
+  await expect(page.locator('#births-count')).toHaveText('3 births');
+  await expect(undo).toHaveAttribute('aria-description', 'Import family.aaf');
+  await page.locator('#txtName').fill('PAUL JUNIOR');
+  await page.getByRole('combobox', { name: 'Birth year' }).selectOption('1990');
+  await view.getByRole('button', { name: 'Save to Births' }).click();
+  await expect(list.locator('option')).toHaveCount(4);
+  await expect(list).toHaveValue('3');
+  const saved = await download(page, 'Save as AAF');
+  expect(saved.subarray(0, family.length).equals(Buffer.from(family, 'latin1'))).toBe(true);
+  expect(saved.subarray(family.length).toString('latin1')).toBe('#A93:JUNIOR,PAUL,*,1.5.1990,10:00,Wien/W,A\r\n#B93:*,48n13,16e22,1he00,0\r\n#ZNAM:CET\r\n#QZROW:20\r\n');
+
+  // The record without a zone says why on choosing it; Delete and Undo by keyboard.
+  await list.selectOption('2');
+  await expect(view.locator('#births-note')).toHaveText('The file does not give the zone; choose a row');
+  await list.focus();
+  await list.press('Delete');
+  await expect(list.locator('option')).toHaveCount(3);
+  await expect(view.getByRole('button', { name: 'Undo' })).toHaveAttribute('aria-description', 'Delete Eve Dupont');
+  await view.getByRole('button', { name: 'Undo' }).click();
+  await expect(list.locator('option')).toHaveCount(4);
+  await noViolations(page, 'births');
+  await page.screenshot({ path: `${shots}/births-desktop.png`, fullPage: true });
+  await view.screenshot({ path: `${shots}/births.png` });
+
+  // Kept in this browser: a reload shows them again.
+  await page.reload();
+  await expect(page.locator('body.ready')).toHaveCount(1);
+  await expect(list.locator('option')).toHaveCount(4);
+  // Closed, the list comes back from the File menu.
+  await view.getByRole('button', { name: 'Close' }).click();
+  await expect(view).toBeHidden();
+  await page.locator('#file-menu summary').click();
+  await page.locator('#mnuBirths').click();
+  await expect(list).toBeFocused();
+  expect((await download(page, 'Save as AAF')).equals(saved)).toBe(true);
+
+  // Remove them all, after a question that Cancel answers by default.
+  await view.getByRole('button', { name: 'Remove them all…' }).click();
+  const question = page.getByRole('dialog');
+  await expect(question).toContainText('Remove all 4 births kept in this browser?');
+  await noViolations(page, 'births question');
+  await expect(question.getByRole('button', { name: 'Cancel' })).toBeFocused();
+  await page.keyboard.press('Enter');
+  await expect(list.locator('option')).toHaveCount(4);
+  await view.getByRole('button', { name: 'Remove them all…' }).click();
+  await question.getByRole('button', { name: 'Remove them all' }).click();
+  await expect(list.locator('option')).toHaveCount(0);
+  await page.reload();
+  await expect(page.locator('body.ready')).toHaveCount(1);
+  await expect(page.locator('#births-view')).toBeHidden();
+});
+
+test('the births book: a file dropped on the list is imported, one that is none refused, a birth without a time saved again, a file opened in place of the kept births', async ({ page }) => {
+  await open(page);
+  await page.locator('#file-menu summary').click();
+  await page.getByRole('button', { name: 'Save to Births' }).click();
+  await expect(page.locator('#message-text')).toHaveText('Please Enter Name');
+  await page.locator('#message').getByRole('button', { name: 'OK' }).click();
+  await expect(page.locator('#txtName')).toBeFocused();
+  await page.locator('#txtName').fill('ASHA');
+  await fillCoordinates(page);
+  await page.locator('#file-menu summary').click();
+  await page.getByRole('button', { name: 'Save to Births' }).click();
+  const list = page.getByRole('listbox', { name: 'Births' });
+  await expect(list.locator('option')).toHaveText(['ASHA — 1901-01-01 00:00']);
+  const drop = async (name: string, text: string) => {
+    const transfer = await page.evaluateHandle(([n, t]) => {
+      const data = new DataTransfer();
+      data.items.add(new File([t], n, { type: 'text/plain' }));
+      return data;
+    }, [name, text]);
+    await page.locator('#births-drop').dispatchEvent('drop', { dataTransfer: transfer });
+  };
+  await drop('more.csv', 'name,date,time,zone,dst,lat,lon\nKim Lee,2001-01-02,,-05:00,1,40N42,74W00\n');
+  await expect(page.locator('#message-text')).toHaveText('1 births imported from more.csv.');
+  await page.locator('#message').getByRole('button', { name: 'OK' }).click();
+  await expect(list.locator('option')).toHaveText(['ASHA — 1901-01-01 00:00', 'Kim Lee — 2001-01-02, time unknown']);
+  await drop('notes.txt', 'nothing here to read\n');
+  await expect(page.locator('#message-text')).toHaveText('notes.txt could not be imported: it is neither an AAF nor a CSV births file.');
+  await page.locator('#message').getByRole('button', { name: 'OK' }).click();
+  await expect(list.locator('option')).toHaveCount(2);
+
+  // A birth without a clock time, filled in and saved again, still has none (and nothing changed).
+  await list.selectOption('1');
+  await page.getByRole('button', { name: 'Fill Form' }).click();
+  await expect(page.locator('#txtName')).toHaveValue('Kim Lee');
+  await page.getByRole('button', { name: 'Save to Births' }).click();
+  await expect(list.locator('option')).toHaveText(['ASHA — 1901-01-01 00:00', 'Kim Lee — 2001-01-02, time unknown']);
+  await expect(page.getByRole('button', { name: 'Undo' })).toHaveAttribute('aria-description', 'Import more.csv');
+
+  // Opening a file takes the place of the births kept here, after a question.
+  const chooser = page.waitForEvent('filechooser');
+  await page.getByRole('button', { name: 'Open Births…' }).click();
+  await (await chooser).setFiles({ name: 'family.aaf', mimeType: 'text/plain', buffer: Buffer.from(family, 'latin1') });
+  await expect(page.locator('#confirm-text')).toHaveText('The 2 births kept in this browser are replaced by those of family.aaf.');
+  await page.locator('#confirm-yes').click();
+  await expect(list.locator('option')).toHaveCount(3);
+  await expect(page.getByRole('button', { name: 'Undo' })).toBeDisabled();
+  expect((await download(page, 'Save as AAF')).equals(Buffer.from(family, 'latin1'))).toBe(true);
+});
+
+test.describe('the births book on a 360-pixel phone', () => {
+  test.use({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
+  test('nothing wider than the screen, targets of 24 pixels at least', async ({ page }) => {
+    await open(page);
+    await importFamily(page);
+    await page.getByRole('listbox', { name: 'Births' }).selectOption('1');
+    expect(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth)).toBe(true);
+    const small = await page.evaluate(() => {
+      const out: string[] = [];
+      for (const element of document.querySelectorAll<HTMLElement>('#births-view input, #births-view select, #births-view button')) {
+        if (element.closest('[hidden]')) continue;
+        const box = element.getBoundingClientRect();
+        if (box.width < 24 || box.height < 24 || box.right > window.innerWidth) out.push(`${element.id} ${box.width}x${box.height}`);
+      }
+      return out;
+    });
+    expect(small).toEqual([]);
+    await noViolations(page, 'phone births');
+    await page.locator('#births-view').scrollIntoViewIfNeeded();
+    await page.screenshot({ path: `${shots}/births-phone.png`, fullPage: true });
+  });
 });

@@ -3,7 +3,7 @@
 import { readFileSync, readdirSync } from 'node:fs';
 import { describe, expect, it } from 'vitest';
 import { controlTexts, translations } from '../../tools/desktop-texts.mjs';
-import { loadTranslation, tr, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
+import { loadTranslation, tr, trCount, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
 
 const root = new URL('../../../', import.meta.url);
 const read = (path: string) => readFileSync(new URL(path, root), 'utf8');
@@ -23,6 +23,18 @@ describe('the desktop\'s texts', () => {
     const ts = '<TS><context><name>c</name><message><source>One</source><translation>Eins</translation></message>' +
       '<message><source>Two</source><translation type="unfinished"></translation></message></context></TS>';
     expect(translations(ts)).toEqual({ c: { One: 'Eins' } });
+    const counted = '<TS><context><name>c</name><message numerus="yes"><source>%n birth(s)</source><translation>' +
+      '<numerusform>%n запись</numerusform><numerusform>%n записи</numerusform><numerusform>%n записей</numerusform></translation></message></context></TS>';
+    expect(translations(counted)).toEqual({ c: { '%n birth(s)': ['%n запись', '%n записи', '%n записей'] } });
+  });
+
+  it('says a count with the form the language\'s plural rules ask for', async () => {
+    await loadTranslation('ru');
+    await loadTranslation('de');
+    const context = 'quorvane::BirthsWindow';
+    expect([1, 3, 5, 21, 112].map((n) => trCount('ru', context, '%n birth(s)', n))).toEqual(['1 запись', '3 записи', '5 записей', '21 запись', '112 записей']);
+    expect([1, 2].map((n) => trCount('de', context, '%n birth(s)', n))).toEqual(['1 Geburt', '2 Geburten']);
+    expect(trCount('en', context, '%n birth(s)', 2)).toBeUndefined();
   });
 
   it('falls back to the English for a language or text without a translation', async () => {
@@ -38,7 +50,8 @@ describe('the desktop\'s texts', () => {
       + read('web/index.html');
     const used: Array<[string, string]> = [];
     const constants = Object.fromEntries([...page.matchAll(/const (\w+Context) = '([^']+)'/g)].map((m) => [m[1], m[2]]));
-    for (const m of page.matchAll(/tr\(language, (\w+), '((?:[^'\\]|\\.)+)'\)/g)) used.push([constants[m[1]], m[2]]);
+    for (const m of page.matchAll(/(?:\btr\(language, |\btrCount\(language, |\bt\()(\w+), '((?:[^'\\]|\\.)+)'/g)) used.push([constants[m[1]], m[2]]);
+    for (const m of page.matchAll(/data-tr(?:-placeholder)?="([^"|]+)\|([^"]+)"/g)) used.push([m[1], m[2].replace(/&amp;/g, '&')]);
     for (const m of page.matchAll(/data-a11y="([^"]+)"(?: [^>]*?data-a11y-context="([^"]+)")?/g)) used.push([m[2] ?? 'quorvane::frmMain', m[1].replace(/&amp;/g, '&')]);
     expect(used.length).toBeGreaterThan(25);
     const unescape = (s: string) => s.replace(/\\u([0-9A-Fa-f]{4})/g, (_, h) => String.fromCharCode(parseInt(h, 16)));
