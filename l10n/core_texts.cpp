@@ -91,6 +91,9 @@ EnglishTable MakeEnglish() {
         {"label.Constellation", "Constellation"},
         {"label.Keywords", "Keywords"},
         {"label.Characteristics", "Characteristics"},
+        // The browser edition's list of languages.
+        {"label.Language", "Language"},
+        {"message.CopyFailed", "The reading could not be put on the clipboard"},
         // A month's name as it stands in a date (the genitive where the language needs it).
         {"month.1", "January"},
         {"month.2", "February"},
