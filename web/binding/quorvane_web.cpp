@@ -438,12 +438,6 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
     return result;
 }
 
-val Lines(const std::vector<std::string>& lines) {
-    val out = val::array();
-    for (const std::string& line : lines) out.call<void>("push", line);
-    return out;
-}
-
 // { ok: true, window: {...} }: the frames in the page's order (Sun, Ascendant, Moon, Descendant), each with
 // its sign when it holds all day (else `depends` and the text saying so), its signs with their clock times
 // and each sign it may have; and the runs with the fields quorvane-cli --time unknown --json gives.
@@ -455,7 +449,6 @@ val ReadTimeUnknown(const val& form, const std::string& language) {
     val window = val::object();
     window.set("from", MinuteText(w.Window.From));
     window.set("to", MinuteText(w.Window.To));
-    window.set("details", Lines(report::BirthDetailLines(language, doc)));
     window.set("dependsText", report::DependsText(language));
     // Frame order (Ascendant, Descendant, Moon Sign, Sun Sign) to the page's.
     static constexpr std::size_t kPageOrder[] = {3, 0, 2, 1};

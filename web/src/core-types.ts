@@ -90,7 +90,6 @@ export interface ChangingFrame extends Partial<FrameReading> {
 export interface TimeUnknownReading {
   from: string; // the window read, "HH:MM"
   to: string;
-  details: string[]; // the birth details as the report writes them
   dependsText: string; // "depends on the birth time"
   frames: ChangingFrame[]; // Sun, Ascendant, Moon, Descendant, as a reading's
   // As quorvane-cli --time unknown --json gives them: a frame's sign over the whole day, else null, and the runs.
