@@ -344,10 +344,11 @@ function showFrames(frames: HTMLElement[], focus: boolean) {
   if (focus) frames[0].focus();
 }
 
+// The wheel and its button are set before the frames take the focus, so that the page is laid out once.
 function showReading(reading: Reading, focus = true) {
-  showFrames(reading.frames.map((f, i) => frameSection(i, f)), focus);
   showWheel(reading);
   $<HTMLButtonElement>('cmdWheel').disabled = false;
+  showFrames(reading.frames.map((f, i) => frameSection(i, f)), focus);
 }
 
 // The wheel below the frames, opened by its button: the four points and the degrees the frames read,
@@ -515,13 +516,13 @@ function changingFrameParts(frame: ChangingFrame, boxName: string): HTMLElement[
 }
 
 function showTimeUnknownReading(window: TimeUnknownReading, focus = true) {
-  showFrames(window.frames.map((f, i) =>
-    f.depends ? frameSection(i, undefined, { dependsText: window.dependsText, frame: f }) : frameSection(i, f as FrameReading)), focus);
   // No one wheel holds over a whole day.
   $('wheel').replaceChildren();
   $('wheel').hidden = true;
   $('cmdWheel').setAttribute('aria-expanded', 'false');
   $<HTMLButtonElement>('cmdWheel').disabled = true;
+  showFrames(window.frames.map((f, i) =>
+    f.depends ? frameSection(i, undefined, { dependsText: window.dependsText, frame: f }) : frameSection(i, f as FrameReading)), focus);
 }
 
 // ---- Copy Reading: the reading as plain text and as HTML on the clipboard, written by the core as the
