@@ -429,10 +429,7 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
         doc.Place = DescribePlace(town);
         const CivilDateTime local{birth.Year, birth.Month, birth.Day, f.Hour, f.Minute};
         const ZoneSuggestion s = SuggestZone(PageZones(), Str(place, "timeZone"), local, town.City, place["longitude"].as<double>());
-        if (s.Known && SuggestedSecondsEast(s) != doc.Reading.UtcOffsetSecondsEast)
-            doc.ClockNote = "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(s)) + " (" +
-                            s.Description.substr(0, s.Description.find(';')) + "), but this reading uses " +
-                            FormatUtcOffset(doc.Reading.UtcOffsetSecondsEast) + " as chosen";
+        doc.ClockNote = ClockNote(s, doc.Reading.UtcOffsetSecondsEast);
     }
     result.Document = std::move(doc);
     return result;
