@@ -91,6 +91,13 @@ int SuggestedSecondsEast(const ZoneSuggestion& s) {
     return s.Row >= 0 ? RowOffsetSeconds(s.Row) + (s.DaylightSaving ? 3600 : 0) : s.OffsetSeconds;
 }
 
+std::string ClockNote(const ZoneSuggestion& s, int usedSecondsEast) {
+    if (!s.Known || SuggestedSecondsEast(s) == usedSecondsEast) return {};
+    return "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(s)) + " (" +
+           s.Description.substr(0, s.Description.find(';')) + "), but this reading uses " +
+           FormatUtcOffset(usedSecondsEast) + " as chosen";
+}
+
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
                            std::optional<double> longitudeEast, ClockFold fold) {
     return SuggestZone(zones::ZoneDatabase::System(), zoneId, localClock, placeName, longitudeEast, fold);

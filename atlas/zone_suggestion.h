@@ -69,4 +69,9 @@ std::vector<ClockPeriod> ClockPeriodsOfDay(std::string_view zoneId, int year, in
 // The offset a suggestion calls for, east positive, as a reading would take it (daylight saving included).
 int SuggestedSecondsEast(const ZoneSuggestion& s);
 
+// When the place's clock showed another offset than the reading used: "the clock there showed +05:45
+// (<the description's first part>), but this reading uses +05:30 as chosen"; empty otherwise, or when the
+// suggestion is not known.
+std::string ClockNote(const ZoneSuggestion& s, int usedSecondsEast);
+
 }  // namespace quorvane

@@ -91,6 +91,9 @@ EnglishTable MakeEnglish() {
         {"label.Constellation", "Constellation"},
         {"label.Keywords", "Keywords"},
         {"label.Characteristics", "Characteristics"},
+        // The browser edition's list of languages.
+        {"label.Language", "Language"},
+        {"message.CopyFailed", "The reading could not be put on the clipboard"},
         // A month's name as it stands in a date (the genitive where the language needs it).
         {"month.1", "January"},
         {"month.2", "February"},
@@ -107,6 +110,36 @@ EnglishTable MakeEnglish() {
         {"format.LongDate", "{month} {day}, {year}"},
         {"format.FirstDay", "1"},  // the first of a month as a date writes it ("1er" in French)
         {"format.Labelled", "{label}: {value}"},  // a heading and its value on one line
+        {"format.ClockTime", "HH:mm"},  // a clock time in a report: HH the hour of two digits, H of one or two, mm the minute
+        // The report's words: its birth details, the frames' values and an unknown birth time's signs.
+        {"report.Title", "Galactic Astrology Reading"},
+        {"report.CaptionWithSign", "{caption}: {sign}"},
+        {"report.RulingPlanet", "Ruling planet: {value}"},
+        {"report.Constellation", "Constellation: {value}"},
+        {"report.Keywords", "Keywords: {value}"},
+        {"report.Characteristics", "Characteristics: {value}"},
+        {"report.CharacteristicsHeading", "Characteristics"},
+        {"report.Born", "Born: {date}, {time} local clock time"},
+        {"report.BornTimeUnknown", "Born: {date}, time unknown: every clock minute from {from} to {to} read"},
+        {"report.Zone", "Time zone: {zone}"},
+        {"report.ZoneLocalMeanTime", "Time zone: local mean time of the birthplace"},
+        {"report.ZoneExactOffset", "Time zone: an offset no zone in the list has"},
+        {"report.DaylightSaving", "Daylight saving: {answer}"},
+        {"report.Yes", "yes"},
+        {"report.No", "no"},
+        {"report.UniversalTime", "Universal Time used: {time}"},
+        {"report.UtcOffset", "UTC offset used: {offset}"},
+        {"report.ClocksWentForward", "Note: there was no {from} to {to} that day (clocks went forward)"},
+        {"report.Coordinates", "Latitude {latitudeDegrees}\u00b0{latitudeMinutes}\u2032 {northSouth}, longitude {longitudeDegrees}\u00b0{longitudeMinutes}\u2032 {eastWest}"},
+        {"report.South", "S"},
+        {"report.North", "N"},
+        {"report.East", "E"},
+        {"report.West", "W"},
+        {"report.Place", "Place: {place}"},
+        {"report.Note", "Note: {note}"},
+        {"report.DependsOnTime", "depends on the birth time"},
+        {"report.FirstPass", "(first)"},
+        {"report.SecondPass", "(second)"},
         // The command line's text output.
         {"text.Title", "Galactic astrology reading for {name}"},
         {"text.Born", "Born {date} {time} (Universal Time), zone {zone}"},

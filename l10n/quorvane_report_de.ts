@@ -4,11 +4,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>d MMMM yyyy</source>
-        <extracomment>A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept</extracomment>
-        <translation>d. MMMM yyyy</translation>
-    </message>
-    <message>
         <source>Aries</source>
         <translation>Widder</translation>
     </message>
@@ -77,11 +72,6 @@
         <translation>Deszendent, gegenüber dem Aszendenten</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A frame&apos;s caption and its sign&apos;s name</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1  &quot;%2&quot; reads %3°, %4: %5</source>
         <extracomment>The wheel&apos;s legend: 1 the number on the wheel, 2 a frame&apos;s caption, 3 a degree, 4 where it comes from, 5 its sign</extracomment>
         <translation>%1  „%2“ verwendet %3° (%4): %5</translation>
@@ -105,86 +95,8 @@
         <translation>Galaktisch-astrologische Deutung für %1</translation>
     </message>
     <message>
-        <source>Born: %1, %2 local clock time</source>
-        <extracomment>1 the birth date, 2 the clock time on the birthplace&apos;s clocks</extracomment>
-        <translation>Geboren: %1, %2 Uhr Ortszeit</translation>
-    </message>
-    <message>
-        <source>Time zone: %1</source>
-        <translation>Zeitzone: %1</translation>
-    </message>
-    <message>
-        <source>Daylight saving: %1</source>
-        <translation>Sommerzeit: %1</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>ja</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>nein</translation>
-    </message>
-    <message>
-        <source>Universal Time used: %1</source>
-        <translation>Verwendete Weltzeit: %1</translation>
-    </message>
-    <message>
-        <source>Latitude %1°%2′ %3, longitude %4°%5′ %6</source>
-        <extracomment>1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude</extracomment>
-        <translation>Breite %1°%2′ %3, Länge %4°%5′ %6</translation>
-    </message>
-    <message>
-        <source>S</source>
-        <comment>latitude south</comment>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <comment>latitude north</comment>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <comment>longitude east</comment>
-        <translation>O</translation>
-    </message>
-    <message>
-        <source>W</source>
-        <comment>longitude west</comment>
-        <translation>W</translation>
-    </message>
-    <message>
-        <source>Place: %1</source>
-        <translation>Ort: %1</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>Galactic Astrology Reading</source>
-        <translation>Galaktisch-astrologische Deutung</translation>
-    </message>
-    <message>
-        <source>Ruling planet: %1</source>
-        <translation>Herrscherplanet: %1</translation>
-    </message>
-    <message>
-        <source>Constellation: %1</source>
-        <translation>Sternbild: %1</translation>
-    </message>
-    <message>
-        <source>Keywords: %1</source>
-        <translation>Schlüsselwörter: %1</translation>
-    </message>
-    <message>
-        <source>Characteristics</source>
-        <translation>Eigenschaften</translation>
-    </message>
-    <message>
-        <source>Characteristics: %1</source>
-        <translation>Eigenschaften: %1</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
@@ -201,44 +113,6 @@
     <message>
         <source>Galactic wheel</source>
         <translation>Galaktisches Rad</translation>
-    </message>
-    <message>
-        <source>Time zone: local mean time of the birthplace</source>
-        <translation>Zeitzone: mittlere Ortszeit des Geburtsorts</translation>
-    </message>
-    <message>
-        <source>Time zone: an offset no zone in the list has</source>
-        <translation>Zeitzone: ein Abstand, den keine Zone der Liste hat</translation>
-    </message>
-    <message>
-        <source>UTC offset used: %1</source>
-        <translation>Verwendeter Abstand zu UTC: %1</translation>
-    </message>
-    <message>
-        <source>Note: %1</source>
-        <translation>Hinweis: %1</translation>
-    </message>
-    <message>
-        <source>depends on the birth time</source>
-        <translation>hängt von der Geburtszeit ab</translation>
-    </message>
-    <message>
-        <source>(first)</source>
-        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
-        <translation>(erstes Mal)</translation>
-    </message>
-    <message>
-        <source>(second)</source>
-        <translation>(zweites Mal)</translation>
-    </message>
-    <message>
-        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
-        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
-        <translation>Geboren: %1, Uhrzeit unbekannt: jede Minute von %2 bis %3 gelesen</translation>
-    </message>
-    <message>
-        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
-        <translation>Hinweis: %1 bis %2 gab es an diesem Tag nicht (die Uhren wurden vorgestellt)</translation>
     </message>
     <message>
         <source>SVG cannot be written: the program&apos;s output module is missing</source>

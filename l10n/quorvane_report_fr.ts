@@ -4,11 +4,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>d MMMM yyyy</source>
-        <extracomment>A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept</extracomment>
-        <translation>d MMMM yyyy</translation>
-    </message>
-    <message>
         <source>Aries</source>
         <translation>Bélier</translation>
     </message>
@@ -77,11 +72,6 @@
         <translation>le Descendant, à l’opposé de l’Ascendant</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A frame&apos;s caption and its sign&apos;s name</extracomment>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>%1  &quot;%2&quot; reads %3°, %4: %5</source>
         <extracomment>The wheel&apos;s legend: 1 the number on the wheel, 2 a frame&apos;s caption, 3 a degree, 4 where it comes from, 5 its sign</extracomment>
         <translation>%1  «&#xa0;%2&#xa0;» prend %3° (%4)&#xa0;: %5</translation>
@@ -105,86 +95,8 @@
         <translation>Lecture d’astrologie galactique pour %1</translation>
     </message>
     <message>
-        <source>Born: %1, %2 local clock time</source>
-        <extracomment>1 the birth date, 2 the clock time on the birthplace&apos;s clocks</extracomment>
-        <translation>Naissance&#xa0;: %1 à %2, heure locale</translation>
-    </message>
-    <message>
-        <source>Time zone: %1</source>
-        <translation>Fuseau horaire&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Daylight saving: %1</source>
-        <translation>Heure d’été&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>oui</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>non</translation>
-    </message>
-    <message>
-        <source>Universal Time used: %1</source>
-        <translation>Temps universel utilisé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Latitude %1°%2′ %3, longitude %4°%5′ %6</source>
-        <extracomment>1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude</extracomment>
-        <translation>Latitude %1°%2′ %3, longitude %4°%5′ %6</translation>
-    </message>
-    <message>
-        <source>S</source>
-        <comment>latitude south</comment>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <comment>latitude north</comment>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <comment>longitude east</comment>
-        <translation>E</translation>
-    </message>
-    <message>
-        <source>W</source>
-        <comment>longitude west</comment>
-        <translation>O</translation>
-    </message>
-    <message>
-        <source>Place: %1</source>
-        <translation>Lieu&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>page %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Galactic Astrology Reading</source>
-        <translation>Lecture d’astrologie galactique</translation>
-    </message>
-    <message>
-        <source>Ruling planet: %1</source>
-        <translation>Planète maîtresse&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Constellation: %1</source>
-        <translation>Constellation&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Keywords: %1</source>
-        <translation>Mots-clés&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Characteristics</source>
-        <translation>Caractéristiques</translation>
-    </message>
-    <message>
-        <source>Characteristics: %1</source>
-        <translation>Caractéristiques&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
@@ -201,44 +113,6 @@
     <message>
         <source>Galactic wheel</source>
         <translation>Roue galactique</translation>
-    </message>
-    <message>
-        <source>Time zone: local mean time of the birthplace</source>
-        <translation>Fuseau horaire&#xa0;: temps moyen local du lieu natal</translation>
-    </message>
-    <message>
-        <source>Time zone: an offset no zone in the list has</source>
-        <translation>Fuseau horaire&#xa0;: un décalage qu’aucun fuseau de la liste n’a</translation>
-    </message>
-    <message>
-        <source>UTC offset used: %1</source>
-        <translation>Décalage UTC utilisé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Note: %1</source>
-        <translation>Remarque&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>depends on the birth time</source>
-        <translation>dépend de l’heure de naissance</translation>
-    </message>
-    <message>
-        <source>(first)</source>
-        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
-        <translation>(première fois)</translation>
-    </message>
-    <message>
-        <source>(second)</source>
-        <translation>(seconde fois)</translation>
-    </message>
-    <message>
-        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
-        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
-        <translation>Naissance&#xa0;: %1, heure inconnue&#xa0;: chaque minute de %2 à %3 lue</translation>
-    </message>
-    <message>
-        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
-        <translation>Remarque&#xa0;: il n’y a pas eu de %1 à %2 ce jour-là (les horloges ont avancé)</translation>
     </message>
     <message>
         <source>SVG cannot be written: the program&apos;s output module is missing</source>

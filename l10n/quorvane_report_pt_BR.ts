@@ -4,11 +4,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>d MMMM yyyy</source>
-        <extracomment>A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept</extracomment>
-        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
-    </message>
-    <message>
         <source>Aries</source>
         <translation>Áries</translation>
     </message>
@@ -77,11 +72,6 @@
         <translation>o Descendente, oposto ao Ascendente</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A frame&apos;s caption and its sign&apos;s name</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1  &quot;%2&quot; reads %3°, %4: %5</source>
         <extracomment>The wheel&apos;s legend: 1 the number on the wheel, 2 a frame&apos;s caption, 3 a degree, 4 where it comes from, 5 its sign</extracomment>
         <translation>%1  “%2” usa %3° (%4): %5</translation>
@@ -105,86 +95,8 @@
         <translation>Leitura de astrologia galáctica para %1</translation>
     </message>
     <message>
-        <source>Born: %1, %2 local clock time</source>
-        <extracomment>1 the birth date, 2 the clock time on the birthplace&apos;s clocks</extracomment>
-        <translation>Nascimento: %1, %2 (hora local)</translation>
-    </message>
-    <message>
-        <source>Time zone: %1</source>
-        <translation>Fuso horário: %1</translation>
-    </message>
-    <message>
-        <source>Daylight saving: %1</source>
-        <translation>Horário de verão: %1</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>sim</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>não</translation>
-    </message>
-    <message>
-        <source>Universal Time used: %1</source>
-        <translation>Tempo universal usado: %1</translation>
-    </message>
-    <message>
-        <source>Latitude %1°%2′ %3, longitude %4°%5′ %6</source>
-        <extracomment>1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude</extracomment>
-        <translation>Latitude %1°%2′ %3, longitude %4°%5′ %6</translation>
-    </message>
-    <message>
-        <source>S</source>
-        <comment>latitude south</comment>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <comment>latitude north</comment>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <comment>longitude east</comment>
-        <translation>L</translation>
-    </message>
-    <message>
-        <source>W</source>
-        <comment>longitude west</comment>
-        <translation>O</translation>
-    </message>
-    <message>
-        <source>Place: %1</source>
-        <translation>Local: %1</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>página %1 de %2</translation>
-    </message>
-    <message>
-        <source>Galactic Astrology Reading</source>
-        <translation>Leitura de astrologia galáctica</translation>
-    </message>
-    <message>
-        <source>Ruling planet: %1</source>
-        <translation>Planeta regente: %1</translation>
-    </message>
-    <message>
-        <source>Constellation: %1</source>
-        <translation>Constelação: %1</translation>
-    </message>
-    <message>
-        <source>Keywords: %1</source>
-        <translation>Palavras-chave: %1</translation>
-    </message>
-    <message>
-        <source>Characteristics</source>
-        <translation>Características</translation>
-    </message>
-    <message>
-        <source>Characteristics: %1</source>
-        <translation>Características: %1</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
@@ -201,44 +113,6 @@
     <message>
         <source>Galactic wheel</source>
         <translation>Roda galáctica</translation>
-    </message>
-    <message>
-        <source>Time zone: local mean time of the birthplace</source>
-        <translation>Fuso horário: hora média local do lugar natal</translation>
-    </message>
-    <message>
-        <source>Time zone: an offset no zone in the list has</source>
-        <translation>Fuso horário: uma diferença que nenhum fuso da lista tem</translation>
-    </message>
-    <message>
-        <source>UTC offset used: %1</source>
-        <translation>Diferença do UTC usada: %1</translation>
-    </message>
-    <message>
-        <source>Note: %1</source>
-        <translation>Observação: %1</translation>
-    </message>
-    <message>
-        <source>depends on the birth time</source>
-        <translation>depende da hora de nascimento</translation>
-    </message>
-    <message>
-        <source>(first)</source>
-        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
-        <translation>(primeira vez)</translation>
-    </message>
-    <message>
-        <source>(second)</source>
-        <translation>(segunda vez)</translation>
-    </message>
-    <message>
-        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
-        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
-        <translation>Nascimento: %1, hora desconhecida: lido cada minuto de %2 a %3</translation>
-    </message>
-    <message>
-        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
-        <translation>Nota: nesse dia não houve de %1 a %2 (os relógios foram adiantados)</translation>
     </message>
     <message>
         <source>SVG cannot be written: the program&apos;s output module is missing</source>

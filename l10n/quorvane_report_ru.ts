@@ -4,11 +4,6 @@
 <context>
     <name>Report</name>
     <message>
-        <source>d MMMM yyyy</source>
-        <extracomment>A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept</extracomment>
-        <translation>d MMMM yyyy &apos;г.&apos;</translation>
-    </message>
-    <message>
         <source>Aries</source>
         <translation>Овен</translation>
     </message>
@@ -77,11 +72,6 @@
         <translation>десцендент, напротив асцендента</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A frame&apos;s caption and its sign&apos;s name</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1  &quot;%2&quot; reads %3°, %4: %5</source>
         <extracomment>The wheel&apos;s legend: 1 the number on the wheel, 2 a frame&apos;s caption, 3 a degree, 4 where it comes from, 5 its sign</extracomment>
         <translation>%1  «%2» использует %3° (%4): %5</translation>
@@ -105,86 +95,8 @@
         <translation>Галактический астрологический разбор для %1</translation>
     </message>
     <message>
-        <source>Born: %1, %2 local clock time</source>
-        <extracomment>1 the birth date, 2 the clock time on the birthplace&apos;s clocks</extracomment>
-        <translation>Рождение: %1, %2 по местному времени</translation>
-    </message>
-    <message>
-        <source>Time zone: %1</source>
-        <translation>Часовой пояс: %1</translation>
-    </message>
-    <message>
-        <source>Daylight saving: %1</source>
-        <translation>Летнее время: %1</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>да</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>нет</translation>
-    </message>
-    <message>
-        <source>Universal Time used: %1</source>
-        <translation>Всемирное время: %1</translation>
-    </message>
-    <message>
-        <source>Latitude %1°%2′ %3, longitude %4°%5′ %6</source>
-        <extracomment>1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude</extracomment>
-        <translation>Широта %1°%2′ %3, долгота %4°%5′ %6</translation>
-    </message>
-    <message>
-        <source>S</source>
-        <comment>latitude south</comment>
-        <translation>ю. ш.</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <comment>latitude north</comment>
-        <translation>с. ш.</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <comment>longitude east</comment>
-        <translation>в. д.</translation>
-    </message>
-    <message>
-        <source>W</source>
-        <comment>longitude west</comment>
-        <translation>з. д.</translation>
-    </message>
-    <message>
-        <source>Place: %1</source>
-        <translation>Место: %1</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>страница %1 из %2</translation>
-    </message>
-    <message>
-        <source>Galactic Astrology Reading</source>
-        <translation>Галактический астрологический разбор</translation>
-    </message>
-    <message>
-        <source>Ruling planet: %1</source>
-        <translation>Планета-управитель: %1</translation>
-    </message>
-    <message>
-        <source>Constellation: %1</source>
-        <translation>Созвездие: %1</translation>
-    </message>
-    <message>
-        <source>Keywords: %1</source>
-        <translation>Ключевые слова: %1</translation>
-    </message>
-    <message>
-        <source>Characteristics</source>
-        <translation>Характеристика</translation>
-    </message>
-    <message>
-        <source>Characteristics: %1</source>
-        <translation>Характеристика: %1</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
@@ -201,44 +113,6 @@
     <message>
         <source>Galactic wheel</source>
         <translation>Галактический круг</translation>
-    </message>
-    <message>
-        <source>Time zone: local mean time of the birthplace</source>
-        <translation>Часовой пояс: местное среднее время места рождения</translation>
-    </message>
-    <message>
-        <source>Time zone: an offset no zone in the list has</source>
-        <translation>Часовой пояс: смещение, которого нет ни у одного пояса из списка</translation>
-    </message>
-    <message>
-        <source>UTC offset used: %1</source>
-        <translation>Использованное смещение от UTC: %1</translation>
-    </message>
-    <message>
-        <source>Note: %1</source>
-        <translation>Примечание: %1</translation>
-    </message>
-    <message>
-        <source>depends on the birth time</source>
-        <translation>зависит от времени рождения</translation>
-    </message>
-    <message>
-        <source>(first)</source>
-        <extracomment>a clock time in the hour that came twice as clocks went back</extracomment>
-        <translation>(в первый раз)</translation>
-    </message>
-    <message>
-        <source>(second)</source>
-        <translation>(во второй раз)</translation>
-    </message>
-    <message>
-        <source>Born: %1, time unknown: every clock minute from %2 to %3 read</source>
-        <extracomment>1 the birth date, 2 and 3 the first and last clock minutes read</extracomment>
-        <translation>Рождение: %1, время неизвестно: прочитана каждая минута с %2 до %3</translation>
-    </message>
-    <message>
-        <source>Note: there was no %1 to %2 that day (clocks went forward)</source>
-        <translation>Примечание: в тот день не было времени с %1 до %2 (часы перевели вперёд)</translation>
     </message>
     <message>
         <source>SVG cannot be written: the program&apos;s output module is missing</source>

@@ -3,7 +3,6 @@
 #include "report/reading_report.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -14,9 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QTime>
 #include <QTranslator>
 #include <QtMath>
 
@@ -48,7 +45,6 @@ std::string& CurrentLanguage() {
     return language;
 }
 bool Translated() { return Language() != "en"; }
-QLocale ReportLocale() { return Translated() ? QLocale(QString::fromStdString(Language())) : QLocale(QLocale::English); }
 
 // The colours of one theme.
 struct Palette {
@@ -69,24 +65,6 @@ Palette PaletteOf(Theme theme) {
     return {Qt::white, QColor(244, 244, 244), QColor(120, 120, 120), QColor(60, 60, 60),
             salmon.darker(125), salmon, QColor(90, 50, 35), Qt::black, QColor(60, 35, 25),
             QColor(150, 110, 0), QColor(170, 0, 170), magenta, Qt::black, QColor(30, 30, 30)};
-}
-
-// The birth's date and a clock time: the written ISO form under English, the language's long date otherwise.
-QString DateText(int year, int month, int day) {
-    if (!Translated())
-        return QStringLiteral("%1-%2-%3").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0')).arg(day, 2, 10, QLatin1Char('0'));
-    //: A QLocale date format for the long date of the birth: d day, MMMM month name, yyyy year, quoted text kept
-    QString format = Report::tr("d MMMM yyyy");
-    // The first of a month as the language writes it in a date ("1er juin", "1º de junho").
-    const QString first = Q(l10n::CoreText(Language(), "format.FirstDay"));
-    if (day == 1 && !first.isEmpty() && first != QLatin1String("1"))
-        format.replace(QRegularExpression(QStringLiteral("\\bd\\b")), QLatin1Char('\'') + first + QLatin1Char('\''));
-    return ReportLocale().toString(QDate(year, month, day), format);
-}
-QString TimeText(int hour, int minute) {
-    if (!Translated())
-        return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
-    return ReportLocale().toString(QTime(hour, minute), QLocale::ShortFormat);
 }
 
 QFont Font(const QPainter& painter, qreal points, bool bold = false) {
@@ -160,11 +138,18 @@ std::array<FrameOf, 4> Frames(const GalacticReading& r) {
              {l10n::Frame::MoonSign, r.MoonSign}, {l10n::Frame::SunSign, r.SunSign}}};
 }
 QString Caption(const FrameOf& f) { return Q(l10n::FrameCaption(Language(), f.Frame)); }
+std::string U(const QString& s) { return s.toStdString(); }
+QStringList Qs(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& line : lines) out << Q(line);
+    return out;
+}
+
 // "Galactic Ascendant: Build"
 QString CaptionWithSign(const QString& caption, const QString& sign) {
-    //: A frame's caption and its sign's name
-    return Report::tr("%1: %2").arg(caption, sign);
+    return Q(report::CaptionWithSign(Language(), U(caption), U(sign)));
 }
+QString ValueLine(std::string_view key, const QString& value) { return Q(report::ValueLine(Language(), key, U(value))); }
 
 QString Field(const GalacticSign* s, std::string_view GalacticSign::*f) {
     return s ? Q(l10n::LocalizedSign(Language(), *s).*f) : QString();
@@ -180,47 +165,15 @@ std::array<FrameOf, 4> Frames(const ReadingDocument& d) {
     return frames;
 }
 
-QString ClockText(int minute, ClockFold fold) {
-    QString text = TimeText(minute / 60, minute % 60);
-    //: a clock time in the hour that came twice as clocks went back
-    if (fold == ClockFold::First) text += QLatin1Char(' ') + Report::tr("(first)");
-    if (fold == ClockFold::Second) text += QLatin1Char(' ') + Report::tr("(second)");
-    return text;
-}
-
 }  // namespace
 
 svg::Picture* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
 
-bool DependsOnTime(const ReadingDocument& d, std::size_t frame) {
-    return d.Window && !d.Window->CertainSign(static_cast<Frame>(frame));
-}
+QString DependsText() { return Q(DependsText(Language())); }
 
-QString DependsText() { return Report::tr("depends on the birth time"); }
+QStringList SpanLines(const ReadingDocument& d, std::size_t frame) { return Qs(SpanLines(Language(), d, frame)); }
 
-// "Explore 06:00–07:01, Nurture 07:02–11:06"
-QStringList SpanLines(const ReadingDocument& d, std::size_t frame) {
-    QStringList out;
-    for (const FrameSpan& span : FrameSpans(*d.Window, static_cast<Frame>(frame)))
-        out << QStringLiteral("%1 %2\u2013%3")
-                   .arg(Field(span.Sign, &GalacticSign::Name), ClockText(span.FirstMinute, span.FirstFold),
-                        ClockText(span.LastMinute, span.LastFold));
-    return out;
-}
-
-// Each sign a changing frame may have, once, with its keywords.
-QStringList PossibleSigns(const ReadingDocument& d, std::size_t frame) {
-    QStringList out;
-    std::vector<const GalacticSign*> seen;
-    for (const FrameSpan& span : FrameSpans(*d.Window, static_cast<Frame>(frame))) {
-        if (!span.Sign || std::find(seen.begin(), seen.end(), span.Sign) != seen.end()) continue;
-        seen.push_back(span.Sign);
-        out << CaptionWithSign(Field(span.Sign, &GalacticSign::Name), Field(span.Sign, &GalacticSign::Keywords));
-    }
-    return out;
-}
-
-
+QStringList PossibleSigns(const ReadingDocument& d, std::size_t frame) { return Qs(PossibleSigns(Language(), d, frame)); }
 
 std::optional<Theme> ThemeFromName(const QString& name) {
     if (name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0) return Theme::Dark;
@@ -466,75 +419,9 @@ QString SuggestedWheelName(const ReadingDocument& d) {
 }
 QString DocumentTitle(const ReadingDocument& d) { return Report::tr("Galactic astrology reading of %1").arg(Q(d.Birth.Name).trimmed()); }
 
-namespace {
+QStringList BirthDetailLines(const ReadingDocument& d) { return Qs(BirthDetailLines(Language(), d)); }
 
-QString ZoneLine(const ReadingDocument& d) {
-    if (d.ZoneIndex >= 0 && static_cast<std::size_t>(d.ZoneIndex) < TimeZoneTable().size())
-        return Report::tr("Time zone: %1").arg(Q(l10n::ZoneRowText(Language(), d.ZoneIndex)));
-    if (d.LocalMeanTime) return Report::tr("Time zone: local mean time of the birthplace");
-    return Report::tr("Time zone: an offset no zone in the list has");
-}
-
-QString UniversalLine(const ReadingDocument& d) {
-    const CivilDateTime& u = d.Reading.UniversalTime;
-    QString universal = Translated() ? DateText(u.Year, u.Month, u.Day) + QLatin1Char(' ') + TimeText(u.Hour, u.Minute)
-                                     : QStringLiteral("%1-%2-%3 %4:%5").arg(u.Year).arg(u.Month, 2, 10, QLatin1Char('0'))
-                                           .arg(u.Day, 2, 10, QLatin1Char('0')).arg(u.Hour, 2, 10, QLatin1Char('0'))
-                                           .arg(u.Minute, 2, 10, QLatin1Char('0'));
-    if (u.Second != 0) universal += QStringLiteral(":%1").arg(u.Second, 2, 10, QLatin1Char('0'));
-    return Report::tr("Universal Time used: %1").arg(universal);
-}
-
-QString OffsetLine(const ReadingDocument& d) {
-    return Report::tr("UTC offset used: %1").arg(Q(FormatUtcOffset(d.Reading.UtcOffsetSecondsEast)));
-}
-
-}  // namespace
-
-QStringList BirthDetailLines(const ReadingDocument& d) {
-    const BirthData& b = d.Birth;
-    QStringList out;
-    QString clock = TimeText(b.Hour, b.Minute);
-    if (b.Second != 0) clock += QStringLiteral(":%1").arg(b.Second, 2, 10, QLatin1Char('0'));  // as Universal Time's
-    if (d.Window) {
-        //: 1 the birth date, 2 and 3 the first and last clock minutes read
-        out << Report::tr("Born: %1, time unknown: every clock minute from %2 to %3 read")
-                   .arg(DateText(b.Year, b.Month, b.Day), TimeText(d.Window->Window.From / 60, d.Window->Window.From % 60),
-                        TimeText(d.Window->Window.To / 60, d.Window->Window.To % 60));
-    } else {
-        //: 1 the birth date, 2 the clock time on the birthplace's clocks
-        out << Report::tr("Born: %1, %2 local clock time").arg(DateText(b.Year, b.Month, b.Day), clock);
-    }
-    out << ZoneLine(d);
-    out << Report::tr("Daylight saving: %1").arg(b.IsDaylightSaving ? Report::tr("yes") : Report::tr("no"));
-    // Each minute has its own instant: no one Universal Time.
-    if (!d.Window) out << UniversalLine(d);
-    out << OffsetLine(d);
-    if (d.Window)
-        for (const MinuteRange& gap : d.Window->Skipped)
-            out << Report::tr("Note: there was no %1 to %2 that day (clocks went forward)")
-                       .arg(TimeText(gap.First / 60, gap.First % 60), TimeText(gap.Last / 60, gap.Last % 60));
-    const QString latitudeMinutes = QStringLiteral("%1").arg(b.LatitudeMinutes, 2, 10, QLatin1Char('0'));
-    const QString longitudeMinutes = QStringLiteral("%1").arg(b.LongitudeMinutes, 2, 10, QLatin1Char('0'));
-    //: 1 and 2 degrees and minutes of latitude, 3 its hemisphere letter; 4 to 6 the same for the longitude
-    out << Report::tr("Latitude %1\u00B0%2\u2032 %3, longitude %4\u00B0%5\u2032 %6")
-               .arg(QString::number(b.LatitudeDegrees), latitudeMinutes,
-                    b.IsSouth ? Report::tr("S", "latitude south") : Report::tr("N", "latitude north"),
-                    QString::number(b.LongitudeDegrees), longitudeMinutes,
-                    b.IsEast ? Report::tr("E", "longitude east") : Report::tr("W", "longitude west"));
-    if (!d.Place.empty()) out << Report::tr("Place: %1").arg(Q(d.Place));
-    if (!d.ClockNote.empty()) out << Report::tr("Note: %1").arg(Q(d.ClockNote));
-    return out;
-}
-
-QStringList InstantLines(const ReadingDocument& d, bool withZone) {
-    QStringList out;
-    if (withZone) out << ZoneLine(d);
-    if (!d.Window) out << UniversalLine(d);
-    out << OffsetLine(d);
-    if (!d.ClockNote.empty()) out << Report::tr("Note: %1").arg(Q(d.ClockNote));
-    return out;
-}
+QStringList InstantLines(const ReadingDocument& d, bool withZone) { return Qs(InstantLines(Language(), d, withZone)); }
 
 void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme theme) {
     QPainter p(&device);
@@ -559,7 +446,7 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
     };
 
     qreal y = m;
-    text(y, Report::tr("Galactic Astrology Reading"), Font(p, 20, true));
+    text(y, Q(ReadingTitle(Language())), Font(p, 20, true));
     text(y, Q(doc.Birth.Name), Font(p, 14, true));
     for (const QString& line : BirthDetailLines(doc)) text(y, line, Font(p, 10));
     y += 6;
@@ -607,61 +494,19 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         if (f.Sign)
             if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(W - m - 26, y - 26, 22, 26));
         text(y, Field(f.Sign, &GalacticSign::Name), Font(p, 14, true));
-        text(y, Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet)), Font(p, 10));
-        text(y, Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation)), Font(p, 10));
-        text(y, Report::tr("Keywords: %1").arg(Field(f.Sign, &GalacticSign::Keywords)), Font(p, 10));
-        text(y, Report::tr("Characteristics"), Font(p, 11, true));
+        text(y, ValueLine("RulingPlanet", Field(f.Sign, &GalacticSign::RulingPlanet)), Font(p, 10));
+        text(y, ValueLine("Constellation", Field(f.Sign, &GalacticSign::Constellation)), Font(p, 10));
+        text(y, ValueLine("Keywords", Field(f.Sign, &GalacticSign::Keywords)), Font(p, 10));
+        text(y, Q(CharacteristicsHeading(Language())), Font(p, 11, true));
         text(y, Field(f.Sign, &GalacticSign::Description).trimmed(), Font(p, 10));
         y += 24;
         if (i % 2 == 1) footer();
     }
 }
 
-QString ReadingPlainText(const ReadingDocument& doc) {
-    QString out = Report::tr("Galactic Astrology Reading") + QLatin1Char('\n') + Q(doc.Birth.Name) + QLatin1Char('\n');
-    for (const QString& line : BirthDetailLines(doc)) out += line + QLatin1Char('\n');
-    const auto frames = Frames(doc);
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-        const FrameOf& f = frames[i];
-        if (DependsOnTime(doc, i)) {
-            out += QLatin1Char('\n') + CaptionWithSign(Caption(f), DependsText()) + QLatin1Char('\n');
-            out += SpanLines(doc, i).join(QStringLiteral(", ")) + QLatin1Char('\n');
-            for (const QString& sign : PossibleSigns(doc, i)) out += sign + QLatin1Char('\n');
-            continue;
-        }
-        out += QLatin1Char('\n') + CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name)) + QLatin1Char('\n');
-        out += Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet)) + QLatin1Char('\n');
-        out += Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation)) + QLatin1Char('\n');
-        out += Report::tr("Keywords: %1").arg(Field(f.Sign, &GalacticSign::Keywords)) + QLatin1Char('\n');
-        out += Report::tr("Characteristics: %1").arg(Field(f.Sign, &GalacticSign::Description).trimmed()) + QLatin1Char('\n');
-    }
-    return out;
-}
+QString ReadingPlainText(const ReadingDocument& doc) { return Q(ReadingPlainText(Language(), doc)); }
 
-QString ReadingHtml(const ReadingDocument& doc) {
-    QString out = QStringLiteral("<h1>") + Report::tr("Galactic Astrology Reading").toHtmlEscaped() + QStringLiteral("</h1><h2>") +
-                  Q(doc.Birth.Name).toHtmlEscaped() + QStringLiteral("</h2><p>");
-    out += BirthDetailLines(doc).join(QStringLiteral("<br>")).toHtmlEscaped().replace(QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>"));
-    out += QStringLiteral("</p>");
-    const auto frames = Frames(doc);
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-        const FrameOf& f = frames[i];
-        if (DependsOnTime(doc, i)) {
-            out += QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p>")
-                       .arg(CaptionWithSign(Caption(f), DependsText()).toHtmlEscaped(),
-                            SpanLines(doc, i).join(QStringLiteral(", ")).toHtmlEscaped(),
-                            PossibleSigns(doc, i).join(QStringLiteral("\n")).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
-            continue;
-        }
-        out += QStringLiteral("<h3>%1</h3><p>%2<br>%3<br>%4</p><p><b>%5</b><br>%6</p>")
-                   .arg(CaptionWithSign(Caption(f), Field(f.Sign, &GalacticSign::Name).toHtmlEscaped()),
-                        Report::tr("Ruling planet: %1").arg(Field(f.Sign, &GalacticSign::RulingPlanet).toHtmlEscaped()),
-                        Report::tr("Constellation: %1").arg(Field(f.Sign, &GalacticSign::Constellation).toHtmlEscaped()),
-                        Report::tr("Keywords: %1").arg(Field(f.Sign, &GalacticSign::Keywords).toHtmlEscaped()),
-                        Report::tr("Characteristics").toHtmlEscaped(), Field(f.Sign, &GalacticSign::Description).trimmed().toHtmlEscaped());
-    }
-    return out;
-}
+QString ReadingHtml(const ReadingDocument& doc) { return Q(ReadingHtml(Language(), doc)); }
 
 QPageSize::PageSizeId DefaultPaper() {
     return QLocale::system().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4 : QPageSize::Letter;

@@ -14,6 +14,7 @@
 #include "common/birth_data.h"
 #include "reading/reading_driver.h"
 #include "reading/time_window.h"
+#include "report/reading_text.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -24,20 +25,6 @@ class Picture;
 }
 
 namespace quorvane::report {
-
-// A reading with the birth details it came from.
-struct ReadingDocument {
-    BirthData Birth;
-    int ZoneIndex = -1;        // row of the zone table, -1 for an exact offset or local mean time
-    std::string Place;         // the birthplace when it came from the atlas, else empty
-    GalacticReading Reading;
-    bool LocalMeanTime = false;  // the offset is the birthplace's local mean time
-    // When the atlas knows the place and its clock then showed another offset: that, in a plain sentence.
-    std::string ClockNote;
-    // The birth time is unknown: every minute of this window read. Only the signs that hold over it all are
-    // shown as signs; `Reading` is its first minute's and gives the zone.
-    std::optional<TimeWindowReading> Window;
-};
 
 // The product's own look.
 namespace look {
@@ -78,15 +65,15 @@ QString DocumentTitle(const ReadingDocument& doc);         // the PDF's title
 // a line on standard error, once) when there is none.
 svg::Picture* SignPicture(std::string_view name);
 
+// The report's language's texts of reading_text.h.
 // The lines of birth details shown on page 1 and in copied text: "Born: ...", "Time zone: ...".
 QStringList BirthDetailLines(const ReadingDocument& doc);
 // Of those, the lines that say which instant the reading is for: the zone (when asked), the Universal Time
 // and the offset used, and any note on the birthplace's clock.
 QStringList InstantLines(const ReadingDocument& doc, bool withZone);
-// With an unknown birth time: whether a frame's sign changes over the window (frame order Ascendant,
-// Descendant, Moon Sign, Sun Sign), "depends on the birth time", the frame's signs with their clock times
-// ("Explore 06:00–07:01") and each sign it may have, once, with its keywords.
-bool DependsOnTime(const ReadingDocument& doc, std::size_t frame);
+// With an unknown birth time (whether a frame depends on it: DependsOnTime of reading_text.h): "depends on
+// the birth time", the frame's signs with their clock times ("Explore 06:00–07:01") and each sign it may
+// have, once, with its keywords.
 QString DependsText();
 QStringList SpanLines(const ReadingDocument& doc, std::size_t frame);
 QStringList PossibleSigns(const ReadingDocument& doc, std::size_t frame);

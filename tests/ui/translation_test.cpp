@@ -15,8 +15,10 @@
 #include <QTranslator>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "app/translations.h"
 #include "common/version.h"
@@ -103,14 +105,33 @@ const std::set<QString>& CatalogueEnglish() {
     return texts;
 }
 
+// The core catalogue's texts with {placeholders}, each as a pattern any filling matches ("UTC offset used: +00:00").
+const std::vector<QRegularExpression>& CatalogueTemplates() {
+    static const std::vector<QRegularExpression> patterns = [] {
+        std::vector<QRegularExpression> all;
+        static const QRegularExpression placeholder(QStringLiteral("\\\\\\{\\w+\\\\\\}"));
+        for (const QString& text : CatalogueEnglish())
+            if (text.contains(u'{'))
+                all.emplace_back(QRegularExpression::anchoredPattern(QRegularExpression::escape(text).replace(placeholder, QStringLiteral(".*"))));
+        return all;
+    }();
+    return patterns;
+}
+
 // What may stay English under the pseudo-language: the product's name and version, numbers and degrees,
-// the web address inside a translated sentence, and the core catalogue's texts.
+// the web address inside a translated sentence, and the core catalogue's texts, filled in or not, line by line.
 bool LeftInEnglishOnPurpose(const QString& text) {
     if (text == QString::fromUtf8(kProductTitle) || text == QLatin1String(kProductName)) return true;
     static const QRegularExpression numbered(QStringLiteral("^\\d+  "));
     QString core = text;
     core.remove(numbered);  // "1  Galactic Ascendant": the wheel's numbered rows
-    return CatalogueEnglish().count(core) > 0;
+    if (CatalogueEnglish().count(core) > 0) return true;
+    const QStringList lines = core.split(u'\n');
+    return std::all_of(lines.begin(), lines.end(), [](const QString& line) {
+        return CatalogueEnglish().count(line) > 0 ||
+               std::any_of(CatalogueTemplates().begin(), CatalogueTemplates().end(),
+                           [&](const QRegularExpression& pattern) { return pattern.match(line).hasMatch(); });
+    });
 }
 
 // A text with a word of English outside the pseudo-language's marks.

@@ -373,10 +373,7 @@ void frmMain::UsePlace(const Place& place) {
 
 std::string frmMain::ClockNote(const GalacticReading& reading) const {
     const auto& s = zoneLine_->suggestion();
-    if (!s || !s->Known || SuggestedSecondsEast(*s) == reading.UtcOffsetSecondsEast) return {};
-    return "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(*s)) + " (" +
-           s->Description.substr(0, s->Description.find(';')) + "), but this reading uses " +
-           FormatUtcOffset(reading.UtcOffsetSecondsEast) + " as chosen";
+    return s ? quorvane::ClockNote(*s, reading.UtcOffsetSecondsEast) : std::string();
 }
 
 void frmMain::SetupZoneOffsetEntry() {

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,8 +29,10 @@
 #include "l10n/core_texts.h"
 #include "reading/input_rules.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
+#include "report/reading_text.h"
 #include "report/wheel_geometry.h"
 #include "zones/zone_database.h"
 
@@ -709,6 +712,130 @@ void ClearBook() {
     empty.Path = "Births.aaf";
     PageBook().Adopt(std::move(empty));
 }
+// ---- A birth time not known, and the reading as text (Copy Reading).
+
+val SignOrNull(const GalacticSign* sign) {
+    return sign ? val(std::string(sign->Name)) : val::null();
+}
+
+// What the desktop's form reads: { ok: false, ... } as Read gives it, or the document of the reading, with
+// every clock minute of the birth date read when `timeUnknown`.
+struct DocumentOutcome {
+    std::optional<report::ReadingDocument> Document;
+    val Refusal = val::undefined();
+};
+DocumentOutcome DocumentOf(const val& form, const std::string& language, bool timeUnknown, const val& place) {
+    BirthFormValues f = FormOf(form);
+    f.TimeUnknown = timeUnknown;
+    DocumentOutcome result;
+    const bool offsetUnreadable = !f.LocalMeanTime && f.ZoneIndex < 0 && !f.ExactOffset;
+    if (offsetUnreadable && ValidateBirthData(TextsOf(f)).Ok) {
+        result.Refusal = val::object();
+        result.Refusal.set("ok", false);
+        result.Refusal.set("offsetUnreadable", true);
+        return result;
+    }
+    const ReadingSession::Outcome outcome = Session().Read(f);
+    if (!outcome.Validation.Ok) {
+        result.Refusal = val::object();
+        result.Refusal.set("ok", false);
+        result.Refusal.set("message", Message(language, outcome.Validation.Message));
+        result.Refusal.set("focus", std::string(FieldName(outcome.Validation.Focus)));
+        return result;
+    }
+    const BirthData& birth = Session().LastBirthData();
+    report::ReadingDocument doc{birth, Session().LastZoneIndex(), {}, *outcome.Reading, Session().LastWasLocalMeanTime(), {}, std::nullopt};
+    if (timeUnknown)
+        doc.Window = ReadTimeWindow(birth, SteadyClock(Session().LastZone(), birth.IsDaylightSaving), MinuteWindow{}, f.YearPosition);
+    // The birthplace found in the atlas, and what its clock showed when that was not the offset read.
+    if (!place.isNull() && !place.isUndefined()) {
+        Place town;
+        town.City = Str(place, "city");
+        town.State = Str(place, "state");
+        town.Country = Str(place, "country");
+        doc.Place = DescribePlace(town);
+        const CivilDateTime local{birth.Year, birth.Month, birth.Day, f.Hour, f.Minute};
+        const ZoneSuggestion s = SuggestZone(PageZones(), Str(place, "timeZone"), local, town.City, place["longitude"].as<double>());
+        doc.ClockNote = ClockNote(s, doc.Reading.UtcOffsetSecondsEast);
+    }
+    result.Document = std::move(doc);
+    return result;
+}
+
+// { ok: true, window: {...} }: the frames in the page's order (Sun, Ascendant, Moon, Descendant), each with
+// its sign when it holds all day (else `depends` and the text saying so), its signs with their clock times
+// and each sign it may have; and the runs with the fields quorvane-cli --time unknown --json gives.
+val ReadTimeUnknown(const val& form, const std::string& language) {
+    DocumentOutcome made = DocumentOf(form, language, true, val::undefined());
+    if (!made.Document) return made.Refusal;
+    const report::ReadingDocument& doc = *made.Document;
+    const TimeWindowReading& w = *doc.Window;
+    val window = val::object();
+    window.set("from", MinuteText(w.Window.From));
+    window.set("to", MinuteText(w.Window.To));
+    window.set("dependsText", report::DependsText(language));
+    // Frame order (Ascendant, Descendant, Moon Sign, Sun Sign) to the page's.
+    static constexpr std::size_t kPageOrder[] = {3, 0, 2, 1};
+    static constexpr l10n::Frame kCaptions[] = {l10n::Frame::Ascendant, l10n::Frame::Descendant, l10n::Frame::MoonSign,
+                                                 l10n::Frame::SunSign};
+    val frames = val::array();
+    for (const std::size_t i : kPageOrder) {
+        const GalacticSign* certain = w.CertainSign(static_cast<Frame>(i));
+        val frame = SignOf(language, certain, kCaptions[i]);
+        frame.set("depends", certain == nullptr);
+        val spans = val::array();
+        const std::vector<std::string> spanTexts = report::SpanLines(language, doc, i);
+        const std::vector<FrameSpan> frameSpans = FrameSpans(w, static_cast<Frame>(i));
+        std::vector<const GalacticSign*> seen;
+        val possible = val::array();
+        for (std::size_t k = 0; k < frameSpans.size(); ++k) {
+            val span = val::object();
+            span.set("text", spanTexts[k]);
+            span.set("from", MinuteText(frameSpans[k].FirstMinute));
+            span.set("to", MinuteText(frameSpans[k].LastMinute));
+            spans.call<void>("push", span);
+            const GalacticSign* sign = frameSpans[k].Sign;
+            if (!sign || std::find(seen.begin(), seen.end(), sign) != seen.end()) continue;
+            seen.push_back(sign);
+            possible.call<void>("push", SignOf(language, sign, kCaptions[i]));
+        }
+        frame.set("spans", spans);
+        frame.set("possible", possible);
+        frames.call<void>("push", frame);
+    }
+    window.set("frames", frames);
+    window.set("ascendant", SignOrNull(w.CertainSign(Frame::Ascendant)));
+    window.set("descendant", SignOrNull(w.CertainSign(Frame::Descendant)));
+    window.set("moonSign", SignOrNull(w.CertainSign(Frame::MoonSign)));
+    window.set("sunSign", SignOrNull(w.CertainSign(Frame::SunSign)));
+    val changes = val::array();
+    for (const TimeRun& run : w.Runs) {
+        val change = val::object();
+        change.set("from", MinuteText(run.FirstMinute));
+        change.set("ascendant", SignOrNull(run.Signs[static_cast<std::size_t>(Frame::Ascendant)]));
+        change.set("descendant", SignOrNull(run.Signs[static_cast<std::size_t>(Frame::Descendant)]));
+        change.set("moonSign", SignOrNull(run.Signs[static_cast<std::size_t>(Frame::MoonSign)]));
+        change.set("sunSign", SignOrNull(run.Signs[static_cast<std::size_t>(Frame::SunSign)]));
+        changes.call<void>("push", change);
+    }
+    window.set("changes", changes);
+    val out = val::object();
+    out.set("ok", true);
+    out.set("window", window);
+    return out;
+}
+
+// The reading as the desktop's Copy Reading puts it on the clipboard: { ok: true, text, html }.
+val ReadingText(const val& form, const std::string& language, bool timeUnknown, const val& place) {
+    DocumentOutcome made = DocumentOf(form, language, timeUnknown, place);
+    if (!made.Document) return made.Refusal;
+    val out = val::object();
+    out.set("ok", true);
+    out.set("text", report::ReadingPlainText(language, *made.Document));
+    out.set("html", report::ReadingHtml(language, *made.Document));
+    return out;
+}
+
 }  // namespace
 }  // namespace quorvane::web
 
@@ -740,4 +867,7 @@ EMSCRIPTEN_BINDINGS(quorvane) {
     emscripten::function("bookState", &web::BookState);
     emscripten::function("restoreBook", &web::RestoreBook);
     emscripten::function("clearBook", &web::ClearBook);
+    // A birth time not known; the reading as text.
+    emscripten::function("readTimeUnknown", &web::ReadTimeUnknown);
+    emscripten::function("readingText", &web::ReadingText);
 }

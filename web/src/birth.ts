@@ -17,7 +17,8 @@ export function toFragment(form: FormValues): string {
   const p = new URLSearchParams();
   p.set('name', form.name);
   p.set('date', `${form.year}-${two(form.month)}-${two(form.day)}`);
-  p.set('time', `${two(form.hour)}:${two(form.minute)}:${two(form.second)}`);
+  // A birth time not known is read all day, as the command line's --time unknown.
+  p.set('time', form.timeUnknown ? 'unknown' : `${two(form.hour)}:${two(form.minute)}:${two(form.second)}`);
   p.set('zone', form.zone === 'offset' ? form.offset : String(form.zone));
   p.set('dst', form.daylightSaving ? '1' : '0');
   p.set('lat', `${form.latitudeDegrees}${form.south ? 'S' : 'N'}${form.latitudeMinutes}`);
@@ -43,6 +44,7 @@ export function fromFragment(fragment: string, zoneCount: number, firstYear: num
   form.year = inRange(year, firstYear, lastYear) ?? form.year;
   form.month = inRange(month, 1, 12) ?? form.month;
   form.day = inRange(day, 1, 31) ?? form.day;
+  if (p.get('time') === 'unknown') form.timeUnknown = true;
   const [hour, minute, second] = (p.get('time') ?? '').split(':');
   form.hour = inRange(hour, 0, 23) ?? 0;
   form.minute = inRange(minute, 0, 59) ?? 0;

@@ -26,6 +26,7 @@ export interface FormValues {
   city: string;
   state: string;
   country: string;
+  timeUnknown?: boolean; // the birth time is not known: every clock minute of the date is read
 }
 
 export interface CoreMessage {
@@ -79,6 +80,36 @@ export type ReadOutcome =
   | { ok: true; reading: Reading }
   | { ok: false; message?: CoreMessage; focus?: string; offsetUnreadable?: boolean };
 
+// ---- A birth time not known: every clock minute of the birth date read.
+export interface ChangingFrame extends Partial<FrameReading> {
+  caption: string;
+  depends: boolean; // its sign changes within the day: no sign is shown as the reading
+  spans: Array<{ text: string; from: string; to: string }>; // "Explore 06:00–07:01", in order
+  possible: FrameReading[]; // each sign it may have, once
+}
+
+export interface TimeUnknownReading {
+  from: string; // the window read, "HH:MM"
+  to: string;
+  dependsText: string; // "depends on the birth time"
+  frames: ChangingFrame[]; // Sun, Ascendant, Moon, Descendant, as a reading's
+  // As quorvane-cli --time unknown --json gives them: a frame's sign over the whole day, else null, and the runs.
+  ascendant: string | null;
+  descendant: string | null;
+  moonSign: string | null;
+  sunSign: string | null;
+  changes: Array<{ from: string; ascendant: string | null; descendant: string | null; moonSign: string | null; sunSign: string | null }>;
+}
+
+export type TimeUnknownOutcome =
+  | { ok: true; window: TimeUnknownReading }
+  | { ok: false; message?: CoreMessage; focus?: string; offsetUnreadable?: boolean };
+
+// The reading as Copy Reading puts it on the clipboard.
+export type ReadingTextOutcome =
+  | { ok: true; text: string; html: string }
+  | { ok: false; message?: CoreMessage; focus?: string; offsetUnreadable?: boolean };
+
 export interface KeyVerdict {
   code: number; // 0 drops the key
   message?: CoreMessage;
@@ -99,6 +130,9 @@ export interface QuorvaneCore {
   translatedLanguages(): string[];
   loadAtlas(index: Uint8Array, foldTable: Uint8Array, zoneFiles: Uint8Array): string;
   findPlaces(query: string, limit: number): PlaceSearch;
+  readTimeUnknown(form: FormValues, language: string): TimeUnknownOutcome;
+  readingText(form: FormValues, language: string, timeUnknown: boolean,
+    place: Pick<Place, 'city' | 'state' | 'country' | 'timeZone' | 'longitude'> | null): ReadingTextOutcome;
   suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number): ZoneSuggestion;
   // The births book the page keeps (one at a time).
   bookInfo(): BookInfo;

@@ -5,7 +5,7 @@ import './style.css';
 import { emptyForm, fromFragment, toFragment } from './birth';
 import { startBirths } from './births-view';
 import { loadCore } from './core';
-import type { CoreMessage, FormValues, Place, QuorvaneCore, Reading } from './core-types';
+import type { ChangingFrame, CoreMessage, FormValues, FrameReading, Place, QuorvaneCore, Reading, TimeUnknownReading } from './core-types';
 import { findPlace, queryOf, suggestionLine } from './finder';
 import { filterTyped, kEnterKey, kPasteKey, letterOf } from './keys';
 import { drawWheel } from './wheel';
@@ -27,6 +27,8 @@ let core: QuorvaneCore;
 let language = 'en';
 
 function chooseLanguage(): string {
+  const kept = storedLanguage();
+  if (kept) return kept;
   for (const wanted of navigator.languages ?? [navigator.language]) {
     const code = core.normalizeLanguage(wanted.replace('-', '_'));
     if (pageLanguages.includes(code)) return code;
@@ -34,6 +36,57 @@ function chooseLanguage(): string {
     if (pageLanguages.includes(base)) return base;
   }
   return 'en';
+}
+
+// ---- Languages: the page's language from the list on the page, kept in this browser; the browser's
+// languages until one is chosen.
+const languageKey = 'quorvane.language';
+const languageList = $<HTMLSelectElement>('language');
+
+function storedLanguage(): string | undefined {
+  try {
+    const kept = localStorage.getItem(languageKey);
+    return kept && pageLanguages.includes(kept) ? kept : undefined;
+  } catch {
+    return undefined;  // storage switched off: the browser's languages decide
+  }
+}
+
+// A language by its own name ("Deutsch", "Русский"), as a reader of it looks for it.
+function languageName(code: string): string {
+  const tag = code.replace('_', '-');
+  const name = new Intl.DisplayNames([tag], { type: 'language' }).of(tag) ?? code;
+  return name.charAt(0).toLocaleUpperCase(tag) + name.slice(1);
+}
+
+function fillLanguageList() {
+  languageList.replaceChildren(...pageLanguages.map((code) => {
+    const option = new Option(languageName(code), code);
+    option.lang = code.replace('_', '-');
+    return option;
+  }));
+  languageList.value = language;
+  $('language-label').textContent = core.text(language, 'label.Language');
+}
+
+// Every text of the page again in `code`, the entries and the reading on the screen kept.
+async function switchLanguage(code: string) {
+  const values = collect();
+  language = code;
+  try {
+    localStorage.setItem(languageKey, code);
+  } catch {
+    // Without storage the choice lasts while the page is open.
+  }
+  await loadTranslation(code);
+  fillTexts();
+  for (const [list, value] of [[field.month, values.month], [field.day, values.day], [field.year, values.year],
+    [field.hour, values.hour], [field.minute, values.minute], [field.second, values.second]] as const)
+    list.value = String(value);
+  fillLanguageList();
+  followZone();
+  refreshSuggestion();
+  if (!readingView.hidden) await read(true, false);
 }
 
 // ---- Messages: a modal dialog with OK, as the desktop's message boxes.
@@ -107,6 +160,9 @@ function fillTexts() {
   $('reading-heading').textContent = productTitle;
   $('about-title').textContent = productTitle;
   $('zone-apply').textContent = tr(language, 'quorvane::ZoneSuggestionLine', 'Apply');
+  $('lblTimeUnknown').textContent = tr(language, formContext, 'Time unknown');
+  $('cmdCopy').textContent = withoutMnemonic(tr(language, displayContext, '&Copy Reading'));
+  $('cmdCopy').setAttribute('aria-keyshortcuts', 'Control+Shift+C');
   $('cmdWheel').textContent = withoutMnemonic(tr(language, displayContext, '&Wheel\u2026'));
   $('cmdWheel').title = tr(language, displayContext, 'Show the galactic wheel of this reading');
   // The site's address reads better than the page script's.
@@ -144,6 +200,7 @@ function collect(): FormValues {
     latitudeDegrees: field.latitudeDegrees.value, latitudeMinutes: field.latitudeMinutes.value, south: field.south.checked,
     longitudeDegrees: field.longitudeDegrees.value, longitudeMinutes: field.longitudeMinutes.value, east: field.east.checked,
     city: field.city.value, state: field.state.value, country: field.country.value,
+    ...(timeUnknownBox.checked ? { timeUnknown: true } : {}),
   };
 }
 
@@ -169,6 +226,8 @@ function fill(form: FormValues) {
   field.city.value = form.city;
   field.state.value = form.state;
   field.country.value = form.country;
+  timeUnknownBox.checked = form.timeUnknown === true;
+  followTimeUnknown();
   followZone();
   // A suggestion belonged to the place found before.
   chosenPlace = undefined;
@@ -243,61 +302,78 @@ const frameLayout = [
   { frame: 'Frame7', prefix: 'Descendant', signRow: 'hdrDescendantSign' },
 ];
 
-function showReading(reading: Reading) {
-  const frames = reading.frames.map((f, i) => {
-    const layout = frameLayout[i];
-    const caption = uiText(language, `frmDisplay.${layout.frame}`);
-    const section = document.createElement('section');
-    section.className = 'sign-frame';
-    section.id = `frame-${layout.prefix}`;
-    section.tabIndex = -1;
-    section.setAttribute('aria-labelledby', `${section.id}-caption`);
-    const heading = document.createElement('h2');
-    heading.id = `${section.id}-caption`;
-    heading.className = 'frame-caption';
-    heading.textContent = caption;
-    const rows = document.createElement('dl');
-    rows.className = 'sign-rows';
-    const row = (title: string, value: string, className: string) => {
-      const dt = document.createElement('dt');
-      dt.textContent = title;
-      const dd = document.createElement('dd');
-      dd.textContent = value;
-      dd.className = className;
-      rows.append(dt, dd);
-    };
-    row(uiText(language, `frmDisplay.${layout.signRow}`), f.sign, 'sign-name');
-    row(uiText(language, `frmDisplay.hdr${layout.prefix}RulingPlanet`), f.rulingPlanet, 'value');
-    row(uiText(language, `frmDisplay.hdr${layout.prefix}Constellation`), f.constellation, 'value');
-    row(uiText(language, `frmDisplay.hdr${layout.prefix}Keywords`), f.keywords, 'value');
-    const picture = document.createElement('img');
-    picture.className = 'sign-picture';
-    picture.src = pictureOf(f.picture);
-    picture.alt = '';
-    picture.width = 22;
-    picture.height = 26;
-    const characteristics = document.createElement('h3');
-    characteristics.className = 'characteristics';
-    characteristics.textContent = uiText(language, `frmDisplay.hdr${layout.prefix}Characteristics`);
-    const description = document.createElement('textarea');
-    description.className = 'description';
-    description.readOnly = true;
-    description.rows = 5;
-    description.value = f.description;
-    description.setAttribute('aria-label', tr(language, displayContext, '%1 characteristics').replace('%1', caption));
-    // Paper has no scroll bar: printed, the characteristics are written out whole.
-    const printed = document.createElement('p');
-    printed.className = 'description-print';
-    printed.textContent = f.description;
-    section.append(heading, picture, rows, characteristics, description, printed);
+// One frame of the reading, in its place in the desktop's grid (Sun, Ascendant, Moon, Descendant): its
+// caption, sign, values, picture and characteristics; or, for a frame whose sign depends on the birth
+// time, that sentence and the signs it may have with their clock times.
+function frameSection(i: number, f: FrameReading | undefined, changing?: { dependsText: string; frame: ChangingFrame }): HTMLElement {
+  const layout = frameLayout[i];
+  const caption = uiText(language, `frmDisplay.${layout.frame}`);
+  const section = document.createElement('section');
+  section.className = 'sign-frame';
+  section.id = `frame-${layout.prefix}`;
+  section.tabIndex = -1;
+  section.setAttribute('aria-labelledby', `${section.id}-caption`);
+  const heading = document.createElement('h2');
+  heading.id = `${section.id}-caption`;
+  heading.className = 'frame-caption';
+  heading.textContent = caption;
+  const rows = document.createElement('dl');
+  rows.className = 'sign-rows';
+  const row = (title: string, value: string, className: string) => {
+    const dt = document.createElement('dt');
+    dt.textContent = title;
+    const dd = document.createElement('dd');
+    dd.textContent = value;
+    dd.className = className;
+    rows.append(dt, dd);
+  };
+  row(uiText(language, `frmDisplay.${layout.signRow}`), changing ? changing.dependsText : f!.sign, changing ? 'sign-name depends' : 'sign-name');
+  row(uiText(language, `frmDisplay.hdr${layout.prefix}RulingPlanet`), f?.rulingPlanet ?? '', 'value');
+  row(uiText(language, `frmDisplay.hdr${layout.prefix}Constellation`), f?.constellation ?? '', 'value');
+  row(uiText(language, `frmDisplay.hdr${layout.prefix}Keywords`), f?.keywords ?? '', 'value');
+  const characteristics = document.createElement('h3');
+  characteristics.className = 'characteristics';
+  characteristics.id = `${section.id}-characteristics`;
+  characteristics.textContent = uiText(language, `frmDisplay.hdr${layout.prefix}Characteristics`);
+  const boxName = tr(language, displayContext, '%1 characteristics').replace('%1', caption);
+  if (changing) {
+    section.append(heading, rows, characteristics, ...changingFrameParts(changing.frame, boxName));
     return section;
-  });
+  }
+  const picture = document.createElement('img');
+  picture.className = 'sign-picture';
+  picture.src = pictureOf(f!.picture);
+  picture.alt = '';
+  picture.width = 22;
+  picture.height = 26;
+  const description = document.createElement('textarea');
+  description.className = 'description';
+  description.readOnly = true;
+  description.rows = 5;
+  description.value = f!.description;
+  description.setAttribute('aria-label', boxName);
+  // Paper has no scroll bar: printed, the characteristics are written out whole.
+  const printed = document.createElement('p');
+  printed.className = 'description-print';
+  printed.textContent = f!.description;
+  section.append(heading, picture, rows, characteristics, description, printed);
+  return section;
+}
+
+function showFrames(frames: HTMLElement[], focus: boolean) {
   $('frames').replaceChildren(...frames);
-  showWheel(reading);
+  $('copy-status').textContent = '';
   formView.hidden = true;
   readingView.hidden = false;
   document.body.classList.add('reading');
-  frames[0].focus();
+  if (focus) frames[0].focus();
+}
+
+// The wheel and its button are set before the frames take the focus, so that the page is laid out once.
+function showReading(reading: Reading, focus = true) {
+  showWheel(reading);
+  $<HTMLButtonElement>('cmdWheel').disabled = false;
+  showFrames(reading.frames.map((f, i) => frameSection(i, f)), focus);
 }
 
 // The wheel below the frames, opened by its button: the four points and the degrees the frames read,
@@ -329,9 +405,9 @@ function back() {
   $('cmdRashi').focus();
 }
 
-async function read(fromAddress = false): Promise<boolean> {
+async function read(fromAddress = false, focus = true): Promise<boolean> {
   const values = collect();
-  const outcome = core.read(values, language);
+  const outcome = values.timeUnknown ? core.readTimeUnknown(values, language) : core.read(values, language);
   if (!outcome.ok) {
     if (outcome.offsetUnreadable) {
       await showMessage(unreadableOffset());
@@ -345,7 +421,8 @@ async function read(fromAddress = false): Promise<boolean> {
   }
   const fragment = toFragment(values);
   if (!fromAddress && location.hash !== fragment) history.pushState(null, '', fragment);
-  showReading(outcome.reading);
+  if ('window' in outcome) showTimeUnknownReading(outcome.window, focus);
+  else showReading(outcome.reading, focus);
   return true;
 }
 
@@ -425,11 +502,99 @@ function openFromAddress() {
   void read(true);
 }
 
+// ---- A birth time not known: "Time unknown" after every written control in Tab order, the hour, minute
+// and second lists switched off while it is ticked, and the reading of every clock minute of the date.
+const timeUnknownBox = $<HTMLInputElement>('chkTimeUnknown');
+
+function followTimeUnknown() {
+  for (const list of [field.hour, field.minute, field.second]) list.disabled = timeUnknownBox.checked;
+}
+
+// Where a changing frame's characteristics would be: its signs with their clock times, then each sign it
+// may have with its keywords and characteristics, a click or a key away (written out whole on paper).
+function changingFrameParts(frame: ChangingFrame, boxName: string): HTMLElement[] {
+  const spans = document.createElement('ol');
+  spans.className = 'spans';
+  spans.setAttribute('aria-label', boxName);
+  spans.append(...frame.spans.map((span) => {
+    const item = document.createElement('li');
+    item.textContent = span.text;
+    return item;
+  }));
+  const signs = frame.possible.map((sign) => {
+    const details = document.createElement('details');
+    details.className = 'possible';
+    const summary = document.createElement('summary');
+    summary.textContent = `${sign.sign} (${sign.keywords})`;
+    const text = document.createElement('p');
+    text.textContent = sign.description;
+    details.append(summary, text);
+    return details;
+  });
+  const printed = frame.possible.map((sign) => {
+    const text = document.createElement('p');
+    text.className = 'description-print';
+    text.textContent = `${sign.sign} (${sign.keywords}): ${sign.description.trim()}`;
+    return text;
+  });
+  return [spans, ...signs, ...printed];
+}
+
+function showTimeUnknownReading(window: TimeUnknownReading, focus = true) {
+  // No one wheel holds over a whole day.
+  $('wheel').replaceChildren();
+  $('wheel').hidden = true;
+  $('cmdWheel').setAttribute('aria-expanded', 'false');
+  $<HTMLButtonElement>('cmdWheel').disabled = true;
+  showFrames(window.frames.map((f, i) =>
+    f.depends ? frameSection(i, undefined, { dependsText: window.dependsText, frame: f }) : frameSection(i, f as FrameReading)), focus);
+}
+
+// ---- Copy Reading: the reading as plain text and as HTML on the clipboard, written by the core as the
+// desktop's Copy writes it (with the birthplace when it came from the finder and the coordinates are its).
+function placeOnForm(values: FormValues): Place | null {
+  if (!chosenPlace) return null;
+  const same = (d: { degrees: number; minutes: number }, degrees: string, minutes: string) =>
+    String(d.degrees) === degrees && String(d.minutes) === minutes;
+  const p = chosenPlace;
+  return same(p.lat, values.latitudeDegrees, values.latitudeMinutes) && (p.lat.hemisphere === 'S') === values.south &&
+    same(p.lon, values.longitudeDegrees, values.longitudeMinutes) && (p.lon.hemisphere === 'E') === values.east ? p : null;
+}
+
+async function copyReading() {
+  const values = collect();
+  const outcome = core.readingText(values, language, values.timeUnknown === true, placeOnForm(values));
+  if (!outcome.ok) return;
+  try {
+    await navigator.clipboard.write([new ClipboardItem({
+      'text/plain': new Blob([outcome.text], { type: 'text/plain' }),
+      'text/html': new Blob([outcome.html], { type: 'text/html' }),
+    })]);
+  } catch {
+    await showMessage(core.text(language, 'message.CopyFailed'));
+    $('cmdCopy').focus();
+  }
+}
+
+function setUpTimeUnknownAndCopy() {
+  timeUnknownBox.addEventListener('change', followTimeUnknown);
+  $('cmdCopy').addEventListener('click', () => void copyReading());
+  // Ctrl+Shift+C, the desktop's keys, while the reading is shown.
+  document.addEventListener('keydown', (event) => {
+    if (readingView.hidden || !event.ctrlKey || !event.shiftKey || event.altKey || event.key.toLowerCase() !== 'c') return;
+    event.preventDefault();
+    void copyReading();
+  });
+}
+
 async function start() {
   core = await loadCore();
   language = chooseLanguage();
   await loadTranslation(language);
   fillTexts();
+  fillLanguageList();
+  languageList.addEventListener('change', () => void switchLanguage(languageList.value));
+  setUpTimeUnknownAndCopy();
   fill({ ...emptyForm, zone: core.defaultZone });
   guardTyping(field.name, (code, character) => {
     const letter = letterOf(character, language);

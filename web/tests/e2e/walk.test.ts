@@ -326,6 +326,163 @@ test.describe('in German', () => {
   });
 });
 
+// ---- Languages: the list on the page, kept in this browser; the readings as the command line writes them.
+interface ShownFrame { caption: string; sign: string; values: string[]; description: string }
+async function shownFrames(page: Page): Promise<ShownFrame[]> {
+  return page.locator('.sign-frame').evaluateAll((sections) => sections.map((section) => ({
+    caption: section.querySelector('.frame-caption')!.textContent!,
+    sign: section.querySelector('.sign-name')!.textContent!,
+    values: [...section.querySelectorAll('dd.value')].map((dd) => dd.textContent!),
+    description: (section.querySelector('textarea') as HTMLTextAreaElement).value,
+  })));
+}
+// Each frame's sign, ruling planet, constellation, keywords and characteristics as quorvane-cli --lang
+// writes them: a block a frame ("Galaktischer Aszendent: …", "  Sternbild: …"), Ascendant, Descendant,
+// Moon Sign, Sun Sign.
+async function expectCliText(page: Page, language: string, args: string[]) {
+  const frames = await shownFrames(page);
+  expect(frames).toHaveLength(4);
+  if (!cli) return;
+  const blocks = execFileSync(cli, ['--lang', language, ...args]).toString().trimEnd().split('\n\n').slice(1)
+    .map((block) => block.split('\n').map((line) => line.slice(line.indexOf(': ') + 2).trim()));
+  const cliOrder = [3, 0, 2, 1];  // the page's Sun, Ascendant, Moon, Descendant among the command line's frames
+  expect(frames.map((f) => [f.sign, ...f.values, f.description.trim()])).toEqual(cliOrder.map((k) => blocks[k]));
+}
+const ashaAddress = '/#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51';
+const ashaArgs = ['--name', 'ASHA', '--date', '1985-06-15', '--time', '07:30', '--zone', '34', '--lat', '18N31', '--lon', '73E51'];
+
+test('the language list: German and Russian readings as the command line\'s, the choice kept', async ({ page }) => {
+  await page.setViewportSize({ width: 770, height: 700 });
+  await open(page, ashaAddress);
+  const list = page.getByRole('combobox', { name: 'Language' });
+  await expect(list).toHaveValue('en');
+  await expect(list.locator('option')).toHaveText(['English', 'Deutsch', 'Español', 'Français', 'Italiano', 'Português (Brasil)', 'Русский']);
+  await expect(page.locator('.sign-frame .frame-caption').first()).toHaveText('Galactic Sun Sign');
+
+  await list.selectOption('de');
+  await expect(page.locator('html')).toHaveAttribute('lang', 'de');
+  await expect(page.getByRole('combobox', { name: 'Sprache' })).toHaveValue('de');
+  await expect(page.locator('.sign-frame .frame-caption').first()).not.toHaveText('Galactic Sun Sign');
+  await expectCliText(page, 'de', ashaArgs);
+  await noViolations(page, 'German reading');
+  await page.screenshot({ path: `${shots}/reading-de.png`, fullPage: true });
+
+  await page.getByRole('combobox', { name: 'Sprache' }).selectOption('ru');
+  await expect(page.locator('html')).toHaveAttribute('lang', 'ru');
+  await expect(page.locator('.sign-frame .sign-name').first()).toHaveText(/^[\u0400-\u04FF ]+$/);
+  await expectCliText(page, 'ru', ashaArgs);
+  await noViolations(page, 'Russian reading');
+  await page.screenshot({ path: `${shots}/reading-ru.png`, fullPage: true });
+
+  // Back: the form in Russian, every entry as it was.
+  await page.locator('#cmdOK').click();
+  await expect(page.locator('#txtName')).toHaveValue('ASHA');
+  await expect(page.locator('#cboMonth option:checked')).toHaveText('Июнь');
+  await expect(page.locator('#cboYear')).toHaveValue('1985');
+  await expect(page.locator('#cboHH')).toHaveValue('7');
+  await expect(page.locator('#cmbTimeZone')).toHaveValue('34');
+  await noViolations(page, 'Russian form');
+  await page.setViewportSize({ width: 436, height: 600 });
+  await page.screenshot({ path: `${shots}/form-ru.png`, fullPage: true });
+
+  // The choice outlasts the page: a new load opens in Russian whatever the browser's language.
+  await page.goto('about:blank');
+  await open(page);
+  await expect(page.locator('html')).toHaveAttribute('lang', 'ru');
+  await expect(page.getByRole('combobox', { name: 'Язык' })).toHaveValue('ru');
+});
+
+// ---- A birth time not known, and Copy Reading.
+async function copied(page: Page): Promise<{ text: string; html: string }> {
+  return page.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    return { text: await (await item.getType('text/plain')).text(), html: await (await item.getType('text/html')).text() };
+  });
+}
+
+test('time unknown: the lists switched off, the whole day read as the command line reads it, and copied', async ({ context, page }) => {
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  await page.setViewportSize({ width: 770, height: 700 });
+  await open(page, ashaAddress);
+  // Copy Reading of a reading whose time is known: the core's text, with the Universal Time it used.
+  await page.getByRole('button', { name: 'Copy Reading' }).click();
+  const known = await copied(page);
+  const signs = cliSigns(ashaArgs);
+  expect(known.text).toMatch(/^Galactic Astrology Reading\nASHA\nBorn: 1985-06-15, 07:30 local clock time\n/);
+  expect(known.text).toContain('\nUniversal Time used: 1985-06-15 02:00\nUTC offset used: +05:30\n');
+  if (signs) expect(known.text).toContain(`\nGalactic Sun Sign: ${signs[0]}\nRuling planet: `);
+  expect(known.html).toMatch(/^<h1>Galactic Astrology Reading<\/h1><h2>ASHA<\/h2><p>Born: /);
+  await page.getByRole('button', { name: 'Back' }).click();
+
+  // After every written control in Tab order; ticked, the clock lists are switched off.
+  await expect(page.getByRole('button', { name: 'Get My Galactic Astrology Reading' })).toBeFocused();
+  await page.keyboard.press('Tab');
+  const box = page.getByRole('checkbox', { name: 'Time unknown' });
+  await expect(box).toBeFocused();
+  await page.keyboard.press('Space');
+  await expect(box).toBeChecked();
+  for (const name of ['Birth hour', 'Birth minute', 'Birth second']) await expect(page.getByRole('combobox', { name })).toBeDisabled();
+  await noViolations(page, 'form with the time unknown');
+  await page.setViewportSize({ width: 436, height: 600 });
+  await page.screenshot({ path: `${shots}/form-time-unknown.png`, fullPage: true });
+  await page.setViewportSize({ width: 770, height: 700 });
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+  expect(decodeURIComponent(new URL(page.url()).hash)).toContain('time=unknown');
+  await expect(page.getByRole('button', { name: 'Wheel…' })).toBeDisabled();
+
+  const args = ['--name', 'ASHA', '--date', '1985-06-15', '--time', 'unknown', '--zone', '34', '--lat', '18N31', '--lon', '73E51'];
+  const day = cli ? JSON.parse(execFileSync(cli, ['--json', ...args]).toString()) : undefined;
+  const cliText = cli ? execFileSync(cli, args).toString() : '';
+  const keys = ['sunSign', 'ascendant', 'moonSign', 'descendant'];
+  let changing = 0;
+  for (const [i, name] of frameNames.entries()) {
+    const frame = page.getByRole('region', { name });
+    const sign = (await frame.locator('.sign-name').textContent())!;
+    if (sign !== 'depends on the birth time') {
+      if (day) expect(sign).toBe(day[keys[i]]);
+      continue;
+    }
+    changing++;
+    if (day) expect(day[keys[i]]).toBeNull();
+    // Its signs with their clock times, as the command line lists them; each sign's texts a key away.
+    const spans = await frame.getByRole('list', { name: `${name} characteristics` }).getByRole('listitem').allTextContents();
+    expect(spans[0]).toMatch(/ 00:00–/);
+    expect(spans.at(-1)).toMatch(/–23:59$/);
+    if (cli) expect(cliText).toContain(`${name}: ${spans.join(', ')}\n`);
+    const first = frame.locator('details.possible').first();
+    await first.locator('summary').focus();
+    await page.keyboard.press('Enter');
+    await expect(first.locator('p')).toBeVisible();
+    await expect(first.locator('p')).not.toBeEmpty();
+  }
+  expect(changing).toBeGreaterThan(0);
+  await noViolations(page, 'reading with the time unknown');
+  await page.screenshot({ path: `${shots}/reading-time-unknown.png`, fullPage: true });
+
+  // Copied by the desktop's keys: the certain signs as signs, the others with their clock times.
+  await page.getByRole('region', { name: 'Galactic Sun Sign' }).focus();
+  await page.keyboard.press('Control+Shift+C');
+  await expect.poll(async () => (await copied(page)).text).toContain('time unknown: every clock minute from 00:00 to 23:59 read');
+  const unknown = await copied(page);
+  expect(unknown.text).not.toContain('Universal Time used');
+  expect(unknown.text).toContain('\nGalactic Moon Sign: depends on the birth time\n');
+  expect(unknown.html).toContain('<h3>Galactic Moon Sign: depends on the birth time</h3>');
+
+  // In Russian the same reading, with the texts of the command line's Russian.
+  await page.getByRole('combobox', { name: 'Language' }).selectOption('ru');
+  await expect(page.locator('.sign-name.depends').first()).not.toHaveText('depends on the birth time');
+  await noViolations(page, 'Russian reading with the time unknown');
+  await page.screenshot({ path: `${shots}/reading-time-unknown-ru.png`, fullPage: true });
+  await page.keyboard.press('Control+Shift+C');
+  await expect.poll(async () => (await copied(page)).text).toMatch(/^Галактический астрологический разбор\nASHA\n/);
+
+  // Back: the box still ticked, the lists still off; a bookmark of it opens it again.
+  await page.locator('#cmdOK').click();
+  await expect(page.locator('#chkTimeUnknown')).toBeChecked();
+  await expect(page.locator('#cboHH')).toBeDisabled();
+});
+
 test.describe('on a 360-pixel phone', () => {
   test.use({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
   test('one column, nothing wider than the screen, targets of 24 pixels at least', async ({ page }) => {

@@ -98,3 +98,19 @@ it.skipIf(!cli)('the page suggests the clock the command line takes for a place'
   expect(rows.size).toBeGreaterThan(10);
   expect(failed).toBe(0);
 });
+
+it('the copied reading names the place found and says when its clock showed another offset', async () => {
+  const core = await atlasCore();
+  const pune = core.findPlaces('Pune, Maharashtra, India', 1).matches[0];
+  const form = {
+    name: 'ASHA', month: 6, day: 15, year: 1985, hour: 7, minute: 30, second: 0, zone: 29, offset: '', daylightSaving: false,
+    latitudeDegrees: String(pune.lat.degrees), latitudeMinutes: String(pune.lat.minutes), south: false,
+    longitudeDegrees: String(pune.lon.degrees), longitudeMinutes: String(pune.lon.minutes), east: true, city: '', state: '', country: '',
+  };
+  const asChosen = core.readingText({ ...form, zone: 34 }, 'en', false, pune), other = core.readingText(form, 'en', false, pune);
+  if (!asChosen.ok || !other.ok) throw new Error('refused');
+  expect(asChosen.text).toContain('\nPlace: Pune, Maharashtra, India\n');
+  expect(asChosen.text).not.toContain('\nNote: ');
+  // Greenwich time chosen where the clock showed India's: the desktop's note, in the core's words.
+  expect(other.text).toMatch(/\nNote: the clock there showed \+05:30 \([^)]*\), but this reading uses \+00:00 as chosen\n/);
+});

@@ -10,7 +10,7 @@ import { fileURLToPath } from 'node:url';
 import type { FormValues, QuorvaneCore, Reading } from '../../src/core-types';
 import { expect, it } from 'vitest';
 import { generatedDir, loadNodeCore } from '../node-core';
-import { pick, random, two } from './seeded';
+import { pick, random, randomZone, two } from './seeded';
 
 const cli = process.env.QUORVANE_CLI;
 const count = Number(process.env.QUORVANE_PARITY_COUNT ?? 3000);
@@ -24,21 +24,7 @@ function makeCase(): Case {
   const day = days < 31 && random() < 0.1 ? pick(days + 1, 31) : pick(1, days);
   const hour = pick(0, 23), minute = pick(0, 59), second = random() < 0.3 ? pick(0, 59) : 0;
   const name = Array.from({ length: pick(1, 12) }, () => String.fromCharCode(pick(65, 90))).join('');
-  const kind = random();
-  let zone: FormValues['zone'], offset = '', zoneText: string;
-  if (kind < 0.6) {
-    zone = pick(0, 70);
-    zoneText = String(zone);
-  } else if (kind < 0.8) {
-    zone = 'lmt';
-    zoneText = 'LMT';
-  } else {
-    const seconds = pick(-15 * 3600, 15 * 3600);
-    const a = Math.abs(seconds);
-    offset = `${seconds < 0 ? '-' : '+'}${two(Math.floor(a / 3600))}:${two(Math.floor(a / 60) % 60)}${a % 60 ? ':' + two(a % 60) : ''}`;
-    zone = 'offset';
-    zoneText = offset;
-  }
+  const { zone, offset, zoneText } = randomZone();
   const daylightSaving = random() < 0.3;
   // Now and then a coordinate outside the form's limits, which both refuse.
   const latD = random() < 0.03 ? pick(90, 99) : pick(0, 89), latM = pick(0, 59);

@@ -18,6 +18,8 @@ describe('a birth in the address fragment', () => {
       { ...asha, zone: 'lmt', south: true, east: false, daylightSaving: true },
       { ...asha, zone: 'offset', offset: '-00:25:21', name: 'MARIE CLAIRE', city: 'Saint-Denis & co' },
       { ...asha, zone: 'offset', offset: '+05:45', latitudeDegrees: '', longitudeMinutes: '' },
+      // An unknown time keeps no clock time: the lists go back to midnight.
+      { ...asha, timeUnknown: true, hour: 0, minute: 0, second: 0 },
     ];
     for (const form of forms) expect(read(toFragment(form))).toEqual(form);
   });
@@ -28,6 +30,11 @@ describe('a birth in the address fragment', () => {
     expect(fragment).toContain('lat=18N31');
     expect(fragment).toContain('lon=73E51');
     expect(read('#name=A%26B&date=1985-06-15')?.name).toBe('A&B');
+  });
+
+  it('writes an unknown time as the command line takes it', () => {
+    expect(toFragment({ ...asha, timeUnknown: true })).toContain('time=unknown');
+    expect(read(toFragment(asha))?.timeUnknown).toBeUndefined();
   });
 
   it('holds no birth without a date', () => {

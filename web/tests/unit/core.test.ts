@@ -110,3 +110,43 @@ describe('the core\'s texts', () => {
     expect(core.normalizeLanguage('en_US')).toBe('en');
   });
 });
+
+describe('a birth time not known, and the reading as text', () => {
+  const unknown: FormValues = { ...birth, timeUnknown: true };
+  const pune = { city: 'Pune', state: 'Maharashtra', country: 'India', timeZone: 'Asia/Kolkata', longitude: 73.85 };
+
+  it('refuses what a reading refuses, with the same message and field', () => {
+    const form = { ...unknown, latitudeMinutes: '60' };
+    const refused = core.readTimeUnknown(form, 'de');
+    expect(refused).toMatchObject({ ok: false, focus: 'latitudeMinutes' });
+    expect(refused).toEqual(core.read(form, 'de'));
+    expect(core.readingText({ ...unknown, zone: 'offset', offset: '5:45' }, 'en', true, null)).toMatchObject({ ok: false, offsetUnreadable: true });
+  });
+
+  it('reads the whole day whatever the hour on the form, and shows a sign only where it holds all day', () => {
+    const a = core.readTimeUnknown(unknown, 'en'), b = core.readTimeUnknown({ ...unknown, hour: 21, minute: 59 }, 'en');
+    if (!a.ok || !b.ok) throw new Error('refused');
+    expect(b.window).toEqual(a.window);
+    expect([a.window.from, a.window.to]).toEqual(['00:00', '23:59']);
+    const moon = a.window.frames[2];
+    expect(moon).toMatchObject({ caption: 'Galactic Moon Sign', depends: true });
+    expect(moon.sign).toBeUndefined();
+    expect(new Set(moon.possible.map((p) => p.sign)).size).toBe(moon.possible.length);
+    for (const frame of a.window.frames.filter((f) => !f.depends)) expect(frame.spans).toHaveLength(1);
+  });
+
+  it('writes the reading as the desktop copies it, in the page\'s language, with the place found', () => {
+    const known = core.readingText(birth, 'en', false, null);
+    if (!known.ok) throw new Error('refused');
+    expect(known.text.split('\n').slice(0, 4)).toEqual(
+      ['Galactic Astrology Reading', 'ASHA', 'Born: 1985-06-15, 07:30 local clock time', 'Time zone: Greenwich Mean Time,GMT,0.0']);
+    const german = core.readingText({ ...birth, day: 1 }, 'de', false, pune);
+    if (!german.ok) throw new Error('refused');
+    expect(german.text).toContain('\nGeboren: 1. Juni 1985, 07:30 Uhr Ortszeit\n');
+    expect(german.text).toContain('\nOrt: Pune, Maharashtra, India\n');
+    const day = core.readingText(unknown, 'en', true, { ...pune, city: 'A&B <x>' });
+    if (!day.ok) throw new Error('refused');
+    expect(day.text).toContain('\nGalactic Moon Sign: depends on the birth time\n');
+    expect(day.html).toContain('<br>Place: A&amp;B &lt;x&gt;, Maharashtra, India</p>');
+  });
+});
