@@ -130,7 +130,6 @@ private slots:
             QVERIFY(at->isEnabled());
         }
         QCOMPARE(nextTabStop(at)->objectName(), QStringLiteral("lblFullBrand"));
-        QCOMPARE(Child<QLabel>(form.get(), "lblTimeFrom")->buddy(), WindowList("cboTimeFromHH"));
     }
 
     // A narrowed window is what the reading covers: its runs are the core's for those minutes.

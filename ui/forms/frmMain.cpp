@@ -157,6 +157,9 @@ void frmMain::SetupTimeWindow() {
     const char* const names[] = {QT_TR_NOOP("Earliest birth hour"), QT_TR_NOOP("Earliest birth minute"),
                                  QT_TR_NOOP("Latest birth hour"), QT_TR_NOOP("Latest birth minute")};
     const char* const objectNames[] = {"cboTimeFromHH", "cboTimeFromMM", "cboTimeToHH", "cboTimeToMM"};
+    // A list gets its screen-reader interface at its first event (filling it, choosing an entry) and keeps it:
+    // the interface that reads a list by its name needs the name by then.
+    InstallAccessibleInterfaces();
     QFont font = lblTimeUnknown_->font();
     for (const char* caption : captions)
         while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(tr(caption)) > width - 2)
@@ -175,14 +178,14 @@ void frmMain::SetupTimeWindow() {
             y += labelHeight + 1;
         }
         auto* list = new FormList(ui->Frame1);
+        // Named on its own: as a buddy the caption would be all a screen reader says of both lists under it.
+        NameForAssistiveTechnology(list, tr(names[i]));
         list->setObjectName(QLatin1String(objectNames[i]));
         list->setFont(ui->cboHH->font());
         list->setGeometry(left + (width - listWidth) / 2, y, listWidth, listHeight);
         AddNumbers(list, 0, i % 2 == 0 ? 23 : 59);
         // The whole day until narrowed.
         list->setCurrentIndex(i < 2 ? 0 : list->count() - 1);
-        NameForAssistiveTechnology(list, tr(names[i]));
-        if (i % 2 == 0) lblTimeWindow_[static_cast<std::size_t>(i / 2)]->setBuddy(list);
         setTabOrder(previous, list);
         previous = list;
         cboTimeWindow_[static_cast<std::size_t>(i)] = list;
