@@ -40,13 +40,9 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
         fail(report::WriteReportPdf(doc, QString::fromStdString(options.Pdf), letter ? QPageSize::Letter : QPageSize::A4,
                                    theme.value_or(report::Theme::Light)));
     }
-    // One wheel cannot show a window's many readings.
-    if (!options.Wheel.empty() && reading.Window) {
-        std::cerr << "quorvane-cli: --wheel needs a birth time: with an unknown time no one wheel holds\n";
-        return 1;
-    }
+    // With an unknown time, the window's wheel: the Sun and the Moon as arcs, no Ascendant.
     if (!options.Wheel.empty())
-        fail(report::WriteWheelPicture(doc.Reading, QString::fromStdString(options.Wheel), options.Size,
+        fail(report::WriteWheelPicture(doc, QString::fromStdString(options.Wheel), options.Size,
                                        theme.value_or(report::Theme::Dark)));
     return status;
 }

@@ -657,6 +657,10 @@
         <source>The twelve galactic signs with the Sun, the Moon, the Ascendant and the Descendant; the positions are listed beside the wheel</source>
         <translation>Die zwölf galaktischen Zeichen mit Sonne, Mond, Aszendent und Deszendent; die Positionen stehen neben dem Rad</translation>
     </message>
+    <message>
+        <source>The twelve galactic signs with the Sun and the Moon as arcs over the hours read, without the Ascendant; the positions are listed beside the wheel</source>
+        <translation>Die zwölf galaktischen Zeichen mit Sonne und Mond als Bögen über die gelesenen Stunden, ohne Aszendent; die Positionen stehen neben dem Rad</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::WheelWindow</name>
@@ -1078,6 +1082,34 @@
     <message>
         <source>Time unknown</source>
         <translation>Uhrzeit unbekannt</translation>
+    </message>
+    <message>
+        <source>between</source>
+        <translation>zwischen</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Earliest birth hour</source>
+        <translation>Früheste Geburtsstunde</translation>
+    </message>
+    <message>
+        <source>Earliest birth minute</source>
+        <translation>Früheste Geburtsminute</translation>
+    </message>
+    <message>
+        <source>Latest birth hour</source>
+        <translation>Späteste Geburtsstunde</translation>
+    </message>
+    <message>
+        <source>Latest birth minute</source>
+        <translation>Späteste Geburtsminute</translation>
+    </message>
+    <message>
+        <source>Please Choose an Earliest Birth Time (&quot;%1&quot;) No Later Than the Latest (&quot;%2&quot;)</source>
+        <translation>Bitte wählen Sie eine früheste Geburtszeit („%1“), die nicht nach der spätesten („%2“) liegt.</translation>
     </message>
 </context>
 </TS>

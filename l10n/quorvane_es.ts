@@ -657,6 +657,10 @@
         <source>The twelve galactic signs with the Sun, the Moon, the Ascendant and the Descendant; the positions are listed beside the wheel</source>
         <translation>Los doce signos galácticos con el Sol, la Luna, el Ascendente y el Descendente; las posiciones se enumeran junto a la rueda</translation>
     </message>
+    <message>
+        <source>The twelve galactic signs with the Sun and the Moon as arcs over the hours read, without the Ascendant; the positions are listed beside the wheel</source>
+        <translation>Los doce signos galácticos con el Sol y la Luna como arcos sobre las horas leídas, sin el Ascendente; las posiciones se enumeran junto a la rueda</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::WheelWindow</name>
@@ -1078,6 +1082,34 @@
     <message>
         <source>Time unknown</source>
         <translation>Hora desconocida</translation>
+    </message>
+    <message>
+        <source>between</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Earliest birth hour</source>
+        <translation>Hora de nacimiento más temprana</translation>
+    </message>
+    <message>
+        <source>Earliest birth minute</source>
+        <translation>Minuto de nacimiento más temprano</translation>
+    </message>
+    <message>
+        <source>Latest birth hour</source>
+        <translation>Hora de nacimiento más tardía</translation>
+    </message>
+    <message>
+        <source>Latest birth minute</source>
+        <translation>Minuto de nacimiento más tardío</translation>
+    </message>
+    <message>
+        <source>Please Choose an Earliest Birth Time (&quot;%1&quot;) No Later Than the Latest (&quot;%2&quot;)</source>
+        <translation>Elija una hora de nacimiento más temprana («%1») que no sea posterior a la más tardía («%2»).</translation>
     </message>
 </context>
 </TS>

@@ -657,6 +657,10 @@
         <source>The twelve galactic signs with the Sun, the Moon, the Ascendant and the Descendant; the positions are listed beside the wheel</source>
         <translation>Les douze signes galactiques avec le Soleil, la Lune, l’Ascendant et le Descendant ; les positions sont listées à côté de la roue</translation>
     </message>
+    <message>
+        <source>The twelve galactic signs with the Sun and the Moon as arcs over the hours read, without the Ascendant; the positions are listed beside the wheel</source>
+        <translation>Les douze signes galactiques avec le Soleil et la Lune en arcs sur les heures lues, sans l’Ascendant ; les positions sont listées à côté de la roue</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::WheelWindow</name>
@@ -1078,6 +1082,34 @@
     <message>
         <source>Time unknown</source>
         <translation>Heure inconnue</translation>
+    </message>
+    <message>
+        <source>between</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Earliest birth hour</source>
+        <translation>Heure de naissance au plus tôt</translation>
+    </message>
+    <message>
+        <source>Earliest birth minute</source>
+        <translation>Minute de naissance au plus tôt</translation>
+    </message>
+    <message>
+        <source>Latest birth hour</source>
+        <translation>Heure de naissance au plus tard</translation>
+    </message>
+    <message>
+        <source>Latest birth minute</source>
+        <translation>Minute de naissance au plus tard</translation>
+    </message>
+    <message>
+        <source>Please Choose an Earliest Birth Time (&quot;%1&quot;) No Later Than the Latest (&quot;%2&quot;)</source>
+        <translation>Veuillez choisir une heure de naissance au plus tôt (« %1 ») qui ne soit pas postérieure à l’heure au plus tard (« %2 »).</translation>
     </message>
 </context>
 </TS>

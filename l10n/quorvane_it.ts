@@ -657,6 +657,10 @@
         <source>The twelve galactic signs with the Sun, the Moon, the Ascendant and the Descendant; the positions are listed beside the wheel</source>
         <translation>I dodici segni galattici con il Sole, la Luna, l’Ascendente e il Discendente; le posizioni sono elencate accanto alla ruota</translation>
     </message>
+    <message>
+        <source>The twelve galactic signs with the Sun and the Moon as arcs over the hours read, without the Ascendant; the positions are listed beside the wheel</source>
+        <translation>I dodici segni galattici con il Sole e la Luna come archi sulle ore lette, senza l’Ascendente; le posizioni sono elencate accanto alla ruota</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::WheelWindow</name>
@@ -1078,6 +1082,34 @@
     <message>
         <source>Time unknown</source>
         <translation>Ora sconosciuta</translation>
+    </message>
+    <message>
+        <source>between</source>
+        <translation>tra</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>Earliest birth hour</source>
+        <translation>Ora di nascita più anticipata</translation>
+    </message>
+    <message>
+        <source>Earliest birth minute</source>
+        <translation>Minuto di nascita più anticipato</translation>
+    </message>
+    <message>
+        <source>Latest birth hour</source>
+        <translation>Ora di nascita più tarda</translation>
+    </message>
+    <message>
+        <source>Latest birth minute</source>
+        <translation>Minuto di nascita più tardo</translation>
+    </message>
+    <message>
+        <source>Please Choose an Earliest Birth Time (&quot;%1&quot;) No Later Than the Latest (&quot;%2&quot;)</source>
+        <translation>Scegliere un’ora di nascita più anticipata («%1») non successiva a quella più tarda («%2»).</translation>
     </message>
 </context>
 </TS>

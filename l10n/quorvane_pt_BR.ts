@@ -657,6 +657,10 @@
         <source>The twelve galactic signs with the Sun, the Moon, the Ascendant and the Descendant; the positions are listed beside the wheel</source>
         <translation>Os doze signos galácticos com o Sol, a Lua, o Ascendente e o Descendente; as posições estão listadas ao lado da roda</translation>
     </message>
+    <message>
+        <source>The twelve galactic signs with the Sun and the Moon as arcs over the hours read, without the Ascendant; the positions are listed beside the wheel</source>
+        <translation>Os doze signos galácticos com o Sol e a Lua como arcos sobre as horas lidas, sem o Ascendente; as posições estão listadas ao lado da roda</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::WheelWindow</name>
@@ -1078,6 +1082,34 @@
     <message>
         <source>Time unknown</source>
         <translation>Hora desconhecida</translation>
+    </message>
+    <message>
+        <source>between</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>Earliest birth hour</source>
+        <translation>Hora de nascimento mais cedo</translation>
+    </message>
+    <message>
+        <source>Earliest birth minute</source>
+        <translation>Minuto de nascimento mais cedo</translation>
+    </message>
+    <message>
+        <source>Latest birth hour</source>
+        <translation>Hora de nascimento mais tarde</translation>
+    </message>
+    <message>
+        <source>Latest birth minute</source>
+        <translation>Minuto de nascimento mais tarde</translation>
+    </message>
+    <message>
+        <source>Please Choose an Earliest Birth Time (&quot;%1&quot;) No Later Than the Latest (&quot;%2&quot;)</source>
+        <translation>Escolha uma hora de nascimento mais cedo (“%1”) que não seja posterior à mais tarde (“%2”).</translation>
     </message>
 </context>
 </TS>

@@ -118,5 +118,10 @@
         <source>SVG cannot be written: the program&apos;s output module is missing</source>
         <translation>No se puede escribir el SVG: falta el módulo de salida del programa</translation>
     </message>
+    <message>
+        <source>The Sun and the Moon from %1 to %2, no Ascendant</source>
+        <extracomment>The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read</extracomment>
+        <translation>El Sol y la Luna de %1 a %2, sin Ascendente</translation>
+    </message>
 </context>
 </TS>

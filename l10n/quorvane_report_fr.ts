@@ -118,5 +118,10 @@
         <source>SVG cannot be written: the program&apos;s output module is missing</source>
         <translation>Le SVG ne peut pas être écrit&#xa0;: le module de sortie du programme manque</translation>
     </message>
+    <message>
+        <source>The Sun and the Moon from %1 to %2, no Ascendant</source>
+        <extracomment>The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read</extracomment>
+        <translation>Le Soleil et la Lune de %1 à %2, sans Ascendant</translation>
+    </message>
 </context>
 </TS>

@@ -118,5 +118,10 @@
         <source>SVG cannot be written: the program&apos;s output module is missing</source>
         <translation>Impossibile scrivere l’SVG: manca il modulo di output del programma</translation>
     </message>
+    <message>
+        <source>The Sun and the Moon from %1 to %2, no Ascendant</source>
+        <extracomment>The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read</extracomment>
+        <translation>Il Sole e la Luna dalle %1 alle %2, senza Ascendente</translation>
+    </message>
 </context>
 </TS>

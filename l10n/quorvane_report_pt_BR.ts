@@ -118,5 +118,10 @@
         <source>SVG cannot be written: the program&apos;s output module is missing</source>
         <translation>Não é possível gravar o SVG: falta o módulo de saída do programa</translation>
     </message>
+    <message>
+        <source>The Sun and the Moon from %1 to %2, no Ascendant</source>
+        <extracomment>The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read</extracomment>
+        <translation>O Sol e a Lua das %1 às %2, sem Ascendente</translation>
+    </message>
 </context>
 </TS>

@@ -118,5 +118,10 @@
         <source>SVG cannot be written: the program&apos;s output module is missing</source>
         <translation>SVG не может быть записан: нет модуля вывода программы</translation>
     </message>
+    <message>
+        <source>The Sun and the Moon from %1 to %2, no Ascendant</source>
+        <extracomment>The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read</extracomment>
+        <translation>Солнце и Луна с %1 до %2, без Асцендента</translation>
+    </message>
 </context>
 </TS>

@@ -659,6 +659,10 @@
         <source>The twelve galactic signs with the Sun, the Moon, the Ascendant and the Descendant; the positions are listed beside the wheel</source>
         <translation>Двенадцать галактических знаков с Солнцем, Луной, Асцендентом и Десцендентом; положения перечислены рядом с кругом</translation>
     </message>
+    <message>
+        <source>The twelve galactic signs with the Sun and the Moon as arcs over the hours read, without the Ascendant; the positions are listed beside the wheel</source>
+        <translation>Двенадцать галактических знаков с Солнцем и Луной в виде дуг за прочитанные часы, без Асцендента; положения перечислены рядом с кругом</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::WheelWindow</name>
@@ -1080,6 +1084,34 @@
     <message>
         <source>Time unknown</source>
         <translation>Время неизвестно</translation>
+    </message>
+    <message>
+        <source>between</source>
+        <translation>между</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>и</translation>
+    </message>
+    <message>
+        <source>Earliest birth hour</source>
+        <translation>Самый ранний час рождения</translation>
+    </message>
+    <message>
+        <source>Earliest birth minute</source>
+        <translation>Самая ранняя минута рождения</translation>
+    </message>
+    <message>
+        <source>Latest birth hour</source>
+        <translation>Самый поздний час рождения</translation>
+    </message>
+    <message>
+        <source>Latest birth minute</source>
+        <translation>Самая поздняя минута рождения</translation>
+    </message>
+    <message>
+        <source>Please Choose an Earliest Birth Time (&quot;%1&quot;) No Later Than the Latest (&quot;%2&quot;)</source>
+        <translation>Выберите самое раннее время рождения («%1») не позже самого позднего («%2»).</translation>
     </message>
 </context>
 </TS>

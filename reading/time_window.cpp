@@ -140,9 +140,13 @@ TimeWindowReading ReadTimeWindow(const BirthData& birth, std::span<const ClockSt
     std::bitset<kMinutesPerDay> shown;
     BirthData at = birth;
     at.Second = 0;
+    const ClockStretch* lastStretch = nullptr;
+    int lastMinute = 0;
     for (const ClockStretch& stretch : clock) {
         const int first = std::max(stretch.FirstMinute, window.From), last = std::min(stretch.LastMinute, window.To);
         if (first > last) continue;
+        lastStretch = &stretch;
+        lastMinute = last;
         if (stretch.Fold != ClockFold::None) out.Repeated = true;
         at.IsDaylightSaving = stretch.DaylightSaving;
         for (int minute = first; minute <= last; ++minute) {
@@ -151,6 +155,7 @@ TimeWindowReading ReadTimeWindow(const BirthData& birth, std::span<const ClockSt
             at.Minute = static_cast<std::int16_t>(minute % 60);
             // The very reading a birth at this minute gets.
             const GalacticReading r = MakeGalacticReading(at, stretch.Zone, yearListPosition);
+            if (out.Runs.empty()) out.First = r;
             const std::array<const GalacticSign*, kFrameCount> signs{r.AscendantSign, r.DescendantSign, r.MoonSign,
                                                                      r.SunSign};
             // A run goes on into the next stretch only over minutes the clock skipped, never from one pass
@@ -162,6 +167,12 @@ TimeWindowReading ReadTimeWindow(const BirthData& birth, std::span<const ClockSt
             else
                 out.Runs.push_back({minute, minute, stretch.Fold, signs});
         }
+    }
+    if (lastStretch) {
+        at.IsDaylightSaving = lastStretch->DaylightSaving;
+        at.Hour = static_cast<std::int16_t>(lastMinute / 60);
+        at.Minute = static_cast<std::int16_t>(lastMinute % 60);
+        out.Last = MakeGalacticReading(at, lastStretch->Zone, yearListPosition);
     }
     for (int minute = window.From; minute <= window.To; ++minute) {
         if (shown.test(static_cast<std::size_t>(minute))) continue;

@@ -14,6 +14,7 @@
 
 #include "common/birth_data.h"
 #include "galactic/galactic_signs.h"
+#include "reading/reading_driver.h"
 
 namespace quorvane {
 
@@ -76,6 +77,9 @@ struct TimeWindowReading {
     // Clock minutes of the window that did not happen that day (clocks went forward over them).
     std::vector<MinuteRange> Skipped;
     bool Repeated = false;  // some minutes of the window happened twice, and are read twice
+    // The readings of the window's first and last minutes read, in the order of Universal Time: where the
+    // Sun and the Moon stood as it began and as it ended.
+    GalacticReading First, Last;
 
     // The frame's sign when it is the same at every minute of the window; nothing when it changes.
     const GalacticSign* CertainSign(Frame frame) const;

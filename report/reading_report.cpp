@@ -231,6 +231,17 @@ QStringList LegendLines(const GalacticReading& reading) {
     return out;
 }
 
+QStringList WindowLegendLines(const ReadingDocument& doc) {
+    const MinuteWindow& w = doc.Window->Window;
+    //: The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read
+    QStringList out{Report::tr("The Sun and the Moon from %1 to %2, no Ascendant")
+                        .arg(TimeText(w.From / 60, w.From % 60), TimeText(w.To / 60, w.To % 60))};
+    const auto frames = Frames(doc);
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        out << CaptionWithSign(Caption(frames[i]), DependsOnTime(doc, i) ? DependsText() : Field(frames[i].Sign, &GalacticSign::Name));
+    return out;
+}
+
 namespace {
 
 // The wheel's rings and the circles things are placed on, from the outside in, as parts of its radius R.
@@ -346,6 +357,39 @@ struct WheelPainter {
         }
     }
 
+    // With the time unknown: the Sun and the Moon as arcs from their places at the window's first minute to
+    // its last, each on its own circle just inside the signs, ticked at both ends; labels spread with leaders.
+    void BodyArcs(const TimeWindowReading& window) const {
+        const auto arcs = wheel::BodyArcs(window);
+        const qreal radii[] = {ring.SignsInner - R * 0.018, ring.SignsInner - R * 0.045};
+        std::vector<double> middles;
+        for (const wheel::BodyArc& a : arcs) middles.push_back(at(a.From + a.Span / 2));
+        const std::vector<double> labels = wheel::SpreadLabels(middles, 30.0);
+        painter.setFont(ScaledFont(painter, R * 0.03, true));
+        for (std::size_t i = 0; i < arcs.size(); ++i) {
+            const wheel::BodyArc& a = arcs[i];
+            const qreal r = radii[i];
+            QPainterPath path;
+            const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+            // A window of a minute or two still shows as a short stroke.
+            const double span = std::max(a.Span, 0.6);
+            path.arcMoveTo(box, at(a.From));
+            path.arcTo(box, at(a.From), span);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(colour.Body, R * 0.02, Qt::SolidLine, Qt::FlatCap));
+            painter.drawPath(path);
+            painter.setPen(QPen(colour.Body, R * 0.005));
+            for (double end : {a.From, a.From + a.Span})
+                painter.drawLine(OnCircle(c, ring.SignsInner, at(end)), OnCircle(c, r - R * 0.016, at(end)));
+            painter.setPen(QPen(colour.Body, R * 0.003));
+            painter.drawLine(OnCircle(c, r - R * 0.012, middles[i]), OnCircle(c, ring.BodyLeadersInner - R * 0.02, labels[i]));
+            const QPointF labelAt = OnCircle(c, ring.BodyLabels - R * 0.03, labels[i]);
+            painter.drawText(QRectF(labelAt.x() - R * 0.17, labelAt.y() - R * 0.045, R * 0.34, R * 0.09), Qt::AlignCenter,
+                             PointName(a.Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(a.From)) + QChar(0x2013) +
+                                 Q(wheel::ArcMinuteText(a.To())));
+        }
+    }
+
     // The degrees the four frames read: numbered dots near the centre, on dashed spokes.
     void ReadPoints(const GalacticReading& reading) const {
         const auto reads = wheel::ReadPoints(reading);
@@ -367,20 +411,11 @@ struct WheelPainter {
     }
 };
 
-// The legend under the wheel: what each numbered dot reads.
-void PaintLegend(QPainter& painter, const QRectF& legendArea, const Palette& colour, const GalacticReading& reading) {
-    painter.setPen(colour.Legend);
-    painter.setFont(ScaledFont(painter, legendArea.height() * 0.085));
-    const QStringList lines = LegendLines(reading);
-    const qreal lineHeight = legendArea.height() / (lines.size() + 0.5);
-    for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(QRectF(legendArea.left() + legendArea.width() * 0.03, legendArea.top() + i * lineHeight,
-                                legendArea.width() * 0.95, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
-}
-
-}  // namespace
-
-void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend, Theme theme) {
+// The rings every wheel has, turned so that `ascendant` lies at 9 o'clock and fitted into the area (less a
+// strip for the legend when asked); then what `marks` draws on them, and the legend's lines.
+template <class Marks, class Legend>
+void PaintRings(QPainter& painter, const QRectF& area, bool withLegend, Theme theme, double ascendant, Marks marks,
+                Legend legend) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -393,16 +428,46 @@ void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& re
     }
     const qreal side = std::min(square.width(), square.height());
     const qreal R = side / 2 * 0.97;
-    const WheelPainter rings{painter, square.center(), R, WheelRings(R), PaletteOf(theme), reading.AscendantLongitude, theme};
+    const WheelPainter rings{painter, square.center(), R, WheelRings(R), PaletteOf(theme), ascendant, theme};
 
     painter.fillRect(area, rings.colour.Ground);
     rings.TropicalRing();
     rings.GalacticSigns();
     rings.DegreeRing();
-    rings.Bodies(reading);
-    rings.ReadPoints(reading);
-    if (withLegend) PaintLegend(painter, legendArea, rings.colour, reading);
+    marks(rings);
+    if (withLegend) {
+        painter.setPen(rings.colour.Legend);
+        painter.setFont(ScaledFont(painter, legendArea.height() * 0.085));
+        const QStringList lines = legend();
+        const qreal lineHeight = legendArea.height() / (lines.size() + 0.5);
+        for (int i = 0; i < lines.size(); ++i)
+            painter.drawText(QRectF(legendArea.left() + legendArea.width() * 0.03, legendArea.top() + i * lineHeight,
+                                    legendArea.width() * 0.95, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+    }
     painter.restore();
+}
+
+}  // namespace
+
+void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend, Theme theme) {
+    // The legend says what each numbered dot reads.
+    PaintRings(
+        painter, area, withLegend, theme, reading.AscendantLongitude,
+        [&](const WheelPainter& rings) {
+            rings.Bodies(reading);
+            rings.ReadPoints(reading);
+        },
+        [&] { return LegendLines(reading); });
+}
+
+void PaintWheel(QPainter& painter, const QRectF& area, const ReadingDocument& doc, bool withLegend, Theme theme) {
+    if (!doc.Window) {
+        PaintWheel(painter, area, doc.Reading, withLegend, theme);
+        return;
+    }
+    PaintRings(
+        painter, area, withLegend, theme, wheel::kUnturnedAscendant,
+        [&](const WheelPainter& rings) { rings.BodyArcs(*doc.Window); }, [&] { return WindowLegendLines(doc); });
 }
 
 QString IsoDate(const BirthData& b) {
@@ -461,17 +526,18 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         y += 20;
     }
     if (doc.Window) {
-        // No one wheel holds over the window: the changing frames' signs with their clock times instead.
+        // The changing frames' signs with their clock times.
         y += 6;
         for (std::size_t i = 0; i < frames.size(); ++i)
             if (DependsOnTime(doc, i)) {
                 text(y, Caption(frames[i]), Font(p, 11, true));
                 text(y, SpanLines(doc, i).join(QStringLiteral(", ")), Font(p, 10));
             }
-    } else {
-        const qreal wheelSide = std::min(textWidth, H - m - 24 - y - 4);
-        PaintWheel(p, QRectF(m + (textWidth - wheelSide) / 2, y + 4, wheelSide, wheelSide), doc.Reading, true, theme);
     }
+    // The wheel; the window's (the Sun's and the Moon's arcs) only where the page has room for one that can be read.
+    const qreal wheelSide = std::min(textWidth, H - m - 24 - y - 4);
+    if (!doc.Window || wheelSide >= 200)
+        PaintWheel(p, QRectF(m + (textWidth - wheelSide) / 2, y + 4, wheelSide, wheelSide), doc, true, theme);
     footer();
 
     // Two frames a page: the longest characteristics text takes about ten lines.
@@ -535,6 +601,12 @@ std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString&
 }
 
 std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const QString& path, int size, Theme theme) {
+    ReadingDocument doc;
+    doc.Reading = reading;
+    return WriteWheelPicture(doc, path, size, theme);
+}
+
+std::optional<QString> WriteWheelPicture(const ReadingDocument& doc, const QString& path, int size, Theme theme) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
         return CannotWrite(path, Report::tr("the name must end in .svg or .png"));
@@ -544,7 +616,7 @@ std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const Q
     if (suffix == QLatin1String("svg")) {
         const svg::WriteOptions options{QSize(size, size), QRectF(0, 0, size, size), Report::tr("Galactic wheel")};
         if (!svg::Write(file, options, [&](QPainter& painter) {
-                PaintWheel(painter, QRectF(0, 0, size, size), reading, true, theme);
+                PaintWheel(painter, QRectF(0, 0, size, size), doc, true, theme);
             })) {
             file.cancelWriting();
             return CannotWrite(path, Report::tr("SVG cannot be written: the program's output module is missing"));
@@ -554,7 +626,7 @@ std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const Q
         image.fill(PaletteOf(theme).Ground);
         {
             QPainter painter(&image);
-            PaintWheel(painter, QRectF(0, 0, size, size), reading, true, theme);
+            PaintWheel(painter, QRectF(0, 0, size, size), doc, true, theme);
         }
         if (!image.save(&file, "PNG")) {
             file.cancelWriting();

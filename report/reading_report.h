@@ -55,6 +55,11 @@ const std::string& Language();
 void PaintWheel(QPainter& painter, const QRectF& area, const GalacticReading& reading, bool withLegend,
                 Theme theme = Theme::Dark);
 
+// The document's wheel: with an unknown birth time the Sun and the Moon as arcs over the window, no Ascendant
+// and no degrees read (the legend then says which frames hold their sign); else the reading's wheel.
+void PaintWheel(QPainter& painter, const QRectF& area, const ReadingDocument& doc, bool withLegend,
+                Theme theme = Theme::Dark);
+
 // "1985-06-15" style date of the birth, and the proposed file names.
 QString IsoDate(const BirthData& birth);
 QString SuggestedReportName(const ReadingDocument& doc);   // "ASHA galactic reading 1985-06-15.pdf"
@@ -78,6 +83,9 @@ QString DependsText();
 QStringList SpanLines(const ReadingDocument& doc, std::size_t frame);
 QStringList PossibleSigns(const ReadingDocument& doc, std::size_t frame);
 
+// The legend of an unknown birth time's wheel: the window, then each frame's sign or "depends on the birth time".
+QStringList WindowLegendLines(const ReadingDocument& doc);
+
 // The four degrees the frames read, in words, for the legend.
 QStringList LegendLines(const GalacticReading& reading);
 
@@ -98,6 +106,8 @@ std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString&
                                       Theme theme = Theme::Light);
 // SVG for .svg, PNG (size x size pixels) for .png, by the file's extension.
 std::optional<QString> WriteWheelPicture(const GalacticReading& reading, const QString& path, int size,
+                                         Theme theme = Theme::Dark);
+std::optional<QString> WriteWheelPicture(const ReadingDocument& doc, const QString& path, int size,
                                          Theme theme = Theme::Dark);
 
 }  // namespace quorvane::report

@@ -49,6 +49,17 @@ std::array<BodyPoint, 4> BodyPoints(const GalacticReading& r) {
              {"Descendant", FoldAngle(r.AscendantLongitude + 180.0)}}};
 }
 
+double BodyArc::To() const { return FoldAngle(From + Span); }
+
+std::array<BodyArc, 2> BodyArcs(const TimeWindowReading& w) {
+    // The Sun and the Moon never go backwards: the way from the first place to the last is counter-clockwise,
+    // across 0 degrees when the longitude passes it.
+    const auto arc = [](const char* name, double from, double to) {
+        return BodyArc{name, FoldAngle(from), FoldAngle(to - from)};
+    };
+    return {{arc("Sun", w.First.SunLongitude, w.Last.SunLongitude), arc("Moon", w.First.MoonLongitude, w.Last.MoonLongitude)}};
+}
+
 double ReadPoint::Longitude() const { return FoldAngle(Degree + 0.5); }
 
 std::array<ReadPoint, 4> ReadPoints(const GalacticReading& r) {

@@ -12,6 +12,7 @@
 #include "common/angles.h"
 #include "galactic/galactic_signs.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
 
 namespace quorvane::wheel {
 
@@ -34,6 +35,20 @@ struct BodyPoint {
     double Longitude;
 };
 std::array<BodyPoint, 4> BodyPoints(const GalacticReading& reading);
+
+// With the birth time unknown there is no Ascendant to turn the wheel by: it is drawn with this longitude at
+// 9 o'clock, the start of the tropical Aries, and neither the Ascendant nor the Descendant is marked.
+inline constexpr double kUnturnedAscendant = 0.0;
+
+// A point that moves over the window of an unknown birth time: from where it stood at the window's first
+// minute read, counter-clockwise (as longitude grows) by Span degrees, to where it stood at the last.
+struct BodyArc {
+    std::string Name;   // "Sun", "Moon"
+    double From = 0.0;  // longitude, 0..360
+    double Span = 0.0;  // 0 <= Span < 360; a whole day moves the Sun about one degree, the Moon about 12 to 15
+    double To() const;  // the longitude at the last minute, folded into 0..360
+};
+std::array<BodyArc, 2> BodyArcs(const TimeWindowReading& window);
 
 // The degree one frame of the reading form actually looks up, and why.
 struct ReadPoint {

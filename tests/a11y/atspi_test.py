@@ -69,6 +69,10 @@ BIRTH_FORM = [
     ("Click Here To Find Latitude & Longitude", "push button", ""),
     ("Get My Galactic Astrology Reading", "push button", ""),
     ("Time unknown", "check box", "not checked"),
+    ("Earliest birth hour", "combo box", "0"),
+    ("Earliest birth minute", "combo box", "0"),
+    ("Latest birth hour", "combo box", "23"),
+    ("Latest birth minute", "combo box", "59"),
 ]
 GROUPS = ["Banner", "Enter Personal Details", "Zone", "Latitude", "Longitude", "Links"]
 LINK_HINTS = ["discussion board", "Home Business Opportunity.", "Co-brand"]

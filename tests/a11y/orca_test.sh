@@ -360,6 +360,66 @@ press Escape "Galactic Descendant|Quorvane v1.35"
 step "Back (Alt+B) to the birth-data form"
 press alt+b "Enter Personal Details"
 
+# Presses $1 in a frame's characteristics box and prints the clock times of the run Orca reads for it,
+# "HH:MM HH:MM" (waiting from the key press, as press does).
+read_run() {
+  local mark; mark=$(($(lines) + 1))
+  xdotool key --clearmodifiers "$1"
+  local deadline=$((SECONDS + 10)) said
+  while ((SECONDS <= deadline)); do
+    said=$(spoken_since "$mark" | grep -Eo '[0-9]{2}:[0-9]{2}[^0-9]{1,12}[0-9]{2}:[0-9]{2}' | head -1)
+    [ -n "$said" ] && { echo "${said:0:5} ${said: -5}"; return 0; }
+    sleep 0.05
+  done
+  fail "after $1 Orca read no run in step \"$step_title\""
+}
+minute_of() { echo $((10#${1:0:2} * 60 + 10#${1:3:2})); }
+# In a frame whose sign depends on the hour: its runs from the first line on, 00:00 to 23:59, each from the
+# minute after the one before it ended.
+runs_in_order() {
+  local run end count=1
+  run=$(read_run Down)
+  run=$(read_run Up)
+  [ "${run:0:5}" = "00:00" ] || fail "the first run read begins at ${run:0:5}, not 00:00"
+  end=${run:6:5}
+  while [ "$end" != "23:59" ]; do
+    ((count < 60)) || fail "no run ends at 23:59"
+    run=$(read_run Down)
+    (($(minute_of "${run:0:5}") == $(minute_of "$end") + 1)) || fail "the run after one ending $end begins ${run:0:5}"
+    end=${run:6:5}
+    count=$((count + 1))
+  done
+  echo "    ($count runs, in order)" >>"$transcript"
+}
+
+step "Time unknown: ticked, the reading says each frame's sign or that it depends on the birth time, then its runs"
+press Tab "Time unknown check box"
+press space "checked"
+press Tab "Earliest birth hour combo box"
+press shift+Tab "Time unknown check box"
+press shift+Tab "Get My Galactic Astrology Reading (push )?button"
+press Return "Galactic Sun Sign, ([A-Z][a-z]+|depends on the birth time)" 20
+depending=0
+for frame in "Galactic Sun Sign" "Galactic Ascendant" "Galactic Moon Sign" "Galactic Descendant"; do
+  frame_start=$(($(lines) + 1))
+  [ "$frame" = "Galactic Sun Sign" ] || press Tab "^$frame, ([A-Z][a-z]+|depends on the birth time)"
+  # The Sun frame's sign was said as the reading came; it is the step's first utterance of that frame.
+  [ "$frame" = "Galactic Sun Sign" ] && frame_start=$step_start
+  press Tab "^Ruling Planet"
+  press Tab "^Constellation"
+  press Tab "^Keywords"
+  press Tab "^$frame characteristics"
+  if spoken_since "$frame_start" | grep -Eq "^$frame, depends on the birth time"; then
+    runs_in_order
+    depending=$((depending + 1))
+  fi
+done
+# The Moon Sign frame reads the Ascendant's degree, which goes through every sign in a day.
+((depending >= 1)) || fail "no frame was said to depend on the birth time"
+spoken_since "$step_start" | grep -Eq "^Galactic Moon Sign, depends on the birth time" ||
+  fail "the Moon Sign frame was not said to depend on the birth time"
+press alt+b "Enter Personal Details"
+
 step "A births file handed to the program: the births list reads its rows"
 start_app "$births"
 heard "Births" 20

@@ -137,3 +137,75 @@ TEST(WheelGeometry, MoreLabelsThanFitShareTheCircleEvenly) {
     for (std::size_t i = 0; i + 1 < out.size(); ++i)
         EXPECT_NEAR(std::abs(AngleDifference(out[i], out[i + 1])), 36.0, 1e-9);
 }
+
+namespace {
+
+BirthData LondonOn(int year, int month, int day) {
+    BirthData birth;
+    birth.Year = static_cast<std::int16_t>(year);
+    birth.Month = static_cast<std::int16_t>(month);
+    birth.Day = static_cast<std::int16_t>(day);
+    birth.LatitudeDegrees = 51;
+    birth.LatitudeMinutes = 30;
+    birth.LongitudeMinutes = 7;
+    birth.IsEast = false;
+    return birth;
+}
+
+GalacticReading AtMinute(BirthData birth, int minute, ZoneOffset zone) {
+    birth.Hour = static_cast<std::int16_t>(minute / 60);
+    birth.Minute = static_cast<std::int16_t>(minute % 60);
+    birth.Second = 0;
+    return MakeGalacticReading(birth, zone, birth.Year - kFirstYear);
+}
+
+}  // namespace
+
+// With the time unknown the Sun and the Moon are arcs: each begins where a reading of the window's first minute
+// puts it and ends where one of its last minute does, the way longitude grows, across 0 degrees too.
+TEST(WheelGeometry, ArcsRunFromTheWindowsFirstMinuteToItsLast) {
+    const ZoneOffset zone = ZoneOffset::FromSecondsWest(5 * 3600);
+    const std::vector<ClockStretch> clock = SteadyClock(zone, false);
+    bool crossedZero = false;
+    for (int day = 1; day <= 28; ++day) {
+        const BirthData birth = LondonOn(1985, 2, day);
+        for (const MinuteWindow window : {MinuteWindow{}, MinuteWindow{6 * 60, 12 * 60 + 30}, MinuteWindow{600, 600}}) {
+            const auto arcs = BodyArcs(ReadTimeWindow(birth, clock, window, 1985 - kFirstYear));
+            const GalacticReading first = AtMinute(birth, window.From, zone), last = AtMinute(birth, window.To, zone);
+            EXPECT_EQ(arcs[0].Name, "Sun");
+            EXPECT_EQ(arcs[1].Name, "Moon");
+            EXPECT_DOUBLE_EQ(arcs[0].From, first.SunLongitude);
+            EXPECT_DOUBLE_EQ(arcs[1].From, first.MoonLongitude);
+            EXPECT_NEAR(arcs[0].To(), last.SunLongitude, 1e-9);
+            EXPECT_NEAR(arcs[1].To(), last.MoonLongitude, 1e-9);
+            // A day moves the Sun about a degree and the Moon 12 to 15, never backwards.
+            const double hours = (window.To - window.From) / 60.0;
+            EXPECT_LE(arcs[0].Span, 1.05 * hours / 24 + 1e-9);
+            EXPECT_GE(arcs[1].Span, 11.5 * hours / 24);
+            EXPECT_LE(arcs[1].Span, 15.5 * hours / 24 + 1e-9);
+            if (arcs[1].To() < arcs[1].From) crossedZero = true;
+        }
+    }
+    // February 1985's Moon passes 0 degrees on one of these days: that arc is short too, not nearly a circle.
+    EXPECT_TRUE(crossedZero);
+
+    TimeWindowReading across;
+    across.First.MoonLongitude = 355.5;
+    across.Last.MoonLongitude = 7.25;
+    EXPECT_DOUBLE_EQ(BodyArcs(across)[1].Span, 11.75);
+    EXPECT_DOUBLE_EQ(BodyArcs(across)[1].To(), 7.25);
+}
+
+// On a day the clock skips an hour, the arcs end at the window's last minute that happened.
+TEST(WheelGeometry, ArcsEndAtTheLastMinuteThatHappened) {
+    // Madrid, 31 March 1985: at 01:00 UTC the clock went from 02:00 to 03:00 (UTC+1 to UTC+2).
+    const std::vector<ClockPeriod> periods{{-24 * 3600, 3600}, {3600, 7200}};
+    const std::vector<ClockStretch> clock = StretchesOfDay(periods);
+    const BirthData birth = LondonOn(1985, 3, 31);
+    const TimeWindowReading window = ReadTimeWindow(birth, clock, {60, 150}, 1985 - kFirstYear);
+    ASSERT_EQ(window.Skipped.size(), 1u);
+    const auto arcs = BodyArcs(window);
+    // 02:00 to 02:30 never came: the last minute read is 01:59 at UTC+1.
+    EXPECT_NEAR(arcs[1].To(), AtMinute(birth, 119, ZoneOffset::FromSecondsWest(-3600)).MoonLongitude, 1e-9);
+    EXPECT_DOUBLE_EQ(arcs[1].From, AtMinute(birth, 60, ZoneOffset::FromSecondsWest(-3600)).MoonLongitude);
+}

@@ -18,6 +18,7 @@
 #include "ui/births/births_list_model.h"
 #include "ui/forms/frmDisplay.h"
 #include "ui/forms/frmMain.h"
+#include "ui/forms/wheel_window.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;
@@ -27,6 +28,14 @@ class TimeUnknownTest : public OnFreshBirthForm {
     Q_OBJECT
 
     QCheckBox* Box() const { return Child<QCheckBox>(form.get(), "chkTimeUnknown"); }
+
+    QComboBox* WindowList(const char* name) const { return Child<QComboBox>(form.get(), name); }
+    void SetWindow(int fromHour, int fromMinute, int toHour, int toMinute) {
+        WindowList("cboTimeFromHH")->setCurrentIndex(fromHour);
+        WindowList("cboTimeFromMM")->setCurrentIndex(fromMinute);
+        WindowList("cboTimeToHH")->setCurrentIndex(toHour);
+        WindowList("cboTimeToMM")->setCurrentIndex(toMinute);
+    }
 
     frmDisplay* ReadWithTimeUnknown() {
         Type(form.get(), "txtName", QStringLiteral("ASHA"));
@@ -88,8 +97,7 @@ private slots:
         // The Moon Sign frame reads the Ascendant, which goes round in a day.
         QVERIFY(someDepend);
         QCOMPARE(Child<QLabel>(display, "lblGalacticMoonSign")->text(), QStringLiteral("depends on the birth time"));
-        // No one wheel holds; the copied reading says what the form says.
-        QVERIFY(!Child<QPushButton>(display, "cmdWheel")->isEnabled());
+        // The copied reading says what the form says.
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(display, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -97,6 +105,74 @@ private slots:
         const QString copied = data->text();
         QVERIFY2(copied.contains(QStringLiteral("Galactic Moon Sign: depends on the birth time")), qPrintable(copied));
         QVERIFY(copied.contains(QStringLiteral("time unknown: every clock minute from 00:00 to 23:59 read")));
+    }
+
+    // "between … and …" comes after the box in Tab order, usable only with it ticked, the whole day until narrowed.
+    void theWindowListsFollowTheBox() {
+        const char* lists[] = {"cboTimeFromHH", "cboTimeFromMM", "cboTimeToHH", "cboTimeToMM"};
+        const char* names[] = {"Earliest birth hour", "Earliest birth minute", "Latest birth hour", "Latest birth minute"};
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(!WindowList(lists[i])->isEnabled());
+            QCOMPARE(WindowList(lists[i])->accessibleName(), QLatin1String(names[i]));
+        }
+        QCOMPARE(WindowList("cboTimeToHH")->currentText(), QStringLiteral("23"));
+        QCOMPARE(WindowList("cboTimeToMM")->currentText(), QStringLiteral("59"));
+        Box()->setChecked(true);
+        const auto nextTabStop = [](QWidget* at) {
+            do at = at->nextInFocusChain();
+            while (!(at->focusPolicy() & Qt::TabFocus));
+            return at;
+        };
+        QWidget* at = Box();
+        for (const char* list : lists) {
+            at = nextTabStop(at);
+            QCOMPARE(at->objectName(), QLatin1String(list));
+            QVERIFY(at->isEnabled());
+        }
+        QCOMPARE(nextTabStop(at)->objectName(), QStringLiteral("lblFullBrand"));
+    }
+
+    // A narrowed window is what the reading covers: its runs are the core's for those minutes.
+    void theReadingCoversTheWindowChosen() {
+        Box()->setChecked(true);
+        SetWindow(6, 0, 12, 30);
+        frmDisplay* display = ReadWithTimeUnknown();
+        QVERIFY(display && display->Document().Window);
+        const TimeWindowReading& shown = *display->Document().Window;
+        QCOMPARE(shown.Window.From, 360);
+        QCOMPARE(shown.Window.To, 750);
+        const auto expected = ReadTimeWindow(display->Document().Birth, SteadyClock(*Zone_Calculation(kDefaultTimeZoneIndex), false),
+                                             MinuteWindow{360, 750}, 1985 - kFirstYear);
+        QCOMPARE(shown.Runs.size(), expected.Runs.size());
+        QCOMPARE(shown.Runs.back().LastMinute, 750);
+        QVERIFY(report::BirthDetailLines(display->Document()).front().contains(QStringLiteral("from 06:00 to 12:30 read")));
+        // The wheel shows the Sun and the Moon as arcs over the window and no Ascendant.
+        QVERIFY(Child<QPushButton>(display, "cmdWheel")->isEnabled());
+        QTest::mouseClick(Child<QPushButton>(display, "cmdWheel"), Qt::LeftButton);
+        QVERIFY(display->Wheel());
+        const QStringList rows = display->Wheel()->PositionLines();
+        QCOMPARE(rows.size(), 6);
+        QVERIFY2(rows[0].startsWith(QStringLiteral("Sun\t")) && rows[0].contains(QChar(0x2013)), qPrintable(rows[0]));
+        QVERIFY(rows[1].startsWith(QStringLiteral("Moon\t")));
+        for (const QString& row : rows) QVERIFY2(!row.startsWith(QStringLiteral("Ascendant\t")) && !row.startsWith(QStringLiteral("Descendant\t")), qPrintable(row));
+        QCOMPARE(rows[4], QStringLiteral("Galactic Moon Sign\t\tdepends on the birth time"));
+    }
+
+    // An earliest time after the latest is refused with a message, on the earliest hour.
+    void aWindowEndingBeforeItBeginsIsRefused() {
+        Box()->setChecked(true);
+        SetWindow(12, 0, 11, 59);
+        QVERIFY(!ReadWithTimeUnknown());
+        QCOMPARE(t->messages.shown.size(), 1);
+        QVERIFY2(t->messages.shown[0].Text.contains(QStringLiteral("\"between\"")) && t->messages.shown[0].Text.contains(QStringLiteral("\"and\"")),
+                 qPrintable(t->messages.shown[0].Text));
+        QCOMPARE(form->focusWidget(), WindowList("cboTimeFromHH"));
+        // One minute is a window.
+        SetWindow(12, 0, 12, 0);
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm() && form->ReadingForm()->Document().Window);
+        QCOMPARE(form->ReadingForm()->Document().Window->Runs.size(), std::size_t{1});
+        QCOMPARE(t->messages.shown.size(), 1);
     }
 
     // Unticked, the same form gives the written reading of its clock time.

@@ -148,10 +148,6 @@ void frmDisplay::ShowReading(const report::ReadingDocument& doc, const SignPictu
         for (int i = 0; i < 4; ++i)
             if (signs[i] && image.Key == ToQString(signs[i]->Name)) frames[i].Picture->setPixmap(image.Picture);
 
-    // No one wheel holds for a birth time not known.
-    for (const char* name : {"mnuShowWheel", "mnuSaveWheelPicture"})
-        if (auto* action = findChild<QAction*>(QLatin1String(name))) action->setEnabled(!doc_.Window);
-    if (cmdWheel_) cmdWheel_->setEnabled(!doc_.Window);
     NameValuesForAssistiveTechnology();
     ShowInstant();
     if (birthForm_) birthForm_->hide();
@@ -258,7 +254,7 @@ void frmDisplay::mnuSaveWheelPicture_Click() {
         ChooseSaveFile(tr("Save Wheel Picture"), report::SuggestedWheelName(doc_),
                        tr("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
     if (path.isEmpty()) return;
-    if (const auto error = report::WriteWheelPicture(doc_.Reading, path, kWheelPictureSize))
+    if (const auto error = report::WriteWheelPicture(doc_, path, kWheelPictureSize))
         services_.ShowMessage(*error, MessageIcon::Error, this);
 }
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/version.h"
 #include "atlas/coordinates.h"
@@ -26,6 +27,7 @@
 #include "reading/utc_offset.h"
 #include "ui/style/look.h"
 #include "ui/widgets/language.h"
+#include "ui/widgets/small_widgets.h"
 #include "ui_frmMain.h"
 
 namespace quorvane {
@@ -99,6 +101,7 @@ frmMain::frmMain(WindowServices& services)
     ConnectSharedCommands(*ui);
     // Before the names and the first focus are given, which it shares.
     SetupTimeUnknown();
+    SetupTimeWindow();
     NameControlsForAssistiveTechnology();
     Form_Load();
     SetupZoneOffsetEntry();
@@ -138,6 +141,66 @@ void frmMain::SetupTimeUnknown() {
 void frmMain::ShowTimeUnknown(bool unknown) {
     for (QWidget* list : {static_cast<QWidget*>(ui->cboHH), static_cast<QWidget*>(ui->cboMM), static_cast<QWidget*>(ui->cboSS)})
         list->setEnabled(!unknown);
+    for (QComboBox* list : cboTimeWindow_)
+        if (list) list->setEnabled(unknown);
+    for (QLabel* label : lblTimeWindow_)
+        if (label) label->setEnabled(unknown);
+}
+
+void frmMain::SetupTimeWindow() {
+    // Stacked in the same free column, under the zone box (so the suggestion band moves it with the rest):
+    // "between", hour over minute, "and", hour over minute.
+    const QRect zone = ui->fraZone->geometry();
+    const int left = zone.right() + 3, width = ui->Frame1->width() - left - 3;
+    const int listWidth = ui->cboHH->width(), listHeight = ui->cboHH->height();
+    const char* const captions[] = {QT_TR_NOOP("between"), QT_TR_NOOP("and")};
+    const char* const names[] = {QT_TR_NOOP("Earliest birth hour"), QT_TR_NOOP("Earliest birth minute"),
+                                 QT_TR_NOOP("Latest birth hour"), QT_TR_NOOP("Latest birth minute")};
+    const char* const objectNames[] = {"cboTimeFromHH", "cboTimeFromMM", "cboTimeToHH", "cboTimeToMM"};
+    // A list gets its screen-reader interface at its first event (filling it, choosing an entry) and keeps it:
+    // the interface that reads a list by its name needs the name by then.
+    InstallAccessibleInterfaces();
+    QFont font = lblTimeUnknown_->font();
+    for (const char* caption : captions)
+        while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(tr(caption)) > width - 2)
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+    const int labelHeight = static_cast<int>(std::ceil(QFontMetricsF(font).height())) + 1;
+    int y = zone.bottom() + 4;
+    QWidget* previous = chkTimeUnknown_;
+    for (int i = 0; i < 4; ++i) {
+        if (i % 2 == 0) {
+            QLabel* label = new QLabel(tr(captions[i / 2]), ui->Frame1);
+            label->setObjectName(i == 0 ? QStringLiteral("lblTimeFrom") : QStringLiteral("lblTimeTo"));
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            label->setFont(font);
+            label->setGeometry(left, y, width, labelHeight);
+            lblTimeWindow_[static_cast<std::size_t>(i / 2)] = label;
+            y += labelHeight + 1;
+        }
+        auto* list = new FormList(ui->Frame1);
+        // Named on its own: as a buddy the caption would be all a screen reader says of both lists under it.
+        NameForAssistiveTechnology(list, tr(names[i]));
+        list->setObjectName(QLatin1String(objectNames[i]));
+        list->setFont(ui->cboHH->font());
+        list->setGeometry(left + (width - listWidth) / 2, y, listWidth, listHeight);
+        AddNumbers(list, 0, i % 2 == 0 ? 23 : 59);
+        // The whole day until narrowed.
+        list->setCurrentIndex(i < 2 ? 0 : list->count() - 1);
+        setTabOrder(previous, list);
+        previous = list;
+        cboTimeWindow_[static_cast<std::size_t>(i)] = list;
+        y += listHeight + (i % 2 == 0 ? 2 : 5);
+    }
+    ShowTimeUnknown(chkTimeUnknown_->isChecked());
+}
+
+std::optional<MinuteWindow> frmMain::TimeWindowShown() const {
+    const auto minute = [this](std::size_t hour) {
+        return cboTimeWindow_[hour]->currentIndex() * 60 + cboTimeWindow_[hour + 1]->currentIndex();
+    };
+    const MinuteWindow window{minute(0), minute(2)};
+    if (window.From > window.To) return std::nullopt;
+    return window;
 }
 
 frmMain::~frmMain() {
@@ -295,6 +358,13 @@ void frmMain::cmdRashi_Click() {
         offsetEntry_->Field()->setFocus(Qt::OtherFocusReason);
         return;
     }
+    const std::optional<MinuteWindow> window = TimeWindowShown();
+    if (form.TimeUnknown && !window && ValidateBirthData(TextsOf(form)).Ok) {
+        services_.ShowMessage(tr("Please Choose an Earliest Birth Time (\"%1\") No Later Than the Latest (\"%2\")").arg(tr("between"), tr("and")),
+                              MessageIcon::Information, this);
+        cboTimeWindow_[0]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const ReadingSession::Outcome outcome = services_.Session().Read(form);
     if (!outcome.Validation.Ok) {
         services_.ShowMessage(outcome.Validation.Message, this);
@@ -303,11 +373,11 @@ void frmMain::cmdRashi_Click() {
     }
     if (!outcome.Reading) return;
     if (form.TimeUnknown) {
-        // Every minute of the day, under the zone the reading took.
+        // Every minute of the window, under the zone the reading took.
         const GalacticReading& first = *outcome.Reading;
         const BirthData& birth = services_.Session().LastBirthData();
         const ZoneOffset zone = services_.Session().LastZone();
-        ShowReading(first, ReadTimeWindow(birth, SteadyClock(zone, birth.IsDaylightSaving), MinuteWindow{}, form.YearPosition));
+        ShowReading(first, ReadTimeWindow(birth, SteadyClock(zone, birth.IsDaylightSaving), *window, form.YearPosition));
         return;
     }
     ShowReading(*outcome.Reading);

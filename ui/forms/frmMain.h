@@ -22,6 +22,7 @@ namespace Ui { class frmMain; }
 class QLineEdit;
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 
 namespace quorvane {
@@ -121,6 +122,13 @@ private:
     void ShowTimeUnknown(bool unknown);
     QCheckBox* chkTimeUnknown_ = nullptr;
     QLabel* lblTimeUnknown_ = nullptr;
+    // "between … and …" under it: the clock times of the birth date that reading covers, the whole day
+    // unless narrowed. Nothing while the earliest time is after the latest.
+    void SetupTimeWindow();
+    std::optional<MinuteWindow> TimeWindowShown() const;
+    // Earliest hour and minute, latest hour and minute.
+    std::array<QComboBox*, 4> cboTimeWindow_{};
+    std::array<QLabel*, 2> lblTimeWindow_{};
 };
 
 }  // namespace quorvane

@@ -70,12 +70,14 @@ QStringList Legend(const GalacticReading& reading) {
 }
 }  // namespace
 
-WheelView::WheelView(const GalacticReading& reading, QWidget* parent) : QWidget(parent), reading_(reading) {
+WheelView::WheelView(const report::ReadingDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setMinimumSize(300, 300);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(tr("Galactic wheel"));
-    setAccessibleDescription(tr("The twelve galactic signs with the Sun, the Moon, the Ascendant and the "
-                                "Descendant; the positions are listed beside the wheel"));
+    setAccessibleDescription(doc.Window ? tr("The twelve galactic signs with the Sun and the Moon as arcs over the "
+                                             "hours read, without the Ascendant; the positions are listed beside the wheel")
+                                        : tr("The twelve galactic signs with the Sun, the Moon, the Ascendant and the "
+                                             "Descendant; the positions are listed beside the wheel"));
 }
 
 void WheelView::paintEvent(QPaintEvent*) {
@@ -83,7 +85,7 @@ void WheelView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     const int side = std::min(width(), height());
     const QRectF square((width() - side) / 2.0, (height() - side) / 2.0, side, side);
-    report::PaintWheel(painter, square, reading_, false);
+    report::PaintWheel(painter, square, doc_, false);
 }
 
 WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -92,7 +94,7 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     setWindowTitle(tr("Galactic Wheel of %1 - %2")
                        .arg(ToQString(doc.Birth.Name).trimmed(), QString::fromUtf8(kProductTitle)));
 
-    auto* wheel = new WheelView(doc.Reading, this);
+    auto* wheel = new WheelView(doc, this);
     wheel->setObjectName(QStringLiteral("wheelView"));
 
     auto* heading = new QLabel(tr("&Positions"), this);
@@ -110,7 +112,7 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     positions_->setMinimumWidth(340);
     FillPositions(doc);
 
-    auto* legend = new QLabel(Legend(doc.Reading).join(u'\n'), this);
+    auto* legend = new QLabel((doc.Window ? report::WindowLegendLines(doc) : Legend(doc.Reading)).join(u'\n'), this);
     legend->setObjectName(QStringLiteral("lblLegend"));
     legend->setWordWrap(true);
     legend->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -161,6 +163,10 @@ void WheelWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void WheelWindow::FillPositions(const report::ReadingDocument& doc) {
+    if (doc.Window) {
+        FillWindowPositions(doc);
+        return;
+    }
     auto add = [this](const QString& point, const QString& longitude, int degree) {
         const GalacticSign* sign = LookupGalacticDegree(degree);
         new QTreeWidgetItem(positions_, {point, longitude, SignName(sign)});
@@ -173,6 +179,25 @@ void WheelWindow::FillPositions(const report::ReadingDocument& doc) {
     for (const wheel::ReadPoint& read : wheel::ReadPoints(doc.Reading))
         add(QStringLiteral("%1  %2").arg(n++).arg(FrameName(read.Frame)), QStringLiteral("%1\u00B0").arg(read.Degree),
             read.Degree);
+    positions_->setCurrentItem(positions_->topLevelItem(0));
+}
+
+void WheelWindow::FillWindowPositions(const report::ReadingDocument& doc) {
+    // "84°13′–85°14′" and the galactic signs of its two ends ("Build", or "Build–Trade" when it crosses into another).
+    for (const wheel::BodyArc& arc : wheel::BodyArcs(*doc.Window)) {
+        const GalacticSign* from = LookupGalacticDegree(static_cast<int>(std::floor(arc.From)));
+        const GalacticSign* to = LookupGalacticDegree(static_cast<int>(std::floor(arc.To())));
+        const QString signs = from == to ? SignName(from) : SignName(from) + QChar(0x2013) + SignName(to);
+        new QTreeWidgetItem(positions_, {PointName(arc.Name),
+                                         ToQString(wheel::ArcMinuteText(arc.From)) + QChar(0x2013) +
+                                             ToQString(wheel::ArcMinuteText(arc.To())),
+                                         signs});
+    }
+    for (int frame = 0; frame < kFrameCount; ++frame) {
+        const GalacticSign* certain = doc.Window->CertainSign(static_cast<Frame>(frame));
+        new QTreeWidgetItem(positions_, {ToQString(l10n::FrameCaption(UiLanguage(), static_cast<l10n::Frame>(frame))),
+                                         QString(), certain ? SignName(certain) : report::DependsText()});
+    }
     positions_->setCurrentItem(positions_->topLevelItem(0));
 }
 

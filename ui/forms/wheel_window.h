@@ -15,7 +15,7 @@ namespace quorvane {
 class WheelView final : public QWidget {
     Q_OBJECT
 public:
-    WheelView(const GalacticReading& reading, QWidget* parent);
+    WheelView(const report::ReadingDocument& doc, QWidget* parent);
     QSize sizeHint() const override { return {520, 520}; }
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override { return width; }
@@ -24,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    GalacticReading reading_;
+    report::ReadingDocument doc_;  // with an unknown birth time, its window's wheel
 };
 
 class WheelWindow final : public QWidget {
@@ -43,6 +43,8 @@ protected:
 
 private:
     void FillPositions(const report::ReadingDocument& doc);
+    // With an unknown birth time: the Sun's and the Moon's arcs, and each frame's sign where it holds.
+    void FillWindowPositions(const report::ReadingDocument& doc);
 
     QTreeWidget* positions_;
 };
