@@ -235,7 +235,7 @@ QStringList WindowLegendLines(const ReadingDocument& doc) {
     const MinuteWindow& w = doc.Window->Window;
     //: The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read
     QStringList out{Report::tr("The Sun and the Moon from %1 to %2, no Ascendant")
-                        .arg(TimeText(w.From / 60, w.From % 60), TimeText(w.To / 60, w.To % 60))};
+                        .arg(Q(report::TimeText(Language(), w.From / 60, w.From % 60)), Q(report::TimeText(Language(), w.To / 60, w.To % 60)))};
     const auto frames = Frames(doc);
     for (std::size_t i = 0; i < frames.size(); ++i)
         out << CaptionWithSign(Caption(frames[i]), DependsOnTime(doc, i) ? DependsText() : Field(frames[i].Sign, &GalacticSign::Name));
