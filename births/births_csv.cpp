@@ -8,6 +8,7 @@
 
 #include "births/aaf_fields.h"
 #include "common/text.h"
+#include "l10n/sentences.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
 
@@ -172,10 +173,11 @@ bool CsvCanHold(const Birth& birth) {
     return birth.Error.empty() && (birth.ZoneRow >= 0 || HasExactOffset(birth));
 }
 
-std::string CsvRefusal(const Birth& birth) {
-    if (!birth.Error.empty()) return birth.Error;
+l10n::Sentence CsvRefusal(const Birth& birth) {
+    // The file's reason for an unreadable record is in the file format's English for now.
+    if (!birth.Error.empty()) return l10n::Verbatim(birth.Error);
     if (CsvCanHold(birth)) return {};
-    return ReadingRefusal(birth) + " (CSV needs a zone row, an offset or LMT)";
+    return l10n::Say(l10n::births_text::RefusedInCsv, {l10n::Nested("refusal", ReadingRefusal(birth))});
 }
 
 std::string WriteCsv(const Book& book) {

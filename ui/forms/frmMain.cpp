@@ -373,10 +373,8 @@ void frmMain::UsePlace(const Place& place) {
 
 std::string frmMain::ClockNote(const GalacticReading& reading) const {
     const auto& s = zoneLine_->suggestion();
-    if (!s || !s->Known || SuggestedSecondsEast(*s) == reading.UtcOffsetSecondsEast) return {};
-    return "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(*s)) + " (" +
-           s->Description.substr(0, s->Description.find(';')) + "), but this reading uses " +
-           FormatUtcOffset(reading.UtcOffsetSecondsEast) + " as chosen";
+    if (!s) return {};
+    return UiText(ClockDisagreement(*s, reading.UtcOffsetSecondsEast, true)).toStdString();
 }
 
 void frmMain::SetupZoneOffsetEntry() {

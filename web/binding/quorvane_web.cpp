@@ -359,8 +359,10 @@ val FindPlaces(const std::string& query, int limit) {
     return out;
 }
 
-// What the place's clock showed at the local time, by the zone files the page has.
-val Suggest(const std::string& zoneId, const val& clock, const std::string& placeName, double longitudeEast) {
+// What the place's clock showed at the local time, by the zone files the page has; its line in the page's
+// language.
+val Suggest(const std::string& zoneId, const val& clock, const std::string& placeName, double longitudeEast,
+            const std::string& language) {
     const CivilDateTime local{Int(clock, "year", 0), Int(clock, "month", 1), Int(clock, "day", 1),
                               Int(clock, "hour", 0), Int(clock, "minute", 0)};
     const ZoneSuggestion s = SuggestZone(PageZones(), zoneId, local, placeName, longitudeEast);
@@ -375,7 +377,7 @@ val Suggest(const std::string& zoneId, const val& clock, const std::string& plac
     out.set("daylightTime", s.DaylightTime);
     out.set("abbreviation", s.Abbreviation);
     out.set("offsetText", s.OffsetText);
-    out.set("description", s.Description);
+    out.set("description", l10n::Render(language, s.Description));
     out.set("repeated", s.Repeated);
     out.set("skipped", s.Skipped);
     out.set("secondsEast", SuggestedSecondsEast(s));

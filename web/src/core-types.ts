@@ -98,7 +98,7 @@ export interface QuorvaneCore {
   translatedLanguages(): string[];
   loadAtlas(index: Uint8Array, foldTable: Uint8Array, zoneFiles: Uint8Array): string;
   findPlaces(query: string, limit: number): PlaceSearch;
-  suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number): ZoneSuggestion;
+  suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number, language: string): ZoneSuggestion;
 }
 
 export interface DegreesMinutes {
