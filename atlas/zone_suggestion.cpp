@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/zone_suggestion.h"
 
-#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>

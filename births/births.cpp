@@ -56,8 +56,7 @@ bool HasExactOffset(const Birth& birth) {
 l10n::Sentence ReadingRefusal(const Birth& birth) {
     using namespace l10n;
     namespace t = births_text;
-    // The file's own reason for a record it could not read is in the file format's English for now.
-    if (!birth.Error.empty()) return Say(t::RefusedLine, {Plain("line", std::to_string(birth.Line)), Plain("reason", birth.Error)});
+    if (!birth.Error.empty()) return Say(t::RefusedLine, {Plain("line", std::to_string(birth.Line)), Nested("reason", birth.Error)});
     if (birth.ZoneRow >= 0) return {};
     const std::string offset = UtcOffsetText(-birth.StandardOffset.TotalSecondsWest());
     switch (birth.Clock) {

@@ -55,7 +55,7 @@ struct Birth {
     std::string ClockPlace;         // whose history had local mean time taken for a zone the file left open
     bool TimeUnknown = false;       // the file gives no time (AAF "*", CSV empty): read over the whole day
     int Line = 0;                   // the line of its #A93 (or CSV line)
-    std::string Error;              // non-empty: unreadable, kept verbatim in Lines
+    l10n::Sentence Error;           // non-empty: unreadable (why, for the person), kept verbatim in Lines
     std::vector<std::string> Lines; // the record's lines as read (UTF-8)
     bool Modified = true;           // false: written back exactly as read
 };

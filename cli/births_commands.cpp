@@ -27,7 +27,7 @@ std::optional<std::string> NameFromFile(std::string_view bytes) {
 }
 
 ReadingOrError ReadFileBirth(const births::Birth& birth) {
-    if (!birth.Error.empty()) return birth.Error;
+    if (!birth.Error.empty()) return l10n::English(birth.Error);
     if (birth.ZoneRow < 0 && !births::HasExactOffset(birth)) return l10n::English(births::ReadingRefusal(birth));
     std::optional<std::string> name = NameFromFile(birth.Data.Name);
     if (!name) return std::string("name: holds a control character");
@@ -110,7 +110,7 @@ Conversion ConvertBirths(std::string_view input, std::string_view format,
         // CSV cannot say that the zone is not known: local mean time where the place kept it, said as such.
         if (toCsv && takeLocalMeanTime && takeLocalMeanTime(birth)) out.Messages.push_back(atLine(births::NotesSentence(birth)));
         if (!birth.Error.empty() && fromAaf && !toCsv) {
-            out.Messages.push_back(atLine(because(cli_text::KeptAsItStands, Verbatim(birth.Error))));
+            out.Messages.push_back(atLine(because(cli_text::KeptAsItStands, birth.Error)));
             out.Refused = true;
         } else if (!birth.Error.empty() || (toCsv && !births::CsvCanHold(birth))) {
             out.Messages.push_back(atLine(because(cli_text::LeftOut, births::CsvRefusal(birth))));

@@ -92,19 +92,6 @@ EnglishTable MakeEnglish() {
         {"label.Constellation", "Constellation"},
         {"label.Keywords", "Keywords"},
         {"label.Characteristics", "Characteristics"},
-        // A month's name as it stands in a date (the genitive where the language needs it).
-        {"month.1", "January"},
-        {"month.2", "February"},
-        {"month.3", "March"},
-        {"month.4", "April"},
-        {"month.5", "May"},
-        {"month.6", "June"},
-        {"month.7", "July"},
-        {"month.8", "August"},
-        {"month.9", "September"},
-        {"month.10", "October"},
-        {"month.11", "November"},
-        {"month.12", "December"},
         {"format.LongDate", "{month} {day}, {year}"},
         {"format.FirstDay", "1"},  // the first of a month as a date writes it ("1er" in French)
         {"format.Labelled", "{label}: {value}"},  // a heading and its value on one line
@@ -295,9 +282,8 @@ std::string_view ZoneRowText(std::string_view language, int row) {
 }
 
 std::string LongDate(std::string_view language, int year, int month, int day) {
-    static constexpr std::string_view kMonthKeys[] = {"month.1", "month.2", "month.3", "month.4", "month.5", "month.6",
-                                                      "month.7", "month.8", "month.9", "month.10", "month.11", "month.12"};
-    const std::string_view monthName = month >= 1 && month <= 12 ? CoreText(language, kMonthKeys[month - 1]) : "";
+    const std::string_view monthName =
+        month >= 1 && month <= 12 ? CoreText(language, kMonths[static_cast<std::size_t>(month - 1)].Key) : "";
     const std::string dayText = day == 1 ? std::string(CoreText(language, "format.FirstDay")) : std::to_string(day);
     const std::string yearText = std::to_string(year);
     return Fill(CoreText(language, "format.LongDate"), {{"day", dayText}, {"month", monthName}, {"year", yearText}});

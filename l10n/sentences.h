@@ -11,6 +11,19 @@
 
 namespace quorvane::l10n {
 
+// A month's name as it stands in a date (the genitive where the language needs it).
+inline constexpr std::array<TextKey, 12> kMonths{{{"month.1", "January"},
+                                                  {"month.2", "February"},
+                                                  {"month.3", "March"},
+                                                  {"month.4", "April"},
+                                                  {"month.5", "May"},
+                                                  {"month.6", "June"},
+                                                  {"month.7", "July"},
+                                                  {"month.8", "August"},
+                                                  {"month.9", "September"},
+                                                  {"month.10", "October"},
+                                                  {"month.11", "November"},
+                                                  {"month.12", "December"}}};
 // A date inside a sentence ("1 May 1990"): {day}, {shortMonth} (the monthShort.N key), {year}; the day 1 as
 // format.FirstDay writes it.
 inline constexpr TextKey kShortDate{"format.ShortDate", "{day} {shortMonth} {year}"};
@@ -79,6 +92,52 @@ inline constexpr TextKey RefusedNoZone{"births.RefusedNoZone", "The file does no
 inline constexpr TextKey RefusedInCsv{"births.RefusedInCsv", "{refusal} (CSV needs a zone row, an offset or LMT)"};
 }  // namespace births_text
 
+// Why a births file's record cannot be read: the field, what the file wrote ({text}, quoted) and what is wrong.
+namespace file_text {
+inline constexpr TextKey Latitude{"file.Latitude", "latitude"};
+inline constexpr TextKey Longitude{"file.Longitude", "longitude"};
+inline constexpr TextKey DateNotDayMonthYear{"file.DateNotDayMonthYear", "the date {text} is not day.month.year"};
+inline constexpr TextKey MonthNotInYear{"file.MonthNotInYear", "the month {month} of the date {text} is not 1 to 12"};
+inline constexpr TextKey DayNotInMonth{"file.DayNotInMonth", "the day {day} of the date {text} does not exist in {month} {year}"};
+inline constexpr TextKey DayNotInJulianMonth{"file.DayNotInJulianMonth",
+                                             "the day {day} of the date {text} does not exist in {month} {year} (Julian calendar)"};
+inline constexpr TextKey YearOutside{"file.YearOutside", "the year {year} lies outside {first}\u2013{last}"};
+inline constexpr TextKey TimeMalformed{"file.TimeMalformed", "the time {text} is not hours:minutes or hours:minutes:seconds"};
+inline constexpr TextKey HourOutside{"file.HourOutside", "the hour {hour} of the time {text} is not 0 to 23"};
+inline constexpr TextKey MinuteOutside{"file.MinuteOutside", "the minute {minute} of the time {text} is not 0 to 59"};
+inline constexpr TextKey SecondOutside{"file.SecondOutside", "the second {second} of the time {text} is not 0 to 59"};
+inline constexpr TextKey AngleMalformed{"file.AngleMalformed",
+                                        "the {field} {text} is not degrees, {positive} or {negative}, minutes (like {example})"};
+inline constexpr TextKey AngleDegrees{"file.AngleDegrees", "the {field} {text} has {degrees} degrees; at most {most}"};
+inline constexpr TextKey AngleMinutes{"file.AngleMinutes", "the {field} {text} has more than 59 minutes"};
+inline constexpr TextKey AngleSeconds{"file.AngleSeconds", "the {field} {text} has more than 59 seconds"};
+inline constexpr TextKey ZoneMalformed{"file.ZoneMalformed",
+                                       "the zone {text} is not hours, h, e or w, minutes (like 1he00, 5hw30 or 0e21:48)"};
+inline constexpr TextKey ZoneTooFar{"file.ZoneTooFar", "the zone {text} lies more than 15 hours from Greenwich"};
+inline constexpr TextKey AafDaylightFlag{"file.AafDaylightFlag", "the daylight flag {text} is not 0, 1, * or LMT"};
+inline constexpr TextKey BirthLineFields{"file.BirthLineFields",
+                                         "the #A93 line has {count} fields; it needs 7: last name, first name, type, date, "
+                                         "time, place, country"};
+inline constexpr TextKey NoPlaceLine{"file.NoPlaceLine", "the record has no #B93 line (latitude, longitude and zone)"};
+inline constexpr TextKey PlaceLineFields{"file.PlaceLineFields",
+                                         "the #B93 line has {count} fields; it needs 5: Julian day, latitude, longitude, zone, "
+                                         "daylight flag"};
+inline constexpr TextKey JulianDayNotNumber{"file.JulianDayNotNumber", "the Julian day {text} is not a number"};
+inline constexpr TextKey DateNotGiven{"file.DateNotGiven", "the date is not given (*) and there is no Julian day to take it from"};
+inline constexpr TextKey ClockNotGiven{"file.ClockNotGiven",
+                                       "the date or time is not given (*) and neither is the zone, so the Julian day cannot give "
+                                       "them"};
+inline constexpr TextKey CsvDate{"file.CsvDate", "the date {text} is not YYYY-MM-DD"};
+inline constexpr TextKey CsvZone{"file.CsvZone",
+                                 "the zone {text} is not a row number 0 to {last}, an offset such as +05:45 or -00:25:21, or LMT"};
+inline constexpr TextKey CsvDaylightFlag{"file.CsvDaylightFlag", "the daylight flag {text} is not 0 or 1 (no or yes, false or true)"};
+inline constexpr TextKey CsvFields{"file.CsvFields", "the line has {count} fields; it needs 7: {header}"};
+inline constexpr TextKey QuoteNotClosed{"file.QuoteNotClosed", "a quoted field is never closed"};
+// Why a file is not opened as births.
+inline constexpr TextKey BinaryFile{"file.BinaryFile", "it is a binary file, not a births file"};
+inline constexpr TextKey NoBirthsFile{"file.NoBirthsFile", "it is neither an AAF nor a CSV births file"};
+}  // namespace file_text
+
 // The command line's notes and usage errors on standard error (after "quorvane-cli: ").
 namespace cli_text {
 inline constexpr TextKey Note{"cli.Note", "note: {note}"};
@@ -128,6 +187,17 @@ inline constexpr const TextKey* kSentenceKeys[] = {
     &cli_text::DidYouMean, &cli_text::FindNone, &cli_text::GiveZone, &cli_text::NotWithBatch, &cli_text::DstNeedsZone,
     &cli_text::Required, &cli_text::ZoneRequired, &cli_text::BadWindow, &cli_text::FoldNeedsPlace,
     &cli_text::KeptAsItStands, &cli_text::LeftOut, &cli_text::OutputFailed,
+    &file_text::Latitude, &file_text::Longitude, &kMonths[0], &kMonths[1], &kMonths[2],
+    &kMonths[3], &kMonths[4], &kMonths[5], &kMonths[6],
+    &kMonths[7], &kMonths[8], &kMonths[9], &kMonths[10],
+    &kMonths[11], &file_text::DateNotDayMonthYear, &file_text::MonthNotInYear, &file_text::DayNotInMonth,
+    &file_text::DayNotInJulianMonth, &file_text::YearOutside, &file_text::TimeMalformed, &file_text::HourOutside,
+    &file_text::MinuteOutside, &file_text::SecondOutside, &file_text::AngleMalformed, &file_text::AngleDegrees,
+    &file_text::AngleMinutes, &file_text::AngleSeconds, &file_text::ZoneMalformed, &file_text::ZoneTooFar,
+    &file_text::AafDaylightFlag, &file_text::BirthLineFields, &file_text::NoPlaceLine, &file_text::PlaceLineFields,
+    &file_text::JulianDayNotNumber, &file_text::DateNotGiven, &file_text::ClockNotGiven, &file_text::CsvDate,
+    &file_text::CsvZone, &file_text::CsvDaylightFlag, &file_text::CsvFields, &file_text::QuoteNotClosed,
+    &file_text::BinaryFile, &file_text::NoBirthsFile,
 };
 
 }  // namespace quorvane::l10n

@@ -25,13 +25,13 @@ struct Verdicts {
 Verdicts AllThree(const std::string& file) {
     Verdicts v;
     const BirthsFile::Opened opened = BirthsFile::Parse(file, "births.csv");
-    EXPECT_TRUE(opened.File) << opened.Refusal;
+    EXPECT_TRUE(opened.File) << l10n::English(opened.Refusal);
     if (!opened.File || opened.File->Book.Births.size() != 1) {
         ADD_FAILURE() << "the book does not hold one birth: " << file;
         return v;
     }
     v.Read = opened.File->Book.Births[0];
-    if (!v.Read.Error.empty()) v.Book = v.Read.Error;
+    if (!v.Read.Error.empty()) v.Book = l10n::English(v.Read.Error);
 
     const Conversion conversion = ConvertBirths(file, "aaf", nullptr);
     if (!conversion.Messages.empty()) {

@@ -563,7 +563,14 @@ private slots:
                                          QRegularExpression::CaseInsensitiveOption);
         OpenFile("de.aaf", "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
                            "#A93:Rana,Gita,f,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
-                           "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n");
+                           "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
+                           "#A93:Lind,Mia,f,30.2.1962,23:15,Uppsala,S\n#B93:*,59n52,17e38,1he00,0\n");
+        // The file's own reason for a record it cannot read, in the language too.
+        auto* unreadable = Child<QListWidget>(Window(), "birthsUnreadable");
+        QCOMPARE(unreadable->count(), 1);
+        QVERIFY2(unreadable->item(0)->text().endsWith(QStringLiteral(
+                     "den Tag 30 des Datums \"30.2.1962\" gibt es im Februar 1962 nicht")),
+                 qPrintable(unreadable->item(0)->text()));
         auto* note = Child<QLabel>(Window(), "birthsNote");
         auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
         const auto choose = [this](const QString& name) {
@@ -581,7 +588,7 @@ private slots:
                  qPrintable(note->text()));
         choose(QStringLiteral("Sita Shrestha"));
         QCOMPARE(note->text(), QStringLiteral("keine Zone der Liste hat den Abstand UTC+5:45"));
-        for (const QString& shown : {note->text(), zones->toolTip()})
+        for (const QString& shown : {note->text(), zones->toolTip(), unreadable->item(0)->text()})
             QVERIFY2(!english.match(shown).hasMatch(), qPrintable(shown));
     }
 

@@ -31,7 +31,7 @@ QString UnreadableText(const births::Birth& birth) {
     const QString name = ToQString(births::RecordName(birth));
     const QString where = name.isEmpty() ? BirthsWindow::tr("Line %1").arg(birth.Line)
                                          : BirthsWindow::tr("Line %1 (%2)").arg(birth.Line).arg(name);
-    return where + QStringLiteral(": ") + ToQString(birth.Error);
+    return where + QStringLiteral(": ") + UiText(birth.Error);
 }
 
 }  // namespace
