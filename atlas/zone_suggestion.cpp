@@ -106,9 +106,10 @@ ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view
     const zones::ZoneDatabase::Found found = database.Find(zoneId);
     if (!found.Zone || !IsCivilDateTime(localClock)) {
         // A damaged file is named as such, not taken for a zone the system lacks.
-        s.Description = found.Zone || found.Damage.empty()
-                            ? said(suggest::NoData, {Plain("zone", std::string(zoneId))})
-                            : said(suggest::Damaged, {Plain("zone", std::string(zoneId)), Plain("damage", found.Damage)});
+        s.Description =
+            found.Zone || found.Damage.empty()
+                ? said(suggest::NoData, {Plain("zone", std::string(zoneId))})
+                : said(suggest::Damaged, {Plain("zone", std::string(zoneId)), Plain("damage", found.Damage)});
         s.Clock = s.Description;
         return s;
     }
@@ -205,7 +206,8 @@ l10n::Sentence ClockDisagreement(const ZoneSuggestion& s, int usedSecondsEast, b
     const int clock = SuggestedSecondsEast(s);
     if (!s.Known || clock == usedSecondsEast) return {};
     return Say(asChosen ? suggest::ClockAsChosen : suggest::ClockAsGiven,
-               {Plain("clock", FormatUtcOffset(clock)), Nested("note", s.Clock), Plain("used", FormatUtcOffset(usedSecondsEast))});
+               {Plain("clock", FormatUtcOffset(clock)), Nested("note", s.Clock),
+                Plain("used", FormatUtcOffset(usedSecondsEast))});
 }
 
 std::vector<ClockPeriod> ClockPeriodsOfDay(std::string_view zoneId, int year, int month, int day,

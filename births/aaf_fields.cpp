@@ -127,8 +127,7 @@ Parsed<CalendarDate> CheckDate(int year, int month, int day, bool julian, std::s
         date = GregorianDate(JulianCalendarDayNumber(year, month, day));
         date.WasJulian = true;
     }
-    if (date.Year < kFirstYear || date.Year > kLastYear)
-        return {std::nullopt, YearOutside(date.Year)};
+    if (date.Year < kFirstYear || date.Year > kLastYear) return {std::nullopt, YearOutside(date.Year)};
     return {date, {}};
 }
 
@@ -141,7 +140,8 @@ Parsed<ClockTime> ParseTime(std::string_view text) {
     const auto hour = Digits(parts[0], 2), minute = Digits(parts[1], 2);
     const auto second = count == 3 ? Digits(parts[2], 2) : std::optional<int>(0);
     if (!hour || !minute || !second) return {std::nullopt, malformed()};
-    if (*hour > 23) return {std::nullopt, Say(says::HourOutside, {Plain("hour", std::to_string(*hour)), QuotedText(text)})};
+    if (*hour > 23)
+        return {std::nullopt, Say(says::HourOutside, {Plain("hour", std::to_string(*hour)), QuotedText(text)})};
     if (*minute > 59)
         return {std::nullopt, Say(says::MinuteOutside, {Plain("minute", std::to_string(*minute)), QuotedText(text)})};
     if (*second > 59)
@@ -149,7 +149,8 @@ Parsed<ClockTime> ParseTime(std::string_view text) {
     return {ClockTime{*hour, *minute, *second}, {}};
 }
 
-Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees, const l10n::TextKey& field) {
+Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees,
+                         const l10n::TextKey& field) {
     text = Trim(text);
     const auto said = [&](const l10n::TextKey& key, std::vector<l10n::Sentence::Value> values) {
         values.push_back(Nested("field", Say(field)));
@@ -157,9 +158,10 @@ Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, in
         return Say(key, std::move(values));
     };
     const auto malformed = [&] {
-        return said(says::AngleMalformed, {Plain("positive", std::string(1, static_cast<char>(positive - 'a' + 'A'))),
-                                           Plain("negative", std::string(1, static_cast<char>(negative - 'a' + 'A'))),
-                                           Plain("example", positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30")});
+        return said(says::AngleMalformed,
+                    {Plain("positive", std::string(1, static_cast<char>(positive - 'a' + 'A'))),
+                     Plain("negative", std::string(1, static_cast<char>(negative - 'a' + 'A'))),
+                     Plain("example", positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30")});
     };
     const auto letter = FirstNonDigit(text);
     if (letter == std::string_view::npos || (Lower(text[letter]) != positive && Lower(text[letter]) != negative))
@@ -174,7 +176,8 @@ Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, in
     if (*degrees > maxDegrees)
         return {std::nullopt, said(says::AngleDegrees, {Plain("degrees", std::to_string(*degrees)),
                                                         Plain("most", std::to_string(maxDegrees))})};
-    if (*minutes > 59 || *seconds > 59) return {std::nullopt, said(*minutes > 59 ? says::AngleMinutes : says::AngleSeconds, {})};
+    if (*minutes > 59 || *seconds > 59)
+        return {std::nullopt, said(*minutes > 59 ? says::AngleMinutes : says::AngleSeconds, {})};
     return {Angle{*degrees, *minutes, *seconds, Lower(text[letter]) == negative}, {}};
 }
 
@@ -219,7 +222,8 @@ Parsed<ZoneOffset> ParseZone(std::string_view text) {
         secondsEast = *hours * 3600 + *minutes * 60 + *seconds;
         if (Lower(text[direction]) == 'w') secondsEast = -secondsEast;
     }
-    if (std::abs(secondsEast) > ZoneOffset::kMaxSeconds) return {std::nullopt, Say(says::ZoneTooFar, {QuotedText(text)})};
+    if (std::abs(secondsEast) > ZoneOffset::kMaxSeconds)
+        return {std::nullopt, Say(says::ZoneTooFar, {QuotedText(text)})};
     return {ZoneOffset::FromSecondsWest(-secondsEast), {}};
 }
 

@@ -53,7 +53,8 @@ Parsed<CalendarDate> CheckDate(int year, int month, int day, bool julian, std::s
 Parsed<ClockTime> ParseTime(std::string_view text);
 // "49n05", "59N17", "49n05:30" with the letters of `positive` and `negative` (n/s or e/w, either case).
 // `field` names it in a refusal (file_text::Latitude); `maxDegrees` is 89 or 179.
-Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees, const l10n::TextKey& field);
+Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees,
+                         const l10n::TextKey& field);
 // The standard-time offset, positive west: "1he00", "1he", "5hw30", "0E44:0", "0e21:48", "-5", "5.5"
 // (a bare number is hours east). "*" is no offset: the caller decides.
 Parsed<ZoneOffset> ParseZone(std::string_view text);

@@ -157,8 +157,7 @@ private:
 
         if (f[0] != "*") {
             julianDay_ = ParseJulianDay(f[0]);
-            if (!julianDay_)
-                return Refuse(l10n::Say(l10n::file_text::JulianDayNotNumber, {QuotedText(f[0])}));
+            if (!julianDay_) return Refuse(l10n::Say(l10n::file_text::JulianDayNotNumber, {QuotedText(f[0])}));
         }
         return true;
     }
@@ -265,8 +264,7 @@ private:
             birth_.Notes.push_back({NoteKind::ZoneFromJulianDay, UtcOffsetText(-west)});
             return true;
         }
-        if (!ClockKnown())
-            return Refuse(l10n::Say(l10n::file_text::ClockNotGiven));
+        if (!ClockKnown()) return Refuse(l10n::Say(l10n::file_text::ClockNotGiven));
         std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
         birth_.Notes.push_back({NoteKind::DateTimeFromJulianDay, InstantText(julianDay_->Day)});
         return true;

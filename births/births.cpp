@@ -22,17 +22,26 @@ l10n::Sentence NoteText(const Note& note) {
     using namespace l10n;
     namespace t = births_text;
     switch (note.Kind) {
-    case NoteKind::LocalMeanTime: return Say(t::LocalMeanTime, {Plain("offset", note.First)});
-    case NoteKind::LocalMeanTimeFromJulianDay: return Say(t::LocalMeanTimeFromJulianDay, {Plain("offset", note.First)});
-    case NoteKind::LocalMeanTimeTaken:
-        return Say(t::LocalMeanTimeTaken, {Plain("offset", note.First), Plain("place", note.Second)});
-    case NoteKind::NoZone: return Say(t::NoZone);
-    case NoteKind::NoRowHasOffset: return Say(t::NoRowHasOffset, {Plain("offset", note.First)});
-    case NoteKind::JulianDayTaken: return Say(t::JulianDayTaken, {Plain("julian", note.First), Plain("clock", note.Second)});
-    case NoteKind::JulianDayTooCoarse: return Say(t::JulianDayTooCoarse);
-    case NoteKind::JulianDayTooFar: return Say(t::JulianDayTooFar);
-    case NoteKind::ZoneFromJulianDay: return Say(t::ZoneFromJulianDay, {Plain("offset", note.First)});
-    case NoteKind::DateTimeFromJulianDay: return Say(t::DateTimeFromJulianDay, {Plain("instant", note.First)});
+        case NoteKind::LocalMeanTime:
+            return Say(t::LocalMeanTime, {Plain("offset", note.First)});
+        case NoteKind::LocalMeanTimeFromJulianDay:
+            return Say(t::LocalMeanTimeFromJulianDay, {Plain("offset", note.First)});
+        case NoteKind::LocalMeanTimeTaken:
+            return Say(t::LocalMeanTimeTaken, {Plain("offset", note.First), Plain("place", note.Second)});
+        case NoteKind::NoZone:
+            return Say(t::NoZone);
+        case NoteKind::NoRowHasOffset:
+            return Say(t::NoRowHasOffset, {Plain("offset", note.First)});
+        case NoteKind::JulianDayTaken:
+            return Say(t::JulianDayTaken, {Plain("julian", note.First), Plain("clock", note.Second)});
+        case NoteKind::JulianDayTooCoarse:
+            return Say(t::JulianDayTooCoarse);
+        case NoteKind::JulianDayTooFar:
+            return Say(t::JulianDayTooFar);
+        case NoteKind::ZoneFromJulianDay:
+            return Say(t::ZoneFromJulianDay, {Plain("offset", note.First)});
+        case NoteKind::DateTimeFromJulianDay:
+            return Say(t::DateTimeFromJulianDay, {Plain("instant", note.First)});
     }
     return {};
 }
@@ -42,12 +51,14 @@ l10n::Sentence NotesSentence(const Birth& birth) {
     l10n::Sentence notes;
     for (auto note = birth.Notes.rbegin(); note != birth.Notes.rend(); ++note)
         notes = notes.empty() ? NoteText(*note)
-                              : l10n::Say(l10n::births_text::NotesJoined,
-                                          {l10n::Nested("first", NoteText(*note)), l10n::Nested("rest", std::move(notes))});
+                              : l10n::Say(l10n::births_text::NotesJoined, {l10n::Nested("first", NoteText(*note)),
+                                                                           l10n::Nested("rest", std::move(notes))});
     return notes;
 }
 
-std::string NotesText(const Birth& birth) { return l10n::English(NotesSentence(birth)); }
+std::string NotesText(const Birth& birth) {
+    return l10n::English(NotesSentence(birth));
+}
 
 bool HasExactOffset(const Birth& birth) {
     return birth.ZoneRow < 0 && (birth.Clock == ClockKind::Offset || birth.Clock == ClockKind::LocalMeanTime);
@@ -56,13 +67,17 @@ bool HasExactOffset(const Birth& birth) {
 l10n::Sentence ReadingRefusal(const Birth& birth) {
     using namespace l10n;
     namespace t = births_text;
-    if (!birth.Error.empty()) return Say(t::RefusedLine, {Plain("line", std::to_string(birth.Line)), Nested("reason", birth.Error)});
+    if (!birth.Error.empty())
+        return Say(t::RefusedLine, {Plain("line", std::to_string(birth.Line)), Nested("reason", birth.Error)});
     if (birth.ZoneRow >= 0) return {};
     const std::string offset = UtcOffsetText(-birth.StandardOffset.TotalSecondsWest());
     switch (birth.Clock) {
-    case ClockKind::LocalMeanTime: return Say(t::RefusedLocalMeanTime, {Plain("offset", offset)});
-    case ClockKind::Offset: return Say(t::RefusedOffset, {Plain("offset", offset)});
-    case ClockKind::Unknown: break;
+        case ClockKind::LocalMeanTime:
+            return Say(t::RefusedLocalMeanTime, {Plain("offset", offset)});
+        case ClockKind::Offset:
+            return Say(t::RefusedOffset, {Plain("offset", offset)});
+        case ClockKind::Unknown:
+            break;
     }
     return Say(t::RefusedNoZone);
 }

@@ -70,8 +70,10 @@ void ReadFields(const std::vector<std::string>& fields, Birth& birth) {
     const Parsed<ClockTime> time = date.Value ? TimeField(f[2]) : Parsed<ClockTime>{};
     const Parsed<CsvZone> zone = time.Value ? ZoneField(f[3]) : Parsed<CsvZone>{};
     const Parsed<bool> daylight = zone.Value ? DaylightField(f[4]) : Parsed<bool>{};
-    const Parsed<Angle> latitude = daylight.Value ? ParseAngle(f[5], 'n', 's', 89, l10n::file_text::Latitude) : Parsed<Angle>{};
-    const Parsed<Angle> longitude = latitude.Value ? ParseAngle(f[6], 'e', 'w', 179, l10n::file_text::Longitude) : Parsed<Angle>{};
+    const Parsed<Angle> latitude =
+        daylight.Value ? ParseAngle(f[5], 'n', 's', 89, l10n::file_text::Latitude) : Parsed<Angle>{};
+    const Parsed<Angle> longitude =
+        latitude.Value ? ParseAngle(f[6], 'e', 'w', 179, l10n::file_text::Longitude) : Parsed<Angle>{};
     for (const l10n::Sentence* why : {&date.Why, &time.Why, &zone.Why, &daylight.Why, &latitude.Why, &longitude.Why})
         if (!why->empty()) {
             birth.Error = *why;

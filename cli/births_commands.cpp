@@ -106,9 +106,12 @@ Conversion ConvertBirths(std::string_view input, std::string_view format,
         const auto atLine = [&birth](Sentence said) {
             return Say(cli_text::Line, {Plain("line", std::to_string(birth.Line)), Nested("text", std::move(said))});
         };
-        const auto because = [](const TextKey& key, Sentence reason) { return Say(key, {Nested("reason", std::move(reason))}); };
+        const auto because = [](const TextKey& key, Sentence reason) {
+            return Say(key, {Nested("reason", std::move(reason))});
+        };
         // CSV cannot say that the zone is not known: local mean time where the place kept it, said as such.
-        if (toCsv && takeLocalMeanTime && takeLocalMeanTime(birth)) out.Messages.push_back(atLine(births::NotesSentence(birth)));
+        if (toCsv && takeLocalMeanTime && takeLocalMeanTime(birth))
+            out.Messages.push_back(atLine(births::NotesSentence(birth)));
         if (!birth.Error.empty() && fromAaf && !toCsv) {
             out.Messages.push_back(atLine(because(cli_text::KeptAsItStands, birth.Error)));
             out.Refused = true;

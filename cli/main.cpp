@@ -199,7 +199,7 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
     const ZoneSuggestion s = SuggestZone(found.Chosen->TimeZoneId, clock, found.Chosen->City, found.Chosen->Longitude, fold);
     // A clock time that came twice or never is said, never taken silently.
     if (!window && (s.Repeated || s.Skipped)) {
-        const l10n::TextKey& taken = s.Skipped                   ? says::OffsetBefore
+        const l10n::TextKey& taken = s.Skipped                     ? says::OffsetBefore
                                      : s.Fold == ClockFold::Second ? says::SecondTaken
                                                                    : says::FirstTaken;
         Tell(Say(says::Note,
@@ -289,7 +289,8 @@ std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const 
                      : std::string(l10n::CoreText(language, "text.AsGiven"))) +
                "\n";
     }
-    if (DisagreesWithClock(choice, reading)) out += ClockWarningLine(language, ClockDisagreement(choice, reading)) + "\n";
+    if (DisagreesWithClock(choice, reading))
+        out += ClockWarningLine(language, ClockDisagreement(choice, reading)) + "\n";
     return out;
 }
 
@@ -312,8 +313,9 @@ std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& cho
         zone["clockOffset"] = FormatUtcOffset(SuggestedSecondsEast(*choice.Suggestion));
         zone["agreesWithClock"] = !DisagreesWithClock(choice, reading);
         // In English, as JSON says everything.
-        zone["note"] = l10n::English(!choice.Applied && DisagreesWithClock(choice, reading) ? ClockDisagreement(choice, reading)
-                                                                                           : choice.Suggestion->Description);
+        zone["note"] =
+            l10n::English(!choice.Applied && DisagreesWithClock(choice, reading) ? ClockDisagreement(choice, reading)
+                                                                                 : choice.Suggestion->Description);
     }
     j["zone"] = zone;
     return j.dump();
@@ -421,7 +423,8 @@ int Run(int argc, char** argv) {
                                 std::string_view(option) != "--time";
         const bool given = app.count(option) > 0 || (std::string_view(option) == "--zone" && zoneGiven);
         if (!given && !placeGives) {
-            Tell(std::string_view(option) == "--zone" ? Say(says::ZoneRequired) : Say(says::Required, {Plain("option", option)}));
+            Tell(std::string_view(option) == "--zone" ? Say(says::ZoneRequired)
+                                                      : Say(says::Required, {Plain("option", option)}));
             return kExitUsage;
         }
     }
@@ -462,9 +465,9 @@ int Run(int argc, char** argv) {
 #ifdef QUORVANE_WITH_REPORT
     reportOptions.Language = language;
     if (reportOptions.Wanted())
-        if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "",
-                                                place ? l10n::Render(language, ClockDisagreement(*place, reading)) : "",
-                                                argc, argv))
+        if (const int status =
+                WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "",
+                                 place ? l10n::Render(language, ClockDisagreement(*place, reading)) : "", argc, argv))
             return status;
 #endif
     if (place)

@@ -73,7 +73,8 @@ EnglishTable MakeEnglish() {
         {"message.cli.Date", "date: expected YYYY-MM-DD"},
         {"message.cli.Year", "date: year must be 1901 to 2050"},
         {"message.cli.Time", "time: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59"},
-        {"message.cli.Zone", "zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT"},
+        {"message.cli.Zone",
+         "zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT"},
         {"message.cli.Dst", "dst: expected 0 or 1"},
         {"message.cli.Latitude", "latitude: expected degrees, N or S, minutes (e.g. 40N42)"},
         {"message.cli.Longitude", "longitude: expected degrees, E or W, minutes (e.g. 74W00)"},
@@ -93,7 +94,7 @@ EnglishTable MakeEnglish() {
         {"label.Keywords", "Keywords"},
         {"label.Characteristics", "Characteristics"},
         {"format.LongDate", "{month} {day}, {year}"},
-        {"format.FirstDay", "1"},  // the first of a month as a date writes it ("1er" in French)
+        {"format.FirstDay", "1"},                 // the first of a month as a date writes it ("1er" in French)
         {"format.Labelled", "{label}: {value}"},  // a heading and its value on one line
         // The command line's text output.
         {"text.Title", "Galactic astrology reading for {name}"},
@@ -109,10 +110,12 @@ EnglishTable MakeEnglish() {
         {"text.LocalMeanTime", "local mean time of the birthplace, UTC{offset}"},
         {"text.ClockWarning", "Warning: {warning}"},  // the sentence of the clock's disagreement
     };
-    table.Texts.reserve(built.size() + std::size(kWritten) + std::size(kSentenceKeys));
+    table.Texts.reserve(built.size() + std::size(kWritten) + std::size(kSentenceKeys) + 24);
     for (const auto& [index, english] : built) table.Texts.push_back({table.Keys[index], english});
     table.Texts.insert(table.Texts.end(), std::begin(kWritten), std::end(kWritten));
     for (const TextKey* sentence : kSentenceKeys) table.Texts.push_back({sentence->Key, sentence->English});
+    for (const auto* months : {&kMonths, &kShortMonths})
+        for (const TextKey& month : *months) table.Texts.push_back({month.Key, month.English});
     std::sort(table.Texts.begin(), table.Texts.end(), [](const KeyText& a, const KeyText& b) { return a.Key < b.Key; });
     return table;
 }
@@ -352,6 +355,8 @@ std::string Render(std::string_view language, const Sentence& sentence) {
     });
 }
 
-std::string English(const Sentence& sentence) { return Render("en", sentence); }
+std::string English(const Sentence& sentence) {
+    return Render("en", sentence);
+}
 
 }  // namespace quorvane::l10n

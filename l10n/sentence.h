@@ -28,8 +28,8 @@ struct Sentence {
 
 struct Sentence::Value {
     std::string_view Name;
-    std::string Plain;              // the same in every language: a name, a number, an offset, a file's text
-    std::vector<Sentence> Nested;   // or, when it holds one, a sentence of its own in the reader's language
+    std::string Plain;                 // the same in every language: a name, a number, an offset, a file's text
+    std::vector<Sentence> Nested;      // or, when it holds one, a sentence of its own in the reader's language
     int Year = 0, Month = 0, Day = 0;  // or, when Year is set, a date as the language writes it in a sentence
     friend bool operator==(const Value&, const Value&) = default;
 };
@@ -38,17 +38,25 @@ inline bool operator==(const Sentence& a, const Sentence& b) {
     return (a.Key == b.Key || (a.Key && b.Key && a.Key->Key == b.Key->Key)) && a.Values == b.Values;
 }
 
-inline Sentence::Value Plain(std::string_view name, std::string text) { return {name, std::move(text), {}}; }
-inline Sentence::Value Nested(std::string_view name, Sentence sentence) { return {name, {}, {std::move(sentence)}}; }
+inline Sentence::Value Plain(std::string_view name, std::string text) {
+    return {name, std::move(text), {}};
+}
+inline Sentence::Value Nested(std::string_view name, Sentence sentence) {
+    return {name, {}, {std::move(sentence)}};
+}
 inline Sentence::Value Date(std::string_view name, int year, int month, int day) {
     return {name, {}, {}, year, month, day};
 }
 
-inline Sentence Say(const TextKey& key, std::vector<Sentence::Value> values = {}) { return {&key, std::move(values)}; }
+inline Sentence Say(const TextKey& key, std::vector<Sentence::Value> values = {}) {
+    return {&key, std::move(values)};
+}
 
 // A text that is the same in every language, where a sentence is expected (a reason in a file format's
 // own English, a system's message).
 inline constexpr TextKey kVerbatim{"", "{text}"};
-inline Sentence Verbatim(std::string text) { return Say(kVerbatim, {Plain("text", std::move(text))}); }
+inline Sentence Verbatim(std::string text) {
+    return Say(kVerbatim, {Plain("text", std::move(text))});
+}
 
 }  // namespace quorvane::l10n

@@ -60,10 +60,12 @@ TEST(SuggestZone, MadridAcrossTheMarch1985Change) {
 
 TEST(SuggestZone, ClockTimesAtTheChangeAreFlagged) {
     const ZoneSuggestion skipped = SuggestZone("Europe/Madrid", {1985, 3, 31, 2, 30}, "Madrid");
-    EXPECT_NE(l10n::English(skipped.Description).find("no such clock time"), std::string::npos) << l10n::English(skipped.Description);
+    EXPECT_NE(l10n::English(skipped.Description).find("no such clock time"), std::string::npos)
+        << l10n::English(skipped.Description);
     // 02:30 on 29 Sep 1985 came twice; the first, still in summer time, is taken.
     const ZoneSuggestion repeated = SuggestZone("Europe/Madrid", {1985, 9, 29, 2, 30}, "Madrid");
-    EXPECT_NE(l10n::English(repeated.Description).find("came twice"), std::string::npos) << l10n::English(repeated.Description);
+    EXPECT_NE(l10n::English(repeated.Description).find("came twice"), std::string::npos)
+        << l10n::English(repeated.Description);
     EXPECT_EQ(repeated.OffsetSeconds, 7200);
     EXPECT_TRUE(repeated.DaylightSaving);
 }
@@ -76,7 +78,8 @@ TEST(SuggestZone, TheSecondPassOfARepeatedHourAndTheQuestion) {
     EXPECT_EQ(second.Fold, ClockFold::Second);
     EXPECT_EQ(SuggestedSecondsEast(second), 3600);
     EXPECT_FALSE(second.DaylightSaving);
-    EXPECT_NE(l10n::English(second.Description).find("the second is taken"), std::string::npos) << l10n::English(second.Description);
+    EXPECT_NE(l10n::English(second.Description).find("the second is taken"), std::string::npos)
+        << l10n::English(second.Description);
     // An hour apart in Universal Time.
     EXPECT_EQ(UniversalAfterApplying(first, twice), (CivilDateTime{1985, 9, 29, 0, 30}));
     EXPECT_EQ(UniversalAfterApplying(second, twice), (CivilDateTime{1985, 9, 29, 1, 30}));
@@ -150,17 +153,20 @@ TEST(SuggestZone, OffsetWithoutItsAbbreviationTakesAStandardRow) {
 TEST(SuggestZone, SaysItInTheReadersLanguage) {
     const ZoneSuggestion kathmandu = SuggestZone("Asia/Kathmandu", {1990, 5, 1, 10, 0}, "Kathmandu");
     const l10n::Sentence note = ClockDisagreement(kathmandu, 2 * 3600, false);
-    EXPECT_EQ(l10n::English(note), "the clock there showed +05:45 (Kathmandu on 1 May 1990 10:00: UTC+5:45, standard "
-                                   "time), but this reading uses +02:00 as given");
-    EXPECT_EQ(l10n::Render("de", note), "Die Uhr zeigte dort +05:45 (Kathmandu am 1. Mai 1990, 10:00 Uhr: UTC+5:45, "
-                                        "Normalzeit), diese Deutung verwendet aber wie angegeben +02:00");
+    EXPECT_EQ(l10n::English(note),
+              "the clock there showed +05:45 (Kathmandu on 1 May 1990 10:00: UTC+5:45, standard "
+              "time), but this reading uses +02:00 as given");
+    EXPECT_EQ(l10n::Render("de", note),
+              "Die Uhr zeigte dort +05:45 (Kathmandu am 1. Mai 1990, 10:00 Uhr: UTC+5:45, "
+              "Normalzeit), diese Deutung verwendet aber wie angegeben +02:00");
     EXPECT_TRUE(ClockDisagreement(kathmandu, 5 * 3600 + 45 * 60, true).empty()) << "the clock's own offset";
     const CivilDateTime twice{1985, 9, 29, 2, 30};
     const ZoneSuggestion madrid = SuggestZone("Europe/Madrid", twice, "Madrid");
     const std::regex english(R"(standard|daylight|clock|came|twice|first|taken|no zone|offset|\bSep\b| on )");
     for (const std::string_view language : l10n::TranslatedLanguages())
-        for (const l10n::Sentence& said : {kathmandu.Description, note, madrid.Description, ClockChangeText(madrid, twice, "Madrid"),
-                                           SuggestZone("Asia/Kathmandu", {1905, 6, 1, 12, 0}, "Pokhara", 83.97).Description}) {
+        for (const l10n::Sentence& said :
+             {kathmandu.Description, note, madrid.Description, ClockChangeText(madrid, twice, "Madrid"),
+              SuggestZone("Asia/Kathmandu", {1905, 6, 1, 12, 0}, "Pokhara", 83.97).Description}) {
             const std::string text = l10n::Render(language, said);
             EXPECT_FALSE(std::regex_search(text, english)) << language << ": " << text;
             EXPECT_NE(text, l10n::English(said)) << language;
@@ -207,7 +213,8 @@ TEST(SuggestZone, FromAnotherFolderAndADamagedFile) {
         << "only the zones it is given";
     const ZoneSuggestion damaged = SuggestZone(database, "Test/Damaged", {1985, 3, 31, 12, 0}, "Here");
     EXPECT_FALSE(damaged.Known);
-    EXPECT_EQ(l10n::English(damaged.Description).rfind("Here on 31 Mar 1985 12:00: the time-zone data for Test/Damaged is damaged", 0),
+    EXPECT_EQ(l10n::English(damaged.Description)
+                  .rfind("Here on 31 Mar 1985 12:00: the time-zone data for Test/Damaged is damaged", 0),
               0u)
         << l10n::English(damaged.Description);
     EXPECT_FALSE(SuggestZone(database, "Test/Madrid", {1985, 2, 29, 12, 0}, "Madrid").Known) << "no such day";
@@ -346,7 +353,8 @@ TEST(SuggestZone, ExactOffsetsOfPlacesAndDates) {
         ASSERT_TRUE(zone);
         if (p.LocalMeanTime) {
             EXPECT_EQ(zone->At(instant).Abbreviation, "LMT");
-            EXPECT_NE(l10n::English(s.Description).find("local mean time of the birthplace"), std::string::npos) << l10n::English(s.Description);
+            EXPECT_NE(l10n::English(s.Description).find("local mean time of the birthplace"), std::string::npos)
+                << l10n::English(s.Description);
         } else {
             EXPECT_EQ(zone->At(instant).Offset, SuggestedSecondsEast(s)) << "the database's offset at that instant";
         }

@@ -124,7 +124,8 @@ TEST(AafVariants, TheJulianDayCompletesAndOverrulesTheRecord) {
     EXPECT_EQ(book.Births[3].StandardOffset.TotalSecondsWest(), -(5 * 3600 + 45 * 60));
     EXPECT_EQ(book.Births[4].Clock, ClockKind::LocalMeanTime);
     EXPECT_EQ(book.Births[4].StandardOffset.TotalSecondsWest(), 17 * 60 + 56);
-    EXPECT_EQ(l10n::English(book.Births[5].Error), "the date is not given (*) and there is no Julian day to take it from");
+    EXPECT_EQ(l10n::English(book.Births[5].Error),
+              "the date is not given (*) and there is no Julian day to take it from");
 }
 
 TEST(AafVariants, ByteOrderMarkCrLfContinuedChunksAndSubRecords) {

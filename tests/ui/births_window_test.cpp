@@ -561,31 +561,35 @@ private slots:
         SetUiLanguage("de");
         const QRegularExpression english(QStringLiteral("the zone|file|local mean time|choose|taken|offset|row"),
                                          QRegularExpression::CaseInsensitiveOption);
-        OpenFile("de.aaf", "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
-                           "#A93:Rana,Gita,f,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
-                           "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
-                           "#A93:Lind,Mia,f,30.2.1962,23:15,Uppsala,S\n#B93:*,59n52,17e38,1he00,0\n");
+        OpenFile("de.aaf",
+                 "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
+                 "#A93:Rana,Gita,f,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
+                 "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
+                 "#A93:Lind,Mia,f,30.2.1962,23:15,Uppsala,S\n#B93:*,59n52,17e38,1he00,0\n");
         // The file's own reason for a record it cannot read, in the language too.
         auto* unreadable = Child<QListWidget>(Window(), "birthsUnreadable");
         QCOMPARE(unreadable->count(), 1);
-        QVERIFY2(unreadable->item(0)->text().endsWith(QStringLiteral(
-                     "den Tag 30 des Datums \"30.2.1962\" gibt es im Februar 1962 nicht")),
+        QVERIFY2(unreadable->item(0)->text().endsWith(
+                     QStringLiteral("den Tag 30 des Datums \"30.2.1962\" gibt es im Februar 1962 nicht")),
                  qPrintable(unreadable->item(0)->text()));
         auto* note = Child<QLabel>(Window(), "birthsNote");
         auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
         const auto choose = [this](const QString& name) {
             const int row = static_cast<int>(ShownNames().indexOf(name));
             QVERIFY2(row >= 0, qPrintable(name));
-            Window()->findChild<QTreeView*>(QStringLiteral("birthsList"))->setCurrentIndex(Window()->Model().index(row, 0));
+            Window()
+                ->findChild<QTreeView*>(QStringLiteral("birthsList"))
+                ->setCurrentIndex(Window()->Model().index(row, 0));
             Window()->ChooseCurrent();
         };
         choose(QStringLiteral("Hari Rana"));
         QCOMPARE(zones->toolTip(), QStringLiteral("Die Datei nennt keine Zeitzone; wählen Sie eine Zone"));
         QCOMPARE(note->text(), zones->toolTip());
         choose(QStringLiteral("Gita Rana"));
-        QVERIFY2(note->text().startsWith(QStringLiteral("die Datei nennt keine Zeitzone: Es gilt die mittlere Ortszeit des "
-                                                        "Geburtsorts, UTC+5:35:56")),
-                 qPrintable(note->text()));
+        QVERIFY2(
+            note->text().startsWith(QStringLiteral("die Datei nennt keine Zeitzone: Es gilt die mittlere Ortszeit des "
+                                                   "Geburtsorts, UTC+5:35:56")),
+            qPrintable(note->text()));
         choose(QStringLiteral("Sita Shrestha"));
         QCOMPARE(note->text(), QStringLiteral("keine Zone der Liste hat den Abstand UTC+5:45"));
         for (const QString& shown : {note->text(), zones->toolTip(), unreadable->item(0)->text()})

@@ -36,9 +36,13 @@ QString UnreadableText(const births::Birth& birth) {
 
 }  // namespace
 
-QString ReadingRefusalText(const births::Birth& birth) { return UiText(births::ReadingRefusal(birth)); }
+QString ReadingRefusalText(const births::Birth& birth) {
+    return UiText(births::ReadingRefusal(birth));
+}
 
-QString BirthNotesText(const births::Birth& birth) { return UiText(births::NotesSentence(birth)); }
+QString BirthNotesText(const births::Birth& birth) {
+    return UiText(births::NotesSentence(birth));
+}
 
 QString BirthNoteText(const births::Birth& birth) {
     if (!births::HasExactOffset(birth)) return ReadingRefusalText(birth);
