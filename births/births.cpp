@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "births/births.h"
 
+#include <iterator>
+#include <vector>
+
 #include "births/aaf_chunks.h"
 #include "births/csv.h"
 #include "l10n/core_texts.h"
@@ -18,32 +21,36 @@ void TakeLocalMeanTime(Birth& birth, std::string_view place) {
     birth.Notes = {{NoteKind::LocalMeanTimeTaken, UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()), birth.ClockPlace}};
 }
 
+namespace {
+
+// Each kind of note: its sentence, and the names of its First and Second values (empty: none), in the
+// order of NoteKind.
+struct NoteWords {
+    const l10n::TextKey* Key;
+    std::string_view First, Second;
+};
+constexpr NoteWords kNoteWords[] = {
+    {&l10n::births_text::LocalMeanTime, "offset", {}},
+    {&l10n::births_text::LocalMeanTimeFromJulianDay, "offset", {}},
+    {&l10n::births_text::LocalMeanTimeTaken, "offset", "place"},
+    {&l10n::births_text::NoZone, {}, {}},
+    {&l10n::births_text::NoRowHasOffset, "offset", {}},
+    {&l10n::births_text::JulianDayTaken, "julian", "clock"},
+    {&l10n::births_text::JulianDayTooCoarse, {}, {}},
+    {&l10n::births_text::JulianDayTooFar, {}, {}},
+    {&l10n::births_text::ZoneFromJulianDay, "offset", {}},
+    {&l10n::births_text::DateTimeFromJulianDay, "instant", {}},
+};
+static_assert(std::size(kNoteWords) == static_cast<std::size_t>(NoteKind::DateTimeFromJulianDay) + 1);
+
+}  // namespace
+
 l10n::Sentence NoteText(const Note& note) {
-    using namespace l10n;
-    namespace t = births_text;
-    switch (note.Kind) {
-        case NoteKind::LocalMeanTime:
-            return Say(t::LocalMeanTime, {Plain("offset", note.First)});
-        case NoteKind::LocalMeanTimeFromJulianDay:
-            return Say(t::LocalMeanTimeFromJulianDay, {Plain("offset", note.First)});
-        case NoteKind::LocalMeanTimeTaken:
-            return Say(t::LocalMeanTimeTaken, {Plain("offset", note.First), Plain("place", note.Second)});
-        case NoteKind::NoZone:
-            return Say(t::NoZone);
-        case NoteKind::NoRowHasOffset:
-            return Say(t::NoRowHasOffset, {Plain("offset", note.First)});
-        case NoteKind::JulianDayTaken:
-            return Say(t::JulianDayTaken, {Plain("julian", note.First), Plain("clock", note.Second)});
-        case NoteKind::JulianDayTooCoarse:
-            return Say(t::JulianDayTooCoarse);
-        case NoteKind::JulianDayTooFar:
-            return Say(t::JulianDayTooFar);
-        case NoteKind::ZoneFromJulianDay:
-            return Say(t::ZoneFromJulianDay, {Plain("offset", note.First)});
-        case NoteKind::DateTimeFromJulianDay:
-            return Say(t::DateTimeFromJulianDay, {Plain("instant", note.First)});
-    }
-    return {};
+    const NoteWords& words = kNoteWords[static_cast<std::size_t>(note.Kind)];
+    std::vector<l10n::Sentence::Value> values;
+    if (!words.First.empty()) values.push_back(l10n::Plain(words.First, note.First));
+    if (!words.Second.empty()) values.push_back(l10n::Plain(words.Second, note.Second));
+    return l10n::Say(*words.Key, std::move(values));
 }
 
 l10n::Sentence NotesSentence(const Birth& birth) {
