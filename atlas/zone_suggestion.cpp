@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/zone_suggestion.h"
 
-#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "l10n/sentences.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
 #include "reading/zone_rows.h"
@@ -35,12 +35,6 @@ std::string StandardAbbreviation(const zones::Zone& zone, std::int64_t instant, 
             return std::string(before->Abbreviation);
     }
     return {};
-}
-
-const char* MonthAbbreviation(int month) {
-    static constexpr std::array<const char*, 12> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return month >= 1 && month <= 12 ? names[static_cast<std::size_t>(month - 1)] : "?";
 }
 
 // "83°59′E", as the form would take the longitude.
@@ -91,13 +85,6 @@ int SuggestedSecondsEast(const ZoneSuggestion& s) {
     return s.Row >= 0 ? RowOffsetSeconds(s.Row) + (s.DaylightSaving ? 3600 : 0) : s.OffsetSeconds;
 }
 
-std::string ClockNote(const ZoneSuggestion& s, int usedSecondsEast) {
-    if (!s.Known || SuggestedSecondsEast(s) == usedSecondsEast) return {};
-    return "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(s)) + " (" +
-           s.Description.substr(0, s.Description.find(';')) + "), but this reading uses " +
-           FormatUtcOffset(usedSecondsEast) + " as chosen";
-}
-
 ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localClock, std::string_view placeName,
                            std::optional<double> longitudeEast, ClockFold fold) {
     return SuggestZone(zones::ZoneDatabase::System(), zoneId, localClock, placeName, longitudeEast, fold);
@@ -106,16 +93,24 @@ ZoneSuggestion SuggestZone(std::string_view zoneId, const CivilDateTime& localCl
 ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view zoneId,
                            const CivilDateTime& localClock, std::string_view placeName,
                            std::optional<double> longitudeEast, ClockFold fold) {
+    using namespace l10n;
     ZoneSuggestion s;
-    char when[48];
-    std::snprintf(when, sizeof when, "%d %s %d %02d:%02d", localClock.Day, MonthAbbreviation(localClock.Month),
-                  localClock.Year, localClock.Hour, localClock.Minute);
-    const std::string lead = std::string(placeName) + " on " + when + ": ";
+    const Sentence when = Say(suggest::When, {Date("date", localClock.Year, localClock.Month, localClock.Day),
+                                              Plain("time", MinuteText(localClock.Hour * 60 + localClock.Minute))});
+    const auto said = [&](const TextKey& key, std::vector<Sentence::Value> values) {
+        values.push_back(Plain("place", std::string(placeName)));
+        values.push_back(Nested("when", when));
+        return Say(key, std::move(values));
+    };
 
     const zones::ZoneDatabase::Found found = database.Find(zoneId);
     if (!found.Zone || !IsCivilDateTime(localClock)) {
         // A damaged file is named as such, not taken for a zone the system lacks.
-        s.Description = lead + (found.Zone ? "no time-zone data for " + std::string(zoneId) : found.Problem);
+        s.Description =
+            found.Zone || found.Damage.empty()
+                ? said(suggest::NoData, {Plain("zone", std::string(zoneId))})
+                : said(suggest::Damaged, {Plain("zone", std::string(zoneId)), Plain("damage", found.Damage)});
+        s.Clock = s.Description;
         return s;
     }
     const zones::Zone& zone = *found.Zone;
@@ -154,8 +149,9 @@ ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view
         s.ExactOffset = LocalMeanTimeOffset(*longitudeEast);
         s.OffsetSeconds = -s.ExactOffset->TotalSecondsWest();
         s.OffsetText = UtcOffsetText(s.OffsetSeconds);
-        s.Description = lead + "local mean time of the birthplace, " + s.OffsetText + " (longitude " +
-                        LongitudeText(*longitudeEast) + ")";
+        s.Description = said(suggest::LocalMeanTime,
+                             {Plain("offset", s.OffsetText), Plain("longitude", LongitudeText(*longitudeEast))});
+        s.Clock = s.Description;
         return s;
     }
 
@@ -174,35 +170,44 @@ ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view
     s.Repeated = reading == ClockReading::Repeated;
     s.Skipped = reading == ClockReading::Skipped;
 
-    s.Description = lead + s.OffsetText + (s.DaylightTime ? ", daylight saving time" : ", standard time");
-    if (data.Abbreviation == "LMT") s.Description += " (local mean time)";
+    s.Clock = said(s.DaylightTime ? suggest::Daylight : suggest::Standard, {Plain("offset", s.OffsetText)});
+    const auto adding = [&s](const TextKey& key) { s.Clock = Say(key, {Nested("clock", std::move(s.Clock))}); };
+    if (data.Abbreviation == "LMT") adding(suggest::DatabaseMeanTime);
     if (reading == ClockReading::Repeated)
-        s.Description += s.Fold == ClockFold::Second
-                             ? " (this clock time came twice as clocks went back; the second is taken)"
-                             : " (this clock time came twice as clocks went back; the first is taken)";
+        adding(s.Fold == ClockFold::Second ? suggest::RepeatedSecond : suggest::RepeatedFirst);
     else if (reading == ClockReading::Skipped)
-        s.Description += " (no such clock time: clocks went forward past it)";
-    if (!s.Exact) s.Description += "; no zone in the list has this offset, so it is used exactly";
+        adding(suggest::Skipped);
+    s.Description = s.Exact ? s.Clock : Say(suggest::NotExact, {Nested("clock", s.Clock)});
     return s;
 }
 
 // A day's clock and the clock times that came twice or never.
 
-std::string ClockChangeText(const ZoneSuggestion& s, const CivilDateTime& localClock, std::string_view placeName) {
-    char date[32];
-    std::snprintf(date, sizeof date, "%d %s %d", localClock.Day, MonthAbbreviation(localClock.Month), localClock.Year);
-    const std::string clock = MinuteText(localClock.Hour * 60 + localClock.Minute);
+l10n::Sentence ClockChangeText(const ZoneSuggestion& s, const CivilDateTime& localClock, std::string_view placeName) {
+    using namespace l10n;
+    const Sentence::Value date = Date("date", localClock.Year, localClock.Month, localClock.Day);
+    const Sentence::Value clock = Plain("time", MinuteText(localClock.Hour * 60 + localClock.Minute));
     if (s.Repeated)
-        return clock + " came twice on " + date + " in " + std::string(placeName) + ": first (" +
-               UtcOffsetText(s.FirstPassSeconds) + ") or second (" + UtcOffsetText(s.SecondPassSeconds) + ")";
+        return Say(suggest::CameTwice, {clock, date, Plain("place", std::string(placeName)),
+                                        Plain("first", UtcOffsetText(s.FirstPassSeconds)),
+                                        Plain("second", UtcOffsetText(s.SecondPassSeconds))});
     if (s.Skipped) {
         const auto wrap = [](int minute) {
             return MinuteText(((minute % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
         };
-        return "there was no " + clock + " on " + date + ": clocks went from " + wrap(s.SkippedFromMinute) + " to " +
-               wrap(s.SkippedToMinute);
+        return Say(suggest::NeverCame,
+                   {clock, date, Plain("from", wrap(s.SkippedFromMinute)), Plain("to", wrap(s.SkippedToMinute))});
     }
     return {};
+}
+
+l10n::Sentence ClockDisagreement(const ZoneSuggestion& s, int usedSecondsEast, bool asChosen) {
+    using namespace l10n;
+    const int clock = SuggestedSecondsEast(s);
+    if (!s.Known || clock == usedSecondsEast) return {};
+    return Say(asChosen ? suggest::ClockAsChosen : suggest::ClockAsGiven,
+               {Plain("clock", FormatUtcOffset(clock)), Nested("note", s.Clock),
+                Plain("used", FormatUtcOffset(usedSecondsEast))});
 }
 
 std::vector<ClockPeriod> ClockPeriodsOfDay(std::string_view zoneId, int year, int month, int day,

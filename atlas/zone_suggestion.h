@@ -11,6 +11,7 @@
 
 #include "common/birth_data.h"
 #include "common/civil_date_time.h"
+#include "l10n/sentence.h"
 #include "reading/time_window.h"  // ClockFold, ClockPeriod
 #include "reading/utc_offset.h"  // UtcOffsetText
 
@@ -33,7 +34,9 @@ struct ZoneSuggestion {
     bool DaylightTime = false;   // the place kept daylight saving (summer or war) time
     std::string Abbreviation;    // the database's own, e.g. "CEST", "EWT", "+0545"
     std::string OffsetText;      // "UTC+1", "UTC-4", "UTC+5:45", "UTC+5:21:10"
-    std::string Description;     // one line for the person entering the data
+    // One line for the person entering the data (l10n::Render writes it in their language); Clock is the
+    // same without what it adds when no row has the offset.
+    l10n::Sentence Description, Clock;
     bool Repeated = false;       // the clock time came twice as clocks went back; the first is taken
     bool Skipped = false;        // no such clock time: clocks went forward past it
     // A repeated clock time: the offsets of its first and second passes (east positive), and which
@@ -58,7 +61,12 @@ ZoneSuggestion SuggestZone(const zones::ZoneDatabase& database, std::string_view
 // For a repeated or skipped clock time, the question the person entering it must answer: "02:30 came
 // twice on 29 Sep 1985 in Madrid: first (UTC+2) or second (UTC+1)", "there was no 02:30 on 31 Mar 1985:
 // clocks went from 02:00 to 03:00"; empty otherwise.
-std::string ClockChangeText(const ZoneSuggestion& s, const CivilDateTime& localClock, std::string_view placeName);
+l10n::Sentence ClockChangeText(const ZoneSuggestion& s, const CivilDateTime& localClock, std::string_view placeName);
+
+// When a reading uses another offset than the place's clock showed: "the clock there showed +05:45 (Kathmandu
+// on 1 May 1990 10:00: UTC+5:45, standard time), but this reading uses +05:30 as chosen" (`asChosen`, the
+// windows) or "... as given" (the command line); empty when they agree or the database does not know.
+l10n::Sentence ClockDisagreement(const ZoneSuggestion& s, int usedSecondsEast, bool asChosen);
 
 // The offsets the place's clock kept over its local date, for StretchesOfDay (a birth whose time is
 // unknown); where the database has local mean time and the longitude is given, the birthplace's own.
@@ -68,10 +76,5 @@ std::vector<ClockPeriod> ClockPeriodsOfDay(std::string_view zoneId, int year, in
 
 // The offset a suggestion calls for, east positive, as a reading would take it (daylight saving included).
 int SuggestedSecondsEast(const ZoneSuggestion& s);
-
-// When the place's clock showed another offset than the reading used: "the clock there showed +05:45
-// (<the description's first part>), but this reading uses +05:30 as chosen"; empty otherwise, or when the
-// suggestion is not known.
-std::string ClockNote(const ZoneSuggestion& s, int usedSecondsEast);
 
 }  // namespace quorvane

@@ -8,16 +8,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "common/calendar.h"
 #include "common/text.h"
+#include "l10n/sentences.h"
 
 namespace quorvane::births {
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",   "May",      "June",
-                                                     "July",    "August",   "September", "October", "November", "December"};
+using l10n::Nested;
+using l10n::Plain;
+using l10n::Say;
+namespace says = l10n::file_text;
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -30,8 +34,6 @@ std::size_t FirstNonDigit(std::string_view text) {
         if (!IsDigit(text[i])) return i;
     return std::string_view::npos;
 }
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text.substr(0, 40)) + "\""; }
 
 bool IsLeapYear(int year, bool julian) {
     if (julian) return year % 4 == 0;
@@ -57,6 +59,15 @@ bool SplitInto(std::string_view text, char separator, std::array<std::string_vie
 }
 
 }  // namespace
+
+l10n::Sentence::Value QuotedText(std::string_view text) {
+    return Plain("text", "\"" + std::string(text.substr(0, 40)) + "\"");
+}
+
+l10n::Sentence YearOutside(int year) {
+    return Say(says::YearOutside, {Plain("year", std::to_string(year)), Plain("first", std::to_string(kFirstYear)),
+                                   Plain("last", std::to_string(kLastYear))});
+}
 
 std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
     // Digits only: from_chars would also take a minus sign, and "-9" is no row number.
@@ -87,7 +98,7 @@ CalendarDate GregorianDate(long dayNumber) {
 
 Parsed<CalendarDate> ParseDate(std::string_view text) {
     text = Trim(text);
-    const auto malformed = [text] { return "the date " + Quoted(text) + " is not day.month.year"; };
+    const auto malformed = [text] { return Say(says::DateNotDayMonthYear, {QuotedText(text)}); };
     bool julian = false;
     std::string_view numbers = text;
     if (!numbers.empty() && (Lower(numbers.back()) == 'g' || Lower(numbers.back()) == 'j')) {
@@ -104,47 +115,52 @@ Parsed<CalendarDate> ParseDate(std::string_view text) {
 
 Parsed<CalendarDate> CheckDate(int year, int month, int day, bool julian, std::string_view written) {
     if (month < 1 || month > 12)
-        return {std::nullopt,
-                "the month " + std::to_string(month) + " of the date " + Quoted(written) + " is not 1 to 12"};
+        return {std::nullopt, Say(says::MonthNotInYear, {Plain("month", std::to_string(month)), QuotedText(written)})};
     if (day < 1 || day > DaysInMonth(year, month, julian))
-        return {std::nullopt, "the day " + std::to_string(day) + " of the date " + Quoted(written) +
-                                  " does not exist in " + kMonthNames[static_cast<std::size_t>(month - 1)] + " " +
-                                  std::to_string(year) + (julian ? " (Julian calendar)" : "")};
+        return {std::nullopt, Say(julian ? says::DayNotInJulianMonth : says::DayNotInMonth,
+                                  {Plain("day", std::to_string(day)), QuotedText(written),
+                                   Nested("month", Say(l10n::kMonths[static_cast<std::size_t>(month - 1)])),
+                                   Plain("year", std::to_string(year))})};
     CalendarDate date{year, month, day, julian};
     if (julian) {
         date = GregorianDate(JulianCalendarDayNumber(year, month, day));
         date.WasJulian = true;
     }
-    if (date.Year < kFirstYear || date.Year > kLastYear)
-        return {std::nullopt, "the year " + std::to_string(date.Year) + " lies outside " + std::to_string(kFirstYear) +
-                                  "\u2013" + std::to_string(kLastYear)};
+    if (date.Year < kFirstYear || date.Year > kLastYear) return {std::nullopt, YearOutside(date.Year)};
     return {date, {}};
 }
 
 Parsed<ClockTime> ParseTime(std::string_view text) {
     text = Trim(text);
-    const auto malformed = [text] { return "the time " + Quoted(text) + " is not hours:minutes or hours:minutes:seconds"; };
+    const auto malformed = [text] { return Say(says::TimeMalformed, {QuotedText(text)}); };
     std::array<std::string_view, 3> parts;
     std::size_t count = 0;
     if (!SplitInto(text, ':', parts, count) || count < 2) return {std::nullopt, malformed()};
     const auto hour = Digits(parts[0], 2), minute = Digits(parts[1], 2);
     const auto second = count == 3 ? Digits(parts[2], 2) : std::optional<int>(0);
     if (!hour || !minute || !second) return {std::nullopt, malformed()};
-    if (*hour > 23) return {std::nullopt, "the hour " + std::to_string(*hour) + " of the time " + Quoted(text) + " is not 0 to 23"};
+    if (*hour > 23)
+        return {std::nullopt, Say(says::HourOutside, {Plain("hour", std::to_string(*hour)), QuotedText(text)})};
     if (*minute > 59)
-        return {std::nullopt, "the minute " + std::to_string(*minute) + " of the time " + Quoted(text) + " is not 0 to 59"};
+        return {std::nullopt, Say(says::MinuteOutside, {Plain("minute", std::to_string(*minute)), QuotedText(text)})};
     if (*second > 59)
-        return {std::nullopt, "the second " + std::to_string(*second) + " of the time " + Quoted(text) + " is not 0 to 59"};
+        return {std::nullopt, Say(says::SecondOutside, {Plain("second", std::to_string(*second)), QuotedText(text)})};
     return {ClockTime{*hour, *minute, *second}, {}};
 }
 
-Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees, std::string_view field) {
+Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees,
+                         const l10n::TextKey& field) {
     text = Trim(text);
-    const auto malformed = [=] {
-        const std::string example = positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30";
-        return "the " + std::string(field) + " " + Quoted(text) + " is not degrees, " +
-               static_cast<char>(positive - 'a' + 'A') + " or " + static_cast<char>(negative - 'a' + 'A') +
-               ", minutes (like " + example + ")";
+    const auto said = [&](const l10n::TextKey& key, std::vector<l10n::Sentence::Value> values) {
+        values.push_back(Nested("field", Say(field)));
+        values.push_back(QuotedText(text));
+        return Say(key, std::move(values));
+    };
+    const auto malformed = [&] {
+        return said(says::AngleMalformed,
+                    {Plain("positive", std::string(1, static_cast<char>(positive - 'a' + 'A'))),
+                     Plain("negative", std::string(1, static_cast<char>(negative - 'a' + 'A'))),
+                     Plain("example", positive == 'n' ? "49n05 or 49n05:30" : "8e11 or 8e11:30")});
     };
     const auto letter = FirstNonDigit(text);
     if (letter == std::string_view::npos || (Lower(text[letter]) != positive && Lower(text[letter]) != negative))
@@ -157,19 +173,16 @@ Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, in
     const auto seconds = count == 2 ? Digits(parts[1], 2) : std::optional<int>(0);
     if (!degrees || !minutes || !seconds) return {std::nullopt, malformed()};
     if (*degrees > maxDegrees)
-        return {std::nullopt, "the " + std::string(field) + " " + Quoted(text) + " has " + std::to_string(*degrees) +
-                                  " degrees; at most " + std::to_string(maxDegrees)};
+        return {std::nullopt, said(says::AngleDegrees, {Plain("degrees", std::to_string(*degrees)),
+                                                        Plain("most", std::to_string(maxDegrees))})};
     if (*minutes > 59 || *seconds > 59)
-        return {std::nullopt, "the " + std::string(field) + " " + Quoted(text) + " has more than 59 " +
-                                  (*minutes > 59 ? "minutes" : "seconds")};
+        return {std::nullopt, said(*minutes > 59 ? says::AngleMinutes : says::AngleSeconds, {})};
     return {Angle{*degrees, *minutes, *seconds, Lower(text[letter]) == negative}, {}};
 }
 
 Parsed<ZoneOffset> ParseZone(std::string_view text) {
     text = Trim(text);
-    const auto malformed = [text] {
-        return "the zone " + Quoted(text) + " is not hours, h, e or w, minutes (like 1he00, 5hw30 or 0e21:48)";
-    };
+    const auto malformed = [text] { return Say(says::ZoneMalformed, {QuotedText(text)}); };
     int secondsEast = 0;
     std::size_t direction = std::string_view::npos;
     for (std::size_t i = 0; i < text.size() && direction == std::string_view::npos; ++i)
@@ -208,7 +221,8 @@ Parsed<ZoneOffset> ParseZone(std::string_view text) {
         secondsEast = *hours * 3600 + *minutes * 60 + *seconds;
         if (Lower(text[direction]) == 'w') secondsEast = -secondsEast;
     }
-    if (std::abs(secondsEast) > ZoneOffset::kMaxSeconds) return {std::nullopt, "the zone " + Quoted(text) + " lies more than 15 hours from Greenwich"};
+    if (std::abs(secondsEast) > ZoneOffset::kMaxSeconds)
+        return {std::nullopt, Say(says::ZoneTooFar, {QuotedText(text)})};
     return {ZoneOffset::FromSecondsWest(-secondsEast), {}};
 }
 
@@ -220,7 +234,7 @@ Parsed<DaylightFlag> ParseDaylightFlag(std::string_view text) {
     std::string lower;
     for (const char c : text) lower += Lower(c);
     if (lower == "l" || lower == "lmt" || lower == "m") return {DaylightFlag::LocalMeanTime, {}};
-    return {std::nullopt, "the daylight flag " + Quoted(text) + " is not 0, 1, * or LMT"};
+    return {std::nullopt, Say(says::AafDaylightFlag, {QuotedText(text)})};
 }
 
 std::optional<JulianDay> ParseJulianDay(std::string_view text) {

@@ -11,14 +11,20 @@
 #include <utility>
 
 #include "common/birth_data.h"
+#include "l10n/sentence.h"
 
 namespace quorvane::births {
 
 template <class T>
 struct Parsed {
     std::optional<T> Value;
-    std::string Why;  // when there is no value: "the year 1879 lies outside 1901–2050"
+    l10n::Sentence Why;  // when there is no value: "the year 1879 lies outside 1901–2050"
 };
+
+// What a file wrote, as a refusal quotes it: {text}, in double quotes, its first 40 bytes.
+l10n::Sentence::Value QuotedText(std::string_view text);
+// "the year 1879 lies outside 1901–2050".
+l10n::Sentence YearOutside(int year);
 
 struct CalendarDate {
     int Year = 0, Month = 0, Day = 0;  // Gregorian
@@ -46,8 +52,9 @@ Parsed<CalendarDate> CheckDate(int year, int month, int day, bool julian, std::s
 // "9:05", "09:05:30", "9:5:3".
 Parsed<ClockTime> ParseTime(std::string_view text);
 // "49n05", "59N17", "49n05:30" with the letters of `positive` and `negative` (n/s or e/w, either case).
-// `field` names it in a refusal ("latitude"); `maxDegrees` is 89 or 179.
-Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees, std::string_view field);
+// `field` names it in a refusal (file_text::Latitude); `maxDegrees` is 89 or 179.
+Parsed<Angle> ParseAngle(std::string_view text, char positive, char negative, int maxDegrees,
+                         const l10n::TextKey& field);
 // The standard-time offset, positive west: "1he00", "1he", "5hw30", "0E44:0", "0e21:48", "-5", "5.5"
 // (a bare number is hours east). "*" is no offset: the caller decides.
 Parsed<ZoneOffset> ParseZone(std::string_view text);

@@ -12,6 +12,7 @@
 #include "births/aaf_fields.h"
 #include "births/births.h"
 #include "common/text.h"
+#include "l10n/sentences.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
 #include "reading/zone_rows.h"
@@ -80,8 +81,7 @@ public:
         ChooseClock(own);
         if (!ApplyJulianDay()) return;
         if (date_->Year < kFirstYear || date_->Year > kLastYear) {
-            Refuse("the year " + std::to_string(date_->Year) + " lies outside " + std::to_string(kFirstYear) +
-                   "\u2013" + std::to_string(kLastYear));
+            Refuse(YearOutside(date_->Year));
             return;
         }
         BirthData& data = birth_.Data;
@@ -94,7 +94,7 @@ public:
     }
 
 private:
-    bool Refuse(std::string why) {
+    bool Refuse(l10n::Sentence why) {
         birth_.Error = std::move(why);
         return false;
     }
@@ -102,8 +102,7 @@ private:
     bool ReadBirthChunk(const Chunk* chunk) {
         const std::vector<std::string_view> f = Fields(chunk->Data, 8);
         if (f.size() < 7) {
-            Refuse("the #A93 line has " + std::to_string(f.size()) +
-                   " fields; it needs 7: last name, first name, type, date, time, place, country");
+            Refuse(l10n::Say(l10n::file_text::BirthLineFields, {l10n::Plain("count", std::to_string(f.size()))}));
             return false;
         }
         birth_.LastName = std::string(f[0]);
@@ -126,16 +125,15 @@ private:
     }
 
     bool ReadPlaceChunk(const Chunk* chunk) {
-        if (!chunk) return Refuse("the record has no #B93 line (latitude, longitude and zone)");
+        if (!chunk) return Refuse(l10n::Say(l10n::file_text::NoPlaceLine));
         const std::vector<std::string_view> f = Fields(chunk->Data, 6);
         if (f.size() < 5) {
-            Refuse("the #B93 line has " + std::to_string(f.size()) +
-                   " fields; it needs 5: Julian day, latitude, longitude, zone, daylight flag");
+            Refuse(l10n::Say(l10n::file_text::PlaceLineFields, {l10n::Plain("count", std::to_string(f.size()))}));
             return false;
         }
-        Parsed<Angle> latitude = ParseAngle(f[1], 'n', 's', 89, "latitude");
+        Parsed<Angle> latitude = ParseAngle(f[1], 'n', 's', 89, l10n::file_text::Latitude);
         if (!latitude.Value) return Refuse(std::move(latitude.Why));
-        Parsed<Angle> longitude = ParseAngle(f[2], 'e', 'w', 179, "longitude");
+        Parsed<Angle> longitude = ParseAngle(f[2], 'e', 'w', 179, l10n::file_text::Longitude);
         if (!longitude.Value) return Refuse(std::move(longitude.Why));
         BirthData& data = birth_.Data;
         SetDegreesMinutes(*latitude.Value, 89, data.LatitudeDegrees, data.LatitudeMinutes);
@@ -159,8 +157,7 @@ private:
 
         if (f[0] != "*") {
             julianDay_ = ParseJulianDay(f[0]);
-            if (!julianDay_)
-                return Refuse("the Julian day \"" + std::string(f[0].substr(0, 40)) + "\" is not a number");
+            if (!julianDay_) return Refuse(l10n::Say(l10n::file_text::JulianDayNotNumber, {QuotedText(f[0])}));
         }
         return true;
     }
@@ -221,7 +218,7 @@ private:
     // it decides: the record's own definition gives it precedence. Either is said in the note.
     bool ApplyJulianDay() {
         if (!julianDay_) {
-            if (!date_) return Refuse("the date is not given (*) and there is no Julian day to take it from");
+            if (!date_) return Refuse(l10n::Say(l10n::file_text::DateNotGiven));
             // No time and nothing to take it from: the birth is read over the whole day.
             if (!time_) {
                 birth_.TimeUnknown = true;
@@ -267,9 +264,7 @@ private:
             birth_.Notes.push_back({NoteKind::ZoneFromJulianDay, UtcOffsetText(-west)});
             return true;
         }
-        if (!ClockKnown())
-            return Refuse(
-                "the date or time is not given (*) and neither is the zone, so the Julian day cannot give them");
+        if (!ClockKnown()) return Refuse(l10n::Say(l10n::file_text::ClockNotGiven));
         std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
         birth_.Notes.push_back({NoteKind::DateTimeFromJulianDay, InstantText(julianDay_->Day)});
         return true;

@@ -2,8 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "births/births.h"
 
+#include <iterator>
+#include <vector>
+
 #include "births/aaf_chunks.h"
 #include "births/csv.h"
+#include "l10n/core_texts.h"
+#include "l10n/sentences.h"
 #include "reading/utc_offset.h"
 
 namespace quorvane::births {
@@ -16,48 +21,72 @@ void TakeLocalMeanTime(Birth& birth, std::string_view place) {
     birth.Notes = {{NoteKind::LocalMeanTimeTaken, UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()), birth.ClockPlace}};
 }
 
-std::string NoteText(const Note& note) {
-    switch (note.Kind) {
-    case NoteKind::LocalMeanTime: return "local mean time of the birthplace, " + note.First;
-    case NoteKind::LocalMeanTimeFromJulianDay: return "local mean time of the birthplace, " + note.First + ", from the Julian day";
-    case NoteKind::LocalMeanTimeTaken:
-        return "the file does not give the zone: local mean time of the birthplace, " + note.First + ", is taken, as " +
-               note.Second + " kept local mean time then";
-    case NoteKind::NoZone: return "the file does not give the zone";
-    case NoteKind::NoRowHasOffset: return "no zone row has the offset " + note.First;
-    case NoteKind::JulianDayTaken:
-        return "the Julian day gives " + note.First + ", the date, time and zone " + note.Second + "; the Julian day is taken";
-    case NoteKind::JulianDayTooCoarse: return "its Julian day is too coarse to tell the zone";
-    case NoteKind::JulianDayTooFar: return "its Julian day is more than 15 hours from the clock time";
-    case NoteKind::ZoneFromJulianDay: return "the zone " + note.First + " is taken from the Julian day";
-    case NoteKind::DateTimeFromJulianDay: return "the date and time are taken from the Julian day, " + note.First;
-    }
-    return {};
+namespace {
+
+// Each kind of note: its sentence, and the names of its First and Second values (empty: none), in the
+// order of NoteKind.
+struct NoteWords {
+    const l10n::TextKey* Key;
+    std::string_view First, Second;
+};
+constexpr NoteWords kNoteWords[] = {
+    {&l10n::births_text::LocalMeanTime, "offset", {}},
+    {&l10n::births_text::LocalMeanTimeFromJulianDay, "offset", {}},
+    {&l10n::births_text::LocalMeanTimeTaken, "offset", "place"},
+    {&l10n::births_text::NoZone, {}, {}},
+    {&l10n::births_text::NoRowHasOffset, "offset", {}},
+    {&l10n::births_text::JulianDayTaken, "julian", "clock"},
+    {&l10n::births_text::JulianDayTooCoarse, {}, {}},
+    {&l10n::births_text::JulianDayTooFar, {}, {}},
+    {&l10n::births_text::ZoneFromJulianDay, "offset", {}},
+    {&l10n::births_text::DateTimeFromJulianDay, "instant", {}},
+};
+static_assert(std::size(kNoteWords) == static_cast<std::size_t>(NoteKind::DateTimeFromJulianDay) + 1);
+
+}  // namespace
+
+l10n::Sentence NoteText(const Note& note) {
+    const NoteWords& words = kNoteWords[static_cast<std::size_t>(note.Kind)];
+    std::vector<l10n::Sentence::Value> values;
+    if (!words.First.empty()) values.push_back(l10n::Plain(words.First, note.First));
+    if (!words.Second.empty()) values.push_back(l10n::Plain(words.Second, note.Second));
+    return l10n::Say(*words.Key, std::move(values));
+}
+
+l10n::Sentence NotesSentence(const Birth& birth) {
+    // The last note first, each earlier one put before what follows it.
+    l10n::Sentence notes;
+    for (auto note = birth.Notes.rbegin(); note != birth.Notes.rend(); ++note)
+        notes = notes.empty() ? NoteText(*note)
+                              : l10n::Say(l10n::births_text::NotesJoined, {l10n::Nested("first", NoteText(*note)),
+                                                                           l10n::Nested("rest", std::move(notes))});
+    return notes;
 }
 
 std::string NotesText(const Birth& birth) {
-    std::string text;
-    for (const Note& note : birth.Notes) text += (text.empty() ? "" : "; ") + NoteText(note);
-    return text;
+    return l10n::English(NotesSentence(birth));
 }
 
 bool HasExactOffset(const Birth& birth) {
     return birth.ZoneRow < 0 && (birth.Clock == ClockKind::Offset || birth.Clock == ClockKind::LocalMeanTime);
 }
 
-std::string ReadingRefusal(const Birth& birth) {
-    if (!birth.Error.empty()) return "line " + std::to_string(birth.Line) + ": " + birth.Error;
+l10n::Sentence ReadingRefusal(const Birth& birth) {
+    using namespace l10n;
+    namespace t = births_text;
+    if (!birth.Error.empty())
+        return Say(t::RefusedLine, {Plain("line", std::to_string(birth.Line)), Nested("reason", birth.Error)});
     if (birth.ZoneRow >= 0) return {};
     const std::string offset = UtcOffsetText(-birth.StandardOffset.TotalSecondsWest());
     switch (birth.Clock) {
-    case ClockKind::LocalMeanTime:
-        return "The birth is in local mean time (" + offset + "): no zone row has its offset; choose a row";
-    case ClockKind::Offset:
-        return "No zone row has the offset " + offset + "; choose a row";
-    case ClockKind::Unknown:
-        break;
+        case ClockKind::LocalMeanTime:
+            return Say(t::RefusedLocalMeanTime, {Plain("offset", offset)});
+        case ClockKind::Offset:
+            return Say(t::RefusedOffset, {Plain("offset", offset)});
+        case ClockKind::Unknown:
+            break;
     }
-    return "The file does not give the zone; choose a row";
+    return Say(t::RefusedNoZone);
 }
 
 std::string RecordName(const Birth& birth) {

@@ -10,6 +10,7 @@
 
 #include "births/encoding.h"
 #include "common/birth_data.h"
+#include "l10n/sentence.h"
 
 namespace quorvane::births {
 
@@ -21,8 +22,8 @@ enum class ClockKind {
     LocalMeanTime,  // StandardOffset is the birthplace's local mean time, from its longitude
 };
 
-// What a reader of a births file is told of how one record's clock was settled. The texts are the
-// windows' to word (in the reader's language); NoteText gives them in English for the command line.
+// What a reader of a births file is told of how one record's clock was settled; NoteText words it (in any
+// language, through l10n::Render).
 enum class NoteKind {
     LocalMeanTime,               // First: the offset
     LocalMeanTimeFromJulianDay,  // First: the offset
@@ -54,7 +55,7 @@ struct Birth {
     std::string ClockPlace;         // whose history had local mean time taken for a zone the file left open
     bool TimeUnknown = false;       // the file gives no time (AAF "*", CSV empty): read over the whole day
     int Line = 0;                   // the line of its #A93 (or CSV line)
-    std::string Error;              // non-empty: unreadable, kept verbatim in Lines
+    l10n::Sentence Error;           // non-empty: unreadable (why, for the person), kept verbatim in Lines
     std::vector<std::string> Lines; // the record's lines as read (UTF-8)
     bool Modified = true;           // false: written back exactly as read
 };
@@ -98,8 +99,9 @@ std::string WriteAaf(const Book& book);
 
 // The birth's clock offset when it has no row (Offset or LocalMeanTime), for the reading: the same
 // convention as a row's, positive west, daylight saving not included.
-// A note in English, and a record's notes joined by "; " (empty when it has none).
-std::string NoteText(const Note& note);
+// A note, and a record's notes joined by "; " (empty when it has none); NotesText in English.
+l10n::Sentence NoteText(const Note& note);
+l10n::Sentence NotesSentence(const Birth& birth);
 std::string NotesText(const Birth& birth);
 
 bool HasExactOffset(const Birth& birth);
@@ -111,7 +113,8 @@ bool HasExactOffset(const Birth& birth);
 void TakeLocalMeanTime(Birth& birth, std::string_view place);
 
 // "No zone row has the offset UTC+5:45; choose a row" style message, or empty when the birth can be read.
-std::string ReadingRefusal(const Birth& birth);
+// A record that could not be read gives "line 6: " and its reason.
+l10n::Sentence ReadingRefusal(const Birth& birth);
 
 // What the births list shows for an unreadable record: its name when the #A93 line gives one.
 std::string RecordName(const Birth& birth);

@@ -8,6 +8,7 @@
 
 #include "births/aaf_fields.h"
 #include "common/text.h"
+#include "l10n/sentences.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
 
@@ -15,10 +16,6 @@ namespace quorvane::births {
 namespace {
 
 constexpr std::size_t kColumns = 7;
-
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text.substr(0, 40)) + "\"";
-}
 
 bool SameLetters(std::string_view text, std::string_view lower) {
     if (text.size() != lower.size()) return false;
@@ -36,7 +33,7 @@ Parsed<CalendarDate> DateField(std::string_view text) {
     const auto year = shaped ? Digits(text.substr(0, 4), 4) : std::nullopt;
     const auto month = year ? Digits(text.substr(5, 2), 2) : std::nullopt;
     const auto day = month ? Digits(text.substr(8, 2), 2) : std::nullopt;
-    if (!day) return {std::nullopt, "the date " + Quoted(text) + " is not YYYY-MM-DD"};
+    if (!day) return {std::nullopt, l10n::Say(l10n::file_text::CsvDate, {QuotedText(text)})};
     return CheckDate(*year, *month, *day, false, text);
 }
 
@@ -50,20 +47,20 @@ Parsed<ClockTime> TimeField(std::string_view text) {
 
 Parsed<CsvZone> ZoneField(std::string_view text) {
     if (std::optional<CsvZone> zone = ZoneOf(text)) return {std::move(zone), {}};
-    return {std::nullopt, "the zone " + Quoted(text) + " is not a row number 0 to " +
-                              std::to_string(kLastTimeZoneIndex) + ", an offset such as +05:45 or -00:25:21, or LMT"};
+    return {std::nullopt, l10n::Say(l10n::file_text::CsvZone,
+                                    {QuotedText(text), l10n::Plain("last", std::to_string(kLastTimeZoneIndex))})};
 }
 
 Parsed<bool> DaylightField(std::string_view text) {
     if (const std::optional<bool> flag = DaylightFlagOf(text)) return {flag, {}};
-    return {std::nullopt, "the daylight flag " + Quoted(text) + " is not 0 or 1 (no or yes, false or true)"};
+    return {std::nullopt, l10n::Say(l10n::file_text::CsvDaylightFlag, {QuotedText(text)})};
 }
 
 // Fills the birth from a record's seven fields; on a refusal, Error names the first field that is wrong.
 void ReadFields(const std::vector<std::string>& fields, Birth& birth) {
     if (fields.size() != kColumns) {
-        birth.Error =
-            "the line has " + std::to_string(fields.size()) + " fields; it needs 7: " + std::string(kCsvHeader);
+        birth.Error = l10n::Say(l10n::file_text::CsvFields, {l10n::Plain("count", std::to_string(fields.size())),
+                                                             l10n::Plain("header", std::string(kCsvHeader))});
         return;
     }
     std::array<std::string_view, kColumns> f;
@@ -73,9 +70,11 @@ void ReadFields(const std::vector<std::string>& fields, Birth& birth) {
     const Parsed<ClockTime> time = date.Value ? TimeField(f[2]) : Parsed<ClockTime>{};
     const Parsed<CsvZone> zone = time.Value ? ZoneField(f[3]) : Parsed<CsvZone>{};
     const Parsed<bool> daylight = zone.Value ? DaylightField(f[4]) : Parsed<bool>{};
-    const Parsed<Angle> latitude = daylight.Value ? ParseAngle(f[5], 'n', 's', 89, "latitude") : Parsed<Angle>{};
-    const Parsed<Angle> longitude = latitude.Value ? ParseAngle(f[6], 'e', 'w', 179, "longitude") : Parsed<Angle>{};
-    for (const std::string* why : {&date.Why, &time.Why, &zone.Why, &daylight.Why, &latitude.Why, &longitude.Why})
+    const Parsed<Angle> latitude =
+        daylight.Value ? ParseAngle(f[5], 'n', 's', 89, l10n::file_text::Latitude) : Parsed<Angle>{};
+    const Parsed<Angle> longitude =
+        latitude.Value ? ParseAngle(f[6], 'e', 'w', 179, l10n::file_text::Longitude) : Parsed<Angle>{};
+    for (const l10n::Sentence* why : {&date.Why, &time.Why, &zone.Why, &daylight.Why, &latitude.Why, &longitude.Why})
         if (!why->empty()) {
             birth.Error = *why;
             return;
@@ -155,7 +154,7 @@ void ReadCsvRecord(const csv::Record& record, Birth& birth) {
     birth.Line = record.Line;
     birth.Lines = {std::string(record.Text)};
     if (record.UnclosedQuote)
-        birth.Error = "a quoted field is never closed";
+        birth.Error = l10n::Say(l10n::file_text::QuoteNotClosed);
     else
         ReadFields(record.Fields, birth);
 }
@@ -172,10 +171,10 @@ bool CsvCanHold(const Birth& birth) {
     return birth.Error.empty() && (birth.ZoneRow >= 0 || HasExactOffset(birth));
 }
 
-std::string CsvRefusal(const Birth& birth) {
+l10n::Sentence CsvRefusal(const Birth& birth) {
     if (!birth.Error.empty()) return birth.Error;
     if (CsvCanHold(birth)) return {};
-    return ReadingRefusal(birth) + " (CSV needs a zone row, an offset or LMT)";
+    return l10n::Say(l10n::births_text::RefusedInCsv, {l10n::Nested("refusal", ReadingRefusal(birth))});
 }
 
 std::string WriteCsv(const Book& book) {

@@ -62,7 +62,7 @@ Book ReadCsv(std::string_view text);
 // record, or a birth whose file does not give the zone, stays in AAF only.
 bool CsvCanHold(const Birth& birth);
 // Why CsvCanHold is false, for the person, or empty.
-std::string CsvRefusal(const Birth& birth);
+l10n::Sentence CsvRefusal(const Birth& birth);
 
 // The births CSV can hold, under the header line; WriteCsv leaves the others out.
 std::string WriteCsv(const Book& book);

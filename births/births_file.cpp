@@ -8,6 +8,7 @@
 
 #include "births/births_csv.h"
 #include "births/whole_file.h"
+#include "l10n/sentences.h"
 
 namespace quorvane {
 
@@ -33,12 +34,12 @@ std::string ContentStamp(std::string_view bytes) {
 
 BirthsFile::Opened BirthsFile::Read(const std::string& path) {
     WholeFile file = ReadWholeFile(path, kLargestBook);
-    if (!file.Bytes) return {std::nullopt, file.Problem};
+    if (!file.Bytes) return {std::nullopt, l10n::Verbatim(file.Problem)};
     return Parse(*file.Bytes, path);
 }
 
 BirthsFile::Opened BirthsFile::Parse(std::string_view text, const std::string& path) {
-    if (text.find('\0') != std::string_view::npos) return {std::nullopt, "it is a binary file, not a births file"};
+    if (text.find('\0') != std::string_view::npos) return {std::nullopt, l10n::Say(l10n::file_text::BinaryFile)};
     BirthsFile out;
     out.Path = path;
     out.Stamp = ContentStamp(text);
@@ -61,7 +62,7 @@ BirthsFile::Opened BirthsFile::Parse(std::string_view text, const std::string& p
         out.Book = std::move(csv);
         return {std::move(out), {}};
     }
-    return {std::nullopt, "it is neither an AAF nor a CSV births file"};
+    return {std::nullopt, l10n::Say(l10n::file_text::NoBirthsFile)};
 }
 
 std::string BirthsFile::Bytes() const {

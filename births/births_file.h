@@ -42,7 +42,7 @@ struct BirthsFile {
 
 struct BirthsFile::Opened {
     std::optional<BirthsFile> File;
-    std::string Refusal;
+    l10n::Sentence Refusal;  // why not: the file is no births file, or what the system said
 };
 
 // A short fingerprint of a file's bytes, to notice that they changed.

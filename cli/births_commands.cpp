@@ -4,6 +4,8 @@
 
 #include "births/births_csv.h"
 #include "births/csv.h"
+#include "l10n/core_texts.h"
+#include "l10n/sentences.h"
 #include "reading/input_rules.h"
 
 namespace quorvane::cli {
@@ -25,8 +27,8 @@ std::optional<std::string> NameFromFile(std::string_view bytes) {
 }
 
 ReadingOrError ReadFileBirth(const births::Birth& birth) {
-    if (!birth.Error.empty()) return birth.Error;
-    if (birth.ZoneRow < 0 && !births::HasExactOffset(birth)) return births::ReadingRefusal(birth);
+    if (!birth.Error.empty()) return l10n::English(birth.Error);
+    if (birth.ZoneRow < 0 && !births::HasExactOffset(birth)) return l10n::English(births::ReadingRefusal(birth));
     std::optional<std::string> name = NameFromFile(birth.Data.Name);
     if (!name) return std::string("name: holds a control character");
     const BirthData& d = birth.Data;
@@ -74,9 +76,10 @@ void ReadBatch(std::string_view input, const LocalMeanTimeFinder& takeLocalMeanT
         BatchBirth out;
         out.Line = birth.Line;
         // A record without its zone: the birthplace's local mean time where the place still kept it.
-        if (takeLocalMeanTime && takeLocalMeanTime(birth)) out.Note = births::NotesText(birth);
+        if (takeLocalMeanTime && takeLocalMeanTime(birth)) out.Note = births::NotesSentence(birth);
         out.Result = ReadFileBirth(birth);
-        if (auto* reading = std::get_if<NamedReading>(&out.Result)) reading->Note = out.Note;
+        // JSON says it in English, as it says everything.
+        if (auto* reading = std::get_if<NamedReading>(&out.Result)) reading->Note = l10n::English(out.Note);
         each(out);
     };
     births::Birth birth;
@@ -99,15 +102,21 @@ Conversion ConvertBirths(std::string_view input, std::string_view format,
     Conversion out;
     std::vector<births::Birth> kept;
     for (births::Birth& birth : book.Births) {
-        const std::string line = "line " + std::to_string(birth.Line) + ": ";
+        using namespace l10n;
+        const auto atLine = [&birth](Sentence said) {
+            return Say(cli_text::Line, {Plain("line", std::to_string(birth.Line)), Nested("text", std::move(said))});
+        };
+        const auto because = [](const TextKey& key, Sentence reason) {
+            return Say(key, {Nested("reason", std::move(reason))});
+        };
         // CSV cannot say that the zone is not known: local mean time where the place kept it, said as such.
         if (toCsv && takeLocalMeanTime && takeLocalMeanTime(birth))
-            out.Messages.push_back(line + births::NotesText(birth));
+            out.Messages.push_back(atLine(births::NotesSentence(birth)));
         if (!birth.Error.empty() && fromAaf && !toCsv) {
-            out.Messages.push_back(line + birth.Error + " (the record is kept as it stands)");
+            out.Messages.push_back(atLine(because(cli_text::KeptAsItStands, birth.Error)));
             out.Refused = true;
         } else if (!birth.Error.empty() || (toCsv && !births::CsvCanHold(birth))) {
-            out.Messages.push_back(line + births::CsvRefusal(birth) + "; left out");
+            out.Messages.push_back(atLine(because(cli_text::LeftOut, births::CsvRefusal(birth))));
             out.Refused = true;
             continue;
         }

@@ -32,7 +32,7 @@ ReadingOrError ReadCsvBirth(std::string_view line);
 struct BatchBirth {
     long Line = 0;  // of the CSV line, or of the AAF record's #A93
     ReadingOrError Result;
-    std::string Note;  // what the program took for the record (local mean time), for standard error
+    l10n::Sentence Note;  // what the program took for the record (local mean time), for standard error
 };
 // Each birth of a batch's input (CSV lines or AAF records, told apart by content), in order.
 void ReadBatch(std::string_view input, const LocalMeanTimeFinder& takeLocalMeanTime,
@@ -40,7 +40,7 @@ void ReadBatch(std::string_view input, const LocalMeanTimeFinder& takeLocalMeanT
 
 struct Conversion {
     std::string Output;
-    std::vector<std::string> Messages;  // for standard error: "line 3: …; left out"
+    std::vector<l10n::Sentence> Messages;  // for standard error: "line 3: …; left out"
     bool Refused = false;               // a birth was left out or could not be read
 };
 // The births of `input` (AAF or CSV) written as `format`, "aaf" or "csv".

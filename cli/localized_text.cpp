@@ -85,10 +85,8 @@ std::string ExactZoneText(std::string_view language, int secondsEast, bool local
     return localMeanTime ? l10n::Fill(CoreText(language, "text.LocalMeanTime"), {{"offset", offset}}) : "UTC" + offset;
 }
 
-std::string ClockWarningLine(std::string_view language, int clockSecondsEast, std::string_view note, int usedSecondsEast) {
-    return l10n::Fill(CoreText(language, "text.ClockWarning"), {{"clock", FormatUtcOffset(clockSecondsEast)},
-                                                               {"note", note},
-                                                               {"used", FormatUtcOffset(usedSecondsEast)}});
+std::string ClockWarningLine(std::string_view language, const l10n::Sentence& disagreement) {
+    return l10n::Fill(CoreText(language, "text.ClockWarning"), {{"warning", l10n::Render(language, disagreement)}});
 }
 
 bool KnownLanguage(std::string_view code) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/birth_line.h"
+#include "l10n/sentence.h"
 
 namespace quorvane::cli {
 
@@ -23,8 +24,8 @@ std::string ZoneLine(std::string_view language, int row, bool daylightSaving, co
 // A zone no row names: "local mean time of the birthplace, UTC+00:19:32" or "UTC+05:45".
 std::string ExactZoneText(std::string_view language, int secondsEast, bool localMeanTime);
 // "Warning: the clock there showed <clock> (<note>), but this reading uses <used> as given", without a line
-// break.
-std::string ClockWarningLine(std::string_view language, int clockSecondsEast, std::string_view note, int usedSecondsEast);
+// break; `disagreement` is the sentence after "Warning: ".
+std::string ClockWarningLine(std::string_view language, const l10n::Sentence& disagreement);
 
 // Whether --lang CODE names English or a translated language.
 bool KnownLanguage(std::string_view code);

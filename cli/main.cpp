@@ -24,6 +24,7 @@
 #include "cli/report_outputs.h"
 #include "common/version.h"
 #include "l10n/core_texts.h"
+#include "l10n/sentences.h"
 #include "reading/time_zones.h"
 #include "reading/utc_offset.h"
 
@@ -31,6 +32,10 @@ namespace {
 
 using namespace quorvane;
 using namespace quorvane::cli;
+using l10n::Nested;
+using l10n::Plain;
+using l10n::Say;
+namespace says = l10n::cli_text;
 
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
@@ -39,6 +44,17 @@ constexpr int kExitUsage = 2;
 constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--offset", "--lmt", "--dst", "--lat",
                                                  "--lon", "--place", "--fold", "--pdf", "--paper", "--wheel", "--size", "--theme"};
 
+// The language of the messages on standard error: English until the command line has chosen one.
+std::string& MessageLanguage() {
+    static std::string language = "en";
+    return language;
+}
+
+// One line on standard error, in the reader's language.
+void Tell(const l10n::Sentence& said) {
+    std::cerr << "quorvane-cli: " << l10n::Render(MessageLanguage(), said) << "\n";
+}
+
 // Standard output, checked: a write that fails (a full disk) ends the program with a message and exit 1.
 // A closed pipe ends it quietly, through SIGPIPE, as it ends any program that writes into a pipe.
 [[noreturn]] void OutputFailed(int error) {
@@ -46,7 +62,7 @@ constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "
         std::signal(SIGPIPE, SIG_DFL);
         std::raise(SIGPIPE);
     }
-    std::cerr << "quorvane-cli: the output could not be written: " << std::strerror(error) << "\n";
+    Tell(Say(says::OutputFailed, {Plain("reason", std::strerror(error))}));
     std::_Exit(kExitRefused);
 }
 
@@ -125,7 +141,8 @@ int RunBatch() {
     const std::string input = ReadStandardInput();
     BatchOutput out;
     ReadBatch(input, TakeLocalMeanTimeFromAtlas, [&out](const BatchBirth& birth) {
-        if (!birth.Note.empty()) std::cerr << "quorvane-cli: line " << birth.Line << ": " << birth.Note << "\n";
+        if (!birth.Note.empty())
+            Tell(Say(says::Line, {Plain("line", std::to_string(birth.Line)), Nested("text", birth.Note)}));
         out.Add(birth.Line, birth.Result);
     });
     out.Flush();
@@ -136,7 +153,7 @@ int RunBatch() {
 // in the new format is named on standard error with its line, and the exit status is 1.
 int ConvertBirths(const std::string& format) {
     const Conversion conversion = cli::ConvertBirths(ReadStandardInput(), format, TakeLocalMeanTimeFromAtlas);
-    for (const std::string& message : conversion.Messages) std::cerr << "quorvane-cli: " << message << "\n";
+    for (const l10n::Sentence& message : conversion.Messages) Tell(message);
     Print(conversion.Output);
     return conversion.Refused ? kExitRefused : 0;
 }
@@ -162,12 +179,10 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
     if (!atlas) return std::nullopt;
     const PlaceResolution found = ResolvePlace(*atlas, query);
     if (found.Result != PlaceResolution::Outcome::Found) {
-        std::cerr << "quorvane-cli: --place \"" << query << "\" "
-                  << (found.Result == PlaceResolution::Outcome::Ambiguous
-                          ? "fits several places; add the state or country, e.g. \"City, State, Country\""
-                          : "matches no place in the atlas")
-                  << "\n";
-        if (!found.Candidates.empty()) std::cerr << (found.Result == PlaceResolution::Outcome::Ambiguous ? "candidates:\n" : "did you mean:\n");
+        const bool ambiguous = found.Result == PlaceResolution::Outcome::Ambiguous;
+        Tell(Say(ambiguous ? says::PlaceAmbiguous : says::PlaceUnknown, {Plain("query", query)}));
+        if (!found.Candidates.empty())
+            std::cerr << l10n::Render(MessageLanguage(), Say(ambiguous ? says::Candidates : says::DidYouMean)) << "\n";
         for (const Place* p : found.Candidates) std::cerr << "  " << DescribePlace(*p) << "\n";
         return std::nullopt;
     }
@@ -183,17 +198,19 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
     const CivilDateTime clock{date->Year, date->Month, date->Day, time->Hour, time->Minute};
     const ZoneSuggestion s = SuggestZone(found.Chosen->TimeZoneId, clock, found.Chosen->City, found.Chosen->Longitude, fold);
     // A clock time that came twice or never is said, never taken silently.
-    if (!window && (s.Repeated || s.Skipped))
-        std::cerr << "quorvane-cli: note: " << ClockChangeText(s, clock, found.Chosen->City)
-                  << (s.Skipped ? "; read with the offset from before the change\n"
-                      : s.Fold == ClockFold::Second ? "; the second is taken\n"
-                                                    : "; the first is taken (--fold second for the other)\n");
+    if (!window && (s.Repeated || s.Skipped)) {
+        const l10n::TextKey& taken = s.Skipped                     ? says::OffsetBefore
+                                     : s.Fold == ClockFold::Second ? says::SecondTaken
+                                                                   : says::FirstTaken;
+        Tell(Say(says::Note,
+                 {Nested("note", Say(taken, {Nested("question", ClockChangeText(s, clock, found.Chosen->City))}))}));
+    }
     if (zoneGiven) {
         if (s.Known) choice.Suggestion = s;
         return choice;
     }
     if (!s.Known) {
-        std::cerr << "quorvane-cli: " << s.Description << "; give --zone (and --dst) or --offset\n";
+        Tell(Say(says::GiveZone, {Nested("clock", s.Description)}));
         return std::nullopt;
     }
     if (s.ExactOffset) {
@@ -231,28 +248,21 @@ int ListPlaces(const std::string& query, bool json) {
     }
     if (json) Print(list.dump() + "\n");
     if (matches.empty()) {
-        std::cerr << "quorvane-cli: \"" << query << "\" matches no place in the atlas\n";
+        Tell(Say(says::FindNone, {Plain("query", query)}));
         return kExitRefused;
     }
     return 0;
 }
-
-std::string ClockDisagreementOrAgreement(const PlaceChoice& choice, const NamedReading& reading);
 
 // Whether the offset a reading used differs from what the place's clock showed then.
 bool DisagreesWithClock(const PlaceChoice& choice, const NamedReading& reading) {
     return choice.Suggestion && reading.Reading.UtcOffsetSecondsEast != SuggestedSecondsEast(*choice.Suggestion);
 }
 
-std::string ClockDisagreement(const PlaceChoice& choice, const NamedReading& reading) {
-    const ZoneSuggestion& s = *choice.Suggestion;
-    const std::string clock = s.Description.substr(0, s.Description.find(';'));
-    return "the clock there showed " + FormatUtcOffset(SuggestedSecondsEast(s)) + " (" + clock +
-           "), but this reading uses " + FormatUtcOffset(reading.Reading.UtcOffsetSecondsEast) + " as given";
-}
-
-std::string ClockDisagreementOrAgreement(const PlaceChoice& choice, const NamedReading& reading) {
-    return DisagreesWithClock(choice, reading) ? ClockDisagreement(choice, reading) : choice.Suggestion->Description;
+// "the clock there showed +05:45 (...), but this reading uses +02:00 as given", or nothing when they agree.
+l10n::Sentence ClockDisagreement(const PlaceChoice& choice, const NamedReading& reading) {
+    if (!choice.Suggestion) return {};
+    return quorvane::ClockDisagreement(*choice.Suggestion, reading.Reading.UtcOffsetSecondsEast, false);
 }
 
 // The zone as the reading took it: a row's name, or the offset.
@@ -267,7 +277,8 @@ std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const 
     const std::string matched = choice.MatchedName.empty() ? "" : std::string(choice.MatchedName) + " \u2192 ";
     std::string out = PlaceLine(language, matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " +
                                               birth.Longitude + ", " + choice.Town->TimeZoneId + ")") + "\n";
-    const std::string* note = choice.Applied ? &choice.Suggestion->Description : nullptr;
+    const std::string clockNote = choice.Applied ? l10n::Render(language, choice.Suggestion->Description) : "";
+    const std::string* note = choice.Applied ? &clockNote : nullptr;
     if (reading.ZoneIndex >= 0) {
         out += ZoneLine(language, reading.ZoneIndex, birth.Dst == "1", note) + "\n";
     } else {
@@ -278,11 +289,8 @@ std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const 
                      : std::string(l10n::CoreText(language, "text.AsGiven"))) +
                "\n";
     }
-    if (DisagreesWithClock(choice, reading)) {
-        const ZoneSuggestion& s = *choice.Suggestion;
-        out += ClockWarningLine(language, SuggestedSecondsEast(s), s.Description.substr(0, s.Description.find(';')),
-                                reading.Reading.UtcOffsetSecondsEast) + "\n";
-    }
+    if (DisagreesWithClock(choice, reading))
+        out += ClockWarningLine(language, ClockDisagreement(choice, reading)) + "\n";
     return out;
 }
 
@@ -304,7 +312,10 @@ std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& cho
         zone["utcOffset"] = choice.Suggestion->OffsetText;
         zone["clockOffset"] = FormatUtcOffset(SuggestedSecondsEast(*choice.Suggestion));
         zone["agreesWithClock"] = !DisagreesWithClock(choice, reading);
-        zone["note"] = choice.Applied ? choice.Suggestion->Description : ClockDisagreementOrAgreement(choice, reading);
+        // In English, as JSON says everything.
+        zone["note"] =
+            l10n::English(!choice.Applied && DisagreesWithClock(choice, reading) ? ClockDisagreement(choice, reading)
+                                                                                 : choice.Suggestion->Description);
     }
     j["zone"] = zone;
     return j.dump();
@@ -376,6 +387,7 @@ int Run(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
+        MessageLanguage() = language;
     } catch (const CLI::ParseError& e) {
         // --help and --version end here too, with their own success.
         return app.exit(e) == 0 ? 0 : kExitUsage;
@@ -394,7 +406,7 @@ int Run(int argc, char** argv) {
         // A batch takes every birth from standard input: an option of a single reading would be ignored.
         for (const auto* option : kSingleReadingOptions)
             if (app.count(option) > 0) {
-                std::cerr << "quorvane-cli: " << option << " cannot be used with --batch (each line gives its own birth)\n";
+                Tell(Say(says::NotWithBatch, {Plain("option", option)}));
                 return kExitUsage;
             }
         return RunBatch();
@@ -403,7 +415,7 @@ int Run(int argc, char** argv) {
     const bool byPlace = app.count("--place") > 0;
     const bool zoneGiven = app.count("--zone") > 0 || app.count("--offset") > 0 || lmt;
     if (byPlace && dst && !zoneGiven) {
-        std::cerr << "quorvane-cli: --dst needs --zone or --offset; with --place alone the daylight-saving flag is worked out\n";
+        Tell(Say(says::DstNeedsZone));
         return kExitUsage;
     }
     for (const auto* option : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
@@ -411,18 +423,17 @@ int Run(int argc, char** argv) {
                                 std::string_view(option) != "--time";
         const bool given = app.count(option) > 0 || (std::string_view(option) == "--zone" && zoneGiven);
         if (!given && !placeGives) {
-            std::cerr << "quorvane-cli: " << option << (std::string_view(option) == "--zone" ? " (or --offset or --lmt)" : "")
-                      << " is required (or use --batch, --zones, --help)\n";
+            Tell(std::string_view(option) == "--zone" ? Say(says::ZoneRequired)
+                                                      : Say(says::Required, {Plain("option", option)}));
             return kExitUsage;
         }
     }
     if (IsTimeWindow(birth.Time) && !ParseMinuteWindow(birth.Time)) {
-        std::cerr << "quorvane-cli: --time: a window is HH:MM-HH:MM, both on the date and the start no later than the "
-                     "end (or unknown for the whole day)\n";
+        Tell(Say(says::BadWindow));
         return kExitUsage;
     }
     if (!foldText.empty() && !byPlace) {
-        std::cerr << "quorvane-cli: --fold needs --place: only the atlas's clock repeats an hour\n";
+        Tell(Say(says::FoldNeedsPlace));
         return kExitUsage;
     }
     birth.Zone = lmt ? "LMT" : app.count("--offset") > 0 ? offsetText : std::to_string(zone);
@@ -450,13 +461,13 @@ int Run(int argc, char** argv) {
     }
     // A zone that does not fit the place's clock then is never taken silently.
     if (place && DisagreesWithClock(*place, reading))
-        std::cerr << "quorvane-cli: warning: " << ClockDisagreement(*place, reading) << "\n";
+        Tell(Say(says::Warning, {Nested("warning", ClockDisagreement(*place, reading))}));
 #ifdef QUORVANE_WITH_REPORT
     reportOptions.Language = language;
     if (reportOptions.Wanted())
-        if (const int status = WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "",
-                                                place && DisagreesWithClock(*place, reading) ? ClockDisagreement(*place, reading) : "",
-                                                argc, argv))
+        if (const int status =
+                WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "",
+                                 place ? l10n::Render(language, ClockDisagreement(*place, reading)) : "", argc, argv))
             return status;
 #endif
     if (place)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "galactic/descriptions.h"
+#include "l10n/sentences.h"
 #include "reading/input_rules.h"
 #include "reading/time_zones.h"
 
@@ -72,7 +73,8 @@ EnglishTable MakeEnglish() {
         {"message.cli.Date", "date: expected YYYY-MM-DD"},
         {"message.cli.Year", "date: year must be 1901 to 2050"},
         {"message.cli.Time", "time: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59"},
-        {"message.cli.Zone", "zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT"},
+        {"message.cli.Zone",
+         "zone: expected a row number 0 to 70 (see --zones), an offset such as +05:45 or -00:25:21, or LMT"},
         {"message.cli.Dst", "dst: expected 0 or 1"},
         {"message.cli.Latitude", "latitude: expected degrees, N or S, minutes (e.g. 40N42)"},
         {"message.cli.Longitude", "longitude: expected degrees, E or W, minutes (e.g. 74W00)"},
@@ -94,21 +96,8 @@ EnglishTable MakeEnglish() {
         // The browser edition's list of languages.
         {"label.Language", "Language"},
         {"message.CopyFailed", "The reading could not be put on the clipboard"},
-        // A month's name as it stands in a date (the genitive where the language needs it).
-        {"month.1", "January"},
-        {"month.2", "February"},
-        {"month.3", "March"},
-        {"month.4", "April"},
-        {"month.5", "May"},
-        {"month.6", "June"},
-        {"month.7", "July"},
-        {"month.8", "August"},
-        {"month.9", "September"},
-        {"month.10", "October"},
-        {"month.11", "November"},
-        {"month.12", "December"},
         {"format.LongDate", "{month} {day}, {year}"},
-        {"format.FirstDay", "1"},  // the first of a month as a date writes it ("1er" in French)
+        {"format.FirstDay", "1"},                 // the first of a month as a date writes it ("1er" in French)
         {"format.Labelled", "{label}: {value}"},  // a heading and its value on one line
         {"format.ClockTime", "HH:mm"},  // a clock time in a report: HH the hour of two digits, H of one or two, mm the minute
         // The report's words: its birth details, the frames' values and an unknown birth time's signs.
@@ -152,11 +141,14 @@ EnglishTable MakeEnglish() {
         {"text.UtcOffset", "UTC offset: {offset}"},
         {"text.UtcOffsetDst", "UTC offset: {offset} (daylight saving)"},
         {"text.LocalMeanTime", "local mean time of the birthplace, UTC{offset}"},
-        {"text.ClockWarning", "Warning: the clock there showed {clock} ({note}), but this reading uses {used} as given"},
+        {"text.ClockWarning", "Warning: {warning}"},  // the sentence of the clock's disagreement
     };
-    table.Texts.reserve(built.size() + std::size(kWritten));
+    table.Texts.reserve(built.size() + std::size(kWritten) + std::size(kSentenceKeys) + 24);
     for (const auto& [index, english] : built) table.Texts.push_back({table.Keys[index], english});
     table.Texts.insert(table.Texts.end(), std::begin(kWritten), std::end(kWritten));
+    for (const TextKey* sentence : kSentenceKeys) table.Texts.push_back({sentence->Key, sentence->English});
+    for (const auto* months : {&kMonths, &kShortMonths})
+        for (const TextKey& month : *months) table.Texts.push_back({month.Key, month.English});
     std::sort(table.Texts.begin(), table.Texts.end(), [](const KeyText& a, const KeyText& b) { return a.Key < b.Key; });
     return table;
 }
@@ -326,15 +318,18 @@ std::string_view ZoneRowText(std::string_view language, int row) {
 }
 
 std::string LongDate(std::string_view language, int year, int month, int day) {
-    static constexpr std::string_view kMonthKeys[] = {"month.1", "month.2", "month.3", "month.4", "month.5", "month.6",
-                                                      "month.7", "month.8", "month.9", "month.10", "month.11", "month.12"};
-    const std::string_view monthName = month >= 1 && month <= 12 ? CoreText(language, kMonthKeys[month - 1]) : "";
+    const std::string_view monthName =
+        month >= 1 && month <= 12 ? CoreText(language, kMonths[static_cast<std::size_t>(month - 1)].Key) : "";
     const std::string dayText = day == 1 ? std::string(CoreText(language, "format.FirstDay")) : std::to_string(day);
     const std::string yearText = std::to_string(year);
     return Fill(CoreText(language, "format.LongDate"), {{"day", dayText}, {"month", monthName}, {"year", yearText}});
 }
 
-std::string Fill(std::string_view format, std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
+namespace {
+
+// `format` with each "{name}" replaced by what `value` writes for it; unknown names stay as written.
+template <class ValueWriter>
+std::string FillWith(std::string_view format, ValueWriter value) {
     std::string out;
     out.reserve(format.size() + 64);
     while (!format.empty()) {
@@ -342,16 +337,59 @@ std::string Fill(std::string_view format, std::initializer_list<std::pair<std::s
         const auto close = open == std::string_view::npos ? open : format.find('}', open);
         if (close == std::string_view::npos) break;
         out += format.substr(0, open);
-        const std::string_view name = format.substr(open + 1, close - open - 1);
-        const auto value = std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == name; });
-        if (value != values.end())
-            out += value->second;
-        else
-            out += format.substr(open, close - open + 1);
+        if (!value(format.substr(open + 1, close - open - 1), out)) out += format.substr(open, close - open + 1);
         format.remove_prefix(close + 1);
     }
     out += format;
     return out;
+}
+
+}  // namespace
+
+std::string Fill(std::string_view format, std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
+    return FillWith(format, [&](std::string_view name, std::string& out) {
+        const auto value = std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == name; });
+        if (value == values.end()) return false;
+        out += value->second;
+        return true;
+    });
+}
+
+namespace {
+
+std::string DateInSentence(std::string_view language, int year, int month, int day) {
+    const std::string_view shortMonth =
+        month >= 1 && month <= 12 ? CoreText(language, kShortMonths[static_cast<std::size_t>(month - 1)].Key) : "";
+    const std::string dayText = day == 1 ? std::string(CoreText(language, "format.FirstDay")) : std::to_string(day);
+    const std::string yearText = std::to_string(year);
+    return Fill(CoreText(language, kShortDate.Key), {{"day", dayText}, {"shortMonth", shortMonth}, {"year", yearText}});
+}
+
+}  // namespace
+
+std::string Render(std::string_view language, const Sentence& sentence) {
+    if (!sentence.Key) return {};
+    // English is the key's own text, with no table to look in.
+    const bool translated = IsTranslated(language);
+    std::string_view format = sentence.Key->English;
+    if (translated)
+        if (const std::string_view text = CoreText(language, sentence.Key->Key); !text.empty()) format = text;
+    return FillWith(format, [&](std::string_view name, std::string& out) {
+        const auto value = std::find_if(sentence.Values.begin(), sentence.Values.end(),
+                                        [&](const Sentence::Value& v) { return v.Name == name; });
+        if (value == sentence.Values.end()) return false;
+        if (!value->Nested.empty())
+            out += Render(language, value->Nested.front());
+        else if (value->Year != 0)
+            out += DateInSentence(translated ? language : "en", value->Year, value->Month, value->Day);
+        else
+            out += value->Plain;
+        return true;
+    });
+}
+
+std::string English(const Sentence& sentence) {
+    return Render("en", sentence);
 }
 
 }  // namespace quorvane::l10n

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "galactic/galactic_signs.h"
+#include "l10n/sentence.h"
 
 namespace quorvane::l10n {
 
@@ -69,6 +70,12 @@ std::string_view ZoneRowText(std::string_view language, int row);
 
 // A calendar date in the language's usual long form: "15. Juni 1985", "15 июня 1985 г.", "June 15, 1985".
 std::string LongDate(std::string_view language, int year, int month, int day);
+
+// A sentence of the core written in `language` (any locale name): its key's translation, or its English,
+// with each {name} replaced by its value, sentences within it written in the same language.
+std::string Render(std::string_view language, const Sentence& sentence);
+// The sentence as the program writes it in English (JSON, and English everywhere).
+std::string English(const Sentence& sentence);
 
 // `format` with each "{name}" replaced by its value; unknown names stay as written.
 std::string Fill(std::string_view format, std::initializer_list<std::pair<std::string_view, std::string_view>> values);

@@ -501,10 +501,6 @@
         <source>Births – %1[*]</source>
         <translation>Geburten – %1[*]</translation>
     </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n birth(s)</source>
         <translation>
@@ -520,64 +516,12 @@
         </translation>
     </message>
     <message>
-        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
-        <translation>Die Geburt ist in mittlerer Ortszeit angegeben: Keine Zone der Liste hat diesen Abstand; wählen Sie eine Zone</translation>
-    </message>
-    <message>
-        <source>No zone row has the offset %1; choose a row</source>
-        <translation>Keine Zone der Liste hat den Abstand %1; wählen Sie eine Zone</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone; choose a row</source>
-        <translation>Die Datei nennt keine Zeitzone; wählen Sie eine Zone</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
-        <translation>Die Datei nennt keine Zeitzone: Es gilt die mittlere Ortszeit des Geburtsorts, %1, da in %2 damals mittlere Ortszeit galt</translation>
-    </message>
-    <message>
         <source>Line %1</source>
         <translation>Zeile %1</translation>
     </message>
     <message>
         <source>Line %1 (%2)</source>
         <translation>Zeile %1 (%2)</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1</source>
-        <translation>mittlere Ortszeit des Geburtsorts, %1</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1, from the Julian day</source>
-        <translation>mittlere Ortszeit des Geburtsorts, %1, aus dem julianischen Datum</translation>
-    </message>
-    <message>
-        <source>the file does not give the zone</source>
-        <translation>die Datei nennt keine Zeitzone</translation>
-    </message>
-    <message>
-        <source>no zone row has the offset %1</source>
-        <translation>keine Zone der Liste hat den Abstand %1</translation>
-    </message>
-    <message>
-        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
-        <translation>das julianische Datum ergibt %1, Datum, Uhrzeit und Zone ergeben %2; es gilt das julianische Datum</translation>
-    </message>
-    <message>
-        <source>its Julian day is too coarse to tell the zone</source>
-        <translation>das julianische Datum ist zu grob, um die Zone zu bestimmen</translation>
-    </message>
-    <message>
-        <source>its Julian day is more than 15 hours from the clock time</source>
-        <translation>das julianische Datum liegt mehr als 15 Stunden von der Uhrzeit entfernt</translation>
-    </message>
-    <message>
-        <source>the zone %1 is taken from the Julian day</source>
-        <translation>die Zone %1 ergibt sich aus dem julianischen Datum</translation>
-    </message>
-    <message>
-        <source>the date and time are taken from the Julian day, %1</source>
-        <translation>Datum und Uhrzeit stammen aus dem julianischen Datum, %1</translation>
     </message>
 </context>
 <context>
@@ -775,40 +719,8 @@
         <translation>Die vorgeschlagene Zeitzone übernehmen</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1, %2 Uhr</translation>
-    </message>
-    <message>
-        <source>%1 on %2: no time-zone data for %3</source>
-        <translation>%1 am %2: keine Zeitzonendaten für %3</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, daylight saving time</source>
-        <translation>%1 am %2: %3, Sommerzeit</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, standard time</source>
-        <translation>%1 am %2: %3, Normalzeit</translation>
-    </message>
-    <message>
-        <source> (this clock time came twice as clocks went back; the first is taken)</source>
-        <translation> (diese Uhrzeit gab es zweimal, weil die Uhren zurückgestellt wurden; die erste gilt)</translation>
-    </message>
-    <message>
-        <source> (no such clock time: clocks went forward past it)</source>
-        <translation> (diese Uhrzeit gab es nicht: die Uhren wurden darüber hinweg vorgestellt)</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> mit Sommerzeit</translation>
-    </message>
-    <message>
-        <source> (local mean time of the birthplace)</source>
-        <translation> (mittlere Ortszeit des Geburtsorts)</translation>
-    </message>
-    <message>
-        <source>; no zone in the list has this offset, so it is used exactly</source>
-        <translation>; keine Zone der Liste hat diesen Abstand, daher wird er genau verwendet</translation>
     </message>
     <message>
         <source>Local mean time of the birthplace</source>
@@ -825,14 +737,6 @@
     <message>
         <source>Apply the time zone of the second time</source>
         <translation>Die Zeitzone des zweiten Mals übernehmen</translation>
-    </message>
-    <message>
-        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
-        <translation>%1 Uhr gab es am %2 in %3 zweimal: das erste Mal (%4) oder das zweite Mal (%5)</translation>
-    </message>
-    <message>
-        <source>there was no %1 on %2: clocks went from %3 to %4</source>
-        <translation>%1 Uhr gab es am %2 nicht: die Uhren sprangen von %3 auf %4</translation>
     </message>
     <message>
         <source>First</source>

@@ -501,10 +501,6 @@
         <source>Births – %1[*]</source>
         <translation>Nacimientos – %1[*]</translation>
     </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Línea %1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n birth(s)</source>
         <translation>
@@ -520,64 +516,12 @@
         </translation>
     </message>
     <message>
-        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
-        <translation>El nacimiento está en hora media local: ninguna zona de la lista tiene su desfase; elija una zona</translation>
-    </message>
-    <message>
-        <source>No zone row has the offset %1; choose a row</source>
-        <translation>Ninguna zona de la lista tiene el desfase %1; elija una zona</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone; choose a row</source>
-        <translation>El archivo no indica la zona; elija una zona</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
-        <translation>El archivo no indica la zona: se toma la hora media local del lugar de nacimiento, %1, porque en %2 regía entonces la hora media local</translation>
-    </message>
-    <message>
         <source>Line %1</source>
         <translation>Línea %1</translation>
     </message>
     <message>
         <source>Line %1 (%2)</source>
         <translation>Línea %1 (%2)</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1</source>
-        <translation>hora media local del lugar de nacimiento, %1</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1, from the Julian day</source>
-        <translation>hora media local del lugar de nacimiento, %1, según el día juliano</translation>
-    </message>
-    <message>
-        <source>the file does not give the zone</source>
-        <translation>el archivo no indica la zona</translation>
-    </message>
-    <message>
-        <source>no zone row has the offset %1</source>
-        <translation>ninguna zona de la lista tiene el desfase %1</translation>
-    </message>
-    <message>
-        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
-        <translation>el día juliano da %1; la fecha, la hora y la zona, %2; se toma el día juliano</translation>
-    </message>
-    <message>
-        <source>its Julian day is too coarse to tell the zone</source>
-        <translation>su día juliano es demasiado impreciso para deducir la zona</translation>
-    </message>
-    <message>
-        <source>its Julian day is more than 15 hours from the clock time</source>
-        <translation>su día juliano dista más de 15 horas de la hora del reloj</translation>
-    </message>
-    <message>
-        <source>the zone %1 is taken from the Julian day</source>
-        <translation>la zona %1 se deduce del día juliano</translation>
-    </message>
-    <message>
-        <source>the date and time are taken from the Julian day, %1</source>
-        <translation>la fecha y la hora se toman del día juliano, %1</translation>
     </message>
 </context>
 <context>
@@ -775,40 +719,8 @@
         <translation>Aplicar la zona horaria sugerida</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1 on %2: no time-zone data for %3</source>
-        <translation>%1 el %2: no hay datos de zona horaria para %3</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, daylight saving time</source>
-        <translation>%1 el %2: %3, horario de verano</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, standard time</source>
-        <translation>%1 el %2: %3, horario estándar</translation>
-    </message>
-    <message>
-        <source> (this clock time came twice as clocks went back; the first is taken)</source>
-        <translation> (esta hora se repitió al atrasar los relojes; se toma la primera)</translation>
-    </message>
-    <message>
-        <source> (no such clock time: clocks went forward past it)</source>
-        <translation> (esta hora no existió: los relojes se adelantaron)</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> con horario de verano</translation>
-    </message>
-    <message>
-        <source> (local mean time of the birthplace)</source>
-        <translation> (hora media local del lugar natal)</translation>
-    </message>
-    <message>
-        <source>; no zone in the list has this offset, so it is used exactly</source>
-        <translation>; ninguna zona de la lista tiene esta diferencia, así que se usa tal cual</translation>
     </message>
     <message>
         <source>Local mean time of the birthplace</source>
@@ -825,14 +737,6 @@
     <message>
         <source>Apply the time zone of the second time</source>
         <translation>Aplicar la zona horaria de la segunda vez</translation>
-    </message>
-    <message>
-        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
-        <translation>Las %1 ocurrieron dos veces el %2 en %3: la primera (%4) o la segunda (%5)</translation>
-    </message>
-    <message>
-        <source>there was no %1 on %2: clocks went from %3 to %4</source>
-        <translation>No hubo %1 el %2: los relojes pasaron de %3 a %4</translation>
     </message>
     <message>
         <source>First</source>

@@ -501,10 +501,6 @@
         <source>Births – %1[*]</source>
         <translation>Naissances – %1[*]</translation>
     </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n birth(s)</source>
         <translation>
@@ -520,64 +516,12 @@
         </translation>
     </message>
     <message>
-        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
-        <translation>La naissance est en temps moyen local : aucun fuseau de la liste n’a ce décalage ; choisissez un fuseau</translation>
-    </message>
-    <message>
-        <source>No zone row has the offset %1; choose a row</source>
-        <translation>Aucun fuseau de la liste n’a le décalage %1 ; choisissez un fuseau</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone; choose a row</source>
-        <translation>Le fichier n’indique pas le fuseau ; choisissez un fuseau</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
-        <translation>Le fichier n’indique pas le fuseau : le temps moyen local du lieu de naissance, %1, est retenu, car %2 suivait alors le temps moyen local</translation>
-    </message>
-    <message>
         <source>Line %1</source>
         <translation>Ligne %1</translation>
     </message>
     <message>
         <source>Line %1 (%2)</source>
         <translation>Ligne %1 (%2)</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1</source>
-        <translation>temps moyen local du lieu de naissance, %1</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1, from the Julian day</source>
-        <translation>temps moyen local du lieu de naissance, %1, d’après le jour julien</translation>
-    </message>
-    <message>
-        <source>the file does not give the zone</source>
-        <translation>le fichier n’indique pas le fuseau</translation>
-    </message>
-    <message>
-        <source>no zone row has the offset %1</source>
-        <translation>aucun fuseau de la liste n’a le décalage %1</translation>
-    </message>
-    <message>
-        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
-        <translation>le jour julien donne %1, la date, l’heure et le fuseau %2 ; le jour julien est retenu</translation>
-    </message>
-    <message>
-        <source>its Julian day is too coarse to tell the zone</source>
-        <translation>son jour julien est trop imprécis pour en déduire le fuseau</translation>
-    </message>
-    <message>
-        <source>its Julian day is more than 15 hours from the clock time</source>
-        <translation>son jour julien s’écarte de plus de 15 heures de l’heure indiquée</translation>
-    </message>
-    <message>
-        <source>the zone %1 is taken from the Julian day</source>
-        <translation>le fuseau %1 est déduit du jour julien</translation>
-    </message>
-    <message>
-        <source>the date and time are taken from the Julian day, %1</source>
-        <translation>la date et l’heure sont tirées du jour julien, %1</translation>
     </message>
 </context>
 <context>
@@ -775,40 +719,8 @@
         <translation>Appliquer le fuseau horaire suggéré</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1 à %2</translation>
-    </message>
-    <message>
-        <source>%1 on %2: no time-zone data for %3</source>
-        <translation>%1 le %2 : aucune donnée de fuseau horaire pour %3</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, daylight saving time</source>
-        <translation>%1 le %2 : %3, heure d’été</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, standard time</source>
-        <translation>%1 le %2 : %3, heure normale</translation>
-    </message>
-    <message>
-        <source> (this clock time came twice as clocks went back; the first is taken)</source>
-        <translation> (cette heure a eu lieu deux fois lors du recul des horloges ; la première est retenue)</translation>
-    </message>
-    <message>
-        <source> (no such clock time: clocks went forward past it)</source>
-        <translation> (cette heure n’a pas existé : les horloges ont été avancées)</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> avec l’heure d’été</translation>
-    </message>
-    <message>
-        <source> (local mean time of the birthplace)</source>
-        <translation> (temps moyen local du lieu natal)</translation>
-    </message>
-    <message>
-        <source>; no zone in the list has this offset, so it is used exactly</source>
-        <translation> ; aucun fuseau de la liste n’a ce décalage, il est donc utilisé tel quel</translation>
     </message>
     <message>
         <source>Local mean time of the birthplace</source>
@@ -825,14 +737,6 @@
     <message>
         <source>Apply the time zone of the second time</source>
         <translation>Appliquer le fuseau horaire de la seconde fois</translation>
-    </message>
-    <message>
-        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
-        <translation>%1 est venu deux fois le %2 à %3 : la première (%4) ou la seconde (%5)</translation>
-    </message>
-    <message>
-        <source>there was no %1 on %2: clocks went from %3 to %4</source>
-        <translation>Il n’y a pas eu de %1 le %2 : les horloges sont passées de %3 à %4</translation>
     </message>
     <message>
         <source>First</source>

@@ -501,10 +501,6 @@
         <source>Births – %1[*]</source>
         <translation>Nascite – %1[*]</translation>
     </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Riga %1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n birth(s)</source>
         <translation>
@@ -520,64 +516,12 @@
         </translation>
     </message>
     <message>
-        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
-        <translation>La nascita è in tempo medio locale: nessun fuso della lista ha questo scarto; scegli un fuso</translation>
-    </message>
-    <message>
-        <source>No zone row has the offset %1; choose a row</source>
-        <translation>Nessun fuso della lista ha lo scarto %1; scegli un fuso</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone; choose a row</source>
-        <translation>Il file non indica il fuso; sceglietene uno</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
-        <translation>Il file non indica il fuso: si usa il tempo medio locale del luogo di nascita, %1, perché a %2 vigeva allora il tempo medio locale</translation>
-    </message>
-    <message>
         <source>Line %1</source>
         <translation>Riga %1</translation>
     </message>
     <message>
         <source>Line %1 (%2)</source>
         <translation>Riga %1 (%2)</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1</source>
-        <translation>tempo medio locale del luogo di nascita, %1</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1, from the Julian day</source>
-        <translation>tempo medio locale del luogo di nascita, %1, dal giorno giuliano</translation>
-    </message>
-    <message>
-        <source>the file does not give the zone</source>
-        <translation>il file non indica il fuso</translation>
-    </message>
-    <message>
-        <source>no zone row has the offset %1</source>
-        <translation>nessun fuso della lista ha lo scarto %1</translation>
-    </message>
-    <message>
-        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
-        <translation>il giorno giuliano dà %1, data, ora e fuso danno %2; vale il giorno giuliano</translation>
-    </message>
-    <message>
-        <source>its Julian day is too coarse to tell the zone</source>
-        <translation>il suo giorno giuliano è troppo approssimativo per ricavarne il fuso</translation>
-    </message>
-    <message>
-        <source>its Julian day is more than 15 hours from the clock time</source>
-        <translation>il suo giorno giuliano dista più di 15 ore dall’ora indicata</translation>
-    </message>
-    <message>
-        <source>the zone %1 is taken from the Julian day</source>
-        <translation>il fuso %1 è ricavato dal giorno giuliano</translation>
-    </message>
-    <message>
-        <source>the date and time are taken from the Julian day, %1</source>
-        <translation>data e ora sono ricavate dal giorno giuliano, %1</translation>
     </message>
 </context>
 <context>
@@ -775,40 +719,8 @@
         <translation>Applica il fuso orario suggerito</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1, ore %2</translation>
-    </message>
-    <message>
-        <source>%1 on %2: no time-zone data for %3</source>
-        <translation>%1 il %2: nessun dato di fuso orario per %3</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, daylight saving time</source>
-        <translation>%1 il %2: %3, ora legale</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, standard time</source>
-        <translation>%1 il %2: %3, ora solare</translation>
-    </message>
-    <message>
-        <source> (this clock time came twice as clocks went back; the first is taken)</source>
-        <translation> (quest’ora si è ripetuta quando gli orologi sono stati spostati indietro; vale la prima)</translation>
-    </message>
-    <message>
-        <source> (no such clock time: clocks went forward past it)</source>
-        <translation> (quest’ora non è esistita: gli orologi sono stati spostati avanti)</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> con ora legale</translation>
-    </message>
-    <message>
-        <source> (local mean time of the birthplace)</source>
-        <translation> (tempo medio locale del luogo natale)</translation>
-    </message>
-    <message>
-        <source>; no zone in the list has this offset, so it is used exactly</source>
-        <translation>; nessun fuso della lista ha questa differenza, quindi è usata esattamente</translation>
     </message>
     <message>
         <source>Local mean time of the birthplace</source>
@@ -825,14 +737,6 @@
     <message>
         <source>Apply the time zone of the second time</source>
         <translation>Applica il fuso orario della seconda volta</translation>
-    </message>
-    <message>
-        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
-        <translation>Le %1 vennero due volte il %2 a %3: la prima (%4) o la seconda (%5)</translation>
-    </message>
-    <message>
-        <source>there was no %1 on %2: clocks went from %3 to %4</source>
-        <translation>Non ci furono le %1 il %2: gli orologi passarono dalle %3 alle %4</translation>
     </message>
     <message>
         <source>First</source>

@@ -501,10 +501,6 @@
         <source>Births – %1[*]</source>
         <translation>Nascimentos – %1[*]</translation>
     </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Linha %1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n birth(s)</source>
         <translation>
@@ -520,64 +516,12 @@
         </translation>
     </message>
     <message>
-        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
-        <translation>O nascimento está em hora média local: nenhum fuso da lista tem essa diferença; escolha um fuso</translation>
-    </message>
-    <message>
-        <source>No zone row has the offset %1; choose a row</source>
-        <translation>Nenhum fuso da lista tem a diferença %1; escolha um fuso</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone; choose a row</source>
-        <translation>O arquivo não informa o fuso; escolha um fuso</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
-        <translation>O arquivo não informa o fuso: usa-se a hora média local do local de nascimento, %1, pois em %2 vigorava então a hora média local</translation>
-    </message>
-    <message>
         <source>Line %1</source>
         <translation>Linha %1</translation>
     </message>
     <message>
         <source>Line %1 (%2)</source>
         <translation>Linha %1 (%2)</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1</source>
-        <translation>hora média local do local de nascimento, %1</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1, from the Julian day</source>
-        <translation>hora média local do local de nascimento, %1, pelo dia juliano</translation>
-    </message>
-    <message>
-        <source>the file does not give the zone</source>
-        <translation>o arquivo não informa o fuso</translation>
-    </message>
-    <message>
-        <source>no zone row has the offset %1</source>
-        <translation>nenhum fuso da lista tem a diferença %1</translation>
-    </message>
-    <message>
-        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
-        <translation>o dia juliano dá %1; a data, a hora e o fuso dão %2; vale o dia juliano</translation>
-    </message>
-    <message>
-        <source>its Julian day is too coarse to tell the zone</source>
-        <translation>o dia juliano é impreciso demais para indicar o fuso</translation>
-    </message>
-    <message>
-        <source>its Julian day is more than 15 hours from the clock time</source>
-        <translation>o dia juliano fica a mais de 15 horas da hora do relógio</translation>
-    </message>
-    <message>
-        <source>the zone %1 is taken from the Julian day</source>
-        <translation>o fuso %1 é obtido do dia juliano</translation>
-    </message>
-    <message>
-        <source>the date and time are taken from the Julian day, %1</source>
-        <translation>a data e a hora são obtidas do dia juliano, %1</translation>
     </message>
 </context>
 <context>
@@ -775,40 +719,8 @@
         <translation>Aplicar o fuso horário sugerido</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1 on %2: no time-zone data for %3</source>
-        <translation>%1 em %2: sem dados de fuso horário para %3</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, daylight saving time</source>
-        <translation>%1 em %2: %3, horário de verão</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, standard time</source>
-        <translation>%1 em %2: %3, horário padrão</translation>
-    </message>
-    <message>
-        <source> (this clock time came twice as clocks went back; the first is taken)</source>
-        <translation> (este horário ocorreu duas vezes quando os relógios foram atrasados; vale o primeiro)</translation>
-    </message>
-    <message>
-        <source> (no such clock time: clocks went forward past it)</source>
-        <translation> (este horário não existiu: os relógios foram adiantados)</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> com horário de verão</translation>
-    </message>
-    <message>
-        <source> (local mean time of the birthplace)</source>
-        <translation> (hora média local do lugar natal)</translation>
-    </message>
-    <message>
-        <source>; no zone in the list has this offset, so it is used exactly</source>
-        <translation>; nenhum fuso da lista tem essa diferença, então ela é usada exatamente</translation>
     </message>
     <message>
         <source>Local mean time of the birthplace</source>
@@ -825,14 +737,6 @@
     <message>
         <source>Apply the time zone of the second time</source>
         <translation>Aplicar o fuso horário da segunda vez</translation>
-    </message>
-    <message>
-        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
-        <translation>%1 ocorreu duas vezes em %2 em %3: a primeira (%4) ou a segunda (%5)</translation>
-    </message>
-    <message>
-        <source>there was no %1 on %2: clocks went from %3 to %4</source>
-        <translation>Não houve %1 em %2: os relógios passaram de %3 para %4</translation>
     </message>
     <message>
         <source>First</source>

@@ -501,10 +501,6 @@
         <source>Births – %1[*]</source>
         <translation>Рождения – %1[*]</translation>
     </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Строка %1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n birth(s)</source>
         <translation>
@@ -522,64 +518,12 @@
         </translation>
     </message>
     <message>
-        <source>The birth is in local mean time: no zone row has its offset; choose a row</source>
-        <translation>Рождение записано по местному среднему времени: ни один пояс списка не имеет такого смещения; выберите пояс</translation>
-    </message>
-    <message>
-        <source>No zone row has the offset %1; choose a row</source>
-        <translation>Ни один пояс списка не имеет смещения %1; выберите пояс</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone; choose a row</source>
-        <translation>В файле не указан часовой пояс; выберите пояс</translation>
-    </message>
-    <message>
-        <source>The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 kept local mean time then</source>
-        <translation>В файле не указан часовой пояс: берётся местное среднее время места рождения, %1, так как в %2 тогда действовало местное среднее время</translation>
-    </message>
-    <message>
         <source>Line %1</source>
         <translation>Строка %1</translation>
     </message>
     <message>
         <source>Line %1 (%2)</source>
         <translation>Строка %1 (%2)</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1</source>
-        <translation>местное среднее время места рождения, %1</translation>
-    </message>
-    <message>
-        <source>local mean time of the birthplace, %1, from the Julian day</source>
-        <translation>местное среднее время места рождения, %1, по юлианской дате</translation>
-    </message>
-    <message>
-        <source>the file does not give the zone</source>
-        <translation>в файле не указан часовой пояс</translation>
-    </message>
-    <message>
-        <source>no zone row has the offset %1</source>
-        <translation>ни один пояс списка не имеет смещения %1</translation>
-    </message>
-    <message>
-        <source>the Julian day gives %1, the date, time and zone %2; the Julian day is taken</source>
-        <translation>юлианская дата даёт %1, дата, время и пояс — %2; принята юлианская дата</translation>
-    </message>
-    <message>
-        <source>its Julian day is too coarse to tell the zone</source>
-        <translation>юлианская дата слишком груба, чтобы определить пояс</translation>
-    </message>
-    <message>
-        <source>its Julian day is more than 15 hours from the clock time</source>
-        <translation>юлианская дата расходится со временем по часам более чем на 15 часов</translation>
-    </message>
-    <message>
-        <source>the zone %1 is taken from the Julian day</source>
-        <translation>пояс %1 получен из юлианской даты</translation>
-    </message>
-    <message>
-        <source>the date and time are taken from the Julian day, %1</source>
-        <translation>дата и время взяты из юлианской даты, %1</translation>
     </message>
 </context>
 <context>
@@ -777,40 +721,8 @@
         <translation>Применить предлагаемый часовой пояс</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1 on %2: no time-zone data for %3</source>
-        <translation>%1, %2: нет данных о часовом поясе %3</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, daylight saving time</source>
-        <translation>%1, %2: %3, летнее время</translation>
-    </message>
-    <message>
-        <source>%1 on %2: %3, standard time</source>
-        <translation>%1, %2: %3, стандартное время</translation>
-    </message>
-    <message>
-        <source> (this clock time came twice as clocks went back; the first is taken)</source>
-        <translation> (это время было дважды, когда часы переводили назад; берётся первое)</translation>
-    </message>
-    <message>
-        <source> (no such clock time: clocks went forward past it)</source>
-        <translation> (такого времени не было: часы перевели вперёд)</translation>
-    </message>
-    <message>
         <source> with Daylight Saving Time</source>
         <translation> с летним временем</translation>
-    </message>
-    <message>
-        <source> (local mean time of the birthplace)</source>
-        <translation> (местное среднее время места рождения)</translation>
-    </message>
-    <message>
-        <source>; no zone in the list has this offset, so it is used exactly</source>
-        <translation>; ни у одного пояса из списка нет такого смещения, поэтому оно используется точно</translation>
     </message>
     <message>
         <source>Local mean time of the birthplace</source>
@@ -827,14 +739,6 @@
     <message>
         <source>Apply the time zone of the second time</source>
         <translation>Применить часовой пояс второго раза</translation>
-    </message>
-    <message>
-        <source>%1 came twice on %2 in %3: first (%4) or second (%5)</source>
-        <translation>%1 было дважды %2 в %3: в первый раз (%4) или во второй (%5)</translation>
-    </message>
-    <message>
-        <source>there was no %1 on %2: clocks went from %3 to %4</source>
-        <translation>%1 не было %2: часы перевели с %3 на %4</translation>
     </message>
     <message>
         <source>First</source>

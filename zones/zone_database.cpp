@@ -57,7 +57,8 @@ ZoneDatabase::Found ZoneDatabase::Find(std::string_view name) const {
     } else if (auto zone = ReadTzif(*bytes); std::holds_alternative<Zone>(zone)) {
         found.Zone = std::make_shared<const Zone>(std::move(std::get<Zone>(zone)));
     } else {
-        found.Problem = "the time-zone data for " + std::string(name) + " is damaged: " + std::get<std::string>(zone);
+        found.Damage = std::get<std::string>(zone);
+        found.Problem = "the time-zone data for " + std::string(name) + " is damaged: " + found.Damage;
     }
     const std::lock_guard lock(mutex_);
     return zones_.emplace(std::string(name), std::move(found)).first->second;

@@ -33,6 +33,7 @@ public:
     struct Found {
         std::shared_ptr<const zones::Zone> Zone;  // empty when the zone cannot be had
         std::string Problem;                      // then why: no such zone, or its file is damaged
+        std::string Damage;                       // what is wrong with a damaged file (empty: no file)
     };
     // Read on first use, kept afterwards (the failures too); safe from any thread.
     Found Find(std::string_view name) const;

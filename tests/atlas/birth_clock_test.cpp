@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/birth_clock.h"
 
+#include "l10n/core_texts.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -90,7 +92,7 @@ TEST(BirthClock, LocalMeanTimeWhereTheNearestTownKeptIt) {
     births::Birth later = OneRecord("#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
     EXPECT_FALSE(TakeLocalMeanTimeWhereKept(later, atlas));
     EXPECT_EQ(later.Clock, births::ClockKind::Unknown);
-    EXPECT_EQ(births::ReadingRefusal(later), "The file does not give the zone; choose a row");
+    EXPECT_EQ(l10n::English(births::ReadingRefusal(later)), "The file does not give the zone; choose a row");
     // Far out at sea no town's history stands for the place's.
     births::Birth sea = OneRecord("#A93:Sea,Born,m,1.6.1905,12:00,*,*\n#B93:*,40s00,120w00,*,0\n");
     EXPECT_FALSE(TakeLocalMeanTimeWhereKept(sea, atlas));

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "engine/time_scales.h"
+#include "l10n/core_texts.h"
 #include "reading/reading_driver.h"
 #include "reading/time_zones.h"
 #include "zones/zone_database.h"
@@ -50,17 +53,19 @@ TEST(SuggestZone, MadridAcrossTheMarch1985Change) {
     // CEST has no row of its own: CET with the box ticked.
     ExpectSuggestion({"Europe/Madrid", {1985, 3, 31, 12, 0}, 20, true, {1985, 3, 31, 10, 0}});
     const ZoneSuggestion s = SuggestZone("Europe/Madrid", {1985, 3, 10, 8, 30}, "Madrid");
-    EXPECT_EQ(s.Description, "Madrid on 10 Mar 1985 08:30: UTC+1, standard time");
-    EXPECT_EQ(SuggestZone("Europe/Madrid", {1985, 3, 31, 12, 0}, "Madrid").Description,
+    EXPECT_EQ(l10n::English(s.Description), "Madrid on 10 Mar 1985 08:30: UTC+1, standard time");
+    EXPECT_EQ(l10n::English(SuggestZone("Europe/Madrid", {1985, 3, 31, 12, 0}, "Madrid").Description),
               "Madrid on 31 Mar 1985 12:00: UTC+2, daylight saving time");
 }
 
 TEST(SuggestZone, ClockTimesAtTheChangeAreFlagged) {
     const ZoneSuggestion skipped = SuggestZone("Europe/Madrid", {1985, 3, 31, 2, 30}, "Madrid");
-    EXPECT_NE(skipped.Description.find("no such clock time"), std::string::npos) << skipped.Description;
+    EXPECT_NE(l10n::English(skipped.Description).find("no such clock time"), std::string::npos)
+        << l10n::English(skipped.Description);
     // 02:30 on 29 Sep 1985 came twice; the first, still in summer time, is taken.
     const ZoneSuggestion repeated = SuggestZone("Europe/Madrid", {1985, 9, 29, 2, 30}, "Madrid");
-    EXPECT_NE(repeated.Description.find("came twice"), std::string::npos) << repeated.Description;
+    EXPECT_NE(l10n::English(repeated.Description).find("came twice"), std::string::npos)
+        << l10n::English(repeated.Description);
     EXPECT_EQ(repeated.OffsetSeconds, 7200);
     EXPECT_TRUE(repeated.DaylightSaving);
 }
@@ -73,22 +78,23 @@ TEST(SuggestZone, TheSecondPassOfARepeatedHourAndTheQuestion) {
     EXPECT_EQ(second.Fold, ClockFold::Second);
     EXPECT_EQ(SuggestedSecondsEast(second), 3600);
     EXPECT_FALSE(second.DaylightSaving);
-    EXPECT_NE(second.Description.find("the second is taken"), std::string::npos) << second.Description;
+    EXPECT_NE(l10n::English(second.Description).find("the second is taken"), std::string::npos)
+        << l10n::English(second.Description);
     // An hour apart in Universal Time.
     EXPECT_EQ(UniversalAfterApplying(first, twice), (CivilDateTime{1985, 9, 29, 0, 30}));
     EXPECT_EQ(UniversalAfterApplying(second, twice), (CivilDateTime{1985, 9, 29, 1, 30}));
-    EXPECT_EQ(ClockChangeText(first, twice, "Madrid"),
+    EXPECT_EQ(l10n::English(ClockChangeText(first, twice, "Madrid")),
               "02:30 came twice on 29 Sep 1985 in Madrid: first (UTC+2) or second (UTC+1)");
     const CivilDateTime never{1985, 3, 31, 2, 30};
     const ZoneSuggestion skipped = SuggestZone("Europe/Madrid", never, "Madrid");
-    EXPECT_EQ(ClockChangeText(skipped, never, "Madrid"),
+    EXPECT_EQ(l10n::English(ClockChangeText(skipped, never, "Madrid")),
               "there was no 02:30 on 31 Mar 1985: clocks went from 02:00 to 03:00");
     // A fold asked of a time that came once changes nothing.
     const ZoneSuggestion once =
         SuggestZone("Europe/Madrid", {1985, 6, 1, 2, 30}, "Madrid", std::nullopt, ClockFold::Second);
     EXPECT_EQ(once.Fold, ClockFold::None);
     EXPECT_EQ(SuggestedSecondsEast(once), 7200);
-    EXPECT_EQ(ClockChangeText(once, {1985, 6, 1, 2, 30}, "Madrid"), "");
+    EXPECT_EQ(l10n::English(ClockChangeText(once, {1985, 6, 1, 2, 30}, "Madrid")), "");
 }
 
 // A day's clock from the database: every minute's offset as the suggestion for that minute gives it.
@@ -142,6 +148,31 @@ TEST(SuggestZone, OffsetWithoutItsAbbreviationTakesAStandardRow) {
     ExpectSuggestion({"Australia/Adelaide", {1990, 1, 10, 12, 0}, 5, false, {1990, 1, 10, 1, 30}});
 }
 
+// The suggestion, the question of a repeated hour and the note of a disagreeing zone are sentences: each in
+// the reader's language with nothing English left inside, the English as it always was.
+TEST(SuggestZone, SaysItInTheReadersLanguage) {
+    const ZoneSuggestion kathmandu = SuggestZone("Asia/Kathmandu", {1990, 5, 1, 10, 0}, "Kathmandu");
+    const l10n::Sentence note = ClockDisagreement(kathmandu, 2 * 3600, false);
+    EXPECT_EQ(l10n::English(note),
+              "the clock there showed +05:45 (Kathmandu on 1 May 1990 10:00: UTC+5:45, standard "
+              "time), but this reading uses +02:00 as given");
+    EXPECT_EQ(l10n::Render("de", note),
+              "Die Uhr zeigte dort +05:45 (Kathmandu am 1. Mai 1990, 10:00 Uhr: UTC+5:45, "
+              "Normalzeit), diese Deutung verwendet aber wie angegeben +02:00");
+    EXPECT_TRUE(ClockDisagreement(kathmandu, 5 * 3600 + 45 * 60, true).empty()) << "the clock's own offset";
+    const CivilDateTime twice{1985, 9, 29, 2, 30};
+    const ZoneSuggestion madrid = SuggestZone("Europe/Madrid", twice, "Madrid");
+    const std::regex english(R"(standard|daylight|clock|came|twice|first|taken|no zone|offset|\bSep\b| on )");
+    for (const std::string_view language : l10n::TranslatedLanguages())
+        for (const l10n::Sentence& said :
+             {kathmandu.Description, note, madrid.Description, ClockChangeText(madrid, twice, "Madrid"),
+              SuggestZone("Asia/Kathmandu", {1905, 6, 1, 12, 0}, "Pokhara", 83.97).Description}) {
+            const std::string text = l10n::Render(language, said);
+            EXPECT_FALSE(std::regex_search(text, english)) << language << ": " << text;
+            EXPECT_NE(text, l10n::English(said)) << language;
+        }
+}
+
 TEST(SuggestZone, OffsetsNoRowHasAreTakenExactlyNeverTheNearestRow) {
     const ZoneSuggestion kolkata = SuggestZone("Asia/Kolkata", {1901, 1, 1, 12, 0}, "Kolkata");
     ASSERT_TRUE(kolkata.Known);
@@ -151,7 +182,7 @@ TEST(SuggestZone, OffsetsNoRowHasAreTakenExactlyNeverTheNearestRow) {
     EXPECT_EQ(kolkata.OffsetText, "UTC+5:21:10");
     ASSERT_TRUE(kolkata.ExactOffset);
     EXPECT_EQ(-kolkata.ExactOffset->TotalSecondsWest(), 5 * 3600 + 21 * 60 + 10);
-    EXPECT_EQ(kolkata.Description,
+    EXPECT_EQ(l10n::English(kolkata.Description),
               "Kolkata on 1 Jan 1901 12:00: UTC+5:21:10, standard time; no zone in the list has this offset, so it "
               "is used exactly");
 
@@ -165,7 +196,7 @@ TEST(SuggestZone, UnknownZone) {
     const ZoneSuggestion s = SuggestZone("Mars/Olympus_Mons", {1990, 1, 1, 12, 0}, "Olympus");
     EXPECT_FALSE(s.Known);
     EXPECT_EQ(s.Row, -1);
-    EXPECT_NE(s.Description.find("no time-zone data"), std::string::npos);
+    EXPECT_NE(l10n::English(s.Description).find("no time-zone data"), std::string::npos);
 }
 
 // The zones may come from anywhere; a damaged one is said to be damaged.
@@ -182,9 +213,10 @@ TEST(SuggestZone, FromAnotherFolderAndADamagedFile) {
         << "only the zones it is given";
     const ZoneSuggestion damaged = SuggestZone(database, "Test/Damaged", {1985, 3, 31, 12, 0}, "Here");
     EXPECT_FALSE(damaged.Known);
-    EXPECT_EQ(damaged.Description.rfind("Here on 31 Mar 1985 12:00: the time-zone data for Test/Damaged is damaged", 0),
+    EXPECT_EQ(l10n::English(damaged.Description)
+                  .rfind("Here on 31 Mar 1985 12:00: the time-zone data for Test/Damaged is damaged", 0),
               0u)
-        << damaged.Description;
+        << l10n::English(damaged.Description);
     EXPECT_FALSE(SuggestZone(database, "Test/Madrid", {1985, 2, 29, 12, 0}, "Madrid").Known) << "no such day";
 }
 
@@ -321,7 +353,8 @@ TEST(SuggestZone, ExactOffsetsOfPlacesAndDates) {
         ASSERT_TRUE(zone);
         if (p.LocalMeanTime) {
             EXPECT_EQ(zone->At(instant).Abbreviation, "LMT");
-            EXPECT_NE(s.Description.find("local mean time of the birthplace"), std::string::npos) << s.Description;
+            EXPECT_NE(l10n::English(s.Description).find("local mean time of the birthplace"), std::string::npos)
+                << l10n::English(s.Description);
         } else {
             EXPECT_EQ(zone->At(instant).Offset, SuggestedSecondsEast(s)) << "the database's offset at that instant";
         }

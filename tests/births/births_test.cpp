@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "births/births.h"
+#include "l10n/core_texts.h"
 #include "births/births_csv.h"
 #include "reading/time_zones.h"
 
@@ -38,7 +39,7 @@ TEST(Births, OwnBirthsComeBackWithTheirRowThroughAafAndCsv) {
     ASSERT_EQ(aaf.Births.size(), book.Births.size());
     ASSERT_EQ(csv.Births.size(), book.Births.size());
     for (std::size_t i = 0; i < book.Births.size(); ++i) {
-        EXPECT_TRUE(aaf.Births[i].Error.empty()) << aaf.Births[i].Error;
+        EXPECT_TRUE(aaf.Births[i].Error.empty()) << l10n::English(aaf.Births[i].Error);
         EXPECT_TRUE(SameBirth(book.Births[i], aaf.Births[i])) << "aaf row " << i;
         EXPECT_TRUE(SameBirth(book.Births[i], csv.Births[i])) << "csv row " << i;
     }
@@ -66,9 +67,9 @@ TEST(Births, ForeignLatin1FileKeepsEverythingAndIsWrittenBackUnchanged) {
     ASSERT_GE(b.ZoneRow, 0);
     EXPECT_EQ(TimeZoneTable()[b.ZoneRow].Hours, -1);
     EXPECT_EQ(book.Births[1].Line, 7);
-    EXPECT_NE(book.Births[1].Error.find("date"), std::string::npos);
+    EXPECT_NE(l10n::English(book.Births[1].Error).find("date"), std::string::npos);
     EXPECT_EQ(book.Births[2].ZoneRow, -1);
-    EXPECT_NE(ReadingRefusal(book.Births[2]).find("UTC+5:45"), std::string::npos);
+    EXPECT_NE(l10n::English(ReadingRefusal(book.Births[2])).find("UTC+5:45"), std::string::npos);
     EXPECT_EQ(WriteAaf(book), file);
 
     // an edited birth is written anew but keeps its other chunks
@@ -112,7 +113,7 @@ TEST(Births, ExactOffsetsAndLocalMeanTimeGoThroughCsvAndBack) {
     for (std::size_t i = 0; i < 3; ++i) {
         const Birth& was = aaf.Births[i];
         const Birth& is = back.Births[i];
-        EXPECT_TRUE(is.Error.empty()) << is.Error;
+        EXPECT_TRUE(is.Error.empty()) << l10n::English(is.Error);
         EXPECT_TRUE(SameBirth(was, is)) << i;
         EXPECT_EQ(is.Clock, was.Clock) << i;
         EXPECT_EQ(is.StandardOffset.TotalSecondsWest(), was.StandardOffset.TotalSecondsWest()) << i;
@@ -132,7 +133,7 @@ TEST(Births, ExactOffsetsAndLocalMeanTimeGoThroughCsvAndBack) {
         EXPECT_EQ(reread.Births[i].StandardOffset.TotalSecondsWest(), aaf.Births[i].StandardOffset.TotalSecondsWest()) << i;
     }
     // The zone column's refusal names what it takes.
-    EXPECT_EQ(ReadCsv("A,1990-04-04,06:15,5:45,0,27N42,85E19\n").Births[0].Error,
+    EXPECT_EQ(l10n::English(ReadCsv("A,1990-04-04,06:15,5:45,0,27N42,85E19\n").Births[0].Error),
               "the zone \"5:45\" is not a row number 0 to 70, an offset such as +05:45 or -00:25:21, or LMT");
 }
 

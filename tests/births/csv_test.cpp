@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "births/births.h"
+#include "l10n/core_texts.h"
 #include "births/births_csv.h"
 #include "births/csv.h"
 
@@ -69,7 +70,8 @@ TEST(Csv, TheBirthsBookReadsQuotedNamesAndWritesThemBack) {
     EXPECT_EQ(book.Births[1].Data.Second, 20);
     EXPECT_EQ(book.Births[2].Line, 4);
     // The date is quoted as the line wrote it.
-    EXPECT_EQ(book.Births[2].Error, "the day 30 of the date \"1985-02-30\" does not exist in February 1985");
+    EXPECT_EQ(l10n::English(book.Births[2].Error),
+              "the day 30 of the date \"1985-02-30\" does not exist in February 1985");
     const std::string written = births::WriteCsv(book);
     EXPECT_EQ(written, "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,29,0,40N42,74W00\n"
                        "\"Smith, \"\"Jo\"\"\",1985-06-15,07:30:20,29,1,40N42,74W00\n");
@@ -85,7 +87,7 @@ TEST(Csv, ZoneColumnSignsAndNamesThatAreNotUtf8) {
         "B,1985-06-15,07:30,-9,0,40n42,74w00\n"
         "\xED\xBB\xBF,1985-06-15,07:30,29,0,40n42,74w00\n");
     ASSERT_EQ(book.Births.size(), 2u);
-    EXPECT_EQ(book.Births[0].Error, "");
+    EXPECT_TRUE(book.Births[0].Error.empty());
     EXPECT_EQ(book.Births[0].ZoneRow, -1);
     EXPECT_EQ(book.Births[0].StandardOffset, (ZoneOffset{9, 0, 0}));
     const births::Book back = births::ReadCsv(births::WriteCsv(book));

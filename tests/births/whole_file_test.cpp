@@ -19,6 +19,7 @@
 
 #include "births/births_file.h"
 #include "births/whole_file.h"
+#include "l10n/core_texts.h"
 
 using namespace quorvane;
 
@@ -164,7 +165,7 @@ TEST(BirthsFileOnDisk, SavesWholeAndNoticesAnotherProgramsChange) {
     const std::string aaf = "#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\n#B93:*,49n05,8e11,1he00,0\n";
     Put(path, aaf);
     BirthsFile::Opened opened = BirthsFile::Read(path);
-    ASSERT_TRUE(opened.File) << opened.Refusal;
+    ASSERT_TRUE(opened.File) << l10n::English(opened.Refusal);
     BirthsFile& file = *opened.File;
     EXPECT_FALSE(file.ChangedOnDisk());
     Put(path, aaf + "#COM:added elsewhere\n");
@@ -184,7 +185,7 @@ TEST(BirthsFileOnDisk, SavesWholeAndNoticesAnotherProgramsChange) {
     EXPECT_EQ(file.Path, csv);
     EXPECT_EQ(file.Format, BirthsFormat::Csv);
 
-    EXPECT_EQ(BirthsFile::Read(folder / "missing.aaf").Refusal, "No such file or directory");
+    EXPECT_EQ(l10n::English(BirthsFile::Read(folder / "missing.aaf").Refusal), "No such file or directory");
     EXPECT_EQ(FormatOfPath("/x/Book.CSV"), BirthsFormat::Csv);
     EXPECT_EQ(FormatOfPath("/x/book.csv.aaf"), BirthsFormat::Aaf);
 }

@@ -11,6 +11,7 @@
 #include "births/births_csv.h"
 #include "births/births_file.h"
 #include "cli/births_commands.h"
+#include "l10n/core_texts.h"
 
 namespace quorvane::cli {
 namespace {
@@ -24,17 +25,17 @@ struct Verdicts {
 Verdicts AllThree(const std::string& file) {
     Verdicts v;
     const BirthsFile::Opened opened = BirthsFile::Parse(file, "births.csv");
-    EXPECT_TRUE(opened.File) << opened.Refusal;
+    EXPECT_TRUE(opened.File) << l10n::English(opened.Refusal);
     if (!opened.File || opened.File->Book.Births.size() != 1) {
         ADD_FAILURE() << "the book does not hold one birth: " << file;
         return v;
     }
     v.Read = opened.File->Book.Births[0];
-    if (!v.Read.Error.empty()) v.Book = v.Read.Error;
+    if (!v.Read.Error.empty()) v.Book = l10n::English(v.Read.Error);
 
     const Conversion conversion = ConvertBirths(file, "aaf", nullptr);
     if (!conversion.Messages.empty()) {
-        const std::string& message = conversion.Messages.front();
+        const std::string message = l10n::English(conversion.Messages.front());
         const std::string prefix = "line " + std::to_string(v.Read.Line) + ": ", suffix = "; left out";
         EXPECT_EQ(message.substr(0, prefix.size()), prefix);
         EXPECT_EQ(message.substr(message.size() - std::min(message.size(), suffix.size())), suffix);
@@ -152,7 +153,7 @@ TEST(BirthsGrammar, WhatCsvCannotHoldIsLeftOutAlike) {
     const Conversion conversion = ConvertBirths(aaf, "csv", nullptr);
     ASSERT_EQ(conversion.Messages.size(), 1u);
     EXPECT_EQ(
-        conversion.Messages[0],
+        l10n::English(conversion.Messages[0]),
         "line 1: The file does not give the zone; choose a row (CSV needs a zone row, an offset or LMT); left out");
     EXPECT_EQ(conversion.Output, "name,date,time,zone,dst,lat,lon\n");
     const BirthsFile::Opened opened = BirthsFile::Parse(aaf, "x.aaf");

@@ -13,6 +13,7 @@
 #include "bench/allocation_counter.h"
 #include "cli/birth_line.h"
 #include "l10n/core_texts.h"
+#include "l10n/sentences.h"
 #include "reading/input_rules.h"
 #include "reading/time_zones.h"
 
@@ -83,9 +84,12 @@ TEST(CoreCatalogue, TranslationsAreCleanTextNotTheEnglish) {
             EXPECT_NE(t.front(), ' ') << language << ": " << entry.Key;
             EXPECT_NE(t.back(), ' ') << language << ": " << entry.Key;
             // Short texts may well read the same ("Zone: {zone}" in German); sentences and rows may not.
-            const bool prose = CoreText("en", entry.Key).size() > 16 && (entry.Key.starts_with("message.") || entry.Key.ends_with(".description") ||
-                               entry.Key.starts_with("frame.") || entry.Key.starts_with("phase.") ||
-                               entry.Key.starts_with("text.") || IsZoneRow(entry.Key));
+            const bool prose =
+                CoreText("en", entry.Key).size() > 16 &&
+                (entry.Key.starts_with("message.") || entry.Key.ends_with(".description") ||
+                 entry.Key.starts_with("frame.") || entry.Key.starts_with("phase.") || entry.Key.starts_with("text.") ||
+                 entry.Key.starts_with("suggest.") || entry.Key.starts_with("births.") ||
+                 entry.Key.starts_with("cli.") || entry.Key.starts_with("file.") || IsZoneRow(entry.Key));
             if (prose) {
                 EXPECT_NE(t, CoreText("en", entry.Key)) << language << ": " << entry.Key << " is still English";
             }
@@ -214,6 +218,47 @@ TEST(LocalizedTexts, FillReplacesKnownPlaceholdersOnly) {
     EXPECT_EQ(Fill("{a} {unknown}", {{"a", "{b}"}, {"b", "no"}}), "{b} {unknown}") << "values are not filled again";
     EXPECT_EQ(Fill("open { brace", {}), "open { brace");
     EXPECT_EQ(Fill("", {{"a", "x"}}), "");
+}
+
+// Every sentence the core makes is in the catalogue under its key, with the English it is written with.
+TEST(Sentences, EveryKeyIsInTheCatalogueWithItsEnglish) {
+    std::vector<const TextKey*> sentences(std::begin(kSentenceKeys), std::end(kSentenceKeys));
+    for (const auto* months : {&kMonths, &kShortMonths})
+        for (const TextKey& month : *months) sentences.push_back(&month);
+    std::set<std::string_view> keys;
+    for (const TextKey* key : sentences) {
+        EXPECT_TRUE(keys.insert(key->Key).second) << "listed twice: " << key->Key;
+        EXPECT_EQ(CoreText("en", key->Key), key->English) << key->Key;
+        for (const std::string_view language : TranslatedLanguages())
+            EXPECT_NE(CoreText(language, key->Key), std::string_view{}) << language << ": " << key->Key;
+    }
+}
+
+TEST(Sentences, AreWrittenInTheLanguageAskedForWithEverythingInside) {
+    const Sentence note =
+        Say(births_text::LocalMeanTimeTaken, {Plain("offset", "UTC+5:35:56"), Plain("place", "Pokhara")});
+    const Sentence joined =
+        Say(births_text::NotesJoined, {Nested("first", Say(births_text::NoZone)), Nested("rest", note)});
+    EXPECT_EQ(English(joined),
+              "the file does not give the zone; the file does not give the zone: local mean time of the "
+              "birthplace, UTC+5:35:56, is taken, as Pokhara kept local mean time then");
+    EXPECT_EQ(Render("C", joined), English(joined));
+    EXPECT_EQ(Render("ja_JP", joined), English(joined)) << "a language without a translation reads the English";
+    const std::string german = Render("de_DE.UTF-8", joined);
+    EXPECT_EQ(german,
+              "die Datei nennt keine Zeitzone; die Datei nennt keine Zeitzone: Es gilt die mittlere Ortszeit des "
+              "Geburtsorts, UTC+5:35:56, da in Pokhara damals mittlere Ortszeit galt");
+    // A date inside a sentence is the language's; the day 1 as the language writes it.
+    const Sentence when = Say(suggest::When, {Date("date", 1990, 5, 1), Plain("time", "10:00")});
+    EXPECT_EQ(English(when), "1 May 1990 10:00");
+    EXPECT_EQ(Render("de", when), "1. Mai 1990, 10:00 Uhr");
+    EXPECT_EQ(Render("fr", when), "1er mai 1990 à 10:00");
+    EXPECT_EQ(Render("ru", when), "1 мая 1990 г., 10:00");
+    // A value is never read as a format, and a verbatim text is the same everywhere.
+    EXPECT_EQ(Render("de", Say(births_text::RefusedLine, {Plain("line", "3"), Plain("reason", "{line}")})),
+              "Zeile 3: {line}");
+    EXPECT_EQ(Render("ru", Verbatim("the date \"x\" is not day.month.year")), "the date \"x\" is not day.month.year");
+    EXPECT_TRUE(Render("de", Sentence{}).empty());
 }
 
 // Each refusal of the command line's birth reader is in the catalogue, so that it reaches the reader

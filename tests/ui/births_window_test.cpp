@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -22,6 +23,7 @@
 #include "ui/births/births_questions.h"
 #include "ui/seams/file_chooser.h"
 #include "ui/forms/frmDisplay.h"
+#include "ui/widgets/language.h"
 #include "ui_test_support.h"
 
 using namespace quorvane;
@@ -128,6 +130,7 @@ private slots:
         Book().SetSettingsFile(SettingsPath());
     }
     void cleanup() {
+        SetUiLanguage("en");
         form.reset();
         t.reset();
         dir.reset();
@@ -550,6 +553,47 @@ private slots:
         QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1905, 6, 1, 6, 24, 34}));
         QVERIFY(Book().Save());
         QCOMPARE(ReadAll(path), text);
+    }
+
+    // Under German the list's notes and the zone list's refusal are the core's sentences in German, with
+    // no English left inside them.
+    void notesAndRefusalsInTheWindowsLanguage() {
+        SetUiLanguage("de");
+        const QRegularExpression english(QStringLiteral("the zone|file|local mean time|choose|taken|offset|row"),
+                                         QRegularExpression::CaseInsensitiveOption);
+        OpenFile("de.aaf",
+                 "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
+                 "#A93:Rana,Gita,f,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n"
+                 "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
+                 "#A93:Lind,Mia,f,30.2.1962,23:15,Uppsala,S\n#B93:*,59n52,17e38,1he00,0\n");
+        // The file's own reason for a record it cannot read, in the language too.
+        auto* unreadable = Child<QListWidget>(Window(), "birthsUnreadable");
+        QCOMPARE(unreadable->count(), 1);
+        QVERIFY2(unreadable->item(0)->text().endsWith(
+                     QStringLiteral("den Tag 30 des Datums \"30.2.1962\" gibt es im Februar 1962 nicht")),
+                 qPrintable(unreadable->item(0)->text()));
+        auto* note = Child<QLabel>(Window(), "birthsNote");
+        auto* zones = Child<QComboBox>(form.get(), "cmbTimeZone");
+        const auto choose = [this](const QString& name) {
+            const int row = static_cast<int>(ShownNames().indexOf(name));
+            QVERIFY2(row >= 0, qPrintable(name));
+            Window()
+                ->findChild<QTreeView*>(QStringLiteral("birthsList"))
+                ->setCurrentIndex(Window()->Model().index(row, 0));
+            Window()->ChooseCurrent();
+        };
+        choose(QStringLiteral("Hari Rana"));
+        QCOMPARE(zones->toolTip(), QStringLiteral("Die Datei nennt keine Zeitzone; wählen Sie eine Zone"));
+        QCOMPARE(note->text(), zones->toolTip());
+        choose(QStringLiteral("Gita Rana"));
+        QVERIFY2(
+            note->text().startsWith(QStringLiteral("die Datei nennt keine Zeitzone: Es gilt die mittlere Ortszeit des "
+                                                   "Geburtsorts, UTC+5:35:56")),
+            qPrintable(note->text()));
+        choose(QStringLiteral("Sita Shrestha"));
+        QCOMPARE(note->text(), QStringLiteral("keine Zone der Liste hat den Abstand UTC+5:45"));
+        for (const QString& shown : {note->text(), zones->toolTip(), unreadable->item(0)->text()})
+            QVERIFY2(!english.match(shown).hasMatch(), qPrintable(shown));
     }
 
     void aCsvBookIsSavedAsCsvAndAafAsCsvSaysWhatItLeavesOut() {

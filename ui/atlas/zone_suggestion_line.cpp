@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTime>
 
 #include "reading/time_zones.h"
 #include "ui/a11y/accessibility.h"
@@ -74,30 +73,6 @@ void ZoneSuggestionLine::SetCurrentZone(int row, bool daylightSaving, int second
 
 QString ZoneSuggestionLine::Text() const { return label_->text(); }
 
-QString ZoneSuggestionLine::TranslatedDescription() const {
-    const ZoneSuggestion& s = *suggestion_;
-    const QString when = tr("%1 %2").arg(UiLongDate(clock_.Year, clock_.Month, clock_.Day),
-                                         UiLocale().toString(QTime(clock_.Hour, clock_.Minute), QStringLiteral("HH:mm")));
-    if (!s.Known) return tr("%1 on %2: no time-zone data for %3").arg(placeName_, when, zoneId_);
-    const auto clockText = [](int minute) { return UiLocale().toString(QTime(minute / 60 % 24, minute % 60), QStringLiteral("HH:mm")); };
-    if (s.Repeated)
-        return tr("%1 came twice on %2 in %3: first (%4) or second (%5)")
-            .arg(clockText(clock_.Hour * 60 + clock_.Minute), UiLongDate(clock_.Year, clock_.Month, clock_.Day), placeName_,
-                 QString::fromStdString(UtcOffsetText(s.FirstPassSeconds)), QString::fromStdString(UtcOffsetText(s.SecondPassSeconds)));
-    if (s.Skipped)
-        return tr("there was no %1 on %2: clocks went from %3 to %4")
-            .arg(clockText(clock_.Hour * 60 + clock_.Minute), UiLongDate(clock_.Year, clock_.Month, clock_.Day),
-                 clockText((s.SkippedFromMinute + kMinutesPerDay) % kMinutesPerDay),
-                 clockText((s.SkippedToMinute + kMinutesPerDay) % kMinutesPerDay));
-    QString line = s.DaylightTime ? tr("%1 on %2: %3, daylight saving time") : tr("%1 on %2: %3, standard time");
-    line = line.arg(placeName_, when, QString::fromStdString(s.OffsetText));
-    if (s.Repeated) line += tr(" (this clock time came twice as clocks went back; the first is taken)");
-    else if (s.Skipped) line += tr(" (no such clock time: clocks went forward past it)");
-    if (s.LocalMeanTime) line += tr(" (local mean time of the birthplace)");
-    else if (!s.Exact) line += tr("; no zone in the list has this offset, so it is used exactly");
-    return line;
-}
-
 void ZoneSuggestionLine::Refresh() {
     suggestion_.reset();
     const bool validDate = QDate::isValid(clock_.Year, clock_.Month, clock_.Day);
@@ -107,9 +82,8 @@ void ZoneSuggestionLine::Refresh() {
     }
     suggestion_ = SuggestZone(zoneId_.toStdString(), clock_, placeName_.toStdString(), longitude_, fold_);
     // A clock time that came twice or never is asked about, never taken silently.
-    const std::string question = ClockChangeText(*suggestion_, clock_, placeName_.toStdString());
-    QString line = UiTranslated() ? TranslatedDescription()
-                                  : QString::fromStdString(question.empty() ? suggestion_->Description : question);
+    const l10n::Sentence question = ClockChangeText(*suggestion_, clock_, placeName_.toStdString());
+    QString line = UiText(question.empty() ? suggestion_->Description : question);
     second_->setVisible(suggestion_->Repeated);
     apply_->setText(suggestion_->Repeated ? tr("First") : tr("Apply"));
     if (suggestion_->Known && suggestion_->Exact) {

@@ -43,7 +43,6 @@ signals:
 
 private:
     void Refresh();
-    QString TranslatedDescription() const;
 
     QLabel* label_;
     QPushButton* apply_;

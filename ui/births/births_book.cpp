@@ -21,6 +21,7 @@
 #include "ui/births/births_questions.h"
 #include "ui/seams/file_chooser.h"
 #include "ui/births/birth_form.h"
+#include "ui/widgets/language.h"
 
 namespace quorvane {
 
@@ -149,7 +150,7 @@ bool BirthsBook::Open(const QString& path) {
     BirthsFile::Opened opened = BirthsFile::Read(PathBytes(path));
     if (!opened.File) {
         messages_.ShowMessage(
-            tr("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), ToQString(opened.Refusal)),
+            tr("%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), UiText(opened.Refusal)),
             MessageIcon::Error, DialogParent());
         return false;
     }
@@ -282,7 +283,7 @@ void BirthsBook::Import() {
     BirthsFile::Opened opened = BirthsFile::Read(PathBytes(path));
     if (!opened.File) {
         messages_.ShowMessage(
-            tr("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), ToQString(opened.Refusal)),
+            tr("%1 could not be imported: %2.").arg(QDir::toNativeSeparators(path), UiText(opened.Refusal)),
             MessageIcon::Error, DialogParent());
         return;
     }

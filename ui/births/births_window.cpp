@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/births/births_window.h"
 
-#include "reading/utc_offset.h"
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -33,62 +31,17 @@ QString UnreadableText(const births::Birth& birth) {
     const QString name = ToQString(births::RecordName(birth));
     const QString where = name.isEmpty() ? BirthsWindow::tr("Line %1").arg(birth.Line)
                                          : BirthsWindow::tr("Line %1 (%2)").arg(birth.Line).arg(name);
-    return where + QStringLiteral(": ") + ToQString(birth.Error);
+    return where + QStringLiteral(": ") + UiText(birth.Error);
 }
 
 }  // namespace
 
 QString ReadingRefusalText(const births::Birth& birth) {
-    const QString english = ToQString(births::ReadingRefusal(birth));
-    if (!UiTranslated() || english.isEmpty()) return english;
-    // The file's own reasons (a field not like "49n05") stay as the file format's English.
-    if (!birth.Error.empty())
-        return BirthsWindow::tr("Line %1: %2").arg(birth.Line).arg(ToQString(birth.Error));
-    const QString offset = ToQString(UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()));
-    switch (birth.Clock) {
-    case births::ClockKind::LocalMeanTime:
-        return BirthsWindow::tr("The birth is in local mean time: no zone row has its offset; choose a row");
-    case births::ClockKind::Offset:
-        return BirthsWindow::tr("No zone row has the offset %1; choose a row").arg(offset);
-    case births::ClockKind::Unknown:
-        break;
-    }
-    return BirthsWindow::tr("The file does not give the zone; choose a row");
+    return UiText(births::ReadingRefusal(birth));
 }
-
-namespace {
-QString TranslatedNote(const births::Note& note) {
-    if (!UiTranslated()) return ToQString(births::NoteText(note));
-    const QString first = ToQString(note.First), second = ToQString(note.Second);
-    switch (note.Kind) {
-    case births::NoteKind::LocalMeanTime: return BirthsWindow::tr("local mean time of the birthplace, %1").arg(first);
-    case births::NoteKind::LocalMeanTimeFromJulianDay:
-        return BirthsWindow::tr("local mean time of the birthplace, %1, from the Julian day").arg(first);
-    case births::NoteKind::LocalMeanTimeTaken:
-        return BirthsWindow::tr("The file does not give the zone: local mean time of the birthplace, %1, is taken, as %2 "
-                                "kept local mean time then")
-            .arg(first, second);
-    case births::NoteKind::NoZone: return BirthsWindow::tr("the file does not give the zone");
-    case births::NoteKind::NoRowHasOffset: return BirthsWindow::tr("no zone row has the offset %1").arg(first);
-    case births::NoteKind::JulianDayTaken:
-        return BirthsWindow::tr("the Julian day gives %1, the date, time and zone %2; the Julian day is taken").arg(first, second);
-    case births::NoteKind::JulianDayTooCoarse: return BirthsWindow::tr("its Julian day is too coarse to tell the zone");
-    case births::NoteKind::JulianDayTooFar:
-        return BirthsWindow::tr("its Julian day is more than 15 hours from the clock time");
-    case births::NoteKind::ZoneFromJulianDay:
-        return BirthsWindow::tr("the zone %1 is taken from the Julian day").arg(first);
-    case births::NoteKind::DateTimeFromJulianDay:
-        return BirthsWindow::tr("the date and time are taken from the Julian day, %1").arg(first);
-    }
-    return {};
-}
-
-}  // namespace
 
 QString BirthNotesText(const births::Birth& birth) {
-    QStringList notes;
-    for (const births::Note& note : birth.Notes) notes << TranslatedNote(note);
-    return notes.join(QStringLiteral("; "));
+    return UiText(births::NotesSentence(birth));
 }
 
 QString BirthNoteText(const births::Birth& birth) {

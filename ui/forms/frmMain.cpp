@@ -443,7 +443,8 @@ void frmMain::UsePlace(const Place& place) {
 
 std::string frmMain::ClockNote(const GalacticReading& reading) const {
     const auto& s = zoneLine_->suggestion();
-    return s ? quorvane::ClockNote(*s, reading.UtcOffsetSecondsEast) : std::string();
+    if (!s) return {};
+    return UiText(ClockDisagreement(*s, reading.UtcOffsetSecondsEast, true)).toStdString();
 }
 
 void frmMain::SetupZoneOffsetEntry() {

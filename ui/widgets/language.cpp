@@ -49,6 +49,10 @@ QString UiMonthName(int month) {
     return name;
 }
 
+QString UiText(const l10n::Sentence& sentence) {
+    return QString::fromStdString(l10n::Render(Current(), sentence));
+}
+
 QString UiLongDate(int year, int month, int day) {
     return QString::fromStdString(l10n::LongDate(Current(), year, month, day));
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "galactic/galactic_signs.h"
+#include "l10n/sentence.h"
 #include "reading/input_rules.h"
 
 namespace quorvane {
@@ -31,6 +32,8 @@ QLocale UiLocale();
 QString UiMessage(const UserMessage& message);
 const GalacticSign& UiSign(const GalacticSign& sign);
 QString UiZoneRow(int row);
+// A sentence of the core (a births note, the zone suggestion) in the windows' language.
+QString UiText(const l10n::Sentence& sentence);
 // A month's name as a list shows it ("June", "Juni", "Июнь"); month 1..12.
 QString UiMonthName(int month);
 // A calendar date in the language's long form ("June 15, 1985" under English, "15. Juni 1985").

@@ -374,8 +374,10 @@ val FindPlaces(const std::string& query, int limit) {
     return out;
 }
 
-// What the place's clock showed at the local time, by the zone files the page has.
-val Suggest(const std::string& zoneId, const val& clock, const std::string& placeName, double longitudeEast) {
+// What the place's clock showed at the local time, by the zone files the page has; its line in the page's
+// language.
+val Suggest(const std::string& zoneId, const val& clock, const std::string& placeName, double longitudeEast,
+            const std::string& language) {
     const CivilDateTime local{Int(clock, "year", 0), Int(clock, "month", 1), Int(clock, "day", 1),
                               Int(clock, "hour", 0), Int(clock, "minute", 0)};
     const ZoneSuggestion s = SuggestZone(PageZones(), zoneId, local, placeName, longitudeEast);
@@ -390,7 +392,7 @@ val Suggest(const std::string& zoneId, const val& clock, const std::string& plac
     out.set("daylightTime", s.DaylightTime);
     out.set("abbreviation", s.Abbreviation);
     out.set("offsetText", s.OffsetText);
-    out.set("description", s.Description);
+    out.set("description", l10n::Render(language, s.Description));
     out.set("repeated", s.Repeated);
     out.set("skipped", s.Skipped);
     out.set("secondsEast", SuggestedSecondsEast(s));
@@ -756,7 +758,7 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
         doc.Place = DescribePlace(town);
         const CivilDateTime local{birth.Year, birth.Month, birth.Day, f.Hour, f.Minute};
         const ZoneSuggestion s = SuggestZone(PageZones(), Str(place, "timeZone"), local, town.City, place["longitude"].as<double>());
-        doc.ClockNote = ClockNote(s, doc.Reading.UtcOffsetSecondsEast);
+        doc.ClockNote = l10n::Render(language, ClockDisagreement(s, doc.Reading.UtcOffsetSecondsEast, true));
     }
     result.Document = std::move(doc);
     return result;

@@ -133,7 +133,7 @@ export interface QuorvaneCore {
   readTimeUnknown(form: FormValues, language: string): TimeUnknownOutcome;
   readingText(form: FormValues, language: string, timeUnknown: boolean,
     place: Pick<Place, 'city' | 'state' | 'country' | 'timeZone' | 'longitude'> | null): ReadingTextOutcome;
-  suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number): ZoneSuggestion;
+  suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number, language: string): ZoneSuggestion;
   // The births book the page keeps (one at a time).
   bookInfo(): BookInfo;
   openBirths(bytes: Uint8Array, fileName: string, add: boolean): OpenedBirths;

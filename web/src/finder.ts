@@ -120,7 +120,7 @@ export async function findPlace(core: QuorvaneCore, language: string, query: str
 // The suggestion line: what the place's clock showed at the birth, and Apply when the form differs.
 export function suggestionLine(core: QuorvaneCore, language: string, place: Place, clock: Clock, current: CurrentZone):
     { text: string; suggestion: ZoneSuggestion; differs: boolean } {
-  const s = core.suggestZone(place.timeZone, clock, place.city, place.longitude);
+  const s = core.suggestZone(place.timeZone, clock, place.city, place.longitude, language);
   let text = s.description;
   if (s.known && s.exact) {
     text += ` \u2192 ${core.text(language, `zone.${s.row}`)}`;
