@@ -218,7 +218,13 @@ shown_window() {
     sleep 0.1
   done
   [ -n "$id" ] || fail "no window /$1/ in step \"$step_title\""
-  xdotool windowactivate --sync "$id" 2>/dev/null || true
+  # Until the window manager reports it active: without the focus the window is never announced.
+  for _ in $(seq 100); do
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ] && return 0
+    sleep 0.1
+  done
+  fail "the window /$1/ never became active in step \"$step_title\""
 }
 
 step "The program starts on the birth-data form"
