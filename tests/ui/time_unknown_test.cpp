@@ -48,7 +48,10 @@ class TimeUnknownTest : public OnFreshBirthForm {
         Child<QComboBox>(form.get(), "cboMonth")->setCurrentIndex(5);
         Box()->setChecked(true);
         QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
-        if (form->ReadingForm()) QApplication::setActiveWindow(form->ReadingForm());
+        if (QWidget* reading = form->ReadingForm()) {
+            reading->activateWindow();
+            if (!QTest::qWaitForWindowActive(reading)) qWarning("the reading form did not become active");
+        }
         return form->ReadingForm();
     }
 
