@@ -415,7 +415,8 @@ births::EditedBook& PageBook() {
 
 std::string BytesOf(const val& array) {
     std::string bytes(array["length"].as<std::size_t>(), '\0');
-    val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()))).call<void>("set", array);
+    val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data())))
+        .call<void>("set", array);
     return bytes;
 }
 val ByteArray(std::string_view bytes) {
@@ -423,7 +424,9 @@ val ByteArray(std::string_view bytes) {
     return val::global("Uint8Array")
         .new_(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
 }
-const char* FormatName(BirthsFormat format) { return format == BirthsFormat::Csv ? "csv" : "aaf"; }
+const char* FormatName(BirthsFormat format) {
+    return format == BirthsFormat::Csv ? "csv" : "aaf";
+}
 
 val Strings(const std::vector<std::string>& lines) {
     val out = val::array();
@@ -451,15 +454,17 @@ val BookInfo() {
     return out;
 }
 
-CivilDateTime ClockOf(const BirthData& d) { return {d.Year, d.Month, d.Day, d.Hour, d.Minute, d.Second}; }
+CivilDateTime ClockOf(const BirthData& d) {
+    return {d.Year, d.Month, d.Day, d.Hour, d.Minute, d.Second};
+}
 
 // A births file the person chose: { ok, refusal } and, read, how many of its records could not be.
-val OpenBirths(const val& bytes, const std::string& fileName, bool import) {
+val OpenBirths(const val& bytes, const std::string& fileName, bool import, const std::string& language) {
     BirthsFile::Opened opened = BirthsFile::Parse(BytesOf(bytes), fileName);
     val out = val::object();
     out.set("ok", opened.File.has_value());
     if (!opened.File) {
-        out.set("refusal", opened.Refusal);
+        out.set("refusal", l10n::Render(language, opened.Refusal));
         return out;
     }
     // A record without its zone is read in local mean time where the nearest town kept it then, as on the
@@ -477,8 +482,8 @@ val OpenBirths(const val& bytes, const std::string& fileName, bool import) {
     return out;
 }
 
-// Every record of the book, in its order, with what the list shows of it.
-val BookRows() {
+// Every record of the book, in its order, with what the list shows of it, its notes and reasons in `language`.
+val BookRows(const std::string& language) {
     val out = val::array();
     int index = 0;
     for (const births::Birth& b : PageBook().File().Book.Births) {
@@ -486,7 +491,7 @@ val BookRows() {
         row.set("index", index++);
         row.set("line", b.Line);
         if (!b.Error.empty()) {
-            row.set("error", b.Error);
+            row.set("error", l10n::Render(language, b.Error));
             row.set("recordName", births::RecordName(b));
         } else {
             row.set("name", b.Data.Name);
@@ -495,15 +500,10 @@ val BookRows() {
             row.set("country", b.Country);
             // A birth no row has is read with its exact offset or local mean time: its note says which; any
             // other birth without a row says why it cannot be read.
-            row.set("note", births::HasExactOffset(b) ? births::NotesText(b) : births::ReadingRefusal(b));
-            row.set("notes", births::NotesText(b));
-            // The same for a page in another language: each note as its English pattern with what fills it
-            // in, and why a birth without an exact offset asks for a row.
+            row.set("note", l10n::Render(language, births::HasExactOffset(b) ? births::NotesSentence(b)
+                                                                             : births::ReadingRefusal(b)));
+            row.set("notes", l10n::Render(language, births::NotesSentence(b)));
             row.set("exactOffset", births::HasExactOffset(b));
-            val notes = val::array();
-            for (const births::Note& n : b.Notes)
-                notes.call<void>("push", Strings({births::NoteText({n.Kind, "%1", "%2"}), n.First, n.Second}));
-            row.set("noteParts", notes);
             if (!births::HasExactOffset(b) && b.ZoneRow < 0) {
                 row.set("refusal", std::string(b.Clock == births::ClockKind::LocalMeanTime ? "lmt"
                                                : b.Clock == births::ClockKind::Offset      ? "offset"
@@ -579,8 +579,12 @@ val SaveBirth(const val& form, const std::string& language) {
     return out;
 }
 
-void RemoveBirth(int index) { PageBook().Remove(index); }
-bool UndoBirths() { return PageBook().Undo(); }
+void RemoveBirth(int index) {
+    PageBook().Remove(index);
+}
+bool UndoBirths() {
+    return PageBook().Undo();
+}
 
 // The book as a file in either format, and how many births CSV could not hold.
 val BookBytes(const std::string& format) {
@@ -599,16 +603,24 @@ val BookBytes(const std::string& format) {
 // a book kept and taken up again writes the same bytes. Each field is named once, for both directions.
 using births::Birth;
 constexpr std::pair<const char*, std::string Birth::*> kBirthTexts[] = {
-    {"last", &Birth::LastName}, {"first", &Birth::FirstName}, {"place", &Birth::Place}, {"country", &Birth::Country},
-    {"type", &Birth::Type},     {"clockPlace", &Birth::ClockPlace}, {"error", &Birth::Error}};
+    {"last", &Birth::LastName},   {"first", &Birth::FirstName}, {"place", &Birth::Place},
+    {"country", &Birth::Country}, {"type", &Birth::Type},       {"clockPlace", &Birth::ClockPlace}};
 constexpr std::pair<const char*, int Birth::*> kBirthNumbers[] = {{"row", &Birth::ZoneRow}, {"line", &Birth::Line}};
 constexpr std::pair<const char*, bool Birth::*> kBirthFlags[] = {{"timeUnknown", &Birth::TimeUnknown},
-                                                                {"modified", &Birth::Modified}};
-constexpr std::int16_t BirthData::*kBirthDataNumbers[] = {
-    &BirthData::Month,           &BirthData::Day,           &BirthData::Year,          &BirthData::Hour,
-    &BirthData::Minute,          &BirthData::Second,        &BirthData::LongitudeDegrees, &BirthData::LongitudeMinutes,
-    &BirthData::LatitudeDegrees, &BirthData::LatitudeMinutes};
-constexpr bool BirthData::*kBirthDataFlags[] = {&BirthData::IsEast, &BirthData::IsSouth, &BirthData::IsDaylightSaving};
+                                                                 {"modified", &Birth::Modified}};
+using BirthNumber = std::int16_t BirthData::*;
+using BirthFlag = bool BirthData::*;
+constexpr BirthNumber kBirthDataNumbers[] = {&BirthData::Month,
+                                             &BirthData::Day,
+                                             &BirthData::Year,
+                                             &BirthData::Hour,
+                                             &BirthData::Minute,
+                                             &BirthData::Second,
+                                             &BirthData::LongitudeDegrees,
+                                             &BirthData::LongitudeMinutes,
+                                             &BirthData::LatitudeDegrees,
+                                             &BirthData::LatitudeMinutes};
+constexpr BirthFlag kBirthDataFlags[] = {&BirthData::IsEast, &BirthData::IsSouth, &BirthData::IsDaylightSaving};
 
 using Json = nlohmann::json;
 
@@ -616,9 +628,14 @@ Json BirthState(const Birth& b) {
     Json data = Json::array();
     for (auto field : kBirthDataNumbers) data.push_back(int(b.Data.*field));
     for (auto field : kBirthDataFlags) data.push_back(b.Data.*field);
-    Json out = {{"data", std::move(data)}, {"name", b.Data.Name}, {"offset", b.StandardOffset.TotalSecondsWest()},
-                {"clock", static_cast<int>(b.Clock)}, {"lines", b.Lines}};
+    Json out = {{"data", std::move(data)},
+                {"name", b.Data.Name},
+                {"offset", b.StandardOffset.TotalSecondsWest()},
+                {"clock", static_cast<int>(b.Clock)},
+                {"lines", b.Lines}};
     for (const auto& [key, field] : kBirthTexts) out[key] = b.*field;
+    // An unreadable record's reason is kept in English and comes back as that text (its lines are kept whole).
+    out["error"] = l10n::English(b.Error);
     for (const auto& [key, field] : kBirthNumbers) out[key] = b.*field;
     for (const auto& [key, field] : kBirthFlags) out[key] = b.*field;
     Json notes = Json::array();
@@ -632,9 +649,12 @@ template <class T>
 T Field(const Json& object, const char* key, T fallback) {
     const auto found = object.find(key);
     if (found == object.end()) return fallback;
-    if constexpr (std::is_same_v<T, bool>) return found->is_boolean() ? found->get<bool>() : fallback;
-    else if constexpr (std::is_same_v<T, int>) return found->is_number_integer() ? found->get<int>() : fallback;
-    else return found->is_string() ? found->get<std::string>() : fallback;
+    if constexpr (std::is_same_v<T, bool>)
+        return found->is_boolean() ? found->get<bool>() : fallback;
+    else if constexpr (std::is_same_v<T, int>)
+        return found->is_number_integer() ? found->get<int>() : fallback;
+    else
+        return found->is_string() ? found->get<std::string>() : fallback;
 }
 // The array under a key, or an empty one.
 const Json& Items(const Json& object, const char* key) {
@@ -653,7 +673,9 @@ Birth BirthOfState(const Json& s) {
     Birth b;
     const Json& data = Items(s, "data");
     std::size_t at = 0;
-    const auto next = [&] { return at < data.size() && data[at].is_number_integer() ? data[at++].get<int>() : (++at, 0); };
+    const auto next = [&] {
+        return at < data.size() && data[at].is_number_integer() ? data[at++].get<int>() : (++at, 0);
+    };
     for (auto field : kBirthDataNumbers) b.Data.*field = static_cast<std::int16_t>(next());
     for (auto field : kBirthDataFlags) {
         b.Data.*field = at < data.size() && data[at].is_boolean() && data[at].get<bool>();
@@ -661,12 +683,15 @@ Birth BirthOfState(const Json& s) {
     }
     b.Data.Name = Field<std::string>(s, "name", {});
     for (const auto& [key, field] : kBirthTexts) b.*field = Field<std::string>(s, key, {});
+    if (std::string error = Field<std::string>(s, "error", {}); !error.empty())
+        b.Error = l10n::Verbatim(std::move(error));
     for (const auto& [key, field] : kBirthNumbers) b.*field = Field(s, key, 0);
     for (const auto& [key, field] : kBirthFlags) b.*field = Field(s, key, false);
     b.StandardOffset = ZoneOffset::FromSecondsWest(Field(s, "offset", 0));
     b.Clock = static_cast<births::ClockKind>(Field(s, "clock", 0));
     for (const Json& note : Items(s, "notes"))
-        if (note.is_array() && note.size() == 3 && note[0].is_number_integer() && note[1].is_string() && note[2].is_string())
+        if (note.is_array() && note.size() == 3 && note[0].is_number_integer() && note[1].is_string() &&
+            note[2].is_string())
             b.Notes.push_back({static_cast<births::NoteKind>(note[0].get<int>()), note[1].get<std::string>(),
                                note[2].get<std::string>()});
     b.Lines = Texts(Items(s, "lines"));
@@ -746,9 +771,11 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
         return result;
     }
     const BirthData& birth = Session().LastBirthData();
-    report::ReadingDocument doc{birth, Session().LastZoneIndex(), {}, *outcome.Reading, Session().LastWasLocalMeanTime(), {}, std::nullopt};
+    report::ReadingDocument doc{
+        birth, Session().LastZoneIndex(), {}, *outcome.Reading, Session().LastWasLocalMeanTime(), {}, std::nullopt};
     if (timeUnknown)
-        doc.Window = ReadTimeWindow(birth, SteadyClock(Session().LastZone(), birth.IsDaylightSaving), MinuteWindow{}, f.YearPosition);
+        doc.Window = ReadTimeWindow(birth, SteadyClock(Session().LastZone(), birth.IsDaylightSaving), MinuteWindow{},
+                                    f.YearPosition);
     // The birthplace found in the atlas, and what its clock showed when that was not the offset read.
     if (!place.isNull() && !place.isUndefined()) {
         Place town;
@@ -757,7 +784,8 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
         town.Country = Str(place, "country");
         doc.Place = DescribePlace(town);
         const CivilDateTime local{birth.Year, birth.Month, birth.Day, f.Hour, f.Minute};
-        const ZoneSuggestion s = SuggestZone(PageZones(), Str(place, "timeZone"), local, town.City, place["longitude"].as<double>());
+        const ZoneSuggestion s =
+            SuggestZone(PageZones(), Str(place, "timeZone"), local, town.City, place["longitude"].as<double>());
         doc.ClockNote = l10n::Render(language, ClockDisagreement(s, doc.Reading.UtcOffsetSecondsEast, true));
     }
     result.Document = std::move(doc);
@@ -779,7 +807,7 @@ val ReadTimeUnknown(const val& form, const std::string& language) {
     // Frame order (Ascendant, Descendant, Moon Sign, Sun Sign) to the page's.
     static constexpr std::size_t kPageOrder[] = {3, 0, 2, 1};
     static constexpr l10n::Frame kCaptions[] = {l10n::Frame::Ascendant, l10n::Frame::Descendant, l10n::Frame::MoonSign,
-                                                 l10n::Frame::SunSign};
+                                                l10n::Frame::SunSign};
     val frames = val::array();
     for (const std::size_t i : kPageOrder) {
         const GalacticSign* certain = w.CertainSign(static_cast<Frame>(i));

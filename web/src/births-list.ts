@@ -52,29 +52,3 @@ export function downloadName(bookName: string, format: 'aaf' | 'csv'): string {
   const base = bookName.replace(/\.(aaf|csv)$/i, '') || 'Births';
   return `${base}.${format}`;
 }
-
-// The note on a birth in a language other than English, from the desktop's catalogue: how its exact
-// offset is read, or why it asks for a zone row. `translate` gives a source's translation or nothing.
-export function translatedNote(row: BookRow, translate: (source: string) => string | undefined): string {
-  const fill = (text: string, first: string, second = '') => text.replace('%1', first).replace('%2', second);
-  if (row.refusal) {
-    const source = {
-      lmt: 'The birth is in local mean time: no zone row has its offset; choose a row',
-      offset: 'No zone row has the offset %1; choose a row',
-      zone: 'The file does not give the zone; choose a row',
-    }[row.refusal];
-    return fill(translate(source) ?? row.note ?? '', row.offset ?? '');
-  }
-  if (!row.exactOffset) return '';
-  return translatedNotes(row, translate);
-}
-
-// Every note on a birth, joined by "; ", each translated where the catalogue has its pattern (a note that
-// opens a sentence has it with a capital letter there).
-export function translatedNotes(row: BookRow, translate: (source: string) => string | undefined): string {
-  return (row.noteParts ?? []).map(([pattern, first, second]) => {
-    const capital = pattern.charAt(0).toUpperCase() + pattern.slice(1);
-    const text = translate(pattern) ?? translate(capital) ?? pattern;
-    return text.replace('%1', first).replace('%2', second);
-  }).join('; ');
-}

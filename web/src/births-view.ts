@@ -3,7 +3,7 @@
 // The births book in the page: AAF and CSV files opened or imported (chooser or drop), the list with its
 // filter, the form filled from a birth, the form's birth added or updated, deleting, Undo, and the book
 // saved as a file. The core reads, edits and writes the book; the page keeps it in this browser.
-import { dateText, downloadName, placeText, shownRows, translatedNote, translatedNotes, unreadableText } from './births-list';
+import { dateText, downloadName, placeText, shownRows, unreadableText } from './births-list';
 import { forgetBook, keepBook, loadBook } from './birth-store';
 import type { BookRow, CoreMessage, FormValues, QuorvaneCore } from './core-types';
 import { productTitle, tr, trCount, withoutMnemonic } from './texts';
@@ -63,13 +63,9 @@ export function startBirths(page: BirthsPage): Promise<void> {
     return shown === all ? `${all} ${births}` : `${shown} of ${all} ${births}`;
   }
 
-  // The core says its notes in English; another language has them from the desktop's catalogue.
-  const translate = (source: string) => {
-    const text = t(windowContext, source);
-    return text === source ? undefined : text;
-  };
-  const noteOf = (row: BookRow) => (page.language() === 'en' ? row.note ?? '' : translatedNote(row, translate));
-  const notesOf = (row: BookRow) => (page.language() === 'en' ? row.notes ?? '' : translatedNotes(row, translate));
+  // The core says a birth's notes and reasons in the page's language.
+  const noteOf = (row: BookRow) => row.note ?? '';
+  const notesOf = (row: BookRow) => row.notes ?? '';
 
   function showNote() {
     const row = rows.find((r) => String(r.index) === list.value);
@@ -84,7 +80,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
   let all: BookRow[] = [];
   function refill(select?: number, bookChanged = true) {
     const info = core.bookInfo();
-    if (bookChanged) all = core.bookRows();
+    if (bookChanged) all = core.bookRows(page.language());
     const chosen = select ?? (list.value === '' ? undefined : Number(list.value));
     const language = page.language();
     const unknownTime = (date: string) => t(listContext, '%1, time unknown').replace('%1', date);
@@ -138,7 +134,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
       const bytes = new Uint8Array(await file.arrayBuffer());
       if (!add && core.bookInfo().count > 0 &&
           !await ask(`The ${core.bookInfo().count} births kept in this browser are replaced by those of ${file.name}.`, withoutMnemonic(t('quorvane::frmMain', 'Open Births\u2026')).replace('\u2026', ''))) return;
-      const opened = core.openBirths(bytes, file.name, add);
+      const opened = core.openBirths(bytes, file.name, add, page.language());
       if (!opened.ok) {
         const refusal = t(bookContext, add ? '%1 could not be imported: %2.' : '%1 could not be opened: %2.');
         await page.showMessage(refusal.replace('%1', file.name).replace('%2', opened.refusal ?? ''), 'error');

@@ -13,7 +13,6 @@ export interface FormValues {
   minute: number;
   second: number; // the form's list; it does not enter the reading
   recordSecond?: number; // a births record's clock seconds, which do
-  timeUnknown?: boolean; // a births record that gives no clock time, kept so when it is saved again
   zone: Zone; // a row 0..70, the birthplace's local mean time, or the typed offset
   offset: string;
   daylightSaving: boolean;
@@ -26,7 +25,7 @@ export interface FormValues {
   city: string;
   state: string;
   country: string;
-  timeUnknown?: boolean; // the birth time is not known: every clock minute of the date is read
+  timeUnknown?: boolean; // the birth time is not known: every clock minute of the date is read, and a births record keeps it so
 }
 
 export interface CoreMessage {
@@ -136,8 +135,8 @@ export interface QuorvaneCore {
   suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number, language: string): ZoneSuggestion;
   // The births book the page keeps (one at a time).
   bookInfo(): BookInfo;
-  openBirths(bytes: Uint8Array, fileName: string, add: boolean): OpenedBirths;
-  bookRows(): BookRow[];
+  openBirths(bytes: Uint8Array, fileName: string, add: boolean, language: string): OpenedBirths;
+  bookRows(language: string): BookRow[];
   chooseBirth(index: number): FormValues | null;
   saveBirth(form: FormValues, language: string): SavedBirth;
   removeBirth(index: number): void;
@@ -184,7 +183,6 @@ export interface BookRow {
   note?: string; // how its clock is read, or why it cannot be (English)
   notes?: string;
   exactOffset?: boolean; // read with its exact offset or local mean time: the note is its notes
-  noteParts?: Array<[string, string, string]>; // each note's English pattern ("… %1"), then %1 and %2
   refusal?: 'lmt' | 'offset' | 'zone'; // why it asks for a zone row
   offset?: string; // the file's offset, for the refusal
 }
