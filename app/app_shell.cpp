@@ -35,9 +35,12 @@ PlacePick AppShell::PickPlace(const QString& query, QWidget* parent) {
     // The atlas is read here, on the first search, never at start-up.
     PlaceFinderDialog dialog(query, parent);
     switch (dialog.exec()) {
-    case QDialog::Accepted: return {PlacePick::Outcome::Use, dialog.ChosenPlace()};
-    case PlaceFinderDialog::WebSearch: return {PlacePick::Outcome::WebSearch, std::nullopt};
-    default: return {};
+        case QDialog::Accepted:
+            return {PlacePick::Outcome::Use, dialog.ChosenPlace()};
+        case PlaceFinderDialog::WebSearch:
+            return {PlacePick::Outcome::WebSearch, std::nullopt};
+        default:
+            return {};
     }
 }
 
@@ -62,7 +65,8 @@ void AppShell::QuitApplication() {
 bool AppShell::RefuseSecondInstance(SingleInstance& instance, const QString& fileToOpen) {
     if (instance.TryBecomePrimary(fileToOpen)) return false;
     if (!instance.HandedOver())
-        ShowMessage(QCoreApplication::translate("AppShell", "Application is already running"), MessageIcon::Information, nullptr);
+        ShowMessage(QCoreApplication::translate("AppShell", "Application is already running"), MessageIcon::Information,
+                    nullptr);
     QuitApplication();
     return true;
 }

@@ -16,8 +16,9 @@ void ServeLaterStarts(SingleInstance& instance, frmMain& form) {
         shown->activateWindow();
     });
     // Opening shows the births list in front of the form.
-    QObject::connect(&instance, &SingleInstance::FileOpenRequested, &form,
-                     [&form](const QString& path) { form.Births().Open(path); }, Qt::QueuedConnection);
+    QObject::connect(
+        &instance, &SingleInstance::FileOpenRequested, &form,
+        [&form](const QString& path) { form.Births().Open(path); }, Qt::QueuedConnection);
 }
 
 }  // namespace quorvane

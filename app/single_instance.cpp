@@ -38,7 +38,9 @@ std::optional<sockaddr_un> LocalAddress(const QString& path) {
     return address;
 }
 
-sockaddr* AsSockaddr(sockaddr_un& address) { return reinterpret_cast<sockaddr*>(&address); }
+sockaddr* AsSockaddr(sockaddr_un& address) {
+    return reinterpret_cast<sockaddr*>(&address);
+}
 
 // Waits for the socket to become ready for `events`, at most the knock's time.
 bool Ready(int fd, short events) {
@@ -53,7 +55,9 @@ bool Ready(int fd, short events) {
 class Knock {
 public:
     Knock() : fd_(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)) {}
-    ~Knock() { if (fd_ >= 0) ::close(fd_); }
+    ~Knock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
     Knock(const Knock&) = delete;
     Knock& operator=(const Knock&) = delete;
 
@@ -68,12 +72,16 @@ public:
 
     bool Send(const QByteArray& message) {
         for (qsizetype sent = 0; sent < message.size();) {
-            const ssize_t wrote = ::send(fd_, message.constData() + sent, static_cast<std::size_t>(message.size() - sent),
-                                         MSG_NOSIGNAL);
-            if (wrote > 0) sent += wrote;
-            else if (wrote < 0 && errno == EINTR) continue;
-            else if (wrote < 0 && errno == EAGAIN && Ready(fd_, POLLOUT)) continue;
-            else return false;
+            const ssize_t wrote =
+                ::send(fd_, message.constData() + sent, static_cast<std::size_t>(message.size() - sent), MSG_NOSIGNAL);
+            if (wrote > 0)
+                sent += wrote;
+            else if (wrote < 0 && errno == EINTR)
+                continue;
+            else if (wrote < 0 && errno == EAGAIN && Ready(fd_, POLLOUT))
+                continue;
+            else
+                return false;
         }
         return true;
     }
@@ -81,7 +89,7 @@ public:
 private:
     int fd_;
 };
-}
+}  // namespace
 
 QString DefaultRuntimeDir() {
     const QString fromEnv = qEnvironmentVariable("QUORVANE_RUNTIME_DIR");
@@ -139,8 +147,8 @@ bool SingleInstance::AnotherCopyAnswers(const QString& fileToOpen) {
     const std::optional<sockaddr_un> address = LocalAddress(ServerPath());
     Knock knock;
     if (!address || !knock.Connect(*address)) return false;
-    const QByteArray message = fileToOpen.isEmpty() ? QByteArray("activate\n")
-                                                    : "open " + QUrl::fromLocalFile(fileToOpen).toEncoded() + '\n';
+    const QByteArray message =
+        fileToOpen.isEmpty() ? QByteArray("activate\n") : "open " + QUrl::fromLocalFile(fileToOpen).toEncoded() + '\n';
     const bool sent = knock.Send(message);
     handedOver_ = sent && !fileToOpen.isEmpty();
     return true;
@@ -174,8 +182,8 @@ bool SingleInstance::Listen() {
     // A socket file left by a crashed copy would make bind() fail; we hold the lock, so it is stale.
     ::unlink(address->sun_path);
     // Only this user may knock: the mode is set before listen(), so no one can connect in between.
-    if (::bind(server_, AsSockaddr(*address), sizeof *address) != 0 || ::chmod(address->sun_path, S_IRUSR | S_IWUSR) != 0 ||
-        ::listen(server_, SOMAXCONN) != 0)
+    if (::bind(server_, AsSockaddr(*address), sizeof *address) != 0 ||
+        ::chmod(address->sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(server_, SOMAXCONN) != 0)
         return fail(qt_error_string(errno));
     serverNotifier_ = std::make_unique<QSocketNotifier>(server_, QSocketNotifier::Read);
     connect(serverNotifier_.get(), &QSocketNotifier::activated, this, [this] { Accept(); });

@@ -254,7 +254,7 @@ Atlas Atlas::FromFile(const std::string& path) {
                          "; reinstall Quorvane or rebuild it";
         return atlas;
     }
-    struct stat info {};
+    struct stat info = {};
     auto mapping = std::make_shared<Mapping>();
     if (fstat(fd, &info) == 0 && info.st_size > 0) {
         mapping->Size = static_cast<std::size_t>(info.st_size);

@@ -16,7 +16,9 @@ namespace {
 
 constexpr std::size_t kPlacesAt = sizeof(Header);
 
-std::size_t NamesAt(std::uint32_t placeCount) { return kPlacesAt + placeCount * sizeof(PlaceRecord); }
+std::size_t NamesAt(std::uint32_t placeCount) {
+    return kPlacesAt + placeCount * sizeof(PlaceRecord);
+}
 std::size_t RegionNamesAt(std::uint32_t placeCount, std::uint32_t nameCount) {
     return NamesAt(placeCount) + nameCount * sizeof(NameRecord);
 }
@@ -88,13 +90,15 @@ std::string Build(const std::vector<Place>& places, const std::vector<PlaceName>
         if (town == byId.end()) continue;
         std::string folded = FoldPlaceName(n.Name);
         if (folded.empty() || namesOf[town->second].contains(folded)) continue;
-        const auto [at, fresh] =
-            spellingsOf.try_emplace(std::to_string(town->second) + ' ' + folded, spellings.size());
+        const auto [at, fresh] = spellingsOf.try_emplace(std::to_string(town->second) + ' ' + folded, spellings.size());
         if (fresh) spellings.push_back({std::move(folded), {town->second, {}}});
         auto& written = spellings[at->second].second.Written;
-        const auto same = std::find_if(written.begin(), written.end(), [&](const auto& w) { return w.first == n.Name; });
-        if (same == written.end()) written.emplace_back(n.Name, 1);
-        else ++same->second;
+        const auto same =
+            std::find_if(written.begin(), written.end(), [&](const auto& w) { return w.first == n.Name; });
+        if (same == written.end())
+            written.emplace_back(n.Name, 1);
+        else
+            ++same->second;
     }
     for (auto& [folded, s] : spellings) {
         const auto most = std::max_element(s.Written.begin(), s.Written.end(),
@@ -156,7 +160,8 @@ View::View(std::string_view bytes) {
     header_ = header;
     places_ = reinterpret_cast<const PlaceRecord*>(bytes.data() + kPlacesAt);
     names_ = reinterpret_cast<const NameRecord*>(bytes.data() + NamesAt(header->PlaceCount));
-    regionNames_ = reinterpret_cast<const RegionNameRecord*>(bytes.data() + RegionNamesAt(header->PlaceCount, header->NameCount));
+    regionNames_ =
+        reinterpret_cast<const RegionNameRecord*>(bytes.data() + RegionNamesAt(header->PlaceCount, header->NameCount));
     text_ = bytes.data() + textAt;
 
     const auto inside = [&](Text t) { return std::uint64_t{t.Offset} + t.Size <= header->TextSize; };

@@ -23,7 +23,7 @@ struct PlaceName {
 
 // A name of a country or a state in some language: "Deutschland" for "DE", "Bayern" for "DE.02".
 struct RegionName {
-    std::string Key;   // the country code, or the country code, a full stop and the state's code
+    std::string Key;  // the country code, or the country code, a full stop and the state's code
     std::string Name;
 };
 
@@ -53,13 +53,13 @@ struct PlaceRecord {
     double Latitude, Longitude;
     Text City, State, Country, CountryCode, TimeZoneId;
     Text FoldedState, FoldedCountry, FoldedCode;
-    Text StateKey;   // "DE.02"; empty when the state's code is not known
+    Text StateKey;  // "DE.02"; empty when the state's code is not known
 };
 
 // One searchable name of one town; the table is sorted by Folded, then by Place.
 struct NameRecord {
     Text Folded;
-    Text Written;   // as the catalog writes it; empty for the atlas's own name
+    Text Written;  // as the catalog writes it; empty for the atlas's own name
     std::uint32_t Place;
 };
 

@@ -23,8 +23,12 @@ DegreesMinutes Split(double value, int maxDegrees, char positive, char negative)
 
 }  // namespace
 
-DegreesMinutes LatitudeToDegreesMinutes(double latitude) { return Split(latitude, 89, 'N', 'S'); }
+DegreesMinutes LatitudeToDegreesMinutes(double latitude) {
+    return Split(latitude, 89, 'N', 'S');
+}
 
-DegreesMinutes LongitudeToDegreesMinutes(double longitude) { return Split(longitude, 179, 'E', 'W'); }
+DegreesMinutes LongitudeToDegreesMinutes(double longitude) {
+    return Split(longitude, 179, 'E', 'W');
+}
 
 }  // namespace quorvane

@@ -7,9 +7,9 @@ namespace quorvane {
 
 struct DegreesMinutes {
     int Degrees = 0;
-    int Minutes = 0;         // 0..59
-    char Hemisphere = 'N';   // 'N' or 'S' for latitude, 'E' or 'W' for longitude
-    bool Clamped = false;    // the value lay beyond what the form accepts and was pulled in
+    int Minutes = 0;        // 0..59
+    char Hemisphere = 'N';  // 'N' or 'S' for latitude, 'E' or 'W' for longitude
+    bool Clamped = false;   // the value lay beyond what the form accepts and was pulled in
 };
 
 // Minutes are rounded to the nearest; 59.5 minutes and more carry into the next degree. A value that

@@ -13,7 +13,7 @@
 #include "common/civil_date_time.h"
 #include "l10n/sentence.h"
 #include "reading/time_window.h"  // ClockFold, ClockPeriod
-#include "reading/utc_offset.h"  // UtcOffsetText
+#include "reading/utc_offset.h"   // UtcOffsetText
 
 namespace quorvane::zones {
 class ZoneDatabase;
@@ -30,15 +30,15 @@ struct ZoneSuggestion {
     std::optional<ZoneOffset> ExactOffset;
     // The place kept local mean time then: the offset is the birthplace's own, from its longitude.
     bool LocalMeanTime = false;
-    int OffsetSeconds = 0;       // the clock's offset from UTC, east positive
-    bool DaylightTime = false;   // the place kept daylight saving (summer or war) time
-    std::string Abbreviation;    // the database's own, e.g. "CEST", "EWT", "+0545"
-    std::string OffsetText;      // "UTC+1", "UTC-4", "UTC+5:45", "UTC+5:21:10"
+    int OffsetSeconds = 0;      // the clock's offset from UTC, east positive
+    bool DaylightTime = false;  // the place kept daylight saving (summer or war) time
+    std::string Abbreviation;   // the database's own, e.g. "CEST", "EWT", "+0545"
+    std::string OffsetText;     // "UTC+1", "UTC-4", "UTC+5:45", "UTC+5:21:10"
     // One line for the person entering the data (l10n::Render writes it in their language); Clock is the
     // same without what it adds when no row has the offset.
     l10n::Sentence Description, Clock;
-    bool Repeated = false;       // the clock time came twice as clocks went back; the first is taken
-    bool Skipped = false;        // no such clock time: clocks went forward past it
+    bool Repeated = false;  // the clock time came twice as clocks went back; the first is taken
+    bool Skipped = false;   // no such clock time: clocks went forward past it
     // A repeated clock time: the offsets of its first and second passes (east positive), and which
     // the suggestion took. A skipped one: the clock times (minutes of the day) the clocks went from and to.
     int FirstPassSeconds = 0, SecondPassSeconds = 0;

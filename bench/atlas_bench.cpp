@@ -36,7 +36,7 @@ void BM_AtlasFirstSearch(benchmark::State& state) {
 BENCHMARK(BM_AtlasFirstSearch)->Unit(benchmark::kMillisecond);
 
 const char* const kQueries[] = {"Madrid, Spain", "Bombay", "New York, NY", "Москва", "St. Petersburg, Russia",
-                                "Mos", "M"};
+                                "Mos",           "M"};
 
 void BM_AtlasSearch(benchmark::State& state) {
     static const quorvane::Atlas atlas = quorvane::Atlas::FromFile(IndexPath());

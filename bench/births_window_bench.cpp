@@ -33,20 +33,26 @@ public:
 
 QByteArray TenThousandBirths() {
     const char* const first[] = {"Ada", "Tobias", "Mia", "Jürgen", "Sita", "Lars", "Amara", "Kenji", "Olga", "Rafael"};
-    const char* const last[] = {"Ferber", "Okafor", "Lind", "Brandt", "Shrestha", "Novak", "Haddad", "Sato", "Rossi", "Moreau"};
+    const char* const last[] = {"Ferber", "Okafor", "Lind", "Brandt", "Shrestha",
+                                "Novak",  "Haddad", "Sato", "Rossi",  "Moreau"};
     const char* const places[] = {"Kandel/Pfalz,D", "Lagos,WAN", "Uppsala,S", "München,D", "Kathmandu,NEP",
-                                  "Praha,CZ", "Beirut,RL", "Osaka,J", "Torino,I", "Lyon,F"};
+                                  "Praha,CZ",       "Beirut,RL", "Osaka,J",   "Torino,I",  "Lyon,F"};
     std::mt19937 random(11);
     auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     QByteArray out = "#: ten thousand births\n";
     for (int i = 0; i < kRecords; ++i) {
         out += QStringLiteral("#A93:%1,%2,f,%3.%4.%5,%6:%7,%8\n#B93:*,%9n%10,%11e%12,1he00,%13\n")
                    .arg(QString::fromUtf8(last[pick(10)]), QString::fromUtf8(first[pick(10)]))
-                   .arg(1 + pick(28)).arg(1 + pick(12)).arg(1901 + pick(150))
-                   .arg(pick(24)).arg(pick(60), 2, 10, QLatin1Char('0'))
+                   .arg(1 + pick(28))
+                   .arg(1 + pick(12))
+                   .arg(1901 + pick(150))
+                   .arg(pick(24))
+                   .arg(pick(60), 2, 10, QLatin1Char('0'))
                    .arg(QString::fromUtf8(places[pick(10)]))
-                   .arg(pick(90)).arg(pick(60), 2, 10, QLatin1Char('0'))
-                   .arg(pick(180)).arg(pick(60), 2, 10, QLatin1Char('0'))
+                   .arg(pick(90))
+                   .arg(pick(60), 2, 10, QLatin1Char('0'))
+                   .arg(pick(180))
+                   .arg(pick(60), 2, 10, QLatin1Char('0'))
                    .arg(pick(2))
                    .toUtf8();
     }
@@ -106,8 +112,10 @@ void BM_FilterKeystroke(benchmark::State& state) {
     const char letters[] = "aeiorn";
     int round = 0;
     for (auto _ : state) {
-        if (round % 2 == 0) QTest::keyClick(filter, letters[(round / 2) % 6]);
-        else QTest::keyClick(filter, Qt::Key_Backspace);
+        if (round % 2 == 0)
+            QTest::keyClick(filter, letters[(round / 2) % 6]);
+        else
+            QTest::keyClick(filter, Qt::Key_Backspace);
         ++round;
         Painted(window);
     }
@@ -118,7 +126,8 @@ BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -107,7 +107,8 @@ void BM_SwissEphemerisTriple(benchmark::State& state) {
         swe_calc_ut(jd, SE_SUN, SEFLG_MOSEPH, sun, error);
         swe_calc_ut(jd, SE_MOON, SEFLG_MOSEPH, moon, error);
         const double latitude = (b.Birth.LatitudeDegrees + b.Birth.LatitudeMinutes / 60.0) * (b.Birth.IsSouth ? -1 : 1);
-        const double longitude = (b.Birth.LongitudeDegrees + b.Birth.LongitudeMinutes / 60.0) * (b.Birth.IsEast ? 1 : -1);
+        const double longitude =
+            (b.Birth.LongitudeDegrees + b.Birth.LongitudeMinutes / 60.0) * (b.Birth.IsEast ? 1 : -1);
         // Equal houses: the cheapest house system, the Ascendant is the same in all of them.
         swe_houses_ex(jd, SEFLG_MOSEPH, latitude, longitude, 'E', cusps, ascmc);
         // Not const: DoNotOptimize on a const value lets the compiler drop the work behind it.

@@ -27,8 +27,12 @@ void LookUpReading(benchmark::State& state, std::string_view language) {
     }
 }
 
-void BM_ReadingTextsEnglish(benchmark::State& state) { LookUpReading(state, "en"); }
-void BM_ReadingTextsGerman(benchmark::State& state) { LookUpReading(state, "de_DE.UTF-8"); }
+void BM_ReadingTextsEnglish(benchmark::State& state) {
+    LookUpReading(state, "en");
+}
+void BM_ReadingTextsGerman(benchmark::State& state) {
+    LookUpReading(state, "de_DE.UTF-8");
+}
 
 void BM_CoreTextLookup(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(l10n::CoreText("ru", "sign.Nurture.description"));

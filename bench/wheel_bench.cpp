@@ -34,7 +34,13 @@ quorvane::report::ReadingDocument Document() {
     form.IsSouth = true;
     quorvane::ReadingSession session;
     const auto outcome = session.Read(form);
-    return {session.LastBirthData(), session.LastZoneIndex(), "Sydney, New South Wales, Australia", *outcome.Reading, false, {}, std::nullopt};
+    return {session.LastBirthData(),
+            session.LastZoneIndex(),
+            "Sydney, New South Wales, Australia",
+            *outcome.Reading,
+            false,
+            {},
+            std::nullopt};
 }
 
 void BM_PaintWheel800(benchmark::State& state) {

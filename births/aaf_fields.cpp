@@ -23,10 +23,13 @@ using l10n::Plain;
 using l10n::Say;
 namespace says = l10n::file_text;
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The first character that is not a digit, or npos.
 std::size_t FirstNonDigit(std::string_view text) {

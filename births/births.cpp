@@ -18,7 +18,8 @@ void TakeLocalMeanTime(Birth& birth, std::string_view place) {
     birth.Clock = ClockKind::LocalMeanTime;
     birth.Data.IsDaylightSaving = false;  // no place kept summer time before its first standard time
     birth.ClockPlace = std::string(place);
-    birth.Notes = {{NoteKind::LocalMeanTimeTaken, UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()), birth.ClockPlace}};
+    birth.Notes = {
+        {NoteKind::LocalMeanTimeTaken, UtcOffsetText(-birth.StandardOffset.TotalSecondsWest()), birth.ClockPlace}};
 }
 
 namespace {

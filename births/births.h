@@ -33,8 +33,8 @@ enum class NoteKind {
     JulianDayTaken,              // First: the Julian day's instant; Second: that of the date, time and zone
     JulianDayTooCoarse,
     JulianDayTooFar,
-    ZoneFromJulianDay,           // First: the offset
-    DateTimeFromJulianDay,       // First: the instant
+    ZoneFromJulianDay,      // First: the offset
+    DateTimeFromJulianDay,  // First: the instant
 };
 
 struct Note {
@@ -48,16 +48,16 @@ struct Birth {
     std::string LastName, FirstName;  // the file's two name fields; Data.Name is "First Last"
     std::string Place, Country;
     std::string Type = "*";
-    int ZoneRow = -1;               // -1: no row has the offset (see Clock)
-    ZoneOffset StandardOffset;      // positive west, to the second; daylight saving puts the clock an hour ahead
+    int ZoneRow = -1;                      // -1: no row has the offset (see Clock)
+    ZoneOffset StandardOffset;             // positive west, to the second; daylight saving puts the clock an hour ahead
     ClockKind Clock = ClockKind::Unknown;  // what StandardOffset is when ZoneRow is -1
-    std::vector<Note> Notes;        // for the person: why no row was found, or what the Julian day decided
-    std::string ClockPlace;         // whose history had local mean time taken for a zone the file left open
-    bool TimeUnknown = false;       // the file gives no time (AAF "*", CSV empty): read over the whole day
-    int Line = 0;                   // the line of its #A93 (or CSV line)
-    l10n::Sentence Error;           // non-empty: unreadable (why, for the person), kept verbatim in Lines
-    std::vector<std::string> Lines; // the record's lines as read (UTF-8)
-    bool Modified = true;           // false: written back exactly as read
+    std::vector<Note> Notes;               // for the person: why no row was found, or what the Julian day decided
+    std::string ClockPlace;                // whose history had local mean time taken for a zone the file left open
+    bool TimeUnknown = false;              // the file gives no time (AAF "*", CSV empty): read over the whole day
+    int Line = 0;                          // the line of its #A93 (or CSV line)
+    l10n::Sentence Error;                  // non-empty: unreadable (why, for the person), kept verbatim in Lines
+    std::vector<std::string> Lines;        // the record's lines as read (UTF-8)
+    bool Modified = true;                  // false: written back exactly as read
 };
 
 struct Book {

@@ -38,7 +38,9 @@ Parsed<CalendarDate> DateField(std::string_view text) {
 }
 
 // An empty time, or "unknown", is a birth time not known: the birth is read over the whole day.
-bool IsUnknownTime(std::string_view text) { return text.empty() || SameLetters(text, "unknown"); }
+bool IsUnknownTime(std::string_view text) {
+    return text.empty() || SameLetters(text, "unknown");
+}
 
 Parsed<ClockTime> TimeField(std::string_view text) {
     if (IsUnknownTime(text)) return {ClockTime{}, {}};

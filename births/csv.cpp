@@ -79,9 +79,10 @@ std::vector<std::string> SplitRecord(std::string_view line) {
 }
 
 std::string Field(std::string_view value) {
-    const bool quote = value.find_first_of(",\"\r\n") != std::string_view::npos || value.substr(0, 3) == kByteOrderMark ||
-                       (!value.empty() && (value.front() == ' ' || value.back() == ' ' || value.front() == '\t' ||
-                                           value.back() == '\t'));
+    const bool quote = value.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       value.substr(0, 3) == kByteOrderMark ||
+                       (!value.empty() &&
+                        (value.front() == ' ' || value.back() == ' ' || value.front() == '\t' || value.back() == '\t'));
     if (!quote) return std::string(value);
     std::string out = "\"";
     for (const char c : value) {

@@ -14,9 +14,9 @@ namespace quorvane::csv {
 
 struct Record {
     std::vector<std::string> Fields;
-    int Line = 0;              // the line the record starts on, from 1
-    std::string_view Text;     // the record as it stands in the input, without its line end
-    bool UnclosedQuote = false; // a quoted field ran to the end of the input
+    int Line = 0;                // the line the record starts on, from 1
+    std::string_view Text;       // the record as it stands in the input, without its line end
+    bool UnclosedQuote = false;  // a quoted field ran to the end of the input
 };
 
 class Reader {

@@ -57,7 +57,7 @@ int WriteAll(int fd, std::string_view bytes) {
 
 // The file a symbolic link points to, so that the link stays a link; any other path as it is.
 std::string TargetOf(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
     char resolved[PATH_MAX];
     return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
@@ -70,7 +70,7 @@ std::string FolderOf(const std::string& path) {
 }
 
 mode_t PermissionsFor(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
     const mode_t mask = ::umask(0);  // read by setting it, and set back at once
     ::umask(mask);
@@ -82,7 +82,7 @@ mode_t PermissionsFor(const std::string& path) {
 WholeFile ReadWholeFile(const std::string& path, std::size_t largest) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) return Unreadable(errno);
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(file.Get(), &info) != 0) return Unreadable(errno);
     if (S_ISDIR(info.st_mode)) return Unreadable(EISDIR);
     if (info.st_size > 0 && static_cast<unsigned long long>(info.st_size) > largest)

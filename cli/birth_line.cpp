@@ -20,7 +20,6 @@ namespace quorvane::cli {
 
 namespace {
 
-
 bool AllDigits(std::string_view s) {
     if (s.empty()) return false;
     for (char c : s)
@@ -36,7 +35,7 @@ std::optional<int> Number(std::string_view s, std::size_t maxDigits) {
     return value;
 }
 
-std::string_view Text(const GalacticSign* sign, std::string_view GalacticSign::*field) {
+std::string_view Text(const GalacticSign* sign, SignText field) {
     return sign ? sign->*field : std::string_view{};
 }
 
@@ -97,7 +96,9 @@ ReadingOrError ReadForm(const BirthFormValues& form) {
     ReadingSession session;
     ReadingSession::Outcome outcome = session.Read(form);
     if (!outcome.Validation.Ok) return std::string(outcome.Validation.Message.Text);
-    return NamedReading{form.Name, *outcome.Reading, session.LastZoneIndex(), form.LocalMeanTime, session.LastBirthData(), {}, std::nullopt};
+    return NamedReading{form.Name,          *outcome.Reading,        session.LastZoneIndex(),
+                        form.LocalMeanTime, session.LastBirthData(), {},
+                        std::nullopt};
 }
 
 ReadingOrError ReadBirth(const BirthText& birth) {
@@ -111,7 +112,8 @@ ReadingOrError ReadBirth(const BirthText& birth) {
     }
     const auto date = ParseDate(birth.Date);
     if (!date) return std::string("date: expected YYYY-MM-DD");
-    if (date->Year < kFirstYear || date->Year > kLastYear) return "date: year must be " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
+    if (date->Year < kFirstYear || date->Year > kLastYear)
+        return "date: year must be " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
     // The one place the time is read: a clock time, or a window of the day when the time is unknown.
     const std::optional<MinuteWindow> window = IsTimeWindow(birth.Time) ? ParseMinuteWindow(birth.Time) : std::nullopt;
     if (IsTimeWindow(birth.Time) && !window)
@@ -159,13 +161,15 @@ std::string FormatIsoMinute(const CivilDateTime& t) {
     if (t.Year < 0 || t.Year > 9999 || !twoDigits(t.Month) || !twoDigits(t.Day) || !twoDigits(t.Hour) ||
         !twoDigits(t.Minute) || !twoDigits(t.Second)) {
         char buffer[80];  // no instant of a reading, but written all the same
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second);
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour, t.Minute,
+                      t.Second);
         return buffer;
     }
     // Digit by digit rather than through printf: a batch writes one for each of its readings.
     char text[24] = "0000-00-00T00:00:00Z";
     const auto put = [&text](std::size_t at, int value, int digits) {
-        for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
     };
     put(0, t.Year, 4);
     put(5, t.Month, 2);
@@ -259,7 +263,8 @@ void AppendLongitude(std::string& out, std::string_view key, double degrees) {
     char* at = text + sizeof text;
     for (int digit = 0; digit < 4; ++digit, whole /= 10) *--at = static_cast<char>('0' + whole % 10);
     *--at = '.';
-    do *--at = static_cast<char>('0' + whole % 10); while ((whole /= 10) > 0);
+    do *--at = static_cast<char>('0' + whole % 10);
+    while ((whole /= 10) > 0);
     out.append(at, text + sizeof text);
 }
 
@@ -308,8 +313,7 @@ bool IsTimeWindow(std::string_view text) {
     const bool unknown = text.size() == 7 && std::equal(text.begin(), text.end(), "unknown", [](char a, char b) {
                              return std::tolower(static_cast<unsigned char>(a)) == b;
                          });
-    return unknown || text.find('-') != std::string_view::npos ||
-           text.find("\xE2\x80\x93") != std::string_view::npos;
+    return unknown || text.find('-') != std::string_view::npos || text.find("\xE2\x80\x93") != std::string_view::npos;
 }
 
 void ReadWindow(NamedReading& reading, MinuteWindow window, std::span<const ClockStretch> clock) {
@@ -317,8 +321,8 @@ void ReadWindow(NamedReading& reading, MinuteWindow window, std::span<const Cloc
     // The reading's own zone as it took it: the offset and the daylight-saving hour apart, as a row reads them.
     const ZoneOffset zone = ZoneOffset::FromSecondsWest(-secondsEast + (reading.Birth.IsDaylightSaving ? 3600 : 0));
     const std::vector<ClockStretch> steady = SteadyClock(zone, reading.Birth.IsDaylightSaving);
-    reading.Window = ReadTimeWindow(reading.Birth, clock.empty() ? std::span<const ClockStretch>(steady) : clock, window,
-                                    reading.Birth.Year - kFirstYear);
+    reading.Window = ReadTimeWindow(reading.Birth, clock.empty() ? std::span<const ClockStretch>(steady) : clock,
+                                    window, reading.Birth.Year - kFirstYear);
 }
 
 namespace {
@@ -364,19 +368,22 @@ std::string FormatWindowText(const NamedReading& reading) {
            (wholeDay ? std::string(kEnDash) + "23:59" : MinuteText(w.Window.From) + " and " + MinuteText(w.Window.To)) +
            "\n";
     if (reading.ZoneIndex >= 0 && reading.ZoneIndex < kTimeZoneCount)
-        out += "Zone " + std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString) + ", UTC offset " +
-               FormatUtcOffset(r.UtcOffsetSecondsEast) + (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") + "\n";
+        out += "Zone " + std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString) +
+               ", UTC offset " + FormatUtcOffset(r.UtcOffsetSecondsEast) +
+               (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") + "\n";
     else
         out += std::string(reading.LocalMeanTime ? "Local mean time of the birthplace, " : "") + "UTC offset " +
-               FormatUtcOffset(r.UtcOffsetSecondsEast) + (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") + "\n";
+               FormatUtcOffset(r.UtcOffsetSecondsEast) + (reading.Birth.IsDaylightSaving ? " (daylight saving)" : "") +
+               "\n";
     out += std::string(MoonPhaseText(w.Phase)) + "\n";
     for (const MinuteRange& gap : w.Skipped)
         out += "Note: there was no " + MinuteText(gap.First) + std::string(kEnDash) + MinuteText(gap.Last) +
                " that day (clocks went forward); those minutes are left out\n";
     if (w.Repeated)
-        out += "Note: clocks went back and an hour came twice; it is read twice, its times marked (first) and (second)\n";
-    static constexpr std::array<quorvane::Frame, kFrameCount> kOrder{quorvane::Frame::Ascendant, quorvane::Frame::Descendant,
-                                                                     quorvane::Frame::MoonSign, quorvane::Frame::SunSign};
+        out +=
+            "Note: clocks went back and an hour came twice; it is read twice, its times marked (first) and (second)\n";
+    static constexpr std::array<quorvane::Frame, kFrameCount> kOrder{
+        quorvane::Frame::Ascendant, quorvane::Frame::Descendant, quorvane::Frame::MoonSign, quorvane::Frame::SunSign};
     for (const quorvane::Frame frame : kOrder) {
         const GalacticSign* sign = w.CertainSign(frame);
         if (!sign) continue;
@@ -398,26 +405,31 @@ std::string FormatWindowText(const NamedReading& reading) {
 
 std::string FormatWindowJson(const NamedReading& reading) {
     const TimeWindowReading& w = *reading.Window;
-    const auto sign = [](const GalacticSign* s) { return s ? nlohmann::ordered_json(s->Name) : nlohmann::ordered_json(); };
+    const auto sign = [](const GalacticSign* s) {
+        return s ? nlohmann::ordered_json(s->Name) : nlohmann::ordered_json();
+    };
     nlohmann::ordered_json j;
     j["name"] = reading.Name;
     j["date"] = DateText(reading.Birth);
     j["from"] = MinuteText(w.Window.From);
     j["to"] = MinuteText(w.Window.To);
     j["timeUnknown"] = true;
-    for (int f = 0; f < kFrameCount; ++f) j[std::string(FrameKey(f))] = sign(w.CertainSign(static_cast<quorvane::Frame>(f)));
+    for (int f = 0; f < kFrameCount; ++f)
+        j[std::string(FrameKey(f))] = sign(w.CertainSign(static_cast<quorvane::Frame>(f)));
     nlohmann::ordered_json changes = nlohmann::ordered_json::array();
     for (const TimeRun& run : w.Runs) {
         nlohmann::ordered_json c;
         c["from"] = MinuteText(run.FirstMinute);
-        for (int f = 0; f < kFrameCount; ++f) c[std::string(FrameKey(f))] = sign(run.Signs[static_cast<std::size_t>(f)]);
+        for (int f = 0; f < kFrameCount; ++f)
+            c[std::string(FrameKey(f))] = sign(run.Signs[static_cast<std::size_t>(f)]);
         if (run.Fold != ClockFold::None) c["fold"] = run.Fold == ClockFold::First ? "first" : "second";
         changes.push_back(std::move(c));
     }
     j["changes"] = std::move(changes);
     if (!w.Skipped.empty()) {
         nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
-        for (const MinuteRange& gap : w.Skipped) skipped.push_back({{"from", MinuteText(gap.First)}, {"to", MinuteText(gap.Last)}});
+        for (const MinuteRange& gap : w.Skipped)
+            skipped.push_back({{"from", MinuteText(gap.First)}, {"to", MinuteText(gap.Last)}});
         j["skipped"] = std::move(skipped);
     }
     if (!reading.Note.empty()) j["note"] = reading.Note;

@@ -15,18 +15,22 @@
 
 namespace quorvane::cli {
 
-struct Date { int Year = 0, Month = 0, Day = 0; };
-struct Time { int Hour = 0, Minute = 0, Second = 0; };
+struct Date {
+    int Year = 0, Month = 0, Day = 0;
+};
+struct Time {
+    int Hour = 0, Minute = 0, Second = 0;
+};
 
 // A coordinate in the astrologers' form: degrees, hemisphere letter, minutes ("40N42", "74w00").
 struct Coordinate {
-    std::string Degrees;   // digits as given
+    std::string Degrees;  // digits as given
     std::string Minutes;
     bool Negative = false;  // South or West
 };
 
-std::optional<Date> ParseDate(std::string_view text);    // YYYY-MM-DD
-std::optional<Time> ParseTime(std::string_view text);    // HH:MM or HH:MM:SS, 0..23, 0..59, 0..59
+std::optional<Date> ParseDate(std::string_view text);  // YYYY-MM-DD
+std::optional<Time> ParseTime(std::string_view text);  // HH:MM or HH:MM:SS, 0..23, 0..59, 0..59
 // positive/negative are the two hemisphere letters (N/S or E/W), either case.
 std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative);
 std::optional<bool> ParseFlag(std::string_view text);  // as a births file's daylight column: 0/1, no/yes, false/true
@@ -40,10 +44,10 @@ struct BirthText {
 struct NamedReading {
     std::string Name;
     GalacticReading Reading;
-    int ZoneIndex = 0;            // -1 for an exact offset or local mean time
-    bool LocalMeanTime = false;   // the offset is the birthplace's local mean time
-    BirthData Birth;  // as the reading took it
-    std::string Note; // what a births file's record left to the program, e.g. that local mean time was taken
+    int ZoneIndex = 0;           // -1 for an exact offset or local mean time
+    bool LocalMeanTime = false;  // the offset is the birthplace's local mean time
+    BirthData Birth;             // as the reading took it
+    std::string Note;            // what a births file's record left to the program, e.g. that local mean time was taken
     // The birth time is unknown or known only as a span: every clock minute of the window read. `Reading`
     // then holds the window's first minute (its zone and offset), never signs to show as the reading.
     std::optional<TimeWindowReading> Window;

@@ -41,7 +41,7 @@ void ReadBatch(std::string_view input, const LocalMeanTimeFinder& takeLocalMeanT
 struct Conversion {
     std::string Output;
     std::vector<l10n::Sentence> Messages;  // for standard error: "line 3: …; left out"
-    bool Refused = false;               // a birth was left out or could not be read
+    bool Refused = false;                  // a birth was left out or could not be read
 };
 // The births of `input` (AAF or CSV) written as `format`, "aaf" or "csv".
 Conversion ConvertBirths(std::string_view input, std::string_view format, const LocalMeanTimeFinder& takeLocalMeanTime);

@@ -37,25 +37,30 @@ std::string FormatText(const NamedReading& reading, std::string_view language) {
     else
         std::snprintf(time, sizeof time, "%02d:%02d", t.Hour, t.Minute);
     // An exact offset or local mean time has no row's name: the offset stands for it.
-    const std::string zone = reading.ZoneIndex >= 0 ? std::string(l10n::ZoneRowText(language, reading.ZoneIndex))
-                                                    : ExactZoneText(language, r.UtcOffsetSecondsEast, reading.LocalMeanTime);
+    const std::string zone = reading.ZoneIndex >= 0
+                                 ? std::string(l10n::ZoneRowText(language, reading.ZoneIndex))
+                                 : ExactZoneText(language, r.UtcOffsetSecondsEast, reading.LocalMeanTime);
     const std::string date = l10n::LongDate(language, t.Year, t.Month, t.Day);
     const std::string sun = std::to_string(r.Degrees.Sun), moon = std::to_string(r.Degrees.Moon),
                       ascendant = std::to_string(r.Degrees.Ascendant);
 
     std::string out = l10n::Fill(CoreText(language, "text.Title"), {{"name", reading.Name}}) + "\n";
-    out += l10n::Fill(CoreText(language, "text.Born"),
-                      {{"date", date}, {"time", time}, {"zone", zone}}) + "\n";
+    out += l10n::Fill(CoreText(language, "text.Born"), {{"date", date}, {"time", time}, {"zone", zone}}) + "\n";
     // The offset in force: always under a row's name, and with an exact offset when daylight saving moved it.
     if (reading.ZoneIndex >= 0 || reading.Birth.IsDaylightSaving)
         out += l10n::Fill(CoreText(language, reading.Birth.IsDaylightSaving ? "text.UtcOffsetDst" : "text.UtcOffset"),
-                          {{"offset", FormatUtcOffset(r.UtcOffsetSecondsEast)}}) + "\n";
-    out += l10n::Fill(CoreText(language, "text.Degrees"), {{"sun", sun}, {"moon", moon}, {"ascendant", ascendant},
-                                                           {"phase", l10n::MoonPhaseText(language, r.Phase)}}) + "\n";
-    const std::array<std::pair<l10n::Frame, const GalacticSign*>, 4> frames{{{l10n::Frame::Ascendant, r.AscendantSign},
-                                                                             {l10n::Frame::Descendant, r.DescendantSign},
-                                                                             {l10n::Frame::MoonSign, r.MoonSign},
-                                                                             {l10n::Frame::SunSign, r.SunSign}}};
+                          {{"offset", FormatUtcOffset(r.UtcOffsetSecondsEast)}}) +
+               "\n";
+    out += l10n::Fill(CoreText(language, "text.Degrees"), {{"sun", sun},
+                                                           {"moon", moon},
+                                                           {"ascendant", ascendant},
+                                                           {"phase", l10n::MoonPhaseText(language, r.Phase)}}) +
+           "\n";
+    const std::array<std::pair<l10n::Frame, const GalacticSign*>, 4> frames{
+        {{l10n::Frame::Ascendant, r.AscendantSign},
+         {l10n::Frame::Descendant, r.DescendantSign},
+         {l10n::Frame::MoonSign, r.MoonSign},
+         {l10n::Frame::SunSign, r.SunSign}}};
     for (const auto& [frame, english] : frames) {
         const GalacticSign blank{};
         const GalacticSign& sign = english ? l10n::LocalizedSign(language, *english) : blank;
@@ -76,7 +81,8 @@ std::string ZoneLine(std::string_view language, int row, bool daylightSaving, co
     std::string out = l10n::Fill(CoreText(language, daylightSaving ? "text.ZoneDst" : "text.Zone"),
                                  {{"zone", l10n::ZoneRowText(language, row)}});
     out += ' ';
-    out += note ? l10n::Fill(CoreText(language, "text.From"), {{"note", *note}}) : std::string(CoreText(language, "text.AsGiven"));
+    out += note ? l10n::Fill(CoreText(language, "text.From"), {{"note", *note}})
+                : std::string(CoreText(language, "text.AsGiven"));
     return out;
 }
 

@@ -41,8 +41,9 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 // The options that describe one birth, given on the command line rather than in a batch.
-constexpr const char* kSingleReadingOptions[] = {"--name", "--date", "--time", "--zone", "--offset", "--lmt", "--dst", "--lat",
-                                                 "--lon", "--place", "--fold", "--pdf", "--paper", "--wheel", "--size", "--theme"};
+constexpr const char* kSingleReadingOptions[] = {"--name",  "--date",  "--time", "--zone",  "--offset", "--lmt",
+                                                 "--dst",   "--lat",   "--lon",  "--place", "--fold",   "--pdf",
+                                                 "--paper", "--wheel", "--size", "--theme"};
 
 // The language of the messages on standard error: English until the command line has chosen one.
 std::string& MessageLanguage() {
@@ -168,7 +169,7 @@ std::string CoordinateText(const DegreesMinutes& dm) {
 // birth date and time; unless a zone was given, that row and daylight-saving flag, or that exact offset.
 struct PlaceChoice {
     const Place* Town = nullptr;
-    std::string_view MatchedName;  // the name typed, when it is not the atlas's own
+    std::string_view MatchedName;              // the name typed, when it is not the atlas's own
     std::optional<ZoneSuggestion> Suggestion;  // what the clock showed, when the database knows
     bool Applied = false;                      // the reading takes the suggestion (no zone was given)
 };
@@ -196,7 +197,8 @@ std::optional<PlaceChoice> ApplyPlace(const std::string& query, bool zoneGiven, 
     const auto time = window ? Time{window->From / 60, window->From % 60, 0} : ParseTime(birth.Time);
     if (!date || !time) return choice;  // the reading itself names the malformed field
     const CivilDateTime clock{date->Year, date->Month, date->Day, time->Hour, time->Minute};
-    const ZoneSuggestion s = SuggestZone(found.Chosen->TimeZoneId, clock, found.Chosen->City, found.Chosen->Longitude, fold);
+    const ZoneSuggestion s =
+        SuggestZone(found.Chosen->TimeZoneId, clock, found.Chosen->City, found.Chosen->Longitude, fold);
     // A clock time that came twice or never is said, never taken silently.
     if (!window && (s.Repeated || s.Skipped)) {
         const l10n::TextKey& taken = s.Skipped                     ? says::OffsetBefore
@@ -238,13 +240,21 @@ int ListPlaces(const std::string& query, bool json) {
         const std::string lon = CoordinateText(LongitudeToDegreesMinutes(p.Longitude));
         const std::string matched(m.MatchedName.empty() ? std::string_view(p.City) : m.MatchedName);
         if (json)
-            list.push_back({{"matched", matched}, {"city", p.City}, {"state", p.State}, {"country", p.Country},
-                            {"countryCode", p.CountryCode}, {"lat", lat}, {"lon", lon}, {"latitude", p.Latitude},
-                            {"longitude", p.Longitude}, {"timeZone", p.TimeZoneId}, {"population", p.Population},
+            list.push_back({{"matched", matched},
+                            {"city", p.City},
+                            {"state", p.State},
+                            {"country", p.Country},
+                            {"countryCode", p.CountryCode},
+                            {"lat", lat},
+                            {"lon", lon},
+                            {"latitude", p.Latitude},
+                            {"longitude", p.Longitude},
+                            {"timeZone", p.TimeZoneId},
+                            {"population", p.Population},
                             {"geonameId", p.GeoNameId}});
         else
-            Print((m.MatchedName.empty() ? "" : matched + " \u2192 ") + DescribePlace(p) + "  " + lat + " " + lon + "  " +
-                  p.TimeZoneId + "\n");
+            Print((m.MatchedName.empty() ? "" : matched + " \u2192 ") + DescribePlace(p) + "  " + lat + " " + lon +
+                  "  " + p.TimeZoneId + "\n");
     }
     if (json) Print(list.dump() + "\n");
     if (matches.empty()) {
@@ -267,7 +277,8 @@ l10n::Sentence ClockDisagreement(const PlaceChoice& choice, const NamedReading& 
 
 // The zone as the reading took it: a row's name, or the offset.
 std::string ZoneName(const NamedReading& reading) {
-    if (reading.ZoneIndex >= 0) return std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString);
+    if (reading.ZoneIndex >= 0)
+        return std::string(TimeZoneTable()[static_cast<std::size_t>(reading.ZoneIndex)].DisplayString);
     return (reading.LocalMeanTime ? "local mean time of the birthplace, UTC" : "UTC") +
            FormatUtcOffset(reading.Reading.UtcOffsetSecondsEast);
 }
@@ -276,7 +287,8 @@ std::string PlaceLines(const PlaceChoice& choice, const BirthText& birth, const 
                        std::string_view language) {
     const std::string matched = choice.MatchedName.empty() ? "" : std::string(choice.MatchedName) + " \u2192 ";
     std::string out = PlaceLine(language, matched + DescribePlace(*choice.Town) + " (" + birth.Latitude + " " +
-                                              birth.Longitude + ", " + choice.Town->TimeZoneId + ")") + "\n";
+                                              birth.Longitude + ", " + choice.Town->TimeZoneId + ")") +
+                      "\n";
     const std::string clockNote = choice.Applied ? l10n::Render(language, choice.Suggestion->Description) : "";
     const std::string* note = choice.Applied ? &clockNote : nullptr;
     if (reading.ZoneIndex >= 0) {
@@ -298,9 +310,16 @@ std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& cho
                           const NamedReading& reading) {
     nlohmann::ordered_json j = nlohmann::ordered_json::parse(readingJson);
     const Place& p = *choice.Town;
-    j["place"] = {{"matched", choice.MatchedName.empty() ? p.City : std::string(choice.MatchedName)}, {"city", p.City}, {"state", p.State}, {"country", p.Country}, {"countryCode", p.CountryCode},
-                  {"latitude", p.Latitude}, {"longitude", p.Longitude}, {"lat", birth.Latitude},
-                  {"lon", birth.Longitude}, {"timeZone", p.TimeZoneId}};
+    j["place"] = {{"matched", choice.MatchedName.empty() ? p.City : std::string(choice.MatchedName)},
+                  {"city", p.City},
+                  {"state", p.State},
+                  {"country", p.Country},
+                  {"countryCode", p.CountryCode},
+                  {"latitude", p.Latitude},
+                  {"longitude", p.Longitude},
+                  {"lat", birth.Latitude},
+                  {"lon", birth.Longitude},
+                  {"timeZone", p.TimeZoneId}};
     const int row = reading.ZoneIndex;
     nlohmann::ordered_json zone = {{"row", row >= 0 ? nlohmann::ordered_json(row) : nlohmann::ordered_json()},
                                    {"name", ZoneName(reading)},
@@ -322,9 +341,10 @@ std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& cho
 }
 
 int Run(int argc, char** argv) {
-    CLI::App app{"Quorvane: a galactic astrology birth reading.\n"
-                 "Example: quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat 40N42 --lon 74W00",
-                 "quorvane-cli"};
+    CLI::App app{
+        "Quorvane: a galactic astrology birth reading.\n"
+        "Example: quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat 40N42 --lon 74W00",
+        "quorvane-cli"};
     BirthText birth;
     int zone = -1;
     bool dst = false, json = false, batch = false, zones = false;
@@ -338,33 +358,39 @@ int Run(int argc, char** argv) {
     app.add_option("--fold", foldText,
                    "With --place, a clock time that came twice as clocks went back: the first (default) or the second")
         ->check(CLI::IsMember({"first", "second"}));
-    auto* zoneOption = app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
-        ->check(CLI::Range(0, kLastTimeZoneIndex));
+    auto* zoneOption =
+        app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
+            ->check(CLI::Range(0, kLastTimeZoneIndex));
     std::string offsetText;
-    auto* offsetOption = app.add_option("--offset", offsetText,
-                   "The clock's offset from Universal Time, +HH:MM[:SS] east or -HH:MM[:SS] west (e.g. +05:45, "
-                   "-00:25:21), up to 15 hours, instead of --zone")
-        ->check([](const std::string& text) {
-            return ParseUtcOffset(text) ? std::string() : "expected +HH:MM or +HH:MM:SS (or -), up to 15:00:00";
-        });
+    auto* offsetOption =
+        app.add_option("--offset", offsetText,
+                       "The clock's offset from Universal Time, +HH:MM[:SS] east or -HH:MM[:SS] west (e.g. +05:45, "
+                       "-00:25:21), up to 15 hours, instead of --zone")
+            ->check([](const std::string& text) {
+                return ParseUtcOffset(text) ? std::string() : "expected +HH:MM or +HH:MM:SS (or -), up to 15:00:00";
+            });
     bool lmt = false;
-    auto* lmtOption = app.add_flag("--lmt", lmt, "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone");
+    auto* lmtOption = app.add_flag(
+        "--lmt", lmt, "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone");
     zoneOption->excludes(offsetOption)->excludes(lmtOption);
     offsetOption->excludes(lmtOption);
     app.add_flag("--dst", dst, "Daylight saving time was in force (one hour ahead of the zone or offset)");
     app.add_option("--lat", birth.Latitude, "Latitude: degrees, N or S, minutes (e.g. 40N42)");
     app.add_option("--lon", birth.Longitude, "Longitude: degrees, E or W, minutes (e.g. 74W00)");
     std::string placeQuery;
-    app.add_option("--place", placeQuery,
-                   "Birthplace \"City[, State][, Country]\" from the built-in atlas, instead of --lat/--lon; "
-                   "without --zone, --offset or --lmt the clock's offset there and then comes from the time-zone database "
-                   "(a zone row where one has it, else the exact offset)")
+    app.add_option(
+           "--place", placeQuery,
+           "Birthplace \"City[, State][, Country]\" from the built-in atlas, instead of --lat/--lon; "
+           "without --zone, --offset or --lmt the clock's offset there and then comes from the time-zone database "
+           "(a zone row where one has it, else the exact offset)")
         ->excludes("--lat")
         ->excludes("--lon");
     app.add_flag("--json", json, "Print JSON instead of text");
-    app.add_flag("--batch", batch, "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
+    app.add_flag("--batch", batch,
+                 "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
     std::string convertTo;
-    app.add_option("--to", convertTo, "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output")
+    app.add_option("--to", convertTo,
+                   "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output")
         ->check(CLI::IsMember({"aaf", "csv"}));
     app.add_flag("--zones", zones, "List the time-zone rows with their numbers");
     std::string findQuery;
@@ -419,8 +445,8 @@ int Run(int argc, char** argv) {
         return kExitUsage;
     }
     for (const auto* option : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
-        const bool placeGives = byPlace && std::string_view(option) != "--name" && std::string_view(option) != "--date" &&
-                                std::string_view(option) != "--time";
+        const bool placeGives = byPlace && std::string_view(option) != "--name" &&
+                                std::string_view(option) != "--date" && std::string_view(option) != "--time";
         const bool given = app.count(option) > 0 || (std::string_view(option) == "--zone" && zoneGiven);
         if (!given && !placeGives) {
             Tell(std::string_view(option) == "--zone" ? Say(says::ZoneRequired)

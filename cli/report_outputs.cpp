@@ -27,7 +27,8 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
     QGuiApplication app(argc, argv);
     report::UseLanguage(options.Language);
     const std::optional<report::Theme> theme = report::ThemeFromName(QString::fromStdString(options.Theme));
-    report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, place, reading.Reading, reading.LocalMeanTime, clockNote, reading.Window};
+    report::ReadingDocument doc{reading.Birth,         reading.ZoneIndex, place,         reading.Reading,
+                                reading.LocalMeanTime, clockNote,         reading.Window};
     doc.Birth.Name = reading.Name;
     int status = 0;
     auto fail = [&](const std::optional<QString>& error) {
@@ -36,9 +37,10 @@ int WriteReportFiles(const ReportOptions& options, const NamedReading& reading, 
         status = 1;
     };
     if (!options.Pdf.empty()) {
-        const bool letter = QString::fromStdString(options.Paper).compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0;
-        fail(report::WriteReportPdf(doc, QString::fromStdString(options.Pdf), letter ? QPageSize::Letter : QPageSize::A4,
-                                   theme.value_or(report::Theme::Light)));
+        const bool letter =
+            QString::fromStdString(options.Paper).compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0;
+        fail(report::WriteReportPdf(doc, QString::fromStdString(options.Pdf),
+                                    letter ? QPageSize::Letter : QPageSize::A4, theme.value_or(report::Theme::Light)));
     }
     // With an unknown time, the window's wheel: the Sun and the Moon as arcs, no Ascendant.
     if (!options.Wheel.empty())

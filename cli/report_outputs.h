@@ -7,16 +7,18 @@
 
 #include "cli/birth_line.h"
 
-namespace CLI { class App; }
+namespace CLI {
+class App;
+}
 
 namespace quorvane::cli {
 
 struct ReportOptions {
-    std::string Pdf;            // --pdf FILE
-    std::string Paper = "a4";   // --paper a4|letter
-    std::string Wheel;          // --wheel FILE (.svg or .png)
-    int Size = 800;             // --size N, the PNG's width and height
-    std::string Theme;          // --theme dark|light; unset: light for the PDF, dark for the wheel picture
+    std::string Pdf;              // --pdf FILE
+    std::string Paper = "a4";     // --paper a4|letter
+    std::string Wheel;            // --wheel FILE (.svg or .png)
+    int Size = 800;               // --size N, the PNG's width and height
+    std::string Theme;            // --theme dark|light; unset: light for the PDF, dark for the wheel picture
     std::string Language = "en";  // the reader's language (--lang or the environment), for the files' texts
     bool Wanted() const { return !Pdf.empty() || !Wheel.empty(); }
 };

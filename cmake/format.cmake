@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Quorvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --build build --target format` reformats every C++ file of the project by .clang-format;
-# `format-check` only lists the files that differ (for a hook or a review).
+# `format-check` lists the files that differ and fails when any does (scripts/test runs it).
 # Debian's clang-format package gives the unversioned name (clang-format-14 on Debian 12, -19 on 13);
 # a versioned one alone also does, the newest first.
 set(quorvane_clang_format_names clang-format)
@@ -26,7 +26,7 @@ add_custom_target(format
   COMMENT "Formatting the C++ sources by .clang-format"
   VERBATIM)
 add_custom_target(format-check
-  COMMAND ${CLANG_FORMAT_EXECUTABLE} --dry-run --style=file ${quorvane_format_files}
+  COMMAND ${CLANG_FORMAT_EXECUTABLE} --dry-run --Werror --style=file ${quorvane_format_files}
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-  COMMENT "Listing what .clang-format would change"
+  COMMENT "Checking every C++ file against .clang-format"
   VERBATIM)

@@ -13,17 +13,17 @@ inline constexpr int kFirstYear = 1901;
 inline constexpr int kLastYear = 2050;
 
 struct BirthData {
-    std::string Name;               // as typed, not trimmed; enters no computation
-    std::int16_t Month = 1;         // 1..12
-    std::int16_t Day = 1;           // 1..31
-    std::int16_t Year = kFirstYear; // kFirstYear..kLastYear
-    std::int16_t Hour = 0;          // local clock, 0..23
-    std::int16_t Minute = 0;        // 0..59
-    std::int16_t Second = 0;        // 0..59
-    std::int16_t LongitudeDegrees = 0;      // 0..179
-    std::int16_t LongitudeMinutes = 0;      // 0..59
-    std::int16_t LatitudeDegrees = 0;       // 0..89
-    std::int16_t LatitudeMinutes = 0;       // 0..59
+    std::string Name;                   // as typed, not trimmed; enters no computation
+    std::int16_t Month = 1;             // 1..12
+    std::int16_t Day = 1;               // 1..31
+    std::int16_t Year = kFirstYear;     // kFirstYear..kLastYear
+    std::int16_t Hour = 0;              // local clock, 0..23
+    std::int16_t Minute = 0;            // 0..59
+    std::int16_t Second = 0;            // 0..59
+    std::int16_t LongitudeDegrees = 0;  // 0..179
+    std::int16_t LongitudeMinutes = 0;  // 0..59
+    std::int16_t LatitudeDegrees = 0;   // 0..89
+    std::int16_t LatitudeMinutes = 0;   // 0..59
     bool IsEast = true;
     bool IsSouth = false;
     bool IsDaylightSaving = false;
@@ -43,8 +43,7 @@ struct ZoneOffset {
     static constexpr int kMaxSeconds = 15 * 3600;
 
     constexpr int TotalSecondsWest() const { return Hours * 3600 + Minutes * 60 + Seconds; }
-    static constexpr ZoneOffset FromSecondsWest(int seconds)
-    {
+    static constexpr ZoneOffset FromSecondsWest(int seconds) {
         return {static_cast<std::int16_t>(seconds / 3600), static_cast<std::int16_t>(seconds % 3600 / 60),
                 static_cast<std::int16_t>(seconds % 60)};
     }

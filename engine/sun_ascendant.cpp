@@ -12,8 +12,8 @@ namespace quorvane {
 double DayNumberJ2000(int year, int month, int day, int hour, int minute, int second) {
     // Whole-minute instants add 0.0 for the seconds, which leaves their day number bit for bit as it was.
     const double Y = year;
-    return 367.0 * Y - std::floor(7.0 * (Y + std::floor((month + 9) / 12.0)) / 4.0) +
-           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0 + second / 3600.0) / 24.0;
+    return 367.0 * Y - std::floor(7.0 * (Y + std::floor((month + 9) / 12.0)) / 4.0) + std::floor(275.0 * month / 9.0) +
+           day - 730531.5 + (hour + minute / 60.0 + second / 3600.0) / 24.0;
 }
 
 // The Earth's (strictly, the Earth-Moon barycentre's) mean Keplerian elements at J2000.0 and their rates
@@ -84,18 +84,19 @@ double AscendantLongitude(const BirthMoment& moment) {
     const double U = moment.UniversalHours;
     const double T1900 = (moment.JulianDayNumber - 2415020.0 + U / 24.0 - 0.5) / 36525.0;
     const double theta =
-        FoldAngle(15.0 * (6.6460656 + 2400.0513 * T1900 + 0.0000258 * T1900 * T1900 + U) -
-                         moment.SignedLongitude);
+        FoldAngle(15.0 * (6.6460656 + 2400.0513 * T1900 + 0.0000258 * T1900 * T1900 + U) - moment.SignedLongitude);
     const double thetaR = theta * DegToRad;
     const double epsilon = (23.452294 - 0.0130125 * T1900) * DegToRad;
     double A = QuadrantAtan(std::cos(thetaR), -std::sin(thetaR) * std::cos(epsilon) -
-                                                   std::sin(epsilon) * std::tan(moment.SignedLatitude * DegToRad));
+                                                  std::sin(epsilon) * std::tan(moment.SignedLatitude * DegToRad));
     if (A < 0) A += Pi;
     if (std::cos(thetaR) < 0) A += Pi;
     return FoldAngle(A * RadToDeg);
 }
 
-int ComputeAscendantDegree(const BirthMoment& moment) { return WholeDegree(AscendantLongitude(moment)); }
+int ComputeAscendantDegree(const BirthMoment& moment) {
+    return WholeDegree(AscendantLongitude(moment));
+}
 
 ExactLongitudes ComputeLongitudes(const BirthData& birth, ZoneOffset zone) {
     const BirthMoment moment = ComputeBirthMoment(birth, zone);

@@ -9,7 +9,7 @@
 namespace quorvane {
 
 struct EarthOrbit {
-    double SemiMajorAxis;      // AU
+    double SemiMajorAxis;  // AU
     double Eccentricity;
     double PerihelionLongitude;  // radians, not folded
     double MeanLongitude;        // radians, folded into 0..2pi (FoldAngle)

@@ -46,13 +46,14 @@ BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone) {
 }
 
 CivilDateTime UniversalDateTime(const BirthData& birth, ZoneOffset zone) {
-    const long long seconds = (birth.Hour * 60LL + birth.Minute) * 60 + birth.Second + zone.Hours * 3600LL + zone.Minutes * 60LL +
-                              zone.Seconds - (birth.IsDaylightSaving ? 3600 : 0);
+    const long long seconds = (birth.Hour * 60LL + birth.Minute) * 60 + birth.Second + zone.Hours * 3600LL +
+                              zone.Minutes * 60LL + zone.Seconds - (birth.IsDaylightSaving ? 3600 : 0);
     constexpr long long kDay = 86400;
     const long long dayShift = seconds >= 0 ? seconds / kDay : -((-seconds + kDay - 1) / kDay);
     const long long secondOfDay = seconds - dayShift * kDay;
     CivilDateTime ut;
-    const calendar::Date day = calendar::CivilFromDays(calendar::DaysFromCivil(birth.Year, birth.Month, birth.Day) + dayShift);
+    const calendar::Date day =
+        calendar::CivilFromDays(calendar::DaysFromCivil(birth.Year, birth.Month, birth.Day) + dayShift);
     ut.Year = day.Year;
     ut.Month = day.Month;
     ut.Day = day.Day;

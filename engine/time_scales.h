@@ -14,22 +14,22 @@ inline constexpr double Pi = 3.14159265358979;
 inline constexpr double TwoPi = 6.28318530717958;
 
 struct BirthMoment {
-    double LocalHours = 0;        // the clock time to the second
-    double SignedLatitude = 0;    // north positive
-    double SignedLongitude = 0;   // WEST positive
-    double ZoneOffsetHours = 0;   // signed zone offset, west positive, less one hour under daylight saving
-    double UniversalHours = 0;    // from 0h of the civil birth date; may lie outside 0..24
-    double JulianDayNumber = 0;   // of the civil (local) birth date
+    double LocalHours = 0;       // the clock time to the second
+    double SignedLatitude = 0;   // north positive
+    double SignedLongitude = 0;  // WEST positive
+    double ZoneOffsetHours = 0;  // signed zone offset, west positive, less one hour under daylight saving
+    double UniversalHours = 0;   // from 0h of the civil birth date; may lie outside 0..24
+    double JulianDayNumber = 0;  // of the civil (local) birth date
     double JulianDate = 0;
-    double JulianCenturies = 0;   // from J2000.0
+    double JulianCenturies = 0;  // from J2000.0
 };
 
 // Day number of a civil date; dates after 4 October 1582 count as Gregorian. Validates nothing.
 double JulianDayNumber(int month, int day, int year);
 
 // One instant for the Sun, the Moon and the Ascendant: the clock time moved by the zone's signed offset
-// (a row's, or an exact one to the second), one hour earlier under daylight saving. The zone's direction is the row's own, never the
-// birthplace's hemisphere.
+// (a row's, or an exact one to the second), one hour earlier under daylight saving. The zone's direction is the row's
+// own, never the birthplace's hemisphere.
 BirthMoment ComputeBirthMoment(const BirthData& birth, ZoneOffset zone);
 
 // The birth instant as a Universal date and time to the second (proleptic Gregorian; midnight, month and

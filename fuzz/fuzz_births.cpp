@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     Book aaf = ReadAaf(input);
     Book back = ReadAaf(WriteAaf(aaf));
     Check(back.Births.size() == aaf.Births.size() && back.Preamble == aaf.Preamble);
-    for (std::size_t i = 0; i < aaf.Births.size(); ++i) Check(Same(aaf.Births[i], back.Births[i]) && aaf.Births[i].Lines == back.Births[i].Lines);
+    for (std::size_t i = 0; i < aaf.Births.size(); ++i)
+        Check(Same(aaf.Births[i], back.Births[i]) && aaf.Births[i].Lines == back.Births[i].Lines);
     // births written anew (as after an edit) read back with the same data
     for (auto& b : aaf.Births) b.Modified = true;
     Book edited = ReadAaf(WriteAaf(aaf));
@@ -42,8 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     // Latin-1 text whose bytes also form valid UTF-8 is read as UTF-8 once the bytes that told them
     // apart are gone: a limit of telling encodings by content, not of the writer.
     if (edited.TextEncoding == aaf.TextEncoding)
-    for (std::size_t i = 0; i < aaf.Births.size(); ++i)
-        if (aaf.Births[i].Error.empty()) Check(Same(aaf.Births[i], edited.Births[i]) && SameClock(aaf.Births[i], edited.Births[i]));
+        for (std::size_t i = 0; i < aaf.Births.size(); ++i)
+            if (aaf.Births[i].Error.empty())
+                Check(Same(aaf.Births[i], edited.Births[i]) && SameClock(aaf.Births[i], edited.Births[i]));
 
     // The fields' parsers: a zone written for a new record reads back as the same offset; a date's day
     // number gives the date back.

@@ -33,7 +33,8 @@ bool AllDigits(const std::string& s) {
 }
 
 void CheckCoordinate(std::string_view text, char positive, char negative) {
-    if (const auto c = ParseCoordinate(text, positive, negative)) Require(AllDigits(c->Degrees) && AllDigits(c->Minutes));
+    if (const auto c = ParseCoordinate(text, positive, negative))
+        Require(AllDigits(c->Degrees) && AllDigits(c->Minutes));
 }
 
 }  // namespace
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckCoordinate(text, 'N', 'S');
     CheckCoordinate(text, 'E', 'W');
-    if (const auto date = ParseDate(text)) Require(date->Month >= 1 && date->Month <= 12 && date->Day >= 1 && date->Day <= 31);
+    if (const auto date = ParseDate(text))
+        Require(date->Month >= 1 && date->Month <= 12 && date->Day >= 1 && date->Day <= 31);
     if (const auto time = ParseTime(text))
         Require(time->Hour >= 0 && time->Hour <= 23 && time->Minute >= 0 && time->Minute <= 59 && time->Second >= 0 &&
                 time->Second <= 59);

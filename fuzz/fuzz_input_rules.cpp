@@ -19,7 +19,9 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-bool IsDigit(std::uint16_t c) { return c >= '0' && c <= '9'; }
+bool IsDigit(std::uint16_t c) {
+    return c >= '0' && c <= '9';
+}
 
 void CheckKeyFilters(std::uint16_t code) {
     const KeyVerdict coordinate = FilterCoordinateKey(code);
@@ -73,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.IsEast = in.ConsumeBool();
     form.IsSouth = in.ConsumeBool();
     form.IsDaylightSaving = in.ConsumeBool();
-    for (const std::string* text : {&form.LongitudeDegrees, &form.LongitudeMinutes, &form.LatitudeDegrees,
-                                    &form.LatitudeMinutes})
+    for (const std::string* text :
+         {&form.LongitudeDegrees, &form.LongitudeMinutes, &form.LatitudeDegrees, &form.LatitudeMinutes})
         CheckWholeNumber(*text);
 
     const ValidationResult verdict = ValidateBirthData(TextsOf(form));

@@ -20,9 +20,13 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-void RequireLongitude(double degrees) { Require(std::isfinite(degrees) && degrees >= 0.0 && degrees <= 360.0); }
+void RequireLongitude(double degrees) {
+    Require(std::isfinite(degrees) && degrees >= 0.0 && degrees <= 360.0);
+}
 
-std::int16_t Any16(FuzzedDataProvider& in) { return in.ConsumeIntegral<std::int16_t>(); }
+std::int16_t Any16(FuzzedDataProvider& in) {
+    return in.ConsumeIntegral<std::int16_t>();
+}
 
 }  // namespace
 

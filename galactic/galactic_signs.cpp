@@ -27,8 +27,7 @@ constexpr std::array<GalacticSign, kGalacticSignCount> kSigns{{
 }};
 
 constexpr std::array<std::string_view, kGalacticSignCount> kPictureKeys{
-    "Art", "Build", "Collect", "Explore", "Heal", "Interpret",
-    "Law", "Nurture", "Protect", "Rule", "Teach", "Trade"};
+    "Art", "Build", "Collect", "Explore", "Heal", "Interpret", "Law", "Nurture", "Protect", "Rule", "Teach", "Trade"};
 
 constexpr GalacticDegreeTable MakeTable() {
     GalacticDegreeTable table{};
@@ -43,16 +42,24 @@ constexpr GalacticDegreeTable kTable = MakeTable();
 
 }  // namespace
 
-const std::array<GalacticSign, kGalacticSignCount>& GalacticSigns() { return kSigns; }
-const std::array<std::string_view, kGalacticSignCount>& GalacticPictureKeys() { return kPictureKeys; }
-const GalacticDegreeTable& BuildGalacticTables() { return kTable; }
+const std::array<GalacticSign, kGalacticSignCount>& GalacticSigns() {
+    return kSigns;
+}
+const std::array<std::string_view, kGalacticSignCount>& GalacticPictureKeys() {
+    return kPictureKeys;
+}
+const GalacticDegreeTable& BuildGalacticTables() {
+    return kTable;
+}
 
 const GalacticSign* LookupGalacticDegree(int d) {
     if (d < 0 || d > 360) return nullptr;
     return kTable[static_cast<std::size_t>(d)];
 }
 
-int OppositeDegree(int d) { return d <= 180 ? d + 180 : d - 180; }
+int OppositeDegree(int d) {
+    return d <= 180 ? d + 180 : d - 180;
+}
 
 std::string_view MoonPhaseText(MoonPhase phase) {
     return phase == MoonPhase::Waxing ? "Waxing Moon" : "Waning Moon";
@@ -60,22 +67,25 @@ std::string_view MoonPhaseText(MoonPhase phase) {
 
 std::string_view FramePointText(FramePoint point) {
     switch (point) {
-    case FramePoint::Moon: return "the Moon";
-    case FramePoint::OppositeMoon: return "opposite the Moon";
-    case FramePoint::Ascendant: return "the Ascendant";
-    case FramePoint::Descendant: return "the Descendant (opposite the Ascendant)";
-    case FramePoint::OppositeSun: return "opposite the Sun";
+        case FramePoint::Moon:
+            return "the Moon";
+        case FramePoint::OppositeMoon:
+            return "opposite the Moon";
+        case FramePoint::Ascendant:
+            return "the Ascendant";
+        case FramePoint::Descendant:
+            return "the Descendant (opposite the Ascendant)";
+        case FramePoint::OppositeSun:
+            return "opposite the Sun";
     }
     return {};
 }
 
-std::array<FrameDegree, kFrameCount> FrameDegrees(int sunDegree, int moonDegree, int ascendantDegree,
-                                                  MoonPhase phase) {
+std::array<FrameDegree, kFrameCount> FrameDegrees(int sunDegree, int moonDegree, int ascendantDegree, MoonPhase phase) {
     const FrameDegree moon{FramePoint::Moon, moonDegree};
     const FrameDegree oppositeMoon{FramePoint::OppositeMoon, OppositeDegree(moonDegree)};
     const FrameDegree oppositeSun{FramePoint::OppositeSun, OppositeDegree(sunDegree)};
-    if (phase == MoonPhase::Waxing)
-        return {moon, oppositeMoon, {FramePoint::Ascendant, ascendantDegree}, oppositeSun};
+    if (phase == MoonPhase::Waxing) return {moon, oppositeMoon, {FramePoint::Ascendant, ascendantDegree}, oppositeSun};
     return {oppositeMoon, moon, {FramePoint::Descendant, OppositeDegree(ascendantDegree)}, oppositeSun};
 }
 

@@ -9,14 +9,17 @@
 namespace quorvane {
 
 struct GalacticSign {
-    std::string_view Name;           // also the key of its picture
+    std::string_view Name;  // also the key of its picture
     std::string_view Keywords;
-    std::string_view RulingPlanet;   // empty for Collect and Heal
+    std::string_view RulingPlanet;  // empty for Collect and Heal
     std::string_view Constellation;
     std::string_view Description;
-    int FirstDegree;                 // first whole degree of the sign's (main) run
+    int FirstDegree;  // first whole degree of the sign's (main) run
     int LastDegree;
 };
+
+// One of a sign's texts (&GalacticSign::Keywords ...), for code that shows any of them alike.
+using SignText = std::string_view GalacticSign::*;
 
 inline constexpr int kGalacticSignCount = 12;
 
@@ -44,9 +47,11 @@ std::string_view MoonPhaseText(MoonPhase phase);  // "Waxing Moon" / "Waning Moo
 // The four frames of a reading, in frame order, and their captions.
 enum class Frame { Ascendant, Descendant, MoonSign, SunSign };
 inline constexpr int kFrameCount = 4;
-inline constexpr std::array<std::string_view, kFrameCount> kFrameCaptions{
-    "Galactic Ascendant", "Galactic Descendant", "Galactic Moon Sign", "Galactic Sun Sign"};
-inline constexpr std::string_view FrameCaption(Frame frame) { return kFrameCaptions[static_cast<int>(frame)]; }
+inline constexpr std::array<std::string_view, kFrameCount> kFrameCaptions{"Galactic Ascendant", "Galactic Descendant",
+                                                                          "Galactic Moon Sign", "Galactic Sun Sign"};
+inline constexpr std::string_view FrameCaption(Frame frame) {
+    return kFrameCaptions[static_cast<int>(frame)];
+}
 
 // The point whose whole degree a frame reads.
 enum class FramePoint { Moon, OppositeMoon, Ascendant, Descendant, OppositeSun };
@@ -61,8 +66,7 @@ struct FrameDegree {
 // The frame rule, in frame order. Waxing: the Ascendant frame reads the Moon, the Descendant frame the
 // Moon's opposite, the Moon Sign frame the Ascendant. Waning: the first two swap and the Moon Sign frame
 // reads the Descendant. The Sun Sign frame always reads the Sun's opposite.
-std::array<FrameDegree, kFrameCount> FrameDegrees(int sunDegree, int moonDegree, int ascendantDegree,
-                                                  MoonPhase phase);
+std::array<FrameDegree, kFrameCount> FrameDegrees(int sunDegree, int moonDegree, int ascendantDegree, MoonPhase phase);
 
 // The four frames' signs, in frame order.
 struct PlacedSigns {

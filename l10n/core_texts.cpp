@@ -28,11 +28,16 @@ constexpr std::string_view kSignFields[] = {"name", "keywords", "planet", "const
 
 std::string_view SignField(const GalacticSign& sign, std::size_t field) {
     switch (field) {
-        case 0: return sign.Name;
-        case 1: return sign.Keywords;
-        case 2: return sign.RulingPlanet;
-        case 3: return sign.Constellation;
-        default: return sign.Description;
+        case 0:
+            return sign.Name;
+        case 1:
+            return sign.Keywords;
+        case 2:
+            return sign.RulingPlanet;
+        case 3:
+            return sign.Constellation;
+        default:
+            return sign.Description;
     }
 }
 
@@ -41,8 +46,8 @@ std::string SignKey(std::string_view signName, std::string_view field) {
 }
 
 struct EnglishTable {
-    std::vector<std::string> Keys;   // owns the keys that are built (sign.*, zone.*)
-    std::vector<KeyText> Texts;      // sorted by key
+    std::vector<std::string> Keys;  // owns the keys that are built (sign.*, zone.*)
+    std::vector<KeyText> Texts;     // sorted by key
 };
 
 // The English of every key: the core's own texts where the core has them, the rest written here.
@@ -56,8 +61,10 @@ EnglishTable MakeEnglish() {
         built.emplace_back(table.Keys.size() - 1, english);
     };
     for (const GalacticSign& sign : GalacticSigns())
-        for (std::size_t f = 0; f < std::size(kSignFields); ++f) add(SignKey(sign.Name, kSignFields[f]), SignField(sign, f));
-    for (int row = 0; row < kTimeZoneCount; ++row) add("zone." + std::to_string(row), TimeZoneTable()[row].DisplayString);
+        for (std::size_t f = 0; f < std::size(kSignFields); ++f)
+            add(SignKey(sign.Name, kSignFields[f]), SignField(sign, f));
+    for (int row = 0; row < kTimeZoneCount; ++row)
+        add("zone." + std::to_string(row), TimeZoneTable()[row].DisplayString);
 
     static constexpr KeyText kWritten[] = {
         {"message.OnlyNumbers", msg::OnlyNumbers},
@@ -99,7 +106,8 @@ EnglishTable MakeEnglish() {
         {"format.LongDate", "{month} {day}, {year}"},
         {"format.FirstDay", "1"},                 // the first of a month as a date writes it ("1er" in French)
         {"format.Labelled", "{label}: {value}"},  // a heading and its value on one line
-        {"format.ClockTime", "HH:mm"},  // a clock time in a report: HH the hour of two digits, H of one or two, mm the minute
+        {"format.ClockTime",
+         "HH:mm"},  // a clock time in a report: HH the hour of two digits, H of one or two, mm the minute
         // The report's words: its birth details, the frames' values and an unknown birth time's signs.
         {"report.Title", "Galactic Astrology Reading"},
         {"report.CaptionWithSign", "{caption}: {sign}"},
@@ -119,7 +127,9 @@ EnglishTable MakeEnglish() {
         {"report.UniversalTime", "Universal Time used: {time}"},
         {"report.UtcOffset", "UTC offset used: {offset}"},
         {"report.ClocksWentForward", "Note: there was no {from} to {to} that day (clocks went forward)"},
-        {"report.Coordinates", "Latitude {latitudeDegrees}\u00b0{latitudeMinutes}\u2032 {northSouth}, longitude {longitudeDegrees}\u00b0{longitudeMinutes}\u2032 {eastWest}"},
+        {"report.Coordinates",
+         "Latitude {latitudeDegrees}\u00b0{latitudeMinutes}\u2032 {northSouth}, longitude "
+         "{longitudeDegrees}\u00b0{longitudeMinutes}\u2032 {eastWest}"},
         {"report.South", "S"},
         {"report.North", "N"},
         {"report.East", "E"},
@@ -164,7 +174,9 @@ std::string_view Find(std::span<const KeyText> texts, std::string_view key) {
     return it != texts.end() && it->Key == key ? it->Text : std::string_view{};
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // A locale name's language and territory: "pt_BR.UTF-8@euro" -> {"pt", "BR"} (as written, any case).
 struct LocaleParts {
@@ -179,7 +191,8 @@ LocaleParts Split(std::string_view name) {
 }
 
 bool SameLetters(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 // The translation table of a locale name: its own language and territory, else its language alone
@@ -261,9 +274,13 @@ std::string LanguageFromEnvironment() {
     return "en";
 }
 
-std::span<const std::string_view> TranslatedLanguages() { return kCodes; }
+std::span<const std::string_view> TranslatedLanguages() {
+    return kCodes;
+}
 
-bool IsTranslated(std::string_view language) { return TableOf(language) != nullptr; }
+bool IsTranslated(std::string_view language) {
+    return TableOf(language) != nullptr;
+}
 
 std::string_view CoreText(std::string_view language, std::string_view key) {
     if (const LanguageTable* table = TableOf(language))
@@ -271,7 +288,9 @@ std::string_view CoreText(std::string_view language, std::string_view key) {
     return Find(English().Texts, key);
 }
 
-std::span<const KeyText> EnglishCatalogue() { return English().Texts; }
+std::span<const KeyText> EnglishCatalogue() {
+    return English().Texts;
+}
 
 std::span<const KeyText> TranslationCatalogue(std::string_view language) {
     for (const LanguageTable& table : kLanguageTables)
@@ -302,7 +321,8 @@ std::string_view MoonPhaseText(std::string_view language, MoonPhase phase) {
 }
 
 std::string_view FrameCaption(std::string_view language, Frame frame) {
-    static constexpr std::string_view kKeys[] = {"frame.Ascendant", "frame.Descendant", "frame.MoonSign", "frame.SunSign"};
+    static constexpr std::string_view kKeys[] = {"frame.Ascendant", "frame.Descendant", "frame.MoonSign",
+                                                 "frame.SunSign"};
     return CoreText(language, kKeys[static_cast<std::size_t>(frame)]);
 }
 

@@ -39,7 +39,8 @@ const OutputModule* TheOutputModule() {
         // QUORVANE_OUTPUT_MODULE names another.
         QString path = qEnvironmentVariable("QUORVANE_OUTPUT_MODULE");
         if (path.isEmpty())
-            path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORVANE_OUTPUT_MODULE_FROM_BINDIR));
+            path = QDir(QCoreApplication::applicationDirPath())
+                       .filePath(QStringLiteral(QUORVANE_OUTPUT_MODULE_FROM_BINDIR));
         QString error;
         const OutputModule* loaded = LoadOutputModule(path, error);
         if (!loaded)
@@ -60,7 +61,9 @@ public:
 };
 }  // namespace
 
-bool Available() { return TheOutputModule() != nullptr; }
+bool Available() {
+    return TheOutputModule() != nullptr;
+}
 
 std::unique_ptr<Picture> Load(const QByteArray& contents) {
     const OutputModule* module = TheOutputModule();

@@ -7,7 +7,6 @@
 
 extern "C" Q_DECL_EXPORT const quorvane::OutputModule* quorvane_output_module() {
     static const quorvane::OutputModule module{quorvane::OutputModule::kVersion, &quorvane::svg::Load,
-                                               &quorvane::svg::Write,
-                                               &quorvane::PrintWithPreview};
+                                               &quorvane::svg::Write, &quorvane::PrintWithPreview};
     return &module;
 }

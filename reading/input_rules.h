@@ -45,7 +45,7 @@ KeyVerdict FilterCoordinateKey(std::uint16_t code);
 KeyVerdict FilterNameKey(std::uint16_t code);
 // What the window's language says about a typed character (the core knows no alphabet but A-Z).
 struct NameLetter {
-    bool IsLetter = false;   // a letter of the language (ü, ñ, ç, é, ё ...)
+    bool IsLetter = false;      // a letter of the language (ü, ñ, ç, é, ё ...)
     std::uint16_t Capital = 0;  // its capital by the language's rules
 };
 // As above, and a letter of the window's language passes too, as its capital.
@@ -60,14 +60,14 @@ struct BirthFormTexts {
     std::string_view LongitudeMinutes;
     std::string_view LatitudeDegrees;
     std::string_view LatitudeMinutes;
-    int MonthPosition = 0;   // 0 = January
-    int DayPosition = 0;     // 0 = day 1
-    int Year = kFirstYear;   // the selected year's text as a number
+    int MonthPosition = 0;  // 0 = January
+    int DayPosition = 0;    // 0 = day 1
+    int Year = kFirstYear;  // the selected year's text as a number
 };
 
 struct ValidationResult {
     bool Ok = true;
-    UserMessage Message;             // meaningful when !Ok
+    UserMessage Message;                // meaningful when !Ok
     FormField Focus = FormField::None;  // where the focus goes; None leaves it where it was
 };
 

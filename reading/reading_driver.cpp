@@ -43,8 +43,14 @@ GalacticReading MakeGalacticReading(const BirthData& birth, ZoneOffset zone, int
 }
 
 BirthFormTexts TextsOf(const BirthFormValues& form) {
-    return {form.Name, form.LongitudeDegrees, form.LongitudeMinutes, form.LatitudeDegrees, form.LatitudeMinutes,
-            form.MonthPosition, form.DayPosition, form.Year};
+    return {form.Name,
+            form.LongitudeDegrees,
+            form.LongitudeMinutes,
+            form.LatitudeDegrees,
+            form.LatitudeMinutes,
+            form.MonthPosition,
+            form.DayPosition,
+            form.Year};
 }
 
 BirthData BirthDataOf(const BirthFormValues& form, ZoneOffset) {

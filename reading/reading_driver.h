@@ -25,8 +25,8 @@ struct GalacticReading {
     double SunLongitude = 0.0;
     double MoonLongitude = 0.0;
     double AscendantLongitude = 0.0;
-    CivilDateTime UniversalTime;       // to the second when the offset has seconds
-    int UtcOffsetSecondsEast = 0;      // the clock's offset the reading used, daylight saving included
+    CivilDateTime UniversalTime;   // to the second when the offset has seconds
+    int UtcOffsetSecondsEast = 0;  // the clock's offset the reading used, daylight saving included
 };
 
 // From the birth date alone; only whether the year list position is at most 99 matters.
@@ -39,13 +39,13 @@ GalacticReading MakeGalacticReading(const BirthData& birth, ZoneOffset zone, int
 struct BirthFormValues {
     std::string Name;
     std::string LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes;
-    int MonthPosition = 0;       // 0 = January
-    int DayPosition = 0;         // 0 = day 1
-    int YearPosition = 0;        // 0 = 1901
-    int Year = kFirstYear;       // the selected year's text
-    int Hour = 0, Minute = 0;    // the selected hour and minute texts
-    int Second = 0;              // the clock seconds of a births record on the form, 0..59; a second picked on the form is not read
-    int ZoneIndex = 29;          // -1 when nothing is selected
+    int MonthPosition = 0;     // 0 = January
+    int DayPosition = 0;       // 0 = day 1
+    int YearPosition = 0;      // 0 = 1901
+    int Year = kFirstYear;     // the selected year's text
+    int Hour = 0, Minute = 0;  // the selected hour and minute texts
+    int Second = 0;  // the clock seconds of a births record on the form, 0..59; a second picked on the form is not read
+    int ZoneIndex = 29;  // -1 when nothing is selected
     // Instead of a zone row: the birthplace's local mean time (from the longitude above), or an exact
     // offset (a typed one, or one a births file gave). A row is then not used. With both, the offset is
     // the local mean time already worked out from a longitude finer than the form's arc-minutes.
@@ -68,7 +68,7 @@ std::optional<ZoneOffset> ChosenOffset(const BirthFormValues& form);
 class ReadingSession {
 public:
     struct Outcome {
-        ValidationResult Validation;            // !Ok: show its message, nothing else happens
+        ValidationResult Validation;             // !Ok: show its message, nothing else happens
         std::optional<GalacticReading> Reading;  // set when Validation.Ok
     };
 

@@ -82,7 +82,9 @@ constexpr std::array<TimeZoneRow, kTimeZoneCount> kTable{{
 
 }  // namespace
 
-const std::array<TimeZoneRow, kTimeZoneCount>& TimeZoneTable() { return kTable; }
+const std::array<TimeZoneRow, kTimeZoneCount>& TimeZoneTable() {
+    return kTable;
+}
 
 int RowOffsetSeconds(int row) {
     const TimeZoneRow& r = kTable[static_cast<std::size_t>(row)];

@@ -19,8 +19,8 @@ struct TimeZoneRow {
     std::string_view DisplayString;  // shown only, never parsed
     std::string_view Abbreviation;   // the row's own, as its display string shows it
     ZoneKind Kind;
-    std::int16_t Hours;              // positive west of Greenwich
-    std::int16_t Minutes;            // 0 or 30 in magnitude, same sign as Hours
+    std::int16_t Hours;    // positive west of Greenwich
+    std::int16_t Minutes;  // 0 or 30 in magnitude, same sign as Hours
 };
 
 inline constexpr int kTimeZoneCount = 71;

@@ -78,13 +78,21 @@ std::string FormatUtcOffset(int secondsEast) {
         return text;
     }
     // Digit by digit rather than through printf: a batch writes one for each of its readings.
-    char text[] = {secondsEast < 0 ? '-' : '+', static_cast<char>('0' + h / 10), static_cast<char>('0' + h % 10), ':',
-                   static_cast<char>('0' + m / 10), static_cast<char>('0' + m % 10), ':',
-                   static_cast<char>('0' + s / 10), static_cast<char>('0' + s % 10)};
+    char text[] = {secondsEast < 0 ? '-' : '+',
+                   static_cast<char>('0' + h / 10),
+                   static_cast<char>('0' + h % 10),
+                   ':',
+                   static_cast<char>('0' + m / 10),
+                   static_cast<char>('0' + m % 10),
+                   ':',
+                   static_cast<char>('0' + s / 10),
+                   static_cast<char>('0' + s % 10)};
     return std::string(text, s != 0 ? 9 : 6);
 }
 
-std::string FormatUtcOffset(ZoneOffset zone) { return FormatUtcOffset(-zone.TotalSecondsWest()); }
+std::string FormatUtcOffset(ZoneOffset zone) {
+    return FormatUtcOffset(-zone.TotalSecondsWest());
+}
 
 std::string UtcOffsetText(int secondsEast) {
     // "+05:30" -> "UTC+5:30", "+01:00" -> "UTC+1", "-00:25:21" -> "UTC-0:25:21".

@@ -19,13 +19,16 @@ struct Region {
 };
 
 constexpr std::array kRegions{
-    Region{"CN HK MO TW", "", "Asia/Shanghai Asia/Chongqing Asia/Chungking Asia/Harbin Asia/Hong_Kong Asia/Macau Asia/Macao Asia/Taipei PRC ROC Hongkong",
+    Region{"CN HK MO TW", "",
+           "Asia/Shanghai Asia/Chongqing Asia/Chungking Asia/Harbin Asia/Hong_Kong Asia/Macau Asia/Macao Asia/Taipei "
+           "PRC ROC Hongkong",
            "CCT"},
     Region{"NZ", "", "Pacific/Auckland NZ", "NZT NZST NZS NZ"},
     Region{"ID", "Jakarta|Java|West Java|Central Java|East Java|Banten|Yogyakarta|Jakarta Raya", "Asia/Jakarta", "JT"},
     Region{"US", "Hawaii|HI", "Pacific/Honolulu Pacific/Johnston US/Hawaii", "HST HDT HWT AHST AHDT AHWT"},
     Region{"US", "Alaska|AK",
-           "America/Anchorage America/Juneau America/Sitka America/Yakutat America/Metlakatla America/Nome America/Adak US/Alaska",
+           "America/Anchorage America/Juneau America/Sitka America/Yakutat America/Metlakatla America/Nome "
+           "America/Adak US/Alaska",
            "AHST AHDT AHWT YST YDT YWT NT BET"},
     Region{"CA", "Yukon|Yukon Territory|YT", "America/Whitehorse America/Dawson Canada/Yukon", "YST YDT YWT"},
     Region{"IN", "", "Asia/Kolkata Asia/Calcutta", "IST"},
@@ -34,15 +37,17 @@ constexpr std::array kRegions{
     Region{"GU MP", "", "Pacific/Guam Pacific/Saipan", "GST"},
     Region{"CA", "Newfoundland|Newfoundland and Labrador|NL|NF", "America/St_Johns Canada/Newfoundland", "NST"},
     Region{"PT", "Azores|Açores", "Atlantic/Azores", "AT"},
-    Region{"BR", "", "America/Sao_Paulo America/Bahia America/Fortaleza America/Recife America/Belem America/Maceio "
-                     "America/Araguaina America/Santarem Brazil/East",
+    Region{"BR", "",
+           "America/Sao_Paulo America/Bahia America/Fortaleza America/Recife America/Belem America/Maceio "
+           "America/Araguaina America/Santarem Brazil/East",
            "BZT2"},
     Region{"AU", "South Australia|SA", "Australia/Adelaide Australia/South", "SAST SAT SAD SDT ACST ACDT"},
     Region{"AU", "Northern Territory|NT", "Australia/Darwin Australia/North", "ACST ACDT"},
-    Region{"AU", "New South Wales|NSW|Victoria|VIC|Queensland|QLD|Tasmania|TAS|Australian Capital Territory|ACT",
-           "Australia/Sydney Australia/Melbourne Australia/Brisbane Australia/Hobart Australia/Canberra Australia/Currie "
-           "Australia/Lindeman Australia/ACT Australia/NSW Australia/Victoria Australia/Queensland Australia/Tasmania",
-           "AEST AEDT"},
+    Region{
+        "AU", "New South Wales|NSW|Victoria|VIC|Queensland|QLD|Tasmania|TAS|Australian Capital Territory|ACT",
+        "Australia/Sydney Australia/Melbourne Australia/Brisbane Australia/Hobart Australia/Canberra Australia/Currie "
+        "Australia/Lindeman Australia/ACT Australia/NSW Australia/Victoria Australia/Queensland Australia/Tasmania",
+        "AEST AEDT"},
     Region{"AU", "Western Australia|WA", "Australia/Perth Australia/West", "AWST AWDT"},
     Region{"GB IM JE GG", "", "Europe/London Europe/Belfast Europe/Isle_of_Man Europe/Jersey Europe/Guernsey GB",
            "GMT BST BDST BWT"},
@@ -97,7 +102,8 @@ std::optional<int> RegionRow(const Region& r, ZoneKind kind, int offsetSecondsEa
     AnyWord(r.Rows, ' ', [&](std::string_view abbreviation) {
         for (int i = 0; i < kTimeZoneCount && !found; ++i) {
             const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(i)];
-            if (row.Abbreviation == abbreviation && row.Kind == kind && RowOffsetSeconds(i) == offsetSecondsEast) found = i;
+            if (row.Abbreviation == abbreviation && row.Kind == kind && RowOffsetSeconds(i) == offsetSecondsEast)
+                found = i;
         }
         return found.has_value();
     });

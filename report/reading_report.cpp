@@ -38,19 +38,23 @@ class Report {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 std::string& CurrentLanguage() {
     static std::string language = "en";
     return language;
 }
-bool Translated() { return Language() != "en"; }
+bool Translated() {
+    return Language() != "en";
+}
 
 // The colours of one theme.
 struct Palette {
     QColor Ground, TropicalFill, TropicalLine, TropicalText;
     QColor SignDark, SignLight, SignEdge, SignText, Tick;
-    QColor Body;                      // the real points: yellow
+    QColor Body;                           // the real points: yellow
     QColor ReadLine, ReadDot, ReadNumber;  // the degrees the frames read: magenta
     QColor Legend;
 };
@@ -58,13 +62,35 @@ struct Palette {
 Palette PaletteOf(Theme theme) {
     const QColor salmon{QRgb{look::kSalmon}}, yellow{QRgb{look::kYellow}}, magenta{QRgb{look::kMagenta}};
     if (theme == Theme::Dark)
-        return {Qt::black, QColor(40, 40, 40), QColor(120, 120, 120), QColor(200, 200, 200),
-                salmon.darker(125), salmon, Qt::black, Qt::black, Qt::black,
-                yellow, magenta, magenta, Qt::black, yellow};
+        return {Qt::black,
+                QColor(40, 40, 40),
+                QColor(120, 120, 120),
+                QColor(200, 200, 200),
+                salmon.darker(125),
+                salmon,
+                Qt::black,
+                Qt::black,
+                Qt::black,
+                yellow,
+                magenta,
+                magenta,
+                Qt::black,
+                yellow};
     // On white, yellow and magenta lines and text would hardly show: the same hues, deeper.
-    return {Qt::white, QColor(244, 244, 244), QColor(120, 120, 120), QColor(60, 60, 60),
-            salmon.darker(125), salmon, QColor(90, 50, 35), Qt::black, QColor(60, 35, 25),
-            QColor(150, 110, 0), QColor(170, 0, 170), magenta, Qt::black, QColor(30, 30, 30)};
+    return {Qt::white,
+            QColor(244, 244, 244),
+            QColor(120, 120, 120),
+            QColor(60, 60, 60),
+            salmon.darker(125),
+            salmon,
+            QColor(90, 50, 35),
+            Qt::black,
+            QColor(60, 35, 25),
+            QColor(150, 110, 0),
+            QColor(170, 0, 170),
+            magenta,
+            Qt::black,
+            QColor(30, 30, 30)};
 }
 
 QFont Font(const QPainter& painter, qreal points, bool bold = false) {
@@ -110,7 +136,8 @@ svg::Picture* ThemedSignPicture(std::string_view name, Theme theme) {
         QFile file(QStringLiteral(":/signs/%1.svg").arg(Q(name)));
         QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         if (theme == Theme::Light)
-            svg.replace("fill=\"#1a1030\"", "fill=\"#ffffff\"").replace("fill=\"#000\"", "fill=\"#ffffff\"")
+            svg.replace("fill=\"#1a1030\"", "fill=\"#ffffff\"")
+                .replace("fill=\"#000\"", "fill=\"#ffffff\"")
                 .replace("#ffd23f", "#9a6e00");
         slot = svg::Load(svg);
         // Only a broken build lacks one; the page is still right without it. Said once per picture.
@@ -120,11 +147,12 @@ svg::Picture* ThemedSignPicture(std::string_view name, Theme theme) {
     return slot->IsValid() ? slot.get() : nullptr;
 }
 
-const char* const kTropical[] = {
-    QT_TRANSLATE_NOOP("Report", "Aries"),  QT_TRANSLATE_NOOP("Report", "Taurus"),      QT_TRANSLATE_NOOP("Report", "Gemini"),
-    QT_TRANSLATE_NOOP("Report", "Cancer"), QT_TRANSLATE_NOOP("Report", "Leo"),         QT_TRANSLATE_NOOP("Report", "Virgo"),
-    QT_TRANSLATE_NOOP("Report", "Libra"),  QT_TRANSLATE_NOOP("Report", "Scorpio"),     QT_TRANSLATE_NOOP("Report", "Sagittarius"),
-    QT_TRANSLATE_NOOP("Report", "Capricorn"), QT_TRANSLATE_NOOP("Report", "Aquarius"), QT_TRANSLATE_NOOP("Report", "Pisces")};
+const char* const kTropical[] = {QT_TRANSLATE_NOOP("Report", "Aries"),       QT_TRANSLATE_NOOP("Report", "Taurus"),
+                                 QT_TRANSLATE_NOOP("Report", "Gemini"),      QT_TRANSLATE_NOOP("Report", "Cancer"),
+                                 QT_TRANSLATE_NOOP("Report", "Leo"),         QT_TRANSLATE_NOOP("Report", "Virgo"),
+                                 QT_TRANSLATE_NOOP("Report", "Libra"),       QT_TRANSLATE_NOOP("Report", "Scorpio"),
+                                 QT_TRANSLATE_NOOP("Report", "Sagittarius"), QT_TRANSLATE_NOOP("Report", "Capricorn"),
+                                 QT_TRANSLATE_NOOP("Report", "Aquarius"),    QT_TRANSLATE_NOOP("Report", "Pisces")};
 
 // Where each frame's degree comes from, as the wheel's legend says it.
 [[maybe_unused]] const char* const kSources[] = {
@@ -132,13 +160,22 @@ const char* const kTropical[] = {
     QT_TRANSLATE_NOOP("Report", "the Ascendant"), QT_TRANSLATE_NOOP("Report", "opposite the Sun"),
     QT_TRANSLATE_NOOP("Report", "the Descendant (opposite the Ascendant)")};
 
-struct FrameOf { l10n::Frame Frame; const GalacticSign* Sign; };
+struct FrameOf {
+    l10n::Frame Frame;
+    const GalacticSign* Sign;
+};
 std::array<FrameOf, 4> Frames(const GalacticReading& r) {
-    return {{{l10n::Frame::Ascendant, r.AscendantSign}, {l10n::Frame::Descendant, r.DescendantSign},
-             {l10n::Frame::MoonSign, r.MoonSign}, {l10n::Frame::SunSign, r.SunSign}}};
+    return {{{l10n::Frame::Ascendant, r.AscendantSign},
+             {l10n::Frame::Descendant, r.DescendantSign},
+             {l10n::Frame::MoonSign, r.MoonSign},
+             {l10n::Frame::SunSign, r.SunSign}}};
 }
-QString Caption(const FrameOf& f) { return Q(l10n::FrameCaption(Language(), f.Frame)); }
-std::string U(const QString& s) { return s.toStdString(); }
+QString Caption(const FrameOf& f) {
+    return Q(l10n::FrameCaption(Language(), f.Frame));
+}
+std::string U(const QString& s) {
+    return s.toStdString();
+}
 QStringList Qs(const std::vector<std::string>& lines) {
     QStringList out;
     for (const std::string& line : lines) out << Q(line);
@@ -149,13 +186,19 @@ QStringList Qs(const std::vector<std::string>& lines) {
 QString CaptionWithSign(const QString& caption, const QString& sign) {
     return Q(report::CaptionWithSign(Language(), U(caption), U(sign)));
 }
-QString ValueLine(std::string_view key, const QString& value) { return Q(report::ValueLine(Language(), key, U(value))); }
+QString ValueLine(std::string_view key, const QString& value) {
+    return Q(report::ValueLine(Language(), key, U(value)));
+}
 
-QString Field(const GalacticSign* s, std::string_view GalacticSign::*f) {
+QString Field(const GalacticSign* s, SignText f) {
     return s ? Q(l10n::LocalizedSign(Language(), *s).*f) : QString();
 }
-QString SignName(const GalacticSign& s) { return Q(l10n::LocalizedSign(Language(), s).Name); }
-QString PointName(const std::string& english) { return Q(l10n::CoreText(Language(), "point." + english)); }
+QString SignName(const GalacticSign& s) {
+    return Q(l10n::LocalizedSign(Language(), s).Name);
+}
+QString PointName(const std::string& english) {
+    return Q(l10n::CoreText(Language(), "point." + english));
+}
 
 // The frames as the document has them: with an unknown birth time, a sign only where it holds all window long.
 std::array<FrameOf, 4> Frames(const ReadingDocument& d) {
@@ -167,13 +210,21 @@ std::array<FrameOf, 4> Frames(const ReadingDocument& d) {
 
 }  // namespace
 
-svg::Picture* SignPicture(std::string_view name) { return ThemedSignPicture(name, Theme::Dark); }
+svg::Picture* SignPicture(std::string_view name) {
+    return ThemedSignPicture(name, Theme::Dark);
+}
 
-QString DependsText() { return Q(DependsText(Language())); }
+QString DependsText() {
+    return Q(DependsText(Language()));
+}
 
-QStringList SpanLines(const ReadingDocument& d, std::size_t frame) { return Qs(SpanLines(Language(), d, frame)); }
+QStringList SpanLines(const ReadingDocument& d, std::size_t frame) {
+    return Qs(SpanLines(Language(), d, frame));
+}
 
-QStringList PossibleSigns(const ReadingDocument& d, std::size_t frame) { return Qs(PossibleSigns(Language(), d, frame)); }
+QStringList PossibleSigns(const ReadingDocument& d, std::size_t frame) {
+    return Qs(PossibleSigns(Language(), d, frame));
+}
 
 std::optional<Theme> ThemeFromName(const QString& name) {
     if (name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0) return Theme::Dark;
@@ -181,7 +232,9 @@ std::optional<Theme> ThemeFromName(const QString& name) {
     return std::nullopt;
 }
 
-const std::string& Language() { return CurrentLanguage(); }
+const std::string& Language() {
+    return CurrentLanguage();
+}
 
 std::string UseLanguage(const std::string& localeName) {
     static QTranslator* installed = nullptr;
@@ -194,7 +247,8 @@ std::string UseLanguage(const std::string& localeName) {
     }
     if (language != "en") {
         auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QStringLiteral(":/i18n/report/quorvane_report_%1.qm").arg(QString::fromStdString(language))) &&
+        if (translator->load(
+                QStringLiteral(":/i18n/report/quorvane_report_%1.qm").arg(QString::fromStdString(language))) &&
             QCoreApplication::installTranslator(translator.get()))
             installed = translator.release();
     }
@@ -222,10 +276,13 @@ QStringList LegendLines(const GalacticReading& reading) {
         // The frames' captions in frame order, as the catalogue has them.
         const QString frame = Q(l10n::FrameCaption(Language(), static_cast<l10n::Frame>(n - 1)));
         const QString source = QCoreApplication::translate("Report", p.Source.c_str());
-        //: The wheel's legend: 1 the number on the wheel, 2 a frame's caption, 3 a degree, 4 where it comes from, 5 its sign
-        out << (sign ? Report::tr("%1  \"%2\" reads %3\u00B0, %4: %5").arg(QString::number(n), frame, QString::number(p.Degree), source, SignName(*sign))
+        //: The wheel's legend: 1 the number on the wheel, 2 a frame's caption, 3 a degree, 4 where it comes from, 5 its
+        //: sign
+        out << (sign ? Report::tr("%1  \"%2\" reads %3\u00B0, %4: %5")
+                           .arg(QString::number(n), frame, QString::number(p.Degree), source, SignName(*sign))
                      //: The wheel's legend for a degree without a sign
-                     : Report::tr("%1  \"%2\" reads %3\u00B0, %4").arg(QString::number(n), frame, QString::number(p.Degree), source));
+                     : Report::tr("%1  \"%2\" reads %3\u00B0, %4")
+                           .arg(QString::number(n), frame, QString::number(p.Degree), source));
         ++n;
     }
     return out;
@@ -235,10 +292,12 @@ QStringList WindowLegendLines(const ReadingDocument& doc) {
     const MinuteWindow& w = doc.Window->Window;
     //: The legend of the wheel of an unknown birth time: 1 and 2 the first and last clock minutes read
     QStringList out{Report::tr("The Sun and the Moon from %1 to %2, no Ascendant")
-                        .arg(Q(report::TimeText(Language(), w.From / 60, w.From % 60)), Q(report::TimeText(Language(), w.To / 60, w.To % 60)))};
+                        .arg(Q(report::TimeText(Language(), w.From / 60, w.From % 60)),
+                             Q(report::TimeText(Language(), w.To / 60, w.To % 60)))};
     const auto frames = Frames(doc);
     for (std::size_t i = 0; i < frames.size(); ++i)
-        out << CaptionWithSign(Caption(frames[i]), DependsOnTime(doc, i) ? DependsText() : Field(frames[i].Sign, &GalacticSign::Name));
+        out << CaptionWithSign(Caption(frames[i]),
+                               DependsOnTime(doc, i) ? DependsText() : Field(frames[i].Sign, &GalacticSign::Name));
     return out;
 }
 
@@ -247,15 +306,23 @@ namespace {
 // The wheel's rings and the circles things are placed on, from the outside in, as parts of its radius R.
 struct WheelRings {
     explicit WheelRings(qreal R)
-        : TropicalOuter(R), TropicalInner(R * 0.92), DegreeTicksInner(R * 0.84), SignsInner(R * 0.58),
-          ReadDots(R * 0.20), DegreeNumbers(TropicalInner - R * 0.085), SignNames(DegreeTicksInner - R * 0.07),
-          SignPictures(SignsInner + R * 0.09), BodyMarksInner(SignsInner - R * 0.05),
-          BodyLeadersInner(SignsInner - R * 0.09), BodyLabels(SignsInner - R * 0.13), ReadSpokesBend(ReadDots + R * 0.04) {}
-    qreal TropicalOuter;     // the tropical signs' ring, outside the galactic signs
-    qreal TropicalInner;     // also the galactic signs' outer edge and the degree ticks' base
+        : TropicalOuter(R),
+          TropicalInner(R * 0.92),
+          DegreeTicksInner(R * 0.84),
+          SignsInner(R * 0.58),
+          ReadDots(R * 0.20),
+          DegreeNumbers(TropicalInner - R * 0.085),
+          SignNames(DegreeTicksInner - R * 0.07),
+          SignPictures(SignsInner + R * 0.09),
+          BodyMarksInner(SignsInner - R * 0.05),
+          BodyLeadersInner(SignsInner - R * 0.09),
+          BodyLabels(SignsInner - R * 0.13),
+          ReadSpokesBend(ReadDots + R * 0.04) {}
+    qreal TropicalOuter;  // the tropical signs' ring, outside the galactic signs
+    qreal TropicalInner;  // also the galactic signs' outer edge and the degree ticks' base
     qreal DegreeTicksInner;
-    qreal SignsInner;        // the galactic signs' inner edge, where the real points are marked
-    qreal ReadDots;          // the numbered dots of the degrees the frames read
+    qreal SignsInner;  // the galactic signs' inner edge, where the real points are marked
+    qreal ReadDots;    // the numbered dots of the degrees the frames read
     qreal DegreeNumbers;
     qreal SignNames;
     qreal SignPictures;
@@ -285,9 +352,11 @@ struct WheelPainter {
         painter.setFont(ScaledFont(painter, R * 0.024));
         for (int i = 0; i < 12; ++i) {
             painter.setPen(QPen(colour.TropicalLine, R * 0.004));
-            painter.drawLine(OnCircle(c, ring.TropicalInner, at(i * 30.0)), OnCircle(c, ring.TropicalOuter, at(i * 30.0)));
+            painter.drawLine(OnCircle(c, ring.TropicalInner, at(i * 30.0)),
+                             OnCircle(c, ring.TropicalOuter, at(i * 30.0)));
             painter.setPen(colour.TropicalText);
-            AlongRing(painter, c, (ring.TropicalInner + ring.TropicalOuter) / 2, at(i * 30.0 + 15.0), R * 0.4, R * 0.07, QCoreApplication::translate("Report", kTropical[i]));
+            AlongRing(painter, c, (ring.TropicalInner + ring.TropicalOuter) / 2, at(i * 30.0 + 15.0), R * 0.4, R * 0.07,
+                      QCoreApplication::translate("Report", kTropical[i]));
         }
     }
 
@@ -298,9 +367,15 @@ struct WheelPainter {
             QPainterPath path;
             const double a0 = at(s.Start);
             const double span = s.End - s.Start;
-            path.arcMoveTo(QRectF(c.x() - ring.TropicalInner, c.y() - ring.TropicalInner, 2 * ring.TropicalInner, 2 * ring.TropicalInner), a0);
-            path.arcTo(QRectF(c.x() - ring.TropicalInner, c.y() - ring.TropicalInner, 2 * ring.TropicalInner, 2 * ring.TropicalInner), a0, span);
-            path.arcTo(QRectF(c.x() - ring.SignsInner, c.y() - ring.SignsInner, 2 * ring.SignsInner, 2 * ring.SignsInner), a0 + span, -span);
+            path.arcMoveTo(QRectF(c.x() - ring.TropicalInner, c.y() - ring.TropicalInner, 2 * ring.TropicalInner,
+                                  2 * ring.TropicalInner),
+                           a0);
+            path.arcTo(QRectF(c.x() - ring.TropicalInner, c.y() - ring.TropicalInner, 2 * ring.TropicalInner,
+                              2 * ring.TropicalInner),
+                       a0, span);
+            path.arcTo(
+                QRectF(c.x() - ring.SignsInner, c.y() - ring.SignsInner, 2 * ring.SignsInner, 2 * ring.SignsInner),
+                a0 + span, -span);
             path.closeSubpath();
             painter.setPen(QPen(colour.SignEdge, R * 0.006));
             painter.setBrush(index++ % 2 ? colour.SignLight : colour.SignDark);
@@ -334,7 +409,8 @@ struct WheelPainter {
             painter.drawLine(OnCircle(c, ring.TropicalInner, at(d)), OnCircle(c, ring.TropicalInner - len, at(d)));
             if (d % 30 == 0 && d != 0) {
                 const QPointF p = OnCircle(c, ring.DegreeNumbers, at(d) + 2.2);
-                painter.drawText(QRectF(p.x() - R * 0.04, p.y() - R * 0.02, R * 0.08, R * 0.04), Qt::AlignCenter, QString::number(d));
+                painter.drawText(QRectF(p.x() - R * 0.04, p.y() - R * 0.02, R * 0.08, R * 0.04), Qt::AlignCenter,
+                                 QString::number(d));
             }
         }
     }
@@ -348,12 +424,15 @@ struct WheelPainter {
         painter.setFont(ScaledFont(painter, R * 0.034, true));
         for (std::size_t i = 0; i < bodies.size(); ++i) {
             painter.setPen(QPen(colour.Body, R * 0.006));
-            painter.drawLine(OnCircle(c, ring.SignsInner, bodyAngles[i]), OnCircle(c, ring.BodyMarksInner, bodyAngles[i]));
+            painter.drawLine(OnCircle(c, ring.SignsInner, bodyAngles[i]),
+                             OnCircle(c, ring.BodyMarksInner, bodyAngles[i]));
             painter.setPen(QPen(colour.Body, R * 0.003));
             const QPointF labelAt = OnCircle(c, ring.BodyLabels, bodyLabels[i]);
-            painter.drawLine(OnCircle(c, ring.BodyMarksInner, bodyAngles[i]), OnCircle(c, ring.BodyLeadersInner, bodyLabels[i]));
-            painter.drawText(QRectF(labelAt.x() - R * 0.14, labelAt.y() - R * 0.045, R * 0.28, R * 0.09), Qt::AlignCenter,
-                             PointName(bodies[i].Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(bodies[i].Longitude)));
+            painter.drawLine(OnCircle(c, ring.BodyMarksInner, bodyAngles[i]),
+                             OnCircle(c, ring.BodyLeadersInner, bodyLabels[i]));
+            painter.drawText(
+                QRectF(labelAt.x() - R * 0.14, labelAt.y() - R * 0.045, R * 0.28, R * 0.09), Qt::AlignCenter,
+                PointName(bodies[i].Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(bodies[i].Longitude)));
         }
     }
 
@@ -382,9 +461,11 @@ struct WheelPainter {
             for (double end : {a.From, a.From + a.Span})
                 painter.drawLine(OnCircle(c, ring.SignsInner, at(end)), OnCircle(c, r - R * 0.016, at(end)));
             painter.setPen(QPen(colour.Body, R * 0.003));
-            painter.drawLine(OnCircle(c, r - R * 0.012, middles[i]), OnCircle(c, ring.BodyLeadersInner - R * 0.02, labels[i]));
+            painter.drawLine(OnCircle(c, r - R * 0.012, middles[i]),
+                             OnCircle(c, ring.BodyLeadersInner - R * 0.02, labels[i]));
             const QPointF labelAt = OnCircle(c, ring.BodyLabels - R * 0.03, labels[i]);
-            painter.drawText(QRectF(labelAt.x() - R * 0.17, labelAt.y() - R * 0.045, R * 0.34, R * 0.09), Qt::AlignCenter,
+            painter.drawText(QRectF(labelAt.x() - R * 0.17, labelAt.y() - R * 0.045, R * 0.34, R * 0.09),
+                             Qt::AlignCenter,
                              PointName(a.Name) + QLatin1Char('\n') + Q(wheel::ArcMinuteText(a.From)) + QChar(0x2013) +
                                  Q(wheel::ArcMinuteText(a.To())));
         }
@@ -399,14 +480,17 @@ struct WheelPainter {
         painter.setFont(ScaledFont(painter, R * 0.03, true));
         for (std::size_t i = 0; i < reads.size(); ++i) {
             painter.setPen(QPen(colour.ReadLine, R * 0.003, Qt::DashLine));
-            painter.drawLine(OnCircle(c, ring.SignsInner, readAngles[i]), OnCircle(c, ring.ReadSpokesBend, readAngles[i]));
-            painter.drawLine(OnCircle(c, ring.ReadSpokesBend, readAngles[i]), OnCircle(c, ring.ReadDots, readLabels[i]));
+            painter.drawLine(OnCircle(c, ring.SignsInner, readAngles[i]),
+                             OnCircle(c, ring.ReadSpokesBend, readAngles[i]));
+            painter.drawLine(OnCircle(c, ring.ReadSpokesBend, readAngles[i]),
+                             OnCircle(c, ring.ReadDots, readLabels[i]));
             const QPointF dot = OnCircle(c, ring.ReadDots, readLabels[i]);
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour.ReadDot);
             painter.drawEllipse(dot, R * 0.032, R * 0.032);
             painter.setPen(colour.ReadNumber);
-            painter.drawText(QRectF(dot.x() - R * 0.032, dot.y() - R * 0.032, R * 0.064, R * 0.064), Qt::AlignCenter, QString::number(i + 1));
+            painter.drawText(QRectF(dot.x() - R * 0.032, dot.y() - R * 0.032, R * 0.064, R * 0.064), Qt::AlignCenter,
+                             QString::number(i + 1));
         }
     }
 };
@@ -442,7 +526,8 @@ void PaintRings(QPainter& painter, const QRectF& area, bool withLegend, Theme th
         const qreal lineHeight = legendArea.height() / (lines.size() + 0.5);
         for (int i = 0; i < lines.size(); ++i)
             painter.drawText(QRectF(legendArea.left() + legendArea.width() * 0.03, legendArea.top() + i * lineHeight,
-                                    legendArea.width() * 0.95, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+                                    legendArea.width() * 0.95, lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
     }
     painter.restore();
 }
@@ -471,7 +556,10 @@ void PaintWheel(QPainter& painter, const QRectF& area, const ReadingDocument& do
 }
 
 QString IsoDate(const BirthData& b) {
-    return QStringLiteral("%1-%2-%3").arg(b.Year, 4, 10, QLatin1Char('0')).arg(b.Month, 2, 10, QLatin1Char('0')).arg(b.Day, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1-%2-%3")
+        .arg(b.Year, 4, 10, QLatin1Char('0'))
+        .arg(b.Month, 2, 10, QLatin1Char('0'))
+        .arg(b.Day, 2, 10, QLatin1Char('0'));
 }
 // The file names keep the ISO date, which sorts.
 QString SuggestedReportName(const ReadingDocument& d) {
@@ -482,11 +570,17 @@ QString SuggestedWheelName(const ReadingDocument& d) {
     //: The proposed picture file name: 1 the person's name, 2 the birth date as 1985-06-15
     return Report::tr("%1 galactic wheel %2.svg").arg(Q(d.Birth.Name).trimmed(), IsoDate(d.Birth));
 }
-QString DocumentTitle(const ReadingDocument& d) { return Report::tr("Galactic astrology reading of %1").arg(Q(d.Birth.Name).trimmed()); }
+QString DocumentTitle(const ReadingDocument& d) {
+    return Report::tr("Galactic astrology reading of %1").arg(Q(d.Birth.Name).trimmed());
+}
 
-QStringList BirthDetailLines(const ReadingDocument& d) { return Qs(BirthDetailLines(Language(), d)); }
+QStringList BirthDetailLines(const ReadingDocument& d) {
+    return Qs(BirthDetailLines(Language(), d));
+}
 
-QStringList InstantLines(const ReadingDocument& d, bool withZone) { return Qs(InstantLines(Language(), d, withZone)); }
+QStringList InstantLines(const ReadingDocument& d, bool withZone) {
+    return Qs(InstantLines(Language(), d, withZone));
+}
 
 void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme theme) {
     QPainter p(&device);
@@ -500,8 +594,10 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
     auto footer = [&] {
         p.setFont(Font(p, 8));
         p.setPen(Qt::black);
-        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignLeft, QString::fromUtf8(kProductName) + QLatin1Char(' ') + QString::fromUtf8(kProductVersion));
-        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignRight, Report::tr("page %1 of %2").arg(page).arg(kReportPages));
+        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignLeft,
+                   QString::fromUtf8(kProductName) + QLatin1Char(' ') + QString::fromUtf8(kProductVersion));
+        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignRight,
+                   Report::tr("page %1 of %2").arg(page).arg(kReportPages));
     };
     auto text = [&](qreal& y, const QString& s, const QFont& f, int flags = Qt::TextWordWrap) {
         p.setFont(f);
@@ -521,8 +617,9 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         if (f.Sign)
             if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(m, y, 13, 16));
         p.setFont(Font(p, 11, true));
-        p.drawText(QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   CaptionWithSign(Caption(f), DependsOnTime(doc, i) ? DependsText() : Field(f.Sign, &GalacticSign::Name)));
+        p.drawText(
+            QRectF(m + 20, y, textWidth - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
+            CaptionWithSign(Caption(f), DependsOnTime(doc, i) ? DependsText() : Field(f.Sign, &GalacticSign::Name)));
         y += 20;
     }
     if (doc.Window) {
@@ -558,7 +655,8 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
             continue;
         }
         if (f.Sign)
-            if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme)) pic->Render(p, QRectF(W - m - 26, y - 26, 22, 26));
+            if (svg::Picture* pic = ThemedSignPicture(f.Sign->Name, theme))
+                pic->Render(p, QRectF(W - m - 26, y - 26, 22, 26));
         text(y, Field(f.Sign, &GalacticSign::Name), Font(p, 14, true));
         text(y, ValueLine("RulingPlanet", Field(f.Sign, &GalacticSign::RulingPlanet)), Font(p, 10));
         text(y, ValueLine("Constellation", Field(f.Sign, &GalacticSign::Constellation)), Font(p, 10));
@@ -570,9 +668,13 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
     }
 }
 
-QString ReadingPlainText(const ReadingDocument& doc) { return Q(ReadingPlainText(Language(), doc)); }
+QString ReadingPlainText(const ReadingDocument& doc) {
+    return Q(ReadingPlainText(Language(), doc));
+}
 
-QString ReadingHtml(const ReadingDocument& doc) { return Q(ReadingHtml(Language(), doc)); }
+QString ReadingHtml(const ReadingDocument& doc) {
+    return Q(ReadingHtml(Language(), doc));
+}
 
 QPageSize::PageSizeId DefaultPaper() {
     return QLocale::system().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4 : QPageSize::Letter;
@@ -584,7 +686,8 @@ QString CannotWrite(const QString& path, const QString& why) {
 }
 }  // namespace
 
-std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString& path, QPageSize::PageSizeId paper, Theme theme) {
+std::optional<QString> WriteReportPdf(const ReadingDocument& doc, const QString& path, QPageSize::PageSizeId paper,
+                                      Theme theme) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
     {
@@ -615,9 +718,8 @@ std::optional<QString> WriteWheelPicture(const ReadingDocument& doc, const QStri
     if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path, file.errorString());
     if (suffix == QLatin1String("svg")) {
         const svg::WriteOptions options{QSize(size, size), QRectF(0, 0, size, size), Report::tr("Galactic wheel")};
-        if (!svg::Write(file, options, [&](QPainter& painter) {
-                PaintWheel(painter, QRectF(0, 0, size, size), doc, true, theme);
-            })) {
+        if (!svg::Write(file, options,
+                        [&](QPainter& painter) { PaintWheel(painter, QRectF(0, 0, size, size), doc, true, theme); })) {
             file.cancelWriting();
             return CannotWrite(path, Report::tr("SVG cannot be written: the program's output module is missing"));
         }

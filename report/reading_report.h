@@ -28,7 +28,7 @@ namespace quorvane::report {
 
 // The product's own look.
 namespace look {
-inline constexpr unsigned kSalmon = 0xE49772;   // 228, 151, 114
+inline constexpr unsigned kSalmon = 0xE49772;  // 228, 151, 114
 inline constexpr unsigned kYellow = 0xFFFF00;
 inline constexpr unsigned kMagenta = 0xFF00FF;
 inline constexpr unsigned kGrey = 0x808080;
@@ -40,7 +40,7 @@ QString FontFamily();  // Verdana where installed, else the nearest sans
 // magenta read degrees. Light is for paper: white ground, dark lines and text, the same salmon signs and the
 // points and read degrees in deeper shades of their colours, so a printed page spends no black square of ink.
 enum class Theme { Dark, Light };
-std::optional<Theme> ThemeFromName(const QString& name);   // "dark" or "light", any case
+std::optional<Theme> ThemeFromName(const QString& name);  // "dark" or "light", any case
 
 // The language of every text the report draws, by the core's language codes ("en", "de", "pt_BR" ...): the
 // report's own strings through its translation (quorvane_report_<language>.qm, built in), the signs' texts,
@@ -62,9 +62,9 @@ void PaintWheel(QPainter& painter, const QRectF& area, const ReadingDocument& do
 
 // "1985-06-15" style date of the birth, and the proposed file names.
 QString IsoDate(const BirthData& birth);
-QString SuggestedReportName(const ReadingDocument& doc);   // "ASHA galactic reading 1985-06-15.pdf"
-QString SuggestedWheelName(const ReadingDocument& doc);    // "ASHA galactic wheel 1985-06-15.svg"
-QString DocumentTitle(const ReadingDocument& doc);         // the PDF's title
+QString SuggestedReportName(const ReadingDocument& doc);  // "ASHA galactic reading 1985-06-15.pdf"
+QString SuggestedWheelName(const ReadingDocument& doc);   // "ASHA galactic wheel 1985-06-15.svg"
+QString DocumentTitle(const ReadingDocument& doc);        // the PDF's title
 
 // The picture of a galactic sign by its name, rendered from the shared sign pictures and kept; nullptr (and
 // a line on standard error, once) when there is none.

@@ -51,9 +51,15 @@ std::string Trimmed(std::string_view text) {
         return 0;
     };
     while (!text.empty())
-        if (const std::size_t n = spaceAt(0, false)) text.remove_prefix(n); else break;
+        if (const std::size_t n = spaceAt(0, false))
+            text.remove_prefix(n);
+        else
+            break;
     while (!text.empty())
-        if (const std::size_t n = spaceAt(text.size() - 1, true)) text.remove_suffix(n); else break;
+        if (const std::size_t n = spaceAt(text.size() - 1, true))
+            text.remove_suffix(n);
+        else
+            break;
     return std::string(text);
 }
 
@@ -78,7 +84,7 @@ std::string Caption(std::string_view language, const FrameOf& f) {
     return std::string(l10n::FrameCaption(language, f.Frame));
 }
 
-std::string Field(std::string_view language, const GalacticSign* s, std::string_view GalacticSign::*field) {
+std::string Field(std::string_view language, const GalacticSign* s, SignText field) {
     return s ? std::string(l10n::LocalizedSign(language, *s).*field) : std::string();
 }
 
@@ -97,10 +103,11 @@ std::string ZoneLine(std::string_view language, const ReadingDocument& d) {
 
 std::string UniversalLine(std::string_view language, const ReadingDocument& d) {
     const CivilDateTime& u = d.Reading.UniversalTime;
-    std::string universal = l10n::IsTranslated(language)
-                                ? DateText(language, u.Year, u.Month, u.Day) + ' ' + TimeText(language, u.Hour, u.Minute)
-                                : std::to_string(u.Year) + '-' + TwoDigits(u.Month) + '-' + TwoDigits(u.Day) + ' ' +
-                                      TwoDigits(u.Hour) + ':' + TwoDigits(u.Minute);
+    std::string universal =
+        l10n::IsTranslated(language)
+            ? DateText(language, u.Year, u.Month, u.Day) + ' ' + TimeText(language, u.Hour, u.Minute)
+            : std::to_string(u.Year) + '-' + TwoDigits(u.Month) + '-' + TwoDigits(u.Day) + ' ' + TwoDigits(u.Hour) +
+                  ':' + TwoDigits(u.Minute);
     if (u.Second != 0) universal += ':' + TwoDigits(u.Second);
     return Fill(Word(language, "UniversalTime"), {{"time", universal}});
 }
@@ -115,7 +122,9 @@ std::string NoteLine(std::string_view language, std::string_view note) {
 
 }  // namespace
 
-std::string ReadingTitle(std::string_view language) { return Word(language, "Title"); }
+std::string ReadingTitle(std::string_view language) {
+    return Word(language, "Title");
+}
 
 std::string CaptionWithSign(std::string_view language, std::string_view caption, std::string_view sign) {
     return Fill(Word(language, "CaptionWithSign"), {{"caption", caption}, {"sign", sign}});
@@ -125,7 +134,9 @@ std::string ValueLine(std::string_view language, std::string_view key, std::stri
     return Fill(Word(language, key), {{"value", value}});
 }
 
-std::string CharacteristicsHeading(std::string_view language) { return Word(language, "CharacteristicsHeading"); }
+std::string CharacteristicsHeading(std::string_view language) {
+    return Word(language, "CharacteristicsHeading");
+}
 
 std::string DateText(std::string_view language, int year, int month, int day) {
     if (!l10n::IsTranslated(language)) {
@@ -165,30 +176,29 @@ std::vector<std::string> BirthDetailLines(std::string_view language, const Readi
     const std::string date = DateText(language, b.Year, b.Month, b.Day);
     if (d.Window) {
         const MinuteWindow& w = d.Window->Window;
-        out.push_back(Fill(Word(language, "BornTimeUnknown"),
-                           {{"date", date},
-                            {"from", TimeText(language, w.From / 60, w.From % 60)},
-                            {"to", TimeText(language, w.To / 60, w.To % 60)}}));
+        out.push_back(Fill(Word(language, "BornTimeUnknown"), {{"date", date},
+                                                               {"from", TimeText(language, w.From / 60, w.From % 60)},
+                                                               {"to", TimeText(language, w.To / 60, w.To % 60)}}));
     } else {
         out.push_back(Fill(Word(language, "Born"), {{"date", date}, {"time", clock}}));
     }
     out.push_back(ZoneLine(language, d));
-    out.push_back(Fill(Word(language, "DaylightSaving"), {{"answer", Word(language, b.IsDaylightSaving ? "Yes" : "No")}}));
+    out.push_back(
+        Fill(Word(language, "DaylightSaving"), {{"answer", Word(language, b.IsDaylightSaving ? "Yes" : "No")}}));
     // Each minute has its own instant: no one Universal Time.
     if (!d.Window) out.push_back(UniversalLine(language, d));
     out.push_back(OffsetLine(language, d));
     if (d.Window)
         for (const MinuteRange& gap : d.Window->Skipped)
-            out.push_back(Fill(Word(language, "ClocksWentForward"),
-                               {{"from", TimeText(language, gap.First / 60, gap.First % 60)},
-                                {"to", TimeText(language, gap.Last / 60, gap.Last % 60)}}));
-    out.push_back(Fill(Word(language, "Coordinates"),
-                       {{"latitudeDegrees", std::to_string(b.LatitudeDegrees)},
-                        {"latitudeMinutes", TwoDigits(b.LatitudeMinutes)},
-                        {"northSouth", Word(language, b.IsSouth ? "South" : "North")},
-                        {"longitudeDegrees", std::to_string(b.LongitudeDegrees)},
-                        {"longitudeMinutes", TwoDigits(b.LongitudeMinutes)},
-                        {"eastWest", Word(language, b.IsEast ? "East" : "West")}}));
+            out.push_back(
+                Fill(Word(language, "ClocksWentForward"), {{"from", TimeText(language, gap.First / 60, gap.First % 60)},
+                                                           {"to", TimeText(language, gap.Last / 60, gap.Last % 60)}}));
+    out.push_back(Fill(Word(language, "Coordinates"), {{"latitudeDegrees", std::to_string(b.LatitudeDegrees)},
+                                                       {"latitudeMinutes", TwoDigits(b.LatitudeMinutes)},
+                                                       {"northSouth", Word(language, b.IsSouth ? "South" : "North")},
+                                                       {"longitudeDegrees", std::to_string(b.LongitudeDegrees)},
+                                                       {"longitudeMinutes", TwoDigits(b.LongitudeMinutes)},
+                                                       {"eastWest", Word(language, b.IsEast ? "East" : "West")}}));
     if (!d.Place.empty()) out.push_back(Fill(Word(language, "Place"), {{"place", d.Place}}));
     if (!d.ClockNote.empty()) out.push_back(NoteLine(language, d.ClockNote));
     return out;
@@ -207,15 +217,18 @@ bool DependsOnTime(const ReadingDocument& d, std::size_t frame) {
     return d.Window && !d.Window->CertainSign(static_cast<Frame>(frame));
 }
 
-std::string DependsText(std::string_view language) { return Word(language, "DependsOnTime"); }
+std::string DependsText(std::string_view language) {
+    return Word(language, "DependsOnTime");
+}
 
 // "Explore 06:00–07:01", "Nurture 07:02–11:06"
 std::vector<std::string> SpanLines(std::string_view language, const ReadingDocument& d, std::size_t frame) {
     std::vector<std::string> out;
     if (!d.Window) return out;
     for (const FrameSpan& span : FrameSpans(*d.Window, static_cast<Frame>(frame)))
-        out.push_back(Field(language, span.Sign, &GalacticSign::Name) + ' ' + ClockText(language, span.FirstMinute, span.FirstFold) +
-                      "\u2013" + ClockText(language, span.LastMinute, span.LastFold));
+        out.push_back(Field(language, span.Sign, &GalacticSign::Name) + ' ' +
+                      ClockText(language, span.FirstMinute, span.FirstFold) + "\u2013" +
+                      ClockText(language, span.LastMinute, span.LastFold));
     return out;
 }
 
@@ -245,29 +258,32 @@ std::string ReadingPlainText(std::string_view language, const ReadingDocument& d
             for (const std::string& sign : PossibleSigns(language, doc, i)) out += sign + '\n';
             continue;
         }
-        out += '\n' + CaptionWithSign(language, Caption(language, f), Field(language, f.Sign, &GalacticSign::Name)) + '\n';
+        out +=
+            '\n' + CaptionWithSign(language, Caption(language, f), Field(language, f.Sign, &GalacticSign::Name)) + '\n';
         out += ValueLine(language, "RulingPlanet", Field(language, f.Sign, &GalacticSign::RulingPlanet)) + '\n';
         out += ValueLine(language, "Constellation", Field(language, f.Sign, &GalacticSign::Constellation)) + '\n';
         out += ValueLine(language, "Keywords", Field(language, f.Sign, &GalacticSign::Keywords)) + '\n';
-        out += ValueLine(language, "Characteristics", Trimmed(Field(language, f.Sign, &GalacticSign::Description))) + '\n';
+        out +=
+            ValueLine(language, "Characteristics", Trimmed(Field(language, f.Sign, &GalacticSign::Description))) + '\n';
     }
     return out;
 }
 
 std::string ReadingHtml(std::string_view language, const ReadingDocument& doc) {
-    std::string out = "<h1>" + HtmlEscaped(ReadingTitle(language)) + "</h1><h2>" + HtmlEscaped(doc.Birth.Name) + "</h2><p>";
+    std::string out =
+        "<h1>" + HtmlEscaped(ReadingTitle(language)) + "</h1><h2>" + HtmlEscaped(doc.Birth.Name) + "</h2><p>";
     out += Replaced(HtmlEscaped(Joined(BirthDetailLines(language, doc), "<br>")), "&lt;br&gt;", "<br>");
     out += "</p>";
     const auto frames = Frames(doc);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const FrameOf& f = frames[i];
         if (DependsOnTime(doc, i)) {
-            out += "<h3>" + HtmlEscaped(CaptionWithSign(language, Caption(language, f), DependsText(language))) + "</h3><p>" +
-                   HtmlEscaped(Joined(SpanLines(language, doc, i), ", ")) + "</p><p>" +
+            out += "<h3>" + HtmlEscaped(CaptionWithSign(language, Caption(language, f), DependsText(language))) +
+                   "</h3><p>" + HtmlEscaped(Joined(SpanLines(language, doc, i), ", ")) + "</p><p>" +
                    Replaced(HtmlEscaped(Joined(PossibleSigns(language, doc, i), "\n")), "\n", "<br>") + "</p>";
             continue;
         }
-        const auto escaped = [&](std::string_view GalacticSign::*field) { return HtmlEscaped(Field(language, f.Sign, field)); };
+        const auto escaped = [&](SignText field) { return HtmlEscaped(Field(language, f.Sign, field)); };
         out += "<h3>" + CaptionWithSign(language, Caption(language, f), escaped(&GalacticSign::Name)) + "</h3><p>" +
                ValueLine(language, "RulingPlanet", escaped(&GalacticSign::RulingPlanet)) + "<br>" +
                ValueLine(language, "Constellation", escaped(&GalacticSign::Constellation)) + "<br>" +
@@ -283,11 +299,20 @@ std::string HtmlEscaped(std::string_view text) {
     out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;

@@ -21,8 +21,8 @@ namespace quorvane::report {
 // A reading with the birth details it came from.
 struct ReadingDocument {
     BirthData Birth;
-    int ZoneIndex = -1;        // row of the zone table, -1 for an exact offset or local mean time
-    std::string Place;         // the birthplace when it came from the atlas, else empty
+    int ZoneIndex = -1;  // row of the zone table, -1 for an exact offset or local mean time
+    std::string Place;   // the birthplace when it came from the atlas, else empty
     GalacticReading Reading;
     bool LocalMeanTime = false;  // the offset is the birthplace's local mean time
     // When the atlas knows the place and its clock then showed another offset: that, in a plain sentence.

@@ -22,9 +22,13 @@ private:
 };
 }  // namespace
 
-bool Available() { return true; }
+bool Available() {
+    return true;
+}
 
-std::unique_ptr<Picture> Load(const QByteArray& contents) { return std::make_unique<RenderedPicture>(contents); }
+std::unique_ptr<Picture> Load(const QByteArray& contents) {
+    return std::make_unique<RenderedPicture>(contents);
+}
 
 bool Write(QIODevice& out, const WriteOptions& options, const std::function<void(QPainter&)>& paint) {
     QSvgGenerator generator;

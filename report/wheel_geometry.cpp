@@ -49,7 +49,9 @@ std::array<BodyPoint, 4> BodyPoints(const GalacticReading& r) {
              {"Descendant", FoldAngle(r.AscendantLongitude + 180.0)}}};
 }
 
-double BodyArc::To() const { return FoldAngle(From + Span); }
+double BodyArc::To() const {
+    return FoldAngle(From + Span);
+}
 
 std::array<BodyArc, 2> BodyArcs(const TimeWindowReading& w) {
     // The Sun and the Moon never go backwards: the way from the first place to the last is counter-clockwise,
@@ -57,10 +59,13 @@ std::array<BodyArc, 2> BodyArcs(const TimeWindowReading& w) {
     const auto arc = [](const char* name, double from, double to) {
         return BodyArc{name, FoldAngle(from), FoldAngle(to - from)};
     };
-    return {{arc("Sun", w.First.SunLongitude, w.Last.SunLongitude), arc("Moon", w.First.MoonLongitude, w.Last.MoonLongitude)}};
+    return {{arc("Sun", w.First.SunLongitude, w.Last.SunLongitude),
+             arc("Moon", w.First.MoonLongitude, w.Last.MoonLongitude)}};
 }
 
-double ReadPoint::Longitude() const { return FoldAngle(Degree + 0.5); }
+double ReadPoint::Longitude() const {
+    return FoldAngle(Degree + 0.5);
+}
 
 std::array<ReadPoint, 4> ReadPoints(const GalacticReading& r) {
     const auto frames = FrameDegrees(r.Degrees.Sun, r.Degrees.Moon, r.Degrees.Ascendant, r.Phase);
@@ -91,15 +96,22 @@ std::vector<double> SpreadLabels(const std::vector<double>& angles, double minGa
 
     std::vector<std::size_t> order(n);
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return FoldAngle(angles[a]) < FoldAngle(angles[b]); });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return FoldAngle(angles[a]) < FoldAngle(angles[b]); });
 
     // Clusters of neighbours in angle order; each sits centred on the mean of its points, its labels
     // minGap apart. Clusters that come too close merge, until none do (around the circle too).
-    struct Cluster { std::vector<double> True; std::vector<std::size_t> Index; double Centre; };
+    struct Cluster {
+        std::vector<double> True;
+        std::vector<std::size_t> Index;
+        double Centre;
+    };
     std::vector<Cluster> clusters;
     for (std::size_t i : order) clusters.push_back({{FoldAngle(angles[i])}, {i}, FoldAngle(angles[i])});
     auto span = [&](const Cluster& c) { return minGap * static_cast<double>(c.True.size() - 1); };
-    auto centre = [](const std::vector<double>& t) { return std::accumulate(t.begin(), t.end(), 0.0) / static_cast<double>(t.size()); };
+    auto centre = [](const std::vector<double>& t) {
+        return std::accumulate(t.begin(), t.end(), 0.0) / static_cast<double>(t.size());
+    };
     for (bool merged = true; merged && clusters.size() > 1;) {
         merged = false;
         for (std::size_t i = 0; i < clusters.size() && clusters.size() > 1; ++i) {
@@ -135,7 +147,8 @@ std::vector<double> SpreadLabels(const std::vector<double>& angles, double minGa
     }
     for (const Cluster& c : clusters) {
         const double first = c.Centre - span(c) / 2;
-        for (std::size_t m = 0; m < c.True.size(); ++m) out[c.Index[m]] = FoldAngle(first + minGap * static_cast<double>(m));
+        for (std::size_t m = 0; m < c.True.size(); ++m)
+            out[c.Index[m]] = FoldAngle(first + minGap * static_cast<double>(m));
     }
     return out;
 }

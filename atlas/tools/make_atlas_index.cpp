@@ -83,8 +83,10 @@ Catalogs ReadCatalogs(const fs::path& localeDir) {
         for (auto& [id, name] : ReadNameCatalog(bytes)) {
             const bool town = !id.empty() && id.size() <= 9 &&
                               std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
-            if (town) names.Towns.push_back({static_cast<std::uint32_t>(std::stoul(id)), std::move(name)});
-            else if (id.size() == 2 || (id.size() > 3 && id[2] == '.')) names.Regions.push_back({id, std::move(name)});
+            if (town)
+                names.Towns.push_back({static_cast<std::uint32_t>(std::stoul(id)), std::move(name)});
+            else if (id.size() == 2 || (id.size() > 3 && id[2] == '.'))
+                names.Regions.push_back({id, std::move(name)});
         }
     }
     return names;

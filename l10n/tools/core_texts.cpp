@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
         return out.empty() ? 0 : 1;
     }
     const std::string_view language = command == "english" ? "en" : command;
-    for (const KeyText& entry : EnglishCatalogue()) out[std::string(entry.Key)] = std::string(CoreText(language, entry.Key));
+    for (const KeyText& entry : EnglishCatalogue())
+        out[std::string(entry.Key)] = std::string(CoreText(language, entry.Key));
     std::cout << out.dump(2) << "\n";
     return 0;
 }

@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
         std::set<std::string> seen;
         std::string problem;
         const auto check = [&](int depth, nlohmann::json::parse_event_t event, nlohmann::json& parsed) {
-            if (depth == 1 && event == nlohmann::json::parse_event_t::key && !seen.insert(parsed.get<std::string>()).second)
+            if (depth == 1 && event == nlohmann::json::parse_event_t::key &&
+                !seen.insert(parsed.get<std::string>()).second)
                 problem = "the key " + parsed.get<std::string>() + " is given twice";
             return true;
         };

@@ -33,7 +33,7 @@ Place Town(std::uint32_t id, std::string city, std::string code, std::uint32_t p
 const std::vector<Place> kTowns = {Town(2867714, "Munich", "DE", 1260391), Town(2950159, "Berlin", "DE", 3426354),
                                    Town(0, "Nameless", "DE", 10)};
 const std::vector<PlaceName> kNames = {{2867714, "München"}, {2867714, "Munchen"}, {2867714, "Мюнхен"},
-                                       {2950159, "Berlín"},  {0, "Nowhere"},        {12345, "Orphan"}};
+                                       {2950159, "Berlín"},  {0, "Nowhere"},       {12345, "Orphan"}};
 
 TEST(AtlasIndex, OtherNamesFindTheirTownAndSayWhichMatched) {
     const Atlas atlas(kTowns, kNames);
@@ -65,7 +65,8 @@ TEST(AtlasIndex, StatesAndCountriesByOtherNames) {
     const Atlas atlas(towns, kNames, {{"DE", "Deutschland"}, {"DE.02", "Freistaat Bayern"}, {"US", "Deutschland"}});
     const auto fit = [&](const char* typed) {
         std::string found;
-        for (const PlaceMatch& m : atlas.Find(typed)) found += m.Town->CountryCode + std::to_string(m.QualifierScore) + " ";
+        for (const PlaceMatch& m : atlas.Find(typed))
+            found += m.Town->CountryCode + std::to_string(m.QualifierScore) + " ";
         return found;
     };
     EXPECT_EQ(fit("Munich, Deutschland"), "DE3 US3 ");  // the catalog's word, even where it is wrong
@@ -75,7 +76,7 @@ TEST(AtlasIndex, StatesAndCountriesByOtherNames) {
     EXPECT_EQ(fit("Munich, deu"), "DE1 US1 ");
     EXPECT_EQ(fit("Munich, de"), "DE3 ");  // the code, not a beginning of two letters
     EXPECT_EQ(fit("Munich, Frankreich"), "");
-    EXPECT_EQ(fit("Berlin, Bayern"), "");   // Berlin has no state code: no state name fits it
+    EXPECT_EQ(fit("Berlin, Bayern"), "");  // Berlin has no state code: no state name fits it
 }
 
 TEST(AtlasIndex, FileRoundTrip) {
@@ -154,11 +155,13 @@ std::string Catalog(const std::vector<std::pair<std::string, std::string>>& pair
     const std::uint32_t textsAt = 28 + 16 * count;
     std::vector<std::uint32_t> ids, names;
     for (const auto& [id, name] : pairs) {
-        ids.insert(ids.end(), {static_cast<std::uint32_t>(id.size()), textsAt + static_cast<std::uint32_t>(texts.size())});
+        ids.insert(ids.end(),
+                   {static_cast<std::uint32_t>(id.size()), textsAt + static_cast<std::uint32_t>(texts.size())});
         texts += id + '\0';
     }
     for (const auto& [id, name] : pairs) {
-        names.insert(names.end(), {static_cast<std::uint32_t>(name.size()), textsAt + static_cast<std::uint32_t>(texts.size())});
+        names.insert(names.end(),
+                     {static_cast<std::uint32_t>(name.size()), textsAt + static_cast<std::uint32_t>(texts.size())});
         texts += name + '\0';
     }
     words.insert(words.end(), ids.begin(), ids.end());
@@ -167,7 +170,8 @@ std::string Catalog(const std::vector<std::pair<std::string, std::string>>& pair
 }
 
 TEST(NameCatalog, ReadsEveryPairButTheHeader) {
-    const auto pairs = ReadNameCatalog(Catalog({{"", "Project-Id-Version: geonames"}, {"2867714", "München"}, {"DE", "Deutschland"}}));
+    const auto pairs =
+        ReadNameCatalog(Catalog({{"", "Project-Id-Version: geonames"}, {"2867714", "München"}, {"DE", "Deutschland"}}));
     ASSERT_EQ(pairs.size(), 2u);
     EXPECT_EQ(pairs[0], (std::pair<std::string, std::string>{"2867714", "München"}));
     EXPECT_EQ(pairs[1].second, "Deutschland");

@@ -14,9 +14,9 @@ namespace {
 
 struct Expected {
     const char* Typed;
-    const char* City;         // the atlas's own name
+    const char* City;  // the atlas's own name
     const char* CountryCode;
-    const char* Matched;      // the name shown beside it; "" when the atlas's own matched
+    const char* Matched;  // the name shown beside it; "" when the atlas's own matched
 };
 
 TEST(AtlasNames, OtherLanguagesAndHistoryFindTheTown) {
@@ -110,8 +110,8 @@ TEST(AtlasNames, CaseFoldingIgnoresTheLocale) {
     EXPECT_EQ(FoldForSearch("Diyarbakır"), "diyarbakir");
     EXPECT_EQ(FoldForSearch("ΣΠΆΡΤΗ"), FoldForSearch("σπάρτη"));
     EXPECT_EQ(FoldForSearch("תֵּל אָבִיב"), "תל אביב");  // Hebrew points
-    EXPECT_EQ(FoldForSearch("مُومْبَاي"), "مومباي");  // Arabic harakat
-    EXPECT_EQ(FoldForSearch("मुंबई"), "मुंबई");  // Devanagari vowel signs stay
+    EXPECT_EQ(FoldForSearch("مُومْبَاي"), "مومباي");    // Arabic harakat
+    EXPECT_EQ(FoldForSearch("मुंबई"), "मुंबई");          // Devanagari vowel signs stay
     // Cherokee folds to its capitals, as Unicode's case folding has it; the small letters meet them.
     EXPECT_EQ(FoldForSearch("ᎠᎴᏂ"), FoldForSearch("ꭰꮄꮒ"));
     EXPECT_EQ(FoldForSearch("Straße"), "strasse");

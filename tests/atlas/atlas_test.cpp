@@ -89,8 +89,8 @@ TEST_F(SmallAtlas, QualifierThatFitsNothingExcludes) {
 
 TEST_F(SmallAtlas, CloserQualifierRanksFirst) {
     // "Texas" is the whole state of one Paris; "United" only begins the other's country.
-    Atlas two{{Town("Paris", "Texas", "United States of America", "US", 10),
-               Town("Paris", "United", "France", "FR", 1000)}};
+    Atlas two{
+        {Town("Paris", "Texas", "United States of America", "US", 10), Town("Paris", "United", "France", "FR", 1000)}};
     EXPECT_EQ(two.Find("Paris, united states").front().Town->CountryCode, "US");
     EXPECT_EQ(two.Find("Paris, united").front().Town->CountryCode, "FR");
 }

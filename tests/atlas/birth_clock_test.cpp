@@ -65,7 +65,8 @@ TEST(AtlasNearest, TheSameTownAsComparingEveryTown) {
         const Atlas::NearbyTown found = atlas.Nearest(lat, lon);
         ASSERT_TRUE(found.Town);
         EXPECT_NEAR(found.Kilometres, nearest, 1e-6) << lat << ", " << lon;
-        EXPECT_NEAR(kilometres(lat, lon, found.Town->Latitude, found.Town->Longitude), nearest, 1e-6) << lat << ", " << lon;
+        EXPECT_NEAR(kilometres(lat, lon, found.Town->Latitude, found.Town->Longitude), nearest, 1e-6)
+            << lat << ", " << lon;
     }
 }
 
@@ -81,8 +82,9 @@ TEST(BirthClock, LocalMeanTimeWhereTheNearestTownKeptIt) {
     EXPECT_TRUE(births::HasExactOffset(pokhara));
     EXPECT_EQ(pokhara.StandardOffset.TotalSecondsWest(), -(5 * 3600 + 35 * 60 + 56));
     EXPECT_FALSE(pokhara.Data.IsDaylightSaving);
-    EXPECT_EQ(births::NotesText(pokhara), "the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken, "
-                            "as Pokhara (Asia/Kathmandu) kept local mean time then");
+    EXPECT_EQ(births::NotesText(pokhara),
+              "the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken, "
+              "as Pokhara (Asia/Kathmandu) kept local mean time then");
     // The longitude's seconds of arc count: 15 of them are a second of clock.
     births::Book fine = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59:30,*,0\n");
     EXPECT_TRUE(TakeLocalMeanTimesWhereKept(fine, [&] { return &atlas; }) == 1);
@@ -97,10 +99,16 @@ TEST(BirthClock, LocalMeanTimeWhereTheNearestTownKeptIt) {
     births::Birth sea = OneRecord("#A93:Sea,Born,m,1.6.1905,12:00,*,*\n#B93:*,40s00,120w00,*,0\n");
     EXPECT_FALSE(TakeLocalMeanTimeWhereKept(sea, atlas));
     // A record that gives its zone, or cannot be read, is left alone; and the atlas is not even opened.
-    births::Book given = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,5he30,0\n"
-                                         "#A93:Rana,Hari,m,1.6.1879,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+    births::Book given = births::ReadAaf(
+        "#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,5he30,0\n"
+        "#A93:Rana,Hari,m,1.6.1879,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
     int opened = 0;
-    EXPECT_EQ(TakeLocalMeanTimesWhereKept(given, [&] { ++opened; return &atlas; }), 0);
+    EXPECT_EQ(TakeLocalMeanTimesWhereKept(given,
+                                          [&] {
+                                              ++opened;
+                                              return &atlas;
+                                          }),
+              0);
     EXPECT_EQ(opened, 0);
     EXPECT_EQ(given.Births[0].ZoneRow, 34);
 }

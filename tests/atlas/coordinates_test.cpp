@@ -15,9 +15,9 @@ void ExpectDm(const DegreesMinutes& dm, int degrees, int minutes, char hemispher
 }
 
 TEST(Coordinates, MinutesRoundToNearest) {
-    ExpectDm(LatitudeToDegreesMinutes(40.4165), 40, 25, 'N');     // 24.99'
-    ExpectDm(LongitudeToDegreesMinutes(-3.70256), 3, 42, 'W');    // 42.15'
-    ExpectDm(LatitudeToDegreesMinutes(-23.5475), 23, 33, 'S');    // 32.85'
+    ExpectDm(LatitudeToDegreesMinutes(40.4165), 40, 25, 'N');   // 24.99'
+    ExpectDm(LongitudeToDegreesMinutes(-3.70256), 3, 42, 'W');  // 42.15'
+    ExpectDm(LatitudeToDegreesMinutes(-23.5475), 23, 33, 'S');  // 32.85'
     ExpectDm(LongitudeToDegreesMinutes(10 + 59.4 / 60), 10, 59, 'E');
 }
 

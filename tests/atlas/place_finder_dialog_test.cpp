@@ -45,7 +45,9 @@ const Atlas& TestAtlas() {
     return atlas;
 }
 
-void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+void Press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
 
 }  // namespace
 
@@ -107,7 +109,8 @@ private slots:
         QCOMPARE(face->text(QAccessible::Name), QString("Place (City, State, Country):"));
         const auto labels = face->relations(QAccessible::Label);
         QVERIFY(!labels.isEmpty());
-        for (const auto& [label, relation] : labels) QCOMPARE(label->text(QAccessible::Name), QString("Place (City, State, Country):"));
+        for (const auto& [label, relation] : labels)
+            QCOMPARE(label->text(QAccessible::Name), QString("Place (City, State, Country):"));
     }
 
     // The places are GeoNames data: the finder names its source beside the buttons, taking no row of its own.
@@ -163,7 +166,8 @@ private slots:
         Open(dialog);
         bool said = false;
         for (auto* label : dialog.findChildren<QLabel*>())
-            said = said || (label->isVisible() && label->text().contains("the atlas index /nonexistent/atlas-index.bin is missing"));
+            said = said || (label->isVisible() &&
+                            label->text().contains("the atlas index /nonexistent/atlas-index.bin is missing"));
         QVERIFY(said);
         Press(Qt::Key_Return);
         QCOMPARE(web.count(), 1);

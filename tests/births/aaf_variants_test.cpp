@@ -40,9 +40,13 @@ std::string Where(const Birth& b) {
     return text;
 }
 
-int RowHours(const Birth& b) { return TimeZoneTable()[static_cast<std::size_t>(b.ZoneRow)].Hours; }
+int RowHours(const Birth& b) {
+    return TimeZoneTable()[static_cast<std::size_t>(b.ZoneRow)].Hours;
+}
 
-Book ReadOne(const std::string& a93, const std::string& b93) { return ReadAaf("#A93:" + a93 + "\n#B93:" + b93 + "\n"); }
+Book ReadOne(const std::string& a93, const std::string& b93) {
+    return ReadAaf("#A93:" + a93 + "\n#B93:" + b93 + "\n");
+}
 
 }  // namespace
 
@@ -76,17 +80,17 @@ TEST(AafVariants, EveryWayOfWritingTheZone) {
     auto west = [&](std::size_t i) { return book.Births[i].StandardOffset.TotalSecondsWest(); };
     const Birth& berger = book.Births[0];
     ASSERT_GE(berger.ZoneRow, 0);
-    EXPECT_EQ(RowHours(berger), -1);  // 1he: no minutes
+    EXPECT_EQ(RowHours(berger), -1);                     // 1he: no minutes
     EXPECT_EQ(book.Births[1].Clock, ClockKind::Offset);  // Caracas 2010, 4hw30
     EXPECT_EQ(west(1), 4 * 3600 + 30 * 60);
     EXPECT_EQ(book.Births[2].Clock, ClockKind::Offset);  // Amsterdam 1925, 0e19:32
     EXPECT_EQ(west(2), -(19 * 60 + 32));
-    EXPECT_EQ(west(3), 25 * 60 + 21);                     // Dublin 1910, 0W25:21, daylight flag "*"
+    EXPECT_EQ(west(3), 25 * 60 + 21);  // Dublin 1910, 0W25:21, daylight flag "*"
     EXPECT_FALSE(book.Births[3].Data.IsDaylightSaving);
-    ASSERT_GE(book.Births[4].ZoneRow, 0);                 // a bare "1" is an hour east, with daylight saving
+    ASSERT_GE(book.Births[4].ZoneRow, 0);  // a bare "1" is an hour east, with daylight saving
     EXPECT_EQ(RowHours(book.Births[4]), -1);
     EXPECT_TRUE(book.Births[4].Data.IsDaylightSaving);
-    ASSERT_GE(book.Births[5].ZoneRow, 0);                 // "-6" is six hours west
+    ASSERT_GE(book.Births[5].ZoneRow, 0);  // "-6" is six hours west
     EXPECT_EQ(RowHours(book.Births[5]), 6);
     // Local mean time of the birthplace, to the second: 4°29' west is 17 min 56 s; 135°30' east 9 h 2 min.
     EXPECT_EQ(book.Births[6].Clock, ClockKind::LocalMeanTime);
@@ -176,7 +180,7 @@ TEST(AafVariants, EditedRecordsKeepTheirNameFieldsAndExactClocks) {
     const std::string text = WriteAaf(book);
     EXPECT_NE(text.find("#A93:van der Berger,Paul Otto,m,1.5.1960,10:00,Wien,A\n"), std::string::npos) << text;
     EXPECT_NE(text.find("#A93:Diaz,Luz Maria Ramos,f,"), std::string::npos);
-    EXPECT_NE(text.find("#B93:*,52n22,4e54,0he19:32,0\n"), std::string::npos);       // exact offset, seconds kept
+    EXPECT_NE(text.find("#B93:*,52n22,4e54,0he19:32,0\n"), std::string::npos);  // exact offset, seconds kept
     EXPECT_NE(text.find("#B93:*,48n23,4w29,0hw17:56,0\n#QCLOCK:LMT\n"), std::string::npos);  // local mean time
     const Book back = ReadAaf(text);
     ASSERT_EQ(back.Births.size(), again.Births.size());
@@ -198,7 +202,8 @@ TEST(AafVariants, RefusalsNameTheFieldAndWhy) {
          "the day 31 of the date \"31.2.1970\" does not exist in February 1970"},
         {{"A,B,m,29.2.1901J,10:00,X,D", "*,49n05,8e11,1he00,0"},
          "the day 29 of the date \"29.2.1901\" does not exist in February 1901 (Julian calendar)"},
-        {{"A,B,m,1.13.1970,10:00,X,D", "*,49n05,8e11,1he00,0"}, "the month 13 of the date \"1.13.1970\" is not 1 to 12"},
+        {{"A,B,m,1.13.1970,10:00,X,D", "*,49n05,8e11,1he00,0"},
+         "the month 13 of the date \"1.13.1970\" is not 1 to 12"},
         {{"A,B,m,1970-01-01,10:00,X,D", "*,49n05,8e11,1he00,0"}, "the date \"1970-01-01\" is not day.month.year"},
         {{"A,B,m,1.1.1970,25:00,X,D", "*,49n05,8e11,1he00,0"}, "the hour 25 of the time \"25:00\" is not 0 to 23"},
         {{"A,B,m,1.1.1970,10:60,X,D", "*,49n05,8e11,1he00,0"}, "the minute 60 of the time \"10:60\" is not 0 to 59"},
@@ -208,7 +213,8 @@ TEST(AafVariants, RefusalsNameTheFieldAndWhy) {
         {{"A,B,m,1.1.1970,10:00,X,D", "*,49x05,8e11,1he00,0"},
          "the latitude \"49x05\" is not degrees, N or S, minutes (like 49n05 or 49n05:30)"},
         {{"A,B,m,1.1.1970,10:00,X,D", "*,49n05,8e61,1he00,0"}, "the longitude \"8e61\" has more than 59 minutes"},
-        {{"A,B,m,1.1.1970,10:00,X,D", "*,49n05,8e11,16he00,0"}, "the zone \"16he00\" lies more than 15 hours from Greenwich"},
+        {{"A,B,m,1.1.1970,10:00,X,D", "*,49n05,8e11,16he00,0"},
+         "the zone \"16he00\" lies more than 15 hours from Greenwich"},
         {{"A,B,m,1.1.1970,10:00,X,D", "*,49n05,8e11,1hx00,0"},
          "the zone \"1hx00\" is not hours, h, e or w, minutes (like 1he00, 5hw30 or 0e21:48)"},
         {{"A,B,m,1.1.1970,10:00,X,D", "*,49n05,8e11,1he00,2"}, "the daylight flag \"2\" is not 0, 1, * or LMT"},

@@ -19,12 +19,21 @@ bool SameBirth(const Birth& a, const Birth& b) {
 Birth Sample(int row) {
     Birth b;
     b.Data.Name = "Ana María";
-    b.Data.Day = 3; b.Data.Month = 11; b.Data.Year = 1984; b.Data.Hour = 23; b.Data.Minute = 7;
-    b.Data.LatitudeDegrees = 33; b.Data.LatitudeMinutes = 52; b.Data.IsSouth = true;
-    b.Data.LongitudeDegrees = 151; b.Data.LongitudeMinutes = 12; b.Data.IsEast = true;
+    b.Data.Day = 3;
+    b.Data.Month = 11;
+    b.Data.Year = 1984;
+    b.Data.Hour = 23;
+    b.Data.Minute = 7;
+    b.Data.LatitudeDegrees = 33;
+    b.Data.LatitudeMinutes = 52;
+    b.Data.IsSouth = true;
+    b.Data.LongitudeDegrees = 151;
+    b.Data.LongitudeMinutes = 12;
+    b.Data.IsEast = true;
     b.Data.IsDaylightSaving = true;
     b.ZoneRow = row;
-    b.Place = "Sydney"; b.Country = "AUS";
+    b.Place = "Sydney";
+    b.Country = "AUS";
     return b;
 }
 
@@ -62,8 +71,10 @@ TEST(Births, ForeignLatin1FileKeepsEverythingAndIsWrittenBackUnchanged) {
     ASSERT_EQ(book.Births.size(), 3u);
     const Birth& b = book.Births[0];
     EXPECT_EQ(b.Data.Name, "J\u00fcrgen M\u00fcller");
-    EXPECT_EQ(b.Data.Hour, 11); EXPECT_EQ(b.Data.Minute, 4);
-    EXPECT_EQ(b.Data.LatitudeDegrees, 49); EXPECT_EQ(b.Data.LongitudeMinutes, 11);
+    EXPECT_EQ(b.Data.Hour, 11);
+    EXPECT_EQ(b.Data.Minute, 4);
+    EXPECT_EQ(b.Data.LatitudeDegrees, 49);
+    EXPECT_EQ(b.Data.LongitudeMinutes, 11);
     ASSERT_GE(b.ZoneRow, 0);
     EXPECT_EQ(TimeZoneTable()[b.ZoneRow].Hours, -1);
     EXPECT_EQ(book.Births[1].Line, 7);
@@ -130,7 +141,8 @@ TEST(Births, ExactOffsetsAndLocalMeanTimeGoThroughCsvAndBack) {
     ASSERT_EQ(reread.Births.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(reread.Births[i].Clock, aaf.Births[i].Clock) << i;
-        EXPECT_EQ(reread.Births[i].StandardOffset.TotalSecondsWest(), aaf.Births[i].StandardOffset.TotalSecondsWest()) << i;
+        EXPECT_EQ(reread.Births[i].StandardOffset.TotalSecondsWest(), aaf.Births[i].StandardOffset.TotalSecondsWest())
+            << i;
     }
     // The zone column's refusal names what it takes.
     EXPECT_EQ(l10n::English(ReadCsv("A,1990-04-04,06:15,5:45,0,27N42,85E19\n").Births[0].Error),
@@ -140,9 +152,10 @@ TEST(Births, ExactOffsetsAndLocalMeanTimeGoThroughCsvAndBack) {
 TEST(Births, TheSameOffsetTakesEachCountrysOwnRow) {
     // +10 h is Guam Standard Time on Guam and Australian Eastern Standard Time in Australia, however often
     // and in whatever order the two come.
-    const Book book = ReadAaf("#A93:A,B,m,1.6.1970,12:00,Hagatna,GU\n#B93:*,13n28,144e45,10he00,0\n"
-                              "#A93:C,D,m,1.6.1970,12:00,Sydney,AUS\n#B93:*,33s52,151e12,10he00,0\n"
-                              "#A93:E,F,m,1.6.1970,12:00:05,Hagatna,GU\n#B93:*,13n28,144e45,10he00,0\n");
+    const Book book = ReadAaf(
+        "#A93:A,B,m,1.6.1970,12:00,Hagatna,GU\n#B93:*,13n28,144e45,10he00,0\n"
+        "#A93:C,D,m,1.6.1970,12:00,Sydney,AUS\n#B93:*,33s52,151e12,10he00,0\n"
+        "#A93:E,F,m,1.6.1970,12:00:05,Hagatna,GU\n#B93:*,13n28,144e45,10he00,0\n");
     ASSERT_EQ(book.Births.size(), 3u);
     EXPECT_EQ(book.Births[0].ZoneRow, 30);
     EXPECT_EQ(book.Births[1].ZoneRow, 8);

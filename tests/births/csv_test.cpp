@@ -73,8 +73,9 @@ TEST(Csv, TheBirthsBookReadsQuotedNamesAndWritesThemBack) {
     EXPECT_EQ(l10n::English(book.Births[2].Error),
               "the day 30 of the date \"1985-02-30\" does not exist in February 1985");
     const std::string written = births::WriteCsv(book);
-    EXPECT_EQ(written, "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,29,0,40N42,74W00\n"
-                       "\"Smith, \"\"Jo\"\"\",1985-06-15,07:30:20,29,1,40N42,74W00\n");
+    EXPECT_EQ(written,
+              "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,29,0,40N42,74W00\n"
+              "\"Smith, \"\"Jo\"\"\",1985-06-15,07:30:20,29,1,40N42,74W00\n");
     EXPECT_EQ(births::ReadCsv(written).Births[1].Data.Name, "Smith, \"Jo\"");
     EXPECT_EQ(births::ReadCsv(written).Births[1].Data.Second, 20);
 }

@@ -70,7 +70,7 @@ void Put(const std::string& path, const std::string& bytes) {
 }
 
 mode_t ModeOf(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     ::stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }
@@ -96,7 +96,7 @@ TEST(WholeFile, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
     const std::string link = folder / "link.aaf";
     ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
     ASSERT_EQ(WriteWholeFile(link, "through the link\n"), "");
-    struct stat info {};
+    struct stat info = {};
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(Contents(path), "through the link\n");

@@ -19,7 +19,8 @@ TEST(CliParsing, DatesTimesAndFlags) {
     EXPECT_EQ(d->Year, 1985);
     EXPECT_EQ(d->Month, 6);
     EXPECT_EQ(d->Day, 15);
-    for (const char* bad : {"1985-6-15", "1985/06/15", "1985-13-01", "1985-00-10", "1985-01-32", "85-06-15", "", "1985-06-1x"})
+    for (const char* bad :
+         {"1985-6-15", "1985/06/15", "1985-13-01", "1985-00-10", "1985-01-32", "85-06-15", "", "1985-06-1x"})
         EXPECT_FALSE(ParseDate(bad)) << bad;
     const auto t = ParseTime("07:30");
     ASSERT_TRUE(t);
@@ -68,7 +69,8 @@ TEST(CliReading, MessagesNameTheProblem) {
               "the latitude \"40N60\" has more than 59 minutes");
     EXPECT_EQ(ErrorOf(ReadCsvBirth("   ,1985-06-15,07:30,29,0,40N42,74W00")), "Please Enter Name");
     // The name field's typing rule holds for a name typed as --name; a name from a file is used as it stands.
-    EXPECT_EQ(ErrorOf(ReadBirth({"O'HARA", "1985-06-15", "07:30", "29", "0", "40N42", "74W00"})), "Please Enter only Letters");
+    EXPECT_EQ(ErrorOf(ReadBirth({"O'HARA", "1985-06-15", "07:30", "29", "0", "40N42", "74W00"})),
+              "Please Enter only Letters");
     EXPECT_EQ(ErrorOf(ReadBirth({"ASHA", "1985-06-15", "07:30", "29", "0", "40N42", "180W00"})),
               "Please Enter Value Between 0 And 179 in the Degree of Longitude");
     EXPECT_EQ(ErrorOf(ReadBirth({"ASHA", "1985-04-31", "07:30", "29", "0", "40N42", "74W00"})),
@@ -149,7 +151,8 @@ TEST(CliReading, TheZoneColumnTakesAnOffsetOrLocalMeanTime) {
     // Ascendant (about a degree in four minutes) by its share.
     const NamedReading half = reading("A,1990-05-01,10:00:30,+05:45,0,27N42,85E19");
     EXPECT_EQ(FormatIsoMinute(half.Reading.UniversalTime), "1990-05-01T04:15:30Z");
-    EXPECT_EQ(nlohmann::json::parse(FormatJson(reading("A,1910-06-01,12:00:39,-00:25:21,0,53N20,6W15"), false))["universalTime"],
+    EXPECT_EQ(nlohmann::json::parse(
+                  FormatJson(reading("A,1910-06-01,12:00:39,-00:25:21,0,53N20,6W15"), false))["universalTime"],
               "1910-06-01T12:26Z");
     EXPECT_GT(half.Reading.AscendantLongitude - nepal.Reading.AscendantLongitude, 0.05);
     EXPECT_LT(half.Reading.AscendantLongitude - nepal.Reading.AscendantLongitude, 0.25);
@@ -157,9 +160,10 @@ TEST(CliReading, TheZoneColumnTakesAnOffsetOrLocalMeanTime) {
     const NamedReading amsterdam = reading("A,1925-06-01,12:00,lmt,1,52N22,4E53");
     EXPECT_TRUE(amsterdam.LocalMeanTime);
     EXPECT_EQ(FormatIsoMinute(amsterdam.Reading.UniversalTime), "1925-06-01T10:40:28Z");
-    EXPECT_NE(FormatText(amsterdam).find("Born 1925-06-01T10:40:28Z (Universal Time), local mean time of the birthplace, "
-                                         "UTC offset +01:19:32 (daylight saving)\n"),
-              std::string::npos);
+    EXPECT_NE(
+        FormatText(amsterdam).find("Born 1925-06-01T10:40:28Z (Universal Time), local mean time of the birthplace, "
+                                   "UTC offset +01:19:32 (daylight saving)\n"),
+        std::string::npos);
     // A row, and the same offset written out, are one reading; only the text naming the zone differs.
     const NamedReading row = reading("A,1985-06-15,07:30,34,0,40N42,74W00");
     const NamedReading typed = reading("A,1985-06-15,07:30,+05:30,0,40N42,74W00");
@@ -195,8 +199,10 @@ TEST(CliJson, LongitudesToFourDecimalsWithinATurn) {
     };
     EXPECT_EQ(written(359.99996, 0.00004, 360.0),
               "\"sunLongitude\":0.0000,\"moonLongitude\":0.0000,\"ascendantLongitude\":0.0000");
-    EXPECT_EQ(written(12.34566, 359.99994, 7.0), "\"sunLongitude\":12.3457,\"moonLongitude\":359.9999,\"ascendantLongitude\":7.0000");
-    EXPECT_EQ(written(0.0, 100.05, std::nan("")), "\"sunLongitude\":0.0000,\"moonLongitude\":100.0500,\"ascendantLongitude\":0.0000");
+    EXPECT_EQ(written(12.34566, 359.99994, 7.0),
+              "\"sunLongitude\":12.3457,\"moonLongitude\":359.9999,\"ascendantLongitude\":7.0000");
+    EXPECT_EQ(written(0.0, 100.05, std::nan("")),
+              "\"sunLongitude\":0.0000,\"moonLongitude\":100.0500,\"ascendantLongitude\":0.0000");
 }
 
 }  // namespace
@@ -207,7 +213,8 @@ namespace {
 
 std::string NameRead(std::string_view line) {
     const auto r = ReadCsvBirth(line);
-    return std::holds_alternative<NamedReading>(r) ? std::get<NamedReading>(r).Name : "error: " + std::get<std::string>(r);
+    return std::holds_alternative<NamedReading>(r) ? std::get<NamedReading>(r).Name
+                                                   : "error: " + std::get<std::string>(r);
 }
 
 TEST(CliBatchNames, NamesFromFilesAreUsedAsTheyStand) {
@@ -255,13 +262,15 @@ TEST(CliBatchNames, AafRecordsReadLikeTheirCsvLines) {
     nepalFromCsv.erase("name");
     EXPECT_EQ(nepalFromAaf, nepalFromCsv);
     // Local mean time from the file: the birthplace's own, to the second of arc of its longitude.
-    const births::Book lmt = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59:30,0he00,L\n");
+    const births::Book lmt =
+        births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59:30,0he00,L\n");
     const auto pokhara = ReadFileBirth(lmt.Births.at(0));
     ASSERT_TRUE(std::holds_alternative<NamedReading>(pokhara)) << std::get<std::string>(pokhara);
     EXPECT_TRUE(std::get<NamedReading>(pokhara).LocalMeanTime);
     EXPECT_EQ(std::get<NamedReading>(pokhara).Reading.UtcOffsetSecondsEast, (83 * 3600 + 59 * 60 + 30) / 15);
     // A record that gives no zone is still refused, naming why.
-    const births::Book unknown = births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+    const births::Book unknown =
+        births::ReadAaf("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
     const auto refused = ReadFileBirth(unknown.Births.at(0));
     ASSERT_TRUE(std::holds_alternative<std::string>(refused));
     EXPECT_EQ(std::get<std::string>(refused), "The file does not give the zone; choose a row");
@@ -275,7 +284,8 @@ namespace {
 
 NamedReading WindowReading(const std::string& time, const std::string& zone = "29", const std::string& dst = "0") {
     const ReadingOrError r = ReadBirth({"ASHA", "1985-06-15", time, zone, dst, "51N30", "0W07"});
-    EXPECT_TRUE(std::holds_alternative<NamedReading>(r)) << (std::holds_alternative<std::string>(r) ? std::get<std::string>(r) : "");
+    EXPECT_TRUE(std::holds_alternative<NamedReading>(r))
+        << (std::holds_alternative<std::string>(r) ? std::get<std::string>(r) : "");
     return std::holds_alternative<NamedReading>(r) ? std::get<NamedReading>(r) : NamedReading{};
 }
 
@@ -329,8 +339,8 @@ TEST(TimeUnknown, TextShowsNoChangingSignAsTheReading) {
         const std::string caption(FrameCaption(frame));
         const GalacticSign* certain = morning.Window->CertainSign(frame);
         // A certain frame in full, as a reading has it; a changing one only among the changes.
-        EXPECT_EQ(text.find("\n" + caption + ": " + (certain ? std::string(certain->Name) : "") + "\n  Ruling Planet") !=
-                      std::string::npos,
+        EXPECT_EQ(text.find("\n" + caption + ": " + (certain ? std::string(certain->Name) : "") +
+                            "\n  Ruling Planet") != std::string::npos,
                   certain != nullptr)
             << caption;
         EXPECT_EQ(depends.find(caption + ": ") != std::string::npos, certain == nullptr) << caption;
@@ -338,9 +348,13 @@ TEST(TimeUnknown, TextShowsNoChangingSignAsTheReading) {
     // The changing frame's first sign from the window's start, its last to the window's end.
     const auto moon = static_cast<std::size_t>(quorvane::Frame::MoonSign);
     const std::string moonLine = depends.substr(depends.find("Galactic Moon Sign: "));
-    EXPECT_EQ(moonLine.rfind("Galactic Moon Sign: " + std::string(morning.Window->Runs.front().Signs[moon]->Name) + " 06:00\u2013", 0), 0u)
+    EXPECT_EQ(
+        moonLine.rfind(
+            "Galactic Moon Sign: " + std::string(morning.Window->Runs.front().Signs[moon]->Name) + " 06:00\u2013", 0),
+        0u)
         << moonLine;
-    EXPECT_NE(moonLine.find(", " + std::string(morning.Window->Runs.back().Signs[moon]->Name) + " "), std::string::npos);
+    EXPECT_NE(moonLine.find(", " + std::string(morning.Window->Runs.back().Signs[moon]->Name) + " "),
+              std::string::npos);
     EXPECT_EQ(moonLine.substr(moonLine.find('\n') - 8, 8), "\u201312:00") << moonLine;
 }
 

@@ -314,7 +314,7 @@ TEST(WholeDegrees, DaylightSavingTurnsTheAscendantNotTheDate) {
     b.IsEast = false;
     const WholeDegrees standard = WholeDegreesOf(ComputeLongitudes(b, {4, 0}));  // EDT row, box clear
     b.IsDaylightSaving = true;
-    const WholeDegrees ticked = WholeDegreesOf(ComputeLongitudes(b, {5, 0}));    // EST row, box ticked: same instant
+    const WholeDegrees ticked = WholeDegreesOf(ComputeLongitudes(b, {5, 0}));  // EST row, box ticked: same instant
     EXPECT_EQ(standard, ticked);
     const WholeDegrees hourLater = WholeDegreesOf(ComputeLongitudes(b, {4, 0}));
     EXPECT_NE(standard.Ascendant, hourLater.Ascendant) << "an hour turns the sky by about 15 degrees";

@@ -32,9 +32,9 @@ TEST(GalacticTable, BoundariesAndWraparound) {
 }
 
 TEST(GalacticTable, WidthsCoverTheCircleOnce) {
-    const std::map<std::string_view, int> expected{
-        {"Build", 54}, {"Trade", 29}, {"Collect", 17}, {"Heal", 15},    {"Rule", 22},    {"Interpret", 43},
-        {"Teach", 54}, {"Protect", 29}, {"Art", 17},   {"Law", 16},     {"Explore", 21}, {"Nurture", 43}};
+    const std::map<std::string_view, int> expected{{"Build", 54}, {"Trade", 29},     {"Collect", 17}, {"Heal", 15},
+                                                   {"Rule", 22},  {"Interpret", 43}, {"Teach", 54},   {"Protect", 29},
+                                                   {"Art", 17},   {"Law", 16},       {"Explore", 21}, {"Nurture", 43}};
     std::map<std::string_view, int> width;
     for (int d = 1; d <= 360; ++d) ++width[NameAt(d)];
     EXPECT_EQ(width, expected);
@@ -57,8 +57,8 @@ TEST(GalacticSigns, RecordsAsDesigned) {
 
 TEST(GalacticSigns, DescriptionLengthsAndTrailingBlanks) {
     const std::map<std::string_view, std::size_t> length{
-        {"Build", 506}, {"Trade", 572}, {"Collect", 566}, {"Heal", 636},    {"Rule", 674},    {"Interpret", 732},
-        {"Teach", 547}, {"Protect", 540}, {"Art", 485},   {"Law", 473},     {"Explore", 472}, {"Nurture", 557}};
+        {"Build", 506}, {"Trade", 572},   {"Collect", 566}, {"Heal", 636}, {"Rule", 674},    {"Interpret", 732},
+        {"Teach", 547}, {"Protect", 540}, {"Art", 485},     {"Law", 473},  {"Explore", 472}, {"Nurture", 557}};
     const std::map<std::string_view, std::size_t> trailingBlanks{
         {"Collect", 1}, {"Heal", 1}, {"Protect", 1}, {"Law", 1}, {"Art", 3}};
     for (const GalacticSign& sign : GalacticSigns()) {
@@ -91,15 +91,15 @@ TEST(OppositeDegree, NeverZero) {
 
 TEST(Placement, WaxingAndWaning) {
     PlacedSigns waxing = PlaceGalacticSigns(50, 10, 200, MoonPhase::Waxing);
-    EXPECT_EQ(waxing.Ascendant->Name, "Build");    // Moon 10
-    EXPECT_EQ(waxing.Descendant->Name, "Teach");   // 190
-    EXPECT_EQ(waxing.MoonSign->Name, "Teach");     // Ascendant 200
-    EXPECT_EQ(waxing.SunSign->Name, "Protect");    // 230
+    EXPECT_EQ(waxing.Ascendant->Name, "Build");   // Moon 10
+    EXPECT_EQ(waxing.Descendant->Name, "Teach");  // 190
+    EXPECT_EQ(waxing.MoonSign->Name, "Teach");    // Ascendant 200
+    EXPECT_EQ(waxing.SunSign->Name, "Protect");   // 230
 
     PlacedSigns waning = PlaceGalacticSigns(50, 10, 200, MoonPhase::Waning);
-    EXPECT_EQ(waning.Ascendant->Name, "Teach");    // 190
-    EXPECT_EQ(waning.Descendant->Name, "Build");   // 10
-    EXPECT_EQ(waning.MoonSign->Name, "Build");     // Descendant 20
+    EXPECT_EQ(waning.Ascendant->Name, "Teach");   // 190
+    EXPECT_EQ(waning.Descendant->Name, "Build");  // 10
+    EXPECT_EQ(waning.MoonSign->Name, "Build");    // Descendant 20
     EXPECT_EQ(waning.SunSign->Name, "Protect");
 
     // The Sun's own degree is never looked up: 180 shows the sign of 360.

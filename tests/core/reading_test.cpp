@@ -144,7 +144,8 @@ TEST(ZoneTable, RowsAndOffsets) {
     EXPECT_EQ(Zone_Calculation(32), (ZoneOffset{10, 30}));
     EXPECT_FALSE(Zone_Calculation(-1));
     EXPECT_FALSE(Zone_Calculation(71));
-    // Each row's numbers are its shown offset negated (row 34 aside), and the rows are in the order a sorted list shows (case ignored).
+    // Each row's numbers are its shown offset negated (row 34 aside), and the rows are in the order a sorted list shows
+    // (case ignored).
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (i > 0) {
             EXPECT_LT(Folded(t[i - 1].DisplayString), Folded(t[i].DisplayString)) << i;
@@ -166,7 +167,8 @@ TEST(ZoneTable, AbbreviationAndKindAgreeWithTheDisplayString) {
         while (shown.starts_with(' ')) shown.remove_prefix(1);
         EXPECT_EQ(row.Abbreviation, shown) << s;
         const bool saysWar = s.find("War") != std::string_view::npos;
-        const bool saysSummer = s.find("Daylight") != std::string_view::npos || s.find("Summer") != std::string_view::npos;
+        const bool saysSummer =
+            s.find("Daylight") != std::string_view::npos || s.find("Summer") != std::string_view::npos;
         const ZoneKind expected = saysWar ? ZoneKind::War : saysSummer ? ZoneKind::Daylight : ZoneKind::Standard;
         EXPECT_EQ(row.Kind, expected) << s;
         (row.Kind == ZoneKind::Standard ? standard : row.Kind == ZoneKind::War ? war : daylight)++;
@@ -177,12 +179,16 @@ TEST(ZoneTable, AbbreviationAndKindAgreeWithTheDisplayString) {
 }
 
 TEST(MoonPhase, DateTable) {
-    struct Case { int day, month, year; MoonPhase phase; };
+    struct Case {
+        int day, month, year;
+        MoonPhase phase;
+    };
     for (const Case& c : {Case{1, 1, 1901, MoonPhase::Waxing}, Case{1, 1, 1910, MoonPhase::Waxing},
                           Case{14, 7, 1969, MoonPhase::Waning}, Case{15, 3, 2000, MoonPhase::Waxing},
                           Case{1, 1, 2001, MoonPhase::Waxing}, Case{5, 2, 2019, MoonPhase::Waning},
                           Case{31, 12, 2050, MoonPhase::Waning}})
-        EXPECT_EQ(ComputeMoonPhase(c.day, c.month, c.year, c.year - 1901), c.phase) << c.day << "/" << c.month << "/" << c.year;
+        EXPECT_EQ(ComputeMoonPhase(c.day, c.month, c.year, c.year - 1901), c.phase)
+            << c.day << "/" << c.month << "/" << c.year;
     // The edges of the waxing run, in January 1901 (g = 11, January code 3, t = day + 10).
     EXPECT_EQ(ComputeMoonPhase(6, 1, 1901, 0), MoonPhase::Waxing);   // a = 16
     EXPECT_EQ(ComputeMoonPhase(7, 1, 1901, 0), MoonPhase::Waning);   // a = 17
@@ -220,10 +226,10 @@ TEST(ReadingSession, WholeReadingByHand) {
     const GalacticReading& r = *outcome.Reading;
     EXPECT_EQ(r.Degrees, (WholeDegrees{84, 48, 50}));
     EXPECT_EQ(r.Phase, MoonPhase::Waning);
-    EXPECT_EQ(r.AscendantSign->Name, "Protect");   // Moon's opposite 228
-    EXPECT_EQ(r.DescendantSign->Name, "Trade");    // Moon 48
-    EXPECT_EQ(r.MoonSign->Name, "Protect");        // Descendant 230
-    EXPECT_EQ(r.SunSign->Name, "Art");             // Sun's opposite 264
+    EXPECT_EQ(r.AscendantSign->Name, "Protect");  // Moon's opposite 228
+    EXPECT_EQ(r.DescendantSign->Name, "Trade");   // Moon 48
+    EXPECT_EQ(r.MoonSign->Name, "Protect");       // Descendant 230
+    EXPECT_EQ(r.SunSign->Name, "Art");            // Sun's opposite 264
     EXPECT_EQ(r.UniversalTime, (CivilDateTime{1985, 6, 15, 7, 30}));
     EXPECT_EQ(session.LastBirthData().Name, "ASHA");
 }
@@ -293,11 +299,13 @@ TEST(UtcOffsetText, ReadAndWritten) {
     EXPECT_EQ(ParseUtcOffset("+05:45"), ZoneOffset::FromSecondsWest(-20700));
     EXPECT_EQ(ParseUtcOffset("-00:25:21"), ZoneOffset::FromSecondsWest(1521));
     EXPECT_EQ(ParseUtcOffset(" UTC+5:30 "), (ZoneOffset{-5, -30, 0}));
-    EXPECT_EQ(ParseUtcOffset("\xE2\x88\x92" "04:30"), (ZoneOffset{4, 30, 0}));
+    EXPECT_EQ(ParseUtcOffset("\xE2\x88\x92"
+                             "04:30"),
+              (ZoneOffset{4, 30, 0}));
     EXPECT_EQ(ParseUtcOffset("+15"), (ZoneOffset{-15, 0, 0}));
     EXPECT_EQ(ParseUtcOffset("-00:00"), ZoneOffset{});
-    for (const char* bad : {"", "05:45", "+", "+5:7", "+05:60", "+05:45:60", "+15:00:01", "+16:00", "+05:45x", "+05:45:",
-                            "+123", "34", "LMT", "+05.75"})
+    for (const char* bad : {"", "05:45", "+", "+5:7", "+05:60", "+05:45:60", "+15:00:01", "+16:00", "+05:45x",
+                            "+05:45:", "+123", "34", "LMT", "+05.75"})
         EXPECT_FALSE(ParseUtcOffset(bad)) << bad;
     EXPECT_EQ(FormatUtcOffset(20700), "+05:45");
     EXPECT_EQ(FormatUtcOffset(-1521), "-00:25:21");
@@ -309,7 +317,8 @@ TEST(UtcOffsetText, ReadAndWritten) {
 
 TEST(LocalMeanTime, FourMinutesOfClockPerDegree) {
     EXPECT_EQ(LocalMeanTimeOffset(4.8897), ZoneOffset::FromSecondsWest(-1172)) << "Amsterdam, 4 deg 53 min E";
-    EXPECT_EQ(LocalMeanTimeOffset(-6.2603), ZoneOffset::FromSecondsWest(1504)) << "Dublin to the arc-minute, 6 deg 16 min W";
+    EXPECT_EQ(LocalMeanTimeOffset(-6.2603), ZoneOffset::FromSecondsWest(1504))
+        << "Dublin to the arc-minute, 6 deg 16 min W";
     EXPECT_EQ(LocalMeanTimeOffset(0.0), ZoneOffset{});
     EXPECT_EQ(-LocalMeanTimeOffset(180.0).TotalSecondsWest(), 12 * 3600);
     BirthData b;

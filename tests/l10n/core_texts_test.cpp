@@ -20,20 +20,24 @@
 namespace quorvane::l10n {
 namespace {
 
-bool IsZoneRow(std::string_view key) { return key.starts_with("zone."); }
+bool IsZoneRow(std::string_view key) {
+    return key.starts_with("zone.");
+}
 
 // What must survive translation: {placeholders}, numbers and --options, each as often as in the English.
 std::multiset<std::string> Markers(std::string_view text) {
     static const std::regex marker(R"(\{[a-z]+\}|[0-9]+|--[a-z]+)");
     std::multiset<std::string> found;
     const std::string s(text);
-    for (auto it = std::sregex_iterator(s.begin(), s.end(), marker); it != std::sregex_iterator(); ++it) found.insert(it->str());
+    for (auto it = std::sregex_iterator(s.begin(), s.end(), marker); it != std::sregex_iterator(); ++it)
+        found.insert(it->str());
     return found;
 }
 
 TEST(CoreCatalogue, EveryLanguageTranslatesEveryKeyAndNothingElse) {
     for (const std::string_view language : {"de", "es", "fr", "it", "pt_BR", "ru"})
-        ASSERT_NE(std::find(TranslatedLanguages().begin(), TranslatedLanguages().end(), language), TranslatedLanguages().end())
+        ASSERT_NE(std::find(TranslatedLanguages().begin(), TranslatedLanguages().end(), language),
+                  TranslatedLanguages().end())
             << language;
     std::set<std::string_view> english;
     for (const KeyText& entry : EnglishCatalogue()) {
@@ -41,7 +45,8 @@ TEST(CoreCatalogue, EveryLanguageTranslatesEveryKeyAndNothingElse) {
         EXPECT_TRUE(english.insert(entry.Key).second) << "key given twice: " << entry.Key;
     }
     for (const std::string_view language : TranslatedLanguages()) {
-        for (const std::string_view key : english) EXPECT_FALSE(Translation(language, key).empty()) << language << ": " << key;
+        for (const std::string_view key : english)
+            EXPECT_FALSE(Translation(language, key).empty()) << language << ": " << key;
         for (const KeyText& entry : TranslationCatalogue(language))
             EXPECT_TRUE(english.count(entry.Key)) << language << ": no such key: " << entry.Key;
     }
@@ -57,9 +62,9 @@ TEST(CoreCatalogue, CoversEveryCoreText) {
     EXPECT_EQ(count("zone."), kTimeZoneCount);
     EXPECT_EQ(CoreText("en", "sign.Interpret.description"), GalacticSigns()[5].Description);
     EXPECT_EQ(CoreText("en", "zone.29"), "Greenwich Mean Time,GMT,0.0");
-    for (const std::string_view message : {msg::OnlyNumbers, msg::OnlyLetters, msg::EnterName, msg::LongitudeDegrees,
-                                           msg::LongitudeMinutes, msg::LatitudeDegrees, msg::LatitudeMinutes,
-                                           msg::FebruaryDate, msg::ThirtyDayDate})
+    for (const std::string_view message :
+         {msg::OnlyNumbers, msg::OnlyLetters, msg::EnterName, msg::LongitudeDegrees, msg::LongitudeMinutes,
+          msg::LatitudeDegrees, msg::LatitudeMinutes, msg::FebruaryDate, msg::ThirtyDayDate})
         EXPECT_NE(LocalizedMessage("de", message), message) << message;
 }
 
@@ -104,7 +109,8 @@ TEST(CoreCatalogue, ZoneRowsKeepTheirAbbreviationAndGiveTheTrueOffset) {
             std::string offset = "UTC" + std::string(east < 0 ? "-" : "+") + std::to_string(std::abs(east) / 60);
             if (east % 60) offset += ":" + std::to_string(std::abs(east) % 60);
             const std::string_view text = ZoneRowText(language, row);
-            EXPECT_TRUE(text.ends_with(" (" + std::string(r.Abbreviation) + "), " + offset)) << language << ": " << text;
+            EXPECT_TRUE(text.ends_with(" (" + std::string(r.Abbreviation) + "), " + offset))
+                << language << ": " << text;
         }
     // The row whose English says "+5.3" is half past five hours east, as every translation says.
     EXPECT_EQ(ZoneRowText("de", 34), "Indische Zeit (IST), UTC+5:30");
@@ -126,10 +132,22 @@ TEST(CoreLookup, FallsBackFromTerritoryToLanguageToEnglish) {
 }
 
 TEST(CoreLookup, NormalizesLocaleNames) {
-    const std::map<std::string, std::string> cases{
-        {"de_DE.UTF-8", "de"}, {"de_CH.utf8@euro", "de"}, {"pt_BR.UTF-8", "pt_BR"}, {"pt", "pt_BR"}, {"PT_br", "pt_BR"},
-        {"ru_RU", "ru"}, {"fr", "fr"}, {"es_MX", "es"}, {"it_IT@euro", "it"}, {"C", "en"}, {"C.UTF-8", "en"},
-        {"POSIX", "en"}, {"", "en"}, {"en_US.UTF-8", "en"}, {"ja_JP.UTF-8", "ja"}, {"tr_TR", "tr"}};
+    const std::map<std::string, std::string> cases{{"de_DE.UTF-8", "de"},
+                                                   {"de_CH.utf8@euro", "de"},
+                                                   {"pt_BR.UTF-8", "pt_BR"},
+                                                   {"pt", "pt_BR"},
+                                                   {"PT_br", "pt_BR"},
+                                                   {"ru_RU", "ru"},
+                                                   {"fr", "fr"},
+                                                   {"es_MX", "es"},
+                                                   {"it_IT@euro", "it"},
+                                                   {"C", "en"},
+                                                   {"C.UTF-8", "en"},
+                                                   {"POSIX", "en"},
+                                                   {"", "en"},
+                                                   {"en_US.UTF-8", "en"},
+                                                   {"ja_JP.UTF-8", "ja"},
+                                                   {"tr_TR", "tr"}};
     for (const auto& [name, language] : cases) EXPECT_EQ(NormalizeLanguage(name), language) << name;
     EXPECT_FALSE(IsTranslated("ja"));
     EXPECT_FALSE(IsTranslated("en"));
@@ -264,13 +282,17 @@ TEST(Sentences, AreWrittenInTheLanguageAskedForWithEverythingInside) {
 // Each refusal of the command line's birth reader is in the catalogue, so that it reaches the reader
 // translated; an English text changed in one place and not the other fails here.
 TEST(LocalizedTexts, EveryCommandLineRefusalIsTranslated) {
-    const std::vector<cli::BirthText> refused{
-        {"ASHA1", "1985-06-15", "07:30", "29", "0", "40N42", "74W00"}, {"ASHA", "15.6.1985", "07:30", "29", "0", "40N42", "74W00"},
-        {"ASHA", "1900-06-15", "07:30", "29", "0", "40N42", "74W00"}, {"ASHA", "1985-06-15", "7h30", "29", "0", "40N42", "74W00"},
-        {"ASHA", "1985-06-15", "07:30", "71", "0", "40N42", "74W00"}, {"ASHA", "1985-06-15", "07:30", "29", "2", "40N42", "74W00"},
-        {"ASHA", "1985-06-15", "07:30", "29", "0", "40X42", "74W00"}, {"ASHA", "1985-06-15", "07:30", "29", "0", "40N42", "74N00"},
-        {"", "1985-06-15", "07:30", "29", "0", "40N42", "74W00"},      {"ASHA", "1985-04-31", "07:30", "29", "0", "40N42", "74W00"},
-        {"ASHA", "1985-06-15", "07:30", "29", "0", "40N42", "180W00"}};
+    const std::vector<cli::BirthText> refused{{"ASHA1", "1985-06-15", "07:30", "29", "0", "40N42", "74W00"},
+                                              {"ASHA", "15.6.1985", "07:30", "29", "0", "40N42", "74W00"},
+                                              {"ASHA", "1900-06-15", "07:30", "29", "0", "40N42", "74W00"},
+                                              {"ASHA", "1985-06-15", "7h30", "29", "0", "40N42", "74W00"},
+                                              {"ASHA", "1985-06-15", "07:30", "71", "0", "40N42", "74W00"},
+                                              {"ASHA", "1985-06-15", "07:30", "29", "2", "40N42", "74W00"},
+                                              {"ASHA", "1985-06-15", "07:30", "29", "0", "40X42", "74W00"},
+                                              {"ASHA", "1985-06-15", "07:30", "29", "0", "40N42", "74N00"},
+                                              {"", "1985-06-15", "07:30", "29", "0", "40N42", "74W00"},
+                                              {"ASHA", "1985-04-31", "07:30", "29", "0", "40N42", "74W00"},
+                                              {"ASHA", "1985-06-15", "07:30", "29", "0", "40N42", "180W00"}};
     for (const cli::BirthText& birth : refused) {
         const auto result = cli::ReadBirth(birth);
         ASSERT_TRUE(std::holds_alternative<std::string>(result)) << birth.Name << " " << birth.Date;

@@ -26,7 +26,8 @@ ReadingDocument Document(int day = 15) {
     birth.Year = 1985, birth.Month = 6, birth.Day = day, birth.Hour = 7, birth.Minute = 5;
     birth.LatitudeDegrees = 18, birth.LatitudeMinutes = 31, birth.LongitudeDegrees = 73, birth.LongitudeMinutes = 51;
     birth.IsEast = true;
-    return {birth, 34, {}, MakeGalacticReading(birth, ZoneOffset{-5, -30, 0}, 1985 - kFirstYear), false, {}, std::nullopt};
+    return {birth, 34, {},          MakeGalacticReading(birth, ZoneOffset{-5, -30, 0}, 1985 - kFirstYear),
+            false, {}, std::nullopt};
 }
 
 ReadingDocument WholeDay(std::vector<ClockStretch> clock, MinuteWindow window = {}) {
@@ -90,7 +91,8 @@ TEST(ReadingText, AClockChangeMarksTheRepeatedHourAndNamesTheSkippedOne) {
     // Forward from +1 to +2 at 01:00 UTC: there was no 02:00-02:59.
     const ClockPeriod forward[] = {{-3600, 3600}, {3600, 7200}};
     const std::vector<std::string> lines = BirthDetailLines("en", WholeDay(StretchesOfDay(forward)));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Note: there was no 02:00 to 02:59 that day (clocks went forward)"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Note: there was no 02:00 to 02:59 that day (clocks went forward)"),
+              lines.end());
 }
 
 TEST(ReadingText, HtmlKeepsMarkupCharactersAsText) {

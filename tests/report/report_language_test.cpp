@@ -19,7 +19,9 @@
 #include "report/reading_report.h"
 
 // Failures show the texts themselves.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 using namespace quorvane;
 using namespace quorvane::report;
@@ -52,7 +54,9 @@ protected:
     void TearDown() override { UseLanguage("C"); }
 };
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -103,12 +107,14 @@ TEST_F(ReportLanguage, EnglishIsTheWrittenReportAndComesBackWholeAfterAnotherLan
 TEST_F(ReportLanguage, GermanAndRussianBirthDetailsWriteTheirOwnDates) {
     const ReadingDocument doc = Document();
     UseLanguage("de");
-    EXPECT_EQ(BirthDetailLines(doc),
-              QStringList({QStringLiteral("Geboren: 15. Juni 1985, 07:30 Uhr Ortszeit"),
-                           QStringLiteral("Zeitzone: ") + Q(l10n::ZoneRowText("de", 27)), QStringLiteral("Sommerzeit: nein"),
-                           QStringLiteral("Verwendete Weltzeit: 15. Juni 1985 12:30"),
-                           QStringLiteral("Verwendeter Abstand zu UTC: -05:00"),
-                           QStringLiteral("Breite 40\u00B042\u2032 N, L\u00E4nge 74\u00B000\u2032 W"), QStringLiteral("Ort: New York")}));
+    EXPECT_EQ(
+        BirthDetailLines(doc),
+        QStringList({QStringLiteral("Geboren: 15. Juni 1985, 07:30 Uhr Ortszeit"),
+                     QStringLiteral("Zeitzone: ") + Q(l10n::ZoneRowText("de", 27)), QStringLiteral("Sommerzeit: nein"),
+                     QStringLiteral("Verwendete Weltzeit: 15. Juni 1985 12:30"),
+                     QStringLiteral("Verwendeter Abstand zu UTC: -05:00"),
+                     QStringLiteral("Breite 40\u00B042\u2032 N, L\u00E4nge 74\u00B000\u2032 W"),
+                     QStringLiteral("Ort: New York")}));
     EXPECT_EQ(SuggestedReportName(doc), QStringLiteral("ASHA galaktische Deutung 1985-06-15.pdf"));
     UseLanguage("ru_RU.UTF-8");
     const QStringList ru = BirthDetailLines(doc);
@@ -142,9 +148,10 @@ TEST_F(ReportLanguage, EveryTranslatedLanguageLeavesNoEnglishHeading) {
     for (std::string_view language : l10n::TranslatedLanguages()) {
         SCOPED_TRACE(std::string(language));
         ASSERT_EQ(UseLanguage(std::string(language)), language);
-        const QString text = ReadingPlainText(doc) + ReadingHtml(doc) + BirthDetailLines(doc).join(u'\n') + DocumentTitle(doc);
-        for (const char* english : {"Galactic", "Ruling planet", "Constellation:", "Keywords", "Characteristics", "Born",
-                                    "Time zone", "Daylight", "Universal Time", "Place:", "reading"})
+        const QString text =
+            ReadingPlainText(doc) + ReadingHtml(doc) + BirthDetailLines(doc).join(u'\n') + DocumentTitle(doc);
+        for (const char* english : {"Galactic", "Ruling planet", "Constellation:", "Keywords", "Characteristics",
+                                    "Born", "Time zone", "Daylight", "Universal Time", "Place:", "reading"})
             EXPECT_FALSE(text.contains(QLatin1String(english))) << english;
         // The signs' texts are the catalogue's, not the English records.
         for (const GalacticSign* sign : {r.AscendantSign, r.DescendantSign, r.MoonSign, r.SunSign}) {
@@ -155,9 +162,11 @@ TEST_F(ReportLanguage, EveryTranslatedLanguageLeavesNoEnglishHeading) {
         const QStringList legend = LegendLines(r);
         ASSERT_EQ(legend.size(), 4);
         for (int i = 0; i < 4; ++i) {
-            EXPECT_TRUE(legend[i].contains(Q(l10n::FrameCaption(language, static_cast<l10n::Frame>(i))))) << qPrintable(legend[i]);
+            EXPECT_TRUE(legend[i].contains(Q(l10n::FrameCaption(language, static_cast<l10n::Frame>(i)))))
+                << qPrintable(legend[i]);
             EXPECT_FALSE(legend[i].contains(QLatin1String(" reads "))) << qPrintable(legend[i]);
-            EXPECT_FALSE(legend[i].contains(QLatin1String("the Moon")) || legend[i].contains(QLatin1String("opposite")));
+            EXPECT_FALSE(legend[i].contains(QLatin1String("the Moon")) ||
+                         legend[i].contains(QLatin1String("opposite")));
         }
     }
 }
@@ -191,8 +200,9 @@ namespace {
 // Page 1 of a PDF as a small grey picture, through pdftoppm; null when that is not installed.
 QImage FirstPage(const QString& pdf) {
     QProcess render;
-    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"), QStringLiteral("-f"),
-                                              QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf});
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"), QStringLiteral("-f"),
+                  QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf});
     if (!render.waitForFinished(30000) || render.exitCode() != 0) return {};
     return QImage::fromData(render.readAllStandardOutput(), "PGM");
 }
@@ -209,7 +219,8 @@ TEST(ReportTheme, PdfAndPrintOutAreLightUnlessDarkIsAsked) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const ReadingDocument doc = Document();
-    const QString saved = folder.filePath(QStringLiteral("saved.pdf")), printed = folder.filePath(QStringLiteral("printed.pdf")),
+    const QString saved = folder.filePath(QStringLiteral("saved.pdf")),
+                  printed = folder.filePath(QStringLiteral("printed.pdf")),
                   dark = folder.filePath(QStringLiteral("dark.pdf"));
     ASSERT_FALSE(WriteReportPdf(doc, saved, QPageSize::A4).has_value());
     ASSERT_FALSE(WriteReportPdf(doc, dark, QPageSize::A4, Theme::Dark).has_value());

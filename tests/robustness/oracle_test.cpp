@@ -47,16 +47,16 @@ TEST(EphemerisOracle, ExactOffsetsGiveTheEphemerisInstantAndPoints) {
 
         int year = 0, month = 0, day = 0, hour = 0, minute = 0;
         double second = 0;
-        swe_utc_time_zone(b.Year, b.Month, b.Day, b.Hour, b.Minute, b.Second, zoneHours, &year, &month, &day, &hour, &minute,
-                          &second);
+        swe_utc_time_zone(b.Year, b.Month, b.Day, b.Hour, b.Minute, b.Second, zoneHours, &year, &month, &day, &hour,
+                          &minute, &second);
         const double jdUt = swe_julday(year, month, day, hour + minute / 60.0 + second / 3600.0, SE_GREG_CAL);
 
         const BirthMoment moment = ComputeBirthMoment(b, zone);
-        ASSERT_NEAR(moment.JulianDate, jdUt, 1e-7) << "offset " << secondsEast << " s on " << b.Year << '-' << b.Month
-                                                    << '-' << b.Day;
+        ASSERT_NEAR(moment.JulianDate, jdUt, 1e-7)
+            << "offset " << secondsEast << " s on " << b.Year << '-' << b.Month << '-' << b.Day;
         const CivilDateTime ut = UniversalDateTime(b, zone);
-        EXPECT_NEAR(swe_julday(ut.Year, ut.Month, ut.Day, ut.Hour + ut.Minute / 60.0 + ut.Second / 3600.0, SE_GREG_CAL), jdUt,
-                    1e-7);
+        EXPECT_NEAR(swe_julday(ut.Year, ut.Month, ut.Day, ut.Hour + ut.Minute / 60.0 + ut.Second / 3600.0, SE_GREG_CAL),
+                    jdUt, 1e-7);
 
         char error[AS_MAXCH];
         double moon[6], cusps[13], ascmc[10];

@@ -70,8 +70,8 @@ private:
 private slots:
     void initTestCase() {
         // The offscreen platform says so at every reading; a thousand times says nothing more.
-        static const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        static const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
                 if (!text.contains(QLatin1String("does not support raise()"))) previous(type, context, text);
             });
     }

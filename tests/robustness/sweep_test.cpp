@@ -48,8 +48,8 @@ std::string Fault(const GalacticReading& r) {
 
 // The birth instant in minutes since 1970, worked out independently of the engine.
 long long LocalMinutes(int year, int month, int day, int hour, int minute) {
-    const sys_days date = year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month)},
-                                         std::chrono::day{unsigned(day)}};
+    const sys_days date =
+        year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month)}, std::chrono::day{unsigned(day)}};
     return duration_cast<minutes>(date.time_since_epoch()).count() + hour * 60LL + minute;
 }
 
@@ -61,7 +61,9 @@ long long UniversalMinutes(const CivilDateTime& ut) {
 }
 
 // Whole degrees gained from one day to the next, folded into 0..359.
-int DailyStep(int today, int yesterday) { return ((today - yesterday) % 360 + 360) % 360; }
+int DailyStep(int today, int yesterday) {
+    return ((today - yesterday) % 360 + 360) % 360;
+}
 
 constexpr int kMaxReported = 5;
 
@@ -78,7 +80,8 @@ TEST(SweepTest, EveryCivilDayAtSeveralClockTimes) {
         birth.Month = static_cast<std::int16_t>(unsigned(ymd.month()));
         birth.Day = static_cast<std::int16_t>(unsigned(ymd.day()));
         // The place wanders over the whole globe, its extremes included, as the days go by.
-        const int n = static_cast<int>((day - sys_days{year_month_day{std::chrono::year{kFirstYear}, January, 1d}}).count());
+        const int n =
+            static_cast<int>((day - sys_days{year_month_day{std::chrono::year{kFirstYear}, January, 1d}}).count());
         birth.LatitudeDegrees = static_cast<std::int16_t>(n % 90);
         birth.LatitudeMinutes = static_cast<std::int16_t>((n * 7) % 60);
         birth.LongitudeDegrees = static_cast<std::int16_t>((n * 13) % 180);
@@ -93,8 +96,8 @@ TEST(SweepTest, EveryCivilDayAtSeveralClockTimes) {
             ++readings;
             std::string fault = Fault(r);
             // At Greenwich the Universal time is the clock time itself.
-            if (fault.empty() && r.UniversalTime != CivilDateTime{birth.Year, birth.Month, birth.Day, birth.Hour,
-                                                                   birth.Minute})
+            if (fault.empty() &&
+                r.UniversalTime != CivilDateTime{birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute})
                 fault = "Universal time differs from the Greenwich clock time";
             // The Sun moves about one degree a day and the Moon 11 to 15: a slip in the day count shows here.
             if (fault.empty() && havePrevious) {
@@ -162,12 +165,13 @@ TEST(SweepTest, EveryZoneRowHemisphereAndDaylightSaving) {
                     if (std::string fault = Fault(r); !fault.empty()) report(fault, form);
                     // The zone's direction is the row's own: the birthplace's hemispheres never move the
                     // Sun or the Moon.
-                    if (hemispheres == 0) northWest = r.Degrees;
+                    if (hemispheres == 0)
+                        northWest = r.Degrees;
                     else if (r.Degrees.Sun != northWest.Sun || r.Degrees.Moon != northWest.Moon)
                         report("the hemisphere moved the Sun or the Moon", form);
                     const long long expected =
-                        LocalMinutes(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour,
-                                     form.Minute) + row.Hours * 60 + row.Minutes - (dst ? 60 : 0);
+                        LocalMinutes(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour, form.Minute) +
+                        row.Hours * 60 + row.Minutes - (dst ? 60 : 0);
                     if (UniversalMinutes(r.UniversalTime) != expected)
                         report("Universal time is not the clock time moved by the zone row", form);
                 }
@@ -228,21 +232,24 @@ TEST(SweepTest, ExactOffsetsToTheSecondAndLocalMeanTime) {
             } else {
                 const GalacticReading& r = *outcome.Reading;
                 fault = Fault(r);
-                const long long local = LocalMinutes(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour,
-                                                     form.Minute) * 60 + form.Second;
+                const long long local =
+                    LocalMinutes(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour, form.Minute) * 60 +
+                    form.Second;
                 const long long expected = local - secondsEast - (form.IsDaylightSaving ? 3600 : 0);
-                const long long actual = UniversalMinutes({r.UniversalTime.Year, r.UniversalTime.Month, r.UniversalTime.Day,
-                                                           r.UniversalTime.Hour, r.UniversalTime.Minute}) * 60 +
-                                         r.UniversalTime.Second;
+                const long long actual =
+                    UniversalMinutes({r.UniversalTime.Year, r.UniversalTime.Month, r.UniversalTime.Day,
+                                      r.UniversalTime.Hour, r.UniversalTime.Minute}) *
+                        60 +
+                    r.UniversalTime.Second;
                 if (fault.empty() && (r.UniversalTime.Second < 0 || r.UniversalTime.Second > 59 || actual != expected))
                     fault = "Universal time is not the clock time moved by the offset to the second";
                 if (fault.empty() && r.UtcOffsetSecondsEast != secondsEast + (form.IsDaylightSaving ? 3600 : 0))
                     fault = "the offset stated is not the one used";
             }
             if (!fault.empty() && ++faults <= kMaxReported)
-                ADD_FAILURE() << fault << " for offset " << FormatUtcOffset(secondsEast) << " on " << form.Year << " month position "
-                              << form.MonthPosition << " day position " << form.DayPosition << ' ' << form.Hour << ':'
-                              << form.Minute << ':' << form.Second;
+                ADD_FAILURE() << fault << " for offset " << FormatUtcOffset(secondsEast) << " on " << form.Year
+                              << " month position " << form.MonthPosition << " day position " << form.DayPosition << ' '
+                              << form.Hour << ':' << form.Minute << ':' << form.Second;
         }
     }
     EXPECT_EQ(faults, 0);
@@ -274,7 +281,8 @@ TEST(SweepTest, EveryRowAsAnExactOffsetIsTheSameReading) {
                 form.ExactOffset = ParseUtcOffset(FormatUtcOffset(RowOffsetSeconds(zone)));
                 form.ZoneIndex = -1;
                 const GalacticReading exact = *ReadingSession().Read(form).Reading;
-                const bool same = byRow.SunLongitude == exact.SunLongitude && byRow.MoonLongitude == exact.MoonLongitude &&
+                const bool same = byRow.SunLongitude == exact.SunLongitude &&
+                                  byRow.MoonLongitude == exact.MoonLongitude &&
                                   byRow.AscendantLongitude == exact.AscendantLongitude &&
                                   byRow.UniversalTime == exact.UniversalTime &&
                                   byRow.UtcOffsetSecondsEast == exact.UtcOffsetSecondsEast;

@@ -36,21 +36,22 @@ namespace {
 
 bool Interactive(QAccessible::Role role) {
     switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::Link:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::MenuItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::Tree:
-    case QAccessible::List:
-    case QAccessible::Table:
-        return true;
-    default: return false;
+        case QAccessible::PushButton:
+        case QAccessible::CheckBox:
+        case QAccessible::RadioButton:
+        case QAccessible::ComboBox:
+        case QAccessible::EditableText:
+        case QAccessible::Link:
+        case QAccessible::SpinBox:
+        case QAccessible::Slider:
+        case QAccessible::MenuItem:
+        case QAccessible::ButtonMenu:
+        case QAccessible::Tree:
+        case QAccessible::List:
+        case QAccessible::Table:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -113,7 +114,8 @@ class AccessibilityTest : public OnFreshBirthForm {
 private slots:
     // The label-fit test runs again in every language: the environment (LANGUAGE ...) chooses it then.
     void initTestCase() {
-        if (qEnvironmentVariableIsSet("QUORVANE_TEST_TRANSLATED")) QVERIFY(InstallTranslations() != QLatin1String("en"));
+        if (qEnvironmentVariableIsSet("QUORVANE_TEST_TRANSLATED"))
+            QVERIFY(InstallTranslations() != QLatin1String("en"));
     }
 
     void birthFormNamesAndRoles() {
@@ -145,7 +147,10 @@ private slots:
             {"cmdBrowser", "Click Here To Find Latitude & Longitude", QAccessible::PushButton},
             {"cmdRashi", "Get My Galactic Astrology Reading", QAccessible::PushButton},
             {"Frame1", "Enter Personal Details", QAccessible::Grouping},
-            {"Label61", "Talk galactic signs with other readers: visit the Quorvane discussion board online and share what your reading said", QAccessible::Link},
+            {"Label61",
+             "Talk galactic signs with other readers: visit the Quorvane discussion board online and share what your "
+             "reading said",
+             QAccessible::Link},
         };
         for (const auto& e : expected) {
             QAccessibleInterface* node = Of(form.get(), e.control);
@@ -236,9 +241,9 @@ private slots:
     // Each pair of radio buttons is one stop, at its chosen button, however the choice was made.
     void tabReachesEveryCommandInVisualOrder() {
         const auto order = [](const char* latitude, const char* longitude) {
-            return QStringList{"Label61",  "txtName",   "cboMonth",    "cboDate",    "cboYear",     "cboHH",
-                               "cboMM",    "cboSS",     "chkDST",      "cmbTimeZone", "txtLatD",    "txtLatM",
-                               latitude,   "txtLonD",   "txtLonM",     longitude,    "txtMCity",    "txtMState",
+            return QStringList{"Label61",     "txtName",    "cboMonth", "cboDate",        "cboYear",      "cboHH",
+                               "cboMM",       "cboSS",      "chkDST",   "cmbTimeZone",    "txtLatD",      "txtLatM",
+                               latitude,      "txtLonD",    "txtLonM",  longitude,        "txtMCity",     "txtMState",
                                "txtMCountry", "cmdBrowser", "cmdRashi", "chkTimeUnknown", "lblFullBrand", "lblCobrand"};
         };
         QCOMPARE(TabOrderFrom(Child(form.get(), "Label61")), order("optLat_0", "optLong_0"));
@@ -256,17 +261,32 @@ private slots:
         QVERIFY(display);
         display->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(display));
-        QCOMPARE(TabOrderFrom(Child(display, "Label61")),
-                 (QStringList{"Label61",
-                              "lblGalacticSunSign", "lblGalacticSunSignRulingPlanet", "lblGalacticSunSignConstellation",
-                              "lblGalacticSunSignKeywords", "txtGalacticSunSignDesc",
-                              "lblGalacticAscendant", "lblGalacticAscendantRulingPlanet", "lblGalacticAscendantConstellation",
-                              "lblGalacticAscendantKeywords", "txtGalacticAscendantDesc",
-                              "lblGalacticMoonSign", "lblGalacticMoonSignRulingPlanet", "lblGalacticMoonSignConstellation",
-                              "lblGalacticMoonSignKeywords", "txtGalacticMoonSignDesc",
-                              "lblGalacticDescendant", "lblGalacticDescendantRulingPlanet",
-                              "lblGalacticDescendantConstellation", "lblGalacticDescendantKeywords",
-                              "txtGalacticDescendantDesc", "lblFullBrand", "lblCobrand", "cmdWheel", "cmdOK", "cmdExit"}));
+        QCOMPARE(TabOrderFrom(Child(display, "Label61")), (QStringList{"Label61",
+                                                                       "lblGalacticSunSign",
+                                                                       "lblGalacticSunSignRulingPlanet",
+                                                                       "lblGalacticSunSignConstellation",
+                                                                       "lblGalacticSunSignKeywords",
+                                                                       "txtGalacticSunSignDesc",
+                                                                       "lblGalacticAscendant",
+                                                                       "lblGalacticAscendantRulingPlanet",
+                                                                       "lblGalacticAscendantConstellation",
+                                                                       "lblGalacticAscendantKeywords",
+                                                                       "txtGalacticAscendantDesc",
+                                                                       "lblGalacticMoonSign",
+                                                                       "lblGalacticMoonSignRulingPlanet",
+                                                                       "lblGalacticMoonSignConstellation",
+                                                                       "lblGalacticMoonSignKeywords",
+                                                                       "txtGalacticMoonSignDesc",
+                                                                       "lblGalacticDescendant",
+                                                                       "lblGalacticDescendantRulingPlanet",
+                                                                       "lblGalacticDescendantConstellation",
+                                                                       "lblGalacticDescendantKeywords",
+                                                                       "txtGalacticDescendantDesc",
+                                                                       "lblFullBrand",
+                                                                       "lblCobrand",
+                                                                       "cmdWheel",
+                                                                       "cmdOK",
+                                                                       "cmdExit"}));
         auto* box = Child<QPlainTextEdit>(display, "txtGalacticSunSignDesc");
         box->setFocus(Qt::TabFocusReason);
         QVERIFY(box->verticalScrollBar()->maximum() > 0);
@@ -341,7 +361,9 @@ private slots:
         QCOMPARE(Of(display, "Frame1")->role(), QAccessible::Grouping);
         QVERIFY(Of(display, "hdrSunRulingPlanet")->state().invisible);
         QVERIFY(!Of(display, "lblGalacticSunSignRulingPlanet")->state().invisible);
-        QVERIFY(Of(display, "lblGalacticSunSignRulingPlanet")->text(QAccessible::Name).startsWith(QStringLiteral("Ruling Planet, ")));
+        QVERIFY(Of(display, "lblGalacticSunSignRulingPlanet")
+                    ->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("Ruling Planet, ")));
     }
 
     // Covers windows added later too: any control without a name is a fault.
@@ -365,7 +387,8 @@ private slots:
         QTemporaryDir dir;
         QFile births(dir.filePath(QStringLiteral("births.aaf")));
         QVERIFY(births.open(QIODevice::WriteOnly));
-        births.write("#A93:Lind,Mia,f,14.6.1962,23:15,Uppsala,S\n#B93:*,59n51,17e38,1he00,1\n#A93:Bad,Date,f,x,0:00,*,*\n");
+        births.write(
+            "#A93:Lind,Mia,f,14.6.1962,23:15,Uppsala,S\n#B93:*,59n51,17e38,1he00,1\n#A93:Bad,Date,f,x,0:00,*,*\n");
         births.close();
         form->Births().SetSettingsFile(dir.filePath(QStringLiteral("settings.conf")));
         QVERIFY(form->Births().Open(births.fileName()));
@@ -401,21 +424,25 @@ private slots:
         QVERIFY(wheel);
         QVERIFY(QTest::qWaitForWindowExposed(wheel));
         QStringList cut;
-        for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display),
-                                static_cast<QWidget*>(&about), wheel})
+        for (QWidget* window :
+             {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(display), static_cast<QWidget*>(&about), wheel})
             for (QLabel* label : window->findChildren<QLabel*>())
                 if (label->isVisibleTo(window) && label->window() == window && !label->text().isEmpty()) {
                     const QString where = window->objectName() + u'/' + label->objectName() + u' ';
                     if (!TextFitsItsBox(*label)) cut << where + QStringLiteral("does not fit its box");
                     // Where the text's own lines are drawn, not the whole label, must be seen: inside every
                     // box around it, and not under a box that lies in front.
-                    const QRect text = QFontMetrics(label->font()).boundingRect(
-                        label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
-                        label->text()).intersected(label->contentsRect());
+                    const QRect text =
+                        QFontMetrics(label->font())
+                            .boundingRect(label->contentsRect(),
+                                          int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
+                                          label->text())
+                            .intersected(label->contentsRect());
                     for (QWidget* inner = label; inner != window; inner = inner->parentWidget()) {
                         QWidget* outer = inner->parentWidget();
                         const QRect shown(label->mapTo(outer, text.topLeft()), text.size());
-                        if (!outer->rect().contains(shown)) cut << where + QStringLiteral("clipped by ") + outer->objectName();
+                        if (!outer->rect().contains(shown))
+                            cut << where + QStringLiteral("clipped by ") + outer->objectName();
                         const QObjectList& stack = outer->children();  // back to front
                         for (qsizetype i = stack.indexOf(inner) + 1; i < stack.size(); ++i) {
                             auto* front = qobject_cast<QWidget*>(stack[i]);
@@ -451,14 +478,16 @@ private slots:
             QCOMPARE(group->role(), QAccessible::Grouping);
             QCOMPARE(group->text(QAccessible::Name), QString::fromLatin1(f.title));
             const QString prefix = QLatin1String(f.prefix);
-            auto* planet = Child<QLabel>(display, qPrintable(QStringLiteral("lbl") + prefix + QStringLiteral("RulingPlanet")));
+            auto* planet =
+                Child<QLabel>(display, qPrintable(QStringLiteral("lbl") + prefix + QStringLiteral("RulingPlanet")));
             QVERIFY(planet->text() != QStringLiteral("..."));
             QCOMPARE(QAccessible::queryAccessibleInterface(planet)->text(QAccessible::Name),
                      QStringLiteral("Ruling Planet, ") + planet->text());
             auto* sign = Child<QLabel>(display, qPrintable(QStringLiteral("lbl") + prefix));
             QCOMPARE(QAccessible::queryAccessibleInterface(sign)->text(QAccessible::Name),
                      QLatin1String(f.title) + QStringLiteral(", ") + sign->text());
-            auto* desc = Child<QPlainTextEdit>(display, qPrintable(QStringLiteral("txt") + prefix + QStringLiteral("Desc")));
+            auto* desc =
+                Child<QPlainTextEdit>(display, qPrintable(QStringLiteral("txt") + prefix + QStringLiteral("Desc")));
             QCOMPARE(QAccessible::queryAccessibleInterface(desc)->text(QAccessible::Name),
                      QLatin1String(f.title) + QStringLiteral(" characteristics"));
             QVERIFY(desc->focusPolicy() & Qt::TabFocus);

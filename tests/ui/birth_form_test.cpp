@@ -46,7 +46,8 @@ private:
 
 QStringList MenuTexts(const QMenu* menu) {
     QStringList texts;
-    for (const QAction* action : menu->actions()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    for (const QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
 
@@ -72,15 +73,19 @@ private slots:
         QCOMPARE(form->windowTitle(), QString::fromUtf8(kProductTitle));
         // As designed, taller only by what a branding text needs where the font's lines do not fit.
         QCOMPARE(form->centralWidget()->width(), kBirthFormWidth);
-        QVERIFY(form->centralWidget()->height() >= kBirthFormHeight && form->centralWidget()->height() <= kBirthFormHeight + 16);
+        QVERIFY(form->centralWidget()->height() >= kBirthFormHeight &&
+                form->centralWidget()->height() <= kBirthFormHeight + 16);
         const struct {
             const char* list;
             int count;
             const char* first;
             const char* last;
-        } lists[] = {{"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"},
-                     {"cboYear", 150, "1901", "2050"},       {"cboHH", 24, "0", "23"},
-                     {"cboMM", 60, "0", "59"},               {"cboSS", 60, "0", "59"}};
+        } lists[] = {{"cboMonth", 12, "January", "December"},
+                     {"cboDate", 31, "1", "31"},
+                     {"cboYear", 150, "1901", "2050"},
+                     {"cboHH", 24, "0", "23"},
+                     {"cboMM", 60, "0", "59"},
+                     {"cboSS", 60, "0", "59"}};
         for (const auto& l : lists) {
             auto* combo = Child<QComboBox>(form.get(), l.list);
             QCOMPARE(combo->count(), l.count);
@@ -109,15 +114,16 @@ private slots:
         QCOMPARE(Child<QButtonGroup>(form.get(), "optLat")->checkedId(), 0);
         QCOMPARE(Child<QButtonGroup>(form.get(), "optLong")->checkedId(), 0);
         QVERIFY(!Child<QCheckBox>(form.get(), "chkDST")->isChecked());
-        for (const char* field : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM", "txtMCity", "txtMState",
-                                  "txtMCountry"})
+        for (const char* field :
+             {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM", "txtMCity", "txtMState", "txtMCountry"})
             QVERIFY2(Child<QLineEdit>(form.get(), field)->text().isEmpty(), field);
         QCOMPARE(Child<QLineEdit>(form.get(), "txtLonD")->maxLength(), 3);
         for (const char* field : {"txtLonM", "txtLatD", "txtLatM"})
             QCOMPARE(Child<QLineEdit>(form.get(), field)->maxLength(), 2);
         QCOMPARE(Child<QPushButton>(form.get(), "cmdBrowser")->text(),
                  QStringLiteral("Click Here To Find Latitude && Longitude"));
-        QCOMPARE(Child<QPushButton>(form.get(), "cmdRashi")->text(), QStringLiteral("Get My Galactic Astrology Reading"));
+        QCOMPARE(Child<QPushButton>(form.get(), "cmdRashi")->text(),
+                 QStringLiteral("Get My Galactic Astrology Reading"));
     }
 
     // A list's popup shows the list's own font: plain, though the frame around it is bold; whether the font
@@ -184,7 +190,8 @@ private slots:
         for (QWidget* control : form->centralWidget()->findChildren<QWidget*>()) {
             const QFontInfo shown(control->font());
             if (shown.family() != UiFontFamily() || control->font().pointSizeF() != 8.25)
-                wrong << control->objectName() + u' ' + shown.family() + u' ' + QString::number(control->font().pointSizeF());
+                wrong << control->objectName() + u' ' + shown.family() + u' ' +
+                             QString::number(control->font().pointSizeF());
         }
         QCOMPARE(wrong.join(u"; "), QString());
         QVERIFY(Child<QLabel>(form.get(), "Label2")->font().bold());
@@ -320,7 +327,7 @@ private slots:
         Type(form.get(), "txtLatM", QStringLiteral("60"));
         press();
         QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter Value Between 0 And 59 in the  Minute of Latitude",
-                                                      MessageIcon::Error}}));
+                                                     MessageIcon::Error}}));
         QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtLatM"));
         Child<QLineEdit>(form.get(), "txtLatM")->setText(QStringLiteral("0"));
 
@@ -330,12 +337,14 @@ private slots:
         Pick(form.get(), "cboYear", QStringLiteral("1901"));
         Child<QLineEdit>(form.get(), "txtMState")->setFocus();
         press();
-        QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter Correct Date Or Month!", MessageIcon::Information}}));
+        QCOMPARE(Messages(),
+                 (QVector<ShownMessage>{{"Please Enter Correct Date Or Month!", MessageIcon::Information}}));
         QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtMState"));
         Pick(form.get(), "cboMonth", QStringLiteral("November"));
         Pick(form.get(), "cboDate", QStringLiteral("31"));
         press();
-        QCOMPARE(Messages(), (QVector<ShownMessage>{{"Please Enter Correct Date Or Month !", MessageIcon::Information}}));
+        QCOMPARE(Messages(),
+                 (QVector<ShownMessage>{{"Please Enter Correct Date Or Month !", MessageIcon::Information}}));
         QCOMPARE(Focused(), Child<QWidget>(form.get(), "txtMState"));
         QVERIFY(!form->ReadingForm());
 
@@ -470,7 +479,8 @@ private slots:
         // The suggestion appears under the zone box; nothing in the zone changes until Apply.
         auto* line = Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion");
         QVERIFY(line->isVisible());
-        QVERIFY2(line->Text().startsWith(QStringLiteral("Madrid on 10 Mar 1985 08:30: UTC+1")), qPrintable(line->Text()));
+        QVERIFY2(line->Text().startsWith(QStringLiteral("Madrid on 10 Mar 1985 08:30: UTC+1")),
+                 qPrintable(line->Text()));
         QCOMPARE(Child<QComboBox>(form.get(), "cmbTimeZone")->currentIndex(), 29);
         QVERIFY(form->height() > heightBefore);
         const QRect zone = Child<QWidget>(form.get(), "fraZone")->geometry();
@@ -526,10 +536,13 @@ private slots:
         QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1990, 5, 1, 10, 25, 21}));
         auto* instant = Child<QLabel>(form->ReadingForm(), "lblInstant");
         QVERIFY(instant->isVisible());
-        QVERIFY2(instant->text().contains(QStringLiteral("Universal Time used: 1990-05-01 10:25:21")), qPrintable(instant->text()));
+        QVERIFY2(instant->text().contains(QStringLiteral("Universal Time used: 1990-05-01 10:25:21")),
+                 qPrintable(instant->text()));
         QVERIFY(instant->text().contains(QStringLiteral("UTC offset used: -00:25:21")));
-        QCOMPARE(form->ReadingForm()->height(), 537 + instant->height() + form->ReadingForm()->menuBar()->sizeHint().height());
-        QVERIFY(report::ReadingPlainText(form->ReadingForm()->Document()).contains(QStringLiteral("UTC offset used: -00:25:21\n")));
+        QCOMPARE(form->ReadingForm()->height(),
+                 537 + instant->height() + form->ReadingForm()->menuBar()->sizeHint().height());
+        QVERIFY(report::ReadingPlainText(form->ReadingForm()->Document())
+                    .contains(QStringLiteral("UTC offset used: -00:25:21\n")));
         form->ReadingForm()->close();
 
         // Local mean time: worked out from the longitude as it is typed, shown read-only.
@@ -586,7 +599,8 @@ private slots:
             place.Longitude = p.Longitude;
             place.TimeZoneId = p.Zone;
             t->pick = {PlacePick::Outcome::Use, place};
-            for (const char* field : {"txtMCity", "txtMState", "txtMCountry"}) Child<QLineEdit>(form.get(), field)->setText(QStringLiteral("x"));
+            for (const char* field : {"txtMCity", "txtMState", "txtMCountry"})
+                Child<QLineEdit>(form.get(), field)->setText(QStringLiteral("x"));
             QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
             auto* line = Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion");
             auto* apply = line->findChild<QPushButton*>();
@@ -599,7 +613,8 @@ private slots:
                 QCOMPARE(offset->text(), QLatin1String(p.Offset));
             } else {
                 QCOMPARE(zones->currentIndex(), 71);
-                QVERIFY2(line->Text().contains(QStringLiteral("local mean time of the birthplace")), qPrintable(line->Text()));
+                QVERIFY2(line->Text().contains(QStringLiteral("local mean time of the birthplace")),
+                         qPrintable(line->Text()));
             }
             const auto reading = t->shell.Session().Read(form->CollectBirthForm()).Reading;
             QVERIFY(reading);
@@ -623,9 +638,12 @@ private slots:
         const QString copied = report::ReadingPlainText(form->ReadingForm()->Document());
         QVERIFY2(copied.contains(QStringLiteral("Time zone: Indian Time, IST, +5.3\n")), qPrintable(copied));
         QVERIFY(copied.contains(QStringLiteral("UTC offset used: +05:30\n")));
-        QVERIFY(copied.contains(QStringLiteral("Note: the clock there showed +05:45 (Kathmandu on 1 May 1990 10:00: UTC+5:45, "
-                                               "standard time), but this reading uses +05:30 as chosen")));
-        QVERIFY(Child<QLabel>(form->ReadingForm(), "lblInstant")->text().contains(QStringLiteral("Note: the clock there showed +05:45")));
+        QVERIFY(copied.contains(
+            QStringLiteral("Note: the clock there showed +05:45 (Kathmandu on 1 May 1990 10:00: UTC+5:45, "
+                           "standard time), but this reading uses +05:30 as chosen")));
+        QVERIFY(Child<QLabel>(form->ReadingForm(), "lblInstant")
+                    ->text()
+                    .contains(QStringLiteral("Note: the clock there showed +05:45")));
     }
 
     void atlasWebSearchAndCancel() {

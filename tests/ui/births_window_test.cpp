@@ -142,8 +142,10 @@ private slots:
         QVERIFY(t->messages.shown.isEmpty());
         QCOMPARE(ShownNames(), (QStringList{"Tobias Ferber", "Ada Okafor", "Mia Lind"}));
         QCOMPARE(Window()->CountText(), QStringLiteral("3 births"));
-        QCOMPARE(Window()->Model().index(0, BirthsListModel::DateColumn).data().toString(), QStringLiteral("1970-09-27 11:04"));
-        QCOMPARE(Window()->Model().index(0, BirthsListModel::PlaceColumn).data().toString(), QStringLiteral("Kandel/Pfalz, D"));
+        QCOMPARE(Window()->Model().index(0, BirthsListModel::DateColumn).data().toString(),
+                 QStringLiteral("1970-09-27 11:04"));
+        QCOMPARE(Window()->Model().index(0, BirthsListModel::PlaceColumn).data().toString(),
+                 QStringLiteral("Kandel/Pfalz, D"));
 
         // Narrowing as one types, by place as well as by name, whatever the case.
         QLineEdit* filter = Window()->FilterBox();
@@ -174,7 +176,8 @@ private slots:
                  QStringLiteral("49 5 8 11"));
         QVERIFY(Child<QRadioButton>(form.get(), "optLat_0")->isChecked());
         QVERIFY(Child<QRadioButton>(form.get(), "optLong_0")->isChecked());
-        QCOMPARE(Text("txtMCity") + '|' + Text("txtMState") + '|' + Text("txtMCountry"), QStringLiteral("Kandel|Pfalz|D"));
+        QCOMPARE(Text("txtMCity") + '|' + Text("txtMState") + '|' + Text("txtMCountry"),
+                 QStringLiteral("Kandel|Pfalz|D"));
 
         // The reading is made from what the file gave.
         Child<QPushButton>(form.get(), "cmdRashi")->click();
@@ -277,7 +280,8 @@ private slots:
         OpenFile("one.aaf", kThreeBirths);
         QVERIFY(Book().File());
         QCOMPARE(t->messages.shown.size(), 1);
-        QVERIFY2(t->messages.shown[0].Text.startsWith(QStringLiteral("The list of recent births files could not be saved to ")),
+        QVERIFY2(t->messages.shown[0].Text.startsWith(
+                     QStringLiteral("The list of recent births files could not be saved to ")),
                  qPrintable(t->messages.shown[0].Text));
         QVERIFY(t->messages.shown[0].Text.contains(QDir::toNativeSeparators(PathOf("plain/quorvane.conf"))));
         Window()->close();
@@ -377,7 +381,8 @@ private slots:
         Trigger(form.get(), "mnuSaveBirthsAs");
         QCOMPARE(t->messages.shown.size(), 1);
         QCOMPARE(t->messages.shown[0].Icon, MessageIcon::Error);
-        QVERIFY2(t->messages.shown[0].Text.contains(QDir::toNativeSeparators(nowhere)), qPrintable(t->messages.shown[0].Text));
+        QVERIFY2(t->messages.shown[0].Text.contains(QDir::toNativeSeparators(nowhere)),
+                 qPrintable(t->messages.shown[0].Text));
         QVERIFY(Book().IsModified());
         QCOMPARE(Window()->Model().ReadableCount(), 2);
         QCOMPARE(Book().FilePath(), PathOf("family.aaf"));
@@ -393,7 +398,8 @@ private slots:
     void fileChangedOnDiskIsNotOverwrittenUnasked() {
         const QString path = OpenFile("family.aaf", kThreeBirths);
         Book().Remove(0);
-        const QByteArray theirs = kThreeBirths + "#A93:Other,Program,m,1.1.2000,0:00,Oslo,N\n#B93:*,59n55,10e45,1he00,0\n";
+        const QByteArray theirs =
+            kThreeBirths + "#A93:Other,Program,m,1.1.2000,0:00,Oslo,N\n#B93:*,59n55,10e45,1he00,0\n";
         WriteAll(path, theirs);
 
         questions.overwrite = false;
@@ -423,12 +429,13 @@ private slots:
         const QByteArray bytes = QByteArray(kThreeBirths).replace("3.2.1985", "31.2.19x5") +
                                  "#A93:Brandt,J\xfcrgen,m,2.5.1950,8:00,M\xfcnchen,D\n#B93:*,48n08,11e34,1he00,0\n";
         const QString path = OpenFile("old.aaf", bytes);  // Latin-1: not valid UTF-8
-        QCOMPARE(t->messages.shown.size(), 1);  // told once, on opening
+        QCOMPARE(t->messages.shown.size(), 1);            // told once, on opening
         QVERIFY(t->messages.shown[0].Text.startsWith(QStringLiteral("1 of the records in old.aaf could not be read")));
         auto* unreadable = Child<QListWidget>(Window(), "birthsUnreadable");
         QVERIFY(unreadable->isVisibleTo(Window()));
         QCOMPARE(unreadable->count(), 1);
-        QVERIFY2(unreadable->item(0)->text().startsWith(QStringLiteral("Line 6 (Ada Okafor): the date \"31.2.19x5\" is not day.month.year")),
+        QVERIFY2(unreadable->item(0)->text().startsWith(
+                     QStringLiteral("Line 6 (Ada Okafor): the date \"31.2.19x5\" is not day.month.year")),
                  qPrintable(unreadable->item(0)->text()));
         QCOMPARE(ShownNames(), (QStringList{"Tobias Ferber", "Mia Lind", "Jürgen Brandt"}));
         Window()->FilterBox()->setText(QStringLiteral("MÜNCHEN"));
@@ -456,7 +463,8 @@ private slots:
         Window()->FilterBox()->setText(QStringLiteral("oslo"));
         QCOMPARE(Window()->Model().ShownCount(), 1);
         Window()->ChooseCurrent();
-        QCOMPARE(Text("txtName").size(), Child<QLineEdit>(form.get(), "txtName")->maxLength());  // the field's own limit
+        QCOMPARE(Text("txtName").size(),
+                 Child<QLineEdit>(form.get(), "txtName")->maxLength());  // the field's own limit
         Book().Remove(0);
         Book().Undo().undo();
         QVERIFY(Book().Save());
@@ -548,7 +556,8 @@ private slots:
         QCOMPARE(ListText("cboSS"), QStringLiteral("30"));
         QVERIFY(Child<QLabel>(Window(), "birthsNote")
                     ->text()
-                    .startsWith(QStringLiteral("the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken")));
+                    .startsWith(QStringLiteral(
+                        "the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken")));
         Child<QPushButton>(form.get(), "cmdRashi")->click();
         QCOMPARE(t->shell.Session().LastReading()->UniversalTime, (CivilDateTime{1905, 6, 1, 6, 24, 34}));
         QVERIFY(Book().Save());
@@ -597,18 +606,21 @@ private slots:
     }
 
     void aCsvBookIsSavedAsCsvAndAafAsCsvSaysWhatItLeavesOut() {
-        const QString path = OpenFile("batch.csv", "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,34,0,18N31,73E51\n");
+        const QString path =
+            OpenFile("batch.csv", "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,34,0,18N31,73E51\n");
         QCOMPARE(Book().File()->Format, BirthsFormat::Csv);
         Window()->ChooseCurrent();
         QCOMPARE(ListText("cmbTimeZone"), QStringLiteral("Indian Time, IST, +5.3"));
         Pick(form.get(), "cboMM", QStringLiteral("45"));
         Trigger(form.get(), "mnuSaveToBirths");
-        QCOMPARE(ReadAll(path), QByteArray("name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:45,34,0,18N31,73E51\n"));
+        QCOMPARE(ReadAll(path),
+                 QByteArray("name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:45,34,0,18N31,73E51\n"));
 
         // An AAF book written as CSV: a birth no row has goes with its exact offset; one whose file gives no
         // zone cannot go, and the user is told.
-        OpenFile("nepal.aaf", QByteArray(kThreeBirths) + "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
-                                                         "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
+        OpenFile("nepal.aaf", QByteArray(kThreeBirths) +
+                                  "#A93:Shrestha,Sita,f,4.4.1990,6:15,Kathmandu,NEP\n#B93:*,27n42,85e19,5he45,0\n"
+                                  "#A93:Rana,Hari,m,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n");
         chooser.paths << PathOf("out.csv");
         Trigger(form.get(), "mnuSaveBirthsAs");
         QCOMPARE(t->messages.shown.size(), 1);
@@ -623,7 +635,9 @@ private slots:
     void importAddsTheOtherFormatsBirths() {
         const QString path = OpenFile("family.aaf", kThreeBirths);
         const QString csv = PathOf("friends.csv");
-        WriteAll(csv, "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,34,0,18N31,73E51\nBAD,1985-13-01,07:30,34,0,18N31,73E51\n");
+        WriteAll(csv,
+                 "name,date,time,zone,dst,lat,lon\nASHA,1985-06-15,07:30,34,0,18N31,73E51\nBAD,1985-13-01,07:30,34,0,"
+                 "18N31,73E51\n");
         chooser.paths << csv;
         Trigger(form.get(), "mnuImport");
         QVERIFY(chooser.filters.last().startsWith(QStringLiteral("CSV")));

@@ -72,7 +72,8 @@ bool Drawn(const QImage& image, const QRect& area, QColor colour) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const QColor c(image.pixel(x, y));
             if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                    std::abs(c.blue() - colour.blue()) <= 24)
+                    std::abs(c.blue() - colour.blue()) <=
+                24)
                 return true;
         }
     return false;
@@ -106,11 +107,13 @@ QString NameOf(const QWidget* w) {
                                      : w->objectName();
 }
 
-QString Describe(QColor c) { return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue()); }
+QString Describe(QColor c) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
 
 struct Text {
     QWidget* Widget;
-    QRect Area;      // in the widget's own coordinates: where the text and its ground are
+    QRect Area;  // in the widget's own coordinates: where the text and its ground are
     QColor Colour;
 };
 
@@ -122,7 +125,8 @@ QVector<Text> TextsOf(QWidget* window) {
         const QPalette& p = w->palette();
         const QRect inner = w->rect().adjusted(2, 2, -2, -2);
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (!label->text().isEmpty() && label->pixmap().isNull()) texts.push_back({w, inner, p.color(QPalette::WindowText)});
+            if (!label->text().isEmpty() && label->pixmap().isNull())
+                texts.push_back({w, inner, p.color(QPalette::WindowText)});
         } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) {
             texts.push_back({w, inner, p.color(QPalette::Text)});
         } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QPushButton*>(w)) {
@@ -134,12 +138,14 @@ QVector<Text> TextsOf(QWidget* window) {
             option.initFrom(frame);
             option.text = frame->title();
             option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            const QRect title =
+                frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
             texts.push_back({w, title, p.color(QPalette::WindowText)});
         } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
             for (QAction* menu : bar->actions())
                 if (menu->isEnabled() && !menu->isSeparator())
-                    texts.push_back({w, bar->actionGeometry(menu).adjusted(2, 2, -2, -2), p.color(QPalette::ButtonText)});
+                    texts.push_back(
+                        {w, bar->actionGeometry(menu).adjusted(2, 2, -2, -2), p.color(QPalette::ButtonText)});
         }
     }
     return texts;
@@ -190,7 +196,8 @@ QStringList FaintFocus(QWidget* window) {
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() && w->window() == window) {
             reached.push_back(w);
         }
-    if (reached.size() < 2) return {QStringLiteral("%1: fewer than two controls take the focus").arg(window->objectName())};
+    if (reached.size() < 2)
+        return {QStringLiteral("%1: fewer than two controls take the focus").arg(window->objectName())};
     for (QWidget* w : reached) {
         parking = w == reached.front() ? reached.back() : reached.front();
         parking->setFocus(Qt::TabFocusReason);
@@ -204,14 +211,17 @@ QStringList FaintFocus(QWidget* window) {
         const qreal ratio = after.width() / qreal(window->width());
         // The part of the control that can be seen once it has the focus.
         const QRect seen = w->visibleRegion().boundingRect();
-        const QRect box = QRect(w->mapTo(window, seen.topLeft()) * ratio, seen.size() * ratio).intersected(after.rect());
+        const QRect box =
+            QRect(w->mapTo(window, seen.topLeft()) * ratio, seen.size() * ratio).intersected(after.rect());
         int marked = 0;
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
                 if (Contrast(QColor(before.pixel(x, y)), QColor(after.pixel(x, y))) >= 3.0) ++marked;
         if (marked < box.width() + box.height())
             faint << window->objectName() + u'/' + NameOf(w) +
-                         QStringLiteral(": %1 pixels mark the focus, %2 wanted").arg(marked).arg(box.width() + box.height());
+                         QStringLiteral(": %1 pixels mark the focus, %2 wanted")
+                             .arg(marked)
+                             .arg(box.width() + box.height());
     }
     return faint;
 }
@@ -219,10 +229,10 @@ QStringList FaintFocus(QWidget* window) {
 }  // namespace
 
 // Every fault found, each on its own line.
-#define NONE_OF(faults)                                                              \
-    do {                                                                             \
-        const QStringList found = faults;                                            \
-        QVERIFY2(found.isEmpty(), qPrintable(u'\n' + found.join(u'\n')));          \
+#define NONE_OF(faults)                                                   \
+    do {                                                                  \
+        const QStringList found = faults;                                 \
+        QVERIFY2(found.isEmpty(), qPrintable(u'\n' + found.join(u'\n'))); \
     } while (false)
 
 class ContrastTest : public OnFreshBirthForm {
@@ -259,8 +269,9 @@ private slots:
     void faintTextIsFound() {
         QWidget window;
         window.setObjectName(QStringLiteral("probe"));
-        window.setStyleSheet(QStringLiteral("QWidget#probe { background-color: rgb(128, 128, 128); }"
-                                            "QLabel { font-weight: bold; }"));
+        window.setStyleSheet(
+            QStringLiteral("QWidget#probe { background-color: rgb(128, 128, 128); }"
+                           "QLabel { font-weight: bold; }"));
         window.resize(300, 100);
         auto* faint = new QLabel(QStringLiteral("Faint grey words"), &window);
         faint->setObjectName(QStringLiteral("faint"));
@@ -277,8 +288,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QStringList found = PoorContrast(&window);
         QCOMPARE(found.size(), 2);
-        QVERIFY2(found.join(u'\n').contains(QStringLiteral("probe/faint rgb(90,90,90) on rgb(128,128,128)")), qPrintable(found.join(u'\n')));
-        QVERIFY2(found.join(u'\n').contains(QStringLiteral("probe/white rgb(255,255,255) on rgb(128,128,128): 3.95 : 1")), qPrintable(found.join(u'\n')));
+        QVERIFY2(found.join(u'\n').contains(QStringLiteral("probe/faint rgb(90,90,90) on rgb(128,128,128)")),
+                 qPrintable(found.join(u'\n')));
+        QVERIFY2(
+            found.join(u'\n').contains(QStringLiteral("probe/white rgb(255,255,255) on rgb(128,128,128): 3.95 : 1")),
+            qPrintable(found.join(u'\n')));
     }
 
     void everyTextStandsOutFromItsBackground() {
@@ -348,7 +362,8 @@ private slots:
             const QImage picture = Picture(option);
             const QColor salmon(228, 151, 114);
             const auto near = [](QColor a, QColor b) {
-                return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <= 24;
+                return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <=
+                       24;
             };
             QVERIFY2(mark.width() >= 9 && mark.height() >= 9, name);
             for (const QPoint corner : {mark.topLeft(), mark.topRight(), mark.bottomLeft(), mark.bottomRight()})

@@ -39,8 +39,8 @@ struct Birth {
 const char* const kFrames[] = {"Ascendant", "Descendant", "MoonSign", "SunSign"};
 
 QString Field(const frmDisplay* form, const char* prefix, const char* frame, const char* suffix) {
-    const QString name = QString::fromLatin1(prefix) + QLatin1String("Galactic") + QLatin1String(frame) +
-                         QLatin1String(suffix);
+    const QString name =
+        QString::fromLatin1(prefix) + QLatin1String("Galactic") + QLatin1String(frame) + QLatin1String(suffix);
     if (auto* text = form->findChild<QPlainTextEdit*>(name)) return text->toPlainText();
     auto* label = form->findChild<QLabel*>(name);
     if (!label) qFatal("no field %s", qPrintable(name));
@@ -119,8 +119,9 @@ class ReadingFormTest : public OnFreshBirthForm {
             QCOMPARE(Field(display, "lbl", kFrames[i], "RulingPlanet"), ToQString(s.RulingPlanet));
             QCOMPARE(Field(display, "lbl", kFrames[i], "Constellation"), ToQString(s.Constellation));
             const auto& images = form->Pictures().Images();
-            const auto match = std::find_if(images.begin(), images.end(),
-                                            [&](const SignPictures::Image& image) { return image.Key == ToQString(s.Name); });
+            const auto match = std::find_if(images.begin(), images.end(), [&](const SignPictures::Image& image) {
+                return image.Key == ToQString(s.Name);
+            });
             QVERIFY(match != images.end());
             QCOMPARE(Picture(display, kFrames[i]), match->Picture.toImage());
         }
@@ -153,7 +154,8 @@ private slots:
         QCOMPARE(display->windowTitle(), QString::fromUtf8(kProductTitle));
         // As designed, taller only by what a branding text needs where the font's lines do not fit.
         QCOMPARE(display->centralWidget()->width(), kReadingFormWidth);
-        QVERIFY(display->centralWidget()->height() >= kReadingFormHeight && display->centralWidget()->height() <= kReadingFormHeight + 16);
+        QVERIFY(display->centralWidget()->height() >= kReadingFormHeight &&
+                display->centralWidget()->height() <= kReadingFormHeight + 16);
     }
 
     void backKeepsEveryEntryAndTheNextReadingReplacesEveryField() {
@@ -214,21 +216,26 @@ private slots:
             QStringList headings;
             for (QLabel* label : box->findChildren<QLabel*>())
                 if (label->font().underline()) headings << label->text();
-            QCOMPARE(headings, (QStringList{f.caption, "Ruling Planet", "Constellation", "Keywords", "Characterstics"}));
+            QCOMPARE(headings,
+                     (QStringList{f.caption, "Ruling Planet", "Constellation", "Keywords", "Characterstics"}));
         }
         for (const char* frame : kFrames) {
-            auto* desc = Child<QPlainTextEdit>(display, qPrintable(QStringLiteral("txtGalactic%1Desc").arg(QLatin1String(frame))));
+            auto* desc = Child<QPlainTextEdit>(
+                display, qPrintable(QStringLiteral("txtGalactic%1Desc").arg(QLatin1String(frame))));
             QVERIFY(desc->isReadOnly());
             QCOMPARE(desc->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QCOMPARE(Child<QLabel>(display, qPrintable(QStringLiteral("lblGalactic%1").arg(QLatin1String(frame))))
-                         ->font().pointSizeF(), 9.75);
+                         ->font()
+                         .pointSizeF(),
+                     9.75);
         }
         QStringList bar;
         for (const QAction* action : display->menuBar()->actions()) bar << action->text();
         QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
         QStringList file, help;
         for (const QAction* a : Child<QMenu>(display, "mnuFile")->actions()) file << a->text();
-        for (const QAction* a : Child<QMenu>(display, "mnuHelp")->actions()) help << (a->isSeparator() ? "-" : a->text());
+        for (const QAction* a : Child<QMenu>(display, "mnuHelp")->actions())
+            help << (a->isSeparator() ? "-" : a->text());
         // The written commands first, in their order; the reading's outputs after them.
         QCOMPARE(file, (QStringList{"&Back", "E&xit", "", "Save as &PDF\u2026", "P&rint\u2026", "&Copy Reading",
                                     "Save &Wheel Picture\u2026", "Show W&heel\u2026"}));
@@ -301,7 +308,7 @@ private slots:
                 QTest::mouseClick(Child<QPushButton>(seen, "cmdOK"), Qt::LeftButton);
             });
             Child<QAction>(owner, "mnuAbout")->trigger();  // returns when the box has closed
-            QVERIFY(seen.isNull());  // each box is gone once closed
+            QVERIFY(seen.isNull());                        // each box is gone once closed
             QVERIFY(!QApplication::activeModalWidget());
         }
         QCOMPARE(shown, 3);

@@ -127,8 +127,8 @@ private slots:
     void aMissingSignPictureIsReported() {
         static QStringList said;
         said.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
         const auto drawn = [](const QPixmap& pixmap) {
             const QImage image = pixmap.toImage();
             for (int y = 0; y < image.height(); ++y)
@@ -160,9 +160,9 @@ private slots:
                  QStringList{QDir(DocumentsFolder()).filePath(QStringLiteral("ASHA galactic reading 1985-06-15.pdf"))});
         QVERIFY(t->messages.shown.isEmpty());
         const QString text = PdfText(Path(QStringLiteral("reading.pdf")));
-        for (const char* expected : {"Galactic Astrology Reading", "ASHA", "Galactic Sun Sign", "Galactic Moon Sign",
-                                     "Galactic Ascendant", "Galactic Descendant", "Protect", "Trade", "Heal", "Art",
-                                     "Characteristics", "page 3 of 3"})
+        for (const char* expected :
+             {"Galactic Astrology Reading", "ASHA", "Galactic Sun Sign", "Galactic Moon Sign", "Galactic Ascendant",
+              "Galactic Descendant", "Protect", "Trade", "Heal", "Art", "Characteristics", "page 3 of 3"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
 
         // The next dialog opens where the last file went.
@@ -256,8 +256,9 @@ private slots:
         const QStringList lines = wheel->PositionLines();
         QCOMPARE(lines.size(), 8);
         const GalacticReading& r = display->Document().Reading;
-        QCOMPARE(lines[0], QStringLiteral("Sun\t%1\t%2").arg(ToQString(quorvane::wheel::ArcMinuteText(r.SunLongitude)),
-                                                            ToQString(LookupGalacticDegree(r.Degrees.Sun)->Name)));
+        QCOMPARE(lines[0], QStringLiteral("Sun\t%1\t%2")
+                               .arg(ToQString(quorvane::wheel::ArcMinuteText(r.SunLongitude)),
+                                    ToQString(LookupGalacticDegree(r.Degrees.Sun)->Name)));
         QVERIFY(lines[4].startsWith(QLatin1String("1  Galactic Ascendant\t")));
         QVERIFY(lines[4].endsWith(ToQString(r.AscendantSign->Name)));
         QVERIFY(lines[7].endsWith(ToQString(r.SunSign->Name)));

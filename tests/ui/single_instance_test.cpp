@@ -94,7 +94,8 @@ private slots:
         QVERIFY(running.TryBecomePrimary());
         QSignalSpy knocked(&running, &SingleInstance::ActivationRequested);
         QSignalSpy opened(&running, &SingleInstance::FileOpenRequested);
-        QCOMPARE(QFileInfo(running.ServerPath()).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+        QCOMPARE(QFileInfo(running.ServerPath()).permissions() &
+                     (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
                  QFile::Permissions());
 
         const auto knock = [&running](const QList<QByteArray>& pieces) {
@@ -123,7 +124,10 @@ private slots:
 
     void lockIsFreeAgainAfterAnOrderlyEnd() {
         QTemporaryDir dir;
-        { SingleInstance first(dir.path()); QVERIFY(first.TryBecomePrimary()); }
+        {
+            SingleInstance first(dir.path());
+            QVERIFY(first.TryBecomePrimary());
+        }
         SingleInstance next(dir.path());
         QVERIFY(next.TryBecomePrimary());
     }
@@ -202,7 +206,8 @@ private slots:
             QVERIFY(child.waitForFinished(30000));
             const QByteArray out = child.readAll();
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, out.constData());
-            QVERIFY2(out.contains("PASS   : SingleInstanceTest::unwritableLockFolderFallsBackOnTheSocket()"), out.constData());
+            QVERIFY2(out.contains("PASS   : SingleInstanceTest::unwritableLockFolderFallsBackOnTheSocket()"),
+                     out.constData());
             return;
         }
         QTemporaryDir dir;

@@ -75,9 +75,10 @@ private slots:
         QVERIFY(doc.Window);
         // The day as the core reads it, independently of the form.
         BirthData birth = doc.Birth;
-        const auto day =
-            ReadTimeWindow(birth, SteadyClock(*Zone_Calculation(kDefaultTimeZoneIndex), false), MinuteWindow{}, 1985 - kFirstYear);
-        const char* names[] = {"lblGalacticAscendant", "lblGalacticDescendant", "lblGalacticMoonSign", "lblGalacticSunSign"};
+        const auto day = ReadTimeWindow(birth, SteadyClock(*Zone_Calculation(kDefaultTimeZoneIndex), false),
+                                        MinuteWindow{}, 1985 - kFirstYear);
+        const char* names[] = {"lblGalacticAscendant", "lblGalacticDescendant", "lblGalacticMoonSign",
+                               "lblGalacticSunSign"};
         const char* boxes[] = {"txtGalacticAscendantDesc", "txtGalacticDescendantDesc", "txtGalacticMoonSignDesc",
                                "txtGalacticSunSignDesc"};
         bool someDepend = false;
@@ -92,10 +93,13 @@ private slots:
             someDepend = true;
             QCOMPARE(shown, QStringLiteral("depends on the birth time"));
             const auto spans = FrameSpans(day, static_cast<Frame>(f));
-            QVERIFY(box.startsWith(QString::fromUtf8(spans.front().Sign->Name.data(), static_cast<qsizetype>(spans.front().Sign->Name.size())) +
+            QVERIFY(box.startsWith(QString::fromUtf8(spans.front().Sign->Name.data(),
+                                                     static_cast<qsizetype>(spans.front().Sign->Name.size())) +
                                    QStringLiteral(" 00:00\u2013")));
             for (const FrameSpan& span : spans)
-                QVERIFY(box.contains(QString::fromUtf8(span.Sign->Description.data(), static_cast<qsizetype>(span.Sign->Description.size())).trimmed()));
+                QVERIFY(box.contains(QString::fromUtf8(span.Sign->Description.data(),
+                                                       static_cast<qsizetype>(span.Sign->Description.size()))
+                                         .trimmed()));
         }
         // The Moon Sign frame reads the Ascendant, which goes round in a day.
         QVERIFY(someDepend);
@@ -113,7 +117,8 @@ private slots:
     // "between … and …" comes after the box in Tab order, usable only with it ticked, the whole day until narrowed.
     void theWindowListsFollowTheBox() {
         const char* lists[] = {"cboTimeFromHH", "cboTimeFromMM", "cboTimeToHH", "cboTimeToMM"};
-        const char* names[] = {"Earliest birth hour", "Earliest birth minute", "Latest birth hour", "Latest birth minute"};
+        const char* names[] = {"Earliest birth hour", "Earliest birth minute", "Latest birth hour",
+                               "Latest birth minute"};
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!WindowList(lists[i])->isEnabled());
             QCOMPARE(WindowList(lists[i])->accessibleName(), QLatin1String(names[i]));
@@ -144,11 +149,13 @@ private slots:
         const TimeWindowReading& shown = *display->Document().Window;
         QCOMPARE(shown.Window.From, 360);
         QCOMPARE(shown.Window.To, 750);
-        const auto expected = ReadTimeWindow(display->Document().Birth, SteadyClock(*Zone_Calculation(kDefaultTimeZoneIndex), false),
-                                             MinuteWindow{360, 750}, 1985 - kFirstYear);
+        const auto expected =
+            ReadTimeWindow(display->Document().Birth, SteadyClock(*Zone_Calculation(kDefaultTimeZoneIndex), false),
+                           MinuteWindow{360, 750}, 1985 - kFirstYear);
         QCOMPARE(shown.Runs.size(), expected.Runs.size());
         QCOMPARE(shown.Runs.back().LastMinute, 750);
-        QVERIFY(report::BirthDetailLines(display->Document()).front().contains(QStringLiteral("from 06:00 to 12:30 read")));
+        QVERIFY(
+            report::BirthDetailLines(display->Document()).front().contains(QStringLiteral("from 06:00 to 12:30 read")));
         // The wheel shows the Sun and the Moon as arcs over the window and no Ascendant.
         QVERIFY(Child<QPushButton>(display, "cmdWheel")->isEnabled());
         QTest::mouseClick(Child<QPushButton>(display, "cmdWheel"), Qt::LeftButton);
@@ -157,7 +164,9 @@ private slots:
         QCOMPARE(rows.size(), 6);
         QVERIFY2(rows[0].startsWith(QStringLiteral("Sun\t")) && rows[0].contains(QChar(0x2013)), qPrintable(rows[0]));
         QVERIFY(rows[1].startsWith(QStringLiteral("Moon\t")));
-        for (const QString& row : rows) QVERIFY2(!row.startsWith(QStringLiteral("Ascendant\t")) && !row.startsWith(QStringLiteral("Descendant\t")), qPrintable(row));
+        for (const QString& row : rows)
+            QVERIFY2(!row.startsWith(QStringLiteral("Ascendant\t")) && !row.startsWith(QStringLiteral("Descendant\t")),
+                     qPrintable(row));
         QCOMPARE(rows[4], QStringLiteral("Galactic Moon Sign\t\tdepends on the birth time"));
     }
 
@@ -167,7 +176,8 @@ private slots:
         SetWindow(12, 0, 11, 59);
         QVERIFY(!ReadWithTimeUnknown());
         QCOMPARE(t->messages.shown.size(), 1);
-        QVERIFY2(t->messages.shown[0].Text.contains(QStringLiteral("\"between\"")) && t->messages.shown[0].Text.contains(QStringLiteral("\"and\"")),
+        QVERIFY2(t->messages.shown[0].Text.contains(QStringLiteral("\"between\"")) &&
+                     t->messages.shown[0].Text.contains(QStringLiteral("\"and\"")),
                  qPrintable(t->messages.shown[0].Text));
         QCOMPARE(form->focusWidget(), WindowList("cboTimeFromHH"));
         // One minute is a window.
@@ -186,7 +196,8 @@ private slots:
         Box()->setChecked(false);
         QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
         QVERIFY(form->ReadingForm() && !form->ReadingForm()->Document().Window);
-        QVERIFY(Child<QLabel>(form->ReadingForm(), "lblGalacticMoonSign")->text() != QStringLiteral("depends on the birth time"));
+        QVERIFY(Child<QLabel>(form->ReadingForm(), "lblGalacticMoonSign")->text() !=
+                QStringLiteral("depends on the birth time"));
     }
 
     // A births record without its time is put on the form with the box ticked and listed as such.
@@ -208,7 +219,8 @@ private slots:
         ZoneSuggestionLine line;
         line.SetPlace(QStringLiteral("Madrid"), QStringLiteral("Europe/Madrid"), -3.7);
         line.SetLocalTime(1985, 9, 29, 2, 30);
-        QVERIFY2(line.Text().startsWith(QStringLiteral("02:30 came twice on 29 Sep 1985 in Madrid: first (UTC+2) or second (UTC+1)")),
+        QVERIFY2(line.Text().startsWith(
+                     QStringLiteral("02:30 came twice on 29 Sep 1985 in Madrid: first (UTC+2) or second (UTC+1)")),
                  qPrintable(line.Text()));
         auto* second = Child<QPushButton>(&line, "applySecondPass");
         QVERIFY(!second->isHidden());
@@ -221,7 +233,8 @@ private slots:
         QCOMPARE(applied[0][1].toBool(), false);
         QCOMPARE(applied[1][1].toBool(), true);
         line.SetLocalTime(1985, 3, 31, 2, 30);
-        QVERIFY2(line.Text().startsWith(QStringLiteral("there was no 02:30 on 31 Mar 1985: clocks went from 02:00 to 03:00")),
+        QVERIFY2(line.Text().startsWith(
+                     QStringLiteral("there was no 02:30 on 31 Mar 1985: clocks went from 02:00 to 03:00")),
                  qPrintable(line.Text()));
         QVERIFY(second->isHidden());
         line.SetLocalTime(1985, 6, 1, 2, 30);

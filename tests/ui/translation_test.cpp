@@ -68,7 +68,8 @@ QList<Shown> ShownTexts(QWidget* window) {
     widgets.prepend(window);
     for (QWidget* w : widgets) {
         if (w != window && w->window() != window) continue;
-        const QString where = window->objectName() + u'/' + w->objectName() + u'(' + QLatin1String(w->metaObject()->className()) + u')';
+        const QString where =
+            window->objectName() + u'/' + w->objectName() + u'(' + QLatin1String(w->metaObject()->className()) + u')';
         if (w == window) Add(out, where + QStringLiteral("#title"), w->windowTitle());
         Add(out, where + QStringLiteral("#toolTip"), w->toolTip());
         Add(out, where + QStringLiteral("#accessibleName"), w->accessibleName());
@@ -76,14 +77,16 @@ QList<Shown> ShownTexts(QWidget* window) {
         if (auto* label = qobject_cast<QLabel*>(w)) Add(out, where, label->text());
         if (auto* button = qobject_cast<QAbstractButton*>(w)) Add(out, where, button->text());
         if (auto* box = qobject_cast<QGroupBox*>(w)) Add(out, where, box->title());
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) Add(out, where + QStringLiteral("#placeholder"), edit->placeholderText());
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            Add(out, where + QStringLiteral("#placeholder"), edit->placeholderText());
         if (auto* text = qobject_cast<QPlainTextEdit*>(w)) Add(out, where, text->toPlainText());
         if (auto* combo = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < combo->count(); ++i) Add(out, where + u'#' + QString::number(i), combo->itemText(i));
         if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
             QAbstractItemModel* model = view->model();
             for (int c = 0; c < model->columnCount(); ++c)
-                Add(out, where + QStringLiteral("#header") + QString::number(c), model->headerData(c, Qt::Horizontal).toString());
+                Add(out, where + QStringLiteral("#header") + QString::number(c),
+                    model->headerData(c, Qt::Horizontal).toString());
             for (int r = 0; r < model->rowCount(); ++r)
                 for (int c = 0; c < model->columnCount(); ++c)
                     Add(out, where + QStringLiteral("#%1,%2").arg(r).arg(c), model->index(r, c).data().toString());
@@ -112,7 +115,8 @@ const std::vector<QRegularExpression>& CatalogueTemplates() {
         static const QRegularExpression placeholder(QStringLiteral("\\\\\\{\\w+\\\\\\}"));
         for (const QString& text : CatalogueEnglish())
             if (text.contains(u'{'))
-                all.emplace_back(QRegularExpression::anchoredPattern(QRegularExpression::escape(text).replace(placeholder, QStringLiteral(".*"))));
+                all.emplace_back(QRegularExpression::anchoredPattern(
+                    QRegularExpression::escape(text).replace(placeholder, QStringLiteral(".*"))));
         return all;
     }();
     return patterns;
@@ -197,9 +201,9 @@ class TranslationTest : public OnFreshBirthForm {
         about.setObjectName(QStringLiteral("frmAbout"));
         BirthsWindow births(form->Births(), nullptr);
         births.setObjectName(QStringLiteral("BirthsWindow"));
-        for (QWidget* window : {static_cast<QWidget*>(formWindow), static_cast<QWidget*>(display),
-                                static_cast<QWidget*>(display->Wheel()), static_cast<QWidget*>(&about),
-                                static_cast<QWidget*>(&births)})
+        for (QWidget* window :
+             {static_cast<QWidget*>(formWindow), static_cast<QWidget*>(display),
+              static_cast<QWidget*>(display->Wheel()), static_cast<QWidget*>(&about), static_cast<QWidget*>(&births)})
             for (const Shown& shown : ShownTexts(window)) check(shown.Where, shown.Text);
         for (const ShownMessage& message : t->messages.shown) check(QStringLiteral("message"), message.Text);
     }
@@ -239,7 +243,8 @@ private slots:
     // a language writes alike; the core's texts (signs, zone rows, months) come from its catalogue.
     void everyLanguageTranslatesEveryWindow_data() {
         QTest::addColumn<QString>("language");
-        for (const char* language : {"de", "es", "fr", "it", "pt_BR", "ru"}) QTest::newRow(language) << QString::fromLatin1(language);
+        for (const char* language : {"de", "es", "fr", "it", "pt_BR", "ru"})
+            QTest::newRow(language) << QString::fromLatin1(language);
     }
     void everyLanguageTranslatesEveryWindow() {
         QFETCH(QString, language);
@@ -250,12 +255,15 @@ private slots:
         QCOMPARE(InstallTranslations(language), language);
         init();
         // Written alike in English and in that language.
-        static const std::set<QString> alike = {
-            QStringLiteral("Zone"), QStringLiteral("West"), QStringLiteral("Name"), QStringLiteral("&Filter:"),
-            QStringLiteral("HH:MM:SS"), QStringLiteral("&File"), QStringLiteral("&OK"), QStringLiteral("..."),
-            QStringLiteral("Latitude"), QStringLiteral("Longitude"), QStringLiteral("Constellation"),
-            QStringLiteral("Positions"), QStringLiteral("&Positions"), QStringLiteral("Point"), QStringLiteral("Date"),
-            QString::fromUtf8(kProductTitle), QLatin1String(kProductName)};
+        static const std::set<QString> alike = {QStringLiteral("Zone"),          QStringLiteral("West"),
+                                                QStringLiteral("Name"),          QStringLiteral("&Filter:"),
+                                                QStringLiteral("HH:MM:SS"),      QStringLiteral("&File"),
+                                                QStringLiteral("&OK"),           QStringLiteral("..."),
+                                                QStringLiteral("Latitude"),      QStringLiteral("Longitude"),
+                                                QStringLiteral("Constellation"), QStringLiteral("Positions"),
+                                                QStringLiteral("&Positions"),    QStringLiteral("Point"),
+                                                QStringLiteral("Date"),          QString::fromUtf8(kProductTitle),
+                                                QLatin1String(kProductName)};
         // And what the core catalogue or the language's month names write alike ("Venus", "April").
         std::set<QString> written;
         for (const l10n::KeyText& entry : l10n::TranslationCatalogue(language.toStdString()))
@@ -268,7 +276,8 @@ private slots:
             if (it == englishAt.end() || it->second != text) return;
             static const QRegularExpression letters(QStringLiteral("[A-Za-z]{2,}"));
             if (!text.contains(letters) || alike.count(text)) return;
-            if (where.contains(QLatin1String("txtName")) || where.contains(QLatin1String("birthsList"))) return;  // typed data
+            if (where.contains(QLatin1String("txtName")) || where.contains(QLatin1String("birthsList")))
+                return;  // typed data
             english << where + QStringLiteral(": ") + text;
         });
         QCOMPARE(english.join(u'\n'), QString());
@@ -280,7 +289,8 @@ private slots:
     // language, not only the signs of one reading.
     void everySignFitsTheReadingForm_data() {
         QTest::addColumn<QString>("language");
-        for (const char* language : {"en", "de", "es", "fr", "it", "pt_BR", "ru"}) QTest::newRow(language) << QString::fromLatin1(language);
+        for (const char* language : {"en", "de", "es", "fr", "it", "pt_BR", "ru"})
+            QTest::newRow(language) << QString::fromLatin1(language);
     }
     void everySignFitsTheReadingForm() {
         QFETCH(QString, language);
@@ -296,10 +306,11 @@ private slots:
             const QString base = QStringLiteral("lbl") + QLatin1String(frame);
             for (const GalacticSign& english : GalacticSigns()) {
                 const GalacticSign& sign = UiSign(english);
-                const std::pair<QString, std::string_view> fields[] = {{base, sign.Name},
-                                                                      {base + QStringLiteral("RulingPlanet"), sign.RulingPlanet},
-                                                                      {base + QStringLiteral("Constellation"), sign.Constellation},
-                                                                      {base + QStringLiteral("Keywords"), sign.Keywords}};
+                const std::pair<QString, std::string_view> fields[] = {
+                    {base, sign.Name},
+                    {base + QStringLiteral("RulingPlanet"), sign.RulingPlanet},
+                    {base + QStringLiteral("Constellation"), sign.Constellation},
+                    {base + QStringLiteral("Keywords"), sign.Keywords}};
                 for (const auto& [name, text] : fields) {
                     auto* label = display->findChild<QLabel*>(name);
                     QVERIFY2(label, qPrintable(name));
@@ -346,7 +357,8 @@ private slots:
         InstallTranslations(QStringLiteral("ru"));
         init();
         QCOMPARE(Child<QComboBox>(form.get(), "cboMonth")->itemText(5), QStringLiteral("Июнь"));
-        QVERIFY(Child<QComboBox>(form.get(), "cmbTimeZone")->itemText(0) != QString::fromUtf8(l10n::ZoneRowText("en", 0).data()));
+        QVERIFY(Child<QComboBox>(form.get(), "cmbTimeZone")->itemText(0) !=
+                QString::fromUtf8(l10n::ZoneRowText("en", 0).data()));
     }
 
     // The zone suggestion under the zone list says the place's offset with the date in the language.
@@ -359,11 +371,14 @@ private slots:
             return line.Text();
         };
         const QString english = suggestion();
-        QVERIFY2(english.startsWith(QStringLiteral("Berlin on 15 Jun 1985 07:30: UTC+2, daylight saving time")), qPrintable(english));
+        QVERIFY2(english.startsWith(QStringLiteral("Berlin on 15 Jun 1985 07:30: UTC+2, daylight saving time")),
+                 qPrintable(english));
         InstallTranslations(QStringLiteral("de"));
         const QString german = suggestion();
-        QVERIFY2(german.startsWith(QStringLiteral("Berlin am 15. Juni 1985, 07:30 Uhr: UTC+2, Sommerzeit")), qPrintable(german));
-        QVERIFY2(german.contains(QStringLiteral("Mitteleuropäische")) || !german.contains(QStringLiteral("Central")), qPrintable(german));
+        QVERIFY2(german.startsWith(QStringLiteral("Berlin am 15. Juni 1985, 07:30 Uhr: UTC+2, Sommerzeit")),
+                 qPrintable(german));
+        QVERIFY2(german.contains(QStringLiteral("Mitteleuropäische")) || !german.contains(QStringLiteral("Central")),
+                 qPrintable(german));
     }
 
     // A birth the zone list cannot hold is explained in the language; English keeps the core's words.
@@ -379,10 +394,12 @@ private slots:
         unknown.ZoneRow = -1;
         QCOMPARE(ReadingRefusalText(odd), QString::fromStdString(l10n::English(births::ReadingRefusal(odd))));
         InstallTranslations(QStringLiteral("fr"));
-        QCOMPARE(ReadingRefusalText(odd), QStringLiteral("Aucun fuseau de la liste n’a le décalage UTC+5:45 ; choisissez un fuseau"));
+        QCOMPARE(ReadingRefusalText(odd),
+                 QStringLiteral("Aucun fuseau de la liste n’a le décalage UTC+5:45 ; choisissez un fuseau"));
         QVERIFY(
             ReadingRefusalText(localMean).startsWith(QStringLiteral("La naissance est en temps moyen local (UTC+0)")));
-        QCOMPARE(ReadingRefusalText(unknown), QStringLiteral("Le fichier n’indique pas le fuseau ; choisissez un fuseau"));
+        QCOMPARE(ReadingRefusalText(unknown),
+                 QStringLiteral("Le fichier n’indique pas le fuseau ; choisissez un fuseau"));
         births::Birth readable;
         readable.ZoneRow = 29;
         QCOMPARE(ReadingRefusalText(readable), QString());
@@ -395,12 +412,14 @@ private slots:
                                 "naissance, UTC+5:35:56, est retenu, car Pokhara (Asia/Kathmandu) "
                                 "suivait alors le temps moyen local"));
         // Notes read from the file itself, joined: each in the language, with the instants it names.
-        const births::Book book = births::ReadAaf("#A93:Lind,Eva,f,27.9.1970,11:04,Uppsala,S\n"
-                                                  "#B93:2440857.92000,59n52,17e38,1hE00,0\n");
+        const births::Book book = births::ReadAaf(
+            "#A93:Lind,Eva,f,27.9.1970,11:04,Uppsala,S\n"
+            "#B93:2440857.92000,59n52,17e38,1hE00,0\n");
         QCOMPARE(book.Births.size(), std::size_t{1});
         births::Birth joined = book.Births[0];
         joined.Notes.push_back({births::NoteKind::NoRowHasOffset, "UTC+0:44"});
-        QVERIFY2(BirthNotesText(joined).startsWith(QStringLiteral("le jour julien donne ")), qPrintable(BirthNotesText(joined)));
+        QVERIFY2(BirthNotesText(joined).startsWith(QStringLiteral("le jour julien donne ")),
+                 qPrintable(BirthNotesText(joined)));
         QVERIFY(BirthNotesText(joined).endsWith(QStringLiteral("; aucun fuseau de la liste n’a le décalage UTC+0:44")));
         InstallTranslations(QStringLiteral("en"));
         QCOMPARE(BirthNotesText(joined), QString::fromStdString(births::NotesText(joined)));

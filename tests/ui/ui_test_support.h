@@ -115,10 +115,10 @@ struct WebCommand {
     const char* Control;
     const char* Key;
 };
-inline constexpr WebCommand kWebCommands[] = {
-    {"mnuOnline", "help-web-page"},     {"mnuVisit", "home-page"}, {"Label61", "home-page"},
-    {"mnuUpdate", "download-web-page"}, {"mnuDonate", "donate"},   {"lblCobrand", "co-brand"},
-    {"lblFullBrand", "fully-branded"}};
+inline constexpr WebCommand kWebCommands[] = {{"mnuOnline", "help-web-page"},   {"mnuVisit", "home-page"},
+                                              {"Label61", "home-page"},         {"mnuUpdate", "download-web-page"},
+                                              {"mnuDonate", "donate"},          {"lblCobrand", "co-brand"},
+                                              {"lblFullBrand", "fully-branded"}};
 
 // Chooses a menu command or clicks a link label, whichever the control is.
 inline void Trigger(QWidget* form, const char* control) {

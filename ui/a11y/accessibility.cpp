@@ -23,7 +23,6 @@
 
 #include <algorithm>
 
-
 namespace quorvane {
 
 namespace {
@@ -138,8 +137,10 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == showMenuAction() || action == pressAction()) {
-            if (list()->view()->isVisible()) list()->hidePopup();
-            else list()->showPopup();
+            if (list()->view()->isVisible())
+                list()->hidePopup();
+            else
+                list()->showPopup();
         } else {
             QAccessibleWidget::doAction(action);
         }
@@ -220,11 +221,13 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject)
         return new AccessibleStrip(static_cast<QFrame*>(object));
     if (className == QLatin1String("QLabel") && object->metaObject() == &QLabel::staticMetaObject) {
-        if (object->property(kHeadingOfValue).toBool()) return new AccessibleHeadingOfValue(static_cast<QLabel*>(object));
+        if (object->property(kHeadingOfValue).toBool())
+            return new AccessibleHeadingOfValue(static_cast<QLabel*>(object));
         if (object->property(kNotification).toBool()) return new AccessibleNotification(static_cast<QLabel*>(object));
     }
     if (className == QLatin1String("QComboBox"))
-        if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable() && !list->accessibleName().isEmpty())
+        if (auto* list = qobject_cast<QComboBox*>(object);
+            list && !list->isEditable() && !list->accessibleName().isEmpty())
             return new AccessibleNamedList(list);
     return nullptr;
 }
@@ -251,7 +254,8 @@ protected:
 void InstallAccessibleInterfaces() {
     static const bool installed = [] {
         QAccessible::installFactory(&Factory);
-        if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(new CaretPlacedBeforeFocus(app));
+        if (QCoreApplication* app = QCoreApplication::instance())
+            app->installEventFilter(new CaretPlacedBeforeFocus(app));
         return true;
     }();
     (void)installed;
@@ -292,8 +296,7 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
-            QTimer::singleShot(0, this, [this] { AnnounceCurrentRow(); });
+        if (event->type() == QEvent::FocusIn) QTimer::singleShot(0, this, [this] { AnnounceCurrentRow(); });
         return false;
     }
 
@@ -381,14 +384,19 @@ template <class Marked>
 void MarkLabel(QLabel* label, const char* mark) {
     InstallAccessibleInterfaces();
     label->setProperty(mark, true);
-    if (QAccessibleInterface* built = QAccessible::queryAccessibleInterface(label); built && !dynamic_cast<Marked*>(built))
+    if (QAccessibleInterface* built = QAccessible::queryAccessibleInterface(label);
+        built && !dynamic_cast<Marked*>(built))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
 }
 }  // namespace
 
-void SpokenWithItsValue(QLabel* heading) { MarkLabel<AccessibleHeadingOfValue>(heading, kHeadingOfValue); }
+void SpokenWithItsValue(QLabel* heading) {
+    MarkLabel<AccessibleHeadingOfValue>(heading, kHeadingOfValue);
+}
 
-void MarkAsNotification(QLabel* label) { MarkLabel<AccessibleNotification>(label, kNotification); }
+void MarkAsNotification(QLabel* label) {
+    MarkLabel<AccessibleNotification>(label, kNotification);
+}
 
 void Announce(QLabel* notification) {
     if (!QAccessible::isActive()) return;
@@ -417,8 +425,10 @@ QSize NeededSize(const QLabel& label) {
             document.setTextWidth(width);
             height = document.size().toSize().height();
         } else {
-            height = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap | int(label.alignment()),
-                                          label.text()).height();
+            height =
+                metrics
+                    .boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap | int(label.alignment()), label.text())
+                    .height();
         }
         return {label.width(), height + (label.height() - box.height()) + 2 * label.margin()};
     }
@@ -454,8 +464,10 @@ void GrowLabelsToFitTheirTexts(QWidget* window) {
                                     : inner->y() + std::max(inner->height(), inner->minimumHeight()) - outer->height();
             if (lacking <= 0) break;
             const int height = outer->height() + lacking;
-            if (outer->minimumHeight() == outer->maximumHeight()) outer->setFixedHeight(height);
-            else outer->resize(outer->width(), height);
+            if (outer->minimumHeight() == outer->maximumHeight())
+                outer->setFixedHeight(height);
+            else
+                outer->resize(outer->width(), height);
             grown = lacking;
             if (outer->isWindow()) break;
         }

@@ -49,7 +49,8 @@ ZoneSuggestionLine::ZoneSuggestionLine(QWidget* parent) : QWidget(parent) {
     setVisible(false);
 }
 
-void ZoneSuggestionLine::SetPlace(const QString& placeName, const QString& timeZoneId, std::optional<double> longitude) {
+void ZoneSuggestionLine::SetPlace(const QString& placeName, const QString& timeZoneId,
+                                  std::optional<double> longitude) {
     placeName_ = placeName;
     zoneId_ = timeZoneId;
     longitude_ = longitude;
@@ -71,7 +72,9 @@ void ZoneSuggestionLine::SetCurrentZone(int row, bool daylightSaving, int second
     Refresh();
 }
 
-QString ZoneSuggestionLine::Text() const { return label_->text(); }
+QString ZoneSuggestionLine::Text() const {
+    return label_->text();
+}
 
 void ZoneSuggestionLine::Refresh() {
     suggestion_.reset();
@@ -88,24 +91,28 @@ void ZoneSuggestionLine::Refresh() {
     apply_->setText(suggestion_->Repeated ? tr("First") : tr("Apply"));
     if (suggestion_->Known && suggestion_->Exact) {
         const auto& row = TimeZoneTable()[static_cast<std::size_t>(suggestion_->Row)];
-        line += QStringLiteral(" \u2192 ") + (UiTranslated() ? UiZoneRow(suggestion_->Row) : QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size())));
+        line += QStringLiteral(" \u2192 ") +
+                (UiTranslated()
+                     ? UiZoneRow(suggestion_->Row)
+                     : QString::fromUtf8(row.DisplayString.data(), static_cast<qsizetype>(row.DisplayString.size())));
         if (suggestion_->DaylightSaving) line += tr(" with Daylight Saving Time");
     } else if (suggestion_->Known && suggestion_->ExactOffset) {
         line += QStringLiteral(" \u2192 ") +
                 (suggestion_->LocalMeanTime
                      ? tr("Local mean time of the birthplace")
-                     : tr("Other offset %1").arg(QString::fromStdString(FormatUtcOffset(SuggestedSecondsEast(*suggestion_)))));
+                     : tr("Other offset %1")
+                           .arg(QString::fromStdString(FormatUtcOffset(SuggestedSecondsEast(*suggestion_)))));
     }
     const bool changed = line != label_->text() || isHidden();
     label_->setText(line);
     label_->setAccessibleDescription(line);
     // Apply says what it applies.
     apply_->setAccessibleDescription(line);
-    const bool differs =
-        suggestion_->ExactOffset
-            ? currentRow_ >= 0 || currentDst_ || currentSecondsEast_ != SuggestedSecondsEast(*suggestion_) ||
-                  currentLocalMeanTime_ != suggestion_->LocalMeanTime
-            : suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
+    const bool differs = suggestion_->ExactOffset
+                             ? currentRow_ >= 0 || currentDst_ ||
+                                   currentSecondsEast_ != SuggestedSecondsEast(*suggestion_) ||
+                                   currentLocalMeanTime_ != suggestion_->LocalMeanTime
+                             : suggestion_->Row != currentRow_ || suggestion_->DaylightSaving != currentDst_;
     apply_->setEnabled(suggestion_->Known && differs);
     // Either pass of a repeated time may be taken whatever the form holds.
     if (suggestion_->Repeated) apply_->setEnabled(suggestion_->Known);

@@ -26,12 +26,16 @@
 namespace quorvane {
 
 namespace {
-const char* const kBothFilter =
-    QT_TRANSLATE_NOOP("quorvane::BirthsBook", "Births files (*.aaf *.csv);;AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
-const char* const kAafFirst = QT_TRANSLATE_NOOP("quorvane::BirthsBook", "AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
-const char* const kCsvFirst = QT_TRANSLATE_NOOP("quorvane::BirthsBook", "CSV files (*.csv);;AAF files (*.aaf);;All files (*)");
+const char* const kBothFilter = QT_TRANSLATE_NOOP(
+    "quorvane::BirthsBook", "Births files (*.aaf *.csv);;AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
+const char* const kAafFirst =
+    QT_TRANSLATE_NOOP("quorvane::BirthsBook", "AAF files (*.aaf);;CSV files (*.csv);;All files (*)");
+const char* const kCsvFirst =
+    QT_TRANSLATE_NOOP("quorvane::BirthsBook", "CSV files (*.csv);;AAF files (*.aaf);;All files (*)");
 
-std::string ToStd(const QString& text) { return text.toStdString(); }
+std::string ToStd(const QString& text) {
+    return text.toStdString();
+}
 
 // A path as the system spells it, and back.
 std::string PathBytes(const QString& path) {
@@ -73,9 +77,13 @@ BirthsBook::~BirthsBook() {
     delete window_.data();
 }
 
-BirthsWindow* BirthsBook::Window() const { return window_.data(); }
+BirthsWindow* BirthsBook::Window() const {
+    return window_.data();
+}
 
-bool BirthsBook::IsModified() const { return file_ && !undo_->isClean(); }
+bool BirthsBook::IsModified() const {
+    return file_ && !undo_->isClean();
+}
 
 QWidget* BirthsBook::DialogParent() const {
     if (window_ && window_->isVisible()) return window_.data();
@@ -103,8 +111,10 @@ void BirthsBook::InsertBirths(int at, const std::vector<births::Birth>& births) 
 void BirthsBook::RemoveBirths(int at, int count) {
     auto& all = file_->Book.Births;
     all.erase(all.begin() + at, all.begin() + at + count);
-    if (formEntry_ >= at + count) formEntry_ -= count;
-    else if (formEntry_ >= at) formEntry_ = -1;
+    if (formEntry_ >= at + count)
+        formEntry_ -= count;
+    else if (formEntry_ >= at)
+        formEntry_ = -1;
     emit Changed();
 }
 
@@ -117,9 +127,9 @@ void BirthsBook::Remove(int bookIndex) {
     if (!file_ || bookIndex < 0 || bookIndex >= static_cast<int>(file_->Book.Births.size())) return;
     const births::Birth removed = file_->Book.Births[static_cast<std::size_t>(bookIndex)];
     const QString name = ToQString(removed.Data.Name);
-    undo_->push(new BirthsEdit(tr("Delete %1").arg(name),
-                               [this, bookIndex] { RemoveBirths(bookIndex, 1); },
-                               [this, bookIndex, removed] { InsertBirths(bookIndex, {removed}); }));
+    undo_->push(new BirthsEdit(
+        tr("Delete %1").arg(name), [this, bookIndex] { RemoveBirths(bookIndex, 1); },
+        [this, bookIndex, removed] { InsertBirths(bookIndex, {removed}); }));
 }
 
 void BirthsBook::Choose(int bookIndex) {
@@ -161,10 +171,10 @@ bool BirthsBook::Open(const QString& path) {
     ShowWindow();
     if (const int unreadable = file_->UnreadableCount()) {
         messages_.ShowMessage(tr("%1 of the records in %2 could not be read. They are listed with their line "
-                              "and reason, and kept as they are when the file is saved.")
-                               .arg(unreadable)
-                               .arg(DisplayName()),
-                           MessageIcon::Information, DialogParent());
+                                 "and reason, and kept as they are when the file is saved.")
+                                  .arg(unreadable)
+                                  .arg(DisplayName()),
+                              MessageIcon::Information, DialogParent());
     }
     return true;
 }
@@ -191,8 +201,9 @@ void BirthsBook::SaveToBirths() {
     std::optional<births::Birth> birth = BirthFromForm();
     if (!birth) return;
     if (!file_) {
-        const QString path = files_.Files().SaveFile(form_.FormWindow(), tr("Save to Births"),
-                                                QDir::home().filePath(QStringLiteral("Births.aaf")), tr(kAafFirst));
+        const QString path =
+            files_.Files().SaveFile(form_.FormWindow(), tr("Save to Births"),
+                                    QDir::home().filePath(QStringLiteral("Births.aaf")), tr(kAafFirst));
         if (path.isEmpty()) return;
         if (QFileInfo::exists(path)) {
             // The user chose a births file that is there already: the birth is added to it.
@@ -209,16 +220,16 @@ void BirthsBook::SaveToBirths() {
         const int at = formEntry_;
         if (!births::SameBirth(file_->Book.Births[static_cast<std::size_t>(at)], *birth)) {
             auto swapped = std::make_shared<births::Birth>(std::move(*birth));
-            undo_->push(new BirthsEdit(tr("Update %1").arg(ToQString(swapped->Data.Name)),
-                                       [this, at, swapped] { ReplaceBirth(at, *swapped); },
-                                       [this, at, swapped] { ReplaceBirth(at, *swapped); }));
+            undo_->push(new BirthsEdit(
+                tr("Update %1").arg(ToQString(swapped->Data.Name)), [this, at, swapped] { ReplaceBirth(at, *swapped); },
+                [this, at, swapped] { ReplaceBirth(at, *swapped); }));
         }
     } else {
         const int at = static_cast<int>(file_->Book.Births.size());
         const births::Birth added = *birth;
-        undo_->push(new BirthsEdit(tr("Add %1").arg(ToQString(added.Data.Name)),
-                                   [this, at, added] { InsertBirths(at, {added}); },
-                                   [this, at] { RemoveBirths(at, 1); }));
+        undo_->push(new BirthsEdit(
+            tr("Add %1").arg(ToQString(added.Data.Name)), [this, at, added] { InsertBirths(at, {added}); },
+            [this, at] { RemoveBirths(at, 1); }));
         formEntry_ = at;
         formEntryName_ = added.Data.Name;
     }
@@ -235,12 +246,12 @@ bool BirthsBook::Save() {
 bool BirthsBook::SaveBirthsAs() {
     if (!file_) {
         messages_.ShowMessage(tr("No births file is open: open one, or save a birth with Save to Births."),
-                           MessageIcon::Information, form_.FormWindow());
+                              MessageIcon::Information, form_.FormWindow());
         return false;
     }
     const QString proposed = !file_->Path.empty() ? FilePath() : QDir::home().filePath(QStringLiteral("Births.aaf"));
     QString path = files_.Files().SaveFile(DialogParent(), tr("Save Births As"), proposed,
-                                      tr(file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst));
+                                           tr(file_->Format == BirthsFormat::Csv ? kCsvFirst : kAafFirst));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".aaf");
     return WriteTo(QFileInfo(path).absoluteFilePath(), FormatOfPath(PathBytes(path)));
@@ -253,9 +264,9 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
     const QString failure = ToQString(file_->WriteTo(PathBytes(path), format));
     if (!failure.isEmpty()) {
         messages_.ShowMessage(tr("The births could not be saved to %1: %2. They are kept here; "
-                              "save them elsewhere with Save Births As.")
-                               .arg(QDir::toNativeSeparators(path), failure),
-                           MessageIcon::Error, DialogParent());
+                                 "save them elsewhere with Save Births As.")
+                                  .arg(QDir::toNativeSeparators(path), failure),
+                              MessageIcon::Error, DialogParent());
         return false;
     }
     undo_->setClean();
@@ -266,10 +277,10 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
                                         [](const births::Birth& b) { return !births::CsvCanHold(b); });
         if (left > 0)
             messages_.ShowMessage(tr("%1 of the births give no zone or could not be read; CSV cannot hold "
-                                  "them and they were left out of %2. Save as AAF to keep them.")
-                                   .arg(left)
-                                   .arg(DisplayName()),
-                               MessageIcon::Information, DialogParent());
+                                     "them and they were left out of %2. Save as AAF to keep them.")
+                                      .arg(left)
+                                      .arg(DisplayName()),
+                                  MessageIcon::Information, DialogParent());
     }
     return true;
 }
@@ -277,8 +288,8 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
 void BirthsBook::Import() {
     const bool csvBook = file_ && file_->Format == BirthsFormat::Csv;
     const QString dir = file_ && !file_->Path.empty() ? QFileInfo(FilePath()).absolutePath() : QDir::homePath();
-    const QString path = files_.Files().OpenFile(DialogParent(), tr("Import Births"), dir,
-                                            tr(csvBook ? kAafFirst : kCsvFirst));
+    const QString path =
+        files_.Files().OpenFile(DialogParent(), tr("Import Births"), dir, tr(csvBook ? kAafFirst : kCsvFirst));
     if (path.isEmpty()) return;
     BirthsFile::Opened opened = BirthsFile::Read(PathBytes(path));
     if (!opened.File) {
@@ -309,9 +320,9 @@ void BirthsBook::Import() {
     if (!added.empty()) {
         const int at = static_cast<int>(file_->Book.Births.size());
         const int count = static_cast<int>(added.size());
-        undo_->push(new BirthsEdit(tr("Import %1").arg(QFileInfo(path).fileName()),
-                                   [this, at, added] { InsertBirths(at, added); },
-                                   [this, at, count] { RemoveBirths(at, count); }));
+        undo_->push(new BirthsEdit(
+            tr("Import %1").arg(QFileInfo(path).fileName()), [this, at, added] { InsertBirths(at, added); },
+            [this, at, count] { RemoveBirths(at, count); }));
     }
     ShowWindow();
     QString text = tr("%1 births imported from %2.").arg(added.size()).arg(QFileInfo(path).fileName());
@@ -324,9 +335,12 @@ void BirthsBook::Import() {
 bool BirthsBook::AskAboutUnsaved(QWidget* parent) {
     if (!IsModified()) return true;
     switch (questions_->AskUnsaved(parent, DisplayName())) {
-    case UnsavedAnswer::Save: return Save();
-    case UnsavedAnswer::Discard: return true;
-    case UnsavedAnswer::Cancel: break;
+        case UnsavedAnswer::Save:
+            return Save();
+        case UnsavedAnswer::Discard:
+            return true;
+        case UnsavedAnswer::Cancel:
+            break;
     }
     return false;
 }
@@ -341,9 +355,13 @@ bool BirthsBook::Close() {
     return true;
 }
 
-bool BirthsBook::MayQuit() { return AskAboutUnsaved(DialogParent()); }
+bool BirthsBook::MayQuit() {
+    return AskAboutUnsaved(DialogParent());
+}
 
-bool BirthsBook::Quitting() const { return run_.Quitting(); }
+bool BirthsBook::Quitting() const {
+    return run_.Quitting();
+}
 
 // ---- from the form
 
@@ -390,8 +408,9 @@ void BirthsBook::TellSettingsFailure(const QString& where) {
         return;
     }
     messages_.ShowMessage(tr("The list of recent births files could not be saved to %1. Open Recent will "
-                             "not offer them after Quorvane ends.").arg(where),
-                       MessageIcon::Information, DialogParent());
+                             "not offer them after Quorvane ends.")
+                              .arg(where),
+                          MessageIcon::Information, DialogParent());
 }
 
 void BirthsBook::FillRecentMenu(QMenu* menu) {

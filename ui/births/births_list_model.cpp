@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/births/births_list_model.h"
 
-
 #include <QDateTime>
 
 #include "ui/births/births_window.h"
@@ -77,20 +76,28 @@ QVariant BirthsListModel::data(const QModelIndex& index, int role) const {
     const births::Birth& birth = (*births_)[static_cast<std::size_t>(BookIndex(index.row()))];
     if (role == Qt::ToolTipRole) return birth.Notes.empty() ? QVariant() : BirthNotesText(birth);
     switch (index.column()) {
-    case NameColumn: return Shortened(ToQString(birth.Data.Name));
-    case DateColumn: return DateText(birth);
-    case PlaceColumn: return Shortened(PlaceText(birth));
-    default: return {};
+        case NameColumn:
+            return Shortened(ToQString(birth.Data.Name));
+        case DateColumn:
+            return DateText(birth);
+        case PlaceColumn:
+            return Shortened(PlaceText(birth));
+        default:
+            return {};
     }
 }
 
 QVariant BirthsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-    case NameColumn: return tr("Name");
-    case DateColumn: return tr("Date");
-    case PlaceColumn: return tr("Place");
-    default: return {};
+        case NameColumn:
+            return tr("Name");
+        case DateColumn:
+            return tr("Date");
+        case PlaceColumn:
+            return tr("Place");
+        default:
+            return {};
     }
 }
 
@@ -105,7 +112,10 @@ QString BirthsListModel::DateText(const births::Birth& birth) {
         date = locale.toString(QDate(d.Year, d.Month, d.Day), format);
         time = locale.toString(QTime(d.Hour, d.Minute), QStringLiteral("HH:mm"));
     } else {
-        date = QStringLiteral("%1-%2-%3").arg(d.Year).arg(d.Month, 2, 10, QLatin1Char('0')).arg(d.Day, 2, 10, QLatin1Char('0'));
+        date = QStringLiteral("%1-%2-%3")
+                   .arg(d.Year)
+                   .arg(d.Month, 2, 10, QLatin1Char('0'))
+                   .arg(d.Day, 2, 10, QLatin1Char('0'));
         time = QStringLiteral("%1:%2").arg(d.Hour, 2, 10, QLatin1Char('0')).arg(d.Minute, 2, 10, QLatin1Char('0'));
     }
     //: a births list's date of a birth whose file gives no clock time
@@ -115,7 +125,8 @@ QString BirthsListModel::DateText(const births::Birth& birth) {
 
 QString BirthsListModel::PlaceText(const births::Birth& birth) {
     QString place = ToQString(birth.Place);
-    if (!birth.Country.empty()) place += (place.isEmpty() ? QString() : QStringLiteral(", ")) + ToQString(birth.Country);
+    if (!birth.Country.empty())
+        place += (place.isEmpty() ? QString() : QStringLiteral(", ")) + ToQString(birth.Country);
     return place;
 }
 

@@ -41,10 +41,10 @@ private:
     bool Matches(int bookIndex, const QString& folded) const;
 
     const std::vector<births::Birth>* births_ = nullptr;
-    std::vector<int> readable_;        // book positions of the births that could be read
-    std::vector<QString> keys_;        // per book position: name and place, case-folded
-    std::vector<int> shown_;           // book positions that pass the filter, in book order
-    QString folded_;                   // the filter text, trimmed and case-folded
+    std::vector<int> readable_;  // book positions of the births that could be read
+    std::vector<QString> keys_;  // per book position: name and place, case-folded
+    std::vector<int> shown_;     // book positions that pass the filter, in book order
+    QString folded_;             // the filter text, trimmed and case-folded
 };
 
 }  // namespace quorvane

@@ -62,8 +62,7 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     filter_->setPlaceholderText(tr("Name or place"));
     filter_->setClearButtonEnabled(true);
     filterLabel->setBuddy(filter_);
-    NameForAssistiveTechnology(filter_, tr("Filter births by name or place"),
-                               tr("Down arrow moves to the list"));
+    NameForAssistiveTechnology(filter_, tr("Filter births by name or place"), tr("Down arrow moves to the list"));
 
     list_ = new QTreeView(this);
     list_->setObjectName(QStringLiteral("birthsList"));
@@ -78,8 +77,7 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     list_->header()->setStretchLastSection(true);
     list_->header()->resizeSection(BirthsListModel::NameColumn, 180);
     list_->header()->resizeSection(BirthsListModel::DateColumn, 120);
-    NameForAssistiveTechnology(list_, tr("Births"),
-                               tr("Enter fills the birth-data form; Delete removes the birth"));
+    NameForAssistiveTechnology(list_, tr("Births"), tr("Enter fills the birth-data form; Delete removes the birth"));
     ReadCurrentRowOnFocus(list_);
 
     count_ = new QLabel(this);
@@ -138,7 +136,10 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     auto* findAction = new QAction(tr("Find"), this);
     findAction->setShortcut(QKeySequence::Find);
     addAction(findAction);
-    connect(findAction, &QAction::triggered, filter_, [this] { filter_->setFocus(Qt::ShortcutFocusReason); filter_->selectAll(); });
+    connect(findAction, &QAction::triggered, filter_, [this] {
+        filter_->setFocus(Qt::ShortcutFocusReason);
+        filter_->selectAll();
+    });
 
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
         model_->SetFilter(text);
@@ -167,7 +168,9 @@ void BirthsWindow::ShowTitle(const QString& fileName) {
     setWindowTitle(tr("Births – %1[*]").arg(fileName));
 }
 
-void BirthsWindow::ShowModified(bool modified) { setWindowModified(modified); }
+void BirthsWindow::ShowModified(bool modified) {
+    setWindowModified(modified);
+}
 
 void BirthsWindow::Refill() {
     const int row = list_->currentIndex().isValid() ? list_->currentIndex().row() : 0;
@@ -181,8 +184,7 @@ void BirthsWindow::Refill() {
     unreadable_->clear();
     if (file) {
         for (const births::Birth& birth : file->Book.Births)
-            if (!birth.Error.empty())
-                unreadable_->addItem(UnreadableText(birth));
+            if (!birth.Error.empty()) unreadable_->addItem(UnreadableText(birth));
     }
     unreadableTitle_->setVisible(unreadable_->count() > 0);
     unreadable_->setVisible(unreadable_->count() > 0);
@@ -190,14 +192,17 @@ void BirthsWindow::Refill() {
     ShowNote();
 }
 
-QString BirthsWindow::CountText() const { return count_->text(); }
+QString BirthsWindow::CountText() const {
+    return count_->text();
+}
 
 void BirthsWindow::ShowCount() {
     const int all = model_->ReadableCount();
     const int shown = model_->ShownCount();
     if (UiTranslated()) {
         // A translation says the count with the plural its language needs.
-        count_->setText(shown == all ? tr("%n birth(s)", nullptr, all) : tr("%1 of %n birth(s)", nullptr, all).arg(shown));
+        count_->setText(shown == all ? tr("%n birth(s)", nullptr, all)
+                                     : tr("%1 of %n birth(s)", nullptr, all).arg(shown));
     } else {
         const QString births = all == 1 ? QStringLiteral("birth") : QStringLiteral("births");
         count_->setText(shown == all ? QStringLiteral("%1 %2").arg(all).arg(births)

@@ -33,16 +33,16 @@ void frmAbout::Form_Load() {
     ui->Label2->setText(title);
     ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/hicolor/48x48/apps/quorvane.png")));
     // The site's address reads better than the page script's and fits the box; a click opens the home page.
-    ui->lblHomePage->setText(tr("Click here to visit %1")
-                                 .arg(WebPageUrl(page::Home).adjusted(QUrl::RemovePath | QUrl::RemoveQuery).toString()));
+    ui->lblHomePage->setText(
+        tr("Click here to visit %1")
+            .arg(WebPageUrl(page::Home).adjusted(QUrl::RemovePath | QUrl::RemoveQuery).toString()));
 }
 
 void frmAbout::NameControlsForAssistiveTechnology() {
     InstallAccessibleInterfaces();
     NameForAssistiveTechnology(ui->picIcon, tr("Product icon"));
     // "Click here for more details" says nothing out of context: the name says what the details are about.
-    NameForAssistiveTechnology(ui->lblCoBrand, tr("More details about the fully branded edition"),
-                               ui->Label3->text());
+    NameForAssistiveTechnology(ui->lblCoBrand, tr("More details about the fully branded edition"), ui->Label3->text());
     GrowLabelsToFitTheirTexts(this);
     // The box opens on OK, so that Enter closes it; the links come before OK in Tab order.
     ui->cmdOK->setFocus(Qt::OtherFocusReason);

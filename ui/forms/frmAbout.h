@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <memory>
 
-namespace Ui { class frmAbout; }
+namespace Ui {
+class frmAbout;
+}
 
 namespace quorvane {
 

@@ -51,7 +51,10 @@ struct FrameFields {
 }  // namespace
 
 frmDisplay::frmDisplay(ReadingFormServices& services, QWidget* birthForm)
-    : WorkingForm(services, services), ui(std::make_unique<Ui::frmDisplay>()), services_(services), birthForm_(birthForm) {
+    : WorkingForm(services, services),
+      ui(std::make_unique<Ui::frmDisplay>()),
+      services_(services),
+      birthForm_(birthForm) {
     // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
     ApplyUiFont(this);
     setStyleSheet(StyleSheetResource(QStringLiteral(":/forms/frmDisplay.qss")) + FocusAndSelectionStyle());
@@ -60,12 +63,12 @@ frmDisplay::frmDisplay(ReadingFormServices& services, QWidget* birthForm)
         SetPointSize(frame, 9);
         for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) SetPointSize(child, 8.25);
     }
-    for (QLabel* name : {ui->lblGalacticSunSign, ui->lblGalacticMoonSign, ui->lblGalacticAscendant,
-                         ui->lblGalacticDescendant})
+    for (QLabel* name :
+         {ui->lblGalacticSunSign, ui->lblGalacticMoonSign, ui->lblGalacticAscendant, ui->lblGalacticDescendant})
         SetPointSize(name, 9.75);
     const QPixmap placeholder = SignPictures::Placeholder();
-    for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
-                            ui->picGalacticDescendant})
+    for (QLabel* picture :
+         {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant, ui->picGalacticDescendant})
         picture->setPixmap(placeholder);
 
     ui->centralwidget->setFixedSize(kReadingFormWidth, kReadingFormHeight);
@@ -239,7 +242,7 @@ void frmDisplay::mnuPrint_Click() {
         services_.Printer().Print(this, [this](QPagedPaintDevice& pages) { report::PaintReport(pages, doc_); });
     if (result == ReportPrinter::Result::Failed)
         services_.ShowMessage(tr("The reading could not be printed: the printer did not accept it."),
-                           MessageIcon::Error, this);
+                              MessageIcon::Error, this);
 }
 
 void frmDisplay::mnuCopyReading_Click() {
@@ -250,9 +253,8 @@ void frmDisplay::mnuCopyReading_Click() {
 }
 
 void frmDisplay::mnuSaveWheelPicture_Click() {
-    const QString path =
-        ChooseSaveFile(tr("Save Wheel Picture"), report::SuggestedWheelName(doc_),
-                       tr("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
+    const QString path = ChooseSaveFile(tr("Save Wheel Picture"), report::SuggestedWheelName(doc_),
+                                        tr("SVG pictures (*.svg);;PNG pictures (*.png)"), QStringLiteral("svg"));
     if (path.isEmpty()) return;
     if (const auto error = report::WriteWheelPicture(doc_, path, kWheelPictureSize))
         services_.ShowMessage(*error, MessageIcon::Error, this);
@@ -268,9 +270,13 @@ void frmDisplay::mnuShowWheel_Click() {
     wheel_->activateWindow();
 }
 
-void frmDisplay::cmdWheel_Click() { mnuShowWheel_Click(); }
+void frmDisplay::cmdWheel_Click() {
+    mnuShowWheel_Click();
+}
 
-WheelWindow* frmDisplay::Wheel() const { return wheel_.data(); }
+WheelWindow* frmDisplay::Wheel() const {
+    return wheel_.data();
+}
 
 void frmDisplay::NameControlsForAssistiveTechnology() {
     InstallAccessibleInterfaces();
@@ -286,8 +292,8 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
         }
     }
     // Pictures say nothing a screen reader needs.
-    for (QLabel* picture : {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant,
-                            ui->picGalacticDescendant})
+    for (QLabel* picture :
+         {ui->picGalacticSunSign, ui->picGalacticMoonSign, ui->picGalacticAscendant, ui->picGalacticDescendant})
         picture->setAccessibleName(tr("Sign picture"));
     // The strips are panels named for what they hold.
     NameForAssistiveTechnology(ui->Frame2, tr("Banner"));
@@ -318,7 +324,8 @@ void frmDisplay::NameControlsForAssistiveTechnology() {
             setTabOrder(previous, value);
             previous = value;
         }
-        if (auto* heading = findChild<QLabel*>(QStringLiteral("hdr") + frame.Heading + QStringLiteral("Characteristics")))
+        if (auto* heading =
+                findChild<QLabel*>(QStringLiteral("hdr") + frame.Heading + QStringLiteral("Characteristics")))
             SpokenWithItsValue(heading);
         if (auto* box = findChild<QPlainTextEdit*>(QStringLiteral("txt") + frame.Value + QStringLiteral("Desc"))) {
             setTabOrder(previous, box);
@@ -339,8 +346,7 @@ void frmDisplay::NameValuesForAssistiveTechnology() {
     static const QLatin1String kPrefixes[] = {QLatin1String("Sun"), QLatin1String("Ascendant"), QLatin1String("Moon"),
                                               QLatin1String("Descendant")};
     static const QLatin1String kValueNames[] = {QLatin1String("GalacticSunSign"), QLatin1String("GalacticAscendant"),
-                                                QLatin1String("GalacticMoonSign"),
-                                                QLatin1String("GalacticDescendant")};
+                                                QLatin1String("GalacticMoonSign"), QLatin1String("GalacticDescendant")};
     static const struct {
         QLatin1String Header, Value;
     } kKinds[] = {{QLatin1String("Sign"), QLatin1String("")},
@@ -384,9 +390,15 @@ void frmDisplay::cmdOK_Click() {
     close();
 }
 
-void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }
-void frmDisplay::cmdExit_Click() { services_.QuitApplication(); }
-void frmDisplay::mnuExit_Click() { services_.QuitApplication(); }
+void frmDisplay::mnuFileBack_Click() {
+    cmdOK_Click();
+}
+void frmDisplay::cmdExit_Click() {
+    services_.QuitApplication();
+}
+void frmDisplay::mnuExit_Click() {
+    services_.QuitApplication();
+}
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
     // Back only unloads this form; the close box ends the run like Exit, unless the user chose to

@@ -10,7 +10,9 @@
 #include "report/reading_report.h"
 #include "ui/forms/working_form.h"
 
-namespace Ui { class frmDisplay; }
+namespace Ui {
+class frmDisplay;
+}
 
 class QLabel;
 

@@ -48,14 +48,19 @@ void AddNumbers(QComboBox* list, int first, int last) {
 // caret or the focus (arrows, Home, Delete, Tab ...).
 std::optional<std::uint16_t> TypedCode(const QKeyEvent& key) {
     switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete: return std::nullopt;
-    default: break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Delete:
+            return std::nullopt;
+        default:
+            break;
     }
     // Control letters arrive as their control codes: Ctrl+C is 3, Ctrl+V is 22.
     if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
@@ -139,7 +144,8 @@ void frmMain::SetupTimeUnknown() {
 }
 
 void frmMain::ShowTimeUnknown(bool unknown) {
-    for (QWidget* list : {static_cast<QWidget*>(ui->cboHH), static_cast<QWidget*>(ui->cboMM), static_cast<QWidget*>(ui->cboSS)})
+    for (QWidget* list :
+         {static_cast<QWidget*>(ui->cboHH), static_cast<QWidget*>(ui->cboMM), static_cast<QWidget*>(ui->cboSS)})
         list->setEnabled(!unknown);
     for (QComboBox* list : cboTimeWindow_)
         if (list) list->setEnabled(unknown);
@@ -290,7 +296,9 @@ void frmMain::ShowZoneRefusal(const QString& refusal) {
     ui->cmbTimeZone->setAccessibleDescription(refusal);
 }
 
-frmDisplay* frmMain::ReadingForm() const { return display_.data(); }
+frmDisplay* frmMain::ReadingForm() const {
+    return display_.data();
+}
 
 void frmMain::Form_Load() {
     setWindowTitle(QString::fromUtf8(kProductTitle));
@@ -334,12 +342,18 @@ BirthFormValues frmMain::CollectBirthForm() const {
 
 QWidget* frmMain::FieldWidget(FormField field) const {
     switch (field) {
-    case FormField::Name: return ui->txtName;
-    case FormField::LongitudeDegrees: return ui->txtLonD;
-    case FormField::LongitudeMinutes: return ui->txtLonM;
-    case FormField::LatitudeDegrees: return ui->txtLatD;
-    case FormField::LatitudeMinutes: return ui->txtLatM;
-    case FormField::None: break;
+        case FormField::Name:
+            return ui->txtName;
+        case FormField::LongitudeDegrees:
+            return ui->txtLonD;
+        case FormField::LongitudeMinutes:
+            return ui->txtLonM;
+        case FormField::LatitudeDegrees:
+            return ui->txtLatD;
+        case FormField::LatitudeMinutes:
+            return ui->txtLatM;
+        case FormField::None:
+            break;
     }
     return nullptr;
 }
@@ -360,7 +374,8 @@ void frmMain::cmdRashi_Click() {
     }
     const std::optional<MinuteWindow> window = TimeWindowShown();
     if (form.TimeUnknown && !window && ValidateBirthData(TextsOf(form)).Ok) {
-        services_.ShowMessage(tr("Please Choose an Earliest Birth Time (\"%1\") No Later Than the Latest (\"%2\")").arg(tr("between"), tr("and")),
+        services_.ShowMessage(tr("Please Choose an Earliest Birth Time (\"%1\") No Later Than the Latest (\"%2\")")
+                                  .arg(tr("between"), tr("and")),
                               MessageIcon::Information, this);
         cboTimeWindow_[0]->setFocus(Qt::OtherFocusReason);
         return;
@@ -377,13 +392,16 @@ void frmMain::cmdRashi_Click() {
         const GalacticReading& first = *outcome.Reading;
         const BirthData& birth = services_.Session().LastBirthData();
         const ZoneOffset zone = services_.Session().LastZone();
-        ShowReading(first, ReadTimeWindow(birth, SteadyClock(zone, birth.IsDaylightSaving), *window, form.YearPosition));
+        ShowReading(first,
+                    ReadTimeWindow(birth, SteadyClock(zone, birth.IsDaylightSaving), *window, form.YearPosition));
         return;
     }
     ShowReading(*outcome.Reading);
 }
 
-void frmMain::mnuNext_Click() { cmdRashi_Click(); }
+void frmMain::mnuNext_Click() {
+    cmdRashi_Click();
+}
 
 void frmMain::ShowReading(const GalacticReading& reading, std::optional<TimeWindowReading> window) {
     if (!display_) {
@@ -391,7 +409,8 @@ void frmMain::ShowReading(const GalacticReading& reading, std::optional<TimeWind
         // Back unloads the reading form; the next reading loads a fresh one.
         connect(display_, &frmDisplay::Unloaded, this, [this] { display_ = nullptr; });
     }
-    report::ReadingDocument doc{services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading, false, {}, std::nullopt};
+    report::ReadingDocument doc{
+        services_.Session().LastBirthData(), services_.Session().LastZoneIndex(), {}, reading, false, {}, std::nullopt};
     doc.LocalMeanTime = services_.Session().LastWasLocalMeanTime();
     doc.Window = std::move(window);
     if (!atlasPlace_.Description.empty() && atlasPlace_.Fields == CoordinateFields()) {
@@ -475,8 +494,12 @@ void frmMain::SetupZoneOffsetEntry() {
 }
 
 QStringList frmMain::CoordinateFields() const {
-    return {ui->txtLatD->text(), ui->txtLatM->text(), ui->optLat_1->isChecked() ? QStringLiteral("S") : QStringLiteral("N"),
-            ui->txtLonD->text(), ui->txtLonM->text(), ui->optLong_1->isChecked() ? QStringLiteral("W") : QStringLiteral("E")};
+    return {ui->txtLatD->text(),
+            ui->txtLatM->text(),
+            ui->optLat_1->isChecked() ? QStringLiteral("S") : QStringLiteral("N"),
+            ui->txtLonD->text(),
+            ui->txtLonM->text(),
+            ui->optLong_1->isChecked() ? QStringLiteral("W") : QStringLiteral("E")};
 }
 
 void frmMain::SetupZoneSuggestion() {
@@ -556,7 +579,9 @@ void frmMain::NameControlsForAssistiveTechnology() {
     const struct {
         QLabel* Label;
         QWidget* Field;
-    } buddies[] = {{ui->Label13, ui->txtName}, {ui->Label54, ui->txtMCity}, {ui->Label55, ui->txtMState},
+    } buddies[] = {{ui->Label13, ui->txtName},
+                   {ui->Label54, ui->txtMCity},
+                   {ui->Label55, ui->txtMState},
                    {ui->Label4, ui->txtMCountry}};
     for (const auto& [label, field] : buddies) label->setBuddy(field);
     // The strips are panels named for what they hold; Return presses a focused button, as Space does.
@@ -568,7 +593,8 @@ void frmMain::NameControlsForAssistiveTechnology() {
     if (auto* apply = zoneLine_->findChild<QPushButton*>()) {
         setTabOrder(ui->cmbTimeZone, apply);
         setTabOrder(apply, ui->txtLatD);
-        if (auto* second = zoneLine_->findChild<QPushButton*>(QStringLiteral("applySecondPass"))) setTabOrder(apply, second);
+        if (auto* second = zoneLine_->findChild<QPushButton*>(QStringLiteral("applySecondPass")))
+            setTabOrder(apply, second);
     }
     GrowLabelsToFitTheirTexts(this);
     // The banner link comes first in Tab order, yet the form opens with the name field ready for typing.
@@ -587,10 +613,18 @@ void frmMain::txtName_KeyPress(std::uint16_t& KeyAscii) {
     KeyAscii = verdict.Code;
 }
 
-void frmMain::txtLonD_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
-void frmMain::txtLonM_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
-void frmMain::txtLatD_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
-void frmMain::txtLatM_KeyPress(std::uint16_t& KeyAscii) { DigitFilter(KeyAscii); }
+void frmMain::txtLonD_KeyPress(std::uint16_t& KeyAscii) {
+    DigitFilter(KeyAscii);
+}
+void frmMain::txtLonM_KeyPress(std::uint16_t& KeyAscii) {
+    DigitFilter(KeyAscii);
+}
+void frmMain::txtLatD_KeyPress(std::uint16_t& KeyAscii) {
+    DigitFilter(KeyAscii);
+}
+void frmMain::txtLatM_KeyPress(std::uint16_t& KeyAscii) {
+    DigitFilter(KeyAscii);
+}
 
 frmMain::KeyPressHandler frmMain::KeyPressHandlerOf(QObject* field) const {
     if (field == ui->txtName) return &frmMain::txtName_KeyPress;
@@ -629,8 +663,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void frmMain::closeEvent(QCloseEvent* event) { CloseEndsTheRun(event); }
+void frmMain::closeEvent(QCloseEvent* event) {
+    CloseEndsTheRun(event);
+}
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
 }  // namespace quorvane

@@ -18,7 +18,9 @@
 #include "ui/forms/working_form.h"
 #include "ui/widgets/sign_pictures.h"
 
-namespace Ui { class frmMain; }
+namespace Ui {
+class frmMain;
+}
 class QLineEdit;
 
 class QCheckBox;

@@ -11,7 +11,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -33,11 +32,14 @@ QString PointName(const std::string& english) {
     return ToQString(text.empty() ? std::string_view(english) : text);
 }
 QString FrameName(const std::string& english) {
-    for (l10n::Frame frame : {l10n::Frame::Ascendant, l10n::Frame::Descendant, l10n::Frame::MoonSign, l10n::Frame::SunSign})
+    for (l10n::Frame frame :
+         {l10n::Frame::Ascendant, l10n::Frame::Descendant, l10n::Frame::MoonSign, l10n::Frame::SunSign})
         if (l10n::FrameCaption("en", frame) == english) return ToQString(l10n::FrameCaption(UiLanguage(), frame));
     return ToQString(english);
 }
-QString SignName(const GalacticSign* sign) { return sign ? ToQString(UiSign(*sign).Name) : QString(); }
+QString SignName(const GalacticSign* sign) {
+    return sign ? ToQString(UiSign(*sign).Name) : QString();
+}
 
 // Where a frame's degree comes from, as the legend says it.
 QString SourceText(const std::string& english) {
@@ -60,9 +62,15 @@ QStringList Legend(const GalacticReading& reading) {
     for (const wheel::ReadPoint& p : wheel::ReadPoints(reading)) {
         const GalacticSign* sign = LookupGalacticDegree(p.Degree);
         const QString line = sign ? WheelWindow::tr("%1  \"%2\" reads %3°, %4: %5")
-                                        .arg(n).arg(FrameName(p.Frame)).arg(p.Degree).arg(SourceText(p.Source), SignName(sign))
+                                        .arg(n)
+                                        .arg(FrameName(p.Frame))
+                                        .arg(p.Degree)
+                                        .arg(SourceText(p.Source), SignName(sign))
                                   : WheelWindow::tr("%1  \"%2\" reads %3°, %4")
-                                        .arg(n).arg(FrameName(p.Frame)).arg(p.Degree).arg(SourceText(p.Source));
+                                        .arg(n)
+                                        .arg(FrameName(p.Frame))
+                                        .arg(p.Degree)
+                                        .arg(SourceText(p.Source));
         out << line;
         ++n;
     }
@@ -74,10 +82,11 @@ WheelView::WheelView(const report::ReadingDocument& doc, QWidget* parent) : QWid
     setMinimumSize(300, 300);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(tr("Galactic wheel"));
-    setAccessibleDescription(doc.Window ? tr("The twelve galactic signs with the Sun and the Moon as arcs over the "
-                                             "hours read, without the Ascendant; the positions are listed beside the wheel")
-                                        : tr("The twelve galactic signs with the Sun, the Moon, the Ascendant and the "
-                                             "Descendant; the positions are listed beside the wheel"));
+    setAccessibleDescription(doc.Window
+                                 ? tr("The twelve galactic signs with the Sun and the Moon as arcs over the "
+                                      "hours read, without the Ascendant; the positions are listed beside the wheel")
+                                 : tr("The twelve galactic signs with the Sun, the Moon, the Ascendant and the "
+                                      "Descendant; the positions are listed beside the wheel"));
 }
 
 void WheelView::paintEvent(QPaintEvent*) {
@@ -91,8 +100,8 @@ void WheelView::paintEvent(QPaintEvent*) {
 WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmWheel"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Galactic Wheel of %1 - %2")
-                       .arg(ToQString(doc.Birth.Name).trimmed(), QString::fromUtf8(kProductTitle)));
+    setWindowTitle(
+        tr("Galactic Wheel of %1 - %2").arg(ToQString(doc.Birth.Name).trimmed(), QString::fromUtf8(kProductTitle)));
 
     auto* wheel = new WheelView(doc, this);
     wheel->setObjectName(QStringLiteral("wheelView"));

@@ -11,7 +11,9 @@
 namespace quorvane {
 
 namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 }  // namespace
 
 ZoneOffsetEntry::ZoneOffsetEntry(QComboBox* zones, QWidget* parent, const QRect& field)
@@ -41,12 +43,14 @@ void ZoneOffsetEntry::Follow(int index) {
     field_->setReadOnly(mean);
     if (mean) {
         field_->setText(localMeanTime_ ? Q(FormatUtcOffset(*localMeanTime_)) : QString());
-        field_->setAccessibleDescription(tr("The local mean time of the longitude entered below: four minutes "
-                                            "of clock per degree"));
+        field_->setAccessibleDescription(
+            tr("The local mean time of the longitude entered below: four minutes "
+               "of clock per degree"));
     } else if (other) {
         field_->setText(typed_);
-        field_->setAccessibleDescription(tr("East of Greenwich +, west \u2212: hours, minutes and seconds, for "
-                                            "example +05:45 or -00:25:21"));
+        field_->setAccessibleDescription(
+            tr("East of Greenwich +, west \u2212: hours, minutes and seconds, for "
+               "example +05:45 or -00:25:21"));
     }
     emit Changed();
 }
@@ -68,11 +72,14 @@ bool ZoneOffsetEntry::Unreadable() const {
 }
 
 QString ZoneOffsetEntry::UnreadableMessage() {
-    return tr("Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm "
-              "or -hh:mm:ss west of it, up to 15 hours");
+    return tr(
+        "Please enter the offset from Universal Time as +hh:mm or +hh:mm:ss east of Greenwich, -hh:mm "
+        "or -hh:mm:ss west of it, up to 15 hours");
 }
 
-void ZoneOffsetEntry::ChooseLocalMeanTime() { zones_->setCurrentIndex(kLocalMeanTimeIndex); }
+void ZoneOffsetEntry::ChooseLocalMeanTime() {
+    zones_->setCurrentIndex(kLocalMeanTimeIndex);
+}
 
 void ZoneOffsetEntry::ChooseOffset(int secondsEast) {
     typed_ = Q(FormatUtcOffset(secondsEast));
@@ -84,7 +91,8 @@ void ZoneOffsetEntry::ChooseOffset(int secondsEast) {
 
 void ZoneOffsetEntry::ShowLocalMeanTime(std::optional<ZoneOffset> offset) {
     localMeanTime_ = offset;
-    if (zones_->currentIndex() == kLocalMeanTimeIndex) field_->setText(offset ? Q(FormatUtcOffset(*offset)) : QString());
+    if (zones_->currentIndex() == kLocalMeanTimeIndex)
+        field_->setText(offset ? Q(FormatUtcOffset(*offset)) : QString());
 }
 
 }  // namespace quorvane

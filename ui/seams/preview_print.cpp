@@ -14,7 +14,8 @@ ReportPrinter::Result PrintWithPreview(QWidget* parent, QPageSize::PageSizeId pa
     printer.setPageSize(QPageSize(paper));
     QPrintPreviewDialog preview(&printer, parent);
     preview.resize(900, 760);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) { paint(*target); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) { paint(*target); });
     if (preview.exec() != QDialog::Accepted) return ReportPrinter::Result::Cancelled;
     return printer.printerState() == QPrinter::Error ? ReportPrinter::Result::Failed : ReportPrinter::Result::Printed;
 }

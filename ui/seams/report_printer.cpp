@@ -7,7 +7,7 @@
 namespace quorvane {
 
 ReportPrinter::Result PreviewReportPrinter::Print(QWidget* parent,
-                                                   const std::function<void(QPagedPaintDevice&)>& paint) {
+                                                  const std::function<void(QPagedPaintDevice&)>& paint) {
     return PrintWithPreview(parent, report::DefaultPaper(), paint);
 }
 

@@ -17,7 +17,9 @@
 
 namespace quorvane {
 
-QString UiFontFamily() { return report::FontFamily(); }
+QString UiFontFamily() {
+    return report::FontFamily();
+}
 
 QFont UiFont() {
     QFont font(UiFontFamily());
@@ -40,11 +42,11 @@ public:
         const QPalette palette;
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
-                                           QPalette::ButtonText),
-                             std::max(1.0, rect.height() / 8.0)));
-        const QRectF box = QRectF(rect).adjusted(rect.width() / 4.0, rect.height() / 4.0, -rect.width() / 4.0,
-                                                 -rect.height() / 4.0);
+        painter->setPen(
+            QPen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText),
+                 std::max(1.0, rect.height() / 8.0)));
+        const QRectF box =
+            QRectF(rect).adjusted(rect.width() / 4.0, rect.height() / 4.0, -rect.width() / 4.0, -rect.height() / 4.0);
         for (const qreal x : {box.left(), box.center().x()}) {
             const qreal half = box.width() / 2;
             painter->drawPolyline(QPolygonF{{x, box.top()}, {x + half * 0.8, box.center().y()}, {x, box.bottom()}});

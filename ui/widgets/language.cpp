@@ -15,15 +15,21 @@ std::string& Current() {
 }
 }  // namespace
 
-const std::string& UiLanguage() { return Current(); }
+const std::string& UiLanguage() {
+    return Current();
+}
 
 void SetUiLanguage(const std::string& language) {
     Current() = language.empty() ? std::string("en") : language;
 }
 
-bool UiTranslated() { return Current() != "en"; }
+bool UiTranslated() {
+    return Current() != "en";
+}
 
-QLocale UiLocale() { return UiTranslated() ? QLocale(QString::fromStdString(Current())) : QLocale::c(); }
+QLocale UiLocale() {
+    return UiTranslated() ? QLocale(QString::fromStdString(Current())) : QLocale::c();
+}
 
 QString UiMessage(const UserMessage& message) {
     return ToQString(UiTranslated() ? l10n::LocalizedMessage(Current(), message.Text) : message.Text);

@@ -25,12 +25,12 @@ public:
         if (t == QAccessible::Name && own.isEmpty()) return link()->text();
         return own;
     }
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
     void doAction(const QString& action) override {
-        if (action == pressAction()) link()->Activate();
-        else QAccessibleWidget::doAction(action);
+        if (action == pressAction())
+            link()->Activate();
+        else
+            QAccessibleWidget::doAction(action);
     }
     QStringList keyBindingsForAction(const QString& action) const override {
         if (action == pressAction()) return {QStringLiteral("Return"), QStringLiteral("Space")};
@@ -59,10 +59,13 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: Activate(); return;
-    default: QLabel::keyPressEvent(event);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            Activate();
+            return;
+        default:
+            QLabel::keyPressEvent(event);
     }
 }
 
@@ -167,8 +170,8 @@ void WrapButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette,
-                         isEnabled(), caption, QPalette::ButtonText);
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette, isEnabled(),
+                         caption, QPalette::ButtonText);
 }
 
 }  // namespace quorvane
