@@ -428,12 +428,6 @@ const char* FormatName(BirthsFormat format) {
     return format == BirthsFormat::Csv ? "csv" : "aaf";
 }
 
-val Strings(const std::vector<std::string>& lines) {
-    val out = val::array();
-    for (const std::string& line : lines) out.call<void>("push", line);
-    return out;
-}
-
 // The book's name and format, with which both what the page shows of it and its kept state begin.
 val BookHeader(const BirthsFile& file) {
     val out = val::object();
