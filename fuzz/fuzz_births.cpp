@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         Check(again == *date);
     }
     ParseTime(field);
-    ParseAngle(field, 'n', 's', 89, "latitude");
+    ParseAngle(field, 'n', 's', 89, l10n::file_text::Latitude);
     ParseDaylightFlag(field);
     if (const auto day = ParseJulianDay(field)) InstantText(day->Day);
 
