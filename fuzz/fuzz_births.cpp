@@ -8,6 +8,7 @@
 #include "births/aaf_fields.h"
 #include "births/births.h"
 #include "births/births_csv.h"
+#include "l10n/sentences.h"
 
 using namespace quorvane::births;
 
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         Check(again == *date);
     }
     ParseTime(field);
-    ParseAngle(field, 'n', 's', 89, l10n::file_text::Latitude);
+    ParseAngle(field, 'n', 's', 89, quorvane::l10n::file_text::Latitude);
     ParseDaylightFlag(field);
     if (const auto day = ParseJulianDay(field)) InstantText(day->Day);
 
