@@ -5,6 +5,7 @@
 // complete in each shipped language, and the English program stays as written.
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -320,6 +321,41 @@ private slots:
             }
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    // The wheel window's positions show every column whole in every language, with the time known and
+    // unknown (whose rows are the longest: an arc of longitudes, "depends on the birth time").
+    void thePositionsFitTheWheelWindow_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("timeUnknown");
+        for (const char* language : {"en", "de", "es", "fr", "it", "pt_BR", "ru"})
+            for (bool unknown : {false, true})
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(language), unknown ? u"unknown" : u"known")))
+                    << QString::fromLatin1(language) << unknown;
+    }
+    void thePositionsFitTheWheelWindow() {
+        QFETCH(QString, language);
+        QFETCH(bool, timeUnknown);
+        cleanup();
+        InstallTranslations(language);
+        init();
+        EnterBirth(form.get());
+        Child<QCheckBox>(form.get(), "chkTimeUnknown")->setChecked(timeUnknown);
+        Child<QPushButton>(form.get(), "cmdRashi")->click();
+        frmDisplay* display = form->ReadingForm();
+        QVERIFY(display);
+        Child<QPushButton>(display, "cmdWheel")->click();
+        WheelWindow* wheel = display->Wheel();
+        QVERIFY(wheel);
+        QVERIFY(QTest::qWaitForWindowExposed(wheel));
+        auto* positions = Child<QTreeWidget>(wheel, "lstPositions");
+        QVERIFY2(
+            positions->header()->length() <= positions->viewport()->width(),
+            qPrintable(
+                QStringLiteral("%1 > %2: ").arg(positions->header()->length()).arg(positions->viewport()->width()) +
+                wheel->PositionLines().join(u'\n')));
+        QVERIFY(Child<QWidget>(wheel, "wheelView")->width() >= 300);
     }
 
     // The name field takes the language's letters, as capitals by its rules; English keeps A-Z only.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -118,8 +119,15 @@ WheelWindow::WheelWindow(const report::ReadingDocument& doc, QWidget* parent) : 
     positions_->setAllColumnsShowFocus(true);
     positions_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     positions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    positions_->setMinimumWidth(340);
     FillPositions(doc);
+    // Wide enough for every column as filled, so that no language's longer words are cut off; the
+    // wheel takes what is left.
+    const QAbstractItemView* view = positions_;  // the size hint is public there
+    int columns = 0;
+    for (int c = 0; c < positions_->columnCount(); ++c)
+        columns += std::max(view->sizeHintForColumn(c), positions_->header()->sectionSizeHint(c));
+    positions_->setMinimumWidth(
+        std::max(340, columns + 2 * positions_->frameWidth() + positions_->verticalScrollBar()->sizeHint().width()));
 
     auto* legend = new QLabel((doc.Window ? report::WindowLegendLines(doc) : Legend(doc.Reading)).join(u'\n'), this);
     legend->setObjectName(QStringLiteral("lblLegend"));
