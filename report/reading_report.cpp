@@ -590,14 +590,13 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
     const qreal W = device.width() / scale, H = device.height() / scale;
     const qreal m = 36;  // margin inside the printable area
     const qreal textWidth = W - 2 * m;
-    int page = 1;
+    int page = 1, pages = kReportPages;
     auto footer = [&] {
         p.setFont(Font(p, 8));
         p.setPen(Qt::black);
         p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignLeft,
                    QString::fromUtf8(kProductName) + QLatin1Char(' ') + QString::fromUtf8(kProductVersion));
-        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignRight,
-                   Report::tr("page %1 of %2").arg(page).arg(kReportPages));
+        p.drawText(QRectF(m, H - m, textWidth, 16), Qt::AlignRight, Report::tr("page %1 of %2").arg(page).arg(pages));
     };
     auto text = [&](qreal& y, const QString& s, const QFont& f, int flags = Qt::TextWordWrap) {
         p.setFont(f);
@@ -631,9 +630,13 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
                 text(y, SpanLines(doc, i).join(QStringLiteral(", ")), Font(p, 10));
             }
     }
-    // The wheel; the window's (the Sun's and the Moon's arcs) only where the page has room for one that can be read.
+    // The wheel; the window's (the Sun's and the Moon's arcs) where the page has room for one that can be
+    // read, else on a last page of its own.
     const qreal wheelSide = std::min(textWidth, H - m - 24 - y - 4);
-    if (!doc.Window || wheelSide >= 200)
+    const bool wheelOnItsOwnPage = doc.Window && wheelSide < 200;
+    if (wheelOnItsOwnPage)
+        ++pages;
+    else
         PaintWheel(p, QRectF(m + (textWidth - wheelSide) / 2, y + 4, wheelSide, wheelSide), doc, true, theme);
     footer();
 
@@ -665,6 +668,13 @@ void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme th
         text(y, Field(f.Sign, &GalacticSign::Description).trimmed(), Font(p, 10));
         y += 24;
         if (i % 2 == 1) footer();
+    }
+    if (wheelOnItsOwnPage) {
+        device.newPage();
+        ++page;
+        const qreal side = std::min(textWidth, H - 2 * m - 24);
+        PaintWheel(p, QRectF(m + (textWidth - side) / 2, m, side, side), doc, true, theme);
+        footer();
     }
 }
 

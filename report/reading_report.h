@@ -90,6 +90,7 @@ QStringList WindowLegendLines(const ReadingDocument& doc);
 QStringList LegendLines(const GalacticReading& reading);
 
 // The whole report: page 1 with details, the four signs and the wheel, then the four frames. Light for paper.
+// A window's wheel that page 1 has no room for goes on a page of its own after them.
 void PaintReport(QPagedPaintDevice& device, const ReadingDocument& doc, Theme theme = Theme::Light);
 inline constexpr int kReportPages = 3;
 

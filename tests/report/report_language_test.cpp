@@ -16,6 +16,8 @@
 
 #include "l10n/core_texts.h"
 #include "reading/reading_driver.h"
+#include "reading/time_window.h"
+#include "reading/time_zones.h"
 #include "report/reading_report.h"
 
 // Failures show the texts themselves.
@@ -234,6 +236,38 @@ TEST(ReportTheme, PdfAndPrintOutAreLightUnlessDarkIsAsked) {
     EXPECT_LT(DarkShare(savedPage), 0.06);
     EXPECT_LT(DarkShare(FirstPage(printed)), 0.06);
     EXPECT_GT(DarkShare(FirstPage(dark)), 0.2);
+}
+
+// Page text through pdftotext; empty when that is not installed.
+QString PdfText(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished(30000) || text.exitCode() != 0) return {};
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+// A whole day's reading on a small page: page 1 is full with the changing frames' clock times, so the
+// wheel with the Sun's and the Moon's arcs is not dropped but gets a last page; on A4 it stays on page 1.
+TEST(ReportPages, AWindowsWheelWithoutRoomOnPageOneGetsAPageOfItsOwn) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ReadingDocument doc = Document();
+    doc.Window =
+        ReadTimeWindow(doc.Birth, SteadyClock(*Zone_Calculation(27), false), MinuteWindow{}, 1985 - kFirstYear);
+    const QString small = folder.filePath(QStringLiteral("a6.pdf")), large = folder.filePath(QStringLiteral("a4.pdf"));
+    ASSERT_FALSE(WriteReportPdf(doc, small, QPageSize::A6).has_value());
+    ASSERT_FALSE(WriteReportPdf(doc, large, QPageSize::A4).has_value());
+    const QString smallText = PdfText(small), largeText = PdfText(large);
+    if (smallText.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(smallText.contains(QStringLiteral("page 4 of 4"))) << smallText.toStdString();
+    const QStringList smallPages = smallText.split(u'\f');
+    ASSERT_GE(smallPages.size(), 4);
+    // The legend under the wheel names the window.
+    EXPECT_TRUE(smallPages[3].contains(QStringLiteral("The Sun and the Moon from 00:00 to 23:59")))
+        << smallPages[3].toStdString();
+    EXPECT_TRUE(largeText.contains(QStringLiteral("page 3 of 3")));
+    EXPECT_FALSE(largeText.contains(QStringLiteral("page 4")));
+    EXPECT_TRUE(largeText.split(u'\f').front().contains(QStringLiteral("The Sun and the Moon from 00:00 to 23:59")));
 }
 
 int main(int argc, char** argv) {
