@@ -13,6 +13,7 @@
 
 #include "reading/time_window.h"
 #include "reading/time_zones.h"
+#include "atlas/atlas.h"
 #include "births/births.h"
 #include "ui/atlas/zone_suggestion_line.h"
 #include "ui/births/births_list_model.h"
@@ -212,6 +213,52 @@ private slots:
         timed.TimeUnknown = false;
         form->ShowBirth(timed);
         QVERIFY(!Box()->isChecked());
+    }
+
+    // With the time unknown, the zone suggestion and the reading's note on the place's clock are for the
+    // window's first minute, not for the switched-off clock lists: on the day Madrid's clocks went forward,
+    // the whole day starts in standard time.
+    void thePlacesClockIsTakenAtTheWindowsFirstMinute() {
+        Place madrid;
+        madrid.City = "Madrid";
+        madrid.Country = "Spain";
+        madrid.Latitude = 40.4;
+        madrid.Longitude = -3.7;
+        madrid.TimeZoneId = "Europe/Madrid";
+        t->pick = {PlacePick::Outcome::Use, madrid};
+        for (const char* field : {"txtMCity", "txtMState", "txtMCountry"}) Type(form.get(), field, QStringLiteral("x"));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdBrowser"), Qt::LeftButton);
+        Type(form.get(), "txtName", QStringLiteral("ASHA"));
+        Pick(form.get(), "cboYear", QStringLiteral("1985"));
+        Child<QComboBox>(form.get(), "cboMonth")->setCurrentIndex(2);
+        Pick(form.get(), "cboDate", QStringLiteral("31"));
+        int row = -1;
+        for (std::size_t i = 0; i < TimeZoneTable().size(); ++i)
+            if (std::string_view(TimeZoneTable()[i].DisplayString).starts_with("Central European Time,"))
+                row = static_cast<int>(i);
+        QVERIFY(row >= 0);
+        Child<QComboBox>(form.get(), "cmbTimeZone")->setCurrentIndex(row);
+        Child<QCheckBox>(form.get(), "chkDST")->setChecked(false);
+        Pick(form.get(), "cboHH", QStringLiteral("12"));
+        const QString line = Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion")->Text();
+        QVERIFY2(line.contains(QStringLiteral("12:00: UTC+2")), qPrintable(line));
+
+        Box()->setChecked(true);
+        const QString whole = Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion")->Text();
+        QVERIFY2(whole.startsWith(QStringLiteral("Madrid on 31 Mar 1985 00:00: UTC+1")), qPrintable(whole));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm());
+        QCOMPARE(QString::fromStdString(form->ReadingForm()->Document().ClockNote), QString());
+        Trigger(form->ReadingForm(), "mnuFileBack");
+
+        // From noon on, the clock showed summer time: the reading says it used the other offset.
+        SetWindow(12, 0, 23, 59);
+        QVERIFY(
+            Child<ZoneSuggestionLine>(form.get(), "zoneSuggestion")->Text().contains(QStringLiteral("12:00: UTC+2")));
+        QTest::mouseClick(Child<QPushButton>(form.get(), "cmdRashi"), Qt::LeftButton);
+        QVERIFY(form->ReadingForm());
+        const QString note = QString::fromStdString(form->ReadingForm()->Document().ClockNote);
+        QVERIFY2(note.contains(QStringLiteral("+02:00")) || note.contains(QStringLiteral("UTC+2")), qPrintable(note));
     }
 
     // A clock time that came twice asks which it was, and offers both; one that never came says so.

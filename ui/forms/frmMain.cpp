@@ -198,6 +198,10 @@ void frmMain::SetupTimeWindow() {
         y += listHeight + (i % 2 == 0 ? 2 : 5);
     }
     ShowTimeUnknown(chkTimeUnknown_->isChecked());
+    // With the time unknown the suggestion is for the window's first minute.
+    connect(chkTimeUnknown_, &QCheckBox::toggled, this, &frmMain::UpdateZoneSuggestion);
+    for (QComboBox* list : {cboTimeWindow_[0], cboTimeWindow_[1]})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::UpdateZoneSuggestion);
 }
 
 std::optional<MinuteWindow> frmMain::TimeWindowShown() const {
@@ -519,7 +523,12 @@ void frmMain::SetupZoneSuggestion() {
 
 void frmMain::UpdateZoneSuggestion() {
     const BirthFormValues form = CollectBirthForm();
-    zoneLine_->SetLocalTime(form.Year, form.MonthPosition + 1, form.DayPosition + 1, form.Hour, form.Minute);
+    // A window's zone is that of its first minute, as the command line takes it.
+    const int clockMinute = form.TimeUnknown && cboTimeWindow_[0]
+                                ? cboTimeWindow_[0]->currentIndex() * 60 + cboTimeWindow_[1]->currentIndex()
+                                : form.Hour * 60 + form.Minute;
+    zoneLine_->SetLocalTime(form.Year, form.MonthPosition + 1, form.DayPosition + 1, clockMinute / 60,
+                            clockMinute % 60);
     const std::optional<ZoneOffset> chosen = ChosenOffset(form);
     zoneLine_->SetCurrentZone(form.ZoneIndex, form.IsDaylightSaving,
                               chosen ? SecondsEastInForce(*chosen, form.IsDaylightSaving) : 0, form.LocalMeanTime);

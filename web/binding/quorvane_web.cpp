@@ -777,7 +777,9 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
         town.State = Str(place, "state");
         town.Country = Str(place, "country");
         doc.Place = DescribePlace(town);
-        const CivilDateTime local{birth.Year, birth.Month, birth.Day, f.Hour, f.Minute};
+        // Unknown, the whole day is read: its zone is that of its first minute, as the command line takes it.
+        const CivilDateTime local{birth.Year, birth.Month, birth.Day, timeUnknown ? 0 : f.Hour,
+                                  timeUnknown ? 0 : f.Minute};
         const ZoneSuggestion s =
             SuggestZone(PageZones(), Str(place, "timeZone"), local, town.City, place["longitude"].as<double>());
         doc.ClockNote = l10n::Render(language, ClockDisagreement(s, doc.Reading.UtcOffsetSecondsEast, true));

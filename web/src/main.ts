@@ -452,6 +452,13 @@ async function finder() {
 }
 
 // ---- The zone suggestion for the place found, at the birth date and time in the form.
+// With the time unknown the whole day is read, and its zone is the one of its first minute, as the
+// command line takes it.
+function suggestionClock(form: FormValues) {
+  const unknown = form.timeUnknown === true;
+  return { year: form.year, month: form.month, day: form.day,
+    hour: unknown ? 0 : form.hour, minute: unknown ? 0 : form.minute };
+}
 let chosenPlace: Place | undefined;
 function refreshSuggestion() {
   const line = $('zone-suggestion');
@@ -463,7 +470,7 @@ function refreshSuggestion() {
   }
   const zone = field.zone.value;
   const { text, differs } = suggestionLine(core, language, chosenPlace,
-    { year: form.year, month: form.month, day: form.day, hour: form.hour, minute: form.minute },
+    suggestionClock(form),
     { row: /^\d+$/.test(zone) ? Number(zone) : -1, daylightSaving: field.dst.checked,
       offsetText: zone === otherOffsetValue ? typedOffset : '', localMeanTime: zone === localMeanTimeValue });
   const textElement = $('zone-suggestion-text');
@@ -477,7 +484,7 @@ function applySuggestion() {
   if (!chosenPlace) return;
   const form = collect();
   const { suggestion: s } = suggestionLine(core, language, chosenPlace,
-    { year: form.year, month: form.month, day: form.day, hour: form.hour, minute: form.minute },
+    suggestionClock(form),
     { row: -1, daylightSaving: false, offsetText: '', localMeanTime: false });
   if (!s.known) return;
   if (s.exactOffset) {
@@ -508,6 +515,7 @@ const timeUnknownBox = $<HTMLInputElement>('chkTimeUnknown');
 
 function followTimeUnknown() {
   for (const list of [field.hour, field.minute, field.second]) list.disabled = timeUnknownBox.checked;
+  refreshSuggestion();
 }
 
 // Where a changing frame's characteristics would be: its signs with their clock times, then each sign it

@@ -254,6 +254,15 @@ test('the place finder on the offline atlas and the zone suggestion with Apply, 
   await expect(apply).toBeEnabled();
   await noViolations(page, 'zone suggestion');
   await page.screenshot({ path: `${shots}/zone-suggestion.png` });
+  // With the time unknown, the suggestion is for the day's first minute, as the command line takes it.
+  const place = `${chosen.city}, ${chosen.state}, ${chosen.country}`;
+  const day = cliJson(['--name', 'ASHA', '--date', '1942-08-15', '--time', 'unknown', '--place', place]);
+  const dayRowText = await page.locator(`#cmbTimeZone option[value="${day.zone.row}"]`).textContent();
+  await page.locator('#chkTimeUnknown').check();
+  await expect(line).toHaveText(`${day.zone.note} \u2192 ${dayRowText}${day.zone.dst ? ' with Daylight Saving Time' : ''}`);
+  expect(day.zone.note).toContain('00:00');
+  await page.locator('#chkTimeUnknown').uncheck();
+  await expect(line).toHaveText(`${birth.zone.note} \u2192 ${rowText}${birth.zone.dst ? ' with Daylight Saving Time' : ''}`);
   // Right after the zone list in Tab order.
   await page.locator('#cmbTimeZone').focus();
   await page.keyboard.press('Tab');
