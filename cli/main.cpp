@@ -340,109 +340,81 @@ std::string WithPlaceJson(const std::string& readingJson, const PlaceChoice& cho
     return j.dump();
 }
 
-int Run(int argc, char** argv) {
-    CLI::App app{
-        "Quorvane: a galactic astrology birth reading.\n"
-        "Example: quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat 40N42 --lon 74W00",
-        "quorvane-cli"};
-    BirthText birth;
-    int zone = -1;
-    bool dst = false, json = false, batch = false, zones = false;
-    app.add_option("--name", birth.Name, "Name (letters and blanks)");
-    app.add_option("--date", birth.Date,
+// Everything the command line can say, as its options fill it.
+struct Options {
+    BirthText Birth;
+    int Zone = -1;
+    bool Dst = false, Json = false, Batch = false, Zones = false, Lmt = false;
+    std::string Fold, Offset, Place, ConvertTo, Find;
+    std::string Language = l10n::LanguageFromEnvironment();
+    ReportOptions Report;
+};
+
+// The options with their help texts, in the order --help lists them.
+void AddOptions(CLI::App& app, Options& o) {
+    app.add_option("--name", o.Birth.Name, "Name (letters and blanks)");
+    app.add_option("--date", o.Birth.Date,
                    "Birth date, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")");
-    app.add_option("--time", birth.Time,
+    app.add_option("--time", o.Birth.Time,
                    "Local clock time of birth, HH:MM or HH:MM:SS; unknown (every minute of the day read) or a window "
                    "HH:MM-HH:MM when the time is not known exactly");
-    std::string foldText;
-    app.add_option("--fold", foldText,
+    app.add_option("--fold", o.Fold,
                    "With --place, a clock time that came twice as clocks went back: the first (default) or the second")
         ->check(CLI::IsMember({"first", "second"}));
     auto* zoneOption =
-        app.add_option("--zone", zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
+        app.add_option("--zone", o.Zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
             ->check(CLI::Range(0, kLastTimeZoneIndex));
-    std::string offsetText;
     auto* offsetOption =
-        app.add_option("--offset", offsetText,
+        app.add_option("--offset", o.Offset,
                        "The clock's offset from Universal Time, +HH:MM[:SS] east or -HH:MM[:SS] west (e.g. +05:45, "
                        "-00:25:21), up to 15 hours, instead of --zone")
             ->check([](const std::string& text) {
                 return ParseUtcOffset(text) ? std::string() : "expected +HH:MM or +HH:MM:SS (or -), up to 15:00:00";
             });
-    bool lmt = false;
     auto* lmtOption = app.add_flag(
-        "--lmt", lmt, "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone");
+        "--lmt", o.Lmt, "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone");
     zoneOption->excludes(offsetOption)->excludes(lmtOption);
     offsetOption->excludes(lmtOption);
-    app.add_flag("--dst", dst, "Daylight saving time was in force (one hour ahead of the zone or offset)");
-    app.add_option("--lat", birth.Latitude, "Latitude: degrees, N or S, minutes (e.g. 40N42)");
-    app.add_option("--lon", birth.Longitude, "Longitude: degrees, E or W, minutes (e.g. 74W00)");
-    std::string placeQuery;
+    app.add_flag("--dst", o.Dst, "Daylight saving time was in force (one hour ahead of the zone or offset)");
+    app.add_option("--lat", o.Birth.Latitude, "Latitude: degrees, N or S, minutes (e.g. 40N42)");
+    app.add_option("--lon", o.Birth.Longitude, "Longitude: degrees, E or W, minutes (e.g. 74W00)");
     app.add_option(
-           "--place", placeQuery,
+           "--place", o.Place,
            "Birthplace \"City[, State][, Country]\" from the built-in atlas, instead of --lat/--lon; "
            "without --zone, --offset or --lmt the clock's offset there and then comes from the time-zone database "
            "(a zone row where one has it, else the exact offset)")
         ->excludes("--lat")
         ->excludes("--lon");
-    app.add_flag("--json", json, "Print JSON instead of text");
-    app.add_flag("--batch", batch,
+    app.add_flag("--json", o.Json, "Print JSON instead of text");
+    app.add_flag("--batch", o.Batch,
                  "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
-    std::string convertTo;
-    app.add_option("--to", convertTo,
+    app.add_option("--to", o.ConvertTo,
                    "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output")
         ->check(CLI::IsMember({"aaf", "csv"}));
-    app.add_flag("--zones", zones, "List the time-zone rows with their numbers");
-    std::string findQuery;
-    app.add_option("--find", findQuery,
+    app.add_flag("--zones", o.Zones, "List the time-zone rows with their numbers");
+    app.add_option("--find", o.Find,
                    "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
-    std::string language = l10n::LanguageFromEnvironment();
     std::string languages = "en";
     for (const std::string_view code : l10n::TranslatedLanguages()) languages.append(", ").append(code);
-    app.add_option("--lang", language,
+    app.add_option("--lang", o.Language,
                    "Language of the text output and messages: " + languages +
                        " (default: from LANGUAGE, LC_ALL, LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in "
                        "every language")
         ->check([languages](const std::string& code) {
             return KnownLanguage(code) ? std::string() : "no translation for \"" + code + "\": " + languages;
         });
-    ReportOptions reportOptions;
-    AddReportOptions(app, reportOptions);
+    AddReportOptions(app, o.Report);
     app.footer("Places: the atlas is built from GeoNames data (https://www.geonames.org/), CC BY 4.0.");
     app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
+}
 
-    try {
-        app.parse(argc, argv);
-        MessageLanguage() = language;
-    } catch (const CLI::ParseError& e) {
-        // --help and --version end here too, with their own success.
-        return app.exit(e) == 0 ? 0 : kExitUsage;
-    }
-
-    if (zones) {
-        ListZones(language);
-        return 0;
-    }
-#ifndef QUORVANE_WITH_REPORT
-    if (reportOptions.Wanted() && !batch) return RunReportProgram(argv);
-#endif
-    if (app.count("--find") > 0) return ListPlaces(findQuery, json);
-    if (!convertTo.empty()) return ConvertBirths(convertTo);
-    if (batch) {
-        // A batch takes every birth from standard input: an option of a single reading would be ignored.
-        for (const auto* option : kSingleReadingOptions)
-            if (app.count(option) > 0) {
-                Tell(Say(says::NotWithBatch, {Plain("option", option)}));
-                return kExitUsage;
-            }
-        return RunBatch();
-    }
-
+// Whether one reading's options are all there and fit together; the refusal is told.
+bool SingleReadingIsComplete(const CLI::App& app, const Options& o) {
     const bool byPlace = app.count("--place") > 0;
-    const bool zoneGiven = app.count("--zone") > 0 || app.count("--offset") > 0 || lmt;
-    if (byPlace && dst && !zoneGiven) {
+    const bool zoneGiven = app.count("--zone") > 0 || app.count("--offset") > 0 || o.Lmt;
+    if (byPlace && o.Dst && !zoneGiven) {
         Tell(Say(says::DstNeedsZone));
-        return kExitUsage;
+        return false;
     }
     for (const auto* option : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
         const bool placeGives = byPlace && std::string_view(option) != "--name" &&
@@ -451,23 +423,32 @@ int Run(int argc, char** argv) {
         if (!given && !placeGives) {
             Tell(std::string_view(option) == "--zone" ? Say(says::ZoneRequired)
                                                       : Say(says::Required, {Plain("option", option)}));
-            return kExitUsage;
+            return false;
         }
     }
-    if (IsTimeWindow(birth.Time) && !ParseMinuteWindow(birth.Time)) {
+    if (IsTimeWindow(o.Birth.Time) && !ParseMinuteWindow(o.Birth.Time)) {
         Tell(Say(says::BadWindow));
-        return kExitUsage;
+        return false;
     }
-    if (!foldText.empty() && !byPlace) {
+    if (!o.Fold.empty() && !byPlace) {
         Tell(Say(says::FoldNeedsPlace));
-        return kExitUsage;
+        return false;
     }
-    birth.Zone = lmt ? "LMT" : app.count("--offset") > 0 ? offsetText : std::to_string(zone);
-    birth.Dst = dst ? "1" : "0";
+    return true;
+}
+
+// One birth from the options: its reading printed, and the report files written when asked.
+int ReadOneBirth(const CLI::App& app, Options& o, int argc, char** argv) {
+    BirthText& birth = o.Birth;
+    const std::string& language = o.Language;
+    const bool byPlace = app.count("--place") > 0;
+    const bool zoneGiven = app.count("--zone") > 0 || app.count("--offset") > 0 || o.Lmt;
+    birth.Zone = o.Lmt ? "LMT" : app.count("--offset") > 0 ? o.Offset : std::to_string(o.Zone);
+    birth.Dst = o.Dst ? "1" : "0";
     std::optional<PlaceChoice> place;
     if (byPlace) {
         if (!BuiltinAtlas()) return kExitRefused;  // no atlas to look in: not the user's mistake
-        place = ApplyPlace(placeQuery, zoneGiven, birth, foldText == "second" ? ClockFold::Second : ClockFold::First);
+        place = ApplyPlace(o.Place, zoneGiven, birth, o.Fold == "second" ? ClockFold::Second : ClockFold::First);
         if (!place) return kExitUsage;
     }
     ReadingOrError result = ReadBirth(birth);
@@ -489,19 +470,59 @@ int Run(int argc, char** argv) {
     if (place && DisagreesWithClock(*place, reading))
         Tell(Say(says::Warning, {Nested("warning", ClockDisagreement(*place, reading))}));
 #ifdef QUORVANE_WITH_REPORT
-    reportOptions.Language = language;
-    if (reportOptions.Wanted())
+    o.Report.Language = language;
+    if (o.Report.Wanted())
         if (const int status =
-                WriteReportFiles(reportOptions, reading, place ? DescribePlace(*place->Town) : "",
+                WriteReportFiles(o.Report, reading, place ? DescribePlace(*place->Town) : "",
                                  place ? l10n::Render(language, ClockDisagreement(*place, reading)) : "", argc, argv))
             return status;
+#else
+    (void)argc;
+    (void)argv;
 #endif
     if (place)
-        Print(json ? WithPlaceJson(FormatJson(reading, true), *place, birth, reading) + "\n"
-                   : PlaceLines(*place, birth, reading, language) + "\n" + FormatText(reading, language));
+        Print(o.Json ? WithPlaceJson(FormatJson(reading, true), *place, birth, reading) + "\n"
+                     : PlaceLines(*place, birth, reading, language) + "\n" + FormatText(reading, language));
     else
-        Print(json ? FormatJson(reading, true) + "\n" : FormatText(reading, language));
+        Print(o.Json ? FormatJson(reading, true) + "\n" : FormatText(reading, language));
     return 0;
+}
+
+int Run(int argc, char** argv) {
+    CLI::App app{
+        "Quorvane: a galactic astrology birth reading.\n"
+        "Example: quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat 40N42 --lon 74W00",
+        "quorvane-cli"};
+    Options o;
+    AddOptions(app, o);
+    try {
+        app.parse(argc, argv);
+        MessageLanguage() = o.Language;
+    } catch (const CLI::ParseError& e) {
+        // --help and --version end here too, with their own success.
+        return app.exit(e) == 0 ? 0 : kExitUsage;
+    }
+
+    if (o.Zones) {
+        ListZones(o.Language);
+        return 0;
+    }
+#ifndef QUORVANE_WITH_REPORT
+    if (o.Report.Wanted() && !o.Batch) return RunReportProgram(argv);
+#endif
+    if (app.count("--find") > 0) return ListPlaces(o.Find, o.Json);
+    if (!o.ConvertTo.empty()) return ConvertBirths(o.ConvertTo);
+    if (o.Batch) {
+        // A batch takes every birth from standard input: an option of a single reading would be ignored.
+        for (const auto* option : kSingleReadingOptions)
+            if (app.count(option) > 0) {
+                Tell(Say(says::NotWithBatch, {Plain("option", option)}));
+                return kExitUsage;
+            }
+        return RunBatch();
+    }
+    if (!SingleReadingIsComplete(app, o)) return kExitUsage;
+    return ReadOneBirth(app, o, argc, argv);
 }
 
 }  // namespace
