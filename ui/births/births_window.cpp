@@ -56,12 +56,24 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     ApplyUiFont(this);
     InstallAccessibleInterfaces();
 
-    auto* filterLabel = new QLabel(tr("&Filter:"), this);
+    MakeControls();
+    LayOutControls();
+    ConnectCommands();
+    setTabOrder(filter_, list_);
+    LetReturnPressFocusedButtons(this);
+    // The list window keeps the desktop's own light look, whose focus frame shows on it.
+    Refill();
+}
+
+BirthsWindow::~BirthsWindow() = default;
+
+void BirthsWindow::MakeControls() {
+    filterLabel_ = new QLabel(tr("&Filter:"), this);
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("birthsFilter"));
     filter_->setPlaceholderText(tr("Name or place"));
     filter_->setClearButtonEnabled(true);
-    filterLabel->setBuddy(filter_);
+    filterLabel_->setBuddy(filter_);
     NameForAssistiveTechnology(filter_, tr("Filter births by name or place"), tr("Down arrow moves to the list"));
 
     list_ = new QTreeView(this);
@@ -105,16 +117,18 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     undo_ = new QPushButton(tr("&Undo"), this);
     undo_->setObjectName(QStringLiteral("birthsUndo"));
     NameForAssistiveTechnology(undo_, tr("Undo the last change to the births"));
-    auto* close = new QPushButton(tr("&Close"), this);
-    close->setObjectName(QStringLiteral("birthsClose"));
-    NameForAssistiveTechnology(close, tr("Close the births file"));
+    close_ = new QPushButton(tr("&Close"), this);
+    close_->setObjectName(QStringLiteral("birthsClose"));
+    NameForAssistiveTechnology(close_, tr("Close the births file"));
+}
 
+void BirthsWindow::LayOutControls() {
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filterLabel_);
     filterRow->addWidget(filter_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(count_, 1);
-    for (QPushButton* button : {choose_, delete_, undo_, close}) {
+    for (QPushButton* button : {choose_, delete_, undo_, close_}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -126,7 +140,9 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     layout->addWidget(unreadable_);
     layout->addLayout(buttons);
     resize(520, 460);
+}
 
+void BirthsWindow::ConnectCommands() {
     // Delete belongs to the list (see eventFilter): in the filter box it deletes text.
     list_->installEventFilter(this);
     undoAction_ = book_.Undo().createUndoAction(this, tr("&Undo"));
@@ -153,16 +169,9 @@ BirthsWindow::BirthsWindow(BirthsBook& book, QWidget* parent)
     connect(undo_, &QPushButton::clicked, undoAction_, &QAction::trigger);
     connect(undoAction_, &QAction::changed, this, [this] { undo_->setEnabled(undoAction_->isEnabled()); });
     undo_->setEnabled(undoAction_->isEnabled());
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(&book_, &BirthsBook::Changed, this, &BirthsWindow::Refill);
-
-    setTabOrder(filter_, list_);
-    LetReturnPressFocusedButtons(this);
-    // The list window keeps the desktop's own light look, whose focus frame shows on it.
-    Refill();
 }
-
-BirthsWindow::~BirthsWindow() = default;
 
 void BirthsWindow::ShowTitle(const QString& fileName) {
     setWindowTitle(tr("Births – %1[*]").arg(fileName));

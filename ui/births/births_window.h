@@ -52,6 +52,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The constructor's three steps: the controls with their names, their places, what they do.
+    void MakeControls();
+    void LayOutControls();
+    void ConnectCommands();
     void Refill();
     void ShowCount();
     void ShowNote();
@@ -69,6 +73,8 @@ private:
     QPushButton* choose_;
     QPushButton* delete_;
     QPushButton* undo_;
+    QPushButton* close_;
+    QLabel* filterLabel_;
     QAction* undoAction_;
 };
 
