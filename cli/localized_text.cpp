@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "l10n/core_texts.h"
+#include "report/reading_text.h"
 #include "reading/utc_offset.h"
 
 namespace quorvane::cli {
@@ -24,11 +25,73 @@ std::string ValueLine(std::string_view language, std::string_view labelKey, std:
     return "  " + Labelled(language, CoreText(language, labelKey), value.empty() ? "\u2014" : value) + "\n";
 }
 
+// A sign's four texts under its frame's caption, as a single reading writes them.
+std::string FrameText(std::string_view language, l10n::Frame frame, const GalacticSign* english) {
+    const GalacticSign blank{};
+    const GalacticSign& sign = english ? l10n::LocalizedSign(language, *english) : blank;
+    std::string out = "\n" + Labelled(language, l10n::FrameCaption(language, frame), sign.Name) + "\n";
+    out += ValueLine(language, "label.RulingPlanet", sign.RulingPlanet);
+    out += ValueLine(language, "label.Constellation", sign.Constellation);
+    out += ValueLine(language, "label.Keywords", sign.Keywords);
+    out += ValueLine(language, "label.Characteristics", sign.Description);
+    return out;
+}
+
+constexpr std::array<l10n::Frame, 4> kFrameOrder{l10n::Frame::Ascendant, l10n::Frame::Descendant, l10n::Frame::MoonSign,
+                                                 l10n::Frame::SunSign};
+
+// The reading of every clock minute of a window, laid out as the English one: the window, the zone and the
+// offset of its first minute, the Moon's phase, the notes on clock changes, the frames whose sign holds
+// over it all in full, then each other frame with its signs and their clock times.
+std::string FormatWindowText(const NamedReading& reading, std::string_view language) {
+    const TimeWindowReading& w = *reading.Window;
+    const GalacticReading& r = reading.Reading;
+    const report::ReadingDocument doc{reading.Birth, reading.ZoneIndex, {}, r, reading.LocalMeanTime, {}, w};
+    const auto time = [&](int minute) { return report::TimeText(language, minute / 60, minute % 60); };
+    const auto word = [&](std::string_view key) { return std::string(CoreText(language, key)); };
+    std::string out = l10n::Fill(CoreText(language, "text.Title"), {{"name", reading.Name}}) + "\n";
+    out += l10n::Fill(CoreText(language, "report.BornTimeUnknown"),
+                      {{"date", l10n::LongDate(language, reading.Birth.Year, reading.Birth.Month, reading.Birth.Day)},
+                       {"from", time(w.Window.From)},
+                       {"to", time(w.Window.To)}}) +
+           "\n";
+    const std::string zone = reading.ZoneIndex >= 0
+                                 ? std::string(l10n::ZoneRowText(language, reading.ZoneIndex))
+                                 : ExactZoneText(language, r.UtcOffsetSecondsEast, reading.LocalMeanTime);
+    out += l10n::Fill(CoreText(language, reading.Birth.IsDaylightSaving ? "text.ZoneDst" : "text.Zone"),
+                      {{"zone", zone}}) +
+           "\n";
+    out += l10n::Fill(CoreText(language, reading.Birth.IsDaylightSaving ? "text.UtcOffsetDst" : "text.UtcOffset"),
+                      {{"offset", FormatUtcOffset(r.UtcOffsetSecondsEast)}}) +
+           "\n";
+    out += std::string(l10n::MoonPhaseText(language, w.Phase)) + "\n";
+    for (const MinuteRange& gap : w.Skipped)
+        out += l10n::Fill(CoreText(language, "report.ClocksWentForward"),
+                          {{"from", time(gap.First)}, {"to", time(gap.Last)}}) +
+               "\n";
+    if (w.Repeated)
+        out += l10n::Fill(CoreText(language, "text.HourRepeated"),
+                          {{"first", word("report.FirstPass")}, {"second", word("report.SecondPass")}}) +
+               "\n";
+    for (const l10n::Frame frame : kFrameOrder)
+        if (const GalacticSign* sign = w.CertainSign(static_cast<quorvane::Frame>(frame)))
+            out += FrameText(language, frame, sign);
+    for (const l10n::Frame frame : kFrameOrder) {
+        if (w.CertainSign(static_cast<quorvane::Frame>(frame))) continue;
+        out += "\n" + Labelled(language, l10n::FrameCaption(language, frame), report::DependsText(language)) + "\n";
+        std::string spans;
+        for (const std::string& span : report::SpanLines(language, doc, static_cast<std::size_t>(frame)))
+            spans += (spans.empty() ? "" : ", ") + span;
+        out += "  " + spans + "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string FormatText(const NamedReading& reading, std::string_view language) {
-    // A window's reading is written in English for now.
-    if (!l10n::IsTranslated(language) || reading.Window) return FormatText(reading);
+    if (!l10n::IsTranslated(language)) return FormatText(reading);
+    if (reading.Window) return FormatWindowText(reading, language);
     const GalacticReading& r = reading.Reading;
     const CivilDateTime& t = r.UniversalTime;
     char time[16];
@@ -61,15 +124,7 @@ std::string FormatText(const NamedReading& reading, std::string_view language) {
          {l10n::Frame::Descendant, r.DescendantSign},
          {l10n::Frame::MoonSign, r.MoonSign},
          {l10n::Frame::SunSign, r.SunSign}}};
-    for (const auto& [frame, english] : frames) {
-        const GalacticSign blank{};
-        const GalacticSign& sign = english ? l10n::LocalizedSign(language, *english) : blank;
-        out += "\n" + Labelled(language, l10n::FrameCaption(language, frame), sign.Name) + "\n";
-        out += ValueLine(language, "label.RulingPlanet", sign.RulingPlanet);
-        out += ValueLine(language, "label.Constellation", sign.Constellation);
-        out += ValueLine(language, "label.Keywords", sign.Keywords);
-        out += ValueLine(language, "label.Characteristics", sign.Description);
-    }
+    for (const auto& [frame, english] : frames) out += FrameText(language, frame, english);
     return out;
 }
 

@@ -12,8 +12,9 @@
 
 namespace quorvane::cli {
 
-// A single reading as plain text in `language`: the four frames with all their texts, the birth date in
-// the language's long form ("15. Juni 1985"). Under English this is FormatText(reading), unchanged.
+// A reading as plain text in `language`: the four frames with all their texts, the birth date in the
+// language's long form ("15. Juni 1985"); for a window, the frames that change with their signs' clock
+// times. Under English this is FormatText(reading), unchanged.
 std::string FormatText(const NamedReading& reading, std::string_view language);
 
 // "Place: <place>", and "Zone: <row> [with daylight saving] (from <note>)" or "... (as given)" when no

@@ -152,6 +152,9 @@ EnglishTable MakeEnglish() {
         {"text.UtcOffsetDst", "UTC offset: {offset} (daylight saving)"},
         {"text.LocalMeanTime", "local mean time of the birthplace, UTC{offset}"},
         {"text.ClockWarning", "Warning: {warning}"},  // the sentence of the clock's disagreement
+        // A window over an hour the clocks repeated; {first} and {second} are report.FirstPass and SecondPass.
+        {"text.HourRepeated",
+         "Note: clocks went back and an hour came twice; it is read twice, its times marked {first} and {second}"},
     };
     table.Texts.reserve(built.size() + std::size(kWritten) + std::size(kSentenceKeys) + 24);
     for (const auto& [index, english] : built) table.Texts.push_back({table.Keys[index], english});

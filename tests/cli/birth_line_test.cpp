@@ -8,6 +8,9 @@
 
 #include "cli/birth_line.h"
 #include "cli/births_commands.h"
+#include "cli/localized_text.h"
+#include "l10n/core_texts.h"
+#include "report/reading_text.h"
 #include "births/births_csv.h"
 
 namespace quorvane::cli {
@@ -356,6 +359,49 @@ TEST(TimeUnknown, TextShowsNoChangingSignAsTheReading) {
     EXPECT_NE(moonLine.find(", " + std::string(morning.Window->Runs.back().Signs[moon]->Name) + " "),
               std::string::npos);
     EXPECT_EQ(moonLine.substr(moonLine.find('\n') - 8, 8), "\u201312:00") << moonLine;
+}
+
+// Under every translated --lang a window's text is in that language through and through, with the same
+// signs and clock times as the English one; the notes on clocks that went forward and back included.
+TEST(TimeUnknown, TextInEveryLanguageLeavesNoEnglish) {
+    NamedReading changed = WindowReading("00:00-04:00");
+    // Two hours east, then one from 01:00 UT (03:00 on the clock): 02:00 to 02:59 come twice.
+    const std::vector<ClockPeriod> back{{-24 * 3600, 7200}, {3600, 3600}};
+    ReadWindow(changed, changed.Window->Window, StretchesOfDay(back));
+    NamedReading skipped = WindowReading("unknown");
+    // One hour east, then two from 01:00 UT (02:00 on the clock): no 02:00 to 02:59.
+    const std::vector<ClockPeriod> forward{{-24 * 3600, 3600}, {3600, 7200}};
+    ReadWindow(skipped, skipped.Window->Window, StretchesOfDay(forward));
+    ASSERT_TRUE(changed.Window->Repeated);
+    ASSERT_FALSE(skipped.Window->Skipped.empty());
+    // "Zone" is German too, and "second" begins the Italian "seconda".
+    const char* const english[] = {"Galactic", "reading for", "Born",   "time unknown", "UTC offset",      "Moon",
+                                   "Note",     "clocks",      "Ruling", "Keywords",     "Characteristics", "Depends",
+                                   "(first)",  "(second)"};
+    for (const std::string_view language : {"de", "es", "fr", "it", "pt_BR", "ru"})
+        for (const NamedReading* reading : {&changed, &skipped}) {
+            SCOPED_TRACE(std::string(language));
+            const std::string text = FormatText(*reading, language);
+            for (const char* word : english) EXPECT_EQ(text.find(word), std::string::npos) << word << "\n" << text;
+            EXPECT_NE(text.find(reading->Name), std::string::npos);
+            // Each changing frame's signs in the language, in their order over the window, each with the
+            // clock time it begins at as the language writes times.
+            for (int f = 0; f < kFrameCount; ++f) {
+                const auto frame = static_cast<quorvane::Frame>(f);
+                if (reading->Window->CertainSign(frame)) continue;
+                const std::string caption(l10n::FrameCaption(language, static_cast<l10n::Frame>(f)));
+                std::size_t at = text.find(caption);
+                ASSERT_NE(at, std::string::npos) << caption;
+                for (const FrameSpan& span : FrameSpans(*reading->Window, frame)) {
+                    const std::string begins = std::string(l10n::LocalizedSign(language, *span.Sign).Name) + " " +
+                                               report::TimeText(language, span.FirstMinute / 60, span.FirstMinute % 60);
+                    at = text.find(begins, at);
+                    ASSERT_NE(at, std::string::npos) << begins << "\n" << text;
+                }
+            }
+        }
+    // English stays as it was written.
+    EXPECT_EQ(FormatText(skipped, "en"), FormatText(skipped));
 }
 
 TEST(TimeUnknown, TimeFieldsOfFilesAndWindows) {
