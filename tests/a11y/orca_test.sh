@@ -179,9 +179,10 @@ ended() {
 step "Orca starts"
 heard "Screen reader on" 30
 # Orca says so before its event loop runs; a window shown before then may go unannounced on a busy
-# machine, so the program is started only once Orca's debug log says the loop is starting.
+# machine, so the program is started only once Orca's debug log says the loop is starting (Orca 43
+# writes "Starting registry", Orca 48 "Starting Atspi main event loop").
 deadline=$((SECONDS + 30))
-until grep -q "ORCA: Starting registry" "$log" 2>/dev/null; do
+until grep -qE "ORCA: Starting (registry|Atspi main event loop)" "$log" 2>/dev/null; do
   ((SECONDS <= deadline)) || fail "Orca did not start its event loop"
   kill -0 "$orca_pid" 2>/dev/null || fail "Orca ended"
   sleep 0.1
