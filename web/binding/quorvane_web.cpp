@@ -767,9 +767,16 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
     const BirthData& birth = Session().LastBirthData();
     report::ReadingDocument doc{
         birth, Session().LastZoneIndex(), {}, *outcome.Reading, Session().LastWasLocalMeanTime(), {}, std::nullopt};
+    // The clock minutes the form names, the whole day when it names none; the page refuses a window that
+    // ends before it begins before it asks.
+    MinuteWindow window;
+    if (form["windowFrom"].isNumber() && form["windowTo"].isNumber()) {
+        window.From = std::clamp(form["windowFrom"].as<int>(), 0, kLastMinuteOfDay);
+        window.To = std::clamp(form["windowTo"].as<int>(), window.From, kLastMinuteOfDay);
+    }
     if (timeUnknown)
-        doc.Window = ReadTimeWindow(birth, SteadyClock(Session().LastZone(), birth.IsDaylightSaving), MinuteWindow{},
-                                    f.YearPosition);
+        doc.Window =
+            ReadTimeWindow(birth, SteadyClock(Session().LastZone(), birth.IsDaylightSaving), window, f.YearPosition);
     // The birthplace found in the atlas, and what its clock showed when that was not the offset read.
     if (!place.isNull() && !place.isUndefined()) {
         Place town;
@@ -777,9 +784,9 @@ DocumentOutcome DocumentOf(const val& form, const std::string& language, bool ti
         town.State = Str(place, "state");
         town.Country = Str(place, "country");
         doc.Place = DescribePlace(town);
-        // Unknown, the whole day is read: its zone is that of its first minute, as the command line takes it.
-        const CivilDateTime local{birth.Year, birth.Month, birth.Day, timeUnknown ? 0 : f.Hour,
-                                  timeUnknown ? 0 : f.Minute};
+        // Unknown, the window is read: its zone is that of its first minute, as the command line takes it.
+        const CivilDateTime local{birth.Year, birth.Month, birth.Day, timeUnknown ? window.From / 60 : f.Hour,
+                                  timeUnknown ? window.From % 60 : f.Minute};
         const ZoneSuggestion s =
             SuggestZone(PageZones(), Str(place, "timeZone"), local, town.City, place["longitude"].as<double>());
         doc.ClockNote = l10n::Render(language, ClockDisagreement(s, doc.Reading.UtcOffsetSecondsEast, true));

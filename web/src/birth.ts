@@ -17,8 +17,12 @@ export function toFragment(form: FormValues): string {
   const p = new URLSearchParams();
   p.set('name', form.name);
   p.set('date', `${form.year}-${two(form.month)}-${two(form.day)}`);
-  // A birth time not known is read all day, as the command line's --time unknown.
-  p.set('time', form.timeUnknown ? 'unknown' : `${two(form.hour)}:${two(form.minute)}:${two(form.second)}`);
+  // A birth time not known is read all day, as the command line's --time unknown, or over HH:MM-HH:MM.
+  const narrowed = form.timeUnknown && form.windowFrom !== undefined && form.windowTo !== undefined &&
+    (form.windowFrom > 0 || form.windowTo < 1439);
+  const clock = (minute: number) => `${two(Math.floor(minute / 60))}:${two(minute % 60)}`;
+  p.set('time', !form.timeUnknown ? `${two(form.hour)}:${two(form.minute)}:${two(form.second)}`
+    : narrowed ? `${clock(form.windowFrom!)}-${clock(form.windowTo!)}` : 'unknown');
   p.set('zone', form.zone === 'offset' ? form.offset : String(form.zone));
   p.set('dst', form.daylightSaving ? '1' : '0');
   p.set('lat', `${form.latitudeDegrees}${form.south ? 'S' : 'N'}${form.latitudeMinutes}`);
@@ -45,7 +49,16 @@ export function fromFragment(fragment: string, zoneCount: number, firstYear: num
   form.month = inRange(month, 1, 12) ?? form.month;
   form.day = inRange(day, 1, 31) ?? form.day;
   if (p.get('time') === 'unknown') form.timeUnknown = true;
-  const [hour, minute, second] = (p.get('time') ?? '').split(':');
+  const window = /^(\d{2}):(\d{2})-(\d{2}):(\d{2})$/.exec(p.get('time') ?? '');
+  if (window) {
+    const [fromHour, fromMinute, toHour, toMinute] = window.slice(1).map(Number);
+    if (fromHour < 24 && toHour < 24 && fromMinute < 60 && toMinute < 60) {
+      form.timeUnknown = true;
+      form.windowFrom = fromHour * 60 + fromMinute;
+      form.windowTo = toHour * 60 + toMinute;
+    }
+  }
+  const [hour, minute, second] = window ? [] : (p.get('time') ?? '').split(':');
   form.hour = inRange(hour, 0, 23) ?? 0;
   form.minute = inRange(minute, 0, 59) ?? 0;
   form.second = inRange(second ?? '0', 0, 59) ?? 0;

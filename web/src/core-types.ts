@@ -26,6 +26,9 @@ export interface FormValues {
   state: string;
   country: string;
   timeUnknown?: boolean; // the birth time is not known: every clock minute of the date is read, and a births record keeps it so
+  // With timeUnknown: the first and last clock minutes read (minutes after midnight), the whole day when absent.
+  windowFrom?: number;
+  windowTo?: number;
 }
 
 export interface CoreMessage {

@@ -177,6 +177,12 @@ function fillTexts() {
   fillList(field.hour, numbers(0, 23));
   fillList(field.minute, numbers(0, 59));
   fillList(field.second, numbers(0, 59));
+  const window = windowShown();
+  for (const list of [windowList.fromHour, windowList.toHour]) fillList(list, numbers(0, 23));
+  for (const list of [windowList.fromMinute, windowList.toMinute]) fillList(list, numbers(0, 59));
+  showWindow(Number.isNaN(window.from) ? 0 : window.from, Number.isNaN(window.to) ? 1439 : window.to);
+  $('lblTimeFrom').textContent = tr(language, formContext, 'between');
+  $('lblTimeTo').textContent = tr(language, formContext, 'and');
   fillList(field.zone, [
     ...Array.from({ length: core.zoneCount }, (_, row): [string, string] => [String(row), core.text(language, `zone.${row}`)]),
     [localMeanTimeValue, tr(language, offsetContext, 'Local mean time of the birthplace')],
@@ -200,7 +206,7 @@ function collect(): FormValues {
     latitudeDegrees: field.latitudeDegrees.value, latitudeMinutes: field.latitudeMinutes.value, south: field.south.checked,
     longitudeDegrees: field.longitudeDegrees.value, longitudeMinutes: field.longitudeMinutes.value, east: field.east.checked,
     city: field.city.value, state: field.state.value, country: field.country.value,
-    ...(timeUnknownBox.checked ? { timeUnknown: true } : {}),
+    ...(timeUnknownBox.checked ? { timeUnknown: true, windowFrom: windowShown().from, windowTo: windowShown().to } : {}),
   };
 }
 
@@ -227,6 +233,7 @@ function fill(form: FormValues) {
   field.state.value = form.state;
   field.country.value = form.country;
   timeUnknownBox.checked = form.timeUnknown === true;
+  showWindow(form.windowFrom ?? 0, form.windowTo ?? 1439);
   followTimeUnknown();
   followZone();
   // A suggestion belonged to the place found before.
@@ -407,6 +414,12 @@ function back() {
 
 async function read(fromAddress = false, focus = true): Promise<boolean> {
   const values = collect();
+  if (values.timeUnknown && values.windowFrom! > values.windowTo! && core.read(values, language).ok) {
+    await showMessage(tr(language, formContext, 'Please Choose an Earliest Birth Time ("%1") No Later Than the Latest ("%2")')
+      .replace('%1', tr(language, formContext, 'between')).replace('%2', tr(language, formContext, 'and')), 'information');
+    windowList.fromHour.focus();
+    return false;
+  }
   const outcome = values.timeUnknown ? core.readTimeUnknown(values, language) : core.read(values, language);
   if (!outcome.ok) {
     if (outcome.offsetUnreadable) {
@@ -452,12 +465,13 @@ async function finder() {
 }
 
 // ---- The zone suggestion for the place found, at the birth date and time in the form.
-// With the time unknown the whole day is read, and its zone is the one of its first minute, as the
-// command line takes it.
+// With the time unknown the window is read, and its zone is the one of its first minute, as the command
+// line takes it.
 function suggestionClock(form: FormValues) {
   const unknown = form.timeUnknown === true;
   return { year: form.year, month: form.month, day: form.day,
-    hour: unknown ? 0 : form.hour, minute: unknown ? 0 : form.minute };
+    hour: unknown ? Math.floor((form.windowFrom ?? 0) / 60) : form.hour,
+    minute: unknown ? (form.windowFrom ?? 0) % 60 : form.minute };
 }
 let chosenPlace: Place | undefined;
 function refreshSuggestion() {
@@ -512,9 +526,25 @@ function openFromAddress() {
 // ---- A birth time not known: "Time unknown" after every written control in Tab order, the hour, minute
 // and second lists switched off while it is ticked, and the reading of every clock minute of the date.
 const timeUnknownBox = $<HTMLInputElement>('chkTimeUnknown');
+// "between" hour, minute "and" hour, minute: usable only while the box is ticked.
+const windowList = {
+  fromHour: $<HTMLSelectElement>('cboTimeFromHH'), fromMinute: $<HTMLSelectElement>('cboTimeFromMM'),
+  toHour: $<HTMLSelectElement>('cboTimeToHH'), toMinute: $<HTMLSelectElement>('cboTimeToMM'),
+};
+const windowShown = () => ({
+  from: Number(windowList.fromHour.value) * 60 + Number(windowList.fromMinute.value),
+  to: Number(windowList.toHour.value) * 60 + Number(windowList.toMinute.value),
+});
+function showWindow(from: number, to: number) {
+  windowList.fromHour.value = String(Math.floor(from / 60));
+  windowList.fromMinute.value = String(from % 60);
+  windowList.toHour.value = String(Math.floor(to / 60));
+  windowList.toMinute.value = String(to % 60);
+}
 
 function followTimeUnknown() {
   for (const list of [field.hour, field.minute, field.second]) list.disabled = timeUnknownBox.checked;
+  for (const list of Object.values(windowList)) list.disabled = !timeUnknownBox.checked;
   refreshSuggestion();
 }
 
@@ -586,6 +616,7 @@ async function copyReading() {
 
 function setUpTimeUnknownAndCopy() {
   timeUnknownBox.addEventListener('change', followTimeUnknown);
+  for (const list of [windowList.fromHour, windowList.fromMinute]) list.addEventListener('change', refreshSuggestion);
   $('cmdCopy').addEventListener('click', () => void copyReading());
   // Ctrl+Shift+C, the desktop's keys, while the reading is shown.
   document.addEventListener('keydown', (event) => {

@@ -35,6 +35,13 @@ describe('a birth in the address fragment', () => {
   it('writes an unknown time as the command line takes it', () => {
     expect(toFragment({ ...asha, timeUnknown: true })).toContain('time=unknown');
     expect(read(toFragment(asha))?.timeUnknown).toBeUndefined();
+    // The whole day is "unknown"; a narrower window is HH:MM-HH:MM, as --time takes it, and reads back.
+    const unknown = { ...asha, timeUnknown: true, hour: 0, minute: 0, second: 0 };
+    expect(toFragment({ ...unknown, windowFrom: 0, windowTo: 1439 })).toContain('time=unknown');
+    const narrowed = { ...unknown, windowFrom: 6 * 60, windowTo: 12 * 60 + 30 };
+    expect(decodeURIComponent(toFragment(narrowed))).toContain('time=06:00-12:30');
+    expect(read(toFragment(narrowed))).toEqual(narrowed);
+    expect(read('#date=1985-06-15&time=25:00-12:00')?.timeUnknown).toBeUndefined();
   });
 
   it('holds no birth without a date', () => {
