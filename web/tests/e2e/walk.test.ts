@@ -357,6 +357,31 @@ async function expectCliText(page: Page, language: string, args: string[]) {
   const cliOrder = [3, 0, 2, 1];  // the page's Sun, Ascendant, Moon, Descendant among the command line's frames
   expect(frames.map((f) => [f.sign, ...f.values, f.description.trim()])).toEqual(cliOrder.map((k) => blocks[k]));
 }
+// Asha's reading over `time` (as --time takes it) on the page against quorvane-cli's: each certain frame's
+// sign, and each changing frame's signs with their clock times from `from` to `to`. The changing frames' names.
+async function expectWindowFrames(page: Page, time: string, from: string, to: string): Promise<string[]> {
+  const args = ['--name', 'ASHA', '--date', '1985-06-15', '--time', time, '--zone', '34', '--lat', '18N31', '--lon', '73E51'];
+  const json = cli ? JSON.parse(execFileSync(cli, ['--json', ...args]).toString()) : undefined;
+  const text = cli ? execFileSync(cli, args).toString() : '';
+  const keys = ['sunSign', 'ascendant', 'moonSign', 'descendant'];
+  const changing: string[] = [];
+  for (const [i, name] of frameNames.entries()) {
+    const frame = page.getByRole('region', { name });
+    const sign = (await frame.locator('.sign-name').textContent())!;
+    if (sign !== 'depends on the birth time') {
+      if (json) expect(sign).toBe(json[keys[i]]);
+      continue;
+    }
+    changing.push(name);
+    if (json) expect(json[keys[i]]).toBeNull();
+    const spans = await frame.getByRole('list', { name: `${name} characteristics` }).getByRole('listitem').allTextContents();
+    expect(spans[0]).toMatch(new RegExp(` ${from}–`));
+    expect(spans.at(-1)).toMatch(new RegExp(`–${to}$`));
+    if (cli) expect(text).toContain(`${name}: ${spans.join(', ')}\n`);
+  }
+  return changing;
+}
+
 const ashaAddress = '/#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51';
 const ashaArgs = ['--name', 'ASHA', '--date', '1985-06-15', '--time', '07:30', '--zone', '34', '--lat', '18N31', '--lon', '73E51'];
 
@@ -440,32 +465,16 @@ test('time unknown: the lists switched off, the whole day read as the command li
   expect(decodeURIComponent(new URL(page.url()).hash)).toContain('time=unknown');
   await expect(page.getByRole('button', { name: 'Wheel…' })).toBeDisabled();
 
-  const args = ['--name', 'ASHA', '--date', '1985-06-15', '--time', 'unknown', '--zone', '34', '--lat', '18N31', '--lon', '73E51'];
-  const day = cli ? JSON.parse(execFileSync(cli, ['--json', ...args]).toString()) : undefined;
-  const cliText = cli ? execFileSync(cli, args).toString() : '';
-  const keys = ['sunSign', 'ascendant', 'moonSign', 'descendant'];
-  let changing = 0;
-  for (const [i, name] of frameNames.entries()) {
-    const frame = page.getByRole('region', { name });
-    const sign = (await frame.locator('.sign-name').textContent())!;
-    if (sign !== 'depends on the birth time') {
-      if (day) expect(sign).toBe(day[keys[i]]);
-      continue;
-    }
-    changing++;
-    if (day) expect(day[keys[i]]).toBeNull();
-    // Its signs with their clock times, as the command line lists them; each sign's texts a key away.
-    const spans = await frame.getByRole('list', { name: `${name} characteristics` }).getByRole('listitem').allTextContents();
-    expect(spans[0]).toMatch(/ 00:00–/);
-    expect(spans.at(-1)).toMatch(/–23:59$/);
-    if (cli) expect(cliText).toContain(`${name}: ${spans.join(', ')}\n`);
-    const first = frame.locator('details.possible').first();
+  // Its signs with their clock times, as the command line lists them; each sign's texts a key away.
+  const changing = await expectWindowFrames(page, 'unknown', '00:00', '23:59');
+  for (const name of changing) {
+    const first = page.getByRole('region', { name }).locator('details.possible').first();
     await first.locator('summary').focus();
     await page.keyboard.press('Enter');
     await expect(first.locator('p')).toBeVisible();
     await expect(first.locator('p')).not.toBeEmpty();
   }
-  expect(changing).toBeGreaterThan(0);
+  expect(changing.length).toBeGreaterThan(0);
   await noViolations(page, 'reading with the time unknown');
   await page.screenshot({ path: `${shots}/reading-time-unknown.png`, fullPage: true });
 
@@ -525,25 +534,8 @@ test('time unknown between two clock times: the lists by keyboard, a window that
   await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
   await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
   expect(decodeURIComponent(new URL(page.url()).hash)).toContain('time=06:00-12:30');
-  const args = ['--name', 'ASHA', '--date', '1985-06-15', '--time', '06:00-12:30', '--zone', '34', '--lat', '18N31', '--lon', '73E51'];
-  const narrowed = cli ? JSON.parse(execFileSync(cli, ['--json', ...args]).toString()) : undefined;
-  const cliText = cli ? execFileSync(cli, args).toString() : '';
-  const keys = ['sunSign', 'ascendant', 'moonSign', 'descendant'];
-  let changing = 0;
-  for (const [i, name] of frameNames.entries()) {
-    const frame = page.getByRole('region', { name });
-    const sign = (await frame.locator('.sign-name').textContent())!;
-    if (sign !== 'depends on the birth time') {
-      if (narrowed) expect(sign).toBe(narrowed[keys[i]]);
-      continue;
-    }
-    changing++;
-    const spans = await frame.getByRole('list', { name: `${name} characteristics` }).getByRole('listitem').allTextContents();
-    expect(spans[0]).toMatch(/ 06:00–/);
-    expect(spans.at(-1)).toMatch(/–12:30$/);
-    if (cli) expect(cliText).toContain(`${name}: ${spans.join(', ')}\n`);
-  }
-  expect(changing).toBeGreaterThan(0);
+  const changing = await expectWindowFrames(page, '06:00-12:30', '06:00', '12:30');
+  expect(changing.length).toBeGreaterThan(0);
   await noViolations(page, 'reading of a window of clock times');
 
   // A bookmark of it opens the same window again.
