@@ -6,6 +6,7 @@
 import { dateText, downloadName, placeText, shownRows, unreadableText } from './births-list';
 import { forgetBook, keepBook, loadBook } from './birth-store';
 import type { BookRow, CoreMessage, FormValues, QuorvaneCore } from './core-types';
+import { cancel, hideList, keptLine, notKept, pageText, removeAllAnswer, removeAllCommand, removeAllQuestion, replaced, saveAaf, saveCsv } from './page-texts';
 import { productTitle, tr, trCount, withoutMnemonic } from './texts';
 
 export interface BirthsPage {
@@ -44,13 +45,18 @@ export function startBirths(page: BirthsPage): Promise<void> {
   $('birthsChoose').title = t(windowContext, 'Fill the birth-data form with the chosen birth');
   $('birthsDelete').title = t(windowContext, 'Delete the chosen birth');
   $('birthsUndo').title = t(windowContext, 'Undo the last change to the births');
-  $('birthsClose').title = 'Hide the births list';
+  const own = (source: string, n?: number) => pageText(page.language(), source, n);
+  $('birthsClose').title = own(hideList);
+  $('births-kept').textContent = own(keptLine);
+  $('birthsAaf').textContent = own(saveAaf);
+  $('birthsCsv').textContent = own(saveCsv);
+  $('birthsRemoveAll').textContent = own(removeAllCommand);
 
   // After every change, once the list shows it; one after the other, each writing the book as it then is.
   let keeping = Promise.resolve();
   const keep = () => {
     keeping = keeping.then(() => keepBook(core.bookState())).catch((error: unknown) =>
-      page.showMessage(`The births could not be kept in this browser: ${String(error)}.`, 'error'));
+      page.showMessage(own(notKept).replace('%1', String(error)), 'error'));
     return keeping;
   };
 
@@ -123,6 +129,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
     $('confirm-title').textContent = productTitle;
     $('confirm-text').textContent = question;
     $('confirm-yes').textContent = yes;
+    $('confirm-no').textContent = own(cancel);
     dialog.returnValue = '';
     dialog.showModal();
     $('confirm-no').focus();
@@ -133,7 +140,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
     for (const file of Array.from(files)) {
       const bytes = new Uint8Array(await file.arrayBuffer());
       if (!add && core.bookInfo().count > 0 &&
-          !await ask(`The ${core.bookInfo().count} births kept in this browser are replaced by those of ${file.name}.`, withoutMnemonic(t('quorvane::frmMain', 'Open Births\u2026')).replace('\u2026', ''))) return;
+          !await ask(own(replaced, core.bookInfo().count).replace('%1', file.name), withoutMnemonic(t('quorvane::frmMain', 'Open Births\u2026')).replace('\u2026', ''))) return;
       const opened = core.openBirths(bytes, file.name, add, page.language());
       if (!opened.ok) {
         const refusal = t(bookContext, add ? '%1 could not be imported: %2.' : '%1 could not be opened: %2.');
@@ -222,7 +229,7 @@ export function startBirths(page: BirthsPage): Promise<void> {
 
   async function removeAll() {
     const count = core.bookInfo().count;
-    if (!await ask(`Remove all ${count} births kept in this browser? Undo cannot bring them back.`, 'Remove them all')) {
+    if (!await ask(own(removeAllQuestion, count), own(removeAllAnswer))) {
       $('birthsRemoveAll').focus();
       return;
     }

@@ -331,6 +331,13 @@ test.describe('in German', () => {
     await expect(page.getByRole('region', { name: 'Geburten – Births.aaf' })).toBeVisible();
     await expect(page.locator('#births-count')).toHaveText('1 Geburt');
     await expect(page.getByRole('button', { name: 'Formular füllen' })).toBeVisible();
+    // And the page's own: where the births are kept, the downloads, forgetting them.
+    await expect(page.locator('#births-kept')).toContainText('nur in diesem Browser auf diesem Gerät');
+    for (const name of ['Als AAF speichern', 'Als CSV speichern', 'Alle entfernen…'])
+      await expect(page.getByRole('button', { name, exact: true })).toBeVisible();
+    await page.getByRole('button', { name: 'Alle entfernen…' }).click();
+    await expect(page.getByRole('dialog')).toContainText('Die 1 in diesem Browser aufbewahrte Geburt entfernen?');
+    await page.getByRole('dialog').getByRole('button', { name: 'Abbrechen' }).click();
     await noViolations(page, 'German births');
   });
 });

@@ -3,7 +3,8 @@
 import { readFileSync, readdirSync } from 'node:fs';
 import { describe, expect, it } from 'vitest';
 import { controlTexts, translations } from '../../tools/desktop-texts.mjs';
-import { loadTranslation, tr, trCount, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
+import { cancel, hideList, keptLine, notKept, pageText, pageTextLanguages, removeAllAnswer, removeAllCommand, removeAllQuestion, replaced, saveAaf, saveCsv } from '../../src/page-texts';
+import { loadTranslation, pageLanguages, tr, trCount, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
 
 const root = new URL('../../../', import.meta.url);
 const read = (path: string) => readFileSync(new URL(path, root), 'utf8');
@@ -62,5 +63,37 @@ describe('the desktop\'s texts', () => {
   it('links to the maker\'s pages as the desktop does', () => {
     const base = /set\(QUORVANE_WEB_BASE "([^"]+)"/.exec(read('ui/CMakeLists.txt'))![1];
     expect(webPageUrl('home-page')).toBe(`${base}?page=home-page`);
+  });
+});
+
+describe('the page\'s own texts', () => {
+  const sources = [keptLine, saveAaf, saveCsv, removeAllCommand, removeAllAnswer, hideList, cancel, notKept, replaced, removeAllQuestion];
+  const placeholders = (text: string) => (text.match(/%[1n]/g) ?? []).sort().join();
+
+  it('are in every language of the desktop\'s catalogue, with their placeholders and a form for each count', () => {
+    expect([...pageTextLanguages].sort()).toEqual(pageLanguages.filter((l) => l !== 'en').sort());
+    for (const language of pageTextLanguages) {
+      const rules = new Intl.PluralRules(language.replace('_', '-'));
+      for (const source of sources) {
+        // Every count the language tells apart, up to the largest book anyone keeps.
+        for (const n of source.includes('%n') ? [1, 2, 3, 5, 11, 21, 22, 25, 101, 1000] : [undefined]) {
+          const text = pageText(language, source, n);
+          expect(text, `${language}: ${source} (${n}, ${n === undefined ? '' : rules.select(n)})`).not.toBe(source.replace('%n', String(n)));
+          if (n === undefined) expect(placeholders(text)).toBe(placeholders(source));
+          else {
+            expect(text).toContain(String(n));
+            expect(placeholders(text)).toBe(placeholders(source).replace('%n', '').replace(/^,|,$/, ''));
+          }
+        }
+      }
+    }
+  });
+
+  it('keep the English as written, with one birth said as one', () => {
+    expect(pageText('en', removeAllQuestion, 4)).toBe('Remove all 4 births kept in this browser? Undo cannot bring them back.');
+    expect(pageText('en', replaced, 1)).toBe('The 1 birth kept in this browser is replaced by those of %1.');
+    expect(pageText('ru', removeAllQuestion, 22)).toContain('22 записи');
+    expect(pageText('ru', removeAllQuestion, 25)).toContain('25 записей');
+    expect(pageText('ru', removeAllQuestion, 21)).toContain('21 запись,');
   });
 });
