@@ -176,6 +176,10 @@ ended() {
   fail "the program did not end in step \"$step_title\""
 }
 
+# The major version: what Orca reads of some controls changed between Debian 12's 43 and Debian 13's 48.
+orca_major=$(orca --version 2>/dev/null | grep -Eo '[0-9]+' | head -1)
+orca_major=${orca_major:-0}
+
 step "Orca starts"
 heard "Screen reader on" 30
 # Orca says so before its event loop runs; a window shown before then may go unannounced on a busy
@@ -291,7 +295,14 @@ press Return "Find Latitude & Longitude dialog"
 heard "Place \\(City, State, Country\\)"
 quiet
 not_heard "&Place"
-press Tab "Places found"
+if ((orca_major >= 48)); then
+  # Orca 48 reads the row the query chose as the query chooses it ("Madrid, Madrid, Spain selected"); on
+  # Tab it reads that row's cells, without the list's name when it has spoken of the list already.
+  heard "Madrid, Madrid, Spain selected|Places found"
+  press Tab "Places found|^Madrid"
+else
+  press Tab "Places found"
+fi
 heard "^Madrid"
 
 step "Return uses the place: the zone suggestion is announced"
