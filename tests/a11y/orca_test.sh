@@ -81,6 +81,10 @@ speech-dispatcher -s -t 0 -C "$speechd_conf" -c unix_socket -S "$XDG_RUNTIME_DIR
 pids+=($!)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/speechd.sock" ] && break; sleep 0.05; done
 
+# The major version, from the package (a second Orca, even for --version, would meet the running one):
+# what Orca reads of some controls changed between Debian 12's 43 and Debian 13's 48.
+orca_major=$(dpkg-query -W -f '${Version}' orca 2>/dev/null | grep -Eo '^[0-9]+' || true)
+orca_major=${orca_major:-0}
 /usr/bin/python3 "$here/orca_launch.py" "$log" >"$artifacts/orca.out" 2>&1 &
 pids+=($!)
 orca_pid=$!
@@ -175,10 +179,6 @@ ended() {
   for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || return 0; sleep 0.1; done
   fail "the program did not end in step \"$step_title\""
 }
-
-# The major version: what Orca reads of some controls changed between Debian 12's 43 and Debian 13's 48.
-orca_major=$(orca --version 2>/dev/null | grep -Eo '[0-9]+' | head -1)
-orca_major=${orca_major:-0}
 
 step "Orca starts"
 heard "Screen reader on" 30
