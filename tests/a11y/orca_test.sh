@@ -369,7 +369,9 @@ grep -q "page=fully-branded" "$work/pages" || fail "Enter on the branding link o
 alive
 
 step "The wheel (Ctrl+Shift+W): its positions, read row by row"
-press ctrl+shift+w "Positions"
+# Orca 43 names the list as the window opens on it; Orca 48 at times says the window's title and goes
+# straight to the list's current row.
+if ((orca_major >= 48)); then press ctrl+shift+w "Positions|Galactic Wheel of"; else press ctrl+shift+w "Positions"; fi
 heard "^Sun"
 press Down "^Moon"
 press Down "^Ascendant"
