@@ -204,11 +204,12 @@ void frmMain::SetupTimeWindow() {
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::UpdateZoneSuggestion);
 }
 
+int frmMain::WindowMinuteShown(std::size_t hourList) const {
+    return cboTimeWindow_[hourList]->currentIndex() * 60 + cboTimeWindow_[hourList + 1]->currentIndex();
+}
+
 std::optional<MinuteWindow> frmMain::TimeWindowShown() const {
-    const auto minute = [this](std::size_t hour) {
-        return cboTimeWindow_[hour]->currentIndex() * 60 + cboTimeWindow_[hour + 1]->currentIndex();
-    };
-    const MinuteWindow window{minute(0), minute(2)};
+    const MinuteWindow window{WindowMinuteShown(0), WindowMinuteShown(2)};
     if (window.From > window.To) return std::nullopt;
     return window;
 }
@@ -524,9 +525,7 @@ void frmMain::SetupZoneSuggestion() {
 void frmMain::UpdateZoneSuggestion() {
     const BirthFormValues form = CollectBirthForm();
     // A window's zone is that of its first minute, as the command line takes it.
-    const int clockMinute = form.TimeUnknown && cboTimeWindow_[0]
-                                ? cboTimeWindow_[0]->currentIndex() * 60 + cboTimeWindow_[1]->currentIndex()
-                                : form.Hour * 60 + form.Minute;
+    const int clockMinute = form.TimeUnknown && cboTimeWindow_[0] ? WindowMinuteShown(0) : form.Hour * 60 + form.Minute;
     zoneLine_->SetLocalTime(form.Year, form.MonthPosition + 1, form.DayPosition + 1, clockMinute / 60,
                             clockMinute % 60);
     const std::optional<ZoneOffset> chosen = ChosenOffset(form);

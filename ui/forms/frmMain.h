@@ -128,6 +128,8 @@ private:
     // unless narrowed. Nothing while the earliest time is after the latest.
     void SetupTimeWindow();
     std::optional<MinuteWindow> TimeWindowShown() const;
+    // The clock minute the window's hour list at `hourList` and the minute list after it show.
+    int WindowMinuteShown(std::size_t hourList) const;
     // Earliest hour and minute, latest hour and minute.
     std::array<QComboBox*, 4> cboTimeWindow_{};
     std::array<QLabel*, 2> lblTimeWindow_{};
