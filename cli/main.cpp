@@ -22,6 +22,7 @@
 #include "cli/births_commands.h"
 #include "cli/localized_text.h"
 #include "cli/report_outputs.h"
+#include "cli/usage_errors.h"
 #include "common/version.h"
 #include "l10n/core_texts.h"
 #include "l10n/sentences.h"
@@ -44,12 +45,6 @@ constexpr int kExitUsage = 2;
 constexpr const char* kSingleReadingOptions[] = {"--name",  "--date",  "--time", "--zone",  "--offset", "--lmt",
                                                  "--dst",   "--lat",   "--lon",  "--place", "--fold",   "--pdf",
                                                  "--paper", "--wheel", "--size", "--theme"};
-
-// The language of the messages on standard error: English until the command line has chosen one.
-std::string& MessageLanguage() {
-    static std::string language = "en";
-    return language;
-}
 
 // One line on standard error, in the reader's language.
 void Tell(const l10n::Sentence& said) {
@@ -360,16 +355,16 @@ void AddOptions(CLI::App& app, Options& o) {
                    "HH:MM-HH:MM when the time is not known exactly");
     app.add_option("--fold", o.Fold,
                    "With --place, a clock time that came twice as clocks went back: the first (default) or the second")
-        ->check(CLI::IsMember({"first", "second"}));
+        ->check(OneOf({"first", "second"}));
     auto* zoneOption =
         app.add_option("--zone", o.Zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
-            ->check(CLI::Range(0, kLastTimeZoneIndex));
+            ->check(WholeNumberFrom(0, kLastTimeZoneIndex));
     auto* offsetOption =
         app.add_option("--offset", o.Offset,
                        "The clock's offset from Universal Time, +HH:MM[:SS] east or -HH:MM[:SS] west (e.g. +05:45, "
                        "-00:25:21), up to 15 hours, instead of --zone")
             ->check([](const std::string& text) {
-                return ParseUtcOffset(text) ? std::string() : "expected +HH:MM or +HH:MM:SS (or -), up to 15:00:00";
+                return ParseUtcOffset(text) ? std::string() : l10n::Render(MessageLanguage(), Say(says::OffsetForm));
             });
     auto* lmtOption = app.add_flag(
         "--lmt", o.Lmt, "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone");
@@ -390,7 +385,7 @@ void AddOptions(CLI::App& app, Options& o) {
                  "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
     app.add_option("--to", o.ConvertTo,
                    "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output")
-        ->check(CLI::IsMember({"aaf", "csv"}));
+        ->check(OneOf({"aaf", "csv"}));
     app.add_flag("--zones", o.Zones, "List the time-zone rows with their numbers");
     app.add_option("--find", o.Find,
                    "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
@@ -401,7 +396,10 @@ void AddOptions(CLI::App& app, Options& o) {
                        " (default: from LANGUAGE, LC_ALL, LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in "
                        "every language")
         ->check([languages](const std::string& code) {
-            return KnownLanguage(code) ? std::string() : "no translation for \"" + code + "\": " + languages;
+            return KnownLanguage(code)
+                       ? std::string()
+                       : l10n::Render(MessageLanguage(),
+                                      Say(says::NoTranslation, {Plain("code", code), Plain("languages", languages)}));
         });
     AddReportOptions(app, o.Report);
     app.footer("Places: the atlas is built from GeoNames data (https://www.geonames.org/), CC BY 4.0.");
@@ -495,12 +493,16 @@ int Run(int argc, char** argv) {
         "quorvane-cli"};
     Options o;
     AddOptions(app, o);
+    // A refusal of the options themselves is already in the language they ask for.
+    MessageLanguage() = LanguageOfArguments(argc, argv, o.Language);
     try {
         app.parse(argc, argv);
         MessageLanguage() = o.Language;
     } catch (const CLI::ParseError& e) {
         // --help and --version end here too, with their own success.
-        return app.exit(e) == 0 ? 0 : kExitUsage;
+        if (e.get_exit_code() == 0) return app.exit(e);
+        Tell(Say(says::UsageRefused, {Nested("refusal", ParseRefusal(e))}));
+        return kExitUsage;
     }
 
     if (o.Zones) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/report_outputs.h"
 
+#include "cli/usage_errors.h"
+
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
@@ -16,14 +18,14 @@ namespace quorvane::cli {
 void AddReportOptions(CLI::App& app, ReportOptions& options) {
     app.add_option("--pdf", options.Pdf, "Write the reading as a PDF report to FILE");
     app.add_option("--paper", options.Paper, "Paper of the PDF report: a4 (default) or letter")
-        ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
+        ->check(OneOf({"a4", "letter"}, true));
     app.add_option("--wheel", options.Wheel, "Write the galactic wheel to FILE: SVG for .svg, PNG for .png");
     app.add_option("--size", options.Size, "Width and height of the PNG wheel in pixels (default 800)")
-        ->check(CLI::Range(16, 20000));
+        ->check(WholeNumberFrom(16, 20000));
     app.add_option("--theme", options.Theme,
                    "Colours of the PDF and the wheel picture: light (white paper, the PDF's default) or dark "
                    "(the screen's black wheel, the picture's default)")
-        ->check(CLI::IsMember({"dark", "light"}, CLI::ignore_case));
+        ->check(OneOf({"dark", "light"}, true));
 }
 
 int RunReportProgram(char** argv) {

@@ -186,6 +186,16 @@ inline constexpr TextKey FoldNeedsPlace{"cli.FoldNeedsPlace",
 inline constexpr TextKey KeptAsItStands{"cli.KeptAsItStands", "{reason} (the record is kept as it stands)"};
 inline constexpr TextKey LeftOut{"cli.LeftOut", "{reason}; left out"};
 inline constexpr TextKey OutputFailed{"cli.OutputFailed", "the output could not be written: {reason}"};
+// Refusals of the options as they are parsed; "--option: " stands before the checks of a value.
+inline constexpr TextKey UsageRefused{"cli.UsageRefused", "{refusal} (see --help)"};
+inline constexpr TextKey NotOneOf{"cli.NotOneOf", "\"{value}\" is not one of: {choices}"};
+inline constexpr TextKey NotWholeNumberFrom{"cli.NotWholeNumberFrom",
+                                            "\"{value}\" is not a whole number from {first} to {last}"};
+inline constexpr TextKey OffsetForm{"cli.OffsetForm", "expected +HH:MM or +HH:MM:SS (or -), up to 15:00:00"};
+inline constexpr TextKey NoTranslation{"cli.NoTranslation", "no translation for \"{code}\": {languages}"};
+inline constexpr TextKey NotExpected{"cli.NotExpected", "not expected: {arguments}"};
+inline constexpr TextKey Excludes{"cli.Excludes", "{option} cannot be used with {other}"};
+inline constexpr TextKey NeedsValue{"cli.NeedsValue", "{option} needs a value"};
 }  // namespace cli_text
 
 // Every sentence above but the months (kMonths, kShortMonths), for the catalogue.
@@ -204,7 +214,9 @@ inline constexpr const TextKey* kSentenceKeys[] = {
     &cli_text::PlaceUnknown, &cli_text::Candidates, &cli_text::DidYouMean, &cli_text::FindNone, &cli_text::GiveZone,
     &cli_text::NotWithBatch, &cli_text::DstNeedsZone, &cli_text::Required, &cli_text::ZoneRequired,
     &cli_text::BadWindow, &cli_text::FoldNeedsPlace, &cli_text::KeptAsItStands, &cli_text::LeftOut,
-    &cli_text::OutputFailed, &file_text::Latitude, &file_text::Longitude, &file_text::DateNotDayMonthYear,
+    &cli_text::OutputFailed, &cli_text::UsageRefused, &cli_text::NotOneOf, &cli_text::NotWholeNumberFrom,
+    &cli_text::OffsetForm, &cli_text::NoTranslation, &cli_text::NotExpected, &cli_text::Excludes, &cli_text::NeedsValue,
+    &file_text::Latitude, &file_text::Longitude, &file_text::DateNotDayMonthYear,
     &file_text::MonthNotInYear, &file_text::DayNotInMonth, &file_text::DayNotInJulianMonth, &file_text::YearOutside,
     &file_text::TimeMalformed, &file_text::HourOutside, &file_text::MinuteOutside, &file_text::SecondOutside,
     &file_text::AngleMalformed, &file_text::AngleDegrees, &file_text::AngleMinutes, &file_text::AngleSeconds,

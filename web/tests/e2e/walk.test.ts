@@ -436,8 +436,16 @@ test('the language list: German and Russian readings as the command line\'s, the
 // ---- A birth time not known, and Copy Reading.
 async function copied(page: Page): Promise<{ text: string; html: string }> {
   return page.evaluate(async () => {
-    const [item] = await navigator.clipboard.read();
-    return { text: await (await item.getType('text/plain')).text(), html: await (await item.getType('text/html')).text() };
+    // Read while the page is still writing, the clipboard refuses the item ("data has changed"): read again.
+    for (let attempt = 0; ; ++attempt) {
+      try {
+        const [item] = await navigator.clipboard.read();
+        return { text: await (await item.getType('text/plain')).text(), html: await (await item.getType('text/html')).text() };
+      } catch (error) {
+        if (!(error instanceof DOMException && error.name === 'InvalidStateError') || attempt >= 50) throw error;
+        await new Promise((resolve) => setTimeout(resolve, 20));
+      }
+    }
   });
 }
 
