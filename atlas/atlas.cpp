@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/atlas.h"
+
+#include "l10n/sentences.h"
 #include "atlas/fold_unicode.h"
 
 #include "atlas/state_abbreviations.h"
@@ -248,10 +250,10 @@ Atlas Atlas::FromFile(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int why = errno;
-        atlas.problem_ = "the atlas index " + path +
-                         (why == ENOENT ? std::string(" is missing")
-                                        : " cannot be opened (" + std::string(std::strerror(why)) + ")") +
-                         "; reinstall Quorvane or rebuild it";
+        atlas.problem_ = why == ENOENT
+                             ? l10n::Say(l10n::atlas_text::IndexMissing, {l10n::Plain("path", path)})
+                             : l10n::Say(l10n::atlas_text::IndexUnopenable,
+                                         {l10n::Plain("path", path), l10n::Nested("reason", l10n::SystemError(why))});
         return atlas;
     }
     struct stat info = {};
@@ -268,8 +270,9 @@ Atlas Atlas::FromFile(const std::string& path) {
         atlas.Open(std::string_view(static_cast<const char*>(atlas.mapping_->Address), atlas.mapping_->Size));
     } catch (const atlas_index::BadIndex& bad) {
         Atlas none;
-        none.problem_ = "the atlas index " + path + " is damaged: " + std::string(bad.what()) +
-                        "; reinstall Quorvane or rebuild it";
+        // The damage is named in the index format's own English: it is for whoever rebuilds the index.
+        none.problem_ =
+            l10n::Say(l10n::atlas_text::IndexDamaged, {l10n::Plain("path", path), l10n::Plain("detail", bad.what())});
         return none;
     }
     return atlas;
@@ -290,7 +293,7 @@ const Atlas& Atlas::Builtin() {
         atlas.reset(new Atlas());
         std::string looked;
         for (const std::string& path : paths) looked += (looked.empty() ? "" : ", ") + path;
-        atlas->problem_ = "the atlas index is missing (looked for " + looked + "); reinstall Quorvane or rebuild it";
+        atlas->problem_ = l10n::Say(l10n::atlas_text::IndexNotFound, {l10n::Plain("paths", looked)});
     });
     return *atlas;
 }

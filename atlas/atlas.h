@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "l10n/sentence.h"
 #include "atlas/atlas_index.h"
 
 namespace quorvane {
@@ -83,7 +84,7 @@ public:
     // The index installed with the program (or beside it in the build tree), read once on first use;
     // safe to call from any thread. When it cannot be read the atlas is empty and Problem() says why.
     static const Atlas& Builtin();
-    const std::string& Problem() const { return problem_; }
+    const l10n::Sentence& Problem() const { return problem_; }
 
     // Best first: exact names before prefixes, closer state and country next, then larger towns.
     std::vector<PlaceMatch> Find(std::string_view queryText, std::size_t limit = 20) const;
@@ -115,7 +116,7 @@ private:
     atlas_index::View index_;
     std::shared_ptr<Towns> towns_;               // a town's Place is made when a search first returns it
     std::shared_ptr<LatitudeOrder> byLatitude_;  // the towns from south to north, sorted at the first Nearest
-    std::string problem_;
+    l10n::Sentence problem_;
 };
 
 // What a typed place comes to when one answer is needed (the command line).

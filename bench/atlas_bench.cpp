@@ -9,6 +9,7 @@
 #include <string>
 
 #include "atlas/atlas.h"
+#include "l10n/core_texts.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::string IndexPath() {
 void BM_AtlasOpen(benchmark::State& state) {
     for (auto _ : state) {
         quorvane::Atlas atlas = quorvane::Atlas::FromFile(IndexPath());
-        if (!atlas.Problem().empty()) state.SkipWithError(atlas.Problem().c_str());
+        if (!atlas.Problem().empty()) state.SkipWithError(quorvane::l10n::Render("en", atlas.Problem()).c_str());
         benchmark::DoNotOptimize(atlas);
     }
 }

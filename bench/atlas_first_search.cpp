@@ -9,6 +9,7 @@
 #include <string>
 
 #include "atlas/atlas.h"
+#include "l10n/core_texts.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
     const auto found = atlas.Find(query, 30);
     const auto end = std::chrono::steady_clock::now();
     if (!atlas.Problem().empty() || found.empty()) {
-        std::fprintf(stderr, "%s\n", atlas.Problem().empty() ? "nothing found" : atlas.Problem().c_str());
+        std::fprintf(stderr, "%s\n",
+                     atlas.Problem().empty() ? "nothing found" : quorvane::l10n::Render("en", atlas.Problem()).c_str());
         return 1;
     }
     for (char c = 'a'; c <= 'z'; ++c) atlas.Find(std::string(1, c), 30);

@@ -34,7 +34,7 @@ std::string ContentStamp(std::string_view bytes) {
 
 BirthsFile::Opened BirthsFile::Read(const std::string& path) {
     WholeFile file = ReadWholeFile(path, kLargestBook);
-    if (!file.Bytes) return {std::nullopt, l10n::Verbatim(file.Problem)};
+    if (!file.Bytes) return {std::nullopt, std::move(file.Problem)};
     return Parse(*file.Bytes, path);
 }
 
@@ -69,11 +69,11 @@ std::string BirthsFile::Bytes() const {
     return Format == BirthsFormat::Aaf ? births::WriteAaf(Book) : births::WriteCsv(Book);
 }
 
-std::string BirthsFile::WriteTo(const std::string& path, BirthsFormat format) {
+l10n::Sentence BirthsFile::WriteTo(const std::string& path, BirthsFormat format) {
     const BirthsFormat before = Format;
     Format = format;
     const std::string bytes = Bytes();
-    if (std::string why = WriteWholeFile(path, bytes); !why.empty()) {
+    if (l10n::Sentence why = WriteWholeFile(path, bytes); !why.empty()) {
         Format = before;
         return why;
     }

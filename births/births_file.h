@@ -33,7 +33,7 @@ struct BirthsFile {
     std::string Bytes() const;
     // Writes the whole book to `path` (replacing a file only by a complete new one). Empty on
     // success, else what went wrong; on success Path, Format and Stamp follow the new file.
-    std::string WriteTo(const std::string& path, BirthsFormat format);
+    l10n::Sentence WriteTo(const std::string& path, BirthsFormat format);
     // True when the file at Path is no longer what was last read or written.
     bool ChangedOnDisk() const;
     // Births that could not be read.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "births/whole_file.h"
 
+#include "l10n/sentences.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,8 +16,8 @@
 namespace quorvane {
 namespace {
 
-std::string ErrorText(int error) {
-    return std::strerror(error);
+l10n::Sentence ErrorText(int error) {
+    return l10n::SystemError(error);
 }
 
 WholeFile Unreadable(int error) {
@@ -86,7 +88,7 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t largest) {
     if (::fstat(file.Get(), &info) != 0) return Unreadable(errno);
     if (S_ISDIR(info.st_mode)) return Unreadable(EISDIR);
     if (info.st_size > 0 && static_cast<unsigned long long>(info.st_size) > largest)
-        return {std::nullopt, "the file is too big to be a births file"};
+        return {std::nullopt, l10n::Say(l10n::file_text::TooBig)};
     std::string bytes;
     char buffer[1 << 16];
     for (;;) {
@@ -97,12 +99,12 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t largest) {
         }
         if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > largest) return {std::nullopt, "the file is too big to be a births file"};
+        if (bytes.size() > largest) return {std::nullopt, l10n::Say(l10n::file_text::TooBig)};
     }
     return {std::move(bytes), {}};
 }
 
-std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
+l10n::Sentence WriteWholeFile(const std::string& path, std::string_view bytes) {
     if (path.empty()) return ErrorText(ENOENT);
     const std::string target = TargetOf(path);
     const std::string folder = FolderOf(target);
@@ -125,9 +127,9 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
     // (EINVAL) has nothing to flush.
     Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.Get() < 0)
-        return "the file was replaced, but its folder could not be opened to flush it: " + ErrorText(errno);
+        return l10n::Say(l10n::file_text::FolderNotOpened, {l10n::Nested("reason", ErrorText(errno))});
     if (::fsync(directory.Get()) != 0 && errno != EINVAL)
-        return "the file was replaced, but its folder could not be flushed to the disk: " + ErrorText(errno);
+        return l10n::Say(l10n::file_text::FolderNotFlushed, {l10n::Nested("reason", ErrorText(errno))});
     return {};
 }
 

@@ -8,11 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "l10n/sentence.h"
+
 namespace quorvane {
 
 struct WholeFile {
     std::optional<std::string> Bytes;  // nothing when it could not be read
-    std::string Problem;               // why not: "No such file or directory"
+    l10n::Sentence Problem;            // why not: "No such file or directory"
     int Error = 0;                     // and its errno, when the system gave one
 };
 
@@ -20,9 +22,9 @@ struct WholeFile {
 WholeFile ReadWholeFile(const std::string& path, std::size_t largest);
 
 // Writes `bytes` as the file at `path`: a temporary file in the same folder, fsync, rename over `path`,
-// fsync of the folder. Empty on success, else what went wrong; then the temporary file is gone and a file
+// fsync of the folder. No sentence on success, else what went wrong; then the temporary file is gone and a file
 // that was at `path` is as it was. A new file gets the permissions the umask allows, a replaced one keeps
 // its own; a path that is a symbolic link replaces the file it points to.
-std::string WriteWholeFile(const std::string& path, std::string_view bytes);
+l10n::Sentence WriteWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace quorvane

@@ -58,7 +58,7 @@ void Tell(const l10n::Sentence& said) {
         std::signal(SIGPIPE, SIG_DFL);
         std::raise(SIGPIPE);
     }
-    Tell(Say(says::OutputFailed, {Plain("reason", std::strerror(error))}));
+    Tell(Say(says::OutputFailed, {Nested("reason", l10n::SystemError(error))}));
     std::_Exit(kExitRefused);
 }
 
@@ -120,7 +120,7 @@ private:
 const Atlas* BuiltinAtlas() {
     const Atlas& atlas = Atlas::Builtin();
     if (atlas.Problem().empty()) return &atlas;
-    std::cerr << "quorvane-cli: " << atlas.Problem() << "\n";
+    Tell(atlas.Problem());
     return nullptr;
 }
 

@@ -6,6 +6,8 @@
 // l10n/core/<language>.json under the same keys; the English here is the program's own text.
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 #include "l10n/sentence.h"
 
@@ -152,7 +154,41 @@ inline constexpr TextKey QuoteNotClosed{"file.QuoteNotClosed", "a quoted field i
 // Why a file is not opened as births.
 inline constexpr TextKey BinaryFile{"file.BinaryFile", "it is a binary file, not a births file"};
 inline constexpr TextKey NoBirthsFile{"file.NoBirthsFile", "it is neither an AAF nor a CSV births file"};
+inline constexpr TextKey TooBig{"file.TooBig", "the file is too big to be a births file"};
+inline constexpr TextKey FolderNotOpened{
+    "file.FolderNotOpened", "the file was replaced, but its folder could not be opened to flush it: {reason}"};
+inline constexpr TextKey FolderNotFlushed{
+    "file.FolderNotFlushed", "the file was replaced, but its folder could not be flushed to the disk: {reason}"};
 }  // namespace file_text
+
+// What the system says of a file it could not read or write, in the C library's own English.
+namespace system_text {
+inline constexpr TextKey NoSuchFile{"system.ENOENT", "No such file or directory"};
+inline constexpr TextKey PermissionDenied{"system.EACCES", "Permission denied"};
+inline constexpr TextKey NotPermitted{"system.EPERM", "Operation not permitted"};
+inline constexpr TextKey NoSpace{"system.ENOSPC", "No space left on device"};
+inline constexpr TextKey QuotaExceeded{"system.EDQUOT", "Disk quota exceeded"};
+inline constexpr TextKey ReadOnly{"system.EROFS", "Read-only file system"};
+inline constexpr TextKey IsFolder{"system.EISDIR", "Is a directory"};
+inline constexpr TextKey NotFolder{"system.ENOTDIR", "Not a directory"};
+inline constexpr TextKey InputOutput{"system.EIO", "Input/output error"};
+inline constexpr TextKey NameTooLong{"system.ENAMETOOLONG", "File name too long"};
+inline constexpr TextKey LinkLoop{"system.ELOOP", "Too many levels of symbolic links"};
+inline constexpr TextKey TooManyOpen{"system.EMFILE", "Too many open files"};
+inline constexpr TextKey FileTooLarge{"system.EFBIG", "File too large"};
+}  // namespace system_text
+
+// Why the atlas cannot be searched.
+namespace atlas_text {
+inline constexpr TextKey IndexMissing{"atlas.IndexMissing",
+                                      "the atlas index {path} is missing; reinstall Quorvane or rebuild it"};
+inline constexpr TextKey IndexUnopenable{
+    "atlas.IndexUnopenable", "the atlas index {path} cannot be opened ({reason}); reinstall Quorvane or rebuild it"};
+inline constexpr TextKey IndexDamaged{"atlas.IndexDamaged",
+                                      "the atlas index {path} is damaged: {detail}; reinstall Quorvane or rebuild it"};
+inline constexpr TextKey IndexNotFound{
+    "atlas.IndexNotFound", "the atlas index is missing (looked for {paths}); reinstall Quorvane or rebuild it"};
+}  // namespace atlas_text
 
 // The command line's notes and usage errors on standard error (after "quorvane-cli: ").
 namespace cli_text {
@@ -224,7 +260,48 @@ inline constexpr const TextKey* kSentenceKeys[] = {
     &file_text::NoPlaceLine, &file_text::PlaceLineFields, &file_text::JulianDayNotNumber, &file_text::DateNotGiven,
     &file_text::ClockNotGiven, &file_text::CsvDate, &file_text::CsvZone, &file_text::CsvDaylightFlag,
     &file_text::CsvFields, &file_text::QuoteNotClosed, &file_text::BinaryFile, &file_text::NoBirthsFile,
+    &system_text::NoSuchFile, &system_text::PermissionDenied, &system_text::NotPermitted, &system_text::NoSpace,
+    &system_text::QuotaExceeded, &system_text::ReadOnly, &system_text::IsFolder, &system_text::NotFolder,
+    &system_text::InputOutput, &system_text::NameTooLong, &system_text::LinkLoop, &system_text::TooManyOpen,
+    &system_text::FileTooLarge, &file_text::TooBig, &file_text::FolderNotOpened, &file_text::FolderNotFlushed,
+    &atlas_text::IndexMissing, &atlas_text::IndexUnopenable, &atlas_text::IndexDamaged, &atlas_text::IndexNotFound,
 };
 // clang-format on
+
+// What the system said of `error` (an errno), as a sentence of the catalogue where it is one a person
+// meets with files, else in the C library's words.
+inline Sentence SystemError(int error) {
+    namespace says = system_text;
+    switch (error) {
+        case ENOENT:
+            return Say(says::NoSuchFile);
+        case EACCES:
+            return Say(says::PermissionDenied);
+        case EPERM:
+            return Say(says::NotPermitted);
+        case ENOSPC:
+            return Say(says::NoSpace);
+        case EDQUOT:
+            return Say(says::QuotaExceeded);
+        case EROFS:
+            return Say(says::ReadOnly);
+        case EISDIR:
+            return Say(says::IsFolder);
+        case ENOTDIR:
+            return Say(says::NotFolder);
+        case EIO:
+            return Say(says::InputOutput);
+        case ENAMETOOLONG:
+            return Say(says::NameTooLong);
+        case ELOOP:
+            return Say(says::LinkLoop);
+        case EMFILE:
+            return Say(says::TooManyOpen);
+        case EFBIG:
+            return Say(says::FileTooLarge);
+        default:
+            return Verbatim(std::strerror(error));
+    }
+}
 
 }  // namespace quorvane::l10n

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "atlas/atlas.h"
+#include "l10n/core_texts.h"
 #include "atlas/fold_unicode.h"
 #include "zones/zone_database.h"
 
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     }
     const quorvane::Atlas atlas = quorvane::Atlas::FromFile(argv[1]);
     if (!atlas.Problem().empty()) {
-        std::fprintf(stderr, "make_web_atlas: %s\n", atlas.Problem().c_str());
+        std::fprintf(stderr, "make_web_atlas: %s\n", quorvane::l10n::Render("en", atlas.Problem()).c_str());
         return 1;
     }
     std::set<std::string> used;

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "l10n/core_texts.h"
 #include "atlas/zone_suggestion.h"
 #include "zones/zone_database.h"
 
@@ -131,7 +132,7 @@ int main(int argc, char** argv) {
     }
     const quorvane::Atlas atlas = quorvane::Atlas::FromFile(argv[1]);
     if (!atlas.Problem().empty() || atlas.Size() == 0) {
-        std::fprintf(stderr, "make_zone_fixture: %s\n", atlas.Problem().c_str());
+        std::fprintf(stderr, "make_zone_fixture: %s\n", quorvane::l10n::Render("en", atlas.Problem()).c_str());
         return 1;
     }
     const std::string folder = argv[2];

@@ -4,6 +4,7 @@
 #include "atlas/atlas.h"
 #include "atlas/atlas_index.h"
 #include "atlas/name_catalog.h"
+#include "l10n/core_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -135,15 +136,21 @@ TEST_F(DamagedIndex, FromFileSaysWhatIsWrongAndFindsNothing) {
     const std::string path = ::testing::TempDir() + "/atlas-index-cut-" + std::to_string(::getpid()) + ".bin";
     std::ofstream(path, std::ios::binary) << bytes.substr(0, 100);
     const Atlas cut = Atlas::FromFile(path);
-    EXPECT_EQ(cut.Problem().rfind("the atlas index " + path + " is damaged: it is cut short", 0), 0u) << cut.Problem();
+    const std::string said = l10n::Render("en", cut.Problem());
+    EXPECT_EQ(said.rfind("the atlas index " + path + " is damaged: it is cut short", 0), 0u) << said;
     EXPECT_TRUE(cut.Find("Munich").empty());
     EXPECT_EQ(cut.Size(), 0u);
     std::ofstream(path, std::ios::trunc);
-    EXPECT_EQ(Atlas::FromFile(path).Problem(),
+    EXPECT_EQ(l10n::Render("en", Atlas::FromFile(path).Problem()),
               "the atlas index " + path + " is damaged: it is empty; reinstall Quorvane or rebuild it");
     std::remove(path.c_str());
     const Atlas missing = Atlas::FromFile(path);
-    EXPECT_EQ(missing.Problem(), "the atlas index " + path + " is missing; reinstall Quorvane or rebuild it");
+    EXPECT_EQ(l10n::Render("en", missing.Problem()),
+              "the atlas index " + path + " is missing; reinstall Quorvane or rebuild it");
+    // A translated reader reads it in the language, the path as it is.
+    const std::string german = l10n::Render("de", missing.Problem());
+    EXPECT_EQ(german.find("missing"), std::string::npos) << german;
+    EXPECT_NE(german.find(path), std::string::npos) << german;
     EXPECT_TRUE(missing.Find("Munich").empty());
 }
 

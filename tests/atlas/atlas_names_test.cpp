@@ -21,7 +21,7 @@ struct Expected {
 
 TEST(AtlasNames, OtherLanguagesAndHistoryFindTheTown) {
     const Atlas& atlas = Atlas::Builtin();
-    ASSERT_EQ(atlas.Problem(), "");
+    ASSERT_TRUE(atlas.Problem().empty());
     for (const Expected& e : {
              Expected{"Bombay", "Mumbai", "IN", "Bombay"},
              {"Calcutta", "Kolkata", "IN", "Calcutta"},

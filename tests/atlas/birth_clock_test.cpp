@@ -72,7 +72,7 @@ TEST(AtlasNearest, TheSameTownAsComparingEveryTown) {
 
 TEST(BirthClock, LocalMeanTimeWhereTheNearestTownKeptIt) {
     const Atlas& atlas = Atlas::Builtin();
-    ASSERT_TRUE(atlas.Problem().empty()) << atlas.Problem();
+    ASSERT_TRUE(atlas.Problem().empty()) << l10n::Render("en", atlas.Problem());
     // Nepal kept local mean time until 1920: a Pokhara birth of 1905 is read in Pokhara's own, 83°59′E
     // being 5 h 35 min 56 s of clock, not Kathmandu's 5:41:16. A daylight flag cannot stand with it.
     births::Birth pokhara = OneRecord("#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,1\n");

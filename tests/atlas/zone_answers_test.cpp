@@ -19,6 +19,7 @@
 
 #include "atlas/atlas.h"
 #include "atlas/zone_suggestion.h"
+#include "l10n/core_texts.h"
 
 namespace quorvane {
 namespace {
@@ -140,7 +141,7 @@ TEST(ZoneAnswers, EveryZoneOfTheAtlasAnswersAsRecorded) {
 TEST(ZoneAnswers, EveryTownsLocalMeanTimeAsRecorded) {
     ASSERT_FALSE(Lines().empty()) << "cannot read " << QUORVANE_ZONE_ANSWERS;
     const Atlas& atlas = Atlas::Builtin();
-    ASSERT_TRUE(atlas.Problem().empty()) << atlas.Problem();
+    ASSERT_TRUE(atlas.Problem().empty()) << l10n::Render("en", atlas.Problem());
     std::map<std::uint32_t, const Place*> byId;
     for (std::uint32_t i = 0; i < atlas.Size(); ++i) byId[atlas.TownAt(i).GeoNameId] = &atlas.TownAt(i);
 

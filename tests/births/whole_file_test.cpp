@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -20,10 +22,16 @@
 #include "births/births_file.h"
 #include "births/whole_file.h"
 #include "l10n/core_texts.h"
+#include "l10n/sentences.h"
 
 using namespace quorvane;
 
 namespace {
+
+// A reason as an English reader reads it.
+std::string En(const l10n::Sentence& said) {
+    return l10n::Render("en", said);
+}
 
 // A fresh folder, removed with everything in it afterwards.
 class Folder {
@@ -80,14 +88,14 @@ mode_t ModeOf(const std::string& path) {
 TEST(WholeFile, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
     Folder folder;
     const std::string path = folder / "book.aaf";
-    ASSERT_EQ(WriteWholeFile(path, "first\n"), "");
+    ASSERT_TRUE(WriteWholeFile(path, "first\n").empty());
     EXPECT_EQ(Contents(path), "first\n");
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(ModeOf(path), 0666 & ~mask) << "a new file as any program would make it, not the temporary file's 0600";
 
     ::chmod(path.c_str(), 0640);
-    ASSERT_EQ(WriteWholeFile(path, std::string(300'000, 'x')), "");
+    ASSERT_TRUE(WriteWholeFile(path, std::string(300'000, 'x')).empty());
     EXPECT_EQ(Contents(path), std::string(300'000, 'x'));
     EXPECT_EQ(ModeOf(path), 0640u);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"book.aaf"}) << "no temporary file is left";
@@ -95,7 +103,7 @@ TEST(WholeFile, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
     // Through a symbolic link, the file it points to is replaced and the link stays.
     const std::string link = folder / "link.aaf";
     ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
-    ASSERT_EQ(WriteWholeFile(link, "through the link\n"), "");
+    ASSERT_TRUE(WriteWholeFile(link, "through the link\n").empty());
     struct stat info = {};
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
@@ -108,12 +116,12 @@ TEST(WholeFile, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     Put(path, "the old book\n");
 
     // No such folder.
-    EXPECT_NE(WriteWholeFile(folder / "no such folder/book.aaf", "x"), "");
+    EXPECT_FALSE(WriteWholeFile(folder / "no such folder/book.aaf", "x").empty());
     // A folder where the file should be: the rename cannot replace it.
     ASSERT_EQ(::mkdir((folder / "taken.aaf").c_str(), 0700), 0);
-    EXPECT_EQ(WriteWholeFile(folder / "taken.aaf", "x"), "Is a directory");
+    EXPECT_EQ(En(WriteWholeFile(folder / "taken.aaf", "x")), "Is a directory");
     // A file where a folder should be.
-    EXPECT_EQ(WriteWholeFile(path + "/inside.aaf", "x"), "Not a directory");
+    EXPECT_EQ(En(WriteWholeFile(path + "/inside.aaf", "x")), "Not a directory");
 
     // The disk full halfway through: a file size limit stops the write after its first bytes.
     rlimit before{};
@@ -122,7 +130,7 @@ TEST(WholeFile, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     small.rlim_cur = 4096;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string why = WriteWholeFile(path, std::string(100'000, 'n'));
+    const std::string why = En(WriteWholeFile(path, std::string(100'000, 'n')));
     ::setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(why, "File too large");
@@ -139,7 +147,7 @@ TEST(WholeFile, AFolderThatMayNotBeWrittenRefusesAndKeepsTheFile) {
     const std::string path = folder / "book.aaf";
     Put(path, "the old book\n");
     ::chmod(folder.Path().c_str(), 0500);
-    EXPECT_EQ(WriteWholeFile(path, "new"), "Permission denied");
+    EXPECT_EQ(En(WriteWholeFile(path, "new")), "Permission denied");
     ::chmod(folder.Path().c_str(), 0700);
     EXPECT_EQ(Contents(path), "the old book\n");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"book.aaf"});
@@ -152,11 +160,11 @@ TEST(WholeFile, ReadsWholeFilesAndSaysWhyNot) {
     EXPECT_EQ(ReadWholeFile(path, 1 << 20).Bytes, std::string(200'000, 'r'));
     const WholeFile tooBig = ReadWholeFile(path, 1000);
     EXPECT_FALSE(tooBig.Bytes);
-    EXPECT_EQ(tooBig.Problem, "the file is too big to be a births file");
+    EXPECT_EQ(En(tooBig.Problem), "the file is too big to be a births file");
     const WholeFile missing = ReadWholeFile(folder / "missing.aaf", 1000);
     EXPECT_FALSE(missing.Bytes);
-    EXPECT_EQ(missing.Problem, "No such file or directory");
-    EXPECT_EQ(ReadWholeFile(folder.Path(), 1000).Problem, "Is a directory");
+    EXPECT_EQ(En(missing.Problem), "No such file or directory");
+    EXPECT_EQ(En(ReadWholeFile(folder.Path(), 1000).Problem), "Is a directory");
 }
 
 TEST(BirthsFileOnDisk, SavesWholeAndNoticesAnotherProgramsChange) {
@@ -173,7 +181,7 @@ TEST(BirthsFileOnDisk, SavesWholeAndNoticesAnotherProgramsChange) {
 
     // Saved as CSV elsewhere: the file follows the new path; our own save is no change by another program.
     const std::string csv = folder / "family.csv";
-    ASSERT_EQ(file.WriteTo(csv, BirthsFormat::Csv), "");
+    ASSERT_TRUE(file.WriteTo(csv, BirthsFormat::Csv).empty());
     EXPECT_EQ(file.Path, csv);
     EXPECT_EQ(Contents(csv), "name,date,time,zone,dst,lat,lon\nTobias Ferber,1970-09-27,11:04,20,0,49N05,8E11\n");
     EXPECT_FALSE(file.ChangedOnDisk());
@@ -181,7 +189,7 @@ TEST(BirthsFileOnDisk, SavesWholeAndNoticesAnotherProgramsChange) {
     EXPECT_FALSE(file.ChangedOnDisk()) << "a file that is gone is overwritten by nothing";
 
     // A failed save changes neither the path nor the format.
-    EXPECT_EQ(file.WriteTo(folder / "no such folder/x.aaf", BirthsFormat::Aaf), "No such file or directory");
+    EXPECT_EQ(En(file.WriteTo(folder / "no such folder/x.aaf", BirthsFormat::Aaf)), "No such file or directory");
     EXPECT_EQ(file.Path, csv);
     EXPECT_EQ(file.Format, BirthsFormat::Csv);
 
@@ -189,3 +197,22 @@ TEST(BirthsFileOnDisk, SavesWholeAndNoticesAnotherProgramsChange) {
     EXPECT_EQ(FormatOfPath("/x/Book.CSV"), BirthsFormat::Csv);
     EXPECT_EQ(FormatOfPath("/x/book.csv.aaf"), BirthsFormat::Aaf);
 }
+
+namespace {
+
+// A reason is said in the reader's language; a system message the catalogue has no words for keeps the
+// C library's.
+TEST(WholeFile, ReasonsReadInTheReadersLanguage) {
+    Folder folder;
+    const l10n::Sentence missing = ReadWholeFile(folder / "missing.aaf", 1000).Problem;
+    EXPECT_EQ(l10n::Render("de", missing), "Datei oder Verzeichnis nicht gefunden");
+    const l10n::Sentence noFolder = WriteWholeFile(folder / "missing.aaf/inside.aaf", "x");
+    for (const std::string_view language : l10n::TranslatedLanguages()) {
+        SCOPED_TRACE(std::string(language));
+        EXPECT_NE(l10n::Render(language, missing), En(missing));
+        EXPECT_NE(l10n::Render(language, noFolder), En(noFolder));
+        EXPECT_EQ(l10n::Render(language, l10n::SystemError(EXDEV)), std::strerror(EXDEV));
+    }
+}
+
+}  // namespace

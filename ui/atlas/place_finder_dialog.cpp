@@ -3,6 +3,7 @@
 #include "ui/atlas/place_finder_dialog.h"
 
 #include "ui/a11y/accessibility.h"
+#include "ui/widgets/language.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -144,7 +145,7 @@ void PlaceFinderDialog::Search() {
         results_->setCurrentItem(results_->topLevelItem(0));
     else if (!atlas_.Problem().empty())
         note = tr("The atlas cannot be searched: %1. Press \"Search the web\" to look the place up online.")
-                   .arg(QString::fromStdString(atlas_.Problem()));
+                   .arg(UiText(atlas_.Problem()));
     else if (!search_->text().trimmed().isEmpty())
         note = tr("No place in the atlas matches \"%1\". Press \"Search the web\" to look it up online.")
                    .arg(search_->text().trimmed());

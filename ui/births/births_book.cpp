@@ -261,7 +261,7 @@ bool BirthsBook::WriteTo(const QString& path, BirthsFormat format) {
     // Only the file this book was read from can have been changed behind its back.
     if (path == FilePath() && file_->ChangedOnDisk() && !questions_->AskOverwriteChanged(DialogParent(), path))
         return false;
-    const QString failure = ToQString(file_->WriteTo(PathBytes(path), format));
+    const QString failure = UiText(file_->WriteTo(PathBytes(path), format));
     if (!failure.isEmpty()) {
         messages_.ShowMessage(tr("The births could not be saved to %1: %2. They are kept here; "
                                  "save them elsewhere with Save Births As.")
