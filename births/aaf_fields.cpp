@@ -297,16 +297,21 @@ std::pair<long, long> DayAndSecond(double julianDay) {
     return {dayNumber, seconds};
 }
 
-std::string InstantText(double julianDay) {
-    static constexpr std::array<const char*, 12> shortNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+std::string InstantStamp(double julianDay) {
     const auto [dayNumber, seconds] = DayAndSecond(julianDay);
     const CalendarDate date = GregorianDate(dayNumber);
     char text[48];
-    std::snprintf(text, sizeof text, "%d %s %d %02ld:%02ld:%02ld UT", date.Day,
-                  shortNames[static_cast<std::size_t>(date.Month - 1)], date.Year, seconds / 3600, seconds / 60 % 60,
-                  seconds % 60);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld:%02ld:%02ld", date.Year, date.Month, date.Day,
+                  seconds / 3600, seconds / 60 % 60, seconds % 60);
     return text;
+}
+
+l10n::Sentence InstantSentence(std::string_view stamp) {
+    int year = 0, month = 0, day = 0;
+    char time[9] = {};
+    const std::string text(stamp);
+    if (std::sscanf(text.c_str(), "%d-%d-%d %8s", &year, &month, &day, time) != 4 || month < 1 || month > 12) return {};
+    return l10n::Say(l10n::births_text::Instant, {l10n::Date("date", year, month, day), l10n::Plain("time", time)});
 }
 
 }  // namespace quorvane::births

@@ -87,7 +87,9 @@ CalendarDate GregorianDate(long dayNumber);
 // a time that rounds up to midnight is the next day's first second.
 std::pair<long, long> DayAndSecond(double julianDay);
 
-// "27 Sep 1970 10:04:30 UT" for a Julian day.
-std::string InstantText(double julianDay);
+// "1970-09-27 10:04:30", the instant (UT) of a Julian day as a note keeps it; InstantSentence says it.
+std::string InstantStamp(double julianDay);
+// "27 Sep 1970 10:04:30 UT" in English, the date as each language writes it; nothing for another stamp.
+l10n::Sentence InstantSentence(std::string_view stamp);
 
 }  // namespace quorvane::births

@@ -231,7 +231,7 @@ private:
             const double recorded = ClockJulianDay(*date_, *time_) + SecondsWest() / kSecondsPerDay;
             if (std::abs(recorded - julianDay_->Day) <= tolerance) return true;
             std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
-            birth_.Notes.push_back({NoteKind::JulianDayTaken, InstantText(julianDay_->Day), InstantText(recorded)});
+            birth_.Notes.push_back({NoteKind::JulianDayTaken, InstantStamp(julianDay_->Day), InstantStamp(recorded)});
             return true;
         }
         if (date_ && time_) {
@@ -266,7 +266,7 @@ private:
         }
         if (!ClockKnown()) return Refuse(l10n::Say(l10n::file_text::ClockNotGiven));
         std::tie(date_, time_) = ClockAt(julianDay_->Day, SecondsWest());
-        birth_.Notes.push_back({NoteKind::DateTimeFromJulianDay, InstantText(julianDay_->Day)});
+        birth_.Notes.push_back({NoteKind::DateTimeFromJulianDay, InstantStamp(julianDay_->Day)});
         return true;
     }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "births/births.h"
 
+#include "births/aaf_fields.h"
+
 #include <iterator>
 #include <vector>
 
@@ -25,10 +27,11 @@ void TakeLocalMeanTime(Birth& birth, std::string_view place) {
 namespace {
 
 // Each kind of note: its sentence, and the names of its First and Second values (empty: none), in the
-// order of NoteKind.
+// order of NoteKind; the values of some are instants, said as each language writes a date.
 struct NoteWords {
     const l10n::TextKey* Key;
     std::string_view First, Second;
+    bool Instants = false;
 };
 constexpr NoteWords kNoteWords[] = {
     {&l10n::births_text::LocalMeanTime, "offset", {}},
@@ -36,11 +39,11 @@ constexpr NoteWords kNoteWords[] = {
     {&l10n::births_text::LocalMeanTimeTaken, "offset", "place"},
     {&l10n::births_text::NoZone, {}, {}},
     {&l10n::births_text::NoRowHasOffset, "offset", {}},
-    {&l10n::births_text::JulianDayTaken, "julian", "clock"},
+    {&l10n::births_text::JulianDayTaken, "julian", "clock", true},
     {&l10n::births_text::JulianDayTooCoarse, {}, {}},
     {&l10n::births_text::JulianDayTooFar, {}, {}},
     {&l10n::births_text::ZoneFromJulianDay, "offset", {}},
-    {&l10n::births_text::DateTimeFromJulianDay, "instant", {}},
+    {&l10n::births_text::DateTimeFromJulianDay, "instant", {}, true},
 };
 static_assert(std::size(kNoteWords) == static_cast<std::size_t>(NoteKind::DateTimeFromJulianDay) + 1);
 
@@ -49,8 +52,11 @@ static_assert(std::size(kNoteWords) == static_cast<std::size_t>(NoteKind::DateTi
 l10n::Sentence NoteText(const Note& note) {
     const NoteWords& words = kNoteWords[static_cast<std::size_t>(note.Kind)];
     std::vector<l10n::Sentence::Value> values;
-    if (!words.First.empty()) values.push_back(l10n::Plain(words.First, note.First));
-    if (!words.Second.empty()) values.push_back(l10n::Plain(words.Second, note.Second));
+    const auto value = [&words](std::string_view name, const std::string& text) {
+        return words.Instants ? l10n::Nested(name, InstantSentence(text)) : l10n::Plain(name, text);
+    };
+    if (!words.First.empty()) values.push_back(value(words.First, note.First));
+    if (!words.Second.empty()) values.push_back(value(words.Second, note.Second));
     return l10n::Say(*words.Key, std::move(values));
 }
 

@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     ParseTime(field);
     ParseAngle(field, 'n', 's', 89, quorvane::l10n::file_text::Latitude);
     ParseDaylightFlag(field);
-    if (const auto day = ParseJulianDay(field)) InstantText(day->Day);
+    if (const auto day = ParseJulianDay(field)) Check(!InstantSentence(InstantStamp(day->Day)).empty());
 
     Book csv = ReadCsv(input);
     Book csvBack = ReadCsv(WriteCsv(csv));

@@ -93,6 +93,7 @@ inline constexpr TextKey ZoneFromJulianDay{"births.ZoneFromJulianDay",
                                            "the zone {offset} is taken from the Julian day"};
 inline constexpr TextKey DateTimeFromJulianDay{"births.DateTimeFromJulianDay",
                                                "the date and time are taken from the Julian day, {instant}"};
+inline constexpr TextKey Instant{"births.Instant", "{date} {time} UT"};
 inline constexpr TextKey NotesJoined{"births.NotesJoined", "{first}; {rest}"};
 inline constexpr TextKey RefusedLine{"births.RefusedLine", "line {line}: {reason}"};
 inline constexpr TextKey RefusedLocalMeanTime{
@@ -243,7 +244,8 @@ inline constexpr const TextKey* kSentenceKeys[] = {
     &suggest::ClockAsGiven, &births_text::LocalMeanTime, &births_text::LocalMeanTimeFromJulianDay,
     &births_text::LocalMeanTimeTaken, &births_text::NoZone, &births_text::NoRowHasOffset,
     &births_text::JulianDayTaken, &births_text::JulianDayTooCoarse, &births_text::JulianDayTooFar,
-    &births_text::ZoneFromJulianDay, &births_text::DateTimeFromJulianDay, &births_text::NotesJoined,
+    &births_text::ZoneFromJulianDay, &births_text::DateTimeFromJulianDay, &births_text::Instant,
+    &births_text::NotesJoined,
     &births_text::RefusedLine, &births_text::RefusedLocalMeanTime, &births_text::RefusedOffset,
     &births_text::RefusedNoZone, &births_text::RefusedInCsv, &cli_text::Note, &cli_text::Warning, &cli_text::Line,
     &cli_text::FirstTaken, &cli_text::SecondTaken, &cli_text::OffsetBefore, &cli_text::PlaceAmbiguous,

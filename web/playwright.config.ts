@@ -11,7 +11,9 @@ export default defineConfig({
   fullyParallel: false,
   workers: 1,
   retries: 0,
-  timeout: 30_000,
+  // Each test is a whole walk with several accessibility scans; beside busy tests a scan alone can take
+  // many seconds on two cores.
+  timeout: 120_000,
   reporter: [['list']],
   use: {
     baseURL: `http://127.0.0.1:${port}/`,

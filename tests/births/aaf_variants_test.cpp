@@ -123,6 +123,12 @@ TEST(AafVariants, TheJulianDayCompletesAndOverrulesTheRecord) {
     EXPECT_NE(NotesText(eva).find("28 Sep 1970 10:04:48 UT"), std::string::npos) << NotesText(eva);
     EXPECT_NE(NotesText(eva).find("27 Sep 1970 10:04:00 UT"), std::string::npos) << NotesText(eva);
     EXPECT_NE(NotesText(eva).find("the Julian day is taken"), std::string::npos) << NotesText(eva);
+    // A translated reader reads both instants with the date as the language writes it.
+    const std::string german = l10n::Render("de", NotesSentence(eva));
+    EXPECT_NE(german.find("28. September 1970, 10:04:48 UT"), std::string::npos) << german;
+    EXPECT_NE(german.find("27. September 1970, 10:04:00 UT"), std::string::npos) << german;
+    EXPECT_NE(l10n::Render("ru", NotesSentence(eva)).find("28 сентября 1970 г., 10:04:48 UT"), std::string::npos)
+        << l10n::Render("ru", NotesSentence(eva));
     // No zone: the Julian day gives Nepal's +5:45 and Brest's local mean time.
     EXPECT_EQ(book.Births[3].Clock, ClockKind::Offset);
     EXPECT_EQ(book.Births[3].StandardOffset.TotalSecondsWest(), -(5 * 3600 + 45 * 60));
