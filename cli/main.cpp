@@ -347,54 +347,34 @@ struct Options {
 
 // The options with their help texts, in the order --help lists them.
 void AddOptions(CLI::App& app, Options& o) {
-    app.add_option("--name", o.Birth.Name, "Name (letters and blanks)");
-    app.add_option("--date", o.Birth.Date,
-                   "Birth date, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")");
-    app.add_option("--time", o.Birth.Time,
-                   "Local clock time of birth, HH:MM or HH:MM:SS; unknown (every minute of the day read) or a window "
-                   "HH:MM-HH:MM when the time is not known exactly");
-    app.add_option("--fold", o.Fold,
-                   "With --place, a clock time that came twice as clocks went back: the first (default) or the second")
-        ->check(OneOf({"first", "second"}));
+    namespace help = l10n::help_text;
+    app.add_option("--name", o.Birth.Name, Help(help::Name));
+    app.add_option(
+        "--date", o.Birth.Date,
+        Help(help::Date, {Plain("first", std::to_string(kFirstYear)), Plain("last", std::to_string(kLastYear))}));
+    app.add_option("--time", o.Birth.Time, Help(help::Time));
+    app.add_option("--fold", o.Fold, Help(help::Fold))->check(OneOf({"first", "second"}));
     auto* zoneOption =
-        app.add_option("--zone", o.Zone, "Time-zone row, 0 to " + std::to_string(kLastTimeZoneIndex) + " (see --zones)")
+        app.add_option("--zone", o.Zone, Help(help::Zone, {Plain("last", std::to_string(kLastTimeZoneIndex))}))
             ->check(WholeNumberFrom(0, kLastTimeZoneIndex));
-    auto* offsetOption =
-        app.add_option("--offset", o.Offset,
-                       "The clock's offset from Universal Time, +HH:MM[:SS] east or -HH:MM[:SS] west (e.g. +05:45, "
-                       "-00:25:21), up to 15 hours, instead of --zone")
-            ->check([](const std::string& text) {
-                return ParseUtcOffset(text) ? std::string() : l10n::Render(MessageLanguage(), Say(says::OffsetForm));
-            });
-    auto* lmtOption = app.add_flag(
-        "--lmt", o.Lmt, "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone");
+    auto* offsetOption = app.add_option("--offset", o.Offset, Help(help::Offset))->check([](const std::string& text) {
+        return ParseUtcOffset(text) ? std::string() : l10n::Render(MessageLanguage(), Say(says::OffsetForm));
+    });
+    auto* lmtOption = app.add_flag("--lmt", o.Lmt, Help(help::Lmt));
     zoneOption->excludes(offsetOption)->excludes(lmtOption);
     offsetOption->excludes(lmtOption);
-    app.add_flag("--dst", o.Dst, "Daylight saving time was in force (one hour ahead of the zone or offset)");
-    app.add_option("--lat", o.Birth.Latitude, "Latitude: degrees, N or S, minutes (e.g. 40N42)");
-    app.add_option("--lon", o.Birth.Longitude, "Longitude: degrees, E or W, minutes (e.g. 74W00)");
-    app.add_option(
-           "--place", o.Place,
-           "Birthplace \"City[, State][, Country]\" from the built-in atlas, instead of --lat/--lon; "
-           "without --zone, --offset or --lmt the clock's offset there and then comes from the time-zone database "
-           "(a zone row where one has it, else the exact offset)")
-        ->excludes("--lat")
-        ->excludes("--lon");
-    app.add_flag("--json", o.Json, "Print JSON instead of text");
-    app.add_flag("--batch", o.Batch,
-                 "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines");
-    app.add_option("--to", o.ConvertTo,
-                   "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output")
-        ->check(OneOf({"aaf", "csv"}));
-    app.add_flag("--zones", o.Zones, "List the time-zone rows with their numbers");
-    app.add_option("--find", o.Find,
-                   "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first");
+    app.add_flag("--dst", o.Dst, Help(help::Dst));
+    app.add_option("--lat", o.Birth.Latitude, Help(help::Lat));
+    app.add_option("--lon", o.Birth.Longitude, Help(help::Lon));
+    app.add_option("--place", o.Place, Help(help::Place))->excludes("--lat")->excludes("--lon");
+    app.add_flag("--json", o.Json, Help(help::Json));
+    app.add_flag("--batch", o.Batch, Help(help::Batch));
+    app.add_option("--to", o.ConvertTo, Help(help::To))->check(OneOf({"aaf", "csv"}));
+    app.add_flag("--zones", o.Zones, Help(help::Zones));
+    app.add_option("--find", o.Find, Help(help::Find));
     std::string languages = "en";
     for (const std::string_view code : l10n::TranslatedLanguages()) languages.append(", ").append(code);
-    app.add_option("--lang", o.Language,
-                   "Language of the text output and messages: " + languages +
-                       " (default: from LANGUAGE, LC_ALL, LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in "
-                       "every language")
+    app.add_option("--lang", o.Language, Help(help::Lang, {Plain("languages", languages)}))
         ->check([languages](const std::string& code) {
             return KnownLanguage(code)
                        ? std::string()
@@ -402,8 +382,8 @@ void AddOptions(CLI::App& app, Options& o) {
                                       Say(says::NoTranslation, {Plain("code", code), Plain("languages", languages)}));
         });
     AddReportOptions(app, o.Report);
-    app.footer("Places: the atlas is built from GeoNames data (https://www.geonames.org/), CC BY 4.0.");
-    app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, "Print the program's version");
+    app.footer(Help(help::Footer));
+    app.set_version_flag("--version", std::string("quorvane-cli ") + kProductVersion, Help(help::Version));
 }
 
 // Whether one reading's options are all there and fit together; the refusal is told.
@@ -487,14 +467,16 @@ int ReadOneBirth(const CLI::App& app, Options& o, int argc, char** argv) {
 }
 
 int Run(int argc, char** argv) {
-    CLI::App app{
-        "Quorvane: a galactic astrology birth reading.\n"
-        "Example: quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat 40N42 --lon 74W00",
-        "quorvane-cli"};
     Options o;
-    AddOptions(app, o);
-    // A refusal of the options themselves is already in the language they ask for.
+    // The help and a refusal of the options themselves are already in the language they ask for.
     MessageLanguage() = LanguageOfArguments(argc, argv, o.Language);
+    CLI::App app{Help(l10n::help_text::Description,
+                      {Plain("example",
+                             "quorvane-cli --name ASHA --date 1985-06-15 --time 07:30 --zone 29 --lat "
+                             "40N42 --lon 74W00")}),
+                 "quorvane-cli"};
+    TranslateHelpLayout(app);
+    AddOptions(app, o);
     try {
         app.parse(argc, argv);
         MessageLanguage() = o.Language;

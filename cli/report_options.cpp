@@ -3,6 +3,7 @@
 #include "cli/report_outputs.h"
 
 #include "cli/usage_errors.h"
+#include "l10n/sentences.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,17 +16,15 @@
 
 namespace quorvane::cli {
 
+using l10n::Plain;
+
 void AddReportOptions(CLI::App& app, ReportOptions& options) {
-    app.add_option("--pdf", options.Pdf, "Write the reading as a PDF report to FILE");
-    app.add_option("--paper", options.Paper, "Paper of the PDF report: a4 (default) or letter")
-        ->check(OneOf({"a4", "letter"}, true));
-    app.add_option("--wheel", options.Wheel, "Write the galactic wheel to FILE: SVG for .svg, PNG for .png");
-    app.add_option("--size", options.Size, "Width and height of the PNG wheel in pixels (default 800)")
-        ->check(WholeNumberFrom(16, 20000));
-    app.add_option("--theme", options.Theme,
-                   "Colours of the PDF and the wheel picture: light (white paper, the PDF's default) or dark "
-                   "(the screen's black wheel, the picture's default)")
-        ->check(OneOf({"dark", "light"}, true));
+    namespace help = l10n::help_text;
+    app.add_option("--pdf", options.Pdf, Help(help::Pdf));
+    app.add_option("--paper", options.Paper, Help(help::Paper))->check(OneOf({"a4", "letter"}, true));
+    app.add_option("--wheel", options.Wheel, Help(help::Wheel));
+    app.add_option("--size", options.Size, Help(help::Size))->check(WholeNumberFrom(16, 20000));
+    app.add_option("--theme", options.Theme, Help(help::Theme))->check(OneOf({"dark", "light"}, true));
 }
 
 int RunReportProgram(char** argv) {

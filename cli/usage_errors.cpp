@@ -54,6 +54,21 @@ std::string LanguageOfArguments(int argc, const char* const* argv, std::string f
     return !given.empty() && KnownLanguage(given) ? std::string(given) : fallback;
 }
 
+std::string Help(const l10n::TextKey& key, std::vector<l10n::Sentence::Value> values) {
+    return l10n::Render(MessageLanguage(), Say(key, std::move(values)));
+}
+
+void TranslateHelpLayout(CLI::App& app) {
+    namespace help = l10n::help_text;
+    const auto formatter = app.get_formatter();
+    // The kinds of value (TEXT, INT) stay as they are: the help's columns are counted in bytes.
+    for (const auto& [label, key] :
+         {std::pair{"Usage", &help::Usage}, {"OPTIONS", &help::OptionsWord}, {"Excludes", &help::Excludes}})
+        formatter->label(label, Help(*key));
+    app.option_defaults()->group(Help(help::Options));
+    app.set_help_flag("-h,--help", Help(help::Help));
+}
+
 CLI::Validator OneOf(std::vector<std::string> choices, bool ignoreCase) {
     std::string description = "{";
     for (const std::string& choice : choices) description.append(description.size() > 1 ? "," : "").append(choice);
@@ -79,7 +94,7 @@ CLI::Validator WholeNumberFrom(int first, int last) {
                                                        {Plain("value", value), Plain("first", std::to_string(first)),
                                                         Plain("last", std::to_string(last))}));
         },
-        "INT in [" + std::to_string(first) + " - " + std::to_string(last) + "]");
+        "[" + std::to_string(first) + " - " + std::to_string(last) + "]");
 }
 
 l10n::Sentence ParseRefusal(const CLI::ParseError& error) {

@@ -21,6 +21,12 @@ std::string& MessageLanguage();
 // the program has.
 std::string LanguageOfArguments(int argc, const char* const* argv, std::string fallback);
 
+// A help text in MessageLanguage().
+std::string Help(const l10n::TextKey& key, std::vector<l10n::Sentence::Value> values = {});
+// The words of --help's own layout ("Usage", "Options", "TEXT" ...) in MessageLanguage(); call before the
+// options are added, which take the group name then.
+void TranslateHelpLayout(CLI::App& app);
+
 // Value checks whose refusals read in MessageLanguage(); the parser puts "--option: " before them.
 // With `ignoreCase`, OneOf accepts a choice in any case (the value stays as typed).
 CLI::Validator OneOf(std::vector<std::string> choices, bool ignoreCase = false);

@@ -191,6 +191,58 @@ inline constexpr TextKey IndexNotFound{
     "atlas.IndexNotFound", "the atlas index is missing (looked for {paths}); reinstall Quorvane or rebuild it"};
 }  // namespace atlas_text
 
+// The command line's --help, its option texts and the words of its layout.
+namespace help_text {
+inline constexpr TextKey Description{"help.Description",
+                                     "Quorvane: a galactic astrology birth reading.\nExample: {example}"};
+inline constexpr TextKey Usage{"help.Usage", "Usage"};
+inline constexpr TextKey Options{"help.Options", "Options"};
+inline constexpr TextKey OptionsWord{"help.OptionsWord", "OPTIONS"};
+inline constexpr TextKey Excludes{"help.Excludes", "Excludes"};
+inline constexpr TextKey Help{"help.Help", "Print this help message and exit"};
+inline constexpr TextKey Name{"help.Name", "Name (letters and blanks)"};
+inline constexpr TextKey Date{"help.Date", "Birth date, YYYY-MM-DD ({first} to {last})"};
+inline constexpr TextKey Time{"help.Time",
+                              "Local clock time of birth, HH:MM or HH:MM:SS; unknown (every minute of the day read) or "
+                              "a window HH:MM-HH:MM when the time is not known exactly"};
+inline constexpr TextKey Fold{
+    "help.Fold", "With --place, a clock time that came twice as clocks went back: the first (default) or the second"};
+inline constexpr TextKey Zone{"help.Zone", "Time-zone row, 0 to {last} (see --zones)"};
+inline constexpr TextKey Offset{"help.Offset",
+                                "The clock's offset from Universal Time, +HH:MM[:SS] east or -HH:MM[:SS] west (e.g. "
+                                "+05:45, -00:25:21), up to 15 hours, instead of --zone"};
+inline constexpr TextKey Lmt{"help.Lmt",
+                             "The birthplace's local mean time (4 minutes per degree of --lon), instead of --zone"};
+inline constexpr TextKey Dst{"help.Dst", "Daylight saving time was in force (one hour ahead of the zone or offset)"};
+inline constexpr TextKey Lat{"help.Lat", "Latitude: degrees, N or S, minutes (e.g. 40N42)"};
+inline constexpr TextKey Lon{"help.Lon", "Longitude: degrees, E or W, minutes (e.g. 74W00)"};
+inline constexpr TextKey Place{"help.Place",
+                               "Birthplace \"City[, State][, Country]\" from the built-in atlas, instead of "
+                               "--lat/--lon; without --zone, --offset or --lmt the clock's offset there and then comes "
+                               "from the time-zone database (a zone row where one has it, else the exact offset)"};
+inline constexpr TextKey Json{"help.Json", "Print JSON instead of text"};
+inline constexpr TextKey Batch{"help.Batch",
+                               "Read CSV lines name,date,time,zone,dst,lat,lon from standard input; write JSON Lines"};
+inline constexpr TextKey To{"help.To",
+                            "Convert the births of standard input (AAF or CSV) to aaf or csv on standard output"};
+inline constexpr TextKey Zones{"help.Zones", "List the time-zone rows with their numbers"};
+inline constexpr TextKey Find{
+    "help.Find", "List up to 10 places of the built-in atlas that fit \"City[, State][, Country]\", best first"};
+inline constexpr TextKey Lang{"help.Lang",
+                              "Language of the text output and messages: {languages} (default: from LANGUAGE, LC_ALL, "
+                              "LC_MESSAGES, LANG); JSON, CSV and AAF stay the same in every language"};
+inline constexpr TextKey Footer{
+    "help.Footer", "Places: the atlas is built from GeoNames data (https://www.geonames.org/), CC BY 4.0."};
+inline constexpr TextKey Version{"help.Version", "Print the program's version"};
+inline constexpr TextKey Pdf{"help.Pdf", "Write the reading as a PDF report to FILE"};
+inline constexpr TextKey Paper{"help.Paper", "Paper of the PDF report: a4 (default) or letter"};
+inline constexpr TextKey Wheel{"help.Wheel", "Write the galactic wheel to FILE: SVG for .svg, PNG for .png"};
+inline constexpr TextKey Size{"help.Size", "Width and height of the PNG wheel in pixels (default 800)"};
+inline constexpr TextKey Theme{"help.Theme",
+                               "Colours of the PDF and the wheel picture: light (white paper, the PDF's default) or "
+                               "dark (the screen's black wheel, the picture's default)"};
+}  // namespace help_text
+
 // The command line's notes and usage errors on standard error (after "quorvane-cli: ").
 namespace cli_text {
 inline constexpr TextKey Note{"cli.Note", "note: {note}"};
@@ -253,7 +305,13 @@ inline constexpr const TextKey* kSentenceKeys[] = {
     &cli_text::NotWithBatch, &cli_text::DstNeedsZone, &cli_text::Required, &cli_text::ZoneRequired,
     &cli_text::BadWindow, &cli_text::FoldNeedsPlace, &cli_text::KeptAsItStands, &cli_text::LeftOut,
     &cli_text::OutputFailed, &cli_text::UsageRefused, &cli_text::NotOneOf, &cli_text::NotWholeNumberFrom,
-    &cli_text::OffsetForm, &cli_text::NoTranslation, &cli_text::NotExpected, &cli_text::Excludes, &cli_text::NeedsValue,
+    &cli_text::OffsetForm, &cli_text::NoTranslation, &cli_text::NotExpected, &cli_text::Excludes,
+    &cli_text::NeedsValue, &help_text::Description, &help_text::Usage, &help_text::Options, &help_text::OptionsWord,
+    &help_text::Excludes, &help_text::Help, &help_text::Name, &help_text::Date, &help_text::Time, &help_text::Fold,
+    &help_text::Zone, &help_text::Offset, &help_text::Lmt, &help_text::Dst, &help_text::Lat,
+    &help_text::Lon, &help_text::Place, &help_text::Json, &help_text::Batch, &help_text::To, &help_text::Zones,
+    &help_text::Find, &help_text::Lang, &help_text::Footer, &help_text::Version, &help_text::Pdf, &help_text::Paper,
+    &help_text::Wheel, &help_text::Size, &help_text::Theme,
     &file_text::Latitude, &file_text::Longitude, &file_text::DateNotDayMonthYear,
     &file_text::MonthNotInYear, &file_text::DayNotInMonth, &file_text::DayNotInJulianMonth, &file_text::YearOutside,
     &file_text::TimeMalformed, &file_text::HourOutside, &file_text::MinuteOutside, &file_text::SecondOutside,

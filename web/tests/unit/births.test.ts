@@ -231,7 +231,8 @@ describe('the list', () => {
     expect(byName('de', 'Luc Moreau').note).toBe('mittlere Ortszeit des Geburtsorts, UTC-0:17:56');
     // A birth with its row shows no note; its notes are the list's tooltip.
     expect(byName('de', 'Bela Nagy').note).toBe('');
-    expect(byName('de', 'Bela Nagy').notes).toMatch(/12 Aug 1962 12:00:00 UT$/);
+    expect(byName('en', 'Bela Nagy').notes).toMatch(/12 Aug 1962 12:00:00 UT$/);
+    expect(byName('de', 'Bela Nagy').notes).toMatch(/12\. August 1962, 12:00:00 UT$/);
     expect(byName('de', 'Bela Nagy').notes).not.toBe(byName('en', 'Bela Nagy').notes);
   });
 
