@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/forms/frmMain.h"
 
+#include "atlas/web_search.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontMetricsF>
@@ -439,8 +441,9 @@ void frmMain::cmdBrowser_Click() {
             return;
         }
     }
-    const QString phrase = ui->txtMCity->text() + u' ' + ui->txtMState->text() + u' ' + ui->txtMCountry->text() +
-                           QStringLiteral(" Latitude Longitude");
+    const QString phrase =
+        QString::fromStdString(WebSearchPhrase(ui->txtMCity->text().toStdString(), ui->txtMState->text().toStdString(),
+                                               ui->txtMCountry->text().toStdString()));
     const PlacePick pick = services_.PickPlace(
         PlaceFinderDialog::QueryOf(ui->txtMCity->text(), ui->txtMState->text(), ui->txtMCountry->text()), this);
     if (pick.Result == PlacePick::Outcome::Use && pick.Chosen) {

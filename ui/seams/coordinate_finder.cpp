@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/seams/coordinate_finder.h"
 
+#include "atlas/web_search.h"
+
 namespace quorvane {
 
 QUrl WebSearchFinder::SearchUrl(const QString& searchPhrase) {
-    // The phrase is user text: percent-encode all of it, blanks included, so that nothing in it
-    // can end the query or add parameters.
-    return QUrl::fromEncoded(QByteArray(QUORVANE_SEARCH_BASE) + QUrl::toPercentEncoding(searchPhrase));
+    return QUrl::fromEncoded(QByteArray::fromStdString(WebSearchUrl(searchPhrase.toStdString())));
 }
 
 void WebSearchFinder::FindCoordinates(const QString& searchPhrase, const QUrl&) {

@@ -21,6 +21,7 @@
 #include "atlas/birth_clock.h"
 #include "atlas/coordinates.h"
 #include "atlas/fold_unicode.h"
+#include "atlas/web_search.h"
 #include "atlas/zone_suggestion.h"
 #include "births/birth_from_form.h"
 #include "births/births_csv.h"
@@ -269,6 +270,10 @@ std::string LocalMeanTime(const val& form) {
 
 bool OffsetReadable(const std::string& text) {
     return ParseUtcOffset(text).has_value();
+}
+
+std::string SearchUrl(const std::string& city, const std::string& state, const std::string& country) {
+    return WebSearchUrl(WebSearchPhrase(city, state, country));
 }
 
 std::string Text(const std::string& language, const std::string& key) {
@@ -884,6 +889,7 @@ EMSCRIPTEN_BINDINGS(quorvane) {
     emscripten::function("localMeanTime", &web::LocalMeanTime);
     emscripten::function("offsetReadable", &web::OffsetReadable);
     emscripten::function("text", &web::Text);
+    emscripten::function("webSearchUrl", &web::SearchUrl);
     emscripten::function("normalizeLanguage", &web::Language);
     emscripten::function("translatedLanguages", &web::Languages);
     emscripten::function("loadAtlas", &web::LoadAtlas);

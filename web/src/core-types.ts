@@ -128,6 +128,8 @@ export interface QuorvaneCore {
   localMeanTime(form: FormValues): string;
   offsetReadable(text: string): boolean;
   text(language: string, key: string): string;
+  // The web search the place finder offers for the form's place, as the desktop opens it.
+  webSearchUrl(city: string, state: string, country: string): string;
   normalizeLanguage(localeName: string): string;
   translatedLanguages(): string[];
   loadAtlas(index: Uint8Array, foldTable: Uint8Array, zoneFiles: Uint8Array): string;

@@ -37,8 +37,9 @@ export function queryOf(city: string, state: string, country: string): string {
   return [city, state, country].map((p) => p.trim()).filter((p) => p !== '').join(', ');
 }
 
-// Opens the finder on `query`; resolves to the place chosen, or undefined.
-export async function findPlace(core: QuorvaneCore, language: string, query: string): Promise<Place | undefined> {
+// Opens the finder on `query`; resolves to the place chosen, 'web' when a web search is asked for, or
+// undefined.
+export async function findPlace(core: QuorvaneCore, language: string, query: string): Promise<Place | 'web' | undefined> {
   const dialog = $<HTMLDialogElement>('finder');
   const input = $<HTMLInputElement>('finder-query');
   const list = $<HTMLUListElement>('finder-results');
@@ -49,6 +50,7 @@ export async function findPlace(core: QuorvaneCore, language: string, query: str
   list.setAttribute('aria-label', tr(language, finderContext, 'Places found'));
   status.setAttribute('aria-label', tr(language, finderContext, 'Search status'));
   use.textContent = tr(language, finderContext, 'Use');
+  $('finder-web').textContent = tr(language, finderContext, 'Search the web');
   // The desktop's Cancel is the toolkit's own text, which the desktop's catalogues lack; the wheel's Close is ours.
   $('finder-cancel').textContent = tr(language, wheelContext, '&Close').replace('&', '');
   $('finder-source').textContent = tr(language, finderContext, 'Places: GeoNames (CC BY 4.0)');
@@ -100,7 +102,8 @@ export async function findPlace(core: QuorvaneCore, language: string, query: str
       if (shown.length) select(Math.max(0, Math.min(shown.length - 1, current + (event.key === 'ArrowDown' ? 1 : -1))));
     } else if (event.key === 'Enter') {
       event.preventDefault();
-      if (current >= 0) dialog.close('use');
+      // Enter does what can be done: use the highlighted place, or search the web when there is none.
+      dialog.close(current >= 0 ? 'use' : 'web');
     }
   };
   input.addEventListener('input', search);
@@ -112,7 +115,8 @@ export async function findPlace(core: QuorvaneCore, language: string, query: str
       input.removeEventListener('input', search);
       input.removeEventListener('keydown', keys);
       delete dialog.dataset.ready;
-      resolve(dialog.returnValue === 'use' && current >= 0 ? shown[current] : undefined);
+      if (dialog.returnValue === 'web') resolve('web');
+      else resolve(dialog.returnValue === 'use' && current >= 0 ? shown[current] : undefined);
     }, { once: true });
   });
 }

@@ -451,6 +451,10 @@ async function finder() {
   }
   const place = await findPlace(core, language, queryOf(field.city.value, field.state.value, field.country.value));
   $('cmdBrowser').focus();
+  if (place === 'web') {
+    window.open(core.webSearchUrl(field.city.value, field.state.value, field.country.value), '_blank', 'noopener');
+    return;
+  }
   if (!place) return;
   field.latitudeDegrees.value = String(place.lat.degrees);
   field.latitudeMinutes.value = String(place.lat.minutes);

@@ -277,6 +277,41 @@ test('the place finder on the offline atlas and the zone suggestion with Apply, 
   expect(await shownSigns(page)).toEqual([birth.sunSign, birth.ascendant, birth.moonSign, birth.descendant]);
 });
 
+test('a place the atlas lacks: the finder says so and searches the web for it, by button or by Enter', async ({ page }) => {
+  await open(page);
+  // The search opens a new tab, which this test only records: no request leaves the page's origin.
+  await page.evaluate(() => {
+    const opened: string[][] = [];
+    (window as unknown as { opened: string[][] }).opened = opened;
+    window.open = (url?: string | URL, target?: string, features?: string) => {
+      opened.push([String(url), target ?? '', features ?? '']);
+      return null;
+    };
+  });
+  const opened = () => page.evaluate(() => (window as unknown as { opened: string[][] }).opened);
+  await page.locator('#txtMCity').fill('Nowhereville');
+  await page.locator('#txtMState').fill('Far & Away');
+  await page.locator('#txtMCountry').fill('Noland');
+  const search = 'https://duckduckgo.com/?q=Nowhereville%20Far%20%26%20Away%20Noland%20Latitude%20Longitude';
+  const finder = page.getByRole('dialog', { name: 'Find Latitude & Longitude' });
+  for (const how of ['button', 'Enter']) {
+    await page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' }).click();
+    await expect(finder.locator('xpath=self::*[@data-ready]')).toHaveCount(1);
+    await expect(finder.getByRole('status')).toHaveText('No place in the atlas matches "Nowhereville, Far & Away, Noland". Press "Search the web" to look it up online.');
+    if (how === 'button') {
+      await noViolations(page, 'finder without a match');
+      await finder.getByRole('button', { name: 'Search the web' }).click();
+    } else await page.keyboard.press('Enter');
+    await expect(finder).toBeHidden();
+    await expect(page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' })).toBeFocused();
+    expect((await opened()).at(-1)).toEqual([search, '_blank', 'noopener']);
+  }
+  expect(await opened()).toHaveLength(2);
+  // The form keeps what was typed, and no coordinates came from nowhere.
+  await expect(page.locator('#txtMCity')).toHaveValue('Nowhereville');
+  await expect(page.locator('#txtLatD')).toHaveValue('');
+});
+
 test('local mean time and a typed offset', async ({ page }) => {
   await open(page);
   await page.locator('#txtName').fill('ASHA');
