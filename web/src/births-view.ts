@@ -6,7 +6,7 @@
 import { dateText, downloadName, placeText, shownRows, unreadableText } from './births-list';
 import { forgetBook, keepBook, loadBook } from './birth-store';
 import type { BookRow, CoreMessage, FormValues, QuorvaneCore } from './core-types';
-import { cancel, hideList, keptLine, notKept, pageText, removeAllAnswer, removeAllCommand, removeAllQuestion, replaced, saveAaf, saveCsv } from './page-texts';
+import { cancel, dropHint, hideList, keptLine, notKept, pageText, removeAllAnswer, removeAllCommand, removeAllQuestion, replaced, saveAaf, saveCsv } from './page-texts';
 import { productTitle, tr, trCount, withoutMnemonic } from './texts';
 
 export interface BirthsPage {
@@ -24,33 +24,45 @@ const windowContext = 'quorvane::BirthsWindow';
 const listContext = 'quorvane::BirthsListModel';
 const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 
-export function startBirths(page: BirthsPage): Promise<void> {
+// The running births view: `ready` once the births kept from an earlier visit are listed; `showTexts`
+// says every text of the view again in the page's language.
+export interface BirthsView {
+  ready: Promise<void>;
+  showTexts(): void;
+}
+
+export function startBirths(page: BirthsPage): BirthsView {
   const { core } = page;
   const view = $('births-view');
   const list = $<HTMLSelectElement>('births-list');
   const filter = $<HTMLInputElement>('births-filter');
   const t = (context: string, source: string) => tr(page.language(), context, source);
+  const own = (source: string, n?: number) => pageText(page.language(), source, n);
   let rows: BookRow[] = [];
 
-  for (const element of view.ownerDocument.querySelectorAll<HTMLElement>('[data-tr]')) {
-    const [context, source] = element.dataset.tr!.split('|');
-    element.textContent = withoutMnemonic(t(context, source));
+  // The captions, names and the page's own lines; the list, count and notes come with refill.
+  function showFixedTexts() {
+    for (const element of view.ownerDocument.querySelectorAll<HTMLElement>('[data-tr]')) {
+      const [context, source] = element.dataset.tr!.split('|');
+      element.textContent = withoutMnemonic(t(context, source));
+    }
+    for (const element of view.querySelectorAll<HTMLInputElement>('[data-tr-placeholder]')) {
+      const [context, source] = element.dataset.trPlaceholder!.split('|');
+      element.placeholder = t(context, source);
+    }
+    list.setAttribute('aria-description', t(windowContext, 'Enter fills the birth-data form; Delete removes the birth'));
+    $('births-count').setAttribute('aria-label', t(windowContext, 'Number of births'));
+    $('birthsChoose').title = t(windowContext, 'Fill the birth-data form with the chosen birth');
+    $('birthsDelete').title = t(windowContext, 'Delete the chosen birth');
+    $('birthsUndo').title = t(windowContext, 'Undo the last change to the births');
+    $('birthsClose').title = own(hideList);
+    $('births-kept').textContent = own(keptLine);
+    $('births-drop-hint').textContent = own(dropHint);
+    $('birthsAaf').textContent = own(saveAaf);
+    $('birthsCsv').textContent = own(saveCsv);
+    $('birthsRemoveAll').textContent = own(removeAllCommand);
   }
-  for (const element of view.querySelectorAll<HTMLInputElement>('[data-tr-placeholder]')) {
-    const [context, source] = element.dataset.trPlaceholder!.split('|');
-    element.placeholder = t(context, source);
-  }
-  list.setAttribute('aria-description', t(windowContext, 'Enter fills the birth-data form; Delete removes the birth'));
-  $('births-count').setAttribute('aria-label', t(windowContext, 'Number of births'));
-  $('birthsChoose').title = t(windowContext, 'Fill the birth-data form with the chosen birth');
-  $('birthsDelete').title = t(windowContext, 'Delete the chosen birth');
-  $('birthsUndo').title = t(windowContext, 'Undo the last change to the births');
-  const own = (source: string, n?: number) => pageText(page.language(), source, n);
-  $('birthsClose').title = own(hideList);
-  $('births-kept').textContent = own(keptLine);
-  $('birthsAaf').textContent = own(saveAaf);
-  $('birthsCsv').textContent = own(saveCsv);
-  $('birthsRemoveAll').textContent = own(removeAllCommand);
+  showFixedTexts();
 
   // After every change, once the list shows it; one after the other, each writing the book as it then is.
   let keeping = Promise.resolve();
@@ -318,8 +330,16 @@ export function startBirths(page: BirthsPage): Promise<void> {
   });
 
   // The births kept from an earlier visit.
-  return loadBook().then((state) => {
+  const ready = loadBook().then((state) => {
     if (state && core.restoreBook(state) && core.bookInfo().count > 0) showView();
     refill();
   }).catch(() => refill());
+  return {
+    ready,
+    showTexts() {
+      showFixedTexts();
+      // The rows again from the core: their notes and reasons are in the language they were asked in.
+      refill();
+    },
+  };
 }

@@ -3,7 +3,7 @@
 // The browser edition's page: the birth-data form and the reading, over the WebAssembly core.
 import './style.css';
 import { emptyForm, fromFragment, toFragment } from './birth';
-import { startBirths } from './births-view';
+import { startBirths, type BirthsView } from './births-view';
 import { loadCore } from './core';
 import type { ChangingFrame, CoreMessage, FormValues, FrameReading, Place, QuorvaneCore, Reading, TimeUnknownReading } from './core-types';
 import { findPlace, queryOf, suggestionLine } from './finder';
@@ -25,6 +25,7 @@ const otherOffsetValue = 'offset';
 
 let core: QuorvaneCore;
 let language = 'en';
+let births: BirthsView | undefined;
 
 function chooseLanguage(): string {
   const kept = storedLanguage();
@@ -84,6 +85,7 @@ async function switchLanguage(code: string) {
     [field.hour, values.hour], [field.minute, values.minute], [field.second, values.second]] as const)
     list.value = String(value);
   fillLanguageList();
+  births?.showTexts();
   followZone();
   refreshSuggestion();
   if (!readingView.hidden) await read(true, false);
@@ -679,7 +681,7 @@ async function start() {
     });
   }
   window.addEventListener('popstate', openFromAddress);
-  void startBirths({
+  births = startBirths({
     core, language: () => language, showMessage, collect, showBirth,
     focusField: (name) => (field as Record<string, HTMLElement>)[name]?.focus(),
   });

@@ -14,6 +14,7 @@ export const removeAllCommand = 'Remove them all\u2026';
 export const removeAllAnswer = 'Remove them all';
 export const hideList = 'Hide the births list';
 export const cancel = 'Cancel';
+export const dropHint = 'Drop AAF or CSV files here to import them.';
 export const notKept = 'The births could not be kept in this browser: %1.';
 export const replaced = 'The %n births kept in this browser are replaced by those of %1.';
 export const removeAllQuestion = 'Remove all %n births kept in this browser? Undo cannot bring them back.';
@@ -25,6 +26,7 @@ const english: Record<string, Text> = {
 
 const translations: Record<string, Record<string, Text>> = {
   de: {
+    [dropHint]: 'Ziehen Sie AAF- oder CSV-Dateien hierher, um sie zu importieren.',
     [cancel]: 'Abbrechen',
     [keptLine]: 'Diese Geburten werden nur in diesem Browser auf diesem Gerät aufbewahrt: Nichts wird irgendwohin gesendet. Speichern Sie sie als Datei, um sie anderswo aufzubewahren.',
     [saveAaf]: 'Als AAF speichern',
@@ -43,6 +45,7 @@ const translations: Record<string, Record<string, Text>> = {
     },
   },
   es: {
+    [dropHint]: 'Suelte aquí archivos AAF o CSV para importarlos.',
     [cancel]: 'Cancelar',
     [keptLine]: 'Estos nacimientos se guardan solo en este navegador, en este dispositivo: no se envía nada a ningún sitio. Guárdelos como archivo para conservarlos en otro lugar.',
     [saveAaf]: 'Guardar como AAF',
@@ -61,6 +64,7 @@ const translations: Record<string, Record<string, Text>> = {
     },
   },
   fr: {
+    [dropHint]: 'Déposez ici des fichiers AAF ou CSV pour les importer.',
     [cancel]: 'Annuler',
     [keptLine]: 'Ces naissances ne sont conservées que dans ce navigateur, sur cet appareil : rien n’est envoyé nulle part. Enregistrez-les dans un fichier pour les garder ailleurs.',
     [saveAaf]: 'Enregistrer en AAF',
@@ -79,6 +83,7 @@ const translations: Record<string, Record<string, Text>> = {
     },
   },
   it: {
+    [dropHint]: 'Trascina qui file AAF o CSV per importarli.',
     [cancel]: 'Annulla',
     [keptLine]: 'Queste nascite sono conservate solo in questo browser, su questo dispositivo: nulla viene inviato altrove. Salvale in un file per conservarle altrove.',
     [saveAaf]: 'Salva come AAF',
@@ -97,6 +102,7 @@ const translations: Record<string, Record<string, Text>> = {
     },
   },
   pt_BR: {
+    [dropHint]: 'Solte aqui arquivos AAF ou CSV para importá-los.',
     [cancel]: 'Cancelar',
     [keptLine]: 'Estes nascimentos ficam guardados apenas neste navegador, neste dispositivo: nada é enviado a lugar nenhum. Salve-os como arquivo para guardá-los em outro lugar.',
     [saveAaf]: 'Salvar como AAF',
@@ -115,6 +121,7 @@ const translations: Record<string, Record<string, Text>> = {
     },
   },
   ru: {
+    [dropHint]: 'Перетащите сюда файлы AAF или CSV, чтобы импортировать их.',
     [cancel]: 'Отмена',
     [keptLine]: 'Эти записи хранятся только в этом браузере, на этом устройстве: никуда ничего не отправляется. Сохраните их в файл, чтобы хранить в другом месте.',
     [saveAaf]: 'Сохранить как AAF',

@@ -863,6 +863,45 @@ test('the births book: a file dropped on the list is imported, one that is none 
   expect((await download(page, 'Save as AAF')).equals(Buffer.from(family, 'latin1'))).toBe(true);
 });
 
+test('the births book follows the language list: captions, counts, dates, notes and the page\'s own lines', async ({ page }) => {
+  // Two changes of language and an axe pass on a shared machine.
+  test.slow();
+  await page.setViewportSize({ width: 800, height: 900 });
+  await open(page);
+  await importFamily(page);
+  const list = page.locator('#births-list');
+  await list.selectOption('2');
+  await expect(page.locator('#births-note')).toHaveText('The file does not give the zone; choose a row');
+  await page.locator('#births-filter').fill('o');
+
+  await page.getByRole('combobox', { name: 'Language' }).selectOption('de');
+  const view = page.getByRole('region', { name: 'Geburten – family.aaf' });
+  await expect(view).toBeVisible();
+  await expect(view.locator('#births-count')).toHaveText('2 von 3 Geburten');
+  await expect(view.locator('#births-count')).toHaveAttribute('aria-label', 'Anzahl der Geburten');
+  // The chosen birth and the filter stay; the core's note is asked again in German.
+  await expect(list).toHaveValue('2');
+  await expect(page.locator('#births-filter')).toHaveValue('o');
+  await expect(page.locator('#births-note')).toHaveText('Die Datei nennt keine Zeitzone; wählen Sie eine Zone');
+  await expect(list.locator('option').first()).toHaveText('Ada Okafor — 12.03.1975 06:05 — Lagos, WAN');
+  for (const name of ['Formular füllen', 'Löschen', 'Rückgängig', 'Schließen', 'Als AAF speichern', 'Als CSV speichern', 'Alle entfernen…'])
+    await expect(view.getByRole('button', { name, exact: true })).toBeVisible();
+  await expect(view.locator('#births-kept')).toContainText('nur in diesem Browser auf diesem Gerät');
+  await expect(view.locator('#births-drop-hint')).toHaveText('Ziehen Sie AAF- oder CSV-Dateien hierher, um sie zu importieren.');
+  await expect(view.getByRole('button', { name: 'Rückgängig' })).toHaveAttribute('aria-description', /family\.aaf/);
+  await page.locator('#file-menu summary').click();
+  await expect(page.locator('#mnuImport')).toHaveText('Importieren…');
+  await page.locator('#file-menu summary').click();
+  await noViolations(page, 'births after a change of language');
+
+  // And back: nothing of the German stays.
+  await page.getByRole('combobox', { name: 'Sprache' }).selectOption('en');
+  await expect(page.getByRole('region', { name: 'Births – family.aaf' })).toBeVisible();
+  await expect(page.locator('#births-count')).toHaveText('2 of 3 births');
+  await expect(page.locator('#births-drop-hint')).toHaveText('Drop AAF or CSV files here to import them.');
+  await expect(page.locator('#births-note')).toHaveText('The file does not give the zone; choose a row');
+});
+
 test.describe('the births book on a 360-pixel phone', () => {
   test.use({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
   test('nothing wider than the screen, targets of 24 pixels at least', async ({ page }) => {

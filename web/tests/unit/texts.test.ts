@@ -3,7 +3,7 @@
 import { readFileSync, readdirSync } from 'node:fs';
 import { describe, expect, it } from 'vitest';
 import { controlTexts, translations } from '../../tools/desktop-texts.mjs';
-import { cancel, hideList, keptLine, notKept, pageText, pageTextLanguages, removeAllAnswer, removeAllCommand, removeAllQuestion, replaced, saveAaf, saveCsv } from '../../src/page-texts';
+import { cancel, dropHint, hideList, keptLine, notKept, pageText, pageTextLanguages, removeAllAnswer, removeAllCommand, removeAllQuestion, replaced, saveAaf, saveCsv } from '../../src/page-texts';
 import { loadTranslation, pageLanguages, tr, trCount, uiText, webPageUrl, withoutMnemonic } from '../../src/texts';
 
 const root = new URL('../../../', import.meta.url);
@@ -67,7 +67,7 @@ describe('the desktop\'s texts', () => {
 });
 
 describe('the page\'s own texts', () => {
-  const sources = [keptLine, saveAaf, saveCsv, removeAllCommand, removeAllAnswer, hideList, cancel, notKept, replaced, removeAllQuestion];
+  const sources = [keptLine, dropHint, saveAaf, saveCsv, removeAllCommand, removeAllAnswer, hideList, cancel, notKept, replaced, removeAllQuestion];
   const placeholders = (text: string) => (text.match(/%[1n]/g) ?? []).sort().join();
 
   it('are in every language of the desktop\'s catalogue, with their placeholders and a form for each count', () => {
