@@ -390,7 +390,7 @@ function showReading(reading: Reading, focus = true) {
 function showWheel(reading: Reading) {
   const frameKeys = ['Frame4', 'Frame7', 'Frame6', 'Frame3'];
   const bySign = new Map(reading.frames.map((f, i) => [frameLayout[i].frame, f.sign]));
-  const svg = drawWheel(reading.wheel, pictureOf, (name) => name);
+  const svg = drawWheel(reading.wheel, pictureOf, (name) => name, (name) => tr(language, 'Report', name));
   svg.setAttribute('aria-labelledby', 'wheel-legend');
   const legend = document.createElement('ol');
   legend.id = 'wheel-legend';

@@ -27,9 +27,26 @@ function element<K extends keyof SVGElementTagNameMap>(name: K, attributes: Reco
   return e;
 }
 
-export function drawWheel(wheel: Wheel, pictureOf: (key: string) => string, pointName: (name: string) => string): SVGSVGElement {
+// The tropical signs of the report's wheel (report/reading_report.cpp), in the report's catalogue by these names.
+export const tropicalSigns = ['Aries', 'Taurus', 'Gemini', 'Cancer', 'Leo', 'Virgo', 'Libra', 'Scorpio', 'Sagittarius',
+  'Capricorn', 'Aquarius', 'Pisces'];
+
+export function drawWheel(wheel: Wheel, pictureOf: (key: string) => string, pointName: (name: string) => string,
+    tropicalName: (name: string) => string = (name) => name): SVGSVGElement {
   const svg = element('svg', { viewBox: '-102 -102 204 204', class: 'wheel-picture', role: 'img' });
   svg.append(element('circle', { r: ring.tropicalOuter, class: 'tropical' }));
+  // The tropical ring, thin, so that the familiar sign can be found: each sign's 30 degrees from 0° Aries,
+  // its name along the ring, upright on the lower half.
+  const band = (ring.tropicalInner + ring.tropicalOuter) / 2;
+  tropicalSigns.forEach((name, i) => {
+    const edge = wheel.degreeAngles[i * 30], middle = wheel.degreeAngles[i * 30 + 15];
+    const [x1, y1] = on(ring.tropicalInner, edge), [x2, y2] = on(ring.tropicalOuter, edge);
+    svg.append(element('line', { x1, y1, x2, y2, class: 'tropical-edge' }));
+    const [x, y] = on(band, middle);
+    const upright = Math.sin((middle * Math.PI) / 180) < 0 ? 180 : 0;
+    svg.append(element('text', { x: x.toFixed(2), y: y.toFixed(2), class: 'tropical-name',
+      transform: `rotate(${(90 - middle + upright).toFixed(2)} ${x.toFixed(2)} ${y.toFixed(2)})` }, tropicalName(name)));
+  });
   wheel.sectors.forEach((s, i) => {
     const span = s.end - s.start, a0 = s.startAngle, a1 = s.startAngle + span, large = span > 180 ? 1 : 0;
     const d = `M ${xy(on(ring.tropicalInner, a0))} A ${ring.tropicalInner} ${ring.tropicalInner} 0 ${large} 0 ${xy(on(ring.tropicalInner, a1))}`

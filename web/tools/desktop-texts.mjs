@@ -69,8 +69,9 @@ function main() {
     forms[form] = controlTexts(readFileSync(join(root, 'ui/forms', `${form}.ui`), 'utf8'));
   const languages = {};
   for (const file of readdirSync(join(root, 'l10n')).sort()) {
-    const match = /^quorvane_([a-z]{2}(?:_[A-Z]{2})?)\.ts$/.exec(file);
-    if (match) languages[match[1]] = translations(readFileSync(join(root, 'l10n', file), 'utf8'));
+    // The report's catalogue too, for the wheel's tropical signs.
+    const match = /^quorvane_(?:report_)?([a-z]{2}(?:_[A-Z]{2})?)\.ts$/.exec(file);
+    if (match) languages[match[1]] = { ...languages[match[1]], ...translations(readFileSync(join(root, 'l10n', file), 'utf8')) };
   }
   const top = readFileSync(join(root, 'CMakeLists.txt'), 'utf8');
   const project = /project\((\w+) VERSION (\d+\.\d+)/.exec(top);

@@ -124,6 +124,23 @@ test('by keyboard: the form filled, a reading, Back with every entry kept', asyn
   await expect(wheel.locator('path.sign')).toHaveCount(12);
   await expect(wheel.locator('.read-dot')).toHaveCount(4);
   await expect(wheel.locator('.point-label')).toHaveCount(4);
+  // The tropical ring: twelve signs from Aries, each at the middle of its 30 degrees as the core places them.
+  expect(await wheel.locator('.tropical-name').allTextContents()).toEqual(['Aries', 'Taurus', 'Gemini', 'Cancer', 'Leo',
+    'Virgo', 'Libra', 'Scorpio', 'Sagittarius', 'Capricorn', 'Aquarius', 'Pisces']);
+  await expect(wheel.locator('line.tropical-edge')).toHaveCount(12);
+  // Aries begins 14 degrees on from where Build, the first galactic sector, begins (346°), and each
+  // tropical sign 30 degrees on from the last, counter-clockwise, as the core places longitudes.
+  const angles = await wheel.evaluate((svg) => {
+    const angle = (x: number, y: number) => ((Math.atan2(-y, x) * 180) / Math.PI + 360) % 360;
+    const [bx, by] = /^M (\S+) (\S+)/.exec(svg.querySelector('path.sign')!.getAttribute('d')!)!.slice(1).map(Number);
+    const edges = [...svg.querySelectorAll('line.tropical-edge')].map((l) =>
+      angle(Number(l.getAttribute('x1')), Number(l.getAttribute('y1'))));
+    return { build: angle(bx, by), edges };
+  });
+  angles.edges.forEach((edge, i) => {
+    const wanted = (angles.build + 14 + 30 * i) % 360;
+    expect(Math.abs(((edge - wanted + 540) % 360) - 180)).toBeLessThan(0.05);
+  });
   // The legend names each frame's sign as the frame shows it.
   const legend = await page.locator('#wheel-legend li').allTextContents();
   expect(legend.map((line) => line.split(', ').pop())).toEqual([signs[1], signs[3], signs[2], signs[0]]);
