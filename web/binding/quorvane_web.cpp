@@ -382,10 +382,11 @@ val FindPlaces(const std::string& query, int limit) {
 // What the place's clock showed at the local time, by the zone files the page has; its line in the page's
 // language.
 val Suggest(const std::string& zoneId, const val& clock, const std::string& placeName, double longitudeEast,
-            const std::string& language) {
+            const std::string& language, const std::string& pass) {
     const CivilDateTime local{Int(clock, "year", 0), Int(clock, "month", 1), Int(clock, "day", 1),
                               Int(clock, "hour", 0), Int(clock, "minute", 0)};
-    const ZoneSuggestion s = SuggestZone(PageZones(), zoneId, local, placeName, longitudeEast);
+    const ZoneSuggestion s = SuggestZone(PageZones(), zoneId, local, placeName, longitudeEast,
+                                         pass == "second" ? ClockFold::Second : ClockFold::First);
     val out = val::object();
     out.set("known", s.Known);
     out.set("row", s.Row);
@@ -398,6 +399,8 @@ val Suggest(const std::string& zoneId, const val& clock, const std::string& plac
     out.set("abbreviation", s.Abbreviation);
     out.set("offsetText", s.OffsetText);
     out.set("description", l10n::Render(language, s.Description));
+    // A clock time that came twice or never is asked about, never taken silently.
+    out.set("question", l10n::Render(language, ClockChangeText(s, local, placeName)));
     out.set("repeated", s.Repeated);
     out.set("skipped", s.Skipped);
     out.set("secondsEast", SuggestedSecondsEast(s));

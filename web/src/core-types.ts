@@ -137,7 +137,8 @@ export interface QuorvaneCore {
   readTimeUnknown(form: FormValues, language: string): TimeUnknownOutcome;
   readingText(form: FormValues, language: string, timeUnknown: boolean,
     place: Pick<Place, 'city' | 'state' | 'country' | 'timeZone' | 'longitude'> | null): ReadingTextOutcome;
-  suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number, language: string): ZoneSuggestion;
+  // `pass`: which pass of a clock time that came twice, as clocks went back, the suggestion takes.
+  suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number, language: string, pass: 'first' | 'second'): ZoneSuggestion;
   // The births book the page keeps (one at a time).
   bookInfo(): BookInfo;
   openBirths(bytes: Uint8Array, fileName: string, add: boolean, language: string): OpenedBirths;
@@ -237,6 +238,7 @@ export interface ZoneSuggestion {
   abbreviation: string;
   offsetText: string;
   description: string;
+  question: string; // what is asked of a clock time that came twice or never; '' for any other
   repeated: boolean;
   skipped: boolean;
   secondsEast: number; // the offset the suggestion calls for

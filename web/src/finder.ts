@@ -121,11 +121,12 @@ export async function findPlace(core: QuorvaneCore, language: string, query: str
   });
 }
 
-// The suggestion line: what the place's clock showed at the birth, and Apply when the form differs.
-export function suggestionLine(core: QuorvaneCore, language: string, place: Place, clock: Clock, current: CurrentZone):
-    { text: string; suggestion: ZoneSuggestion; differs: boolean } {
-  const s = core.suggestZone(place.timeZone, clock, place.city, place.longitude, language);
-  let text = s.description;
+// The suggestion line: what the place's clock showed at the birth, and Apply when the form differs; for a
+// clock time that came twice, the question, and either pass may be taken whatever the form holds.
+export function suggestionLine(core: QuorvaneCore, language: string, place: Place, clock: Clock, current: CurrentZone,
+    pass: 'first' | 'second' = 'first'): { text: string; suggestion: ZoneSuggestion; differs: boolean } {
+  const s = core.suggestZone(place.timeZone, clock, place.city, place.longitude, language, pass);
+  let text = s.question || s.description;
   if (s.known && s.exact) {
     text += ` \u2192 ${core.text(language, `zone.${s.row}`)}`;
     // The catalogue keeps its texts without their leading blank.
@@ -138,5 +139,5 @@ export function suggestionLine(core: QuorvaneCore, language: string, place: Plac
     ? current.row >= 0 || current.daylightSaving || current.localMeanTime !== s.localMeanTime ||
       (!s.localMeanTime && current.offsetText !== s.clockOffset)
     : s.row !== current.row || s.daylightSaving !== current.daylightSaving;
-  return { text, suggestion: s, differs: s.known && differs };
+  return { text, suggestion: s, differs: s.known && (differs || s.repeated) };
 }

@@ -162,6 +162,7 @@ function fillTexts() {
   $('reading-heading').textContent = productTitle;
   $('about-title').textContent = productTitle;
   $('zone-apply').textContent = tr(language, 'quorvane::ZoneSuggestionLine', 'Apply');
+  $('zone-apply-second').textContent = tr(language, 'quorvane::ZoneSuggestionLine', 'Second');
   $('lblTimeUnknown').textContent = tr(language, formContext, 'Time unknown');
   $('cmdCopy').textContent = withoutMnemonic(tr(language, displayContext, '&Copy Reading'));
   $('cmdCopy').setAttribute('aria-keyshortcuts', 'Control+Shift+C');
@@ -480,6 +481,9 @@ function suggestionClock(form: FormValues) {
     minute: unknown ? (form.windowFrom ?? 0) % 60 : form.minute };
 }
 let chosenPlace: Place | undefined;
+// The pass of a clock time that came twice the line reads; another clock time is asked about afresh.
+let suggestionPass: 'first' | 'second' = 'first';
+let passClock = '';
 function refreshSuggestion() {
   const line = $('zone-suggestion');
   const valid = (y: number, m: number, d: number) => new Date(Date.UTC(y, m - 1, d)).getUTCDate() === d;
@@ -489,23 +493,31 @@ function refreshSuggestion() {
     return;
   }
   const zone = field.zone.value;
-  const { text, differs } = suggestionLine(core, language, chosenPlace,
-    suggestionClock(form),
+  const clock = suggestionClock(form);
+  if (JSON.stringify(clock) !== passClock) suggestionPass = 'first';
+  passClock = JSON.stringify(clock);
+  const { text, differs, suggestion } = suggestionLine(core, language, chosenPlace, clock,
     { row: /^\d+$/.test(zone) ? Number(zone) : -1, daylightSaving: field.dst.checked,
-      offsetText: zone === otherOffsetValue ? typedOffset : '', localMeanTime: zone === localMeanTimeValue });
+      offsetText: zone === otherOffsetValue ? typedOffset : '', localMeanTime: zone === localMeanTimeValue },
+    suggestionPass);
   const textElement = $('zone-suggestion-text');
   if (textElement.textContent !== text) textElement.textContent = text;
-  $<HTMLButtonElement>('zone-apply').disabled = !differs;
-  $('zone-apply').setAttribute('aria-description', text);
+  const apply = $<HTMLButtonElement>('zone-apply'), second = $<HTMLButtonElement>('zone-apply-second');
+  apply.textContent = tr(language, 'quorvane::ZoneSuggestionLine', suggestion.repeated ? 'First' : 'Apply');
+  apply.disabled = !differs;
+  apply.setAttribute('aria-description', text);
+  second.hidden = !suggestion.repeated;
+  second.disabled = !suggestion.known;
   line.hidden = false;
 }
 
-function applySuggestion() {
+function applySuggestion(pass: 'first' | 'second') {
   if (!chosenPlace) return;
   const form = collect();
+  suggestionPass = pass;
   const { suggestion: s } = suggestionLine(core, language, chosenPlace,
     suggestionClock(form),
-    { row: -1, daylightSaving: false, offsetText: '', localMeanTime: false });
+    { row: -1, daylightSaving: false, offsetText: '', localMeanTime: false }, pass);
   if (!s.known) return;
   if (s.exactOffset) {
     if (!s.localMeanTime) typedOffset = s.clockOffset;
@@ -659,7 +671,8 @@ async function start() {
     void read();
   });
   $('cmdBrowser').addEventListener('click', () => void finder());
-  $('zone-apply').addEventListener('click', applySuggestion);
+  $('zone-apply').addEventListener('click', () => applySuggestion('first'));
+  $('zone-apply-second').addEventListener('click', () => applySuggestion('second'));
   for (const input of [field.month, field.day, field.year, field.hour, field.minute, field.zone, field.dst])
     input.addEventListener('change', refreshSuggestion);
   field.offset.addEventListener('input', refreshSuggestion);

@@ -294,6 +294,58 @@ test('the place finder on the offline atlas and the zone suggestion with Apply, 
   expect(await shownSigns(page)).toEqual([birth.sunSign, birth.ascendant, birth.moonSign, birth.descendant]);
 });
 
+test('a clock time that came twice: the line asks which, First or Second applies that pass, the reading the command line\'s', async ({ page }) => {
+  test.skip(!cli, 'needs quorvane-cli');
+  await open(page);
+  // Madrid, 29 September 1985: at 03:00 summer time the clocks went back to 02:00, so 02:30 came twice.
+  for (const [id, value] of [['#cboYear', '1985'], ['#cboMonth', '9'], ['#cboDate', '29'], ['#cboHH', '2'], ['#cboMM', '30']])
+    await page.locator(id).selectOption(value);
+  for (const [name, text] of [['City', 'Madrid'], ['State', 'Madrid'], ['Country', 'Spain']])
+    await page.getByRole('textbox', { name, exact: true }).fill(text);
+  await page.getByRole('button', { name: 'Click Here To Find Latitude & Longitude' }).click();
+  const finder = page.getByRole('dialog', { name: 'Find Latitude & Longitude' });
+  await expect(finder.locator('xpath=self::*[@data-ready]')).toHaveCount(1);
+  await finder.getByRole('combobox').fill('Madrid, Spain');
+  await page.keyboard.press('Enter');
+  await expect(finder).toBeHidden();
+  const args = ['--name', 'ASHA', '--date', '1985-09-29', '--time', '02:30', '--place', 'Madrid, Spain'];
+  const first = cliJson(args), second = cliJson([...args, '--fold', 'second']);
+  expect([first.zone.dst, second.zone.dst]).toEqual([true, false]);
+  const line = page.getByRole('status', { name: 'Time zone suggestion' });
+  await expect(line).toContainText('02:30');
+  await expect(line).toContainText('UTC+2');
+  await expect(line).toContainText('UTC+1');
+  const firstPass = page.getByRole('button', { name: 'Apply the suggested time zone' });
+  const secondPass = page.getByRole('button', { name: 'Apply the time zone of the second time' });
+  await expect(firstPass).toHaveText('First');
+  await expect(secondPass).toHaveText('Second');
+  await noViolations(page, 'zone suggestion for a clock time that came twice');
+  await page.screenshot({ path: `${shots}/zone-suggestion-came-twice.png` });
+  // By keyboard, right after the zone list: First, then Second.
+  await page.locator('#cmbTimeZone').focus();
+  await page.keyboard.press('Tab');
+  await expect(firstPass).toBeFocused();
+  await page.keyboard.press('Tab');
+  await expect(secondPass).toBeFocused();
+  for (const [pass, expected] of [[secondPass, second], [firstPass, first]] as const) {
+    await pass.press('Enter');
+    await expect(page.locator('#cmbTimeZone')).toHaveValue(String(expected.zone.row));
+    await expect(page.locator('#chkDST')).toBeChecked({ checked: expected.zone.dst });
+    // Either pass may be taken again whatever the form holds.
+    await expect(firstPass).toBeEnabled();
+    await expect(secondPass).toBeEnabled();
+  }
+  // Another clock time is asked about afresh: no longer a time that came twice.
+  await page.locator('#cboHH').selectOption('4');
+  await expect(secondPass).toBeHidden();
+  await expect(firstPass).toHaveText('Apply');
+  await page.locator('#cboHH').selectOption('2');
+  await secondPass.click();
+  await page.locator('#txtName').fill('ASHA');
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  expect(await shownSigns(page)).toEqual([second.sunSign, second.ascendant, second.moonSign, second.descendant]);
+});
+
 test('a place the atlas lacks: the finder says so and searches the web for it, by button or by Enter', async ({ page }) => {
   await open(page);
   // The search opens a new tab, which this test only records: no request leaves the page's origin.

@@ -80,7 +80,7 @@ it.skipIf(!cli)('the page suggests the clock the command line takes for a place'
     if (run.status !== 0) continue;  // another town of that name, or a clock time the reading refuses
     const desk = JSON.parse(run.stdout.toString());
     if (desk.place.timeZone !== place.timeZone || desk.place.latitude !== place.latitude) continue;
-    const s = core.suggestZone(place.timeZone, { year, month, day, hour, minute }, place.city, place.longitude, 'en');
+    const s = core.suggestZone(place.timeZone, { year, month, day, hour, minute }, place.city, place.longitude, 'en', 'first');
     const web: Record<string, unknown> = {
       row: s.exactOffset ? null : s.row, dst: s.exactOffset ? false : s.daylightSaving, suggested: true,
       ...(s.localMeanTime ? { localMeanTime: true } : {}), exact: true, utcOffset: s.offsetText,
