@@ -23,9 +23,9 @@ std::string Lowered(std::string text) {
     return text;
 }
 
-std::string Joined(const std::vector<std::string>& items) {
+std::string Joined(const std::vector<std::string>& items, std::string_view separator) {
     std::string joined;
-    for (const std::string& item : items) joined.append(joined.empty() ? "" : ", ").append(item);
+    for (const std::string& item : items) joined.append(joined.empty() ? "" : separator).append(item);
     return joined;
 }
 
@@ -70,15 +70,13 @@ void TranslateHelpLayout(CLI::App& app) {
 }
 
 CLI::Validator OneOf(std::vector<std::string> choices, bool ignoreCase) {
-    std::string description = "{";
-    for (const std::string& choice : choices) description.append(description.size() > 1 ? "," : "").append(choice);
-    description.append("}");
+    const std::string description = "{" + Joined(choices, ",") + "}";
     return CLI::Validator(
         [choices, ignoreCase](std::string& value) {
             for (const std::string& choice : choices)
                 if (value == choice || (ignoreCase && Lowered(value) == Lowered(choice))) return std::string();
             return l10n::Render(MessageLanguage(),
-                                Say(says::NotOneOf, {Plain("value", value), Plain("choices", Joined(choices))}));
+                                Say(says::NotOneOf, {Plain("value", value), Plain("choices", Joined(choices, ", "))}));
         },
         description);
 }
