@@ -376,6 +376,79 @@ private slots:
         }
     }
 
+    // The form is drawn by the windows' style, not through a style sheet (which cost a third of its start),
+    // and looks as it did: the grounds, the grey borders and the salmon marks in their places.
+    void formLooksTheSameWithoutAStyleSheet() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(form->styleSheet().isEmpty());
+        for (QWidget* w : form->findChildren<QWidget*>())
+            QVERIFY2(!w->testAttribute(Qt::WA_StyleSheet), qPrintable(NameOf(w)));
+        const QImage picture = Picture(form.get());
+        const QColor salmon(228, 151, 114), grey(128, 128, 128);
+        const auto at = [&](const char* name, QPoint p) {
+            QWidget* w = Child(form.get(), name);
+            return QColor(picture.pixel(w->mapTo(form.get(), p)));
+        };
+        QCOMPARE(at("Frame1", QPoint(3, 30)), salmon);              // the personal details on salmon
+        QCOMPARE(at("fraZone", QPoint(3, 30)), QColor(Qt::black));  // the zone box inside it on black
+        QCOMPARE(at("fraZone", QPoint(0, 30)), grey);               // its border
+        auto* city = Child<QLineEdit>(form.get(), "txtMCity");      // not the focused field, whose border is white
+        QCOMPARE(at("txtMCity", QPoint(0, city->height() / 2)), grey);
+        QCOMPARE(at("txtMCity", QPoint(3, city->height() / 2)), QColor(Qt::black));
+        // A group's title stands on its own ground, breaking the line above the box.
+        auto* zone = Child<QGroupBox>(form.get(), "fraZone");
+        QStyleOptionGroupBox option;
+        option.initFrom(zone);
+        option.text = zone->title();
+        const QRect title = zone->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, zone);
+        QCOMPARE(at("fraZone", QPoint(title.left() + 1, 7)), QColor(Qt::black));
+        QCOMPARE(at("fraZone", QPoint(title.right() + 2, 7)), grey);
+        // A tick box's square mark: salmon border, black inside until ticked.
+        auto* dst = Child<QCheckBox>(form.get(), "chkDST");
+        QStyleOptionButton box;
+        box.initFrom(dst);
+        const QRect mark = dst->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &box, dst);
+        QCOMPARE(QColor(Picture(dst).pixel(mark.topLeft())), salmon);
+        QCOMPARE(QColor(Picture(dst).pixel(mark.center())), QColor(Qt::black));
+        dst->setChecked(true);
+        QCOMPARE(QColor(Picture(dst).pixel(mark.center())), salmon);
+    }
+
+    // What the form makes inside the bold personal-details box takes the window's font, as the words the
+    // form was laid out with do; only the box's title is bold.
+    void controlsMadeInsideTheDetailsBoxAreNotBold() {
+        for (const char* name : {"lblTimeUnknown", "lblTimeFrom", "lblTimeTo", "chkTimeUnknown"})
+            QVERIFY2(!Child(form.get(), name)->font().bold(), name);
+        QVERIFY(Child<QPushButton>(form.get(), "cmdRashi")->font().bold());
+        auto* details = Child<QGroupBox>(form.get(), "Frame1");
+        QStyleOptionGroupBox option;
+        option.initFrom(details);
+        option.text = details->title();
+        const QRect title =
+            details->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, details);
+        QFont bold = details->font();
+        bold.setBold(true);
+        QVERIFY(title.width() >= QFontMetrics(bold).horizontalAdvance(details->title()));
+    }
+
+    // A dialog opened from the form shows the form's black fields and grey buttons on its light ground.
+    void dialogsFromTheFormKeepItsFields() {
+        PlaceFinderDialog finder(QStringLiteral("Pune"), form.get());
+        finder.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finder));
+        auto* field = finder.findChild<QLineEdit*>();
+        QVERIFY(field);
+        field->deselect();
+        const QImage picture = Picture(field);
+        QCOMPARE(QColor(picture.pixel(picture.width() - 3, picture.height() / 2)), QColor(Qt::black));
+        for (QPushButton* button : finder.findChildren<QPushButton*>()) {
+            if (!button->isVisible()) continue;
+            const QImage face = Picture(button);
+            QCOMPARE(QColor(face.pixel(face.width() - 4, 3)), QColor(128, 128, 128));  // beside any icon and words
+        }
+    }
+
     void focusShowsOnDarkAndSalmonGrounds() {
         FillIn();
         NONE_OF(FaintFocus(form.get()));

@@ -76,10 +76,10 @@ std::optional<std::uint16_t> TypedCode(const QKeyEvent& key) {
 
 frmMain::frmMain(WindowServices& services)
     : WorkingForm(services, services), ui(std::make_unique<Ui::frmMain>()), services_(services) {
-    // The whole sheet is set before the controls exist: set again once they do, it would restyle each of them.
     ApplyUiFont(this);
-    setStyleSheet(StyleSheetResource(QStringLiteral(":/forms/frmMain.qss")) + FocusAndSelectionStyle());
     ui->setupUi(this);
+    // Before any control is polished, which is when each takes its colours.
+    UseBirthFormLook(ui->centralwidget);
     ui->optLat->setId(ui->optLat_0, 0);
     ui->optLat->setId(ui->optLat_1, 1);
     ui->optLong->setId(ui->optLong_0, 0);

@@ -9,11 +9,13 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
 
 #include "report/reading_report.h"
+#include "ui/style/form_look.h"
 
 namespace quorvane {
 
@@ -63,11 +65,59 @@ public:
         if (icon == SP_ToolBarHorizontalExtensionButton) return QIcon(new ChevronIcon);
         return QProxyStyle::standardIcon(icon, option, widget);
     }
+
+    // The birth-data form's own look, where a window asked for it.
+    void polish(QWidget* widget) override {
+        QProxyStyle::polish(widget);
+        if (form_look::Covers(widget)) form_look::Polish(widget);
+    }
+    using QProxyStyle::polish;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (!form_look::Covers(widget) || !form_look::DrawPrimitive(this, element, option, painter, widget))
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (!form_look::Covers(widget) || !form_look::DrawControl(this, element, option, painter, widget))
+            QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        if (!form_look::Covers(widget) || !form_look::DrawComplexControl(this, control, option, painter, widget))
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (form_look::Covers(widget))
+            if (const auto rect = form_look::SubControlRect(this, control, option, part, widget)) return *rect;
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override {
+        if (form_look::Covers(widget))
+            if (const auto rect = form_look::SubElementRect(element, option, widget)) return *rect;
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override {
+        if (form_look::Covers(widget))
+            if (const auto size = form_look::SizeFromContents(type, option, contents, widget)) return *size;
+        return QProxyStyle::sizeFromContents(type, option, contents, widget);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (form_look::Covers(widget))
+            if (const auto value = form_look::PixelMetric(metric, option, widget)) return *value;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
 }  // namespace
 
 QStyle* MakeWindowStyle() {
     return new WindowStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void EnsureWindowStyle() {
+    if (!dynamic_cast<WindowStyle*>(QApplication::style())) QApplication::setStyle(MakeWindowStyle());
 }
 
 void ApplyUiFont(QWidget* window) {

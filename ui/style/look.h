@@ -26,6 +26,12 @@ QString FocusAndSelectionStyle();
 // The windows' style: Fusion, whose few pictures the windows show are drawn rather than read from files.
 // (Reading one picture file makes Qt load every image plug-in, which the birth-data form never needs.)
 QStyle* MakeWindowStyle();
+// Makes the windows' style the application's, if it is not yet.
+void EnsureWindowStyle();
+// Gives ROOT and every control in it, now or later, the birth-data form's look: black and salmon grounds,
+// grey-bordered fields, lists and boxes, square marks, grey raised buttons; the focused control marked in
+// its own border. Drawn by the windows' style, which it makes the application's.
+void UseBirthFormLook(QWidget* root);
 // Puts the base font on a window and its controls, which keep their own size and weight. Call it before the
 // window's controls are made.
 void ApplyUiFont(QWidget* window);
