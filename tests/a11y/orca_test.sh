@@ -223,8 +223,9 @@ shown_window() {
     sleep 0.1
   done
   [ -n "$id" ] || fail "no window /$1/ in step \"$step_title\""
-  # Until the window manager reports it active: without the focus the window is never announced.
-  for _ in $(seq 100); do
+  # Until the window manager reports it active: without the focus the window is never announced. A window
+  # manager sharing two cores with a build and other display tests has taken over ten seconds to do it.
+  for _ in $(seq 600); do
     xdotool windowactivate --sync "$id" 2>/dev/null || true
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ] && return 0
     sleep 0.1
