@@ -211,15 +211,15 @@ void form_look::Polish(QWidget* w) {
     } else if (qobject_cast<QPushButton*>(w)) {
         Colour(w, kBlack, kGrey, false);
     } else if (qobject_cast<QLabel*>(w)) {
-        const QGroupBox* box = EnclosingBox(w);
+        const QGroupBox* inside = EnclosingBox(w);
         if (name == QLatin1String("Label61") || name == QLatin1String("lblFullBrand") ||
             name == QLatin1String("lblCobrand"))
             Colour(w, kSalmon, kBlack, true);  // filled: the one in front hides the one behind
         else if (name == QLatin1String("Label2"))
             Colour(w, kMagenta, kBlack, false);
-        else if (box && IsDarkBox(box))
+        else if (inside && IsDarkBox(inside))
             Colour(w, kSalmon, kBlack, true);
-        else if (box)
+        else if (inside)
             Colour(w, kBlack, kSalmon, false);
     }
 }
