@@ -22,6 +22,22 @@ function englishCaptions(): Plugin {
   };
 }
 
+// The second build (scripts/web) writes the page as the core filled it in English into the HTML
+// (tools/prerender.mjs): the form arrives filled and can be used while the core is still loading.
+function prerenderedForm(): Plugin {
+  return {
+    name: 'quorvane-prerendered-form',
+    transformIndexHtml(html) {
+      if (process.env.QUORVANE_PRERENDERED !== '1') return html;
+      const filled = readFileSync(new URL('./src/generated/prerendered-app.html', import.meta.url), 'utf8');
+      const open = '<main id="app" class="app">';
+      const start = html.indexOf(open), end = html.lastIndexOf('</main>');
+      if (start < 0 || end < start) throw new Error('index.html has no <main id="app" class="app">');
+      return html.slice(0, start + open.length) + filled + html.slice(end);
+    },
+  };
+}
+
 // The WebAssembly is fetched as the page's HTML arrives, not only once the script has run.
 function preloadCore(): Plugin {
   return {
@@ -43,6 +59,7 @@ export default defineConfig({
   build: { outDir: 'dist', emptyOutDir: true, assetsInlineLimit: 0, target: 'es2022' },
   plugins: [
     englishCaptions(),
+    prerenderedForm(),
     preloadCore(),
     // Installable, and after the first visit the whole edition works with the network off: the service
     // worker keeps every file of web/dist/ (the WebAssembly and the sign pictures among them), the atlas once fetched.

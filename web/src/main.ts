@@ -644,21 +644,67 @@ function setUpTimeUnknownAndCopy() {
   });
 }
 
+// ---- Before the core has loaded. The build writes the form into the HTML as the core fills it in English,
+// so the form is painted, filled and takes typing and choices at once; a button pressed meanwhile is
+// pressed again once the core is there, and what was typed goes through the core's key filters then.
+const prerendered = field.zone.options.length > 0;
+let coreLoaded = false;
+const pressedEarly: HTMLElement[] = [];
+function holdUntilCoreLoaded(event: Event) {
+  if (coreLoaded) return;
+  const button = event.target instanceof Element ? event.target.closest('button') : null;
+  const enterInField = event instanceof KeyboardEvent && event.key === 'Enter' && event.target instanceof HTMLInputElement;
+  if (!button && event.type !== 'submit' && !enterInField) return;
+  event.preventDefault();
+  event.stopImmediatePropagation();
+  // Enter in a field never sends the form.
+  if (button && !pressedEarly.includes(button)) pressedEarly.push(button);
+}
+
+function formUsable() {
+  performance.mark('quorvane-form-ready');
+}
+
+function startBeforeCore() {
+  if (!prerendered) return;
+  // A reader who chose another language is shown the form in it, not in English first.
+  const kept = storedLanguage();
+  if (kept && kept !== 'en') {
+    document.documentElement.classList.add('language-pending');
+    return;
+  }
+  for (const type of ['click', 'submit', 'keydown']) document.addEventListener(type, holdUntilCoreLoaded, { capture: true });
+  formUsable();
+}
+
 async function start() {
+  startBeforeCore();
   core = await loadCore();
+  // A language picked from the list before the core was there.
+  const pickedEarly = prerendered && languageList.value !== 'en' ? languageList.value : undefined;
   language = chooseLanguage();
   await loadTranslation(language);
+  // What the reader typed and chose before the core was there stays on the form.
+  const early = prerendered ? collect() : undefined;
   fillTexts();
   fillLanguageList();
   languageList.addEventListener('change', () => void switchLanguage(languageList.value));
   setUpTimeUnknownAndCopy();
-  fill({ ...emptyForm, zone: core.defaultZone });
-  guardTyping(field.name, (code, character) => {
+  fill(early ?? { ...emptyForm, zone: core.defaultZone });
+  const nameFilter = (code: number, character: string) => {
     const letter = letterOf(character, language);
     return core.filterNameKey(code, letter.isLetter, letter.capital, language);
-  });
+  };
+  const coordinateFilter = (code: number) => core.filterCoordinateKey(code, language);
+  guardTyping(field.name, nameFilter);
   for (const input of [field.latitudeDegrees, field.latitudeMinutes, field.longitudeDegrees, field.longitudeMinutes])
-    guardTyping(input, (code) => core.filterCoordinateKey(code, language));
+    guardTyping(input, coordinateFilter);
+  // Typed before the filters were there: what they would have let through, as if typed now.
+  if (early) {
+    field.name.value = filterTyped(field.name.value, nameFilter).text;
+    for (const input of [field.latitudeDegrees, field.latitudeMinutes, field.longitudeDegrees, field.longitudeMinutes])
+      input.value = filterTyped(input.value, coordinateFilter).text;
+  }
   field.zone.addEventListener('change', followZone);
   field.zone.addEventListener('change', () => showZoneRefusal(''));
   for (const input of [field.longitudeDegrees, field.longitudeMinutes]) input.addEventListener('input', followZone);
@@ -698,13 +744,18 @@ async function start() {
     core, language: () => language, showMessage, collect, showBirth,
     focusField: (name) => (field as Record<string, HTMLElement>)[name]?.focus(),
   });
+  coreLoaded = true;
+  document.documentElement.classList.remove('language-pending');
   document.body.classList.add('ready');
-  performance.mark('quorvane-form-ready');
+  if (!performance.getEntriesByName('quorvane-form-ready').length) formUsable();
+  performance.mark('quorvane-core-ready');
   // Kept for offline use from the second visit on; registered once the form is usable.
   if ('serviceWorker' in navigator && import.meta.env.PROD)
     setTimeout(() => void navigator.serviceWorker.register('./sw.js', { scope: './' }), 1000);
   if (location.hash) openFromAddress();
-  else field.name.focus();
+  else if (!early || document.activeElement === document.body) field.name.focus();
+  if (pickedEarly && pickedEarly !== language) await switchLanguage(pickedEarly);
+  for (const button of pressedEarly.splice(0)) button.click();
 }
 
 void start();

@@ -163,6 +163,37 @@ test('by keyboard: the form filled, a reading, Back with every entry kept', asyn
   expect(new URL(page.url()).hash).toBe('');
 });
 
+test('before the core has loaded: the form filled and in use, the button\'s press carried out once it is there', async ({ page }) => {
+  // The WebAssembly held back until the form has been used.
+  let release!: () => void;
+  const held = new Promise<void>((resolve) => { release = resolve; });
+  await page.route(/quorvane-core-.*\.wasm$/, async (route) => { await held; await route.continue(); });
+  await page.goto('/');
+  await page.waitForFunction(() => performance.getEntriesByName('quorvane-form-ready').length > 0);
+  await expect(page.locator('body.ready')).toHaveCount(0);
+  await expect(page.locator('.frame1 > legend')).toHaveText('Enter Personal Details');
+  await expect(page.locator('#cmbTimeZone option:checked')).toHaveText('Greenwich Mean Time,GMT,0.0');
+  await expect(page.locator('#cmbTimeZone option')).toHaveCount(73);
+  await page.locator('#txtName').pressSequentially('asha 2');
+  await page.locator('#cboYear').selectOption('1985');
+  await page.locator('#cboMonth').selectOption('6');
+  await page.locator('#cmbTimeZone').selectOption({ label: 'Indian Time, IST, +5.3' });
+  await fillCoordinates(page);
+  await page.locator('#txtLatD').press('Enter');  // Enter in a field never sends the form
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  await expect(page.locator('.sign-frame')).toHaveCount(0);
+  release();
+  await expect(page.locator('body.ready')).toHaveCount(1);
+  // The press, carried out with the entries as they were; the name as the key filter lets it through.
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeVisible();
+  await page.locator('#cmdOK').click();
+  await expect(page.locator('#txtName')).toHaveValue('ASHA ');
+  await expect(page.locator('#cboYear')).toHaveValue('1985');
+  await expect(page.locator('#cmbTimeZone option:checked')).toHaveText('Indian Time, IST, +5.3');
+  const marks = await page.evaluate(() => ['quorvane-form-ready', 'quorvane-core-ready'].map((m) => performance.getEntriesByName(m)[0].startTime));
+  expect(marks[0]).toBeLessThan(marks[1]);
+});
+
 test('a bookmarked reading opens as that reading', async ({ page }) => {
   const fragment = '#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51';
   await open(page, '/' + fragment);
