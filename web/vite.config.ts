@@ -38,6 +38,24 @@ function prerenderedForm(): Plugin {
   };
 }
 
+// The style sheet travels inside the HTML: the form paints without waiting for a second request.
+function inlineStyleSheet(): Plugin {
+  return {
+    name: 'quorvane-inline-style-sheet',
+    transformIndexHtml: {
+      order: 'post',
+      handler(html, context) {
+        for (const [name, chunk] of Object.entries(context.bundle ?? {})) {
+          if (!name.endsWith('.css') || chunk.type !== 'asset') continue;
+          const link = new RegExp(`<link rel="stylesheet"[^>]*href="\\./${name.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}"[^>]*>`);
+          if (link.test(html)) html = html.replace(link, () => `<style>${String(chunk.source)}</style>`);
+        }
+        return html;
+      },
+    },
+  };
+}
+
 // The WebAssembly is fetched as the page's HTML arrives, not only once the script has run.
 function preloadCore(): Plugin {
   return {
@@ -61,6 +79,7 @@ export default defineConfig({
     englishCaptions(),
     prerenderedForm(),
     preloadCore(),
+    inlineStyleSheet(),
     // Installable, and after the first visit the whole edition works with the network off: the service
     // worker keeps every file of web/dist/ (the WebAssembly and the sign pictures among them), the atlas once fetched.
     VitePWA({
