@@ -79,7 +79,7 @@ frmMain::frmMain(WindowServices& services)
     ApplyUiFont(this);
     ui->setupUi(this);
     // Before any control is polished, which is when each takes its colours.
-    UseBirthFormLook(ui->centralwidget);
+    UseBirthFormLook(ui->centralwidget, QStringLiteral(":/forms/frmMain.qss"));
     ui->optLat->setId(ui->optLat_0, 0);
     ui->optLat->setId(ui->optLat_1, 1);
     ui->optLong->setId(ui->optLong_0, 0);

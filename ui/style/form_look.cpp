@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QChildEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QStyleOption>
 
+#include <utility>
 #include <vector>
 
 #include "ui/style/look.h"
@@ -132,40 +134,26 @@ QRect GroupTitleRect(const QStyleOptionGroupBox* box, const QWidget* widget) {
     return QRect(box->rect.left() + kGroupTitleLeft, box->rect.top(), words.width() + 2 * kGroupTitlePadding,
                  words.height());
 }
-// The dialogs the form opens (the place finder, its messages) keep the look they had when the form wore a
-// style sheet and passed it on: the form's fields, lists, marks and buttons on the desktop's ground, with
-// the shared focus and selection marks.
-QString DialogStyleSheet() {
-    return QStringLiteral(
-               "QGroupBox { border: 1px solid rgb(128, 128, 128); margin-top: 7px; }"
-               "\nQGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; background-color: black; }"
-               "\nQRadioButton, QCheckBox { color: rgb(228, 151, 114); background-color: black; }"
-               "\nQLineEdit, QComboBox { color: rgb(228, 151, 114); background-color: black;"
-               " border: 1px solid rgb(128, 128, 128); }"
-               "\nQComboBox { padding-left: 4px; }"
-               "\nQComboBox::drop-down { border: none; width: 16px; }"
-               "\nQComboBox QAbstractItemView { color: rgb(228, 151, 114); background-color: black;"
-               " selection-background-color: rgb(228, 151, 114); selection-color: black; }"
-               "\nQCheckBox::indicator, QRadioButton::indicator { width: 9px; height: 9px;"
-               " border: 1px solid rgb(228, 151, 114); background-color: black; }"
-               "\nQCheckBox::indicator:checked, QRadioButton::indicator:checked {"
-               " background-color: rgb(228, 151, 114); }"
-               "\nQPushButton { background-color: rgb(128, 128, 128); color: black;"
-               " border: 2px outset rgb(192, 192, 192); }"
-               "\nQPushButton:pressed { border-style: inset; }") +
-           FocusAndSelectionStyle();
-}
-
+// The dialogs the form opens keep the look they had when the form wore a style sheet and passed it on:
+// the sheet, read when the first of them opens, goes before any sheet of the dialog's own.
 class DialogLook final : public QObject {
 public:
-    using QObject::QObject;
+    DialogLook(QWidget* window, QString sheetPath) : QObject(window), sheetPath_(std::move(sheetPath)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ChildPolished)
-            if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
-                child && child->isWindow() && child->styleSheet().isEmpty())
-                child->setStyleSheet(DialogStyleSheet());
+            if (auto* dialog = qobject_cast<QDialog*>(static_cast<QChildEvent*>(event)->child());
+                dialog && !dialog->property(kDialogLookSet).toBool()) {
+                if (sheet_.isEmpty()) sheet_ = StyleSheetResource(sheetPath_) + FocusAndSelectionStyle();
+                dialog->setProperty(kDialogLookSet, true);
+                dialog->setStyleSheet(sheet_ + u'\n' + dialog->styleSheet());
+            }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    static constexpr char kDialogLookSet[] = "quorvaneDialogLook";
+    QString sheetPath_;
+    QString sheet_;
 };
 }  // namespace
 
@@ -178,7 +166,7 @@ bool form_look::Covers(const QWidget* widget) {
     return false;
 }
 
-void UseBirthFormLook(QWidget* root) {
+void UseBirthFormLook(QWidget* root, const QString& dialogSheet) {
     auto& roots = Roots();
     std::erase_if(roots, [](const QPointer<QWidget>& w) { return w.isNull(); });
     roots.emplace_back(root);
@@ -187,7 +175,7 @@ void UseBirthFormLook(QWidget* root) {
         box->setFont(QFont());
     }
     QWidget* window = root->window();
-    if (window != root) window->installEventFilter(new DialogLook(window));
+    if (window != root && !dialogSheet.isEmpty()) window->installEventFilter(new DialogLook(window, dialogSheet));
     EnsureWindowStyle();
 }
 

@@ -30,8 +30,9 @@ QStyle* MakeWindowStyle();
 void EnsureWindowStyle();
 // Gives ROOT and every control in it, now or later, the birth-data form's look: black and salmon grounds,
 // grey-bordered fields, lists and boxes, square marks, grey raised buttons; the focused control marked in
-// its own border. Drawn by the windows' style, which it makes the application's.
-void UseBirthFormLook(QWidget* root);
+// its own border. Drawn by the windows' style, which it makes the application's. The dialogs ROOT's window
+// opens wear the style sheet at DIALOG_SHEET (a resource path), before any sheet of their own.
+void UseBirthFormLook(QWidget* root, const QString& dialogSheet);
 // Puts the base font on a window and its controls, which keep their own size and weight. Call it before the
 // window's controls are made.
 void ApplyUiFont(QWidget* window);
