@@ -447,6 +447,13 @@ private slots:
             const QImage face = Picture(button);
             QCOMPARE(QColor(face.pixel(face.width() - 4, 3)), QColor(128, 128, 128));  // beside any icon and words
         }
+        // The About box, which has a sheet of its own: the title in the form's magenta, OK grey.
+        frmAbout about(t->shell, form.get());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(Child<QLabel>(&about, "Label2")->palette().color(QPalette::WindowText), QColor(255, 128, 255));
+        const QImage ok = Picture(Child<QPushButton>(&about, "cmdOK"));
+        QCOMPARE(QColor(ok.pixel(ok.width() - 4, 3)), QColor(128, 128, 128));
     }
 
     void focusShowsOnDarkAndSalmonGrounds() {
