@@ -37,6 +37,7 @@ constexpr int kGroupTitleDrop = 7;     // the frame's line runs this far below t
 constexpr int kGroupTitleLeft = 6;     // the title's ground starts this far in from the box's left
 constexpr int kGroupTitlePadding = 2;  // ground left and right of the title's words
 constexpr int kMarkSize = 11;          // a tick box's or an option's square mark, its border included
+constexpr int kMarkSpacing = 6;        // between the mark and its words
 constexpr int kListPadding = 4;        // a list's words start this far inside its border
 constexpr int kDropDownWidth = 16;     // a list's drop-down button, inside its border
 constexpr int kButtonBorder = 2;
@@ -90,6 +91,11 @@ void Outline(QPainter* painter, const QRect& rect, const QColor& colour) {
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(rect.adjusted(0, 0, -1, -1));
     painter->restore();
+}
+
+// A field's or a list's border: white while it has the focus.
+QColor FieldBorder(const QStyleOption* option) {
+    return option->state & QStyle::State_HasFocus ? kWhite : kGrey;
 }
 
 // A two-pixel bevel: the light edges above and left, the others below and right, meeting on the diagonal
@@ -188,10 +194,8 @@ void form_look::Polish(QWidget* w) {
             Colour(box, kSalmon, kBlack, false);
         else
             Colour(box, kBlack, kSalmon, false);
-    } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
-        Colour(w, kSalmon, kBlack, false);
-        SetSelection(w, kSalmon, kBlack);
-    } else if (qobject_cast<QAbstractItemView*>(w)) {  // a list's popup
+    } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+               qobject_cast<QAbstractItemView*>(w)) {  // the last, a list's popup
         Colour(w, kSalmon, kBlack, false);
         SetSelection(w, kSalmon, kBlack);
     } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
@@ -213,14 +217,14 @@ void form_look::Polish(QWidget* w) {
 }
 
 bool form_look::DrawPrimitive(const QStyle*, QStyle::PrimitiveElement element, const QStyleOption* option,
-                              QPainter* painter, const QWidget* widget) {
+                              QPainter* painter, const QWidget*) {
     switch (element) {
         case QStyle::PE_PanelLineEdit:
             painter->fillRect(option->rect, option->palette.color(QPalette::Base));
-            Outline(painter, option->rect, option->state & QStyle::State_HasFocus ? kWhite : kGrey);
+            Outline(painter, option->rect, FieldBorder(option));
             return true;
         case QStyle::PE_FrameLineEdit:
-            Outline(painter, option->rect, option->state & QStyle::State_HasFocus ? kWhite : kGrey);
+            Outline(painter, option->rect, FieldBorder(option));
             return true;
         case QStyle::PE_FrameFocusRect:
             // The focus shows in each control's own border instead.
@@ -246,7 +250,6 @@ bool form_look::DrawPrimitive(const QStyle*, QStyle::PrimitiveElement element, c
         case QStyle::PE_FrameGroupBox:
             return true;
         default:
-            (void)widget;
             return false;
     }
 }
@@ -313,7 +316,7 @@ bool form_look::DrawComplexControl(const QStyle* style, QStyle::ComplexControl c
     switch (control) {
         case QStyle::CC_ComboBox:
             painter->fillRect(option->rect, option->palette.color(QPalette::Button));
-            Outline(painter, option->rect, option->state & QStyle::State_HasFocus ? kWhite : kGrey);
+            Outline(painter, option->rect, FieldBorder(option));
             return true;
         case QStyle::CC_GroupBox: {
             const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
@@ -382,7 +385,8 @@ std::optional<QRect> form_look::SubElementRect(QStyle::SubElement element, const
         case QStyle::SE_RadioButtonContents: {
             const QRect mark = MarkRect(option);
             const QRect inside = option->rect.adjusted(0, FocusInset(option), -FocusInset(option), -FocusInset(option));
-            return QRect(mark.right() + 1 + 6, inside.top(), inside.right() - mark.right() - 6, inside.height());
+            return QRect(mark.right() + 1 + kMarkSpacing, inside.top(), inside.right() - mark.right() - kMarkSpacing,
+                         inside.height());
         }
         case QStyle::SE_CheckBoxFocusRect:
         case QStyle::SE_RadioButtonFocusRect:
