@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+import { createHash } from 'node:crypto';
 import { readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
+import ts from 'typescript';
 import { VitePWA } from 'vite-plugin-pwa';
 import { defineConfig, type Plugin } from 'vitest/config';
 import { withoutMnemonic } from './src/mnemonic.ts';
@@ -56,15 +58,28 @@ function inlineStyleSheet(): Plugin {
   };
 }
 
-// The WebAssembly is fetched as the page's HTML arrives, not only once the script has run.
-function preloadCore(): Plugin {
+// src/early.ts goes first into the body, allowed by its hash: the form is usable as soon as it is parsed,
+// and it starts the main script once the form is painted (the built page has no script tag for it).
+function earlyScript(): Plugin {
+  const source = readFileSync(new URL('./src/early.ts', import.meta.url), 'utf8');
+  const code = ts.transpileModule(source, { compilerOptions: { target: ts.ScriptTarget.ES2020, removeComments: true } }).outputText.trim();
+  const hash = createHash('sha256').update(code).digest('base64');
   return {
-    name: 'quorvane-preload-core',
+    name: 'quorvane-early-script',
     transformIndexHtml: {
       order: 'post',
-      handler(_html, context) {
-        const wasm = Object.keys(context.bundle ?? {}).find((f) => /quorvane-core-.*\.wasm$/.test(f));
-        return wasm ? [{ tag: 'link', attrs: { rel: 'preload', href: `./${wasm}`, as: 'fetch', type: 'application/wasm', crossorigin: 'anonymous' }, injectTo: 'head' }] : [];
+      handler(html, context) {
+        let main = '';
+        if (context.bundle) {
+          html = html.replace(/<script type="module" crossorigin src="([^"]+)"><\/script>\s*/, (_, src: string) => {
+            main = src;
+            return '';
+          });
+          if (!main) throw new Error('the built index.html has no module script');
+        }
+        if (!html.includes("script-src 'self'")) throw new Error("index.html's Content-Security-Policy has no script-src 'self'");
+        html = html.replace("script-src 'self'", `script-src 'self' 'sha256-${hash}'`);
+        return html.replace('<body>', () => `<body>\n  <script${main ? ` data-main="${main}"` : ''}>${code}</script>`);
       },
     },
   };
@@ -78,14 +93,14 @@ export default defineConfig({
   plugins: [
     englishCaptions(),
     prerenderedForm(),
-    preloadCore(),
     inlineStyleSheet(),
+    earlyScript(),
     // Installable, and after the first visit the whole edition works with the network off: the service
     // worker keeps every file of web/dist/ (the WebAssembly and the sign pictures among them), the atlas once fetched.
     VitePWA({
       registerType: 'autoUpdate',
       injectRegister: null,  // the page registers it once the form is usable (src/main.ts)
-      includeAssets: ['quorvane.svg', 'quorvane-256.png'],
+      includeAssets: ['quorvane.svg', 'quorvane-32.png', 'quorvane-256.png'],
       manifest: {
         name: 'Quorvane',
         short_name: 'Quorvane',

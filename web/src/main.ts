@@ -645,41 +645,19 @@ function setUpTimeUnknownAndCopy() {
 }
 
 // ---- Before the core has loaded. The build writes the form into the HTML as the core fills it in English,
-// so the form is painted, filled and takes typing and choices at once; a button pressed meanwhile is
-// pressed again once the core is there, and what was typed goes through the core's key filters then.
+// so the form is painted, filled and takes typing and choices at once (src/early.ts holds a button pressed
+// meanwhile); the buttons are pressed again once the core is there, and what was typed goes through the
+// core's key filters then.
 const prerendered = field.zone.options.length > 0;
-let coreLoaded = false;
-const pressedEarly: HTMLElement[] = [];
-function holdUntilCoreLoaded(event: Event) {
-  if (coreLoaded) return;
-  const button = event.target instanceof Element ? event.target.closest('button') : null;
-  const enterInField = event instanceof KeyboardEvent && event.key === 'Enter' && event.target instanceof HTMLInputElement;
-  if (!button && event.type !== 'submit' && !enterInField) return;
-  event.preventDefault();
-  event.stopImmediatePropagation();
-  // Enter in a field never sends the form.
-  if (button && !pressedEarly.includes(button)) pressedEarly.push(button);
-}
+const firstScript = window.quorvaneEarly;
 
 function formUsable() {
   performance.mark('quorvane-form-ready');
 }
 
-function startBeforeCore() {
-  if (!prerendered) return;
-  // A reader who chose another language is shown the form in it, not in English first.
-  const kept = storedLanguage();
-  if (kept && kept !== 'en') {
-    document.documentElement.classList.add('language-pending');
-    return;
-  }
-  for (const type of ['click', 'submit', 'keydown']) document.addEventListener(type, holdUntilCoreLoaded, { capture: true });
-  formUsable();
-}
-
 async function start() {
-  startBeforeCore();
   core = await loadCore();
+  firstScript?.fillLists();
   // A language picked from the list before the core was there.
   const pickedEarly = prerendered && languageList.value !== 'en' ? languageList.value : undefined;
   language = chooseLanguage();
@@ -744,7 +722,7 @@ async function start() {
     core, language: () => language, showMessage, collect, showBirth,
     focusField: (name) => (field as Record<string, HTMLElement>)[name]?.focus(),
   });
-  coreLoaded = true;
+  const pressedEarly = firstScript?.release() ?? [];
   document.documentElement.classList.remove('language-pending');
   document.body.classList.add('ready');
   if (!performance.getEntriesByName('quorvane-form-ready').length) formUsable();
@@ -755,7 +733,7 @@ async function start() {
   if (location.hash) openFromAddress();
   else if (!early || document.activeElement === document.body) field.name.focus();
   if (pickedEarly && pickedEarly !== language) await switchLanguage(pickedEarly);
-  for (const button of pressedEarly.splice(0)) button.click();
+  for (const button of pressedEarly) button.click();
 }
 
 void start();

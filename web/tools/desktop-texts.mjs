@@ -87,6 +87,8 @@ function main() {
   mkdirSync(join(web, 'public'), { recursive: true });
   copyFileSync(join(root, 'packaging/icons/quorvane.svg'), join(web, 'public/quorvane.svg'));
   copyFileSync(join(root, 'packaging/icons/hicolor/256x256/apps/quorvane.png'), join(web, 'public/quorvane-256.png'));
+  // The tab's icon: a small picture is decoded in a moment, where the drawing would hold the first paint.
+  copyFileSync(join(root, 'packaging/icons/hicolor/32x32/apps/quorvane.png'), join(web, 'public/quorvane-32.png'));
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) main();

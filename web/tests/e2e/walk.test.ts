@@ -194,6 +194,47 @@ test('before the core has loaded: the form filled and in use, the button\'s pres
   expect(marks[0]).toBeLessThan(marks[1]);
 });
 
+test('before the core has loaded: the long lists arrive short, whole once used; a reader of Russian is not shown English', async ({ page, request }) => {
+  // As the server sends it: each long list with its chosen and its widest entry, the rest beside it.
+  const html = await (await request.get('/')).text();
+  expect(html).toMatch(/<select id="cboYear"[^>]*data-entries[^>]*><option value="1901" selected="">1901<\/option><\/select>/);
+  expect(html).toContain('<script type="application/json" id="list-entries">');
+
+  let release!: () => void;
+  const held = new Promise<void>((resolve) => { release = resolve; });
+  await page.route(/quorvane-core-.*\.wasm$/, async (route) => { await held; await route.continue(); });
+  await page.goto('/');
+  await page.waitForFunction(() => performance.getEntriesByName('quorvane-form-ready').length > 0);
+  // By keyboard, as soon as the form is there: every year, the one reached kept once the core fills the list.
+  await page.locator('#cboYear').focus();
+  await expect(page.locator('#cboYear option')).toHaveCount(150);
+  await page.keyboard.press('End');
+  await expect(page.locator('#cboYear')).toHaveValue('2050');
+  await expect(page.locator('#cboSS option')).toHaveCount(60);
+  await expect(page.locator('#cboTimeToMM option')).toHaveCount(60);
+  release();
+  await expect(page.locator('body.ready')).toHaveCount(1);
+  await expect(page.locator('#cboYear')).toHaveValue('2050');
+  await expect(page.locator('[data-entries]')).toHaveCount(0);
+
+  // The language kept from an earlier visit: the form stays hidden until it is in that language.
+  const again = await page.context().newPage();
+  let releaseAgain!: () => void;
+  const heldAgain = new Promise<void>((resolve) => { releaseAgain = resolve; });
+  await again.route(/quorvane-core-.*\.wasm$/, async (route) => { await heldAgain; await route.continue(); });
+  await again.addInitScript(() => localStorage.setItem('quorvane.language', 'ru'));
+  await again.goto('/');
+  await again.waitForFunction(() => document.readyState !== 'loading');
+  await expect(again.locator('html')).toHaveClass(/language-pending/);
+  await expect(again.locator('#txtName')).toBeHidden();
+  expect(await again.evaluate(() => performance.getEntriesByName('quorvane-form-ready').length)).toBe(0);
+  releaseAgain();
+  await expect(again.locator('#txtName')).toBeVisible();
+  await expect(again.locator('html')).toHaveAttribute('lang', 'ru');
+  await expect(again.locator('.frame1 > legend')).not.toHaveText('Enter Personal Details');
+  await again.close();
+});
+
 test('a bookmarked reading opens as that reading', async ({ page }) => {
   const fragment = '#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51';
   await open(page, '/' + fragment);
