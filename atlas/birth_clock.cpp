@@ -11,7 +11,7 @@ bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas) {
 }
 
 bool TakeLocalMeanTimeWhereKept(births::Birth& birth, const Atlas& atlas, const zones::ZoneDatabase& zones) {
-    if (!birth.Error.empty() || birth.ZoneRow >= 0 || birth.Clock != births::ClockKind::Unknown) return false;
+    if (!births::GivesNoClock(birth)) return false;
     const BirthData& d = birth.Data;
     const double latitude = (d.LatitudeDegrees + d.LatitudeMinutes / 60.0) * (d.IsSouth ? -1 : 1);
     const double longitude = (d.LongitudeDegrees + d.LongitudeMinutes / 60.0) * (d.IsEast ? 1 : -1);

@@ -28,7 +28,7 @@ template <class AtlasSource>
 int TakeLocalMeanTimesWhereKept(births::Book& book, AtlasSource atlas) {
     int taken = 0;
     for (births::Birth& birth : book.Births)
-        if (birth.Error.empty() && birth.ZoneRow < 0 && birth.Clock == births::ClockKind::Unknown)
+        if (births::GivesNoClock(birth))
             if (const Atlas* opened = atlas()) taken += TakeLocalMeanTimeWhereKept(birth, *opened) ? 1 : 0;
     return taken;
 }

@@ -16,7 +16,7 @@
 namespace quorvane::births {
 
 void TakeLocalMeanTime(Birth& birth, std::string_view place) {
-    if (!birth.Error.empty() || birth.ZoneRow >= 0 || birth.Clock != ClockKind::Unknown) return;
+    if (!GivesNoClock(birth)) return;
     birth.Clock = ClockKind::LocalMeanTime;
     birth.Data.IsDaylightSaving = false;  // no place kept summer time before its first standard time
     birth.ClockPlace = std::string(place);
@@ -72,6 +72,10 @@ l10n::Sentence NotesSentence(const Birth& birth) {
 
 std::string NotesText(const Birth& birth) {
     return l10n::English(NotesSentence(birth));
+}
+
+bool GivesNoClock(const Birth& birth) {
+    return birth.Error.empty() && birth.ZoneRow < 0 && birth.Clock == ClockKind::Unknown;
 }
 
 bool HasExactOffset(const Birth& birth) {

@@ -105,6 +105,9 @@ l10n::Sentence NotesSentence(const Birth& birth);
 std::string NotesText(const Birth& birth);
 
 bool HasExactOffset(const Birth& birth);
+// A readable record whose file gives neither a zone row nor an offset or local mean time: it asks for a
+// row, unless the birthplace's clock history answers for it.
+bool GivesNoClock(const Birth& birth);
 
 // A birth whose file does not give the zone, read in the birthplace's own local mean time (from its
 // longitude to the second of arc), for a caller that knows the place kept it on the birth date: `place`

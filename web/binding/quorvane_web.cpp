@@ -460,6 +460,16 @@ CivilDateTime ClockOf(const BirthData& d) {
     return {d.Year, d.Month, d.Day, d.Hour, d.Minute, d.Second};
 }
 
+// Whether the atlas should be fetched before the file is opened: it is not there yet, and a record of
+// the file gives no clock, which its birthplace's history may answer.
+bool BirthsNeedAtlas(const val& bytes, const std::string& fileName) {
+    if (PageAtlas()) return false;
+    const BirthsFile::Opened opened = BirthsFile::Parse(BytesOf(bytes), fileName);
+    if (!opened.File) return false;
+    const auto& births = opened.File->Book.Births;
+    return std::any_of(births.begin(), births.end(), [](const births::Birth& b) { return births::GivesNoClock(b); });
+}
+
 // A births file the person chose: { ok, refusal } and, read, how many of its records could not be.
 val OpenBirths(const val& bytes, const std::string& fileName, bool import, const std::string& language) {
     BirthsFile::Opened opened = BirthsFile::Parse(BytesOf(bytes), fileName);
@@ -899,6 +909,7 @@ EMSCRIPTEN_BINDINGS(quorvane) {
     emscripten::function("findPlaces", &web::FindPlaces);
     emscripten::function("suggestZone", &web::Suggest);
     emscripten::function("bookInfo", &web::BookInfo);
+    emscripten::function("birthsNeedAtlas", &web::BirthsNeedAtlas);
     emscripten::function("openBirths", &web::OpenBirths);
     emscripten::function("bookRows", &web::BookRows);
     emscripten::function("chooseBirth", &web::ChooseBirth);

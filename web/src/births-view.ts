@@ -6,6 +6,7 @@
 import { dateText, downloadName, placeText, shownRows, unreadableText } from './births-list';
 import { forgetBook, keepBook, loadBook } from './birth-store';
 import type { BookRow, CoreMessage, FormValues, QuorvaneCore } from './core-types';
+import { loadAtlas } from './finder';
 import { cancel, dropHint, hideList, keptLine, notKept, pageText, removeAllAnswer, removeAllCommand, removeAllQuestion, replaced, saveAaf, saveCsv } from './page-texts';
 import { productTitle, tr, trCount, withoutMnemonic } from './texts';
 
@@ -153,6 +154,14 @@ export function startBirths(page: BirthsPage): BirthsView {
       const bytes = new Uint8Array(await file.arrayBuffer());
       if (!add && core.bookInfo().count > 0 &&
           !await ask(own(replaced, core.bookInfo().count).replace('%1', file.name), withoutMnemonic(t('quorvane::frmMain', 'Open Births\u2026')).replace('\u2026', ''))) return;
+      // A record without its zone is read in local mean time where its place kept it, as on the desktop:
+      // that needs the atlas, fetched here if the finder has not fetched it yet. Without it (offline
+      // before the atlas was ever fetched) such a record asks for a row, as it says in its note.
+      if (core.birthsNeedAtlas(bytes, file.name)) {
+        document.body.setAttribute('aria-busy', 'true');
+        await loadAtlas(core);
+        document.body.removeAttribute('aria-busy');
+      }
       const opened = core.openBirths(bytes, file.name, add, page.language());
       if (!opened.ok) {
         const refusal = t(bookContext, add ? '%1 could not be imported: %2.' : '%1 could not be opened: %2.');

@@ -141,6 +141,8 @@ export interface QuorvaneCore {
   suggestZone(zoneId: string, clock: { year: number; month: number; day: number; hour: number; minute: number }, placeName: string, longitudeEast: number, language: string, pass: 'first' | 'second'): ZoneSuggestion;
   // The births book the page keeps (one at a time).
   bookInfo(): BookInfo;
+  // True when the atlas is not loaded and a record of the file gives no clock, which its place may answer.
+  birthsNeedAtlas(bytes: Uint8Array, fileName: string): boolean;
   openBirths(bytes: Uint8Array, fileName: string, add: boolean, language: string): OpenedBirths;
   bookRows(language: string): BookRow[];
   chooseBirth(index: number): FormValues | null;

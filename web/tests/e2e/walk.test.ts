@@ -848,6 +848,38 @@ async function importFamily(page: Page) {
   await page.locator('#message').getByRole('button', { name: 'OK' }).press('Enter');
 }
 
+test('a births file with records without their zone: the atlas fetched, local mean time where the town kept it', async ({ page }) => {
+  await page.setViewportSize({ width: 800, height: 900 });
+  await open(page);
+  const pokhara = '#A93:Rana,Hari,m,1.6.1905,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,1\n#A93:Rana,Sita,f,1.6.1990,12:00,Pokhara,NEP\n#B93:*,28n14,83e59,*,0\n';
+  expect(requests.filter((url) => url.includes('/atlas/'))).toEqual([]);
+  const chooser = page.waitForEvent('filechooser');
+  await page.locator('#file-menu summary').click();
+  await page.getByRole('button', { name: 'Open Births…' }).click();
+  await (await chooser).setFiles({ name: 'pokhara.aaf', mimeType: 'text/plain', buffer: Buffer.from(pokhara) });
+  const view = page.getByRole('region', { name: 'Births – pokhara.aaf' });
+  await expect(view).toBeVisible();
+  // The finder was never opened: the file's records without a zone had the atlas fetched.
+  expect(new Set(requests.filter((url) => url.includes('/atlas/'))).size).toBe(3);
+  await expect(page.locator('body')).not.toHaveAttribute('aria-busy');
+  const list = view.getByRole('listbox', { name: 'Births' });
+  await list.selectOption('0');
+  await expect(view.locator('#births-note')).toHaveText('the file does not give the zone: local mean time of the birthplace, UTC+5:35:56, is taken, as Pokhara (Asia/Kathmandu) kept local mean time then');
+  // By 1990 Nepal kept standard time: that record still asks for a row.
+  await list.selectOption('1');
+  await expect(view.locator('#births-note')).toHaveText('The file does not give the zone; choose a row');
+  await list.selectOption('0');
+  await view.getByRole('button', { name: 'Fill Form' }).click();
+  await expect(page.getByRole('combobox', { name: 'Time zone' })).toHaveValue('lmt');
+  await expect(page.getByRole('checkbox', { name: 'Daylight Saving Time' })).not.toBeChecked();
+  await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
+  const expected = cliSigns(['--name', 'HARI RANA', '--date', '1905-06-01', '--time', '12:00', '--lmt', '--lat', '28N14', '--lon', '83E59']);
+  if (expected) expect(await shownSigns(page)).toEqual(expected);
+  // Written back as it came.
+  await page.getByRole('button', { name: 'Back' }).click();
+  expect((await download(page, 'Save as AAF')).toString()).toBe(pokhara);
+});
+
 async function download(page: Page, button: string): Promise<Buffer> {
   const saved = page.waitForEvent('download');
   await page.getByRole('button', { name: button }).click();
