@@ -72,17 +72,17 @@ interface Window {
   const pending = kept !== null && kept !== 'en';
   if (pending) document.documentElement.classList.add('language-pending');
 
-  for (const type of ['click', 'submit', 'keydown']) document.addEventListener(type, hold, { capture: true });
-  for (const type of ['focusin', 'pointerdown', 'mousedown', 'touchstart', 'keydown'])
-    document.addEventListener(type, touched, { capture: true, passive: true });
+  const held = ['click', 'submit', 'keydown'];
+  const touches = ['focusin', 'pointerdown', 'mousedown', 'touchstart', 'keydown'];
+  for (const type of held) document.addEventListener(type, hold, { capture: true });
+  for (const type of touches) document.addEventListener(type, touched, { capture: true, passive: true });
 
   window.quorvaneEarly = {
     fillLists,
     release() {
       holding = false;
-      for (const type of ['click', 'submit', 'keydown']) document.removeEventListener(type, hold, { capture: true });
-      for (const type of ['focusin', 'pointerdown', 'mousedown', 'touchstart', 'keydown'])
-        document.removeEventListener(type, touched, { capture: true });
+      for (const type of held) document.removeEventListener(type, hold, { capture: true });
+      for (const type of touches) document.removeEventListener(type, touched, { capture: true });
       return pressed.splice(0);
     },
   };
