@@ -386,9 +386,23 @@ function showReading(reading: Reading, focus = true) {
   showFrames(reading.frames.map((f, i) => frameSection(i, f)), focus);
 }
 
+// The reading whose wheel is drawn when the wheel is next opened: most readings never open it, and its
+// dozen pictures and hundreds of shapes would be made for nothing on every click.
+let wheelToDraw: Reading | null = null;
+
+function showWheel(reading: Reading) {
+  if ($('wheel').hidden) {
+    wheelToDraw = reading;
+    $('wheel').replaceChildren();
+  } else {
+    drawReadingWheel(reading);
+  }
+}
+
 // The wheel below the frames, opened by its button: the four points and the degrees the frames read,
 // numbered in frame order (Ascendant, Descendant, Moon Sign, Sun Sign) as the legend beside it says.
-function showWheel(reading: Reading) {
+function drawReadingWheel(reading: Reading) {
+  wheelToDraw = null;
   const frameKeys = ['Frame4', 'Frame7', 'Frame6', 'Frame3'];
   const bySign = new Map(reading.frames.map((f, i) => [frameLayout[i].frame, f.sign]));
   const svg = drawWheel(reading.wheel, pictureOf, (name) => name, (name) => tr(language, 'Report', name));
@@ -598,6 +612,7 @@ function changingFrameParts(frame: ChangingFrame, boxName: string): HTMLElement[
 
 function showTimeUnknownReading(window: TimeUnknownReading, focus = true) {
   // No one wheel holds over a whole day.
+  wheelToDraw = null;
   $('wheel').replaceChildren();
   $('wheel').hidden = true;
   $('cmdWheel').setAttribute('aria-expanded', 'false');
@@ -703,6 +718,7 @@ async function start() {
   $('cmdOK').addEventListener('click', back);
   $('cmdWheel').addEventListener('click', () => {
     const wheel = $('wheel');
+    if (wheel.hidden && wheelToDraw) drawReadingWheel(wheelToDraw);
     wheel.hidden = !wheel.hidden;
     $('cmdWheel').setAttribute('aria-expanded', String(!wheel.hidden));
     if (!wheel.hidden) wheel.scrollIntoView({ block: 'nearest' });

@@ -245,6 +245,31 @@ test('a bookmarked reading opens as that reading', async ({ page }) => {
   await expect(page.getByRole('region', { name: 'Galactic Ascendant' })).toBeVisible();
 });
 
+// The wheel is drawn only when opened: it must be the wheel of the reading on screen, not of one before.
+test('the wheel opened after a second reading is that reading\'s, and follows the language while open', async ({ page }) => {
+  await open(page, '/#name=ASHA&date=1985-06-15&time=07:30:00&zone=34&dst=0&lat=18N31&lon=73E51');
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+  await page.locator('#cmdOK').click();
+  await page.locator('#cboYear').selectOption('1990');
+  await page.locator('#cmdRashi').click();
+  await expect(page.getByRole('region', { name: 'Galactic Sun Sign' })).toBeFocused();
+  await expect(page.locator('#wheel')).toBeHidden();
+  await page.getByRole('button', { name: 'Wheel…' }).click();
+  const legend = page.locator('#wheel-legend li');
+  // Ascendant, Descendant, Moon Sign, Sun Sign: the signs of 1990 (1985 read Protect, Trade, Explore, Art).
+  const second = cli && JSON.parse(execFileSync(cli, ['--json', '--name', 'ASHA', '--date', '1990-06-15', '--time', '07:30',
+    '--zone', '34', '--lat', '18N31', '--lon', '73E51']).toString());
+  const wanted = second ? [second.ascendant, second.descendant, second.moonSign, second.sunSign] : ['Nurture', 'Interpret', 'Rule', 'Art'];
+  expect((await legend.allTextContents()).map((line) => line.split(', ').pop())).toEqual(wanted);
+  const degrees = (await legend.allTextContents()).map((line) => line.split(', ')[0].split(': ').pop());
+  // Read again in another language with the wheel open: the wheel is drawn again at once, in that language.
+  await page.getByRole('combobox', { name: 'Language' }).selectOption('de');
+  await expect(page.locator('#wheel')).toBeVisible();
+  await expect(legend.first()).not.toHaveText(/^Galactic Ascendant/);
+  expect((await legend.allTextContents()).map((line) => line.split(', ')[0].split(': ').pop()))
+    .toEqual(degrees);
+});
+
 test('the form\'s messages: a modal dialog with OK, then the field named', async ({ page }) => {
   await open(page);
   await page.getByRole('button', { name: 'Get My Galactic Astrology Reading' }).click();
