@@ -425,8 +425,24 @@ function back() {
   formView.hidden = false;
   document.body.classList.remove('reading');
   $('frames').replaceChildren();
+  addressToWrite = null;
   if (location.hash) history.replaceState(null, '', location.pathname + location.search);
   $('cmdRashi').focus();
+}
+
+// The address (a bookmark of the reading) is written once the reading is on screen: a history entry costs
+// the browser a few milliseconds that the reading's first frame need not wait for. Only the last of several
+// readings in one frame is written, and Back drops one not yet written.
+let addressToWrite: string | null = null;
+function writeAddressAfterPaint(fragment: string) {
+  const scheduled = addressToWrite !== null;
+  addressToWrite = fragment;
+  if (scheduled) return;
+  requestAnimationFrame(() => setTimeout(() => {
+    const address = addressToWrite;
+    addressToWrite = null;
+    if (address !== null && location.hash !== address) history.pushState(null, '', address);
+  }, 0));
 }
 
 async function read(fromAddress = false, focus = true): Promise<boolean> {
@@ -449,8 +465,7 @@ async function read(fromAddress = false, focus = true): Promise<boolean> {
     }
     return false;
   }
-  const fragment = toFragment(values);
-  if (!fromAddress && location.hash !== fragment) history.pushState(null, '', fragment);
+  if (!fromAddress) writeAddressAfterPaint(toFragment(values));
   if ('window' in outcome) showTimeUnknownReading(outcome.window, focus);
   else showReading(outcome.reading, focus);
   return true;
