@@ -466,8 +466,8 @@ bool BirthsNeedAtlas(const val& bytes, const std::string& fileName) {
     if (PageAtlas()) return false;
     const BirthsFile::Opened opened = BirthsFile::Parse(BytesOf(bytes), fileName);
     if (!opened.File) return false;
-    const auto& births = opened.File->Book.Births;
-    return std::any_of(births.begin(), births.end(), [](const births::Birth& b) { return births::GivesNoClock(b); });
+    const auto& records = opened.File->Book.Births;
+    return std::any_of(records.begin(), records.end(), births::GivesNoClock);
 }
 
 // A births file the person chose: { ok, refusal } and, read, how many of its records could not be.
