@@ -7,6 +7,7 @@ import ts from 'typescript';
 import { VitePWA } from 'vite-plugin-pwa';
 import { defineConfig, type Plugin } from 'vitest/config';
 import { withoutMnemonic } from './src/mnemonic.ts';
+import { kLanguageKey } from './src/storage-keys.ts';
 
 const root = fileURLToPath(new URL('..', import.meta.url));
 
@@ -61,7 +62,9 @@ function inlineStyleSheet(): Plugin {
 // src/early.ts goes first into the body, allowed by its hash: the form is usable as soon as it is parsed,
 // and it starts the main script once the form is painted (the built page has no script tag for it).
 function earlyScript(): Plugin {
-  const source = readFileSync(new URL('./src/early.ts', import.meta.url), 'utf8');
+  const written = readFileSync(new URL('./src/early.ts', import.meta.url), 'utf8');
+  if (!written.includes('__QUORVANE_LANGUAGE_KEY__')) throw new Error('src/early.ts no longer reads the language key');
+  const source = written.replaceAll('__QUORVANE_LANGUAGE_KEY__', JSON.stringify(kLanguageKey));
   const code = ts.transpileModule(source, { compilerOptions: { target: ts.ScriptTarget.ES2020, removeComments: true } }).outputText.trim();
   const hash = createHash('sha256').update(code).digest('base64');
   return {

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The births book kept in this browser's own storage (IndexedDB), on this device only: one record, the
 // book's whole state as the core gives it (a JSON text).
-const databaseName = 'quorvane-births';
+import { kBirthsDatabase } from './storage-keys';
+
 const storeName = 'books';
 const key = 'book';
 
 function database(): Promise<IDBDatabase> {
   return new Promise((resolve, reject) => {
-    const request = indexedDB.open(databaseName, 1);
+    const request = indexedDB.open(kBirthsDatabase, 1);
     request.onupgradeneeded = () => request.result.createObjectStore(storeName);
     request.onsuccess = () => resolve(request.result);
     request.onerror = () => reject(request.error);

@@ -23,7 +23,8 @@ interface Window {
 
 (() => {
   const script = document.currentScript as HTMLScriptElement | null;
-  const languageKey = 'quorvane.language';
+  // The build writes in the name from src/storage-keys.ts (vite.config.ts).
+  const languageKey: string = __QUORVANE_LANGUAGE_KEY__;
   const pressed: HTMLElement[] = [];
   let holding = true;
   let entries: Record<string, Array<[string, string]>> | undefined;

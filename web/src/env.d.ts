@@ -9,3 +9,6 @@ declare module '*/quorvane-core.mjs' {
     wasmBinary?: ArrayBuffer | Uint8Array;
   }): Promise<QuorvaneCore>;
 }
+
+// src/early.ts is written into the page as it is, with no imports: the build puts this name in.
+declare const __QUORVANE_LANGUAGE_KEY__: string;

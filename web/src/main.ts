@@ -9,6 +9,7 @@ import type { ChangingFrame, CoreMessage, FormValues, FrameReading, Place, Quorv
 import { findPlace, queryOf, suggestionLine } from './finder';
 import { filterTyped, kEnterKey, kPasteKey, letterOf } from './keys';
 import { drawWheel } from './wheel';
+import { kLanguageKey } from './storage-keys';
 import { loadTranslation, pageLanguages, productTitle, tr, uiText, webPageUrl, withoutMnemonic } from './texts';
 
 const pictures = import.meta.glob('../../resources/signs/*.svg', { query: '?url', import: 'default', eager: true }) as Record<string, string>;
@@ -41,12 +42,11 @@ function chooseLanguage(): string {
 
 // ---- Languages: the page's language from the list on the page, kept in this browser; the browser's
 // languages until one is chosen.
-const languageKey = 'quorvane.language';
 const languageList = $<HTMLSelectElement>('language');
 
 function storedLanguage(): string | undefined {
   try {
-    const kept = localStorage.getItem(languageKey);
+    const kept = localStorage.getItem(kLanguageKey);
     return kept && pageLanguages.includes(kept) ? kept : undefined;
   } catch {
     return undefined;  // storage switched off: the browser's languages decide
@@ -75,7 +75,7 @@ async function switchLanguage(code: string) {
   const values = collect();
   language = code;
   try {
-    localStorage.setItem(languageKey, code);
+    localStorage.setItem(kLanguageKey, code);
   } catch {
     // Without storage the choice lasts while the page is open.
   }
