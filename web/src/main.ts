@@ -370,10 +370,17 @@ function frameSection(i: number, f: FrameReading | undefined, changing?: { depen
   return section;
 }
 
+// The form while a reading is shown is set aside rather than hidden: out of sight, of the Tab order and of
+// a screen reader alike, but kept laid out, so that Back shows it again in well under a frame instead of
+// styling its some 600 list entries anew (style.css).
+function setFormAside(aside: boolean) {
+  formView.classList.toggle('set-aside', aside);
+}
+
 function showFrames(frames: HTMLElement[], focus: boolean) {
   $('frames').replaceChildren(...frames);
   $('copy-status').textContent = '';
-  formView.hidden = true;
+  setFormAside(true);
   readingView.hidden = false;
   document.body.classList.add('reading');
   if (focus) frames[0].focus();
@@ -422,7 +429,7 @@ function back() {
   readingView.hidden = true;
   $('wheel').hidden = true;
   $('cmdWheel').setAttribute('aria-expanded', 'false');
-  formView.hidden = false;
+  setFormAside(false);
   document.body.classList.remove('reading');
   $('frames').replaceChildren();
   addressToWrite = null;

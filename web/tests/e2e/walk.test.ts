@@ -47,6 +47,15 @@ function cliSigns(args: string[]): string[] | undefined {
   const j = JSON.parse(execFileSync(cli, ['--json', ...args]).toString());
   return [j.sunSign, j.ascendant, j.moonSign, j.descendant];
 }
+// What Chromium's own accessibility tree offers a screen reader: the names of its fields and buttons.
+async function accessibleControls(page: Page): Promise<string[]> {
+  const session = await page.context().newCDPSession(page);
+  const { nodes } = await session.send('Accessibility.getFullAXTree') as { nodes: Array<{ ignored: boolean; role?: { value: string }; name?: { value: string } }> };
+  await session.detach();
+  return nodes.filter((n) => !n.ignored && ['textbox', 'combobox', 'button', 'checkbox', 'radio'].includes(n.role?.value ?? ''))
+    .map((n) => `${n.role!.value} ${n.name?.value ?? ''}`);
+}
+
 const frameNames = ['Galactic Sun Sign', 'Galactic Ascendant', 'Galactic Moon Sign', 'Galactic Descendant'];
 async function shownSigns(page: Page) {
   return Promise.all(frameNames.map((name) => page.getByRole('region', { name }).locator('.sign-name').textContent()));
@@ -114,6 +123,14 @@ test('by keyboard: the form filled, a reading, Back with every entry kept', asyn
   }
   await expect.poll(() => new URL(page.url()).hash).toContain('date=1985-06-15');
   await noViolations(page, 'reading');
+  // The form behind the reading is out of sight, of the screen reader and of the Tab order, and takes no room.
+  const behind = await accessibleControls(page);
+  expect(behind).toContain('button Back');
+  expect(behind.filter((c) => /Name|Birth|Latitude|Time zone|Get My/.test(c))).toEqual([]);
+  await page.keyboard.press('Shift+Tab');
+  expect(await page.evaluate(() => !!document.activeElement?.closest('#form-view'))).toBe(false);
+  await page.getByRole('region', { name: 'Galactic Sun Sign' }).focus();
+  expect(await page.locator('#form-view').evaluate((f) => f.getBoundingClientRect().height)).toBe(0);
   await page.setViewportSize({ width: 770, height: 560 });
   await page.screenshot({ path: `${shots}/reading-desktop.png`, fullPage: true });
 
@@ -154,6 +171,7 @@ test('by keyboard: the form filled, a reading, Back with every entry kept', asyn
 
   await page.getByRole('button', { name: 'Back' }).click();
   await expect(page.getByRole('button', { name: 'Get My Galactic Astrology Reading' })).toBeFocused();
+  expect(await accessibleControls(page)).toEqual(expect.arrayContaining(['textbox Name', 'combobox Birth year', 'button Get My Galactic Astrology Reading']));
   await expect(page.locator('#txtName')).toHaveValue('ASHA');
   await expect(page.locator('#cboMonth option:checked')).toHaveText('June');
   await expect(page.locator('#cboYear')).toHaveValue('1985');
