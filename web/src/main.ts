@@ -8,8 +8,8 @@ import { loadCore } from './core';
 import type { ChangingFrame, CoreMessage, FormValues, FrameReading, Place, QuorvaneCore, Reading, TimeUnknownReading } from './core-types';
 import { findPlace, queryOf, suggestionLine } from './finder';
 import { filterTyped, kEnterKey, kPasteKey, letterOf } from './keys';
-import { drawWheel } from './wheel';
 import { kLanguageKey } from './storage-keys';
+import { drawWheel } from './wheel';
 import { loadTranslation, pageLanguages, productTitle, tr, uiText, webPageUrl, withoutMnemonic } from './texts';
 
 const pictures = import.meta.glob('../../resources/signs/*.svg', { query: '?url', import: 'default', eager: true }) as Record<string, string>;
